@@ -1,0 +1,56 @@
+#include "cli/cli_support.h"
+
+#include <iostream>
+
+#include "storage/atomic_file.h"
+
+namespace tonalis::cli {
+
+std::optional<int> ParseArguments(QCommandLineParser& parser, const QStringList& args) {
+  const QCommandLineOption help = parser.addHelpOption();
+  if (!parser.parse(args)) {
+    PrintError(ToStd(parser.errorText()) + "\nTry '" + ToStd(args.value(0)) + " --help'.");
+    return kExitUsage;
+  }
+  if (parser.isSet(help)) {
+    std::cout << ToStd(parser.helpText());
+    return kExitOk;
+  }
+  return std::nullopt;
+}
+
+std::optional<int> RequireOnePositional(const QCommandLineParser& parser, QString& out) {
+  const QStringList positional = parser.positionalArguments();
+  if (positional.size() != 1) {
+    PrintError(positional.isEmpty() ? "A file name is missing. Try --help." : "Too many arguments. Try --help.");
+    return kExitUsage;
+  }
+  out = positional.first();
+  return std::nullopt;
+}
+
+std::string ToStd(const QString& s) { return s.toStdString(); }
+
+void PrintMessage(const UserMessage& message) {
+  std::string text = message.text;
+  // A terminal shows a line break the way the message box does.
+  for (std::size_t at; (at = text.find(kCrLf)) != std::string::npos;) text.replace(at, 2, "\n");
+  std::cerr << text << '\n';
+}
+
+void PrintError(const std::string& text) { std::cerr << "tonalis-cli: " << text << '\n'; }
+
+int WriteOutput(const QString& path, const std::string& content) {
+  if (path.isEmpty()) {
+    std::cout.write(content.data(), static_cast<std::streamsize>(content.size()));
+    std::cout.flush();
+    return std::cout ? kExitOk : kExitUsage;
+  }
+  if (const auto error = WriteFileAtomically(ToStd(path), content)) {
+    PrintError(*error);
+    return kExitUsage;
+  }
+  return kExitOk;
+}
+
+}  // namespace tonalis::cli

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <string>
+
+#include "config/user_message.h"
+
+namespace tonalis::cli {
+
+// Exit status of every subcommand.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitRefused = 1;  // the tool refused: same message as the window
+inline constexpr int kExitUsage = 2;    // bad arguments, unreadable or unwritable files
+
+// Parses `args` (the subcommand's name first). Returns an exit status when the
+// subcommand must end now: after --help (0) or a usage error (2, reported).
+std::optional<int> ParseArguments(QCommandLineParser& parser, const QStringList& args);
+
+// Exactly one positional argument, or a usage error.
+std::optional<int> RequireOnePositional(const QCommandLineParser& parser, QString& out);
+
+std::string ToStd(const QString& s);
+
+// A message on stderr with the text the window would show in its box.
+void PrintMessage(const UserMessage& message);
+void PrintError(const std::string& text);
+
+// Writes `content` to `path` without leaving a half-written file, or to
+// stdout when `path` is empty. Returns the exit status.
+int WriteOutput(const QString& path, const std::string& content);
+
+}  // namespace tonalis::cli

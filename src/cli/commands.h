@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QStringList>
+
+namespace tonalis::cli {
+
+// Each takes the subcommand's arguments, its own name first, and returns the
+// exit status.
+int RunEncode(const QStringList& args);
+int RunDecode(const QStringList& args);
+int RunReplace(const QStringList& args);
+
+}  // namespace tonalis::cli

@@ -1,0 +1,148 @@
+#include <QFileInfo>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+#include "cli/cli_support.h"
+#include "cli/commands.h"
+#include "config/decoder_image.h"
+#include "remote/replacement.h"
+#include "storage/config_file.h"
+
+namespace tonalis::cli {
+namespace {
+
+std::string HexRows(const DecoderImage& image) {
+  std::string out;
+  char byte[4];
+  for (std::size_t i = 0; i < image.size(); ++i) {
+    std::snprintf(byte, sizeof byte, "%02X", image[i]);
+    out += byte;
+    out += (i % 16 == 15) ? '\n' : ' ';
+  }
+  return out;
+}
+
+// Loads a configuration file; on failure reports it and returns nothing.
+std::optional<ConfigFileContent> LoadConfig(const QString& path) {
+  const ConfigFileLoad load = ReadConfigFile(ToStd(path));
+  if (!load.ok()) {
+    PrintError("Unable to load data file " + ToStd(path) + ": " + load.error);
+    return std::nullopt;
+  }
+  return load.content;
+}
+
+}  // namespace
+
+int RunEncode(const QStringList& args) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      "Checks a configuration file as PROGRAM does and prints the 192-byte decoder image\n"
+      "as hexadecimal, 16 bytes a row, or writes the raw bytes with -o.");
+  parser.addPositionalArgument("CONFIG.prg", "Configuration file to encode.");
+  const QCommandLineOption output({"o", "output"}, "Write the raw image to FILE.", "FILE");
+  parser.addOption(output);
+  if (auto exit = ParseArguments(parser, args)) return *exit;
+  QString configPath;
+  if (auto exit = RequireOnePositional(parser, configPath)) return *exit;
+
+  const auto content = LoadConfig(configPath);
+  if (!content) return kExitUsage;
+  const EncodeResult encoded = ValidateAndEncode(content->config);
+  if (!encoded.ok()) {
+    PrintMessage(*encoded.refusal);
+    return kExitRefused;
+  }
+  if (parser.isSet(output))
+    return WriteOutput(parser.value(output), std::string(encoded.image.begin(), encoded.image.end()));
+  return WriteOutput({}, HexRows(encoded.image));
+}
+
+int RunDecode(const QStringList& args) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      "Turns a 192-byte decoder image into a configuration file, as READ does\n"
+      "(programming port 1). Writes to standard output without -o.");
+  parser.addPositionalArgument("IMAGE.bin", "Raw decoder image, exactly 192 bytes.");
+  const QCommandLineOption output({"o", "output"}, "Write the configuration to FILE.", "FILE");
+  parser.addOption(output);
+  if (auto exit = ParseArguments(parser, args)) return *exit;
+  QString imagePath;
+  if (auto exit = RequireOnePositional(parser, imagePath)) return *exit;
+
+  const QFileInfo info(imagePath);
+  if (!info.exists() || !info.isFile()) {
+    PrintError(ToStd(imagePath) + ": no such file.");
+    return kExitUsage;
+  }
+  if (info.size() != static_cast<qint64>(kImageSize)) {
+    PrintError(ToStd(imagePath) + " holds " + std::to_string(info.size()) + " bytes; a decoder image has exactly " +
+               std::to_string(kImageSize) + ".");
+    return kExitUsage;
+  }
+  std::ifstream in(ToStd(imagePath), std::ios::binary);
+  DecoderImage image{};
+  if (!in.read(reinterpret_cast<char*>(image.data()), static_cast<std::streamsize>(image.size()))) {
+    PrintError("Cannot read " + ToStd(imagePath) + ".");
+    return kExitUsage;
+  }
+  ConfigFileContent content;
+  content.config = DecodeImage(image);
+  return WriteOutput(parser.isSet(output) ? parser.value(output) : QString(), FormatConfigFile(content));
+}
+
+int RunReplace(const QStringList& args) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      "Computes the DTMF sequence that makes the decoder replace a command over the air:\n"
+      "Original + Modifier ID + New + Checksum ID + two checksum digits.\n"
+      "With --config, the Modifier ID, the Checksum ID and the commands come from a\n"
+      "configuration file (options given as well take precedence), and the notes the\n"
+      "window shows about them are printed on standard error.");
+  const QCommandLineOption original("original", "The command to replace.", "SEQ");
+  const QCommandLineOption modifier("modifier-id", "The decoder's Modifier ID.", "ID");
+  const QCommandLineOption checksum("checksum-id", "The decoder's Checksum ID digit.", "D");
+  const QCommandLineOption fresh("new", "The new command.", "SEQ");
+  const QCommandLineOption config("config", "Configuration file of the decoder.", "CONFIG.prg");
+  parser.addOptions({original, modifier, checksum, fresh, config});
+  if (auto exit = ParseArguments(parser, args)) return *exit;
+  if (!parser.positionalArguments().isEmpty()) {
+    PrintError("Unexpected argument " + ToStd(parser.positionalArguments().first()) + ". Try --help.");
+    return kExitUsage;
+  }
+
+  std::string modifierId;
+  std::string checksumId;
+  std::optional<DecoderConfig> decoder;
+  if (parser.isSet(config)) {
+    const auto content = LoadConfig(parser.value(config));
+    if (!content) return kExitUsage;
+    decoder = content->config;
+    modifierId = decoder->txtSeqCmd;
+    checksumId = decoder->txtCrcTag;
+  }
+  if (parser.isSet(modifier)) modifierId = ToStd(parser.value(modifier));
+  if (parser.isSet(checksum)) checksumId = ToStd(parser.value(checksum));
+  const std::string originalSeq = ToStd(parser.value(original));
+  const std::string newSeq = ToStd(parser.value(fresh));
+
+  if (decoder) {
+    if (auto conflict = ChecksumIdConflict(checksumId, decoder->txtMem)) PrintMessage(*conflict);
+    for (const auto& [caption, separator, sequence] :
+         {std::tuple{kOriginalCaption, kOriginalMatchSeparator, originalSeq},
+          std::tuple{kNewCaption, kNewMatchSeparator, newSeq}}) {
+      const std::string note = CommandMatchCaption(caption, separator, sequence, decoder->txtMem);
+      if (note != caption) PrintMessage({"", note, UserMessage::Icon::None});
+    }
+  }
+
+  const ReplacementResult result = CalculateReplacement(originalSeq, modifierId, checksumId, newSeq);
+  if (!result.sequence) {
+    PrintMessage(*result.refusal);
+    return kExitRefused;
+  }
+  return WriteOutput({}, *result.sequence + "\n");
+}
+
+}  // namespace tonalis::cli

@@ -1,0 +1,54 @@
+#include <QCoreApplication>
+#include <iostream>
+#include <string_view>
+
+#include "cli/cli_support.h"
+#include "cli/commands.h"
+#include "config/version.h"
+
+namespace {
+
+struct Subcommand {
+  const char* name;
+  const char* summary;
+  int (*run)(const QStringList&);
+};
+
+constexpr Subcommand kSubcommands[] = {
+    {"encode", "check a configuration file and print or write its decoder image", tonalis::cli::RunEncode},
+    {"decode", "turn a 192-byte decoder image into a configuration file", tonalis::cli::RunDecode},
+    {"replace", "compute the sequence that replaces a command over the air", tonalis::cli::RunReplace},
+};
+
+void PrintUsage(std::ostream& out) {
+  out << "Usage: tonalis-cli COMMAND [options]\n\n"
+         "Tonalis command line: the decoder board's configuration, its link and the DTMF sender.\n\n"
+         "Commands:\n";
+  for (const auto& s : kSubcommands)
+    out << "  " << s.name << std::string(10 - std::string_view(s.name).size(), ' ') << s.summary << '\n';
+  out << "\n'tonalis-cli COMMAND --help' describes a command.\n"
+         "Exit status: 0 success, 1 refused (the message is on standard error), 2 usage or file error.\n";
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QCoreApplication app(argc, argv);
+  QCoreApplication::setApplicationName("tonalis-cli");
+  QCoreApplication::setApplicationVersion(QString::fromStdString(tonalis::VersionText()));
+
+  QStringList args = QCoreApplication::arguments();
+  args.removeFirst();
+  if (args.isEmpty() || args.first() == "--help" || args.first() == "-h") {
+    PrintUsage(args.isEmpty() ? std::cerr : std::cout);
+    return args.isEmpty() ? tonalis::cli::kExitUsage : tonalis::cli::kExitOk;
+  }
+  if (args.first() == "--version") {
+    std::cout << "tonalis-cli " << QCoreApplication::applicationVersion().toStdString() << '\n';
+    return tonalis::cli::kExitOk;
+  }
+  for (const auto& s : kSubcommands)
+    if (args.first() == QLatin1String(s.name)) return s.run(args);
+  tonalis::cli::PrintError("unknown command '" + args.first().toStdString() + "'. Try 'tonalis-cli --help'.");
+  return tonalis::cli::kExitUsage;
+}

@@ -1,0 +1,9 @@
+#include "config/decoder_config.h"
+
+namespace tonalis {
+
+std::string OutputCaption(int index, int state) {
+  return "Output " + std::to_string(index + 1) + (state == 1 ? " ON" : " OFF");
+}
+
+}  // namespace tonalis

@@ -1,0 +1,110 @@
+#include "remote/replacement.h"
+
+#include "config/digits.h"
+
+namespace tonalis {
+namespace {
+
+std::string Upper(std::string s) {
+  for (char& ch : s)
+    if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+  return s;
+}
+
+bool EndsWith(const std::string& text, const std::string& tail) {
+  return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+ReplacementResult Refuse(UserMessage m, std::optional<FieldSelection> selection = std::nullopt) {
+  ReplacementResult r;
+  r.refusal = std::move(m);
+  r.selection = selection;
+  return r;
+}
+
+}  // namespace
+
+ReplacementResult CalculateReplacement(const std::string& originalText, const std::string& modifierText,
+                                       const std::string& checksumText, const std::string& newText) {
+  using Icon = UserMessage::Icon;
+  // Over the air there is no letter case: compare and send what the board hears.
+  const std::string original = Upper(originalText);
+  const std::string modifier = Upper(modifierText);
+  const std::string checksumId = Upper(checksumText);
+  const std::string fresh = Upper(newText);
+
+  if (checksumId.empty() || modifier.empty())
+    return Refuse({"DTMF",
+                   std::string("Modifier ID or Checksum ID cannot be empty.") + kCrLf +
+                       "Please insert Modifier ID / Checksum ID in Direct Programming Tab.",
+                   Icon::Exclamation});
+
+  const int n = static_cast<int>(modifier.size());
+  if (EndsWith(original, modifier))
+    return Refuse(
+        {"Warning",
+         std::string("Original Sequence ends with Modifier ID Sequence.") + kCrLf + "Please modify Original Sequence.",
+         Icon::Information},
+        FieldSelection{FieldSelection::Field::Original, static_cast<int>(original.size()) - n, n});
+  if (EndsWith(fresh, modifier))
+    return Refuse(
+        {"Warning", std::string("New Sequence ends with Modifier ID Sequence.") + kCrLf + "Please modify New Sequence.",
+         Icon::Information},
+        FieldSelection{FieldSelection::Field::New, static_cast<int>(fresh.size()) - n, n});
+
+  if (fresh.size() < 2 || original.empty())
+    return Refuse({"DTMF", "Original/New Sequence too short.", Icon::Exclamation});
+
+  // The board could never match a sequence with anything but its sixteen digits.
+  const std::pair<const char*, const std::string*> pieces[] = {
+      {"Original Sequence", &original}, {"Modifier ID", &modifier}, {"New Sequence", &fresh}};
+  for (const auto& [name, text] : pieces) {
+    if (!IsDigitSequence(*text))
+      return Refuse({"DTMF",
+                     std::string(name) + " \"" + *text + "\" holds characters that are not DTMF digits." + kCrLf +
+                         "Only 0-9, *, #, A, B, C and D can be sent.",
+                     Icon::Exclamation});
+  }
+  if (checksumId.size() != 1 || !IsDigitSequence(checksumId))
+    return Refuse({"DTMF",
+                   "Checksum ID \"" + checksumId + "\" must be one DTMF digit." + kCrLf +
+                       "Please correct it in Direct Programming Tab.",
+                   Icon::Exclamation});
+
+  // The board takes the Checksum ID as the end of the new command.
+  if (fresh.find(checksumId) != std::string::npos)
+    return Refuse({"DTMF",
+                   "New Sequence \"" + fresh + "\" contains the Checksum ID " + checksumId + "." + kCrLf +
+                       "The decoder would take it as the end of the new command.",
+                   Icon::Exclamation});
+
+  int sum = 0;
+  for (char ch : fresh) sum += DigitToCode(ch);
+
+  ReplacementResult r;
+  r.sequence = original + modifier + fresh + ChecksumSuffix(checksumId, sum);
+  return r;
+}
+
+std::optional<UserMessage> ChecksumIdConflict(const std::string& checksumId,
+                                              const std::array<std::string, kCommandCount>& commands) {
+  if (checksumId.empty()) return std::nullopt;
+  for (const std::string& command : commands) {
+    if (command.find(checksumId) != std::string::npos)
+      return UserMessage{
+          "Warning",
+          "Digit " + checksumId + " already used in command sequences." + kCrLf + "Please choose another digit.",
+          UserMessage::Icon::None};
+  }
+  return std::nullopt;
+}
+
+std::string CommandMatchCaption(const std::string& base, const std::string& separator, const std::string& sequence,
+                                const std::array<std::string, kCommandCount>& commands) {
+  if (sequence.empty()) return base;
+  for (int i = 0; i < kCommandCount; ++i)
+    if (commands[static_cast<std::size_t>(i)] == sequence) return base + separator + "[cmd " + std::to_string(i) + "]";
+  return base;
+}
+
+}  // namespace tonalis

@@ -1,0 +1,93 @@
+#include "storage/atomic_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+namespace tonalis {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Describe(const std::string& what, const fs::path& path, int error) {
+  return what + " " + path.string() + ": " + std::strerror(error);
+}
+
+bool WriteAll(int fd, const std::string& content) {
+  const char* p = content.data();
+  std::size_t left = content.size();
+  while (left > 0) {
+    const ssize_t n = ::write(fd, p, left);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    p += n;
+    left -= static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::string> WriteFileAtomically(const std::string& pathText, const std::string& content) {
+  fs::path target(pathText);
+  std::error_code ec;
+  // Replace what a link points to, not the link itself.
+  if (fs::is_symlink(fs::symlink_status(target, ec))) {
+    target = fs::weakly_canonical(target, ec);
+    if (ec) return Describe("Cannot resolve", pathText, ec.value());
+  }
+
+  struct stat existing {};
+  const bool exists = ::stat(target.c_str(), &existing) == 0;
+  if (exists && S_ISDIR(existing.st_mode)) return Describe("Cannot write", target, EISDIR);
+  // A device or pipe cannot be replaced by a renamed file, and must not be.
+  if (exists && !S_ISREG(existing.st_mode)) return "Cannot write " + target.string() + ": not a regular file";
+
+  const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  static std::atomic<unsigned> counter{0};
+  fs::path temp;
+  int fd = -1;
+  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+    temp = dir /
+           ("." + target.filename().string() + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EEXIST) return Describe("Cannot create a file in", dir, errno);
+  }
+  if (fd < 0) return Describe("Cannot create a file in", dir, EEXIST);
+
+  auto fail = [&](const std::string& what) {
+    const int error = errno;
+    ::close(fd);
+    ::unlink(temp.c_str());
+    return Describe(what, target, error);
+  };
+  if (exists && ::fchmod(fd, existing.st_mode & 07777) != 0) return fail("Cannot set the permissions of");
+  if (!WriteAll(fd, content)) return fail("Cannot write");
+  if (::fsync(fd) != 0) return fail("Cannot write");
+  if (::close(fd) != 0) {
+    const int error = errno;
+    ::unlink(temp.c_str());
+    return Describe("Cannot write", target, error);
+  }
+  if (::rename(temp.c_str(), target.c_str()) != 0) {
+    const int error = errno;
+    ::unlink(temp.c_str());
+    return Describe("Cannot replace", target, error);
+  }
+  // Make the rename itself durable; a failure here loses nothing already written.
+  const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dirFd >= 0) {
+    ::fsync(dirFd);
+    ::close(dirFd);
+  }
+  return std::nullopt;
+}
+
+}  // namespace tonalis

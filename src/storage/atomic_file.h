@@ -1,0 +1,15 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace tonalis {
+
+// Replaces the file at `path` with `content` so that a failure at any point
+// (disk full, device removed, no permission) leaves the previous file as it
+// was. Writes a temporary file beside the target, flushes it to the disk and
+// renames it over the target. Returns a description of the failure, or
+// nothing on success.
+std::optional<std::string> WriteFileAtomically(const std::string& path, const std::string& content);
+
+}  // namespace tonalis

@@ -1,0 +1,172 @@
+#include "storage/config_file.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+
+#include "storage/atomic_file.h"
+#include "storage/item_reader.h"
+
+namespace tonalis {
+namespace {
+
+constexpr int kGroupSizes[kConfigGroupCount] = {4, 9, 16, 1};
+
+const char* ItemName(int index) {
+  static constexpr const char* kNames[kConfigItemCount] = {"Output 1 power-on state",
+                                                           "Output 2 power-on state",
+                                                           "Output 3 power-on state",
+                                                           "Output 4 power-on state",
+                                                           "Modifier ID",
+                                                           "Checksum ID",
+                                                           "CW Enabled",
+                                                           "Morse speed",
+                                                           "CW call",
+                                                           "Output 2 timer",
+                                                           "V.Check Enabled",
+                                                           "low battery level",
+                                                           "high battery level",
+                                                           "command 0",
+                                                           "command 1",
+                                                           "command 2",
+                                                           "command 3",
+                                                           "command 4",
+                                                           "command 5",
+                                                           "command 6",
+                                                           "command 7",
+                                                           "command 8",
+                                                           "command 9",
+                                                           "command 10",
+                                                           "command 11",
+                                                           "command 12",
+                                                           "command 13",
+                                                           "command 14",
+                                                           "command 15",
+                                                           "programming port"};
+  return kNames[index];
+}
+
+std::optional<int> CheckState(const FileItem& item) {
+  if (item.text == "0") return 0;
+  if (item.text == "1") return 1;
+  return std::nullopt;
+}
+
+std::string NotACheckState(const FileItem& item, int index) {
+  return "Line " + std::to_string(item.line) + ": the " + ItemName(index) + " is \"" + item.text +
+         "\", which is not a check state (0 or 1).";
+}
+
+}  // namespace
+
+ConfigFileLoad ParseConfigFile(std::istream& in) {
+  ConfigFileLoad load;
+  const ItemReadResult read = ReadItems(in, kConfigItemCount);
+  const auto& items = read.items;
+  DecoderConfig& c = load.content.config;
+
+  int first = 0;
+  for (int g = 0; g < kConfigGroupCount; ++g) {
+    const int end = first + kGroupSizes[g];
+    if (static_cast<int>(items.size()) < end) {
+      load.error = read.error;
+      return load;
+    }
+    auto text = [&](int index) { return items[static_cast<std::size_t>(index)].text; };
+    // Converts a check-state item; on failure records the error.
+    auto check = [&](int index, int& out) {
+      const auto state = CheckState(items[static_cast<std::size_t>(index)]);
+      if (!state) {
+        load.error = NotACheckState(items[static_cast<std::size_t>(index)], index);
+        return false;
+      }
+      out = *state;
+      return true;
+    };
+
+    switch (static_cast<ConfigGroup>(g)) {
+      case ConfigGroup::Outputs: {
+        std::array<int, 4> outputs{};
+        for (int i = 0; i < 4; ++i)
+          if (!check(i, outputs[static_cast<std::size_t>(i)])) return load;
+        c.chkOutput = outputs;
+        break;
+      }
+      case ConfigGroup::Parameters: {
+        int morse = 0;
+        int vcheck = 0;
+        if (!check(first + 2, morse) || !check(first + 6, vcheck)) return load;
+        c.txtSeqCmd = text(first);
+        c.txtCrcTag = text(first + 1);
+        c.chkMorse = morse;
+        c.txtMorseSpeed = text(first + 3);
+        c.txtCallID = text(first + 4);
+        c.txtTmr2 = text(first + 5);
+        c.chkBCheck = vcheck;
+        c.txtBlo = text(first + 7);
+        c.txtBhi = text(first + 8);
+        break;
+      }
+      case ConfigGroup::Commands:
+        for (int n = 0; n < kCommandCount; ++n) c.txtMem[static_cast<std::size_t>(n)] = text(first + n);
+        break;
+      case ConfigGroup::Port:
+        load.content.txtPrgComm = text(first);
+        break;
+    }
+    load.groupsRead = g + 1;
+    first = end;
+  }
+  return load;
+}
+
+ConfigFileLoad ReadConfigFile(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) {
+    ConfigFileLoad load;
+    load.error = errno == ENOENT ? "File not found." : std::string("Cannot open the file: ") + std::strerror(errno);
+    return load;
+  }
+  if (S_ISDIR(st.st_mode)) {
+    ConfigFileLoad load;
+    load.error = "This is a folder, not a configuration file.";
+    return load;
+  }
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    ConfigFileLoad load;
+    load.error = std::string("Cannot open the file: ") + std::strerror(errno);
+    return load;
+  }
+  return ParseConfigFile(in);
+}
+
+std::string FormatConfigFile(const ConfigFileContent& content) {
+  const DecoderConfig& c = content.config;
+  std::string out;
+  for (int state : c.chkOutput) out += JoinItemLine({std::to_string(state)});
+  out += JoinItemLine({QuoteItem(c.txtSeqCmd), QuoteItem(c.txtCrcTag), std::to_string(c.chkMorse),
+                       QuoteItem(c.txtMorseSpeed), QuoteItem(c.txtCallID), QuoteItem(c.txtTmr2),
+                       std::to_string(c.chkBCheck), QuoteItem(c.txtBlo), QuoteItem(c.txtBhi)});
+  for (const std::string& command : c.txtMem) out += JoinItemLine({QuoteItem(command)});
+  out += JoinItemLine({QuoteItem(content.txtPrgComm)});
+  return out;
+}
+
+std::optional<std::string> WriteConfigFile(const std::string& path, const ConfigFileContent& content) {
+  const DecoderConfig& c = content.config;
+  std::vector<std::pair<int, const std::string*>> texts = {
+      {4, &c.txtSeqCmd}, {5, &c.txtCrcTag}, {7, &c.txtMorseSpeed}, {8, &c.txtCallID},
+      {9, &c.txtTmr2},   {11, &c.txtBlo},   {12, &c.txtBhi},       {29, &content.txtPrgComm}};
+  for (int n = 0; n < kCommandCount; ++n) texts.emplace_back(13 + n, &c.txtMem[static_cast<std::size_t>(n)]);
+  for (const auto& [index, text] : texts) {
+    if (!IsStorableText(*text))
+      return std::string("The ") + ItemName(index) +
+             " holds a double quote or a line break, which a configuration file cannot keep.";
+  }
+  return WriteFileAtomically(path, FormatConfigFile(content));
+}
+
+}  // namespace tonalis

@@ -1,0 +1,239 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "config/decoder_image.h"
+#include "storage/config_file.h"
+#include "support/run_cli.h"
+#include "support/test_files.h"
+
+namespace tonalis {
+namespace {
+
+using testing::ReadAll;
+using testing::RunCli;
+using testing::TempDir;
+using testing::WriteAll;
+
+ConfigFileContent WorkedExample() {
+  ConfigFileContent f;
+  DecoderConfig& c = f.config;
+  c.chkOutput = {1, 0, 0, 0};
+  c.chkBCheck = 0;
+  c.txtCrcTag = "#";
+  c.txtMorseSpeed = "20";
+  c.txtTmr2 = "10";
+  c.txtBlo = "11.5";
+  c.txtBhi = "13.8";
+  c.txtMem[0] = "11";
+  c.txtMem[1] = "10";
+  c.txtSeqCmd = "1234";
+  c.txtCallID = "ABC";
+  return f;
+}
+
+const char* kWorkedExampleRows =
+    "81 0C 3C 0A 73 8A FF FF 01 01 80 FF FF FF FF FF\n"
+    "FF FF 01 0A 80 FF FF FF FF FF FF FF 80 FF FF FF\n"
+    "FF FF FF FF FF FF 80 FF FF FF FF FF FF FF FF FF\n"
+    "80 FF FF FF FF FF FF FF FF FF 80 FF FF FF FF FF\n"
+    "FF FF FF FF 80 FF FF FF FF FF FF FF FF FF 80 FF\n"
+    "FF FF FF FF FF FF FF FF 80 FF FF FF FF FF FF FF\n"
+    "FF FF 80 FF FF FF FF FF FF FF FF FF 80 FF FF FF\n"
+    "FF FF FF FF FF FF 80 FF FF FF FF FF FF FF FF FF\n"
+    "80 FF FF FF FF FF FF FF FF FF 80 FF FF FF FF FF\n"
+    "FF FF FF FF 80 FF FF FF FF FF FF FF FF FF 80 FF\n"
+    "FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF\n"
+    "01 02 03 04 80 FF FF FF FF 41 42 43 00 FF FF FF\n";
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+TEST(Cli, EncodesAndDecodesTheWorkedExample) {
+  TempDir dir;
+  const std::string prg = dir.file("example.prg");
+  ASSERT_FALSE(WriteConfigFile(prg, WorkedExample()));
+
+  const auto hex = RunCli({"encode", Q(prg)});
+  EXPECT_EQ(hex.exitCode, 0) << hex.err;
+  EXPECT_EQ(hex.out, kWorkedExampleRows);
+
+  const std::string bin = dir.file("example.bin");
+  const auto raw = RunCli({"encode", Q(prg), "-o", Q(bin)});
+  EXPECT_EQ(raw.exitCode, 0) << raw.err;
+  const std::string bytes = ReadAll(bin);
+  ASSERT_EQ(bytes.size(), 192u);
+  EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 0x81);
+  EXPECT_EQ(static_cast<unsigned char>(bytes[190]), 0xFF);
+
+  const auto decoded = RunCli({"decode", Q(bin)});
+  EXPECT_EQ(decoded.exitCode, 0) << decoded.err;
+  EXPECT_EQ(decoded.out, ReadAll(prg));
+
+  const std::string back = dir.file("back.prg");
+  EXPECT_EQ(RunCli({"decode", Q(bin), "--output", Q(back)}).exitCode, 0);
+  EXPECT_EQ(ReadAll(back), ReadAll(prg));
+}
+
+TEST(Cli, EncodeRefusalsPrintTheWindowsMessage) {
+  struct Case {
+    void (*change)(DecoderConfig&);
+    const char* message;
+  };
+  const Case cases[] = {
+      {[](DecoderConfig& c) { c.txtCrcTag = ""; }, "Checksum ID empty."},
+      {[](DecoderConfig& c) { c.txtMorseSpeed = "151"; }, "Please insert a valid Morse Speed"},
+      {[](DecoderConfig& c) { c.txtTmr2 = "0"; }, "Please insert a valid Output 2 Timer Interval"},
+      {[](DecoderConfig& c) { c.txtBlo = "14"; }, "Battery High Level must be grater than Low level"},
+      {[](DecoderConfig& c) { c.txtBlo = "25.41", c.txtBhi = "25.5"; }, "Please insert a valid Low Battery Voltage"},
+      {[](DecoderConfig& c) { c.txtBlo = "0", c.txtBhi = "0.05"; }, "Please insert a valid High Battery Voltage"},
+      {[](DecoderConfig& c) { c.txtMem[9] = "11"; }, "Command #0 is equal to Command #9"},
+      {[](DecoderConfig& c) { c.txtSeqCmd = ""; }, "Modifier ID is empty"},
+      {[](DecoderConfig& c) { c.txtMem[2] = "12345678901"; },
+       "Command #2 is too long: 11 digits, at most 10 fit in the decoder."},
+  };
+  TempDir dir;
+  for (const auto& tc : cases) {
+    ConfigFileContent f = WorkedExample();
+    tc.change(f.config);
+    const std::string prg = dir.file("refused.prg");
+    ASSERT_FALSE(WriteConfigFile(prg, f));
+    const auto run = RunCli({"encode", Q(prg)});
+    EXPECT_EQ(run.exitCode, 1) << tc.message;
+    EXPECT_EQ(run.err, std::string(tc.message) + "\n");
+    EXPECT_EQ(run.out, "");
+  }
+}
+
+TEST(Cli, ReplacePrintsTheSequenceOrTheRefusal) {
+  struct Case {
+    QStringList args;
+    int exit;
+    const char* out;
+    const char* err;
+  };
+  const Case cases[] = {
+      {{"--original", "12", "--modifier-id", "99", "--checksum-id", "#", "--new", "345"}, 0, "1299345#D#\n", ""},
+      {{"--original", "5", "--modifier-id", "99", "--checksum-id", "#", "--new", "1234567890"},
+       0,
+       "5991234567890#37\n",
+       ""},
+      {{"--original", "12", "--checksum-id", "#", "--new", "345"},
+       1,
+       "",
+       "Modifier ID or Checksum ID cannot be empty.\n"
+       "Please insert Modifier ID / Checksum ID in Direct Programming Tab.\n"},
+      {{"--original", "1299", "--modifier-id", "99", "--checksum-id", "#", "--new", "345"},
+       1,
+       "",
+       "Original Sequence ends with Modifier ID Sequence.\nPlease modify Original Sequence.\n"},
+      {{"--original", "12", "--modifier-id", "99", "--checksum-id", "#", "--new", "3499"},
+       1,
+       "",
+       "New Sequence ends with Modifier ID Sequence.\nPlease modify New Sequence.\n"},
+      {{"--original", "12", "--modifier-id", "99", "--checksum-id", "#", "--new", "7"},
+       1,
+       "",
+       "Original/New Sequence too short.\n"},
+      {{"--original", "12", "--bogus"}, 2, "", nullptr},
+      {{"stray"}, 2, "", nullptr},
+  };
+  for (const auto& c : cases) {
+    const auto run = RunCli(QStringList{"replace"} + c.args);
+    EXPECT_EQ(run.exitCode, c.exit) << c.args.join(' ').toStdString() << ": " << run.err;
+    EXPECT_EQ(run.out, c.out);
+    if (c.err) {
+      EXPECT_EQ(run.err, c.err);
+    }
+  }
+}
+
+TEST(Cli, ReplaceWithAConfigurationShowsTheWindowsNotes) {
+  TempDir dir;
+  ConfigFileContent f = WorkedExample();
+  f.config.txtSeqCmd = "99";
+  f.config.txtCrcTag = "5";
+  f.config.txtMem[3] = "152";
+  f.config.txtMem[7] = "55";
+  f.config.txtMem[12] = "12";
+  const std::string prg = dir.file("board.prg");
+  ASSERT_FALSE(WriteConfigFile(prg, f));
+
+  const auto run = RunCli({"replace", "--config", Q(prg), "--original", "12", "--new", "152"});
+  EXPECT_EQ(run.exitCode, 1) << run.err;
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err,
+            "Digit 5 already used in command sequences.\nPlease choose another digit.\n"
+            "Original Sequence [cmd 12]\n"
+            "New Sequence  [cmd 3]\n"
+            "New Sequence \"152\" contains the Checksum ID 5.\n"
+            "The decoder would take it as the end of the new command.\n");
+  // Options win over the file.
+  const auto override =
+      RunCli({"replace", "--config", Q(prg), "--checksum-id", "#", "--original", "1", "--new", "345"});
+  EXPECT_EQ(override.out, "199345#D#\n");
+}
+
+TEST(Cli, UsageAndFileErrors) {
+  TempDir dir;
+  const std::string small = dir.file("small.bin");
+  WriteAll(small, std::string(191, '\xFF'));
+  struct Case {
+    QStringList args;
+    int exit;
+    const char* errPart;
+  };
+  const Case cases[] = {
+      {{}, 2, "Usage: tonalis-cli"},
+      {{"frobnicate"}, 2, "unknown command 'frobnicate'"},
+      {{"encode"}, 2, "A file name is missing"},
+      {{"encode", Q(dir.file("none.prg"))}, 2, "File not found."},
+      {{"decode", Q(small)}, 2, "holds 191 bytes; a decoder image has exactly 192."},
+      {{"decode", Q(dir.file("none.bin"))}, 2, "no such file"},
+      {{"decode", Q(small), "-o"}, 2, "Missing value after '-o'"},
+      {{"encode", Q(small), "-o", Q(dir.file("nowhere/x.bin"))}, 2, "Unable to load data file"},
+  };
+  for (const auto& c : cases) {
+    const auto run = RunCli(c.args);
+    EXPECT_FALSE(run.crashed);
+    EXPECT_EQ(run.exitCode, c.exit) << c.args.join(' ').toStdString();
+    EXPECT_NE(run.err.find(c.errPart), std::string::npos) << run.err;
+  }
+}
+
+TEST(Cli, HelpOnEverySubcommand) {
+  for (const char* command : {"encode", "decode", "replace"}) {
+    const auto run = RunCli({command, "--help"});
+    EXPECT_EQ(run.exitCode, 0) << command;
+    EXPECT_NE(run.out.find("Usage:"), std::string::npos) << command;
+  }
+  const auto top = RunCli({"--help"});
+  EXPECT_EQ(top.exitCode, 0);
+  for (const char* command : {"encode", "decode", "replace"}) EXPECT_NE(top.out.find(command), std::string::npos);
+}
+
+TEST(Cli, HostileFilesNeverCrashIt) {
+  TempDir dir;
+  std::string binary;
+  for (int i = 0; i < 4096; ++i) binary.push_back(static_cast<char>(i * 37));
+  std::string longLines = std::string(200000, '1') + "\r\n";
+  std::string nonAscii = FormatConfigFile(WorkedExample());
+  nonAscii.replace(nonAscii.find("ABC"), 3, "\xC3\xA9\xE2\x82\xAC\xFF");
+  std::string withNul = FormatConfigFile(WorkedExample());
+  withNul.replace(withNul.find("1234"), 1, std::string(1, '\0'));
+  std::string hugeCommand = FormatConfigFile(WorkedExample());
+  hugeCommand.replace(hugeCommand.find("\"11\""), 4, "\"" + std::string(5000, '1') + "\"");
+
+  const std::pair<std::string, int> files[] = {{"", 2},       {binary, 2},  {longLines, 2},
+                                               {nonAscii, 1}, {withNul, 1}, {hugeCommand, 1}};
+  for (const auto& [content, exit] : files) {
+    const std::string path = dir.file("hostile.prg");
+    WriteAll(path, content);
+    const auto run = RunCli({"encode", Q(path)});
+    EXPECT_FALSE(run.crashed);
+    EXPECT_EQ(run.exitCode, exit) << run.err;
+    EXPECT_FALSE(run.err.empty());
+  }
+}
+
+}  // namespace
+}  // namespace tonalis
