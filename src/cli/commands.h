@@ -9,5 +9,9 @@ namespace tonalis::cli {
 int RunEncode(const QStringList& args);
 int RunDecode(const QStringList& args);
 int RunReplace(const QStringList& args);
+int RunIdentify(const QStringList& args);
+int RunRead(const QStringList& args);
+int RunProgram(const QStringList& args);
+int RunBoardSim(const QStringList& args);
 
 }  // namespace tonalis::cli

@@ -18,6 +18,10 @@ constexpr Subcommand kSubcommands[] = {
     {"encode", "check a configuration file and print or write its decoder image", tonalis::cli::RunEncode},
     {"decode", "turn a 192-byte decoder image into a configuration file", tonalis::cli::RunDecode},
     {"replace", "compute the sequence that replaces a command over the air", tonalis::cli::RunReplace},
+    {"identify", "show the banner of the board on a port", tonalis::cli::RunIdentify},
+    {"read", "read the board's configuration", tonalis::cli::RunRead},
+    {"program", "program a configuration file into the board and verify it", tonalis::cli::RunProgram},
+    {"board-sim", "simulate the decoder board on a pseudo-terminal", tonalis::cli::RunBoardSim},
 };
 
 void PrintUsage(std::ostream& out) {
@@ -25,7 +29,7 @@ void PrintUsage(std::ostream& out) {
          "Tonalis command line: the decoder board's configuration, its link and the DTMF sender.\n\n"
          "Commands:\n";
   for (const auto& s : kSubcommands)
-    out << "  " << s.name << std::string(10 - std::string_view(s.name).size(), ' ') << s.summary << '\n';
+    out << "  " << s.name << std::string(11 - std::string_view(s.name).size(), ' ') << s.summary << '\n';
   out << "\n'tonalis-cli COMMAND --help' describes a command.\n"
          "Exit status: 0 success, 1 refused (the message is on standard error), 2 usage or file error.\n";
 }

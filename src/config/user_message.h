@@ -19,3 +19,15 @@ struct UserMessage {
 inline constexpr const char* kCrLf = "\r\n";
 
 }  // namespace tonalis
+
+namespace tonalis {
+
+// Where message boxes go: the window shows them, the command line prints
+// them, tests record them.
+class MessageSink {
+ public:
+  virtual ~MessageSink() = default;
+  virtual void showMessage(const UserMessage& message) = 0;
+};
+
+}  // namespace tonalis

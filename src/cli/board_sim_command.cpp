@@ -1,0 +1,232 @@
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <QFileInfo>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
+
+#include "cli/cli_support.h"
+#include "cli/commands.h"
+#include "link/board_sim.h"
+#include "link/serial_trace.h"
+#include "storage/atomic_file.h"
+
+namespace tonalis::cli {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// One byte at 4800 baud, 8N1: ten bits.
+constexpr auto kByteTime = std::chrono::microseconds(2083);
+
+volatile std::sig_atomic_t gStop = 0;
+void OnSignal(int) { gStop = 1; }
+
+struct PendingByte {
+  Clock::time_point due;
+  std::uint8_t value;
+};
+
+std::optional<DecoderImage> LoadImage(const std::string& path, std::string& error) {
+  std::ifstream in(path, std::ios::binary);
+  DecoderImage image{};
+  in.read(reinterpret_cast<char*>(image.data()), static_cast<std::streamsize>(image.size()));
+  if (in.gcount() != static_cast<std::streamsize>(image.size()) || in.peek() != std::char_traits<char>::eof()) {
+    error = path + " is not a 192-byte decoder image.";
+    return std::nullopt;
+  }
+  return image;
+}
+
+}  // namespace
+
+int RunBoardSim(const QStringList& args) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      "Simulates the decoder board on a pseudo-terminal, for use without hardware.\n"
+      "Prints the terminal's device path, then answers like the board until stopped\n"
+      "(Ctrl+C). Faults, repeatable:\n  " +
+      QString::fromStdString([] {
+        std::string all;
+        for (const auto& name : BoardSim::FaultNames()) all += (all.empty() ? "" : ", ") + name;
+        return all;
+      }()));
+  const QCommandLineOption link("link", "Also make PATH a symbolic link to the device.", "PATH");
+  const QCommandLineOption imageOption("image", "Keep the board's memory in FILE (192 bytes).", "FILE");
+  const QCommandLineOption banner("banner", "The banner the board reports.", "TEXT", kExpectedBanner);
+  const QCommandLineOption fault("fault", "Misbehave in this way.", "NAME");
+  const QCommandLineOption log("log", "Record every byte received and sent, with its time, in FILE.", "FILE");
+  const QCommandLineOption faultRequests("fault-requests",
+                                         "Misbehave only for the first N requests (identify, read, program).", "N");
+  const QCommandLineOption instant("instant", "Answer at full speed instead of at 4800 baud.");
+  parser.addOptions({link, imageOption, banner, fault, faultRequests, log, instant});
+  if (auto exit = ParseArguments(parser, args)) return *exit;
+
+  BoardSim::Options options;
+  options.banner = ToStd(parser.value(banner));
+  for (const QString& name : parser.values(fault)) {
+    if (!BoardSim::ParseFault(ToStd(name), options)) {
+      PrintError("unknown fault '" + ToStd(name) + "'. Try --help.");
+      return kExitUsage;
+    }
+  }
+  if (parser.isSet(faultRequests)) {
+    bool ok = false;
+    options.faultRequests = parser.value(faultRequests).toInt(&ok);
+    if (!ok || options.faultRequests < 1) {
+      PrintError("--fault-requests takes a number of 1 or more.");
+      return kExitUsage;
+    }
+  }
+  const std::string imagePath = ToStd(parser.value(imageOption));
+  if (!imagePath.empty() && QFileInfo::exists(parser.value(imageOption))) {
+    std::string error;
+    const auto image = LoadImage(imagePath, error);
+    if (!image) {
+      PrintError(error);
+      return kExitUsage;
+    }
+    options.image = *image;
+  }
+  std::ofstream logFile;
+  std::unique_ptr<SerialTrace> trace;
+  if (parser.isSet(log)) {
+    logFile.open(ToStd(parser.value(log)), std::ios::trunc);
+    if (!logFile) {
+      PrintError("Cannot write the log " + ToStd(parser.value(log)) + ".");
+      return kExitUsage;
+    }
+    trace = std::make_unique<SerialTrace>(logFile);
+  }
+
+  int master = -1;
+  int slave = -1;
+  if (::openpty(&master, &slave, nullptr, nullptr, nullptr) != 0) {
+    PrintError(std::string("Cannot create a pseudo-terminal: ") + std::strerror(errno));
+    return kExitUsage;
+  }
+  // Raw from the start, so nothing is echoed before the tool configures it.
+  // The simulator keeps its own end of the terminal open: the tool may close
+  // and reopen the port without the board noticing.
+  termios tio{};
+  ::tcgetattr(slave, &tio);
+  ::cfmakeraw(&tio);
+  ::tcsetattr(slave, TCSANOW, &tio);
+  ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
+  const std::string device = ::ttyname(slave);
+
+  const std::string linkPath = ToStd(parser.value(link));
+  if (!linkPath.empty()) {
+    std::error_code ec;
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(linkPath, ec))) std::filesystem::remove(linkPath, ec);
+    std::filesystem::create_symlink(device, linkPath, ec);
+    if (ec) {
+      PrintError("Cannot create the link " + linkPath + ": " + ec.message());
+      return kExitUsage;
+    }
+  }
+  std::cout << device << std::endl;
+
+  std::signal(SIGINT, OnSignal);
+  std::signal(SIGTERM, OnSignal);
+  std::signal(SIGHUP, OnSignal);
+
+  BoardSim board(options);
+  const auto byteTime = parser.isSet(instant) ? Clock::duration::zero() : Clock::duration(kByteTime);
+  std::deque<PendingByte> output;
+  std::optional<Clock::time_point> vanishAt;
+  int status = kExitOk;
+
+  while (!gStop) {
+    const auto now = Clock::now();
+    std::optional<Clock::time_point> next;
+    if (!output.empty()) next = output.front().due;
+    if (vanishAt && (!next || *vanishAt < *next)) next = vanishAt;
+    timespec timeout{0, 0};
+    timespec* wait = nullptr;
+    if (next) {
+      const auto left = std::max(Clock::duration::zero(), *next - now);
+      const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(left).count();
+      timeout.tv_sec = static_cast<time_t>(ns / 1000000000);
+      timeout.tv_nsec = static_cast<long>(ns % 1000000000);
+      wait = &timeout;
+    }
+    pollfd pfd{master, POLLIN, 0};
+    const int ready = ::ppoll(&pfd, 1, wait, nullptr);
+    if (ready < 0 && errno != EINTR) {
+      PrintError(std::string("poll: ") + std::strerror(errno));
+      status = kExitUsage;
+      break;
+    }
+
+    if (ready > 0 && (pfd.revents & POLLIN)) {
+      std::uint8_t buffer[4096];
+      const ssize_t n = ::read(master, buffer, sizeof buffer);
+      if (n > 0) {
+        const Bytes received(buffer, buffer + n);
+        if (trace) trace->received(received);
+        for (std::uint8_t b : received) {
+          const auto action = board.receive(b);
+          if (!action) continue;
+          const auto start = Clock::now() + action->delay;
+          if (action->vanish) {
+            vanishAt = start;
+            continue;
+          }
+          auto due = output.empty() ? start : std::max(start, output.back().due + byteTime);
+          for (std::uint8_t out : action->bytes) {
+            output.push_back({due, out});
+            due += byteTime;
+          }
+        }
+        if (board.takeImageStored()) {
+          if (trace) trace->note("image stored");
+          if (!imagePath.empty()) {
+            const DecoderImage& image = board.image();
+            if (const auto error = WriteFileAtomically(imagePath, std::string(image.begin(), image.end())))
+              PrintError(*error);
+          }
+        }
+      }
+    }
+
+    const auto after = Clock::now();
+    if (vanishAt && *vanishAt <= after) {
+      if (trace) trace->note("vanished");
+      break;
+    }
+    Bytes due;
+    while (!output.empty() && output.front().due <= after) {
+      due.push_back(output.front().value);
+      output.pop_front();
+    }
+    if (!due.empty()) {
+      if (trace) trace->sent(due);
+      std::size_t written = 0;
+      while (written < due.size()) {
+        const ssize_t n = ::write(master, due.data() + written, due.size() - written);
+        if (n < 0 && errno != EAGAIN && errno != EINTR) break;
+        if (n > 0) written += static_cast<std::size_t>(n);
+      }
+    }
+  }
+
+  ::close(master);
+  ::close(slave);
+  if (!linkPath.empty()) {
+    std::error_code ec;
+    std::filesystem::remove(linkPath, ec);
+  }
+  return status;
+}
+
+}  // namespace tonalis::cli

@@ -1,0 +1,241 @@
+#include <QCoreApplication>
+#include <QTimer>
+#include <fstream>
+#include <iostream>
+#include <functional>
+#include <memory>
+#include <utility>
+
+#include "cli/cli_support.h"
+#include "cli/commands.h"
+#include "config/decoder_image.h"
+#include "link/board_link.h"
+#include "link/port_lookup.h"
+#include "link/port_map.h"
+#include "link/serial_trace.h"
+#include "storage/config_file.h"
+
+namespace tonalis::cli {
+namespace {
+
+// The progress dialog as lines on standard output: each new message starts
+// a line, progress dots follow it.
+class ConsoleProgress : public ProgressView {
+ public:
+  ~ConsoleProgress() override { endLine(); }
+  void setMessage(const std::string& text) override {
+    endLine();
+    std::string shown = text;
+    for (std::size_t at; (at = shown.find(kCrLf)) != std::string::npos;) shown.replace(at, 2, "\n");
+    while (!shown.empty() && shown.front() == '\n') shown.erase(0, 1);
+    std::cout << shown << std::flush;
+    lineOpen_ = true;
+  }
+  void appendMessage(const std::string& text) override { std::cout << text << std::flush; }
+  void setMessageColour(Colour) override {}
+  void setOkVisible(bool visible) override { ok_ = visible; }
+  bool isOkVisible() const override { return ok_; }
+  void showDialog() override {}
+  void endLine() {
+    if (lineOpen_) std::cout << std::endl;
+    lineOpen_ = false;
+  }
+
+ private:
+  bool ok_ = true;
+  bool lineOpen_ = false;
+};
+
+class ConsoleMessages : public MessageSink {
+ public:
+  void showMessage(const UserMessage& message) override {
+    PrintMessage(message);
+    shown_ = true;
+  }
+  bool shown() const { return shown_; }
+
+ private:
+  bool shown_ = false;
+};
+
+// The options every link command shares.
+struct LinkOptions {
+  QCommandLineOption port{{"p", "port"}, "Port number 1-16 (mapped by ports.ini) or a device path.", "P"};
+  QCommandLineOption trace{"trace", "Write every byte on the link, with its time, to FILE.", "FILE"};
+
+  void addTo(QCommandLineParser& parser) {
+    parser.addOption(port);
+    parser.addOption(trace);
+  }
+};
+
+// How long an exchange waits for the banner that enabling programming asks for.
+constexpr auto kBannerGrace = std::chrono::milliseconds(300);
+
+// A link set up from the options, ready to enable programming.
+class LinkSession {
+ public:
+  // Validates the options; returns an exit status on a usage error.
+  std::optional<int> setUp(const QCommandLineParser& parser, const LinkOptions& options) {
+    if (!parser.isSet(options.port)) {
+      PrintError("--port is required. Try --help.");
+      return kExitUsage;
+    }
+    const std::string port = ToStd(parser.value(options.port));
+    BoardLink::PortResolver resolver = DeviceFromPortsIni;
+    if (port.find('/') != std::string::npos) {
+      portText_ = "1";
+      resolver = [port](int) { return port; };
+    } else if (PortNumberFromText(port)) {
+      portText_ = port;
+    } else {
+      PrintError("--port takes a number from 1 to 16 or a device path, not '" + port + "'.");
+      return kExitUsage;
+    }
+    if (parser.isSet(options.trace)) {
+      traceFile_.open(ToStd(parser.value(options.trace)), std::ios::trunc);
+      if (!traceFile_) {
+        PrintError("Cannot write the trace file " + ToStd(parser.value(options.trace)) + ".");
+        return kExitUsage;
+      }
+      trace_ = std::make_unique<SerialTrace>(traceFile_);
+    }
+    link_ = std::make_unique<BoardLink>(progress_, messages_, resolver);
+    if (trace_) link_->setTrace(trace_.get());
+    return std::nullopt;
+  }
+
+  // Opens the port for programming, which also asks the board to identify,
+  // and lets that answer arrive before `then` starts an exchange, as a user
+  // reads the banner before pressing a button.
+  bool enable(std::function<void()> then) {
+    link_->setProgrammingTicked(true, portText_);
+    if (!link_->portOpen()) return false;
+    auto started = std::make_shared<bool>(false);
+    auto start = [started, then] {
+      if (!std::exchange(*started, true)) then();
+    };
+    QObject::connect(link_.get(), &BoardLink::bannerAnnounced, link_.get(), start, Qt::QueuedConnection);
+    QTimer::singleShot(kBannerGrace, link_.get(), start);
+    return true;
+  }
+
+  // Ends the board session, closes the port and returns `status`.
+  int end(int status) {
+    link_->setProgrammingTicked(false, portText_);
+    progress_.endLine();
+    return status;
+  }
+
+  BoardLink& link() { return *link_; }
+  const std::string& portText() const { return portText_; }
+  ConsoleProgress& progress() { return progress_; }
+
+ private:
+  std::string portText_;
+  ConsoleProgress progress_;
+  ConsoleMessages messages_;
+  std::ofstream traceFile_;
+  std::unique_ptr<SerialTrace> trace_;
+  std::unique_ptr<BoardLink> link_;
+};
+
+// How long `identify` waits for the banner that enabling programming asks for.
+constexpr auto kIdentifyLimit = std::chrono::milliseconds(1000);
+
+}  // namespace
+
+int RunIdentify(const QStringList& args) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription("Opens the port for programming and shows the board's banner.");
+  LinkOptions options;
+  options.addTo(parser);
+  if (auto exit = ParseArguments(parser, args)) return *exit;
+  LinkSession session;
+  if (auto exit = session.setUp(parser, options)) return *exit;
+
+  int status = kExitRefused;
+  QTimer limit;
+  limit.setSingleShot(true);
+  QObject::connect(&limit, &QTimer::timeout, [&] {
+    session.progress().setMessage("FAILED to read version! Please Check Connections / Decoder");
+    QCoreApplication::exit(0);
+  });
+  QObject::connect(&session.link(), &BoardLink::bannerAnnounced, [&](bool expected) {
+    status = expected ? kExitOk : kExitRefused;
+    QCoreApplication::exit(0);
+  });
+  if (!session.enable([] {})) return session.end(kExitRefused);
+  limit.start(kIdentifyLimit);
+  QCoreApplication::exec();
+  return session.end(status);
+}
+
+int RunRead(const QStringList& args) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      "Reads the board's configuration as READ does. With -o the configuration is saved\n"
+      "as a configuration file.");
+  LinkOptions options;
+  options.addTo(parser);
+  const QCommandLineOption output({"o", "output"}, "Save the configuration read to FILE.", "FILE");
+  parser.addOption(output);
+  if (auto exit = ParseArguments(parser, args)) return *exit;
+  LinkSession session;
+  if (auto exit = session.setUp(parser, options)) return *exit;
+
+  std::optional<DecoderConfig> read;
+  int status = kExitRefused;
+  QObject::connect(&session.link(), &BoardLink::configurationRead, [&](const DecoderConfig& c) { read = c; });
+  QObject::connect(&session.link(), &BoardLink::exchangeFinished, [&](bool success) {
+    status = success ? kExitOk : kExitRefused;
+    QCoreApplication::exit(0);
+  });
+  if (!session.enable([&] { session.link().readBoard(); })) return session.end(kExitRefused);
+  QCoreApplication::exec();
+  if (status == kExitOk && read && parser.isSet(output)) {
+    ConfigFileContent content{*read, session.portText()};
+    if (const auto error = WriteConfigFile(ToStd(parser.value(output)), content)) {
+      PrintError(*error);
+      return session.end(kExitUsage);
+    }
+  }
+  return session.end(status);
+}
+
+int RunProgram(const QStringList& args) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      "Checks a configuration file as PROGRAM does, programs it into the board and\n"
+      "compares the board's read-back byte for byte.");
+  parser.addPositionalArgument("CONFIG.prg", "Configuration to program.");
+  LinkOptions options;
+  options.addTo(parser);
+  if (auto exit = ParseArguments(parser, args)) return *exit;
+  QString configPath;
+  if (auto exit = RequireOnePositional(parser, configPath)) return *exit;
+  LinkSession session;
+  if (auto exit = session.setUp(parser, options)) return *exit;
+
+  const ConfigFileLoad load = ReadConfigFile(ToStd(configPath));
+  if (!load.ok()) {
+    PrintError("Unable to load data file " + ToStd(configPath) + ": " + load.error);
+    return kExitUsage;
+  }
+  const EncodeResult encoded = ValidateAndEncode(load.content.config);
+  if (!encoded.ok()) {
+    PrintMessage(*encoded.refusal);
+    return kExitRefused;
+  }
+
+  int status = kExitRefused;
+  QObject::connect(&session.link(), &BoardLink::exchangeFinished, [&](bool success) {
+    status = success ? kExitOk : kExitRefused;
+    QCoreApplication::exit(0);
+  });
+  if (!session.enable([&] { session.link().programBoard(encoded.image); })) return session.end(kExitRefused);
+  QCoreApplication::exec();
+  return session.end(status);
+}
+
+}  // namespace tonalis::cli

@@ -1,0 +1,370 @@
+#include "link/board_link.h"
+
+#include "config/text_value.h"
+#include "link/port_map.h"
+#include "link/serial_trace.h"
+
+namespace tonalis {
+namespace {
+
+constexpr const char* kApplicationTitle = "Tonalis";
+
+const char* kReadVersionFailed = "FAILED to read version! Please Check Connections / Decoder";
+const char* kReadDataFailed = "FAILED to read data!  Please check Connections / Decoder";
+const char* kProgramVersionFailed = "FAILED to get Version!  Unable to program, please check Decoder";
+const char* kProgramDataFailed = "FAILED to read data!  Unable to program, please check Decoder";
+const char* kStoppedByClose = "Stopped: the port was closed before the exchange ended.";
+
+}  // namespace
+
+BoardLink::BoardLink(ProgressView& progress, MessageSink& messages, PortResolver resolver, QObject* parent)
+    : QObject(parent), progress_(progress), messages_(messages), resolver_(std::move(resolver)) {
+  phaseTimer_.setSingleShot(true);
+  phaseTimer_.setTimerType(Qt::PreciseTimer);
+  tmrTimeOut_.setSingleShot(true);
+  tmrTimeOut_.setTimerType(Qt::PreciseTimer);
+  connect(&phaseTimer_, &QTimer::timeout, this, &BoardLink::onPhaseTimer);
+  connect(&tmrTimeOut_, &QTimer::timeout, this, &BoardLink::onTimeout);
+  connect(&port_, &SerialPort::bytesReceived, this, &BoardLink::onBytes);
+  connect(&port_, &SerialPort::portEvent, this, &BoardLink::onPortEvent);
+  connect(&port_, &SerialPort::lost, this, &BoardLink::onPortLost);
+}
+
+BoardLink::~BoardLink() = default;
+
+void BoardLink::setTrace(SerialTrace* trace) {
+  trace_ = trace;
+  port_.setTrace(trace);
+}
+
+BoardLink::Controls BoardLink::controls() const {
+  const bool programmingOpen = port_.isOpen() && !pttOpen_;
+  const bool pttOpen = port_.isOpen() && pttOpen_;
+  Controls c;
+  c.chkPrg = chkPrg_;
+  c.chkPtt = chkPtt_;
+  c.txtPrgCommEnabled = !programmingOpen;
+  c.txtPttComEnabled = !pttOpen;
+  // One port carries one exchange at a time: both buttons wait for it.
+  c.cmdReadEnabled = programmingOpen && !exchangeRunning();
+  c.cmdSendEnabled = programmingOpen && !exchangeRunning();
+  return c;
+}
+
+void BoardLink::openPort(const std::string& fieldText, bool forPtt) {
+  const auto number = PortNumberFromText(fieldText);
+  const std::string device = resolver_(*number);
+  QString reason;
+  if (port_.open(QString::fromStdString(device), forPtt, &reason)) {
+    pttOpen_ = forPtt;
+    rtsFailureReported_ = false;
+    if (trace_) trace_->note("opened " + device + (forPtt ? " for PTT" : " for programming"));
+    return;
+  }
+  messages_.showMessage({"Warning",
+                         "Not able to open COM" + fieldText + kCrLf + device + ": " + reason.toStdString(),
+                         UserMessage::Icon::Information});
+}
+
+void BoardLink::setProgrammingTicked(bool ticked, const std::string& prgCommText) {
+  prgCommText_ = prgCommText;
+  if (ticked == chkPrg_) return;
+  if (!ticked) {
+    chkPrg_ = false;
+    closeProgramming();
+    Q_EMIT controlsChanged();
+    return;
+  }
+
+  chkPrg_ = true;
+  if (chkPtt_) setPttTicked(false, pttComText_);
+  if (!PortNumberFromText(prgCommText)) {
+    messages_.showMessage({"Warning", "Please enter a valid Comm number.", UserMessage::Icon::None});
+    Q_EMIT controlsChanged();
+    return;
+  }
+  openPort(prgCommText, false);
+  if (port_.isOpen()) {
+    announceVersion_ = true;
+    send(kIdentifyRequest);
+  } else {
+    chkPrg_ = false;
+  }
+  Q_EMIT controlsChanged();
+}
+
+void BoardLink::setPttTicked(bool ticked, const std::string& pttComText) {
+  pttComText_ = pttComText;
+  if (ticked == chkPtt_) return;
+  if (!ticked) {
+    chkPtt_ = false;
+    closePtt();
+    Q_EMIT controlsChanged();
+    return;
+  }
+
+  chkPtt_ = true;
+  if (chkPrg_) {
+    chkPrg_ = false;
+    closeProgramming();
+  }
+  if (!PortNumberFromText(pttComText)) {
+    messages_.showMessage({"Warning", "Please enter a valid Comm number.", UserMessage::Icon::None});
+    Q_EMIT controlsChanged();
+    return;
+  }
+  openPort(pttComText, true);
+  if (!port_.isOpen()) chkPtt_ = false;
+  Q_EMIT controlsChanged();
+}
+
+void BoardLink::closeProgramming() {
+  if (!port_.isOpen() || pttOpen_) return;
+  if (exchangeRunning()) abortExchange(kStoppedByClose);
+  send(kEndSession);
+  // The two bytes must leave before the port closes.
+  port_.flush();
+  port_.close();
+  if (trace_) trace_->note("closed");
+}
+
+void BoardLink::closePtt() {
+  if (!port_.isOpen() || !pttOpen_) return;
+  port_.close();
+  pttOpen_ = false;
+  if (trace_) trace_->note("closed");
+}
+
+void BoardLink::send(const Bytes& bytes) { port_.write(bytes); }
+
+bool BoardLink::setPtt(bool on) {
+  if (!port_.isOpen() || !pttOpen_) return !on || !chkPtt_;
+  const bool asserted = on && chkPtt_;
+  QString reason;
+  if (port_.setRts(asserted, &reason)) {
+    if (trace_) trace_->note(asserted ? "RTS on" : "RTS off");
+    return true;
+  }
+  if (!rtsFailureReported_ && asserted) {
+    rtsFailureReported_ = true;
+    messages_.showMessage({"Warning",
+                           "Cannot key the transmitter: COM" + pttComText_ + " cannot drive its RTS line." + kCrLf +
+                               reason.toStdString(),
+                           UserMessage::Icon::Exclamation});
+  }
+  return false;
+}
+
+void BoardLink::shutdown() {
+  phaseTimer_.stop();
+  tmrTimeOut_.stop();
+  phase_ = Phase::Idle;
+  exchange_ = Exchange::None;
+  if (!port_.isOpen()) return;
+  if (chkPrg_ && !pttOpen_) {
+    send(kEndSession);
+    port_.flush();
+  }
+  port_.close();
+}
+
+void BoardLink::readBoard() {
+  if (!port_.isOpen() || pttOpen_ || exchangeRunning()) return;
+  exchange_ = Exchange::Read;
+  frameSucceeded_ = false;
+  if (trace_) trace_->note("READ");
+  progress_.setOkVisible(false);
+  progress_.setMessage(std::string(kCrLf) + "Reading Data.");
+  progress_.showDialog();
+  schedule(Phase::ReadStarting, link_timing::kReadProgressPause);
+  Q_EMIT controlsChanged();
+}
+
+void BoardLink::programBoard(const DecoderImage& image) {
+  programImage_ = image;
+  blocks_ = ImageBlocks(image);
+  if (!port_.isOpen() || pttOpen_ || exchangeRunning()) return;
+  exchange_ = Exchange::Program;
+  frameSucceeded_ = false;
+  if (trace_) trace_->note("PROGRAM");
+  const auto number = PortNumberFromText(prgCommText_);
+  progress_.setMessage(std::string(kCrLf) + "Sending data on COM" + std::to_string(number.value_or(0)) + ".");
+  progress_.setOkVisible(false);
+  progress_.showDialog();
+  Q_EMIT controlsChanged();
+  startIdentify(Phase::ProgramIdentify);
+}
+
+void BoardLink::startIdentify(Phase phase) {
+  phase_ = phase;
+  boardBanner_.clear();
+  announceVersion_ = false;
+  send(kIdentifyRequest);
+  if (exchangeRunning()) tmrTimeOut_.start(link_timing::kIdentifyWait);
+}
+
+void BoardLink::identifyDone() {
+  tmrTimeOut_.stop();
+  announceVersion_ = true;
+  const bool expected = boardBanner_ == kExpectedBanner;
+  if (phase_ == Phase::ReadIdentify) {
+    if (expected)
+      schedule(Phase::ReadPause, link_timing::kReadProgressPause);
+    else
+      fail(kReadVersionFailed);
+  } else {
+    if (expected)
+      schedule(Phase::ProgramHeaderPause, link_timing::kHeaderPause);
+    else
+      fail(kProgramVersionFailed);
+  }
+}
+
+void BoardLink::schedule(Phase phase, std::chrono::milliseconds delay) {
+  phase_ = phase;
+  phaseTimer_.start(delay);
+}
+
+void BoardLink::onPhaseTimer() {
+  switch (phase_) {
+    case Phase::ReadStarting:
+      progress_.appendMessage(".");
+      startIdentify(Phase::ReadIdentify);
+      break;
+    case Phase::ReadPause:
+    case Phase::ProgramReadBackPause:
+      if (phase_ == Phase::ReadPause) progress_.appendMessage(".");
+      verifyMode_ = phase_ == Phase::ProgramReadBackPause;
+      phase_ = verifyMode_ ? Phase::ProgramDataWait : Phase::ReadDataWait;
+      port_.setDropNul(false);
+      send(kReadRequest);
+      if (exchangeRunning()) tmrTimeOut_.start(link_timing::kDataWait);
+      break;
+    case Phase::ProgramHeaderPause:
+      send(kWriteHeader);
+      send(Bytes(blocks_[0].begin(), blocks_[0].end()));
+      nextBlock_ = 1;
+      if (exchangeRunning()) schedule(Phase::ProgramBlocks, link_timing::kBlockPause);
+      break;
+    case Phase::ProgramBlocks:
+      progress_.appendMessage(".");
+      if (nextBlock_ < kBlockCount) {
+        const ImageBlock& block = blocks_[nextBlock_++];
+        send(Bytes(block.begin(), block.end()));
+        if (exchangeRunning()) schedule(Phase::ProgramBlocks, link_timing::kBlockPause);
+      } else {
+        schedule(Phase::ProgramReadBackPause, link_timing::kReadBackPause);
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void BoardLink::onTimeout() {
+  switch (phase_) {
+    case Phase::ReadIdentify:
+    case Phase::ProgramIdentify:
+      if (trace_) trace_->note("identify wait over, no banner");
+      identifyDone();
+      break;
+    case Phase::ReadDataWait:
+    case Phase::ProgramDataWait: {
+      if (trace_) trace_->note("data wait over");
+      port_.setDropNul(true);
+      const bool read = phase_ == Phase::ReadDataWait;
+      if (!progress_.isOkVisible())
+        fail(read ? kReadDataFailed : kProgramDataFailed);
+      else
+        finish(frameSucceeded_);
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+void BoardLink::onBytes(const Bytes& bytes) {
+  for (std::uint8_t b : bytes) {
+    const ParseResult r = parser_.parse(b);
+    if (r.kind == ParseResult::Kind::Banner) onBanner(r.banner);
+    if (r.kind == ParseResult::Kind::DataFrame) onDataFrame(r.sumMatches);
+  }
+}
+
+void BoardLink::onBanner(const std::string& banner) {
+  boardBanner_ = banner;
+  if (announceVersion_) {
+    const std::string shown = Latin1ToUtf8(banner);
+    if (banner == kExpectedBanner) {
+      progress_.setOkVisible(true);
+      progress_.setMessageColour(ProgressView::Colour::Black);
+      progress_.setMessage(shown + " detected.");
+    } else {
+      progress_.setMessageColour(ProgressView::Colour::Red);
+      progress_.setMessage("Wrong version detected: " + shown + kCrLf + "Use " + kExpectedBanner + " !");
+    }
+    progress_.showDialog();
+    Q_EMIT bannerAnnounced(banner == kExpectedBanner);
+  }
+  if (phase_ == Phase::ReadIdentify || phase_ == Phase::ProgramIdentify) identifyDone();
+}
+
+void BoardLink::onDataFrame(bool sumMatches) {
+  const DataFrameOutcome outcome =
+      CompleteDataFrame(sumMatches, verifyMode_, parser_.readImage(), programImage_, boardBanner_);
+  if (outcome.decode) Q_EMIT configurationRead(DecodeImage(parser_.readImage()));
+  progress_.setMessage(outcome.message);
+  progress_.setOkVisible(true);
+  progress_.showDialog();
+  if (phase_ == Phase::ReadDataWait || phase_ == Phase::ProgramDataWait) frameSucceeded_ = outcome.success;
+}
+
+void BoardLink::onPortEvent(int code) { progress_.setMessage(PortEventMessage(code, prgCommText_)); }
+
+void BoardLink::onPortLost(const QString& description) {
+  const Exchange exchange = exchange_;
+  const std::string field = pttOpen_ ? pttComText_ : prgCommText_;
+  const std::string text = "The connection to COM" + field + " was lost: " + description.toStdString();
+  port_.close();
+  pttOpen_ = false;
+  chkPrg_ = false;
+  chkPtt_ = false;
+  if (exchange == Exchange::Read)
+    messages_.showMessage({kApplicationTitle, text, UserMessage::Icon::None});
+  else if (exchange == Exchange::Program)
+    messages_.showMessage({"COM" + std::to_string(static_cast<long long>(ValueOfText(prgCommText_))), text,
+                           UserMessage::Icon::None});
+  else
+    messages_.showMessage({"Warning", text, UserMessage::Icon::Exclamation});
+  if (exchangeRunning()) abortExchange(text);
+  Q_EMIT controlsChanged();
+}
+
+void BoardLink::fail(const std::string& message) {
+  progress_.setMessage(message);
+  progress_.setOkVisible(true);
+  parser_.requestReset();
+  send(kFlushFill);
+  finish(false);
+}
+
+void BoardLink::abortExchange(const std::string& message) {
+  progress_.setMessage(message);
+  progress_.setOkVisible(true);
+  parser_.requestReset();
+  finish(false);
+}
+
+void BoardLink::finish(bool success) {
+  phaseTimer_.stop();
+  tmrTimeOut_.stop();
+  port_.setDropNul(true);
+  phase_ = Phase::Idle;
+  exchange_ = Exchange::None;
+  if (trace_) trace_->note(success ? "exchange succeeded" : "exchange failed");
+  Q_EMIT controlsChanged();
+  Q_EMIT exchangeFinished(success);
+}
+
+}  // namespace tonalis

@@ -1,0 +1,157 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <chrono>
+#include <functional>
+#include <string>
+
+#include "config/decoder_config.h"
+#include "config/decoder_image.h"
+#include "config/user_message.h"
+#include "link/progress_view.h"
+#include "link/protocol.h"
+#include "link/serial_port.h"
+
+namespace tonalis {
+
+class SerialTrace;
+
+namespace link_timing {
+using namespace std::chrono_literals;
+inline constexpr auto kIdentifyWait = 100ms;     // longest wait for the banner
+inline constexpr auto kDataWait = 768ms;         // fixed wait after a read request
+inline constexpr auto kReadProgressPause = 200ms;
+inline constexpr auto kHeaderPause = 10ms;       // between identify and the write header
+inline constexpr auto kBlockPause = 480ms;       // after each image block
+inline constexpr auto kReadBackPause = 100ms;    // after the last block's pause
+}  // namespace link_timing
+
+// The serial link behind the "Programming" and PTT controls: the two Enable
+// boxes and their port fields, the READ and PROGRAM exchanges with the board,
+// and the PTT line. The window forwards clicks and shows what it is told;
+// every exchange runs on timers and port signals, never blocking.
+class BoardLink : public QObject {
+  Q_OBJECT
+
+ public:
+  // What the window shows of the link.
+  struct Controls {
+    bool chkPrg = false;
+    bool chkPtt = false;
+    bool txtPrgCommEnabled = true;
+    bool txtPttComEnabled = true;
+    bool cmdReadEnabled = false;
+    bool cmdSendEnabled = false;
+  };
+
+  // Maps a port number (1..16) to a device path.
+  using PortResolver = std::function<std::string(int number)>;
+
+  BoardLink(ProgressView& progress, MessageSink& messages, PortResolver resolver, QObject* parent = nullptr);
+  ~BoardLink() override;
+
+  Controls controls() const;
+
+  // Click handlers of the two Enable boxes, with the box's new state and the
+  // text of its port field.
+  void setProgrammingTicked(bool ticked, const std::string& prgCommText);
+  void setPttTicked(bool ticked, const std::string& pttComText);
+
+  // READ.
+  void readBoard();
+  // PROGRAM, with an image that passed validation.
+  void programBoard(const DecoderImage& image);
+  bool exchangeRunning() const { return phase_ != Phase::Idle; }
+
+  // Keys (true) or releases (false) the PTT line; true keys only while the
+  // PTT box is ticked. Reports a port that cannot drive RTS once per opening.
+  bool setPtt(bool on);
+
+  // At exit: ends the board session when programming is enabled, then
+  // releases the port.
+  void shutdown();
+
+  const std::string& boardBanner() const { return boardBanner_; }
+  const DecoderImage& readImage() const { return parser_.readImage(); }
+  bool portOpen() const { return port_.isOpen(); }
+
+  void setTrace(SerialTrace* trace);
+
+ Q_SIGNALS:
+  // The enable states changed: the window reads controls().
+  void controlsChanged();
+  // A read frame arrived intact: the window writes these into its fields.
+  void configurationRead(const tonalis::DecoderConfig& config);
+  // A banner arrived while not waiting for one (after enabling programming,
+  // or late): the dialog shows it.
+  void bannerAnnounced(bool expected);
+  // READ or PROGRAM ended; success means read, or programmed and verified.
+  void exchangeFinished(bool success);
+
+ private:
+  enum class Phase {
+    Idle,
+    ReadStarting,
+    ReadIdentify,
+    ReadPause,
+    ReadDataWait,
+    ProgramIdentify,
+    ProgramHeaderPause,
+    ProgramBlocks,
+    ProgramReadBackPause,
+    ProgramDataWait,
+  };
+  enum class Exchange { None, Read, Program };
+
+  void openPort(const std::string& fieldText, bool forPtt);
+  void closeProgramming();
+  void closePtt();
+  void send(const Bytes& bytes);
+
+  void onBytes(const Bytes& bytes);
+  void onBanner(const std::string& banner);
+  void onDataFrame(bool sumMatches);
+  void onPortEvent(int code);
+  void onPortLost(const QString& description);
+
+  void startIdentify(Phase phase);
+  void identifyDone();
+  void schedule(Phase phase, std::chrono::milliseconds delay);
+  void onPhaseTimer();
+  void onTimeout();
+  void fail(const std::string& message);
+  void finish(bool success);
+  void abortExchange(const std::string& message);
+
+  ProgressView& progress_;
+  MessageSink& messages_;
+  PortResolver resolver_;
+  SerialPort port_;
+  SerialTrace* trace_ = nullptr;
+
+  bool chkPrg_ = false;
+  bool chkPtt_ = false;
+  bool pttOpen_ = false;
+  std::string prgCommText_ = "1";
+  std::string pttComText_ = "1";
+  bool rtsFailureReported_ = false;
+
+  // Protocol state.
+  BoardParser parser_;
+  std::string boardBanner_;
+  bool announceVersion_ = false;
+  bool verifyMode_ = false;
+  DecoderImage programImage_{};
+  std::array<ImageBlock, kBlockCount> blocks_{};
+  std::size_t nextBlock_ = 0;
+
+  // Exchange state.
+  Exchange exchange_ = Exchange::None;
+  Phase phase_ = Phase::Idle;
+  bool frameSucceeded_ = false;
+  QTimer phaseTimer_;  // the pauses between steps
+  QTimer tmrTimeOut_;  // the identify and data waits
+};
+
+}  // namespace tonalis

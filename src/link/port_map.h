@@ -1,0 +1,26 @@
+#pragma once
+
+#include <istream>
+#include <map>
+#include <optional>
+#include <string>
+
+namespace tonalis {
+
+// The port number typed in a port field: a number from 1 to 16, a fraction
+// rounded half to even. Nothing for empty, non-numeric or out-of-range text.
+std::optional<int> PortNumberFromText(const std::string& text);
+
+// Port numbers are COM1..COM16 to the user. Outside Windows a text file
+// (ports.ini) maps them to devices, one "COM3=/dev/ttyUSB0" a line; blank
+// lines and lines starting with '#' or ';' are skipped.
+struct PortMap {
+  std::map<int, std::string> devices;
+  std::string problems;  // the lines that were not understood, one a line
+};
+PortMap ParsePortMap(std::istream& in);
+
+// The mapped device, or /dev/ttyS<n-1>.
+std::string DeviceForPort(int number, const PortMap& map);
+
+}  // namespace tonalis

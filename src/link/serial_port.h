@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QObject>
+#include <QSerialPort>
+#include <QString>
+#include <memory>
+
+#include "link/protocol.h"
+
+namespace tonalis {
+
+class SerialTrace;
+
+// The one serial port of the tool: 4800 baud, 8 data bits, no parity, one
+// stop bit, no flow control. Received bytes arrive in whatever chunks the
+// device delivers; NUL bytes are dropped while dropping is on.
+class SerialPort : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit SerialPort(QObject* parent = nullptr);
+  ~SerialPort() override;
+
+  // Opens `device` and releases RTS at once (and DTR when `forPtt`): Linux
+  // raises both on opening, which would key a transmitter. On failure
+  // returns false with the system's reason in `error`.
+  bool open(const QString& device, bool forPtt, QString* error);
+  void close();
+  bool isOpen() const;
+  QString device() const;
+
+  // Queues the bytes; `flush` pushes them to the device before a close.
+  bool write(const Bytes& bytes);
+  void flush();
+
+  // Drives RTS; false with the reason when the device cannot.
+  bool setRts(bool asserted, QString* error);
+
+  void setDropNul(bool drop) { dropNul_ = drop; }
+  bool dropNul() const { return dropNul_; }
+
+  void setTrace(SerialTrace* trace) { trace_ = trace; }
+
+ Q_SIGNALS:
+  void bytesReceived(const tonalis::Bytes& bytes);
+  // A line error or unexpected port event, by its event code.
+  void portEvent(int code);
+  // The device went away or failed; the port has been closed. Emitted once.
+  void lost(const QString& description);
+
+ private:
+  void onReadyRead();
+  void onError(QSerialPort::SerialPortError error);
+
+  QSerialPort port_;
+  bool dropNul_ = true;
+  bool quiet_ = false;  // errors of our own RTS/DTR calls are handled where made
+  SerialTrace* trace_ = nullptr;
+};
+
+// The message a port event shows in the progress dialog.
+std::string PortEventMessage(int code, const std::string& prgCommText);
+
+// Event codes the serial layer reports.
+namespace port_event {
+inline constexpr int kBreak = 1001;
+inline constexpr int kFrame = 1004;
+inline constexpr int kOverrun = 1006;
+inline constexpr int kRxOverflow = 1008;
+inline constexpr int kParity = 1009;
+inline constexpr int kTxFull = 1010;
+inline constexpr int kDeviceControl = 1011;
+}  // namespace port_event
+
+}  // namespace tonalis

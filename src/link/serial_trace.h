@@ -1,0 +1,31 @@
+#pragma once
+
+#include <chrono>
+#include <ostream>
+#include <string>
+
+#include "link/protocol.h"
+
+namespace tonalis {
+
+// A time-stamped record of every byte on the link, the file a user attaches
+// to a problem report. One line per write or read:
+//   0.200113 TX FF CC
+//   0.245870 RX FF AA 51 75 ...
+//   0.300201 -- identify wait over
+class SerialTrace {
+ public:
+  explicit SerialTrace(std::ostream& out);
+
+  void sent(const Bytes& bytes);
+  void received(const Bytes& bytes);
+  void note(const std::string& text);
+
+ private:
+  void line(const char* tag, const std::string& rest);
+
+  std::ostream& out_;
+  std::chrono::steady_clock::time_point start_;
+};
+
+}  // namespace tonalis

@@ -1,0 +1,350 @@
+#include "link/board_link.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "support/board_sim_process.h"
+#include "support/recording.h"
+#include "support/test_files.h"
+
+namespace tonalis {
+namespace {
+
+using testing::BoardSimProcess;
+using testing::RecordingMessages;
+using testing::RecordingProgress;
+using testing::TempDir;
+
+const std::string kDetected = "Quorvantelix v3.0 detected.";
+const std::string kReadVersionFailed = "FAILED to read version! Please Check Connections / Decoder";
+const std::string kReadDataFailed = "FAILED to read data!  Please check Connections / Decoder";
+const std::string kProgramVersionFailed = "FAILED to get Version!  Unable to program, please check Decoder";
+const std::string kProgramDataFailed = "FAILED to read data!  Unable to program, please check Decoder";
+
+DecoderImage WorkedExampleImage() {
+  DecoderConfig c;
+  c.chkOutput = {1, 0, 0, 0};
+  c.chkBCheck = 0;
+  c.txtCrcTag = "#";
+  c.txtMorseSpeed = "20";
+  c.txtTmr2 = "10";
+  c.txtBlo = "11.5";
+  c.txtBhi = "13.8";
+  c.txtMem[0] = "11";
+  c.txtMem[1] = "10";
+  c.txtSeqCmd = "1234";
+  c.txtCallID = "ABC";
+  return ValidateAndEncode(c).image;
+}
+
+// Index of the first occurrence of `pattern` in what the board received, at or after `from`.
+std::size_t Find(const std::vector<BoardSimProcess::LoggedByte>& log, const Bytes& pattern, std::size_t from = 0) {
+  for (std::size_t i = from; i + pattern.size() <= log.size(); ++i) {
+    bool match = true;
+    for (std::size_t k = 0; k < pattern.size() && match; ++k) match = log[i + k].received && log[i + k].value == pattern[k];
+    if (match) return i;
+  }
+  return log.size();
+}
+
+// The time of the last byte the board sent before log entry `index`.
+double LastSentBefore(const std::vector<BoardSimProcess::LoggedByte>& log, std::size_t index) {
+  double t = -1;
+  for (std::size_t i = 0; i < index; ++i)
+    if (!log[i].received) t = log[i].time;
+  return t;
+}
+
+constexpr double kTolerance = 0.025;
+
+class BoardLinkTest : public ::testing::Test {
+ protected:
+  void startBoard(const QStringList& extra = {}) {
+    sim_ = std::make_unique<BoardSimProcess>(dir_.path().string(), extra);
+    ASSERT_FALSE(sim_->device().empty()) << "the simulated board did not start";
+    link_ = std::make_unique<BoardLink>(progress_, messages_, [this](int) { return sim_->link(); });
+    QObject::connect(link_.get(), &BoardLink::configurationRead, [this](const DecoderConfig& c) { read_ = c; });
+  }
+
+  // Ticks "Enable" and waits for the board's banner to settle.
+  void enable() {
+    link_->setProgrammingTicked(true, "1");
+    ASSERT_TRUE(link_->portOpen());
+    QTest::qWait(150);
+  }
+
+  // Runs READ or PROGRAM to its end; the result and whether it ended at all.
+  std::optional<bool> run(const std::function<void()>& start) {
+    QSignalSpy finished(link_.get(), &BoardLink::exchangeFinished);
+    start();
+    if (!finished.wait(8000)) return std::nullopt;
+    return finished.first().first().toBool();
+  }
+  std::optional<bool> read() {
+    return run([this] { link_->readBoard(); });
+  }
+  std::optional<bool> program(const DecoderImage& image) {
+    return run([this, image] { link_->programBoard(image); });
+  }
+
+  TempDir dir_;
+  RecordingProgress progress_;
+  RecordingMessages messages_;
+  std::unique_ptr<BoardSimProcess> sim_;
+  std::unique_ptr<BoardLink> link_;
+  std::optional<DecoderConfig> read_;
+};
+
+TEST_F(BoardLinkTest, EnablingIdentifiesAndDisablingEndsTheSession) {
+  startBoard();
+  EXPECT_FALSE(link_->controls().cmdReadEnabled);
+  enable();
+  EXPECT_EQ(progress_.text, kDetected);
+  EXPECT_TRUE(progress_.ok);
+  EXPECT_GE(progress_.shown, 1);
+  const auto on = link_->controls();
+  EXPECT_TRUE(on.chkPrg && on.cmdReadEnabled && on.cmdSendEnabled && !on.txtPrgCommEnabled);
+
+  link_->setProgrammingTicked(false, "1");
+  QTest::qWait(100);
+  const auto off = link_->controls();
+  EXPECT_TRUE(!off.chkPrg && !off.cmdReadEnabled && !off.cmdSendEnabled && off.txtPrgCommEnabled);
+  EXPECT_EQ(sim_->received(), (Bytes{0xFF, 0xCC, 0xFF, 0x99}));
+  EXPECT_TRUE(messages_.shown.empty());
+}
+
+TEST_F(BoardLinkTest, WrongVersionIsAnnouncedInRed) {
+  startBoard({"--fault", "wrong-banner"});
+  enable();
+  EXPECT_EQ(progress_.text, "Wrong version detected: Quorvantelix v2.9\r\nUse Quorvantelix v3.0 !");
+  EXPECT_EQ(progress_.colour, ProgressView::Colour::Red);
+}
+
+TEST_F(BoardLinkTest, ReadFillsTheConfigurationWithTheSpecifiedPauses) {
+  const std::string imageFile = dir_.file("board.bin");
+  const DecoderImage image = WorkedExampleImage();
+  testing::WriteAll(imageFile, std::string(image.begin(), image.end()));
+  startBoard({"--image", QString::fromStdString(imageFile)});
+  enable();
+  progress_.history.clear();
+
+  ASSERT_EQ(read(), true);
+  ASSERT_TRUE(read_);
+  EXPECT_EQ(*read_, DecodeImage(image));
+  EXPECT_EQ(progress_.history, (std::vector<std::string>{"\r\nReading Data.", "\r\nReading Data..",
+                                                         "\r\nReading Data...",
+                                                         "Data from Quorvantelix v3.0 successfully read"}));
+  EXPECT_TRUE(link_->controls().cmdReadEnabled);
+
+  const auto log = sim_->bytes();
+  const std::size_t readRequest = Find(log, kReadRequest);
+  ASSERT_LT(readRequest, log.size());
+  EXPECT_NEAR(log[readRequest].time - LastSentBefore(log, readRequest), 0.200, kTolerance);
+}
+
+TEST_F(BoardLinkTest, ProgramWritesFourPacedBlocksAndVerifies) {
+  const std::string imageFile = dir_.file("board.bin");
+  startBoard({"--image", QString::fromStdString(imageFile)});
+  enable();
+  progress_.history.clear();
+  const DecoderImage image = WorkedExampleImage();
+
+  ASSERT_EQ(program(image), true);
+  EXPECT_EQ(progress_.text, "Quorvantelix v3.0 successfully programmed");
+  EXPECT_EQ(progress_.history.front(), "\r\nSending data on COM1.");
+  EXPECT_EQ(progress_.history[progress_.history.size() - 2], "\r\nSending data on COM1.....");
+  EXPECT_EQ(testing::ReadAll(imageFile), std::string(image.begin(), image.end()));
+
+  const auto log = sim_->bytes();
+  const auto blocks = ImageBlocks(image);
+  const std::size_t header = Find(log, kWriteHeader, Find(log, kIdentifyRequest, 2));
+  ASSERT_LT(header, log.size());
+  std::vector<double> starts;
+  for (std::size_t k = 0; k < kBlockCount; ++k) {
+    const std::size_t at = header + 2 + k * blocks[k].size();
+    ASSERT_LT(at + blocks[k].size(), log.size());
+    for (std::size_t i = 0; i < blocks[k].size(); ++i) ASSERT_EQ(log[at + i].value, blocks[k][i]) << k << ":" << i;
+    starts.push_back(log[at].time);
+  }
+  const std::size_t readBack = Find(log, kReadRequest, header);
+  ASSERT_LT(readBack, log.size());
+  EXPECT_NEAR(log[header].time - LastSentBefore(log, header), 0.010, kTolerance);
+  for (std::size_t k = 1; k < kBlockCount; ++k) EXPECT_NEAR(starts[k] - starts[k - 1], 0.480, kTolerance);
+  EXPECT_NEAR(log[readBack].time - starts[3], 0.480 + 0.100, kTolerance);
+}
+
+struct FaultCase {
+  const char* fault;
+  int requests;  // requests the fault lasts (enabling asks once)
+  bool program;
+  std::string message;
+};
+
+void PrintTo(const FaultCase& c, std::ostream* out) { *out << (c.program ? "PROGRAM " : "READ ") << c.fault; }
+
+class BoardFaultTest : public BoardLinkTest, public ::testing::WithParamInterface<FaultCase> {};
+
+TEST_P(BoardFaultTest, FailsWithItsMessageAndTheNextReadWorks) {
+  const FaultCase& c = GetParam();
+  startBoard({"--fault", c.fault, "--fault-requests", QString::number(c.requests)});
+  enable();
+  const auto result = c.program ? program(WorkedExampleImage()) : read();
+  ASSERT_EQ(result, false);
+  EXPECT_EQ(progress_.text, c.message);
+  EXPECT_TRUE(progress_.ok);
+  EXPECT_TRUE(messages_.shown.empty());
+  const auto after = link_->controls();
+  EXPECT_TRUE(after.cmdReadEnabled && after.cmdSendEnabled);
+  if (c.message.rfind("Error", 0) != 0) {
+    // A failed exchange sends the fill; a frame that arrived but was wrong does not.
+    QTest::qWait(100);
+    const Bytes received = sim_->received();
+    EXPECT_NE(std::search(received.begin(), received.end(), kFlushFill.begin(), kFlushFill.end()), received.end());
+  }
+  if (!c.program) {
+    EXPECT_FALSE(read_) << "the fields are not touched";
+  }
+
+  QTest::qWait(900);  // let anything late arrive first
+  read_.reset();
+  EXPECT_EQ(read(), true) << progress_.text;
+  EXPECT_TRUE(read_);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, BoardFaultTest,
+    ::testing::Values(FaultCase{"no-answer", 2, false, kReadVersionFailed},
+                      FaultCase{"wrong-banner", 2, false, kReadVersionFailed},
+                      FaultCase{"banner-bad-sum", 2, false, kReadVersionFailed},
+                      FaultCase{"late-banner", 2, false, kReadVersionFailed},
+                      FaultCase{"data-bad-sum", 3, false, "Error reading data from Quorvantelix v3.0"},
+                      FaultCase{"data-out-of-range", 3, false, kReadDataFailed},
+                      FaultCase{"late-data", 3, false, kReadDataFailed},
+                      FaultCase{"no-answer", 2, true, kProgramVersionFailed},
+                      FaultCase{"wrong-banner", 2, true, kProgramVersionFailed},
+                      FaultCase{"late-data", 4, true, kProgramDataFailed},
+                      FaultCase{"data-bad-sum", 4, true, "Error reading data from Quorvantelix v3.0"},
+                      FaultCase{"readback-differs", 4, true, "Error programming Quorvantelix v3.0"}),
+    [](const auto& info) {
+      std::string name = std::string(info.param.program ? "Program_" : "Read_") + info.param.fault;
+      std::replace(name.begin(), name.end(), '-', '_');
+      return name;
+    });
+
+TEST_F(BoardLinkTest, ABoardThatVanishesEndsTheExchangeOnce) {
+  struct Case {
+    const char* fault;
+    bool program;
+    const char* title;
+  };
+  for (const Case& c : {Case{"vanish-after-block=1", true, "COM1"}, Case{"vanish-on-read", false, "Tonalis"},
+                        Case{"vanish-on-identify", false, "Tonalis"}}) {
+    SCOPED_TRACE(c.fault);
+    messages_.shown.clear();
+    startBoard({"--fault", c.fault, "--fault-requests", "1000"});
+    link_->setProgrammingTicked(true, "1");
+    if (std::string(c.fault) == "vanish-on-identify") {
+      // Enabling already asks the board to identify.
+      ASSERT_TRUE(QTest::qWaitFor([&] { return !link_->portOpen(); }, 3000));
+      EXPECT_EQ(messages_.shown.size(), 1u);
+      continue;
+    }
+    QTest::qWait(150);
+    const auto result = c.program ? program(WorkedExampleImage()) : read();
+    ASSERT_EQ(result, false);
+    QTest::qWait(200);
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0].title, c.title);
+    EXPECT_EQ(messages_.shown[0].text.rfind("The connection to COM1 was lost", 0), 0u) << messages_.shown[0].text;
+    const auto after = link_->controls();
+    EXPECT_TRUE(!after.chkPrg && !after.cmdReadEnabled && !after.cmdSendEnabled && after.txtPrgCommEnabled);
+    EXPECT_FALSE(link_->portOpen());
+  }
+}
+
+TEST_F(BoardLinkTest, ClosingThePortStopsARunningExchange) {
+  startBoard();
+  enable();
+  QSignalSpy finished(link_.get(), &BoardLink::exchangeFinished);
+  link_->readBoard();
+  QTest::qWait(250);
+  link_->setProgrammingTicked(false, "1");
+  ASSERT_TRUE(finished.count() == 1 || finished.wait(1000));
+  EXPECT_FALSE(finished.first().first().toBool());
+  EXPECT_EQ(progress_.text, "Stopped: the port was closed before the exchange ended.");
+  QTest::qWait(100);
+  const Bytes received = sim_->received();
+  EXPECT_EQ(Bytes(received.end() - 2, received.end()), kEndSession);
+}
+
+TEST_F(BoardLinkTest, PortChoiceAndMutualExclusion) {
+  startBoard();
+  // Invalid numbers: the box stays ticked, nothing opens or goes out.
+  for (const char* text : {"0", "17", "", "x"}) {
+    messages_.shown.clear();
+    link_->setProgrammingTicked(true, text);
+    ASSERT_EQ(messages_.shown.size(), 1u) << text;
+    EXPECT_EQ(messages_.shown[0], (UserMessage{"Warning", "Please enter a valid Comm number.", UserMessage::Icon::None}));
+    EXPECT_TRUE(link_->controls().chkPrg);
+    EXPECT_FALSE(link_->controls().cmdReadEnabled);
+    link_->setProgrammingTicked(false, text);
+    EXPECT_FALSE(link_->controls().chkPrg);
+  }
+  QTest::qWait(50);
+  EXPECT_TRUE(sim_->received().empty());
+
+  // A port that is not there.
+  messages_.shown.clear();
+  BoardLink missing(progress_, messages_, [](int) { return std::string("/dev/tonalis-no-such-port"); });
+  missing.setProgrammingTicked(true, "5");
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].text.rfind("Not able to open COM5\r\n/dev/tonalis-no-such-port: ", 0), 0u);
+  EXPECT_EQ(messages_.shown[0].icon, UserMessage::Icon::Information);
+  EXPECT_FALSE(missing.controls().chkPrg);
+  EXPECT_TRUE(missing.controls().txtPrgCommEnabled);
+
+  // Programming, then PTT on the same port: the session ends first.
+  enable();
+  link_->setPttTicked(true, "1");
+  QTest::qWait(50);
+  auto c = link_->controls();
+  EXPECT_TRUE(c.chkPtt && !c.chkPrg && !c.cmdReadEnabled && c.txtPrgCommEnabled && !c.txtPttComEnabled);
+  EXPECT_TRUE(link_->portOpen());
+  EXPECT_EQ(sim_->received(), (Bytes{0xFF, 0xCC, 0xFF, 0x99}));
+
+  // A pseudo-terminal has no RTS line: keying fails, and says so once.
+  messages_.shown.clear();
+  EXPECT_FALSE(link_->setPtt(true));
+  EXPECT_FALSE(link_->setPtt(true));
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].text.rfind("Cannot key the transmitter: COM1 cannot drive its RTS line.", 0), 0u);
+
+  // Back to programming: the PTT port closes silently, FF CC goes out.
+  link_->setProgrammingTicked(true, "1");
+  QTest::qWait(150);
+  c = link_->controls();
+  EXPECT_TRUE(c.chkPrg && !c.chkPtt && c.cmdReadEnabled && c.txtPttComEnabled);
+  EXPECT_EQ(sim_->received(), (Bytes{0xFF, 0xCC, 0xFF, 0x99, 0xFF, 0xCC}));
+
+  // At exit the session ends before the port closes.
+  link_->shutdown();
+  QTest::qWait(100);
+  EXPECT_FALSE(link_->portOpen());
+  EXPECT_EQ(sim_->received(), (Bytes{0xFF, 0xCC, 0xFF, 0x99, 0xFF, 0xCC, 0xFF, 0x99}));
+}
+
+TEST(PortEvents, Messages) {
+  const std::pair<int, const char*> cases[] = {
+      {1001, "Comm Break Detected"},       {1004, "Comm Frame Error"},
+      {1006, "Comm OverRun Error"},        {1008, "Comm OverFlow Error"},
+      {1009, "Comm Parity Error"},         {1010, "Comm Tx Buffer Full"},
+      {1011, "Comm Device Control Block Error"}, {3, "Errore n.3 su COM1"},
+      {1002, "Errore n.1002 su COM1"}};
+  for (const auto& [code, text] : cases) EXPECT_EQ(PortEventMessage(code, "1"), text);
+}
+
+}  // namespace
+}  // namespace tonalis

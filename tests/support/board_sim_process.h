@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QProcess>
+#include <QStringList>
+#include <chrono>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "link/protocol.h"
+
+namespace tonalis::testing {
+
+// The simulated board, run as its own process on a pseudo-terminal, as a
+// user runs it.
+class BoardSimProcess {
+ public:
+  BoardSimProcess(const std::string& dir, const QStringList& extra = {})
+      : link_(dir + "/board"), log_(dir + "/sim.log") {
+    process_.start(QStringLiteral(TONALIS_CLI),
+                   QStringList{"board-sim", "--link", QString::fromStdString(link_), "--log",
+                               QString::fromStdString(log_)} +
+                       extra);
+    process_.waitForReadyRead(5000);
+    device_ = process_.readLine().trimmed().toStdString();
+  }
+  ~BoardSimProcess() { stop(); }
+
+  void stop() {
+    if (process_.state() == QProcess::NotRunning) return;
+    process_.terminate();
+    if (!process_.waitForFinished(3000)) process_.kill();
+    process_.waitForFinished(3000);
+  }
+  bool running() const { return process_.state() == QProcess::Running; }
+
+  const std::string& device() const { return device_; }
+  const std::string& link() const { return link_; }
+
+  // Every byte of the log with its time and direction.
+  struct LoggedByte {
+    double time;
+    bool received;  // by the board
+    std::uint8_t value;
+  };
+  std::vector<LoggedByte> bytes() const {
+    std::vector<LoggedByte> out;
+    std::ifstream in(log_);
+    std::string line;
+    while (std::getline(in, line)) {
+      std::istringstream fields(line);
+      double time = 0;
+      std::string tag;
+      fields >> time >> tag;
+      if (tag != "RX" && tag != "TX") continue;
+      unsigned value = 0;
+      while (fields >> std::hex >> value) out.push_back({time, tag == "RX", static_cast<std::uint8_t>(value)});
+    }
+    return out;
+  }
+  Bytes received() const {
+    Bytes out;
+    for (const auto& b : bytes())
+      if (b.received) out.push_back(b.value);
+    return out;
+  }
+
+ private:
+  QProcess process_;
+  std::string link_;
+  std::string log_;
+  std::string device_;
+};
+
+}  // namespace tonalis::testing

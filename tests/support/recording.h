@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "config/user_message.h"
+#include "link/progress_view.h"
+
+namespace tonalis::testing {
+
+// The progress dialog, recorded.
+class RecordingProgress : public ProgressView {
+ public:
+  void setMessage(const std::string& t) override {
+    text = t;
+    history.push_back(t);
+  }
+  void appendMessage(const std::string& t) override {
+    text += t;
+    history.push_back(text);
+  }
+  void setMessageColour(Colour c) override { colour = c; }
+  void setOkVisible(bool v) override { ok = v; }
+  bool isOkVisible() const override { return ok; }
+  void showDialog() override { ++shown; }
+
+  std::string text;
+  std::vector<std::string> history;
+  Colour colour = Colour::Black;
+  bool ok = true;
+  int shown = 0;
+};
+
+// Message boxes, recorded instead of shown.
+class RecordingMessages : public MessageSink {
+ public:
+  void showMessage(const UserMessage& m) override { shown.push_back(m); }
+  std::vector<UserMessage> shown;
+};
+
+}  // namespace tonalis::testing
