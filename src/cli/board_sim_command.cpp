@@ -127,7 +127,8 @@ int RunBoardSim(const QStringList& args) {
   const std::string linkPath = ToStd(parser.value(link));
   if (!linkPath.empty()) {
     std::error_code ec;
-    if (std::filesystem::is_symlink(std::filesystem::symlink_status(linkPath, ec))) std::filesystem::remove(linkPath, ec);
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(linkPath, ec)))
+      std::filesystem::remove(linkPath, ec);
     std::filesystem::create_symlink(device, linkPath, ec);
     if (ec) {
       PrintError("Cannot create the link " + linkPath + ": " + ec.message());

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "storage/atomic_file.h"
+#include "storage/config_file.h"
 
 namespace tonalis::cli {
 
@@ -39,6 +40,20 @@ void PrintMessage(const UserMessage& message) {
 }
 
 void PrintError(const std::string& text) { std::cerr << "tonalis-cli: " << text << '\n'; }
+
+std::optional<int> LoadAndEncode(const QString& configPath, EncodeResult& encoded) {
+  const ConfigFileLoad load = ReadConfigFile(ToStd(configPath));
+  if (!load.ok()) {
+    PrintError("Unable to load data file " + ToStd(configPath) + ": " + load.error);
+    return kExitUsage;
+  }
+  encoded = ValidateAndEncode(load.content.config);
+  if (!encoded.ok()) {
+    PrintMessage(*encoded.refusal);
+    return kExitRefused;
+  }
+  return std::nullopt;
+}
 
 int WriteOutput(const QString& path, const std::string& content) {
   if (path.isEmpty()) {

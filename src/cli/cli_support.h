@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "config/decoder_image.h"
 #include "config/user_message.h"
 
 namespace tonalis::cli {
@@ -27,6 +28,10 @@ std::string ToStd(const QString& s);
 // A message on stderr with the text the window would show in its box.
 void PrintMessage(const UserMessage& message);
 void PrintError(const std::string& text);
+
+// Loads a configuration file and checks it as PROGRAM does. On failure
+// reports it and returns the exit status (2 for the file, 1 for a refusal).
+std::optional<int> LoadAndEncode(const QString& configPath, EncodeResult& encoded);
 
 // Writes `content` to `path` without leaving a half-written file, or to
 // stdout when `path` is empty. Returns the exit status.

@@ -47,13 +47,8 @@ int RunEncode(const QStringList& args) {
   QString configPath;
   if (auto exit = RequireOnePositional(parser, configPath)) return *exit;
 
-  const auto content = LoadConfig(configPath);
-  if (!content) return kExitUsage;
-  const EncodeResult encoded = ValidateAndEncode(content->config);
-  if (!encoded.ok()) {
-    PrintMessage(*encoded.refusal);
-    return kExitRefused;
-  }
+  EncodeResult encoded;
+  if (auto exit = LoadAndEncode(configPath, encoded)) return *exit;
   if (parser.isSet(output))
     return WriteOutput(parser.value(output), std::string(encoded.image.begin(), encoded.image.end()));
   return WriteOutput({}, HexRows(encoded.image));

@@ -1,8 +1,8 @@
 #include <QCoreApplication>
 #include <QTimer>
 #include <fstream>
-#include <iostream>
 #include <functional>
+#include <iostream>
 #include <memory>
 #include <utility>
 
@@ -217,16 +217,8 @@ int RunProgram(const QStringList& args) {
   LinkSession session;
   if (auto exit = session.setUp(parser, options)) return *exit;
 
-  const ConfigFileLoad load = ReadConfigFile(ToStd(configPath));
-  if (!load.ok()) {
-    PrintError("Unable to load data file " + ToStd(configPath) + ": " + load.error);
-    return kExitUsage;
-  }
-  const EncodeResult encoded = ValidateAndEncode(load.content.config);
-  if (!encoded.ok()) {
-    PrintMessage(*encoded.refusal);
-    return kExitRefused;
-  }
+  EncodeResult encoded;
+  if (auto exit = LoadAndEncode(configPath, encoded)) return *exit;
 
   int status = kExitRefused;
   QObject::connect(&session.link(), &BoardLink::exchangeFinished, [&](bool success) {

@@ -61,8 +61,7 @@ void BoardLink::openPort(const std::string& fieldText, bool forPtt) {
     if (trace_) trace_->note("opened " + device + (forPtt ? " for PTT" : " for programming"));
     return;
   }
-  messages_.showMessage({"Warning",
-                         "Not able to open COM" + fieldText + kCrLf + device + ": " + reason.toStdString(),
+  messages_.showMessage({"Warning", "Not able to open COM" + fieldText + kCrLf + device + ": " + reason.toStdString(),
                          UserMessage::Icon::Information});
 }
 
@@ -147,10 +146,10 @@ bool BoardLink::setPtt(bool on) {
   }
   if (!rtsFailureReported_ && asserted) {
     rtsFailureReported_ = true;
-    messages_.showMessage({"Warning",
-                           "Cannot key the transmitter: COM" + pttComText_ + " cannot drive its RTS line." + kCrLf +
-                               reason.toStdString(),
-                           UserMessage::Icon::Exclamation});
+    messages_.showMessage(
+        {"Warning",
+         "Cannot key the transmitter: COM" + pttComText_ + " cannot drive its RTS line." + kCrLf + reason.toStdString(),
+         UserMessage::Icon::Exclamation});
   }
   return false;
 }
@@ -333,8 +332,8 @@ void BoardLink::onPortLost(const QString& description) {
   if (exchange == Exchange::Read)
     messages_.showMessage({kApplicationTitle, text, UserMessage::Icon::None});
   else if (exchange == Exchange::Program)
-    messages_.showMessage({"COM" + std::to_string(static_cast<long long>(ValueOfText(prgCommText_))), text,
-                           UserMessage::Icon::None});
+    messages_.showMessage(
+        {"COM" + std::to_string(static_cast<long long>(ValueOfText(prgCommText_))), text, UserMessage::Icon::None});
   else
     messages_.showMessage({"Warning", text, UserMessage::Icon::Exclamation});
   if (exchangeRunning()) abortExchange(text);

@@ -19,12 +19,12 @@ class SerialTrace;
 
 namespace link_timing {
 using namespace std::chrono_literals;
-inline constexpr auto kIdentifyWait = 100ms;     // longest wait for the banner
-inline constexpr auto kDataWait = 768ms;         // fixed wait after a read request
+inline constexpr auto kIdentifyWait = 100ms;  // longest wait for the banner
+inline constexpr auto kDataWait = 768ms;      // fixed wait after a read request
 inline constexpr auto kReadProgressPause = 200ms;
-inline constexpr auto kHeaderPause = 10ms;       // between identify and the write header
-inline constexpr auto kBlockPause = 480ms;       // after each image block
-inline constexpr auto kReadBackPause = 100ms;    // after the last block's pause
+inline constexpr auto kHeaderPause = 10ms;     // between identify and the write header
+inline constexpr auto kBlockPause = 480ms;     // after each image block
+inline constexpr auto kReadBackPause = 100ms;  // after the last block's pause
 }  // namespace link_timing
 
 // The serial link behind the "Programming" and PTT controls: the two Enable

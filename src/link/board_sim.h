@@ -16,17 +16,17 @@ namespace tonalis {
 class BoardSim {
  public:
   enum class Fault {
-    NoAnswer,         // answers nothing
-    WrongBanner,      // reports another firmware version
-    BannerBadSum,     // banner frame with a wrong sum byte
-    DataBadSum,       // data frame with a wrong sum byte
-    DataOutOfRange,   // a byte the board never stores, inside the image
-    LateBanner,       // banner complete only after the tool stopped waiting
-    LateData,         // data frame complete only after the tool stopped waiting
-    ReadbackDiffers,  // after programming, one byte reads back changed
-    VanishOnIdentify, // the board goes away when asked to identify
-    VanishOnRead,     // ... when asked for its data
-    VanishAfterBlock, // ... after receiving block `vanishBlock` (0..3)
+    NoAnswer,          // answers nothing
+    WrongBanner,       // reports another firmware version
+    BannerBadSum,      // banner frame with a wrong sum byte
+    DataBadSum,        // data frame with a wrong sum byte
+    DataOutOfRange,    // a byte the board never stores, inside the image
+    LateBanner,        // banner complete only after the tool stopped waiting
+    LateData,          // data frame complete only after the tool stopped waiting
+    ReadbackDiffers,   // after programming, one byte reads back changed
+    VanishOnIdentify,  // the board goes away when asked to identify
+    VanishOnRead,      // ... when asked for its data
+    VanishAfterBlock,  // ... after receiving block `vanishBlock` (0..3)
   };
 
   struct Options {

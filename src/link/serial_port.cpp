@@ -108,14 +108,22 @@ void SerialPort::onError(QSerialPort::SerialPortError error) {
 
 std::string PortEventMessage(int code, const std::string& prgCommText) {
   switch (code) {
-    case port_event::kBreak: return "Comm Break Detected";
-    case port_event::kFrame: return "Comm Frame Error";
-    case port_event::kOverrun: return "Comm OverRun Error";
-    case port_event::kRxOverflow: return "Comm OverFlow Error";
-    case port_event::kParity: return "Comm Parity Error";
-    case port_event::kTxFull: return "Comm Tx Buffer Full";
-    case port_event::kDeviceControl: return "Comm Device Control Block Error";
-    default: return "Errore n." + std::to_string(code) + " su COM" + prgCommText;
+    case port_event::kBreak:
+      return "Comm Break Detected";
+    case port_event::kFrame:
+      return "Comm Frame Error";
+    case port_event::kOverrun:
+      return "Comm OverRun Error";
+    case port_event::kRxOverflow:
+      return "Comm OverFlow Error";
+    case port_event::kParity:
+      return "Comm Parity Error";
+    case port_event::kTxFull:
+      return "Comm Tx Buffer Full";
+    case port_event::kDeviceControl:
+      return "Comm Device Control Block Error";
+    default:
+      return "Errore n." + std::to_string(code) + " su COM" + prgCommText;
   }
 }
 

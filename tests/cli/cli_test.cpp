@@ -4,6 +4,7 @@
 
 #include "config/decoder_image.h"
 #include "storage/config_file.h"
+#include "support/examples.h"
 #include "support/run_cli.h"
 #include "support/test_files.h"
 
@@ -17,18 +18,7 @@ using testing::WriteAll;
 
 ConfigFileContent WorkedExample() {
   ConfigFileContent f;
-  DecoderConfig& c = f.config;
-  c.chkOutput = {1, 0, 0, 0};
-  c.chkBCheck = 0;
-  c.txtCrcTag = "#";
-  c.txtMorseSpeed = "20";
-  c.txtTmr2 = "10";
-  c.txtBlo = "11.5";
-  c.txtBhi = "13.8";
-  c.txtMem[0] = "11";
-  c.txtMem[1] = "10";
-  c.txtSeqCmd = "1234";
-  c.txtCallID = "ABC";
+  f.config = testing::WorkedExample();
   return f;
 }
 

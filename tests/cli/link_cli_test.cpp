@@ -3,6 +3,7 @@
 #include "config/decoder_image.h"
 #include "storage/config_file.h"
 #include "support/board_sim_process.h"
+#include "support/examples.h"
 #include "support/run_cli.h"
 #include "support/test_files.h"
 
@@ -18,17 +19,9 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 ConfigFileContent Example() {
   ConfigFileContent f;
-  DecoderConfig& c = f.config;
-  c.chkOutput = {0, 1, 0, 0};
-  c.txtCrcTag = "#";
-  c.txtMorseSpeed = "20";
-  c.txtTmr2 = "10";
-  c.txtBlo = "11.5";
-  c.txtBhi = "13.8";
-  c.txtMem[0] = "11";
-  c.txtMem[5] = "5A";
-  c.txtSeqCmd = "1234";
-  c.txtCallID = "IZ1";
+  f.config = testing::WorkedExample();
+  f.config.txtMem[5] = "5A";
+  f.config.txtCallID = "IZ1";
   return f;
 }
 

@@ -7,26 +7,12 @@
 #include <sstream>
 
 #include "config/text_value.h"
+#include "support/examples.h"
 
 namespace tonalis {
 namespace {
 
-DecoderConfig WorkedExample() {
-  DecoderConfig c;
-  c.chkOutput = {1, 0, 0, 0};
-  c.chkMorse = 1;
-  c.chkBCheck = 0;
-  c.txtCrcTag = "#";
-  c.txtMorseSpeed = "20";
-  c.txtTmr2 = "10";
-  c.txtBlo = "11.5";
-  c.txtBhi = "13.8";
-  c.txtMem[0] = "11";
-  c.txtMem[1] = "10";
-  c.txtSeqCmd = "1234";
-  c.txtCallID = "ABC";
-  return c;
-}
+using testing::WorkedExample;
 
 DecoderImage FromHex(const std::string& hex) {
   std::istringstream in(hex);

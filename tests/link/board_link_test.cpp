@@ -1,12 +1,13 @@
 #include "link/board_link.h"
 
+#include <gtest/gtest.h>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <memory>
 
 #include "support/board_sim_process.h"
+#include "support/examples.h"
 #include "support/recording.h"
 #include "support/test_files.h"
 
@@ -24,27 +25,14 @@ const std::string kReadDataFailed = "FAILED to read data!  Please check Connecti
 const std::string kProgramVersionFailed = "FAILED to get Version!  Unable to program, please check Decoder";
 const std::string kProgramDataFailed = "FAILED to read data!  Unable to program, please check Decoder";
 
-DecoderImage WorkedExampleImage() {
-  DecoderConfig c;
-  c.chkOutput = {1, 0, 0, 0};
-  c.chkBCheck = 0;
-  c.txtCrcTag = "#";
-  c.txtMorseSpeed = "20";
-  c.txtTmr2 = "10";
-  c.txtBlo = "11.5";
-  c.txtBhi = "13.8";
-  c.txtMem[0] = "11";
-  c.txtMem[1] = "10";
-  c.txtSeqCmd = "1234";
-  c.txtCallID = "ABC";
-  return ValidateAndEncode(c).image;
-}
+DecoderImage WorkedExampleImage() { return ValidateAndEncode(testing::WorkedExample()).image; }
 
 // Index of the first occurrence of `pattern` in what the board received, at or after `from`.
 std::size_t Find(const std::vector<BoardSimProcess::LoggedByte>& log, const Bytes& pattern, std::size_t from = 0) {
   for (std::size_t i = from; i + pattern.size() <= log.size(); ++i) {
     bool match = true;
-    for (std::size_t k = 0; k < pattern.size() && match; ++k) match = log[i + k].received && log[i + k].value == pattern[k];
+    for (std::size_t k = 0; k < pattern.size() && match; ++k)
+      match = log[i + k].received && log[i + k].value == pattern[k];
     if (match) return i;
   }
   return log.size();
@@ -134,9 +122,9 @@ TEST_F(BoardLinkTest, ReadFillsTheConfigurationWithTheSpecifiedPauses) {
   ASSERT_EQ(read(), true);
   ASSERT_TRUE(read_);
   EXPECT_EQ(*read_, DecodeImage(image));
-  EXPECT_EQ(progress_.history, (std::vector<std::string>{"\r\nReading Data.", "\r\nReading Data..",
-                                                         "\r\nReading Data...",
-                                                         "Data from Quorvantelix v3.0 successfully read"}));
+  EXPECT_EQ(progress_.history,
+            (std::vector<std::string>{"\r\nReading Data.", "\r\nReading Data..", "\r\nReading Data...",
+                                      "Data from Quorvantelix v3.0 successfully read"}));
   EXPECT_TRUE(link_->controls().cmdReadEnabled);
 
   const auto log = sim_->bytes();
@@ -216,18 +204,16 @@ TEST_P(BoardFaultTest, FailsWithItsMessageAndTheNextReadWorks) {
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, BoardFaultTest,
-    ::testing::Values(FaultCase{"no-answer", 2, false, kReadVersionFailed},
-                      FaultCase{"wrong-banner", 2, false, kReadVersionFailed},
-                      FaultCase{"banner-bad-sum", 2, false, kReadVersionFailed},
-                      FaultCase{"late-banner", 2, false, kReadVersionFailed},
-                      FaultCase{"data-bad-sum", 3, false, "Error reading data from Quorvantelix v3.0"},
-                      FaultCase{"data-out-of-range", 3, false, kReadDataFailed},
-                      FaultCase{"late-data", 3, false, kReadDataFailed},
-                      FaultCase{"no-answer", 2, true, kProgramVersionFailed},
-                      FaultCase{"wrong-banner", 2, true, kProgramVersionFailed},
-                      FaultCase{"late-data", 4, true, kProgramDataFailed},
-                      FaultCase{"data-bad-sum", 4, true, "Error reading data from Quorvantelix v3.0"},
-                      FaultCase{"readback-differs", 4, true, "Error programming Quorvantelix v3.0"}),
+    ::testing::Values(
+        FaultCase{"no-answer", 2, false, kReadVersionFailed}, FaultCase{"wrong-banner", 2, false, kReadVersionFailed},
+        FaultCase{"banner-bad-sum", 2, false, kReadVersionFailed},
+        FaultCase{"late-banner", 2, false, kReadVersionFailed},
+        FaultCase{"data-bad-sum", 3, false, "Error reading data from Quorvantelix v3.0"},
+        FaultCase{"data-out-of-range", 3, false, kReadDataFailed}, FaultCase{"late-data", 3, false, kReadDataFailed},
+        FaultCase{"no-answer", 2, true, kProgramVersionFailed},
+        FaultCase{"wrong-banner", 2, true, kProgramVersionFailed}, FaultCase{"late-data", 4, true, kProgramDataFailed},
+        FaultCase{"data-bad-sum", 4, true, "Error reading data from Quorvantelix v3.0"},
+        FaultCase{"readback-differs", 4, true, "Error programming Quorvantelix v3.0"}),
     [](const auto& info) {
       std::string name = std::string(info.param.program ? "Program_" : "Read_") + info.param.fault;
       std::replace(name.begin(), name.end(), '-', '_');
@@ -287,7 +273,8 @@ TEST_F(BoardLinkTest, PortChoiceAndMutualExclusion) {
     messages_.shown.clear();
     link_->setProgrammingTicked(true, text);
     ASSERT_EQ(messages_.shown.size(), 1u) << text;
-    EXPECT_EQ(messages_.shown[0], (UserMessage{"Warning", "Please enter a valid Comm number.", UserMessage::Icon::None}));
+    EXPECT_EQ(messages_.shown[0],
+              (UserMessage{"Warning", "Please enter a valid Comm number.", UserMessage::Icon::None}));
     EXPECT_TRUE(link_->controls().chkPrg);
     EXPECT_FALSE(link_->controls().cmdReadEnabled);
     link_->setProgrammingTicked(false, text);
@@ -337,12 +324,15 @@ TEST_F(BoardLinkTest, PortChoiceAndMutualExclusion) {
 }
 
 TEST(PortEvents, Messages) {
-  const std::pair<int, const char*> cases[] = {
-      {1001, "Comm Break Detected"},       {1004, "Comm Frame Error"},
-      {1006, "Comm OverRun Error"},        {1008, "Comm OverFlow Error"},
-      {1009, "Comm Parity Error"},         {1010, "Comm Tx Buffer Full"},
-      {1011, "Comm Device Control Block Error"}, {3, "Errore n.3 su COM1"},
-      {1002, "Errore n.1002 su COM1"}};
+  const std::pair<int, const char*> cases[] = {{1001, "Comm Break Detected"},
+                                               {1004, "Comm Frame Error"},
+                                               {1006, "Comm OverRun Error"},
+                                               {1008, "Comm OverFlow Error"},
+                                               {1009, "Comm Parity Error"},
+                                               {1010, "Comm Tx Buffer Full"},
+                                               {1011, "Comm Device Control Block Error"},
+                                               {3, "Errore n.3 su COM1"},
+                                               {1002, "Errore n.1002 su COM1"}};
   for (const auto& [code, text] : cases) EXPECT_EQ(PortEventMessage(code, "1"), text);
 }
 

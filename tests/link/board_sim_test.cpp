@@ -74,8 +74,7 @@ TEST(BoardSim, Faults) {
   };
   const Case cases[] = {
       {"no-answer", kIdentifyRequest, [](const auto& a) { EXPECT_FALSE(a); }},
-      {"wrong-banner", kIdentifyRequest,
-       [](const auto& a) { EXPECT_EQ(a->bytes, BannerFrame("Quorvantelix v2.9")); }},
+      {"wrong-banner", kIdentifyRequest, [](const auto& a) { EXPECT_EQ(a->bytes, BannerFrame("Quorvantelix v2.9")); }},
       {"banner-bad-sum", kIdentifyRequest,
        [](const auto& a) { EXPECT_NE(a->bytes.back(), BannerFrame(kExpectedBanner).back()); }},
       {"late-banner", kIdentifyRequest, [](const auto& a) { EXPECT_GT(a->delay.count(), 100); }},
@@ -85,7 +84,8 @@ TEST(BoardSim, Faults) {
       {"late-data", kReadRequest, [](const auto& a) { EXPECT_GT(a->delay.count(), 768); }},
       {"vanish-on-identify", kIdentifyRequest, [](const auto& a) { EXPECT_TRUE(a->vanish); }},
       {"vanish-on-read", kReadRequest, [](const auto& a) { EXPECT_TRUE(a->vanish); }},
-      {"vanish-after-block=2", [] {
+      {"vanish-after-block=2",
+       [] {
          Bytes bytes = ProgramBytes(Image(1));
          bytes.resize(2 + 49 * 3);
          return bytes;

@@ -8,10 +8,20 @@ namespace tonalis {
 namespace {
 
 TEST(PortMap, PortNumbers) {
-  const std::pair<const char*, std::optional<int>> cases[] = {
-      {"1", 1},  {"16", 16}, {"07", 7}, {"1.5", 2}, {"2.5", 2}, {"15.5", 16}, {"16.4", std::nullopt}, {"0", std::nullopt},
-      {"17", std::nullopt}, {"", std::nullopt}, {"x", std::nullopt}, {"1x", std::nullopt}, {"16.5", std::nullopt},
-      {"0.6", std::nullopt}};
+  const std::pair<const char*, std::optional<int>> cases[] = {{"1", 1},
+                                                              {"16", 16},
+                                                              {"07", 7},
+                                                              {"1.5", 2},
+                                                              {"2.5", 2},
+                                                              {"15.5", 16},
+                                                              {"16.4", std::nullopt},
+                                                              {"0", std::nullopt},
+                                                              {"17", std::nullopt},
+                                                              {"", std::nullopt},
+                                                              {"x", std::nullopt},
+                                                              {"1x", std::nullopt},
+                                                              {"16.5", std::nullopt},
+                                                              {"0.6", std::nullopt}};
   for (const auto& [text, number] : cases) EXPECT_EQ(PortNumberFromText(text), number) << '"' << text << '"';
 }
 

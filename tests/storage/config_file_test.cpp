@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "support/examples.h"
 #include "support/test_files.h"
 
 namespace tonalis {
@@ -15,20 +16,7 @@ using testing::WriteAll;
 
 ConfigFileContent Example() {
   ConfigFileContent f;
-  DecoderConfig& c = f.config;
-  c.chkOutput = {1, 0, 0, 0};
-  c.txtSeqCmd = "1234";
-  c.txtCrcTag = "#";
-  c.chkMorse = 1;
-  c.txtMorseSpeed = "20";
-  c.txtCallID = "ABC";
-  c.txtTmr2 = "10";
-  c.chkBCheck = 0;
-  c.txtBlo = "11.5";
-  c.txtBhi = "13.8";
-  c.txtMem[0] = "11";
-  c.txtMem[1] = "10";
-  f.txtPrgComm = "1";
+  f.config = testing::WorkedExample();
   return f;
 }
 

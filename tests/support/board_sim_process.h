@@ -18,10 +18,9 @@ class BoardSimProcess {
  public:
   BoardSimProcess(const std::string& dir, const QStringList& extra = {})
       : link_(dir + "/board"), log_(dir + "/sim.log") {
-    process_.start(QStringLiteral(TONALIS_CLI),
-                   QStringList{"board-sim", "--link", QString::fromStdString(link_), "--log",
-                               QString::fromStdString(log_)} +
-                       extra);
+    process_.start(QStringLiteral(TONALIS_CLI), QStringList{"board-sim", "--link", QString::fromStdString(link_),
+                                                            "--log", QString::fromStdString(log_)} +
+                                                    extra);
     process_.waitForReadyRead(5000);
     device_ = process_.readLine().trimmed().toStdString();
   }

@@ -1,5 +1,5 @@
-#include <QCoreApplication>
 #include <gtest/gtest.h>
+#include <QCoreApplication>
 
 // Tests that need Qt's event loop (timers, serial ports, processes).
 int main(int argc, char** argv) {
