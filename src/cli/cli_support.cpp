@@ -32,12 +32,12 @@ std::optional<int> RequireOnePositional(const QCommandLineParser& parser, QStrin
 
 std::string ToStd(const QString& s) { return s.toStdString(); }
 
-void PrintMessage(const UserMessage& message) {
-  std::string text = message.text;
-  // A terminal shows a line break the way the message box does.
+std::string ForTerminal(std::string text) {
   for (std::size_t at; (at = text.find(kCrLf)) != std::string::npos;) text.replace(at, 2, "\n");
-  std::cerr << text << '\n';
+  return text;
 }
+
+void PrintMessage(const UserMessage& message) { std::cerr << ForTerminal(message.text) << '\n'; }
 
 void PrintError(const std::string& text) { std::cerr << "tonalis-cli: " << text << '\n'; }
 

@@ -25,6 +25,9 @@ std::optional<int> RequireOnePositional(const QCommandLineParser& parser, QStrin
 
 std::string ToStd(const QString& s);
 
+// A message's text as a terminal shows it: CR LF line breaks become LF.
+std::string ForTerminal(std::string text);
+
 // A message on stderr with the text the window would show in its box.
 void PrintMessage(const UserMessage& message);
 void PrintError(const std::string& text);

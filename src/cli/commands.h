@@ -13,5 +13,8 @@ int RunIdentify(const QStringList& args);
 int RunRead(const QStringList& args);
 int RunProgram(const QStringList& args);
 int RunBoardSim(const QStringList& args);
+int RunRender(const QStringList& args);
+int RunSend(const QStringList& args);
+int RunAudioDevices(const QStringList& args);
 
 }  // namespace tonalis::cli

@@ -25,8 +25,7 @@ class ConsoleProgress : public ProgressView {
   ~ConsoleProgress() override { endLine(); }
   void setMessage(const std::string& text) override {
     endLine();
-    std::string shown = text;
-    for (std::size_t at; (at = shown.find(kCrLf)) != std::string::npos;) shown.replace(at, 2, "\n");
+    std::string shown = ForTerminal(text);
     while (!shown.empty() && shown.front() == '\n') shown.erase(0, 1);
     std::cout << shown << std::flush;
     lineOpen_ = true;

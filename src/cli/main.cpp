@@ -22,6 +22,9 @@ constexpr Subcommand kSubcommands[] = {
     {"read", "read the board's configuration", tonalis::cli::RunRead},
     {"program", "program a configuration file into the board and verify it", tonalis::cli::RunProgram},
     {"board-sim", "simulate the decoder board on a pseudo-terminal", tonalis::cli::RunBoardSim},
+    {"render", "write the sound of a DTMF sequence to a WAV file", tonalis::cli::RunRender},
+    {"send", "play a DTMF sequence, keying PTT on a serial port", tonalis::cli::RunSend},
+    {"audio-devices", "list the sound devices", tonalis::cli::RunAudioDevices},
 };
 
 void PrintUsage(std::ostream& out) {
@@ -29,7 +32,7 @@ void PrintUsage(std::ostream& out) {
          "Tonalis command line: the decoder board's configuration, its link and the DTMF sender.\n\n"
          "Commands:\n";
   for (const auto& s : kSubcommands)
-    out << "  " << s.name << std::string(11 - std::string_view(s.name).size(), ' ') << s.summary << '\n';
+    out << "  " << s.name << std::string(15 - std::string_view(s.name).size(), ' ') << s.summary << '\n';
   out << "\n'tonalis-cli COMMAND --help' describes a command.\n"
          "Exit status: 0 success, 1 refused (the message is on standard error), 2 usage or file error.\n";
 }

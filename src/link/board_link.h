@@ -12,6 +12,7 @@
 #include "link/progress_view.h"
 #include "link/protocol.h"
 #include "link/serial_port.h"
+#include "tone/ptt_line.h"
 
 namespace tonalis {
 
@@ -31,7 +32,7 @@ inline constexpr auto kReadBackPause = 100ms;  // after the last block's pause
 // boxes and their port fields, the READ and PROGRAM exchanges with the board,
 // and the PTT line. The window forwards clicks and shows what it is told;
 // every exchange runs on timers and port signals, never blocking.
-class BoardLink : public QObject {
+class BoardLink : public QObject, public PttLine {
   Q_OBJECT
 
  public:
@@ -66,7 +67,8 @@ class BoardLink : public QObject {
 
   // Keys (true) or releases (false) the PTT line; true keys only while the
   // PTT box is ticked. Reports a port that cannot drive RTS once per opening.
-  bool setPtt(bool on);
+  bool setPtt(bool on) override;
+  bool pttEnabled() const override { return chkPtt_; }
 
   // At exit: ends the board session when programming is enabled, then
   // releases the port.

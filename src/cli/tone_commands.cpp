@@ -1,0 +1,194 @@
+#include <QCoreApplication>
+#include <iostream>
+#include <memory>
+
+#include "cli/cli_support.h"
+#include "cli/commands.h"
+#include "link/board_link.h"
+#include "link/port_lookup.h"
+#include "link/port_map.h"
+#include "tone/portaudio_output.h"
+#include "tone/send_fields.h"
+#include "tone/sequence_sender.h"
+#include "tone/synthesis.h"
+#include "tone/wav_file.h"
+
+namespace tonalis::cli {
+namespace {
+
+struct TimingOptions {
+  QCommandLineOption digit{"digit-ms", "Digit duration in ms (at least 25; default 50).", "N", "50"};
+  QCommandLineOption gap{"gap-ms", "Pause between digits in ms (at least 15; default 50).", "N", "50"};
+  QCommandLineOption pause{"pause-ms", "Pause for each space in ms (at least 25; default 1000).", "N", "1000"};
+
+  void addTo(QCommandLineParser& parser) { parser.addOptions({digit, gap, pause}); }
+
+  // The corrected timing, with every correction reported on stderr as the
+  // window shows it by rewriting the field.
+  SendTiming read(const QCommandLineParser& parser, const std::string& txDelay = "200") const {
+    SendTimingTexts texts;
+    texts.digitMs = ToStd(parser.value(digit));
+    texts.gapMs = ToStd(parser.value(gap));
+    texts.pauseMs = ToStd(parser.value(pause));
+    texts.txDelayMs = txDelay;
+    const SendTiming timing = CorrectSendTiming(texts);
+    auto report = [](const char* what, const std::string& before, const std::string& after) {
+      if (before != after) std::cerr << what << " '" << before << "' corrected to " << after << " ms\n";
+    };
+    report("digit duration", texts.digitMs, timing.texts.digitMs);
+    report("pause between digits", texts.gapMs, timing.texts.gapMs);
+    report("pause for a space", texts.pauseMs, timing.texts.pauseMs);
+    report("TX delay", texts.txDelayMs, timing.texts.txDelayMs);
+    return timing;
+  }
+};
+
+// Characters the player plays as silence: worth a word to a command-line user.
+void WarnAboutSilentCharacters(const std::string& sequence) {
+  for (char c : sequence) {
+    if (c != ' ' && LowFrequency(c) == 0.0) {
+      std::cerr << "'" << c << "' has no tone and is sent as a silent digit (digits are 0-9, *, #, A-D)\n";
+      return;
+    }
+  }
+}
+
+class ConsoleMessages : public MessageSink {
+ public:
+  void showMessage(const UserMessage& message) override {
+    PrintMessage(message);
+    ++count;
+  }
+  int count = 0;
+};
+
+class NullProgress : public ProgressView {
+ public:
+  void setMessage(const std::string&) override {}
+  void appendMessage(const std::string&) override {}
+  void setMessageColour(Colour) override {}
+  void setOkVisible(bool) override {}
+  bool isOkVisible() const override { return true; }
+  void showDialog() override {}
+};
+
+std::optional<int> OneSequence(const QCommandLineParser& parser, std::string& sequence) {
+  const QStringList positional = parser.positionalArguments();
+  if (positional.size() != 1) {
+    PrintError("Give one sequence (quote it if it holds spaces or * or #). Try --help.");
+    return kExitUsage;
+  }
+  sequence = ToStd(positional.first());
+  return std::nullopt;
+}
+
+}  // namespace
+
+int RunRender(const QStringList& args) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      "Writes exactly the sound Send Sequence plays, as a WAV file (8000 Hz, mono, 16 bit).\n"
+      "A space in the sequence stands for a pause.");
+  parser.addPositionalArgument("SEQUENCE", "DTMF digits 0-9, *, #, A-D; spaces for pauses.");
+  const QCommandLineOption output({"o", "output"}, "The WAV file to write.", "OUT.wav");
+  parser.addOption(output);
+  TimingOptions timing;
+  timing.addTo(parser);
+  if (auto exit = ParseArguments(parser, args)) return *exit;
+  std::string sequence;
+  if (auto exit = OneSequence(parser, sequence)) return *exit;
+  if (!parser.isSet(output)) {
+    PrintError("-o OUT.wav is required. Try --help.");
+    return kExitUsage;
+  }
+
+  const SendTiming t = timing.read(parser);
+  WarnAboutSilentCharacters(sequence);
+  const RenderedSequence r =
+      RenderSequence(sequence, CalcSampleCounts(t.digitSeconds, t.gapSeconds, t.pauseSeconds));
+  if (!r.error.empty()) {
+    PrintError(r.error);
+    return kExitRefused;
+  }
+  if (const auto error = WriteWav(ToStd(parser.value(output)), r.samples.get(), r.count)) {
+    PrintError(*error);
+    return kExitUsage;
+  }
+  return kExitOk;
+}
+
+int RunSend(const QStringList& args) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      "Plays a DTMF sequence on the sound card as Send Sequence does, keying the\n"
+      "transmitter on a serial port's RTS line with --ptt, and prints the completion text.");
+  parser.addPositionalArgument("SEQUENCE", "DTMF digits 0-9, *, #, A-D; spaces for pauses.");
+  TimingOptions timing;
+  timing.addTo(parser);
+  const QCommandLineOption ptt("ptt", "Key PTT on port P: a number 1-16 (mapped by ports.ini) or a device path.", "P");
+  const QCommandLineOption txDelay("tx-delay-ms", "Time between keying and the first tone (20-2000; default 200).",
+                                   "N", "200");
+  const QCommandLineOption device("audio-device", "Play on this device (see audio-devices); default: the default.",
+                                  "NAME");
+  parser.addOptions({ptt, txDelay, device});
+  if (auto exit = ParseArguments(parser, args)) return *exit;
+  std::string sequence;
+  if (auto exit = OneSequence(parser, sequence)) return *exit;
+
+  const SendTiming t = timing.read(parser, ToStd(parser.value(txDelay)));
+  WarnAboutSilentCharacters(sequence);
+
+  ConsoleMessages messages;
+  NullProgress progress;
+  std::string pttText = "1";
+  BoardLink::PortResolver resolver = DeviceFromPortsIni;
+  if (parser.isSet(ptt)) {
+    const std::string port = ToStd(parser.value(ptt));
+    if (port.find('/') != std::string::npos) {
+      resolver = [port](int) { return port; };
+    } else if (PortNumberFromText(port)) {
+      pttText = port;
+    } else {
+      PrintError("--ptt takes a number from 1 to 16 or a device path, not '" + port + "'.");
+      return kExitUsage;
+    }
+  }
+  BoardLink link(progress, messages, resolver);
+  if (parser.isSet(ptt)) {
+    link.setPttTicked(true, pttText);
+    if (!link.portOpen()) return kExitRefused;
+  }
+
+  PortAudioOutput output(ToStd(parser.value(device)));
+  TonePlayer player(output, messages);
+  SequenceSender sender(player, link, messages);
+  QObject::connect(&sender, &SequenceSender::finished, [](const QString& text) {
+    std::cout << ForTerminal(text.toStdString()) << std::endl;
+    QCoreApplication::exit(0);
+  });
+  sender.send(sequence, t);
+  QCoreApplication::exec();
+  link.shutdown();
+  return messages.count == 0 ? kExitOk : kExitRefused;
+}
+
+int RunAudioDevices(const QStringList& args) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription("Lists the sound devices as the tool sees them.");
+  if (auto exit = ParseArguments(parser, args)) return *exit;
+  auto& session = PortAudioSession::instance();
+  if (session.error() != 0) {
+    PrintError(std::string("The sound system could not start: ") + Pa_GetErrorText(session.error()));
+    return kExitRefused;
+  }
+  const auto devices = session.devices();
+  if (devices.empty()) std::cout << "No sound devices.\n";
+  if (const auto warning = SoundCardWarning(HasInputDevice())) PrintMessage(*warning);
+  for (const auto& d : devices) {
+    std::cout << (d.defaultOutput ? "* " : "  ") << d.name << "  [" << d.hostApi << "; " << d.outputs
+              << " out, " << d.inputs << " in]\n";
+  }
+  return kExitOk;
+}
+
+}  // namespace tonalis::cli

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace tonalis {
+
+// One sound device, one mono 16-bit 8000 Hz buffer at a time. Each step
+// returns 0 or the back-end's error code; `finished` is called from the
+// back-end's own thread once the whole buffer has been played.
+class AudioOutput {
+ public:
+  virtual ~AudioOutput() = default;
+  virtual int open() = 0;
+  virtual int start(const std::int16_t* samples, std::int64_t count, std::function<void()> finished) = 0;
+  virtual int stop() = 0;
+  virtual int close() = 0;
+  // Stops and closes whatever is open, ignoring every result.
+  virtual void reset() = 0;
+};
+
+}  // namespace tonalis

@@ -1,0 +1,138 @@
+#include "tone/portaudio_output.h"
+
+#include <alsa/asoundlib.h>
+#include <dlfcn.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "tone/synthesis.h"
+
+namespace tonalis {
+namespace {
+
+void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+void IgnoreJackMessage(const char*) {}
+
+void SilenceSoundLibraries() {
+  snd_lib_error_set_handler(IgnoreAlsaError);
+  // JACK comes in through PortAudio; its setters are looked up rather than
+  // linked so that the tool does not depend on JACK itself.
+  using Setter = void (*)(void (*)(const char*));
+  for (const char* name : {"jack_set_error_function", "jack_set_info_function"}) {
+    if (auto setter = reinterpret_cast<Setter>(dlsym(RTLD_DEFAULT, name))) setter(IgnoreJackMessage);
+  }
+}
+
+}  // namespace
+
+PortAudioSession& PortAudioSession::instance() {
+  static PortAudioSession session;
+  return session;
+}
+
+PortAudioSession::PortAudioSession() {
+  SilenceSoundLibraries();
+  error_ = Pa_Initialize();
+}
+
+PortAudioSession::~PortAudioSession() {
+  if (error_ == paNoError) Pa_Terminate();
+}
+
+std::vector<PortAudioSession::Device> PortAudioSession::devices() const {
+  std::vector<Device> list;
+  if (error_ != paNoError) return list;
+  const PaDeviceIndex defaultOutput = Pa_GetDefaultOutputDevice();
+  for (PaDeviceIndex i = 0; i < Pa_GetDeviceCount(); ++i) {
+    const PaDeviceInfo* info = Pa_GetDeviceInfo(i);
+    if (!info) continue;
+    const PaHostApiInfo* api = Pa_GetHostApiInfo(info->hostApi);
+    list.push_back({i, info->name ? info->name : "", api && api->name ? api->name : "", info->maxInputChannels,
+                    info->maxOutputChannels, i == defaultOutput});
+  }
+  return list;
+}
+
+int PortAudioSession::outputDevice(const std::string& name) const {
+  if (error_ != paNoError) return -1;
+  if (name.empty()) return Pa_GetDefaultOutputDevice() == paNoDevice ? -1 : Pa_GetDefaultOutputDevice();
+  const auto list = devices();
+  for (const auto& d : list)
+    if (d.outputs > 0 && d.name == name) return d.index;
+  for (const auto& d : list)
+    if (d.outputs > 0 && d.name.find(name) != std::string::npos) return d.index;
+  return -1;
+}
+
+bool HasInputDevice() {
+  const auto list = PortAudioSession::instance().devices();
+  return std::any_of(list.begin(), list.end(), [](const auto& d) { return d.inputs > 0; });
+}
+
+PortAudioOutput::PortAudioOutput(std::string deviceName) : deviceName_(std::move(deviceName)) {}
+
+PortAudioOutput::~PortAudioOutput() { reset(); }
+
+int PortAudioOutput::open() {
+  auto& session = PortAudioSession::instance();
+  if (session.error() != paNoError) return session.error();
+  const int device = session.outputDevice(deviceName_);
+  if (device < 0) return deviceName_.empty() ? paDeviceUnavailable : paInvalidDevice;
+  PaStreamParameters out{};
+  out.device = device;
+  out.channelCount = 1;
+  out.sampleFormat = paInt16;
+  out.suggestedLatency = Pa_GetDeviceInfo(device)->defaultHighOutputLatency;
+  return Pa_OpenStream(&stream_, nullptr, &out, kSampleRate, paFramesPerBufferUnspecified, paNoFlag,
+                       &PortAudioOutput::Callback, this);
+}
+
+int PortAudioOutput::start(const std::int16_t* samples, std::int64_t count, std::function<void()> finished) {
+  if (!stream_) return paBadStreamPtr;
+  samples_ = samples;
+  count_ = count;
+  position_ = 0;
+  finished_ = std::move(finished);
+  const PaError e = Pa_SetStreamFinishedCallback(stream_, &PortAudioOutput::Finished);
+  if (e != paNoError) return e;
+  return Pa_StartStream(stream_);
+}
+
+int PortAudioOutput::Callback(const void*, void* output, unsigned long frames, const PaStreamCallbackTimeInfo*,
+                              PaStreamCallbackFlags, void* self) {
+  auto* me = static_cast<PortAudioOutput*>(self);
+  auto* out = static_cast<std::int16_t*>(output);
+  const std::int64_t position = me->position_;
+  const std::int64_t n = std::min<std::int64_t>(static_cast<std::int64_t>(frames), me->count_ - position);
+  std::memcpy(out, me->samples_ + position, static_cast<std::size_t>(n) * sizeof(std::int16_t));
+  std::fill(out + n, out + frames, std::int16_t{0});
+  me->position_ = position + n;
+  return me->position_ >= me->count_ ? paComplete : paContinue;
+}
+
+void PortAudioOutput::Finished(void* self) {
+  auto* me = static_cast<PortAudioOutput*>(self);
+  if (me->finished_) me->finished_();
+}
+
+int PortAudioOutput::stop() {
+  if (!stream_) return paBadStreamPtr;
+  return Pa_IsStreamStopped(stream_) == 1 ? paNoError : Pa_StopStream(stream_);
+}
+
+int PortAudioOutput::close() {
+  if (!stream_) return paBadStreamPtr;
+  const PaError e = Pa_CloseStream(stream_);
+  stream_ = nullptr;
+  return e;
+}
+
+void PortAudioOutput::reset() {
+  if (!stream_) return;
+  Pa_AbortStream(stream_);
+  Pa_CloseStream(stream_);
+  stream_ = nullptr;
+}
+
+}  // namespace tonalis

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <atomic>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <portaudio.h>
+
+#include "tone/audio_output.h"
+
+namespace tonalis {
+
+// PortAudio, set up once per process. Silences the ALSA and JACK libraries'
+// own chatter on stderr first: a machine without a sound server makes them
+// print dozens of lines the user has no use for.
+class PortAudioSession {
+ public:
+  static PortAudioSession& instance();
+  int error() const { return error_; }  // of Pa_Initialize, 0 when ready
+
+  struct Device {
+    int index;
+    std::string name;
+    std::string hostApi;
+    int inputs;
+    int outputs;
+    bool defaultOutput;
+  };
+  std::vector<Device> devices() const;
+  // The output device called `name` (exactly, else the first whose name
+  // contains it); the default output for an empty name; -1 when none.
+  int outputDevice(const std::string& name) const;
+
+ private:
+  PortAudioSession();
+  ~PortAudioSession();
+  int error_ = 0;
+};
+
+// True when the machine has at least one sound input device (the tool's
+// test for a sound card).
+bool HasInputDevice();
+
+class PortAudioOutput : public AudioOutput {
+ public:
+  explicit PortAudioOutput(std::string deviceName = {});
+  ~PortAudioOutput() override;
+
+  int open() override;
+  int start(const std::int16_t* samples, std::int64_t count, std::function<void()> finished) override;
+  int stop() override;
+  int close() override;
+  void reset() override;
+
+ private:
+  static int Callback(const void*, void* output, unsigned long frames, const PaStreamCallbackTimeInfo*,
+                      PaStreamCallbackFlags, void* self);
+  static void Finished(void* self);
+
+  std::string deviceName_;
+  PaStream* stream_ = nullptr;
+  const std::int16_t* samples_ = nullptr;
+  std::int64_t count_ = 0;
+  std::atomic<std::int64_t> position_{0};
+  std::function<void()> finished_;
+};
+
+}  // namespace tonalis

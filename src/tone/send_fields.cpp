@@ -1,0 +1,59 @@
+#include "tone/send_fields.h"
+
+#include "config/text_value.h"
+
+namespace tonalis {
+namespace {
+
+// Reads a duration field; writes the minimum back when it is below it or
+// not a number at all.
+double Corrected(std::string& text, int minimum) {
+  const auto value = StrictNumber(text);
+  if (!value || *value < minimum) {
+    text = std::to_string(minimum);
+    return minimum;
+  }
+  return *value;
+}
+
+}  // namespace
+
+SendTiming CorrectSendTiming(const SendTimingTexts& fields) {
+  SendTiming t;
+  t.texts = fields;
+  t.digitSeconds = Corrected(t.texts.digitMs, kMinDigitMs) / 1000.0;
+  t.gapSeconds = Corrected(t.texts.gapMs, kMinGapMs) / 1000.0;
+  t.pauseSeconds = Corrected(t.texts.pauseMs, kMinPauseMs) / 1000.0;
+
+  const double txDelay = ValueOfText(t.texts.txDelayMs);
+  if (txDelay < kMinTxDelayMs || txDelay > kMaxTxDelayMs) {
+    t.texts.txDelayMs = std::to_string(kDefaultTxDelayMs);
+    t.txDelayMs = kDefaultTxDelayMs;
+  } else {
+    t.txDelayMs = static_cast<int>(RoundHalfEven(txDelay));
+  }
+  return t;
+}
+
+std::string CompletionText(std::int32_t ms) {
+  std::string time;
+  if (ms <= 9999) {
+    time = std::to_string(ms) + "mS.";
+  } else {
+    // Tenths of a second, halves rounded up, from the exact milliseconds.
+    time = FormatTenths((static_cast<long long>(ms) + 50) / 100) + " Sec.";
+  }
+  return "Sequence completed.\r\nEffective time = " + time;
+}
+
+}  // namespace tonalis
+
+namespace tonalis {
+
+std::optional<UserMessage> SoundCardWarning(bool hasInputDevice) {
+  if (hasInputDevice) return std::nullopt;
+  return UserMessage{"DTMF", std::string("Questo PC non ha schede audio.") + kCrLf + "Il programma non pu\xC3\xB2 inviare i toni DTMF",
+                     UserMessage::Icon::Error};
+}
+
+}  // namespace tonalis

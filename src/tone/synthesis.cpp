@@ -1,0 +1,193 @@
+#include "tone/synthesis.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <new>
+#include <system_error>
+#include <thread>
+
+#include "config/text_value.h"
+
+namespace tonalis {
+namespace {
+
+int ToneRowOf(char digit) {
+  if (digit >= '0' && digit <= '9') return digit - '0';
+  if (digit >= 'A' && digit <= 'D') return 10 + (digit - 'A');
+  if (digit == '*') return 14;
+  if (digit == '#') return 15;
+  return -1;
+}
+
+// Nearest integer, halves to even, for |x| < 2^51: adding and removing
+// 1.5 * 2^52 leaves no fraction bits, and the FPU's default rounding is to
+// nearest even. Much cheaper than floor-based rounding in the sample loop.
+inline double RoundSmall(double x) {
+  constexpr double kShift = 6755399441055744.0;
+  const double shifted = x + kShift;
+  return shifted - kShift;
+}
+
+inline std::int16_t Term(double k, double w) {
+  if (w == 0.0) return 0;  // sin(0) is 0: silence needs no sine
+  return static_cast<std::int16_t>(RoundSmall(kToneAmplitude * std::sin(k * w)));
+}
+
+// Below this many samples a single thread is quicker than starting more.
+constexpr std::int64_t kSamplesPerThreadMin = 200000;
+
+void RenderRange(const std::vector<Segment>& segments, std::int16_t* out, std::int64_t from, std::int64_t to) {
+  // `from` and `to` are 1-based, inclusive; out[0] is sample 1.
+  auto it = std::upper_bound(segments.begin(), segments.end(), from,
+                             [](std::int64_t k, const Segment& s) { return k < s.first; });
+  if (it != segments.begin()) --it;
+  for (; it != segments.end() && it->first <= to; ++it) {
+    const std::int64_t begin = std::max(from, it->first);
+    const std::int64_t end = std::min(to, it->first + it->count - 1);
+    if (it->w1 == 0.0 && it->w2 == 0.0) {
+      std::fill(out + (begin - 1), out + end, std::int16_t{0});
+      continue;
+    }
+    const double w1 = it->w1;
+    const double w2 = it->w2;
+    double k = static_cast<double>(begin);  // exact: indices stay far below 2^53
+    for (std::int16_t* p = out + (begin - 1); p != out + end; ++p, k += 1.0)
+      *p = static_cast<std::int16_t>(Term(k, w1) + Term(k, w2));
+  }
+}
+
+}  // namespace
+
+const ToneTableRows& ToneTable() {
+  static const ToneTableRows rows = {{{941, 1336},
+                                      {697, 1209},
+                                      {697, 1336},
+                                      {697, 1477},
+                                      {770, 1209},
+                                      {770, 1336},
+                                      {770, 1477},
+                                      {852, 1209},
+                                      {852, 1336},
+                                      {852, 1477},
+                                      {697, 1633},
+                                      {770, 1633},
+                                      {852, 1633},
+                                      {941, 1633},
+                                      {941, 1209},
+                                      {941, 1477}}};
+  return rows;
+}
+
+double LowFrequency(char digit) {
+  const int row = ToneRowOf(digit);
+  return row < 0 ? 0.0 : ToneTable()[static_cast<std::size_t>(row)].low;
+}
+
+double HighFrequency(char digit) {
+  const int row = ToneRowOf(digit);
+  return row < 0 ? 0.0 : ToneTable()[static_cast<std::size_t>(row)].high;
+}
+
+SampleCounts CalcSampleCounts(double digitSeconds, double gapSeconds, double pauseSeconds) {
+  SampleCounts c;
+  c.digit = static_cast<std::int32_t>(RoundHalfEven(digitSeconds * kSampleRate));
+  c.pause = static_cast<std::int32_t>(RoundHalfEven(pauseSeconds * kSampleRate));
+  c.gap = static_cast<std::int32_t>(RoundHalfEven(gapSeconds * kSampleRate));
+  return c;
+}
+
+std::int64_t SequenceSampleCount(const std::string& s, const SampleCounts& c) {
+  std::int64_t spaces = 0;
+  std::int64_t digits = 0;
+  std::int64_t gaps = 0;
+  for (std::size_t j = 0; j < s.size(); ++j) {
+    if (s[j] == ' ') {
+      ++spaces;
+    } else {
+      ++digits;
+      if (j + 1 < s.size() && s[j + 1] != ' ') ++gaps;
+    }
+  }
+  return (std::int64_t{c.digit} + 1) * digits + (std::int64_t{c.pause} + 1) * spaces +
+         (std::int64_t{c.gap} + 1) * gaps;
+}
+
+std::vector<Segment> SequenceSegments(const std::string& s, const SampleCounts& counts) {
+  const std::int64_t n = SequenceSampleCount(s, counts);
+  // Positions are 1-based as in the walk below; outside the text is silence.
+  auto at = [&s](std::size_t pos) { return pos >= 1 && pos <= s.size() ? s[pos - 1] : ' '; };
+  std::vector<Segment> segments;
+  std::size_t c = 1;
+  bool inTone = false;
+  for (std::int64_t k = 1; k <= n;) {
+    const char x = at(c);
+    if (x == ' ') inTone = false;
+    double w1 = LowFrequency(x) * kTwoPi / kSampleRate;
+    double w2 = HighFrequency(x) * kTwoPi / kSampleRate;
+    if (!inTone) ++c;
+    std::int64_t last;
+    if (at(c - 1) == ' ') {
+      last = k + counts.pause;
+    } else if (inTone) {
+      // The previous segment was a digit and x is the next one: a gap first,
+      // then x again at the next segment.
+      last = k + counts.gap;
+      inTone = false;
+      w1 = w2 = 0.0;
+    } else {
+      last = k + counts.digit;
+      inTone = true;
+    }
+    last = std::min(last, n);
+    segments.push_back({k, last - k + 1, w1, w2});
+    k = last + 1;
+  }
+  return segments;
+}
+
+std::int16_t SampleAt(std::int64_t k, double w1, double w2) {
+  const auto kd = static_cast<double>(k);
+  return static_cast<std::int16_t>(Term(kd, w1) + Term(kd, w2));
+}
+
+RenderedSequence RenderSequence(const std::string& sequence, const SampleCounts& counts, unsigned threads) {
+  RenderedSequence r;
+  const std::int64_t n = SequenceSampleCount(sequence, counts);
+  if (n > kMaxSamples || n < 0) {
+    r.error = "The sequence is too long to play: " + std::to_string(n) + " samples.";
+    return r;
+  }
+  if (n == 0) return r;
+  r.samples.reset(new (std::nothrow) std::int16_t[static_cast<std::size_t>(n)]);
+  if (!r.samples) {
+    r.error = "Not enough memory for the sequence: it needs " + std::to_string(n * 2 / (1024 * 1024)) + " MB.";
+    return r;
+  }
+  r.count = n;
+  const std::vector<Segment> segments = SequenceSegments(sequence, counts);
+
+  if (threads == 0) threads = std::max(1u, std::thread::hardware_concurrency());
+  threads = static_cast<unsigned>(std::clamp<std::int64_t>(n / kSamplesPerThreadMin, 1, threads));
+  if (threads == 1) {
+    RenderRange(segments, r.samples.get(), 1, n);
+    return r;
+  }
+  std::vector<std::thread> workers;
+  const std::int64_t slice = (n + threads - 1) / threads;
+  for (unsigned t = 1; t < threads; ++t) {
+    const std::int64_t from = 1 + slice * t;
+    const std::int64_t to = std::min(n, slice * (t + 1));
+    if (from > to) continue;
+    try {
+      workers.emplace_back(RenderRange, std::cref(segments), r.samples.get(), from, to);
+    } catch (const std::system_error&) {
+      RenderRange(segments, r.samples.get(), from, to);  // no thread to be had: do it here
+    }
+  }
+  RenderRange(segments, r.samples.get(), 1, std::min(n, slice));
+  for (auto& w : workers) w.join();
+  return r;
+}
+
+}  // namespace tonalis

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tonalis {
+
+// Low and high frequency of each DTMF digit, rows 0-9, A-D, *, #.
+struct ToneRow {
+  std::int16_t low;
+  std::int16_t high;
+};
+using ToneTableRows = std::array<ToneRow, 16>;
+const ToneTableRows& ToneTable();
+
+// Frequencies by character code: "0".."9", upper-case "A".."D", "*", "#".
+// Anything else, lower case included, has no tone: 0.
+double LowFrequency(char digit);
+double HighFrequency(char digit);
+
+inline constexpr double kSampleRate = 8000.0;
+inline constexpr double kToneAmplitude = 10000.0;
+// 2 pi to 15 significant digits: the board's decoder was tuned to tones
+// computed with this value, and the samples must come out the same.
+inline constexpr double kTwoPi = 6.28318530717958;
+
+// Samples per digit, gap between adjacent digits and pause per space; each
+// segment lasts one sample more than its count.
+struct SampleCounts {
+  std::int32_t digit = 0;
+  std::int32_t gap = 0;
+  std::int32_t pause = 0;
+};
+SampleCounts CalcSampleCounts(double digitSeconds, double gapSeconds, double pauseSeconds);
+
+// A stretch of the buffer with one pair of angular steps (radians per
+// sample); both 0 for silence. `first` is 1-based, as sample indices are.
+struct Segment {
+  std::int64_t first;
+  std::int64_t count;
+  double w1;
+  double w2;
+};
+
+// The number of samples of a sequence: digits, a gap between adjacent
+// digits, a pause per space.
+std::int64_t SequenceSampleCount(const std::string& sequence, const SampleCounts& counts);
+
+// The segments in playing order.
+std::vector<Segment> SequenceSegments(const std::string& sequence, const SampleCounts& counts);
+
+// The value of sample k (1-based) of a segment.
+std::int16_t SampleAt(std::int64_t k, double w1, double w2);
+
+// One buffer for a whole sequence, computed before it is played.
+struct RenderedSequence {
+  std::unique_ptr<std::int16_t[]> samples;
+  std::int64_t count = 0;
+  std::string error;  // why nothing could be rendered (the buffer would not fit)
+};
+
+// The longest buffer the tool renders; the fields allow about 91 million.
+inline constexpr std::int64_t kMaxSamples = INT32_MAX;
+
+// Renders `sequence`, spreading the work over `threads` threads (0: as many
+// as the machine has). Every sample is the same whatever the split.
+RenderedSequence RenderSequence(const std::string& sequence, const SampleCounts& counts, unsigned threads = 0);
+
+}  // namespace tonalis

@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include "support/dtmf_decode.h"
+#include "support/run_cli.h"
+#include "support/test_files.h"
+
+namespace tonalis {
+namespace {
+
+using testing::RunCli;
+using testing::TempDir;
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+TEST(ToneCli, RenderWritesWhatAnIndependentDecoderHears) {
+  TempDir dir;
+  const std::string wav = dir.file("x.wav");
+  const auto run = RunCli({"render", "0123456789*#ABCD", "-o", Q(wav)});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(testing::DecodeDtmfWav(wav), "0123456789*#ABCD");
+  // RIFF header of 44 bytes, then 31 segments of 401 samples.
+  EXPECT_EQ(testing::ReadAll(wav).size(), 44u + 31 * 401 * 2);
+}
+
+TEST(ToneCli, RenderCorrectsTheTimingAsSendDoes) {
+  TempDir dir;
+  const std::string wav = dir.file("x.wav");
+  const auto run = RunCli({"render", "1a", "-o", Q(wav), "--digit-ms", "10", "--gap-ms", "", "--pause-ms", "5"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err,
+            "digit duration '10' corrected to 25 ms\n"
+            "pause between digits '' corrected to 15 ms\n"
+            "pause for a space '5' corrected to 25 ms\n"
+            "'a' has no tone and is sent as a silent digit (digits are 0-9, *, #, A-D)\n");
+  EXPECT_EQ(testing::ReadAll(wav).size(), 44u + (201 + 121 + 201) * 2);
+}
+
+TEST(ToneCli, SendPlaysOrSaysWhyNot) {
+  TempDir dir;
+  const std::string raw = dir.file("played.raw");
+  const std::string good = dir.file("good.conf");
+  testing::WriteAll(good, "pcm.!default { type asym playback.pcm { type file slave.pcm { type null } file \"" + raw +
+                              "\" format \"raw\" } capture.pcm { type null } }\n");
+  const std::string none = dir.file("none.conf");
+  testing::WriteAll(none, "pcm.!default { type hw card 97 }\n");
+
+  auto send = [](const std::string& conf, const QStringList& args) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("ALSA_CONFIG_PATH", QString::fromStdString(conf));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(TONALIS_CLI), QStringList{"send"} + args);
+    p.waitForFinished(30000);
+    return std::make_tuple(p.exitCode(), p.readAllStandardOutput().toStdString(),
+                           p.readAllStandardError().toStdString());
+  };
+
+  const auto [ok, out, err] = send(good, {"0123456789*#ABCD"});
+  EXPECT_EQ(ok, 0) << err;
+  EXPECT_EQ(out.rfind("Sequence completed.\nEffective time = ", 0), 0u) << out;
+  EXPECT_EQ(err, "") << "no chatter from the sound libraries";
+  EXPECT_EQ(testing::DecodeDtmfRaw(raw), "0123456789*#ABCD");
+
+  const auto [failed, out2, err2] = send(none, {"1"});
+  EXPECT_EQ(failed, 1);
+  EXPECT_EQ(err2, "1. waveOutOpen failed - -9985\n");
+  EXPECT_EQ(out2, "Sequence completed.\nEffective time = 0mS.\n");
+
+  const auto [missing, out3, err3] = send(good, {"1", "--audio-device", "no such device"});
+  EXPECT_EQ(missing, 1);
+  EXPECT_EQ(err3, "1. waveOutOpen failed - -9996\n");
+  (void)out3;
+
+  const auto [badPtt, out4, err4] = send(good, {"1", "--ptt", "/dev/tonalis-none"});
+  EXPECT_EQ(badPtt, 1);
+  EXPECT_NE(err4.find("Not able to open COM1\n/dev/tonalis-none"), std::string::npos) << err4;
+  (void)out4;
+}
+
+}  // namespace
+}  // namespace tonalis

@@ -1,0 +1,210 @@
+#include "tone/tone_player.h"
+
+#include <QCoreApplication>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "support/alsa_file_device.h"
+#include "support/dtmf_decode.h"
+#include "support/recording.h"
+#include "support/test_files.h"
+#include "tone/portaudio_output.h"
+#include "tone/sequence_sender.h"
+
+namespace tonalis {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using testing::RecordingMessages;
+
+std::string gPlayedFile;
+
+RenderedSequence Render(const std::string& seq) { return RenderSequence(seq, CalcSampleCounts(0.05, 0.05, 1.0)); }
+
+// Waits for the player or sender to report its end.
+template <typename T, typename Signal>
+bool WaitFor(T* object, Signal signal, int ms = 10000) {
+  QSignalSpy spy(object, signal);
+  return spy.wait(ms);
+}
+
+TEST(TonePlayer, PlaysTheWholeSequenceOnTheSoundDevice) {
+  std::filesystem::remove(gPlayedFile);
+  RecordingMessages messages;
+  PortAudioOutput output;
+  TonePlayer player(output, messages);
+  RenderedSequence r = Render("0123456789*#ABCD");
+  const std::vector<std::int16_t> expected(r.samples.get(), r.samples.get() + r.count);
+
+  QSignalSpy finished(&player, &TonePlayer::finished);
+  ASSERT_TRUE(player.play(std::move(r)));
+  EXPECT_TRUE(player.soundBusy());
+  EXPECT_FALSE(player.play(Render("1"))) << "one sequence at a time";
+  ASSERT_TRUE(finished.wait(10000));
+  EXPECT_FALSE(player.soundBusy());
+  EXPECT_TRUE(messages.shown.empty()) << messages.shown[0].text;
+  EXPECT_GE(player.effectiveTimeMs(), 0);
+
+  // The device may put some silence of its own before the sequence.
+  const std::string raw = testing::ReadAll(gPlayedFile);
+  std::vector<std::int16_t> played(raw.size() / 2);
+  std::memcpy(played.data(), raw.data(), played.size() * 2);
+  const auto first = std::find_if(played.begin(), played.end(), [](std::int16_t s) { return s != 0; });
+  ASSERT_GE(played.end() - first, static_cast<long>(expected.size()));
+  EXPECT_TRUE(std::equal(expected.begin(), expected.end(), first)) << "the device got other samples";
+  EXPECT_EQ(testing::DecodeDtmfRaw(gPlayedFile), "0123456789*#ABCD");
+}
+
+TEST(TonePlayer, EmptySequenceOpensNothing) {
+  RecordingMessages messages;
+  PortAudioOutput output("no such device");  // would fail if it were opened
+  TonePlayer player(output, messages);
+  EXPECT_FALSE(player.play(Render("")));
+  QTest::qWait(20);
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(player.effectiveTimeMs(), 0);
+}
+
+TEST(TonePlayer, ADeviceThatCannotBeOpenedIsReported) {
+  RecordingMessages messages;
+  PortAudioOutput output("no such device");
+  TonePlayer player(output, messages);
+  QSignalSpy finished(&player, &TonePlayer::finished);
+  ASSERT_TRUE(player.play(Render("1")));
+  EXPECT_EQ(finished.count(), 0) << "the end is reported after play() returns";
+  ASSERT_TRUE(finished.count() == 1 || finished.wait(2000));
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0],
+            (UserMessage{" SuonaSequenza", "1. waveOutOpen failed - -9996", UserMessage::Icon::Error}));
+  EXPECT_FALSE(player.soundBusy());
+}
+
+// An output that fails at one chosen step, or never finishes.
+class ScriptedOutput : public AudioOutput {
+ public:
+  enum Step { None, Open, Start, Stop, Close, NeverFinish };
+  explicit ScriptedOutput(Step failing) : failing_(failing) {}
+  ~ScriptedOutput() override {
+    if (thread_.joinable()) thread_.join();
+  }
+  int open() override { return failing_ == Open ? -9999 : 0; }
+  int start(const std::int16_t*, std::int64_t, std::function<void()> finished) override {
+    if (failing_ == Start) return 7;
+    if (failing_ != NeverFinish) thread_ = std::thread(std::move(finished));  // from another thread, as a device does
+    return 0;
+  }
+  int stop() override { return failing_ == Stop ? -9983 : 0; }
+  int close() override { return failing_ == Close ? -9988 : 0; }
+  void reset() override { ++resets; }
+  int resets = 0;
+
+ private:
+  Step failing_;
+  std::thread thread_;
+};
+
+TEST(TonePlayer, EachFailingStepHasItsMessage) {
+  const std::pair<ScriptedOutput::Step, const char*> cases[] = {
+      {ScriptedOutput::Open, "1. waveOutOpen failed - -9999"},
+      {ScriptedOutput::Start, "2. waveOutPrepareHeader failed -  7"},
+      {ScriptedOutput::Stop, "4. waveOutUnPrepareHeader failed - 1 - -9983"},
+      {ScriptedOutput::Close, "5. waveOutClose failed - -9988"},
+      {ScriptedOutput::NeverFinish,
+       "The sound device did not finish playing the sequence in time; playback was stopped."},
+  };
+  for (const auto& [step, text] : cases) {
+    RecordingMessages messages;
+    ScriptedOutput output(step);
+    TonePlayer player(output, messages);
+    player.setWatchdogMargin(std::chrono::milliseconds(100));
+    QSignalSpy finished(&player, &TonePlayer::finished);
+    ASSERT_TRUE(player.play(Render("1")));
+    ASSERT_TRUE(finished.count() == 1 || finished.wait(3000)) << text;
+    ASSERT_EQ(messages.shown.size(), 1u) << text;
+    EXPECT_EQ(messages.shown[0].text, text);
+    EXPECT_EQ(messages.shown[0].title, " SuonaSequenza");
+    EXPECT_FALSE(player.soundBusy()) << text;
+    EXPECT_EQ(output.resets, step == ScriptedOutput::Close ? 0 : 1) << text;
+    QTest::qWait(10);
+    EXPECT_EQ(finished.count(), 1) << text;
+  }
+}
+
+// The PTT line, recorded with the time of each change.
+class RecordingPtt : public PttLine {
+ public:
+  bool pttEnabled() const override { return enabled; }
+  bool setPtt(bool on) override {
+    changes.emplace_back(on, Clock::now());
+    return true;
+  }
+  bool enabled = true;
+  std::vector<std::pair<bool, Clock::time_point>> changes;
+};
+
+TEST(SequenceSender, KeysBeforeTheDelayAndReleasesAfterTheTail) {
+  RecordingMessages messages;
+  PortAudioOutput output;
+  TonePlayer player(output, messages);
+  RecordingPtt ptt;
+  SequenceSender sender(player, ptt, messages);
+  SendTiming timing = CorrectSendTiming({"50", "50", "1000", "150"});
+
+  QSignalSpy finished(&sender, &SequenceSender::finished);
+  QSignalSpy played(&player, &TonePlayer::finished);
+  const auto start = Clock::now();
+  ASSERT_TRUE(sender.send("123", timing));
+  EXPECT_FALSE(sender.send("4", timing)) << "a second send while one runs is refused";
+  ASSERT_TRUE(finished.wait(10000));
+  ASSERT_EQ(ptt.changes.size(), 2u);
+  EXPECT_TRUE(ptt.changes[0].first);
+  EXPECT_FALSE(ptt.changes[1].first);
+  const auto keyed = std::chrono::duration<double, std::milli>(ptt.changes[1].second - ptt.changes[0].second).count();
+  EXPECT_GE(keyed, 150 + 40);
+  EXPECT_LT(keyed, 150 + 40 + player.effectiveTimeMs() + 100);
+  const double untilKeyed = std::chrono::duration<double, std::milli>(ptt.changes[0].second - start).count();
+  EXPECT_LT(untilKeyed, 500) << "rendering comes first, then the key";
+  EXPECT_EQ(played.count(), 1);
+  EXPECT_EQ(finished.first().first().toString().toStdString(),
+            CompletionText(player.effectiveTimeMs()));
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST(SequenceSender, WithoutPttOrSoundItStillCompletes) {
+  RecordingMessages messages;
+  PortAudioOutput output;
+  TonePlayer player(output, messages);
+  RecordingPtt ptt;
+  SequenceSender sender(player, ptt, messages);
+  const SendTiming timing = CorrectSendTiming({"50", "50", "1000", "20"});
+
+  // An empty sequence: no sound, PTT keyed and released, the previous time.
+  ASSERT_TRUE(sender.send("", timing));
+  ASSERT_TRUE(WaitFor(&sender, &SequenceSender::finished));
+  EXPECT_EQ(ptt.changes.size(), 2u);
+
+  ptt.changes.clear();
+  ptt.enabled = false;
+  QSignalSpy finished(&sender, &SequenceSender::finished);
+  ASSERT_TRUE(sender.send("1", timing));
+  ASSERT_TRUE(finished.wait(10000));
+  EXPECT_TRUE(ptt.changes.empty());
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+}  // namespace
+}  // namespace tonalis
+
+int main(int argc, char** argv) {
+  // The sound device must be chosen before PortAudio starts.
+  tonalis::gPlayedFile = tonalis::testing::UseAlsaFileDevice(std::filesystem::temp_directory_path() /
+                                                             ("tonalis-player-" + std::to_string(::getpid())));
+  QCoreApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  const int status = RUN_ALL_TESTS();
+  std::filesystem::remove_all(std::filesystem::path(tonalis::gPlayedFile).parent_path());
+  return status;
+}

@@ -1,0 +1,113 @@
+#include "tone/synthesis.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "config/text_value.h"
+
+namespace tonalis {
+namespace {
+
+const SampleCounts k50_50_1000 = CalcSampleCounts(0.050, 0.050, 1.000);
+
+// The sample formula written out plainly, as the reference for the renderer.
+std::int16_t Reference(std::int64_t k, char digit) {
+  const double w1 = LowFrequency(digit) * 6.28318530717958 / 8000.0;
+  const double w2 = HighFrequency(digit) * 6.28318530717958 / 8000.0;
+  const auto a = static_cast<std::int16_t>(RoundHalfEven(10000.0 * std::sin(static_cast<double>(k) * w1)));
+  const auto b = static_cast<std::int16_t>(RoundHalfEven(10000.0 * std::sin(static_cast<double>(k) * w2)));
+  return static_cast<std::int16_t>(a + b);
+}
+
+TEST(Synthesis, ToneTableByCharacter) {
+  const std::tuple<char, double, double> cases[] = {
+      {'0', 941, 1336}, {'1', 697, 1209}, {'5', 770, 1336}, {'9', 852, 1477}, {'A', 697, 1633}, {'D', 941, 1633},
+      {'*', 941, 1209}, {'#', 941, 1477}, {'a', 0, 0},      {'E', 0, 0},      {' ', 0, 0},      {'\0', 0, 0}};
+  for (const auto& [c, low, high] : cases) {
+    EXPECT_EQ(LowFrequency(c), low) << c;
+    EXPECT_EQ(HighFrequency(c), high) << c;
+  }
+  EXPECT_EQ(ToneTable()[14].low, 941);  // star comes after D in the table
+}
+
+TEST(Synthesis, SampleCountsRoundHalvesToEven) {
+  EXPECT_EQ(k50_50_1000.digit, 400);
+  EXPECT_EQ(k50_50_1000.gap, 400);
+  EXPECT_EQ(k50_50_1000.pause, 8000);
+  const SampleCounts c = CalcSampleCounts(0.0500625, 0.0501875, 9.999);
+  EXPECT_EQ(c.digit, 400);  // 400.5
+  EXPECT_EQ(c.gap, 402);    // 401.5
+  EXPECT_EQ(c.pause, 79992);
+}
+
+TEST(Synthesis, BufferLengths) {
+  const std::pair<const char*, std::int64_t> cases[] = {
+      {"12 3", 9605}, {"1", 401}, {" 1", 8402}, {"1 ", 8402}, {"1  2", 16804}, {"1E2", 2005}, {"", 0}, {"  ", 16002}};
+  for (const auto& [seq, n] : cases) {
+    EXPECT_EQ(SequenceSampleCount(seq, k50_50_1000), n) << '"' << seq << '"';
+    const RenderedSequence r = RenderSequence(seq, k50_50_1000);
+    EXPECT_EQ(r.count, n);
+    EXPECT_TRUE(r.error.empty());
+  }
+}
+
+TEST(Synthesis, SegmentsOfDigitsGapsAndPauses) {
+  // 1-401 digit 1, 402-802 gap, 803-1203 digit 2, 1204-9204 pause, 9205-9605 digit 3.
+  const RenderedSequence r = RenderSequence("12 3", k50_50_1000);
+  ASSERT_EQ(r.count, 9605);
+  struct Stretch {
+    std::int64_t first, last;
+    char digit;  // ' ' for silence
+  };
+  for (const Stretch& s : {Stretch{1, 401, '1'}, Stretch{402, 802, ' '}, Stretch{803, 1203, '2'},
+                           Stretch{1204, 9204, ' '}, Stretch{9205, 9605, '3'}}) {
+    for (std::int64_t k = s.first; k <= s.last; ++k)
+      ASSERT_EQ(r.samples[k - 1], s.digit == ' ' ? 0 : Reference(k, s.digit)) << "sample " << k;
+  }
+  EXPECT_EQ(std::vector<std::int16_t>(r.samples.get(), r.samples.get() + 5),
+            (std::vector<std::int16_t>{13337, 18355, 12862, 2041, -6059}));
+}
+
+TEST(Synthesis, CharactersWithoutAToneAreSilentDigits) {
+  for (const char* seq : {"1E2", "1a2"}) {
+    const RenderedSequence r = RenderSequence(seq, k50_50_1000);
+    ASSERT_EQ(r.count, 2005) << seq;
+    for (std::int64_t k = 402; k <= 1604; ++k) ASSERT_EQ(r.samples[k - 1], 0) << seq << " sample " << k;
+    EXPECT_EQ(r.samples[1605 - 1], Reference(1605, '2'));
+  }
+}
+
+TEST(Synthesis, EveryThreadSplitGivesTheFormulasSamples) {
+  // Long enough to be split; every digit, spaces, a silent character.
+  const std::string seq = "0123456789*#ABCD 1 E#";
+  const SampleCounts counts = CalcSampleCounts(3.0, 0.2, 0.3);
+  const RenderedSequence one = RenderSequence(seq, counts, 1);
+  const RenderedSequence two = RenderSequence(seq, counts, 2);
+  const RenderedSequence many = RenderSequence(seq, counts, 7);
+  ASSERT_EQ(one.count, two.count);
+  ASSERT_GT(one.count, 400000);
+  EXPECT_TRUE(std::equal(one.samples.get(), one.samples.get() + one.count, two.samples.get()));
+  EXPECT_TRUE(std::equal(one.samples.get(), one.samples.get() + one.count, many.samples.get()));
+  for (const Segment& s : SequenceSegments(seq, counts)) {
+    for (std::int64_t k = s.first; k < s.first + s.count; k += 97) {
+      const auto expected = s.w1 == 0.0 ? std::int16_t{0} : SampleAt(k, s.w1, s.w2);
+      ASSERT_EQ(one.samples[k - 1], expected) << "sample " << k;
+    }
+  }
+  // And SampleAt is the formula itself.
+  for (std::int64_t k : {1LL, 2LL, 1000LL, 123456LL, 90000000LL})
+    EXPECT_EQ(SampleAt(k, 697 * kTwoPi / kSampleRate, 1209 * kTwoPi / kSampleRate), Reference(k, '1')) << k;
+}
+
+TEST(Synthesis, LengthsBeyondTheLimitAreRefused) {
+  SampleCounts huge;
+  huge.digit = 1500000000;
+  const RenderedSequence r = RenderSequence("12", huge);
+  EXPECT_EQ(r.count, 0);
+  EXPECT_FALSE(r.samples);
+  EXPECT_EQ(r.error, "The sequence is too long to play: 3000000003 samples.");
+}
+
+}  // namespace
+}  // namespace tonalis
