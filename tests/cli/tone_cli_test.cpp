@@ -72,6 +72,24 @@ TEST(ToneCli, SendPlaysOrSaysWhyNot) {
   EXPECT_EQ(err3, "1. waveOutOpen failed - -9996\n");
   (void)out3;
 
+  // The sound-card test counts input devices.
+  const std::string playOnly = dir.file("play-only.conf");
+  testing::WriteAll(playOnly, "pcm.!default { type asym playback.pcm { type file slave.pcm { type null } file \"" +
+                                  raw + "\" format \"raw\" } capture.pcm { type hw card 98 } }\n");
+  for (const auto& [conf, warned] : {std::pair{good, false}, std::pair{playOnly, true}}) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("ALSA_CONFIG_PATH", QString::fromStdString(conf));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(TONALIS_CLI), {"audio-devices"});
+    p.waitForFinished(30000);
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_NE(p.readAllStandardOutput().toStdString().find("* default"), std::string::npos);
+    EXPECT_EQ(p.readAllStandardError().toStdString(),
+              warned ? "Questo PC non ha schede audio.\nIl programma non pu\xC3\xB2 inviare i toni DTMF\n" : "")
+        << conf;
+  }
+
   const auto [badPtt, out4, err4] = send(good, {"1", "--ptt", "/dev/tonalis-none"});
   EXPECT_EQ(badPtt, 1);
   EXPECT_NE(err4.find("Not able to open COM1\n/dev/tonalis-none"), std::string::npos) << err4;
