@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QFile>
 #include <QTimer>
 #include <fstream>
 #include <functional>
@@ -11,6 +12,7 @@
 #include "config/decoder_image.h"
 #include "link/board_link.h"
 #include "link/port_lookup.h"
+#include "storage/settings_folder.h"
 #include "link/port_map.h"
 #include "link/serial_trace.h"
 #include "storage/config_file.h"
@@ -81,7 +83,9 @@ class LinkSession {
       return kExitUsage;
     }
     const std::string port = ToStd(parser.value(options.port));
-    BoardLink::PortResolver resolver = DeviceFromPortsIni;
+    BoardLink::PortResolver resolver = [](int number) {
+      return DeviceFromPortsIni(QFile::encodeName(SettingsFolder()).toStdString(), number);
+    };
     if (port.find('/') != std::string::npos) {
       portText_ = "1";
       resolver = [port](int) { return port; };

@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QFile>
 #include <iostream>
 #include <memory>
 
@@ -6,6 +7,7 @@
 #include "cli/commands.h"
 #include "link/board_link.h"
 #include "link/port_lookup.h"
+#include "storage/settings_folder.h"
 #include "link/port_map.h"
 #include "tone/portaudio_output.h"
 #include "tone/send_fields.h"
@@ -141,7 +143,9 @@ int RunSend(const QStringList& args) {
   ConsoleMessages messages;
   NullProgress progress;
   std::string pttText = "1";
-  BoardLink::PortResolver resolver = DeviceFromPortsIni;
+  BoardLink::PortResolver resolver = [](int number) {
+      return DeviceFromPortsIni(QFile::encodeName(SettingsFolder()).toStdString(), number);
+    };
   if (parser.isSet(ptt)) {
     const std::string port = ToStd(parser.value(ptt));
     if (port.find('/') != std::string::npos) {

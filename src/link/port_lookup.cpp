@@ -3,12 +3,11 @@
 #include <fstream>
 
 #include "link/port_map.h"
-#include "storage/settings_folder.h"
 
 namespace tonalis {
 
-std::string DeviceFromPortsIni(int number) {
-  std::ifstream in((SettingsFolder() + "/ports.ini").toStdString());
+std::string DeviceFromPortsIni(const std::string& folder, int number) {
+  std::ifstream in(folder + "/ports.ini");
   return DeviceForPort(number, in ? ParsePortMap(in) : PortMap{});
 }
 

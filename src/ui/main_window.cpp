@@ -1,0 +1,433 @@
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QSignalBlocker>
+
+#include "config/decoder_image.h"
+#include "config/version.h"
+#include "link/port_lookup.h"
+#include "remote/replacement.h"
+#include "storage/settings_file.h"
+#include "tone/send_fields.h"
+#include "ui/field_rules.h"
+#include "ui/key_rules.h"
+#include "ui/message_boxes.h"
+#include "ui/progress_dialog.h"
+
+namespace tonalis {
+namespace {
+
+std::string Std(const QString& s) { return s.toStdString(); }
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+std::string FilePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+constexpr int kTwipsPerPixel = 15;
+constexpr auto kStatusClearDelay = std::chrono::milliseconds(20000);
+const char* kCreditLine = "Tonalis v3.0 - DTMF sender";
+const char* kFileFilters[] = {"Configuration file (*.prg)", "All files (*)"};
+
+}  // namespace
+
+FrmTone::FrmTone(MessageSink& messages, AudioOutput& audio, const QString& settingsFolder, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      messages_(messages),
+      settingsFolder_(settingsFolder),
+      c_(BuildForm(this)),
+      link_(*this, messages,
+            [this](int number) { return DeviceFromPortsIni(FilePath(settingsFolder_), number); }),
+      player_(audio, messages),
+      sender_(player_, link_, messages) {
+  setObjectName("frmTone");
+  setWindowTitle(kInitialCaption);
+  c_.lblInfoSend->setText(kCreditLine);
+  timer1_.setInterval(kStatusClearDelay);
+  installFieldRules();
+  connectControls();
+  // Key preview: F1 works wherever the focus is in this window.
+  qApp->installEventFilter(this);
+}
+
+FrmTone::~FrmTone() { qApp->removeEventFilter(this); }
+
+QString FrmTone::settingsPath() const { return settingsFolder_ + "/" + kSettingsFileName; }
+
+// ---- Fields and their rules -------------------------------------------------
+
+void FrmTone::installFieldRules() {
+  for (QLineEdit* f : {c_.Text2, c_.Text3, c_.Text4, c_.txtTxd, c_.txtPttCom, c_.txtPrgComm, c_.txtMorseSpeed,
+                       c_.txtTmr2})
+    FieldRules::Install(f, FilterDigitKey)->selectAllOnClick();
+  for (QLineEdit* f : {c_.txtBlo, c_.txtBhi}) FieldRules::Install(f, FilterDecimalKey)->selectAllOnClick();
+  FieldRules::Install(c_.txtCallID, FilterCallSignKey)->selectAllOnClick();
+  for (int n = 0; n < kCommandCount; ++n)
+    FieldRules::Install(c_.txtMem[static_cast<std::size_t>(n)], FilterDtmfKey)->onDoubleClick([this, n] {
+      copyCommandToSequence(n);
+    });
+  FieldRules::Install(c_.txtSeqCmd, FilterDtmfKey);
+  FieldRules::Install(c_.txtSeqOri, FilterDtmfKey);
+  FieldRules::Install(c_.txtCrcTag, FilterChecksumKey);
+  FieldRules::Install(c_.txtSeqNew, [this](int code) {
+    const QString id = c_.txtCrcTag->text();
+    return FilterNewSequenceKey(code, id.isEmpty() ? '\0' : id.at(0).toLatin1());
+  });
+  FieldRules::Install(c_.Text1, FilterSequenceKey)
+      ->onReturn([this] { sendSequence(); })
+      .onClickOrKeyRelease([this] { refreshSequenceCounter(); });
+}
+
+void FrmTone::connectControls() {
+  for (int i = 0; i < 4; ++i) {
+    QPushButton* toggle = c_.chkOutput[static_cast<std::size_t>(i)];
+    connect(toggle, &QPushButton::toggled, this, [toggle, i](bool on) { toggle->setText(Q(OutputCaption(i, on))); });
+  }
+  connect(c_.chkPrg, &QCheckBox::clicked, this,
+          [this](bool ticked) { link_.setProgrammingTicked(ticked, Std(c_.txtPrgComm->text())); });
+  connect(c_.chkPtt, &QCheckBox::clicked, this,
+          [this](bool ticked) { link_.setPttTicked(ticked, Std(c_.txtPttCom->text())); });
+  connect(&link_, &BoardLink::controlsChanged, this, &FrmTone::applyLinkControls);
+  connect(&link_, &BoardLink::configurationRead, this, &FrmTone::applyDecoded);
+  connect(c_.cmdRead, &QPushButton::clicked, &link_, &BoardLink::readBoard);
+  connect(c_.cmdSend, &QPushButton::clicked, this, &FrmTone::onProgramClicked);
+  connect(c_.cmdLoad, &QPushButton::clicked, this, &FrmTone::onLoadClicked);
+  connect(c_.cmdSave, &QPushButton::clicked, this, &FrmTone::onSaveClicked);
+
+  connect(c_.cmdTone, &QPushButton::clicked, this, &FrmTone::sendSequence);
+  connect(&sender_, &SequenceSender::finished, this, &FrmTone::onSendFinished);
+  connect(&timer1_, &QTimer::timeout, this, [this] {
+    timer1_.stop();
+    c_.lblInfoSend->clear();
+  });
+
+  connect(c_.txtSeqCmd, &QLineEdit::textChanged, this,
+          [this](const QString& id) { c_.lblSeqCmd->setText("[" + id + "]"); });
+  connect(c_.txtCrcTag, &QLineEdit::textChanged, this, &FrmTone::onChecksumIdChanged);
+  connect(c_.txtSeqOri, &QLineEdit::textChanged, this, [this](const QString& text) {
+    c_.Label6->setText(Q(CommandMatchCaption(kOriginalCaption, kOriginalMatchSeparator, Std(text), readConfig().txtMem)));
+  });
+  connect(c_.txtSeqNew, &QLineEdit::textChanged, this, [this](const QString& text) {
+    c_.Label8->setText(Q(CommandMatchCaption(kNewCaption, kNewMatchSeparator, Std(text), readConfig().txtMem)));
+  });
+  connect(c_.cmdSeqCalc, &QPushButton::clicked, this, &FrmTone::calculateReplacement);
+}
+
+bool FrmTone::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
+      QApplication::activeWindow() == this && watched->isWidgetType())
+    Q_EMIT helpRequested();
+  return QWidget::eventFilter(watched, event);
+}
+
+DecoderConfig FrmTone::readConfig() const {
+  DecoderConfig config;
+  for (int n = 0; n < kCommandCount; ++n)
+    config.txtMem[static_cast<std::size_t>(n)] = Std(c_.txtMem[static_cast<std::size_t>(n)]->text());
+  config.txtSeqCmd = Std(c_.txtSeqCmd->text());
+  config.txtCrcTag = Std(c_.txtCrcTag->text());
+  config.txtCallID = Std(c_.txtCallID->text());
+  config.txtMorseSpeed = Std(c_.txtMorseSpeed->text());
+  config.txtTmr2 = Std(c_.txtTmr2->text());
+  config.txtBlo = Std(c_.txtBlo->text());
+  config.txtBhi = Std(c_.txtBhi->text());
+  for (int i = 0; i < 4; ++i)
+    config.chkOutput[static_cast<std::size_t>(i)] = c_.chkOutput[static_cast<std::size_t>(i)]->isChecked() ? 1 : 0;
+  config.chkMorse = c_.chkMorse->isChecked() ? 1 : 0;
+  config.chkBCheck = c_.chkBCheck->isChecked() ? 1 : 0;
+  return config;
+}
+
+void FrmTone::applyOutputs(const std::array<int, 4>& outputs) {
+  for (int i = 0; i < 4; ++i)
+    c_.chkOutput[static_cast<std::size_t>(i)]->setChecked(outputs[static_cast<std::size_t>(i)] == 1);
+}
+
+void FrmTone::applyParameters(const DecoderConfig& config) {
+  c_.txtSeqCmd->setText(Q(config.txtSeqCmd));
+  c_.txtCrcTag->setText(Q(config.txtCrcTag));
+  c_.chkMorse->setChecked(config.chkMorse == 1);
+  c_.txtMorseSpeed->setText(Q(config.txtMorseSpeed));
+  c_.txtCallID->setText(Q(config.txtCallID));
+  c_.txtTmr2->setText(Q(config.txtTmr2));
+  c_.chkBCheck->setChecked(config.chkBCheck == 1);
+  c_.txtBlo->setText(Q(config.txtBlo));
+  c_.txtBhi->setText(Q(config.txtBhi));
+}
+
+void FrmTone::applyCommands(const std::array<std::string, kCommandCount>& commands) {
+  for (int n = 0; n < kCommandCount; ++n)
+    c_.txtMem[static_cast<std::size_t>(n)]->setText(Q(commands[static_cast<std::size_t>(n)]));
+}
+
+// In the board's order: the Checksum ID is checked against the commands
+// still in the fields, before the board's own commands replace them.
+void FrmTone::applyDecoded(const DecoderConfig& config) {
+  applyOutputs(config.chkOutput);
+  c_.chkMorse->setChecked(config.chkMorse == 1);
+  c_.chkBCheck->setChecked(config.chkBCheck == 1);
+  c_.txtCrcTag->setText(Q(config.txtCrcTag));
+  c_.txtMorseSpeed->setText(Q(config.txtMorseSpeed));
+  c_.txtTmr2->setText(Q(config.txtTmr2));
+  c_.txtBlo->setText(Q(config.txtBlo));
+  c_.txtBhi->setText(Q(config.txtBhi));
+  applyCommands(config.txtMem);
+  c_.txtSeqCmd->setText(Q(config.txtSeqCmd));
+  c_.txtCallID->setText(Q(config.txtCallID));
+}
+
+// ---- The link ---------------------------------------------------------------
+
+void FrmTone::applyLinkControls() {
+  const BoardLink::Controls s = link_.controls();
+  {
+    const QSignalBlocker prg(c_.chkPrg);
+    const QSignalBlocker ptt(c_.chkPtt);
+    c_.chkPrg->setChecked(s.chkPrg);
+    c_.chkPtt->setChecked(s.chkPtt);
+  }
+  c_.txtPrgComm->setEnabled(s.txtPrgCommEnabled);
+  c_.txtPttCom->setEnabled(s.txtPttComEnabled);
+  c_.cmdRead->setEnabled(s.cmdReadEnabled);
+  c_.cmdSend->setEnabled(s.cmdSendEnabled);
+}
+
+void FrmTone::onProgramClicked() {
+  link_.setPttTicked(false, Std(c_.txtPttCom->text()));
+  const EncodeResult encoded = ValidateAndEncode(readConfig());
+  if (!encoded.ok()) {
+    messages_.showMessage(*encoded.refusal);
+    return;
+  }
+  link_.programBoard(encoded.image);
+}
+
+ProgressDialog& FrmTone::ensureDialog() {
+  if (!dialog_) dialog_ = new ProgressDialog(this, c_.scale);
+  return *dialog_;
+}
+
+void FrmTone::setMessage(const std::string& text) { ensureDialog().setMessage(text); }
+void FrmTone::appendMessage(const std::string& text) { ensureDialog().appendMessage(text); }
+void FrmTone::setMessageColour(Colour colour) { ensureDialog().setMessageColour(colour); }
+void FrmTone::setOkVisible(bool visible) { ensureDialog().setOkVisible(visible); }
+bool FrmTone::isOkVisible() const { return dialog_ ? dialog_->isOkVisible() : true; }
+void FrmTone::showDialog() { ensureDialog().showDialog(); }
+
+// ---- Configuration files ----------------------------------------------------
+
+void FrmTone::loadConfigFile(const QString& path) {
+  const ConfigFileLoad load = ReadConfigFile(FilePath(path));
+  const DecoderConfig& config = load.content.config;
+  // Each group applies once all of its items were read.
+  if (load.hasGroup(ConfigGroup::Outputs)) applyOutputs(config.chkOutput);
+  if (load.hasGroup(ConfigGroup::Parameters)) applyParameters(config);
+  if (load.hasGroup(ConfigGroup::Commands)) applyCommands(config.txtMem);
+  if (load.hasGroup(ConfigGroup::Port)) {
+    const QString port = Q(load.content.txtPrgComm);
+    if (port != c_.txtPrgComm->text() && c_.chkPrg->isChecked())
+      link_.setProgrammingTicked(false, Std(c_.txtPrgComm->text()));
+    c_.txtPrgComm->setText(port);
+  }
+  if (!load.ok()) {
+    messages_.showMessage({"Unable to load data file " + Std(path), load.error, UserMessage::Icon::None});
+    return;
+  }
+  currentConfigPath_ = path;
+  setCaptionFor(path);
+}
+
+void FrmTone::saveConfigFile(const QString& path) {
+  const ConfigFileContent content{readConfig(), Std(c_.txtPrgComm->text())};
+  if (const auto error = WriteConfigFile(FilePath(path), content)) {
+    messages_.showMessage({"Warning", *error, UserMessage::Icon::None});
+    return;
+  }
+  currentConfigPath_ = path;
+  setCaptionFor(path);
+}
+
+void FrmTone::setCaptionFor(const QString& path) {
+  const int slash = std::max(path.lastIndexOf('/'), path.lastIndexOf('\\'));
+  setWindowTitle("Tonalis v" + Q(VersionText()) + " - " + path.mid(slash + 1));
+}
+
+void FrmTone::onLoadClicked() { openFileDialog(QFileDialog::AcceptOpen); }
+void FrmTone::onSaveClicked() { openFileDialog(QFileDialog::AcceptSave); }
+
+void FrmTone::openFileDialog(int mode) {
+  if (fileDialog_) fileDialog_->close();
+  const bool save = mode == QFileDialog::AcceptSave;
+  auto* dialog = new QFileDialog(this, save ? "Save File" : "Load File", settingsFolder_);
+  dialog->setOption(QFileDialog::DontUseNativeDialog);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->setNameFilters({kFileFilters[0], kFileFilters[1]});
+  dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog->setDefaultSuffix("prg");
+  dialog->selectFile(kDefaultConfigName);
+  connect(dialog, &QFileDialog::fileSelected, this,
+          [this, save](const QString& path) { save ? saveConfigFile(path) : loadConfigFile(path); });
+  fileDialog_ = dialog;
+  dialog->open();
+}
+
+// ---- Send Sequence ----------------------------------------------------------
+
+void FrmTone::refreshSequenceCounter() {
+  c_.Label3->setText(QString("Sequence to Send (%1 digits)").arg(c_.Text1->text().size()));
+  c_.cmdTone->setEnabled(!c_.Text1->text().isEmpty());
+}
+
+void FrmTone::copyCommandToSequence(int n) {
+  const QString command = c_.txtMem[static_cast<std::size_t>(n)]->text();
+  if (command.isEmpty()) return;
+  c_.Text1->setText(command);
+  refreshSequenceCounter();
+  c_.SSTab1->setCurrentIndex(1);
+  c_.Text1->setFocus();
+  c_.Text1->selectAll();
+}
+
+void FrmTone::sendSequence() {
+  if (sender_.busy()) return;  // one send at a time; the running one carries on
+  const SendTiming timing = CorrectSendTiming(
+      {Std(c_.Text2->text()), Std(c_.Text3->text()), Std(c_.Text4->text()), Std(c_.txtTxd->text())});
+  c_.Text2->setText(Q(timing.texts.digitMs));
+  c_.Text3->setText(Q(timing.texts.gapMs));
+  c_.Text4->setText(Q(timing.texts.pauseMs));
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  c_.lblInfoSend->setText(kSendingText);
+  c_.cmdTone->setEnabled(false);
+  c_.txtTxd->setText(Q(timing.texts.txDelayMs));
+  sender_.send(Std(c_.Text1->text()), timing);
+}
+
+void FrmTone::onSendFinished(const QString& completion) {
+  QApplication::restoreOverrideCursor();
+  c_.cmdTone->setEnabled(true);
+  if (!timer1_.isActive()) timer1_.start();
+  c_.lblInfoSend->setText(DisplayText(Std(completion)));
+}
+
+// ---- Remote replacement -----------------------------------------------------
+
+void FrmTone::calculateReplacement() {
+  const ReplacementResult r = CalculateReplacement(Std(c_.txtSeqOri->text()), Std(c_.txtSeqCmd->text()),
+                                                   Std(c_.txtCrcTag->text()), Std(c_.txtSeqNew->text()));
+  if (r.refusal) {
+    messages_.showMessage(*r.refusal);
+    if (r.selection) {
+      QLineEdit* field = r.selection->field == FieldSelection::Field::Original ? c_.txtSeqOri : c_.txtSeqNew;
+      field->setFocus();
+      field->setSelection(r.selection->start, r.selection->length);
+    }
+    return;
+  }
+  c_.Text1->setText(Q(*r.sequence));
+  refreshSequenceCounter();
+}
+
+void FrmTone::onChecksumIdChanged() {
+  const std::string id = Std(c_.txtCrcTag->text());
+  if (const auto warning = ChecksumIdConflict(id, readConfig().txtMem)) {
+    messages_.showMessage(*warning);
+    c_.txtCrcTag->setFocus();
+    c_.txtCrcTag->selectAll();
+  }
+  c_.lblCrcTag->setText(Q("[" + id + "]"));
+}
+
+// ---- Start-up and shut-down -------------------------------------------------
+
+void FrmTone::load() {
+  timer1_.start();
+  applySettings();
+}
+
+void FrmTone::applySettings() {
+  const std::string folder = FilePath(settingsFolder_);
+  const SettingsLoad loaded = ReadSettingsFile(FilePath(settingsPath()), folder);
+  // A settings file that cannot be read is replaced by the default record,
+  // without a word; a folder that cannot be written changes nothing here.
+  if (loaded.unreadable || loaded.badTab) WriteSettingsFile(FilePath(settingsPath()), DefaultSettings(folder));
+  const AppSettings& s = loaded.settings;
+
+  QPoint position(s.windowLeft / kTwipsPerPixel, s.windowTop / kTwipsPerPixel);
+  // A position saved on a screen that is no longer there: back onto the main one.
+  const QRect frame(position, frameGeometry().size());
+  const auto screens = QGuiApplication::screens();
+  const bool visible = std::any_of(screens.begin(), screens.end(), [&frame](const QScreen* screen) {
+    return screen->availableGeometry().intersects(frame.adjusted(0, 0, -frame.width() / 2, -frame.height() / 2));
+  });
+  if (!visible && QGuiApplication::primaryScreen()) position = QGuiApplication::primaryScreen()->availableGeometry().topLeft();
+  move(position);
+
+  c_.SSTab1->setCurrentIndex(s.mainTab);
+  c_.Text1->setText(Q(s.text1));
+  c_.Text2->setText(Q(s.text2));
+  c_.Text3->setText(Q(s.text3));
+  c_.Text4->setText(Q(s.text4));
+  c_.txtPttCom->setText(Q(s.txtPttCom));
+  c_.txtPrgComm->setText(Q(s.txtPrgComm));
+  c_.txtTxd->setText(Q(s.txtTxd));
+  refreshSequenceCounter();
+  c_.SSTabCmd->setCurrentIndex(0);
+  if (!s.currentConfigPath.empty()) loadConfigFile(QFile::decodeName(QByteArray::fromStdString(s.currentConfigPath)));
+}
+
+bool FrmTone::saveSettings(QString* error) {
+  AppSettings s;
+  s.currentConfigPath = FilePath(currentConfigPath_);
+  s.windowLeft = pos().x() * kTwipsPerPixel;
+  s.windowTop = pos().y() * kTwipsPerPixel;
+  s.mainTab = c_.SSTab1->currentIndex();
+  s.text1 = Std(c_.Text1->text());
+  s.text2 = Std(c_.Text2->text());
+  s.text3 = Std(c_.Text3->text());
+  s.text4 = Std(c_.Text4->text());
+  s.txtPttCom = Std(c_.txtPttCom->text());
+  s.txtPrgComm = Std(c_.txtPrgComm->text());
+  s.txtTxd = Std(c_.txtTxd->text());
+  if (const auto failure = WriteSettingsFile(FilePath(settingsPath()), s)) {
+    *error = Q(*failure);
+    return false;
+  }
+  return true;
+}
+
+void FrmTone::checkSoundCard(bool hasInputDevice) {
+  if (const auto warning = SoundCardWarning(hasInputDevice)) {
+    messages_.showMessage(*warning);
+    c_.cmdTone->setEnabled(false);
+  }
+}
+
+void FrmTone::closeEvent(QCloseEvent* event) {
+  if (sender_.busy()) {
+    event->ignore();
+    messages_.showMessage({"Tonalis v" + std::to_string(kVersionMajor),
+                           "Please wait end of sound before closing application.", UserMessage::Icon::Information});
+    return;
+  }
+  QString error;
+  if (!saveSettings(&error) && !settingsSaveFailed_) {
+    // Said once; closing again exits without the settings.
+    settingsSaveFailed_ = true;
+    event->ignore();
+    messages_.showMessage({"Warning",
+                           "The settings could not be saved: " + Std(error) + kCrLf +
+                               "Close the window again to exit without saving them.",
+                           UserMessage::Icon::Exclamation});
+    return;
+  }
+  link_.shutdown();
+  if (dialog_) dialog_->hide();
+  event->accept();
+}
+
+}  // namespace tonalis

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+#include "config/decoder_config.h"
+#include "link/board_link.h"
+#include "link/progress_view.h"
+#include "storage/config_file.h"
+#include "tone/audio_output.h"
+#include "tone/sequence_sender.h"
+#include "tone/tone_player.h"
+#include "ui/form_layout.h"
+
+class QFileDialog;
+
+namespace tonalis {
+
+class ProgressDialog;
+
+// frmTone, the tool's one main window. It holds the board's configuration
+// in its fields and forwards every action to the logic beneath: the link,
+// the tone sender, the files.
+class FrmTone : public QWidget, public ProgressView {
+  Q_OBJECT
+
+ public:
+  FrmTone(MessageSink& messages, AudioOutput& audio, const QString& settingsFolder, QWidget* parent = nullptr);
+  ~FrmTone() override;
+
+  // The window's load: settings, then the configuration file they name.
+  void load();
+  // After the window is shown: without a sound device, says so and
+  // disables Send Sequence.
+  void checkSoundCard(bool hasInputDevice);
+
+  const FormControls& controls() const { return c_; }
+  BoardLink& link() { return link_; }
+  SequenceSender& sender() { return sender_; }
+  // The progress dialog, or nothing before its first use.
+  ProgressDialog* dialog() const { return dialog_; }
+  const QString& currentConfigPath() const { return currentConfigPath_; }
+  QString settingsPath() const;
+
+  DecoderConfig readConfig() const;
+  void loadConfigFile(const QString& path);
+
+  // ProgressView, forwarded to the dialog, which is created on first use.
+  void setMessage(const std::string& text) override;
+  void appendMessage(const std::string& text) override;
+  void setMessageColour(Colour colour) override;
+  void setOkVisible(bool visible) override;
+  bool isOkVisible() const override;
+  void showDialog() override;
+
+ Q_SIGNALS:
+  // F1 was pressed: the help viewer opens.
+  void helpRequested();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  ProgressDialog& ensureDialog();
+  void installFieldRules();
+  void connectControls();
+
+  void applyLinkControls();
+  void applyOutputs(const std::array<int, 4>& outputs);
+  void applyParameters(const DecoderConfig& config);
+  void applyCommands(const std::array<std::string, kCommandCount>& commands);
+  void applyDecoded(const DecoderConfig& config);
+  void setCaptionFor(const QString& path);
+
+  void onProgramClicked();
+  void onLoadClicked();
+  void onSaveClicked();
+  void openFileDialog(int mode);
+  void saveConfigFile(const QString& path);
+
+  void refreshSequenceCounter();
+  void copyCommandToSequence(int n);
+  void sendSequence();
+  void onSendFinished(const QString& completion);
+  void calculateReplacement();
+  void onChecksumIdChanged();
+
+  void applySettings();
+  bool saveSettings(QString* error);
+
+  MessageSink& messages_;
+  QString settingsFolder_;
+  FormControls c_;
+  ProgressDialog* dialog_ = nullptr;
+  BoardLink link_;
+  TonePlayer player_;
+  SequenceSender sender_;
+  QString currentConfigPath_;
+  QTimer timer1_;
+  QPointer<QFileDialog> fileDialog_;
+  bool settingsSaveFailed_ = false;
+};
+
+inline constexpr const char* kInitialCaption = "Tonalis v3 by Velkaro";
+
+}  // namespace tonalis

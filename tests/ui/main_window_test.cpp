@@ -1,0 +1,405 @@
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "storage/config_file.h"
+#include "storage/settings_file.h"
+#include "support/alsa_file_device.h"
+#include "support/board_sim_process.h"
+#include "support/examples.h"
+#include "support/recording.h"
+#include "support/test_files.h"
+#include "tone/portaudio_output.h"
+#include "ui/progress_dialog.h"
+
+namespace tonalis {
+namespace {
+
+using testing::RecordingMessages;
+using testing::TempDir;
+
+std::string S(const QString& s) { return s.toStdString(); }
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+class WindowTest : public ::testing::Test {
+ protected:
+  void open() {
+    window_ = std::make_unique<FrmTone>(messages_, audio_, Q(dir_.path().string()));
+    window_->load();
+    window_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+  }
+  const FormControls& c() const { return window_->controls(); }
+  std::string settingsFile() const { return testing::ReadAll(dir_.file("Tonalis3.ini")); }
+  void writeSettings(const std::string& line) { testing::WriteAll(dir_.file("Tonalis3.ini"), line); }
+
+  void typeInto(QLineEdit* field, const QString& keys) {
+    field->setFocus();
+    QTest::keyClicks(field, keys);
+  }
+
+  // Answers the open file dialog with `path`.
+  void chooseFile(const std::string& path) {
+    QFileDialog* dialog = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return (dialog = window_->findChild<QFileDialog*>()) && dialog->isVisible(); }));
+    dialog->selectFile(Q(path));
+    static_cast<QDialog*>(dialog)->accept();
+    QTest::qWait(20);
+  }
+
+  TempDir dir_;
+  RecordingMessages messages_;
+  PortAudioOutput audio_;
+  std::unique_ptr<FrmTone> window_;
+};
+
+TEST_F(WindowTest, FirstStartWritesTheDefaultRecordAndAppliesIt) {
+  open();
+  EXPECT_EQ(settingsFile(), FormatSettings(DefaultSettings(dir_.path().string())));
+  EXPECT_EQ(c().Text1->text(), "0123456789*#ABCD");
+  EXPECT_EQ(c().Text2->text(), "60");
+  EXPECT_EQ(c().Text3->text(), "40");
+  EXPECT_EQ(c().Text4->text(), "300");
+  EXPECT_EQ(c().txtPttCom->text(), "1");
+  EXPECT_EQ(c().txtPrgComm->text(), "1");
+  EXPECT_EQ(c().txtTxd->text(), "200");
+  EXPECT_EQ(c().Label3->text(), "Sequence to Send (16 digits)");
+  EXPECT_EQ(c().SSTab1->currentIndex(), 0);
+  EXPECT_EQ(c().SSTabCmd->currentIndex(), 0);
+  EXPECT_EQ(window_->pos(), QPoint(0, 0));
+  // Default.prg is not there yet.
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].title, "Unable to load data file " + dir_.file("Default.prg"));
+  EXPECT_EQ(messages_.shown[0].text, "File not found.");
+  EXPECT_EQ(S(window_->windowTitle()), "Tonalis v3 by Velkaro");
+  EXPECT_TRUE(c().chkMorse->isChecked() && c().chkBCheck->isChecked());
+  EXPECT_EQ(c().chkOutput[0]->text(), "Output 1 OFF");
+  EXPECT_FALSE(c().cmdRead->isEnabled() || c().cmdSend->isEnabled());
+  EXPECT_FALSE(window_->dialog()) << "the progress dialog is made on first use";
+
+  // At exit the failed load leaves no configuration file named.
+  c().SSTab1->setCurrentIndex(1);
+  window_->close();
+  AppSettings expected = DefaultSettings(dir_.path().string());
+  expected.currentConfigPath = "";
+  expected.mainTab = 1;
+  expected.windowLeft = window_->pos().x() * 15;
+  expected.windowTop = window_->pos().y() * 15;
+  EXPECT_EQ(settingsFile(), FormatSettings(expected));
+}
+
+TEST_F(WindowTest, SettingsAreRestoredAndBadOnesReplaced) {
+  const std::string prg = dir_.file("mine.prg");
+  ASSERT_FALSE(WriteConfigFile(prg, {testing::WorkedExample(), "4"}));
+  writeSettings("\"" + prg + "\",1500,750,1,\"12 34\",\"\",\"45\",\"500\",\"2\",\"3\",\"300\",\"extra\"\r\n");
+  open();
+  EXPECT_TRUE(messages_.shown.empty());
+  EXPECT_EQ(window_->pos(), QPoint(100, 50));
+  EXPECT_EQ(c().SSTab1->currentIndex(), 1);
+  EXPECT_EQ(c().SSTabCmd->currentIndex(), 0);
+  EXPECT_EQ(c().Text1->text(), "12 34");
+  EXPECT_EQ(c().Text2->text(), "");
+  EXPECT_EQ(c().Label3->text(), "Sequence to Send (5 digits)");
+  EXPECT_EQ(c().txtPrgComm->text(), "4") << "the configuration file names its port";
+  EXPECT_EQ(window_->readConfig(), testing::WorkedExample());
+  EXPECT_EQ(S(window_->windowTitle()), "Tonalis v3.0 - mine.prg");
+  window_.reset();
+
+  // A tab that does not exist: the rest applies, the file goes back to the default record.
+  writeSettings("\"\",0,0,7,\"1\",\"70\",\"45\",\"500\",\"2\",\"3\",\"300\"\r\n");
+  open();
+  EXPECT_EQ(c().SSTab1->currentIndex(), 0);
+  EXPECT_EQ(c().Text2->text(), "70");
+  EXPECT_EQ(settingsFile(), FormatSettings(DefaultSettings(dir_.path().string())));
+  window_.reset();
+
+  // A short record, or a position off the 16-bit scale: the defaults.
+  for (const char* bad : {"\"\",0,0,1,\"1\"\r\n", "\"\",99999,0,1,\"1\",\"70\",\"45\",\"500\",\"2\",\"3\",\"300\"\r\n"}) {
+    writeSettings(bad);
+    open();
+    EXPECT_EQ(c().Text2->text(), "60") << bad;
+    EXPECT_EQ(c().SSTab1->currentIndex(), 0);
+    window_.reset();
+  }
+
+  // A position on no screen comes back onto the main one.
+  writeSettings("\"\",-30000,-30000,0,\"1\",\"70\",\"45\",\"500\",\"2\",\"3\",\"300\"\r\n");
+  open();
+  EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(window_->pos()));
+}
+
+TEST_F(WindowTest, KeyRulesOfEachKindOfField) {
+  open();
+  struct Case {
+    QLineEdit* field;
+    QString typed;
+    QString entered;
+  };
+  const Case cases[] = {
+      {c().txtMem[4], "1a#*e5", "1A#*5"},
+      {c().txtCallID, "ab1 ?/", "AB1 ?"},
+      {c().txtBlo, "1..2", "1..2"},
+      {c().txtTxd, "1a6", "16"},
+      {c().txtPrgComm, "1a67", "16"},
+      {c().txtSeqCmd, "12ab d", "12ABD"},
+      {c().txtCrcTag, "x#", "#"},
+      {c().txtMorseSpeed, "2 0", "20"},
+  };
+  for (const auto& tc : cases) {
+    tc.field->clear();
+    typeInto(tc.field, tc.typed);
+    EXPECT_EQ(tc.field->text(), tc.entered) << S(tc.field->objectName());
+  }
+  // The limit holds for typing, not for texts from files or the board.
+  c().txtMem[5]->setText("123456789012");
+  EXPECT_EQ(c().txtMem[5]->text(), "123456789012");
+  c().txtMem[5]->setText("123456789");
+  typeInto(c().txtMem[5], "99");
+  EXPECT_EQ(c().txtMem[5]->text(), "1234567899");
+
+  // The Checksum ID digit cannot be typed into New.
+  typeInto(c().txtSeqNew, "1#2");
+  EXPECT_EQ(c().txtSeqNew->text(), "12");
+
+  // Paste, cut and undo are refused by the keyboard; Ctrl+C copies.
+  QApplication::clipboard()->setText("99");
+  c().txtMem[4]->selectAll();
+  QTest::keyClick(c().txtMem[4], Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), "1A#*5");
+  QTest::keyClick(c().txtMem[4], Qt::Key_V, Qt::ControlModifier);
+  QTest::keyClick(c().txtMem[4], Qt::Key_X, Qt::ControlModifier);
+  QTest::keyClick(c().txtMem[4], Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(c().txtMem[4]->text(), "1A#*5");
+
+  // Sequence to send: upper case, no spaces, a live counter.
+  c().Text1->clear();
+  typeInto(c().Text1, "1a b");
+  EXPECT_EQ(c().Text1->text(), "1AB");
+  EXPECT_EQ(c().Label3->text(), "Sequence to Send (3 digits)");
+  c().Text1->clear();
+  QTest::keyClick(c().Text1, Qt::Key_Backspace);
+  EXPECT_EQ(c().Label3->text(), "Sequence to Send (0 digits)");
+  EXPECT_FALSE(c().cmdTone->isEnabled());
+}
+
+TEST_F(WindowTest, ClicksSelectAndDoubleClicksCopy) {
+  open();
+  c().txtTxd->setText("200");
+  QTest::mouseClick(c().txtTxd, Qt::LeftButton, {}, QPoint(3, 3));
+  QTest::qWait(10);
+  EXPECT_EQ(c().txtTxd->selectedText(), "200");
+  QTest::keyClicks(c().txtTxd, "500");
+  EXPECT_EQ(c().txtTxd->text(), "500");
+
+  // An empty command copies nothing.
+  c().Text1->setText("777");
+  QTest::mouseDClick(c().txtMem[2], Qt::LeftButton);
+  EXPECT_EQ(c().Text1->text(), "777");
+  EXPECT_EQ(c().SSTab1->currentIndex(), 0);
+
+  c().txtMem[3]->setText("12B");
+  QTest::mouseDClick(c().txtMem[3], Qt::LeftButton);
+  EXPECT_EQ(c().Text1->text(), "12B");
+  EXPECT_EQ(c().Label3->text(), "Sequence to Send (3 digits)");
+  EXPECT_EQ(c().SSTab1->currentIndex(), 1);
+  EXPECT_EQ(c().Text1->selectedText(), "12B");
+  EXPECT_TRUE(c().cmdTone->isEnabled());
+}
+
+TEST_F(WindowTest, SaveAndLoadThroughTheFileDialogs) {
+  open();
+  messages_.shown.clear();
+  const DecoderConfig example = testing::WorkedExample();
+  c().chkOutput[0]->click();
+  EXPECT_EQ(c().chkOutput[0]->text(), "Output 1 ON");
+  c().chkBCheck->setChecked(false);
+  for (auto [field, text] : {std::pair{c().txtCrcTag, "#"}, {c().txtMorseSpeed, "20"}, {c().txtTmr2, "10"},
+                             {c().txtBlo, "11.5"}, {c().txtBhi, "13.8"}, {c().txtMem[0], "11"},
+                             {c().txtMem[1], "10"}, {c().txtSeqCmd, "1234"}, {c().txtCallID, "ABC"}})
+    field->setText(text);
+  ASSERT_EQ(window_->readConfig(), example);
+
+  const std::string path = dir_.file("saved.prg");
+  c().cmdSave->click();
+  QFileDialog* dialog = window_->findChild<QFileDialog*>();
+  ASSERT_TRUE(dialog);
+  EXPECT_EQ(S(dialog->windowTitle()), "Save File");
+  EXPECT_EQ(dialog->nameFilters(), QStringList({"Configuration file (*.prg)", "All files (*)"}));
+  EXPECT_EQ(S(dialog->directory().absolutePath()), dir_.path().string());
+  chooseFile(path);
+  EXPECT_EQ(testing::ReadAll(path), FormatConfigFile({example, "1"}));
+  EXPECT_EQ(S(window_->windowTitle()), "Tonalis v3.0 - saved.prg");
+
+  // Change everything, then load it back.
+  c().chkOutput[0]->click();
+  c().txtMem[0]->setText("999");
+  c().txtPrgComm->setText("5");
+  c().cmdLoad->click();
+  EXPECT_EQ(S(window_->findChild<QFileDialog*>()->windowTitle()), "Load File");
+  chooseFile(path);
+  EXPECT_EQ(window_->readConfig(), example);
+  EXPECT_EQ(c().chkOutput[0]->text(), "Output 1 ON");
+  EXPECT_EQ(c().txtPrgComm->text(), "1");
+  EXPECT_TRUE(messages_.shown.empty());
+
+  // A file that ends after line 5: the groups read so far, then the message.
+  std::string partial = testing::ReadAll(path);
+  std::size_t at = 0;
+  for (int line = 0; line < 5; ++line) at = partial.find("\r\n", at) + 2;
+  partial.resize(at);
+  partial.replace(0, 1, "0");
+  const std::string cut = dir_.file("cut.prg");
+  testing::WriteAll(cut, partial);
+  c().txtMem[0]->setText("999");
+  window_->loadConfigFile(Q(cut));
+  EXPECT_EQ(c().chkOutput[0]->text(), "Output 1 OFF") << "the outputs were read";
+  EXPECT_EQ(c().txtMem[0]->text(), "999") << "the commands were not";
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].title, "Unable to load data file " + cut);
+  EXPECT_EQ(messages_.shown[0].text, "The file ends early: item 14 of 30 is missing.");
+  EXPECT_EQ(S(window_->windowTitle()), "Tonalis v3.0 - saved.prg");
+  EXPECT_EQ(S(window_->currentConfigPath()), path);
+}
+
+TEST_F(WindowTest, NoTextIsClipped) {
+  open();
+  c().SSTab1->setCurrentIndex(1);
+  c().Label8->setText("New Sequence  [cmd 15]");
+  c().lblInfoSend->setText("Sequence completed.\nEffective time = 9999mS.");
+  for (QWidget* w : window_->findChildren<QWidget*>()) {
+    if (!w->isVisibleTo(window_.get())) continue;
+    const std::string name = S(w->objectName());
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+      const QRect needed = label->fontMetrics().boundingRect(label->rect(), label->alignment() | (label->wordWrap() ? Qt::TextWordWrap : 0), label->text());
+      EXPECT_LE(needed.width(), label->width()) << name;
+      EXPECT_LE(needed.height(), label->height()) << name;
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+      EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + 8, button->width()) << name;
+    } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
+      EXPECT_LE(box->fontMetrics().horizontalAdvance(box->title()), box->width()) << name;
+    }
+  }
+  for (QLineEdit* command : c().txtMem) {
+    command->setText("0123456789");
+    EXPECT_LE(command->fontMetrics().horizontalAdvance(command->text()) + 6, command->width());
+  }
+}
+
+TEST_F(WindowTest, ProgressDialogIsHiddenNotDestroyed) {
+  open();
+  window_->setMessage("\r\nReading Data.");
+  ASSERT_TRUE(window_->dialog());
+  EXPECT_FALSE(window_->dialog()->isVisible()) << "a message alone does not show it";
+  window_->setMessageColour(ProgressView::Colour::Red);
+  window_->showDialog();
+  ProgressDialog* dialog = window_->dialog();
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(S(dialog->windowTitle()), "Program Parameters");
+  dialog->close();
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_EQ(window_->dialog(), dialog);
+  window_->showDialog();
+  EXPECT_EQ(dialog->lblInfo()->text(), "\nReading Data.");
+  EXPECT_EQ(dialog->lblInfo()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  window_->close();
+  EXPECT_FALSE(dialog->isVisible());
+}
+
+class BoardWindowTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    board_ = std::make_unique<testing::BoardSimProcess>(dir_.path().string(),
+                                                         QStringList{"--image", Q(dir_.file("board.bin"))});
+    testing::WriteAll(dir_.file("ports.ini"), "COM1=" + board_->link() + "\n");
+  }
+  std::unique_ptr<testing::BoardSimProcess> board_;
+};
+
+TEST_F(BoardWindowTest, EnableReadEditProgramAndReadBack) {
+  open();
+  // ports.ini is read from the program's settings folder; this one uses the test's.
+  window_->link().setProgrammingTicked(false, "1");
+  c().chkPrg->click();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window_->dialog() && window_->dialog()->isVisible(); }, 3000))
+      << (messages_.shown.empty() ? "" : messages_.shown.back().text);
+  EXPECT_EQ(window_->dialog()->lblInfo()->text(), "Quorvantelix v3.0 detected.");
+  EXPECT_TRUE(c().cmdRead->isEnabled() && c().cmdSend->isEnabled() && !c().txtPrgComm->isEnabled());
+
+  // Validation refuses before anything is sent.
+  c().cmdSend->click();
+  ASSERT_FALSE(messages_.shown.empty());
+  EXPECT_EQ(messages_.shown.back().text, "Checksum ID empty.");
+
+  QSignalSpy finished(&window_->link(), &BoardLink::exchangeFinished);
+  c().cmdRead->click();
+  EXPECT_FALSE(c().cmdRead->isEnabled() || c().cmdSend->isEnabled()) << "one exchange at a time";
+  ASSERT_TRUE(finished.wait(5000));
+  EXPECT_EQ(window_->dialog()->lblInfo()->text(), "Data from Quorvantelix v3.0 successfully read");
+  EXPECT_EQ(c().txtCallID->text(), QString::fromUtf8("\xC3\xBF\xC3\xBF\xC3\xBF\xC3\xBF\xC3\xBF\xC3\xBF\xC3\xBF"))
+      << "a board never programmed";
+
+  const DecoderConfig example = testing::WorkedExample();
+  for (auto [field, text] : {std::pair{c().txtCrcTag, "#"}, {c().txtMorseSpeed, "20"}, {c().txtTmr2, "10"},
+                             {c().txtBlo, "11.5"}, {c().txtBhi, "13.8"}, {c().txtSeqCmd, "1234"}, {c().txtCallID, "ABC"}})
+    field->setText(text);
+  for (int n = 0; n < kCommandCount; ++n) c().txtMem[static_cast<std::size_t>(n)]->setText(Q(example.txtMem[static_cast<std::size_t>(n)]));
+  c().chkOutput[0]->setChecked(true);
+  c().chkOutput[1]->setChecked(false);
+  c().chkOutput[2]->setChecked(false);
+  c().chkOutput[3]->setChecked(false);
+  c().chkBCheck->setChecked(false);
+  ASSERT_EQ(window_->readConfig(), example);
+  finished.clear();
+  c().cmdSend->click();
+  ASSERT_TRUE(finished.wait(6000));
+  EXPECT_TRUE(finished.first().first().toBool());
+  EXPECT_EQ(window_->dialog()->lblInfo()->text(), "Quorvantelix v3.0 successfully programmed");
+
+  c().txtMem[0]->setText("5");
+  c().chkOutput[0]->setChecked(false);
+  finished.clear();
+  c().cmdRead->click();
+  ASSERT_TRUE(finished.wait(5000));
+  EXPECT_EQ(window_->readConfig(), example);
+  EXPECT_EQ(c().chkOutput[0]->text(), "Output 1 ON");
+
+  // Loading a file that names another port closes this one.
+  const std::string other = dir_.file("port3.prg");
+  ASSERT_FALSE(WriteConfigFile(other, {example, "3"}));
+  window_->loadConfigFile(Q(other));
+  EXPECT_FALSE(c().chkPrg->isChecked());
+  EXPECT_EQ(c().txtPrgComm->text(), "3");
+  EXPECT_FALSE(window_->link().portOpen());
+
+  // Closing with the port open ends the session first.
+  c().txtPrgComm->setText("1");
+  c().chkPrg->click();
+  ASSERT_TRUE(window_->link().portOpen());
+  QTest::qWait(100);
+  window_->close();
+  QTest::qWait(100);
+  const Bytes received = board_->received();
+  EXPECT_EQ(Bytes(received.end() - 2, received.end()), kEndSession);
+  EXPECT_NE(settingsFile().find("\"1\",\"200\""), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tonalis
+
+int main(int argc, char** argv) {
+  const auto scratch = std::filesystem::temp_directory_path() / ("tonalis-window-" + std::to_string(::getpid()));
+  tonalis::testing::UseAlsaFileDevice(scratch);
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  const int status = RUN_ALL_TESTS();
+  std::filesystem::remove_all(scratch);
+  return status;
+}

@@ -1,0 +1,29 @@
+// Screenshots of the window's tabs and the progress dialog, for looking at.
+#include <QApplication>
+#include <QDir>
+
+#include "support/recording.h"
+#include "tone/portaudio_output.h"
+#include "ui/main_window.h"
+#include "ui/progress_dialog.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  const QString out = argc > 1 ? argv[1] : ".";
+  QDir().mkpath(out);
+  tonalis::testing::RecordingMessages messages;
+  tonalis::PortAudioOutput audio;
+  tonalis::FrmTone window(messages, audio, QDir::tempPath());
+  window.show();
+  const auto& c = window.controls();
+  c.SSTab1->setCurrentIndex(0);
+  window.grab().save(out + "/direct-default.png");
+  c.SSTabCmd->setCurrentIndex(1);
+  window.grab().save(out + "/direct-special.png");
+  c.SSTab1->setCurrentIndex(1);
+  window.grab().save(out + "/remote.png");
+  window.setMessage("\r\nReading Data...");
+  window.showDialog();
+  window.dialog()->grab().save(out + "/dialog.png");
+  return 0;
+}
