@@ -312,6 +312,117 @@ TEST_F(WindowTest, ProgressDialogIsHiddenNotDestroyed) {
   EXPECT_FALSE(dialog->isVisible());
 }
 
+TEST_F(WindowTest, SendCorrectsTheFieldsPlaysAndReports) {
+  open();
+  messages_.shown.clear();
+  c().SSTab1->setCurrentIndex(1);
+  c().Text1->setText("0123456789*#ABCD");
+  c().Text2->setText("10");
+  c().Text3->setText("5");
+  c().Text4->setText("0");
+  c().txtTxd->setText("5");
+  QSignalSpy finished(&window_->sender(), &SequenceSender::finished);
+  c().cmdTone->click();
+  EXPECT_EQ(c().Text2->text(), "25");
+  EXPECT_EQ(c().Text3->text(), "15");
+  EXPECT_EQ(c().Text4->text(), "25");
+  EXPECT_EQ(c().txtTxd->text(), "20");
+  EXPECT_EQ(c().lblInfoSend->text(), "Sending Sequence.....");
+  EXPECT_FALSE(c().cmdTone->isEnabled());
+  EXPECT_TRUE(QApplication::overrideCursor());
+
+  // No closing while the sound plays.
+  window_->close();
+  EXPECT_TRUE(window_->isVisible());
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0], (UserMessage{"Tonalis v3", "Please wait end of sound before closing application.",
+                                             UserMessage::Icon::Information}));
+
+  ASSERT_TRUE(finished.wait(10000));
+  EXPECT_EQ(S(c().lblInfoSend->text()).rfind("Sequence completed.\nEffective time = ", 0), 0u)
+      << S(c().lblInfoSend->text());
+  EXPECT_EQ(S(c().lblInfoSend->text()).substr(S(c().lblInfoSend->text()).size() - 3), "mS.");
+  EXPECT_TRUE(c().cmdTone->isEnabled());
+  EXPECT_FALSE(QApplication::overrideCursor());
+
+  // Return in the sequence sends too.
+  finished.clear();
+  c().Text1->setFocus();
+  QTest::keyClick(c().Text1, Qt::Key_Return);
+  EXPECT_EQ(c().lblInfoSend->text(), "Sending Sequence.....");
+  ASSERT_TRUE(finished.wait(10000));
+  window_->close();
+  EXPECT_FALSE(window_->isVisible());
+}
+
+TEST_F(WindowTest, WithoutASoundCardSendWaitsForTheNextEdit) {
+  open();
+  messages_.shown.clear();
+  window_->checkSoundCard(false);
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].title, "DTMF");
+  EXPECT_FALSE(c().cmdTone->isEnabled());
+  c().Text1->setFocus();
+  QTest::keyClick(c().Text1, Qt::Key_5);
+  EXPECT_TRUE(c().cmdTone->isEnabled());
+}
+
+TEST_F(WindowTest, ReplacementFrame) {
+  open();
+  messages_.shown.clear();
+  c().txtSeqCmd->setText("99");
+  EXPECT_EQ(c().lblSeqCmd->text(), "[99]");
+  c().txtCrcTag->setText("#");
+  EXPECT_EQ(c().lblCrcTag->text(), "[#]");
+  struct Case {
+    const char* original;
+    const char* fresh;
+    const char* sent;
+    const char* counter;
+  };
+  for (const Case& k : {Case{"12", "345", "1299345#D#", "Sequence to Send (10 digits)"},
+                        Case{"5", "1234567890", "5991234567890#37", "Sequence to Send (16 digits)"}}) {
+    c().txtSeqOri->setText(k.original);
+    c().txtSeqNew->setText(k.fresh);
+    c().cmdSeqCalc->click();
+    EXPECT_EQ(c().Text1->text(), k.sent);
+    EXPECT_EQ(c().Label3->text(), k.counter);
+  }
+  EXPECT_TRUE(messages_.shown.empty());
+
+  // The offending end is selected for the user.
+  c().SSTab1->setCurrentIndex(1);
+  c().txtSeqOri->setText("1299");
+  c().cmdSeqCalc->click();
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].title, "Warning");
+  EXPECT_EQ(messages_.shown[0].icon, UserMessage::Icon::Information);
+  EXPECT_TRUE(c().txtSeqOri->hasFocus());
+  EXPECT_EQ(c().txtSeqOri->selectionStart(), 2);
+  EXPECT_EQ(c().txtSeqOri->selectedText(), "99");
+  EXPECT_EQ(c().Text1->text(), "5991234567890#37") << "a refusal changes nothing";
+
+  // Notes for sequences that are commands.
+  c().txtMem[12]->setText("777");
+  c().txtMem[3]->setText("152");
+  c().txtSeqOri->setText("777");
+  EXPECT_EQ(c().Label6->text(), "Original Sequence [cmd 12]");
+  c().txtSeqOri->clear();
+  EXPECT_EQ(c().Label6->text(), "Original Sequence");
+  c().txtSeqNew->setText("152");
+  EXPECT_EQ(c().Label8->text(), "New Sequence  [cmd 3]");
+
+  // A Checksum ID used in a command is warned about once, and kept.
+  messages_.shown.clear();
+  c().txtMem[7]->setText("55");
+  c().txtCrcTag->setText("5");
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].text, "Digit 5 already used in command sequences.\r\nPlease choose another digit.");
+  EXPECT_EQ(c().txtCrcTag->text(), "5");
+  EXPECT_EQ(c().txtCrcTag->selectedText(), "5");
+  EXPECT_EQ(c().lblCrcTag->text(), "[5]");
+}
+
 class BoardWindowTest : public WindowTest {
  protected:
   void SetUp() override {
