@@ -16,6 +16,7 @@
 #include "storage/settings_file.h"
 #include "tone/send_fields.h"
 #include "ui/field_rules.h"
+#include "ui/help_viewer.h"
 #include "ui/key_rules.h"
 #include "ui/message_boxes.h"
 #include "ui/progress_dialog.h"
@@ -52,6 +53,8 @@ FrmTone::FrmTone(MessageSink& messages, AudioOutput& audio, const QString& setti
   connectControls();
   // Key preview: F1 works wherever the focus is in this window.
   qApp->installEventFilter(this);
+  connect(this, &FrmTone::helpRequested, this,
+          [this] { FrmIstruzioni::Apri(kHelpFileName, kHelpTitle, messages_); });
 }
 
 FrmTone::~FrmTone() { qApp->removeEventFilter(this); }

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QPointer>
 #include <QFileDialog>
 #include <QSignalSpy>
 #include <QTest>
@@ -17,6 +19,7 @@
 #include "support/recording.h"
 #include "support/test_files.h"
 #include "tone/portaudio_output.h"
+#include "ui/help_viewer.h"
 #include "ui/progress_dialog.h"
 
 namespace tonalis {
@@ -421,6 +424,70 @@ TEST_F(WindowTest, ReplacementFrame) {
   EXPECT_EQ(c().txtCrcTag->text(), "5");
   EXPECT_EQ(c().txtCrcTag->selectedText(), "5");
   EXPECT_EQ(c().lblCrcTag->text(), "[5]");
+}
+
+class HelpViewerTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    saved_ = QDir::currentPath();
+    QDir::setCurrent(Q(dir_.path().string()));
+  }
+  void TearDown() override {
+    if (FrmIstruzioni::Instance()) delete FrmIstruzioni::Instance();
+    QDir::setCurrent(saved_);
+  }
+  QString saved_;
+};
+
+TEST_F(HelpViewerTest, F1OpensTheManualAndReloadsItOnActivation) {
+  testing::WriteAll(dir_.file("Manuale_Tonalis2.rtf"), "{\\rtf1 First {\\b edition}}");
+  open();
+  QTest::keyClick(c().txtMem[0], Qt::Key_F1);
+  FrmIstruzioni* viewer = FrmIstruzioni::Instance();
+  ASSERT_TRUE(viewer);
+  EXPECT_EQ(S(viewer->windowTitle()), " Tonalis v2");
+  EXPECT_FALSE(viewer->parent()) << "not owned by the main window";
+  ASSERT_TRUE(QTest::qWaitFor([&] { return viewer->rtfIstruzioni()->toPlainText() == "First edition"; }));
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  EXPECT_NEAR(viewer->frameGeometry().center().x(), screen.center().x(), 2);
+
+  // The text area follows the window, 120 and 480 twips smaller, at least 1.
+  viewer->resize(600, 400);
+  EXPECT_EQ(viewer->rtfIstruzioni()->size(), viewer->frameGeometry().size() - QSize(8, 32));
+  viewer->resize(5, 5);
+  EXPECT_EQ(viewer->rtfIstruzioni()->width(), 1);
+  EXPECT_EQ(viewer->rtfIstruzioni()->height(), 1);
+
+  // F1 again: the same viewer, to the front, read again.
+  testing::WriteAll(dir_.file("Manuale_Tonalis2.rtf"), "{\\rtf1 Second}");
+  window_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  QTest::keyClick(c().txtMem[0], Qt::Key_F1);
+  EXPECT_EQ(FrmIstruzioni::Instance(), viewer);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return viewer->rtfIstruzioni()->toPlainText() == "Second"; }));
+
+  // A damaged manual says so in the viewer.
+  testing::WriteAll(dir_.file("Manuale_Tonalis2.rtf"), "{\\rtf1 cut off");
+  window_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  QTest::keyClick(c().txtMem[0], Qt::Key_F1);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return viewer->rtfIstruzioni()->toPlainText().startsWith("The manual cannot be shown."); }));
+  EXPECT_TRUE(messages_.shown.size() <= 1u) << "only the start-up message";
+
+  // Closing the main window leaves the viewer open.
+  window_->close();
+  EXPECT_TRUE(viewer->isVisible());
+}
+
+TEST_F(HelpViewerTest, AMissingManualIsReportedAndNothingStays) {
+  open();
+  messages_.shown.clear();
+  FrmIstruzioni::Apri("Nessun_Manuale.rtf", kHelpTitle, messages_);
+  QPointer<FrmIstruzioni> viewer = FrmIstruzioni::Instance();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !viewer; }));
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0], (UserMessage{"Sonabel v3r", "Manca il file di help Nessun_Manuale.rtf",
+                                             UserMessage::Icon::Error}));
 }
 
 class BoardWindowTest : public WindowTest {

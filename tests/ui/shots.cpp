@@ -4,6 +4,7 @@
 
 #include "support/recording.h"
 #include "tone/portaudio_output.h"
+#include "ui/help_viewer.h"
 #include "ui/main_window.h"
 #include "ui/progress_dialog.h"
 
@@ -25,5 +26,12 @@ int main(int argc, char** argv) {
   window.setMessage("\r\nReading Data...");
   window.showDialog();
   window.dialog()->grab().save(out + "/dialog.png");
+  if (argc > 2) {
+    auto* viewer = tonalis::FrmIstruzioni::Apri(argv[2], tonalis::kHelpTitle, messages);
+    QApplication::processEvents();
+    viewer->resize(700, 500);
+    QApplication::processEvents();
+    viewer->grab().save(out + "/manual.png");
+  }
   return 0;
 }

@@ -1,0 +1,124 @@
+#include "ui/help_viewer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+
+#include "config/version.h"
+#include "ui/form_layout.h"
+#include "ui/rtf_reader.h"
+
+namespace tonalis {
+namespace {
+
+QPointer<FrmIstruzioni> gViewer;
+
+// The text area is this much smaller than the window's outer size.
+constexpr int kWidthMarginTwips = 120;
+constexpr int kHeightMarginTwips = 480;
+constexpr int kDesignWidthTwips = 8745;
+constexpr int kDesignHeightTwips = 4515;
+// No manual is anywhere near this; a larger file is not one.
+constexpr qint64 kMaxManualBytes = 32 * 1024 * 1024;
+
+QString CannotShow(const QString& why) {
+  return "<p><b>The manual cannot be shown.</b></p><p>" + why.toHtmlEscaped() + "</p>";
+}
+
+}  // namespace
+
+QString FindHelpFile(const QString& fileName) {
+  if (QFileInfo(fileName).isAbsolute() || QFileInfo::exists(fileName)) return fileName;
+  for (const QString& folder : {QCoreApplication::applicationDirPath(), QStringLiteral(TONALIS_DATA_DIR)}) {
+    const QString candidate = QDir(folder).filePath(fileName);
+    if (QFileInfo::exists(candidate)) return candidate;
+  }
+  return fileName;
+}
+
+bool HelpFileExists(const QString& path) {
+  const QFileInfo info(path);
+  return info.exists() && info.isFile();
+}
+
+FrmIstruzioni* FrmIstruzioni::Instance() { return gViewer.data(); }
+
+FrmIstruzioni* FrmIstruzioni::Apri(const QString& fileName, const QString& title, MessageSink& messages) {
+  if (!gViewer) {
+    gViewer = new FrmIstruzioni(messages);
+    gViewer->centre();
+  }
+  gViewer->helpFileName_ = fileName;
+  gViewer->setWindowTitle(" " + title);
+  gViewer->show();
+  gViewer->raise();
+  gViewer->activateWindow();
+  return gViewer;
+}
+
+FrmIstruzioni::FrmIstruzioni(MessageSink& messages) : QWidget(nullptr, Qt::Window), messages_(messages) {
+  setObjectName("frmIstruzioni");
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle("Istruzioni:");
+  text_ = new QTextEdit(this);
+  text_->setObjectName("rtfIstruzioni");
+  text_->setReadOnly(true);
+  QPalette palette = text_->palette();
+  palette.setColor(QPalette::Base, palette.color(QPalette::ToolTipBase));
+  palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
+  text_->setPalette(palette);
+  resize(TwipsToPixels(kDesignWidthTwips, 1.0), TwipsToPixels(kDesignHeightTwips, 1.0));
+}
+
+void FrmIstruzioni::centre() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;  // the platform places it
+  const QRect area = screen->geometry();
+  const QSize outer = frameGeometry().size();
+  move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+}
+
+void FrmIstruzioni::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (isMinimized()) return;
+  const QSize outer = frameGeometry().size();
+  text_->setGeometry(0, 0, std::max(1, outer.width() - TwipsToPixels(kWidthMarginTwips, 1.0)),
+                     std::max(1, outer.height() - TwipsToPixels(kHeightMarginTwips, 1.0)));
+}
+
+bool FrmIstruzioni::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) activated();
+  return QWidget::event(event);
+}
+
+void FrmIstruzioni::activated() {
+  if (closing_) return;
+  const QString path = FindHelpFile(helpFileName_);
+  if (!HelpFileExists(path)) {
+    closing_ = true;
+    hide();
+    messages_.showMessage({"Sonabel v" + std::to_string(kVersionMajor) + "r",
+                           "Manca il file di help " + helpFileName_.toStdString(), UserMessage::Icon::Error});
+    close();
+    return;
+  }
+  QFile file(path);
+  if (file.size() > kMaxManualBytes) {
+    text_->setHtml(CannotShow(path + " is too large to be a manual."));
+    return;
+  }
+  if (!file.open(QIODevice::ReadOnly)) {
+    text_->setHtml(CannotShow(path + ": " + file.errorString()));
+    return;
+  }
+  const QByteArray bytes = file.readAll();
+  const RtfConversion converted = RtfToHtml(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  text_->setHtml(converted.error.empty() ? QString::fromStdString(converted.html)
+                                         : CannotShow(QString::fromStdString(converted.error)));
+}
+
+}  // namespace tonalis
