@@ -9,7 +9,10 @@ namespace tonalis {
 
 QString SettingsFolder() {
   const QString programFolder = QCoreApplication::applicationDirPath();
-  if (QFileInfo(programFolder).isWritable()) return programFolder;
+  // An installed program shares its folder with every other program (and
+  // root could write there): only a copy of its own keeps its settings beside it.
+  const bool installed = QFileInfo(programFolder) == QFileInfo(QStringLiteral(TONALIS_INSTALL_BINDIR));
+  if (!installed && QFileInfo(programFolder).isWritable()) return programFolder;
   // Shared by the window and the command line, whatever their names.
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/tonalis";
   QDir().mkpath(folder);

@@ -5,8 +5,9 @@
 namespace tonalis {
 
 // Where the tool keeps its settings, Default.prg and ports.ini: the
-// program's own folder when it is writable (a portable install), otherwise
-// the per-user configuration folder (~/.config/tonalis).
+// program's own folder when it is writable and not the system's program
+// folder (a portable copy), otherwise the per-user configuration folder
+// (~/.config/tonalis).
 QString SettingsFolder();
 
 }  // namespace tonalis
