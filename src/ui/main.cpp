@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "storage/settings_folder.h"
+#include "ui/app_icon.h"
 #include "tone/portaudio_output.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
@@ -8,7 +9,7 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("tonalis");
-  QApplication::setApplicationDisplayName("Tonalis");
+  QApplication::setWindowIcon(tonalis::AppIcon());
 
   tonalis::QtMessageBoxes messages;
   tonalis::PortAudioOutput audio;
