@@ -317,7 +317,7 @@ class Converter {
         fontName_ += ';';
         finishFontName();
       } else {
-        fontName_ += static_cast<char>(b);
+        AppendUtf8(fontName_, codePage ? FromCp1252(b) : b);
       }
       return;
     }

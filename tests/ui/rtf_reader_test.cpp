@@ -24,6 +24,8 @@ TEST(RtfReader, Formatting) {
       {"font size in half points", "{\\rtf1\\fs36 big\\fs21 odd}", {"font-size:18pt;\">big", "font-size:10.5pt;\">odd"}, {}},
       {"font table", "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1\\fmodern Courier New;}}\\f1 mono}",
        {"font-family:'Courier New';\">mono"}, {"Arial;"}},
+      {"font names outside ASCII", "{\\rtf1{\\fonttbl{\\f0 Caf\\'e9\x9d;}}\\f0 x}",
+       {"font-family:'Caf\xC3\xA9\xC2\x9D';"}, {}},
       {"font table without groups", "{\\rtf1{\\fonttbl\\f0 Arial;\\f1 Times;}\\f1 x}", {"font-family:'Times';\">x"}, {}},
       {"colours", "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;\\red0\\green128\\blue0;}\\cf2 green\\cf0 auto}",
        {"color:rgb(0,128,0);\">green", "pt;\">auto"}, {}},
