@@ -67,8 +67,9 @@ int RunBoardSim(const QStringList& args) {
   const QCommandLineOption log("log", "Record every byte received and sent, with its time, in FILE.", "FILE");
   const QCommandLineOption faultRequests("fault-requests",
                                          "Misbehave only for the first N requests (identify, read, program).", "N");
+  const QCommandLineOption faultSkip("fault-skip", "Answer the first N requests normally before misbehaving.", "N");
   const QCommandLineOption instant("instant", "Answer at full speed instead of at 4800 baud.");
-  parser.addOptions({link, imageOption, banner, fault, faultRequests, log, instant});
+  parser.addOptions({link, imageOption, banner, fault, faultRequests, faultSkip, log, instant});
   if (auto exit = ParseArguments(parser, args)) return *exit;
 
   BoardSim::Options options;
@@ -84,6 +85,14 @@ int RunBoardSim(const QStringList& args) {
     options.faultRequests = parser.value(faultRequests).toInt(&ok);
     if (!ok || options.faultRequests < 1) {
       PrintError("--fault-requests takes a number of 1 or more.");
+      return kExitUsage;
+    }
+  }
+  if (parser.isSet(faultSkip)) {
+    bool ok = false;
+    options.faultSkip = parser.value(faultSkip).toInt(&ok);
+    if (!ok || options.faultSkip < 0) {
+      PrintError("--fault-skip takes a number of 0 or more.");
       return kExitUsage;
     }
   }

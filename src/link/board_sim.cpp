@@ -84,6 +84,7 @@ BoardSim::Action BoardSim::dataReply() const {
 }
 
 void BoardSim::countRequest() {
+  if (requests_++ < options_.faultSkip) return;
   if (options_.faultRequests > 0 && --options_.faultRequests == 0) options_.faults.clear();
 }
 

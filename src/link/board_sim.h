@@ -34,8 +34,10 @@ class BoardSim {
     DecoderImage image = UnprogrammedImage();
     std::set<Fault> faults;
     int vanishBlock = 0;
-    // The faults apply to this many requests (identify, read, program), then
-    // the board behaves; -1: for ever.
+    // The faults start after this many requests (identify, read, program)
+    // were answered normally, and then apply to `faultRequests` of them
+    // (-1: for ever) before the board behaves again.
+    int faultSkip = 0;
     int faultRequests = -1;
   };
 
@@ -63,7 +65,7 @@ class BoardSim {
  private:
   enum class State { Idle, AfterFF, Receiving };
 
-  bool has(Fault f) const { return options_.faults.count(f) != 0; }
+  bool has(Fault f) const { return requests_ >= options_.faultSkip && options_.faults.count(f) != 0; }
   void countRequest();
   Action bannerReply() const;
   Action dataReply() const;
@@ -74,6 +76,7 @@ class BoardSim {
   Bytes received_;
   bool imageStored_ = false;
   bool programmed_ = false;
+  int requests_ = 0;
 };
 
 }  // namespace tonalis

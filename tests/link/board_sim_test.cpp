@@ -116,8 +116,10 @@ TEST(BoardSim, ReadBackDiffersOnlyAfterProgramming) {
 TEST(BoardSim, FaultsCanLastSomeRequests) {
   BoardSim::Options options;
   BoardSim::ParseFault("no-answer", options);
+  options.faultSkip = 1;
   options.faultRequests = 2;
   BoardSim sim(options);
+  EXPECT_TRUE(Send(sim, kIdentifyRequest)) << "the first request is answered";
   EXPECT_FALSE(Send(sim, kIdentifyRequest));
   EXPECT_FALSE(Send(sim, kReadRequest));
   EXPECT_TRUE(Send(sim, kIdentifyRequest));
