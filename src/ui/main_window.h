@@ -47,6 +47,7 @@ class FrmTone : public QWidget, public ProgressView {
 
   DecoderConfig readConfig() const;
   void loadConfigFile(const QString& path);
+  void saveConfigFile(const QString& path);
 
   // ProgressView, forwarded to the dialog, which is created on first use.
   void setMessage(const std::string& text) override;
@@ -80,7 +81,6 @@ class FrmTone : public QWidget, public ProgressView {
   void onLoadClicked();
   void onSaveClicked();
   void openFileDialog(int mode);
-  void saveConfigFile(const QString& path);
 
   void refreshSequenceCounter();
   void copyCommandToSequence(int n);

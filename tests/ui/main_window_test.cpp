@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QMessageBox>
+#include <QTimer>
+#include <QElapsedTimer>
 #include <QDir>
 #include <QPointer>
 #include <QFileDialog>
@@ -9,7 +12,11 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <fstream>
+#include <functional>
 
 #include "storage/config_file.h"
 #include "storage/settings_file.h"
@@ -53,6 +60,11 @@ class WindowTest : public ::testing::Test {
     QFileDialog* dialog = nullptr;
     ASSERT_TRUE(QTest::qWaitFor([&] { return (dialog = window_->findChild<QFileDialog*>()) && dialog->isVisible(); }));
     dialog->selectFile(Q(path));
+    // Replacing a file asks first: answer yes.
+    QTimer::singleShot(200, [] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+        box->button(QMessageBox::Yes)->click();
+    });
     static_cast<QDialog*>(dialog)->accept();
     QTest::qWait(20);
   }
@@ -424,6 +436,103 @@ TEST_F(WindowTest, ReplacementFrame) {
   EXPECT_EQ(c().txtCrcTag->text(), "5");
   EXPECT_EQ(c().txtCrcTag->selectedText(), "5");
   EXPECT_EQ(c().lblCrcTag->text(), "[5]");
+}
+
+TEST_F(WindowTest, FailedSavesKeepThePreviousFileAndTheToolGoesOn) {
+  open();
+  const std::string path = dir_.file("kept.prg");
+  ASSERT_FALSE(WriteConfigFile(path, {testing::WorkedExample(), "1"}));
+  const std::string before = testing::ReadAll(path);
+  c().txtMem[0]->setText("4321");
+
+  struct Case {
+    const char* name;
+    std::string target;
+    std::function<void()> arrange, restore;
+    const char* part;
+  };
+  rlimit saved{};
+  ::getrlimit(RLIMIT_FSIZE, &saved);
+  const Case cases[] = {
+      {"a full disk", path,
+       [] {
+         std::signal(SIGXFSZ, SIG_IGN);
+         rlimit tiny{};
+         ::getrlimit(RLIMIT_FSIZE, &tiny);
+         tiny.rlim_cur = 100;
+         ::setrlimit(RLIMIT_FSIZE, &tiny);
+       },
+       [&saved] { ::setrlimit(RLIMIT_FSIZE, &saved); }, "Cannot write"},
+      {"a folder nobody can write", "/proc/tonalis-test.prg", [] {}, [] {}, "Cannot create a file in /proc"},
+      {"a folder that vanished", dir_.file("gone/x.prg"), [] {}, [] {}, "Cannot create a file in"},
+  };
+  for (const auto& k : cases) {
+    messages_.shown.clear();
+    // The dialog itself refuses a folder that is not there; the save after it must cope too.
+    k.arrange();
+    window_->saveConfigFile(Q(k.target));
+    k.restore();
+    ASSERT_EQ(messages_.shown.size(), 1u) << k.name;
+    EXPECT_EQ(messages_.shown[0].title, "Warning") << k.name;
+    EXPECT_NE(messages_.shown[0].text.find(k.part), std::string::npos) << k.name << ": " << messages_.shown[0].text;
+    EXPECT_EQ(testing::ReadAll(path), before) << k.name;
+    EXPECT_EQ(S(window_->windowTitle()), "Tonalis v3 by Velkaro") << "no success claimed";
+  }
+  // And the next save works, once the user agrees to replace the file.
+  c().cmdSave->click();
+  chooseFile(path);
+  EXPECT_NE(testing::ReadAll(path).find("\"4321\""), std::string::npos);
+}
+
+TEST_F(WindowTest, HostileFilesAreRefusedQuickly) {
+  open();
+  std::string binary;
+  for (int i = 0; i < 5000; ++i) binary.push_back(static_cast<char>(i * 31));
+  const std::pair<const char*, std::string> files[] = {
+      {"empty", ""},
+      {"binary", binary},
+      {"NUL bytes", std::string(300, '\0')},
+      {"a very long line", std::string(200000, '7')},
+      {"non-ASCII only", "\xC3\xA9\xE2\x82\xAC\r\n\xFF\xFE"},
+  };
+  for (const auto& [name, content] : files) {
+    messages_.shown.clear();
+    const std::string path = dir_.file("hostile.prg");
+    testing::WriteAll(path, content);
+    window_->loadConfigFile(Q(path));
+    ASSERT_EQ(messages_.shown.size(), 1u) << name;
+    EXPECT_EQ(messages_.shown[0].title, "Unable to load data file " + path) << name;
+    EXPECT_FALSE(messages_.shown[0].text.empty()) << name;
+  }
+  // Hundreds of megabytes (a sparse file): refused without reading it all.
+  const std::string huge = dir_.file("huge.prg");
+  testing::WriteAll(huge, "");
+  std::filesystem::resize_file(huge, 600u << 20);
+  messages_.shown.clear();
+  QElapsedTimer timer;
+  timer.start();
+  window_->loadConfigFile(Q(huge));
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].text, "item 1 on line 1 is too long.");
+  RecordProperty("huge_file_ms", static_cast<int>(timer.elapsed()));
+  EXPECT_TRUE(window_->isVisible());
+}
+
+TEST_F(WindowTest, SettingsThatCannotBeSavedAreSaidOnce) {
+  // A settings folder that is a file: nothing can be written in it.
+  const std::string blocked = dir_.file("not-a-folder");
+  testing::WriteAll(blocked, "x");
+  window_ = std::make_unique<FrmTone>(messages_, audio_, Q(blocked));
+  window_->load();
+  window_->show();
+  messages_.shown.clear();
+  window_->close();
+  EXPECT_TRUE(window_->isVisible());
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].text.rfind("The settings could not be saved: ", 0), 0u) << messages_.shown[0].text;
+  window_->close();
+  EXPECT_FALSE(window_->isVisible());
+  EXPECT_EQ(messages_.shown.size(), 1u);
 }
 
 class HelpViewerTest : public WindowTest {
