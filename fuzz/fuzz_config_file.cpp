@@ -27,8 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const tonalis::ConfigFileLoad reread = tonalis::ParseConfigFile(again);
   bool storable = tonalis::IsStorableText(load.content.txtPrgComm);
   for (const std::string& command : c.txtMem) storable = storable && tonalis::IsStorableText(command);
-  for (const std::string* text : {&c.txtSeqCmd, &c.txtCrcTag, &c.txtCallID, &c.txtMorseSpeed, &c.txtTmr2, &c.txtBlo,
-                                  &c.txtBhi})
+  for (const std::string* text :
+       {&c.txtSeqCmd, &c.txtCrcTag, &c.txtCallID, &c.txtMorseSpeed, &c.txtTmr2, &c.txtBlo, &c.txtBhi})
     storable = storable && tonalis::IsStorableText(*text);
   if (storable && (!reread.ok() || reread.content.config != c)) std::abort();
   return 0;

@@ -14,8 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (parser.state() < 0 || parser.state() > 5) std::abort();
     if (r.kind == tonalis::ParseResult::Kind::Banner && r.banner.size() > 20) std::abort();
     if (r.kind == tonalis::ParseResult::Kind::DataFrame) {
-      const auto outcome = tonalis::CompleteDataFrame(r.sumMatches, data[i] & 1, parser.readImage(), programmed,
-                                                      "Quorvantelix v3.0");
+      const auto outcome =
+          tonalis::CompleteDataFrame(r.sumMatches, data[i] & 1, parser.readImage(), programmed, "Quorvantelix v3.0");
       if (outcome.message.empty() || (outcome.decode && !r.sumMatches)) std::abort();
     }
   }

@@ -1,5 +1,4 @@
 #include <QCoreApplication>
-#include <QFile>
 #include <QTimer>
 #include <fstream>
 #include <functional>
@@ -9,11 +8,9 @@
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
+#include "cli/port_option.h"
 #include "config/decoder_image.h"
 #include "link/board_link.h"
-#include "link/port_lookup.h"
-#include "storage/settings_folder.h"
-#include "link/port_map.h"
 #include "link/serial_trace.h"
 #include "storage/config_file.h"
 
@@ -82,19 +79,9 @@ class LinkSession {
       PrintError("--port is required. Try --help.");
       return kExitUsage;
     }
-    const std::string port = ToStd(parser.value(options.port));
-    BoardLink::PortResolver resolver = [](int number) {
-      return DeviceFromPortsIni(QFile::encodeName(SettingsFolder()).toStdString(), number);
-    };
-    if (port.find('/') != std::string::npos) {
-      portText_ = "1";
-      resolver = [port](int) { return port; };
-    } else if (PortNumberFromText(port)) {
-      portText_ = port;
-    } else {
-      PrintError("--port takes a number from 1 to 16 or a device path, not '" + port + "'.");
-      return kExitUsage;
-    }
+    const auto port = ParsePortOption(ToStd(parser.value(options.port)), "--port");
+    if (!port) return kExitUsage;
+    portText_ = port->fieldText;
     if (parser.isSet(options.trace)) {
       traceFile_.open(ToStd(parser.value(options.trace)), std::ios::trunc);
       if (!traceFile_) {
@@ -103,7 +90,7 @@ class LinkSession {
       }
       trace_ = std::make_unique<SerialTrace>(traceFile_);
     }
-    link_ = std::make_unique<BoardLink>(progress_, messages_, resolver);
+    link_ = std::make_unique<BoardLink>(progress_, messages_, port->resolver);
     if (trace_) link_->setTrace(trace_.get());
     return std::nullopt;
   }

@@ -1,14 +1,11 @@
 #include <QCoreApplication>
-#include <QFile>
 #include <iostream>
 #include <memory>
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
+#include "cli/port_option.h"
 #include "link/board_link.h"
-#include "link/port_lookup.h"
-#include "storage/settings_folder.h"
-#include "link/port_map.h"
 #include "tone/portaudio_output.h"
 #include "tone/send_fields.h"
 #include "tone/sequence_sender.h"
@@ -106,8 +103,7 @@ int RunRender(const QStringList& args) {
 
   const SendTiming t = timing.read(parser);
   WarnAboutSilentCharacters(sequence);
-  const RenderedSequence r =
-      RenderSequence(sequence, CalcSampleCounts(t.digitSeconds, t.gapSeconds, t.pauseSeconds));
+  const RenderedSequence r = RenderSequence(sequence, CalcSampleCounts(t.digitSeconds, t.gapSeconds, t.pauseSeconds));
   if (!r.error.empty()) {
     PrintError(r.error);
     return kExitRefused;
@@ -128,8 +124,8 @@ int RunSend(const QStringList& args) {
   TimingOptions timing;
   timing.addTo(parser);
   const QCommandLineOption ptt("ptt", "Key PTT on port P: a number 1-16 (mapped by ports.ini) or a device path.", "P");
-  const QCommandLineOption txDelay("tx-delay-ms", "Time between keying and the first tone (20-2000; default 200).",
-                                   "N", "200");
+  const QCommandLineOption txDelay("tx-delay-ms", "Time between keying and the first tone (20-2000; default 200).", "N",
+                                   "200");
   const QCommandLineOption device("audio-device", "Play on this device (see audio-devices); default: the default.",
                                   "NAME");
   parser.addOptions({ptt, txDelay, device});
@@ -142,24 +138,15 @@ int RunSend(const QStringList& args) {
 
   ConsoleMessages messages;
   NullProgress progress;
-  std::string pttText = "1";
-  BoardLink::PortResolver resolver = [](int number) {
-      return DeviceFromPortsIni(QFile::encodeName(SettingsFolder()).toStdString(), number);
-    };
+  PortChoice port;
   if (parser.isSet(ptt)) {
-    const std::string port = ToStd(parser.value(ptt));
-    if (port.find('/') != std::string::npos) {
-      resolver = [port](int) { return port; };
-    } else if (PortNumberFromText(port)) {
-      pttText = port;
-    } else {
-      PrintError("--ptt takes a number from 1 to 16 or a device path, not '" + port + "'.");
-      return kExitUsage;
-    }
+    const auto chosen = ParsePortOption(ToStd(parser.value(ptt)), "--ptt");
+    if (!chosen) return kExitUsage;
+    port = *chosen;
   }
-  BoardLink link(progress, messages, resolver);
+  BoardLink link(progress, messages, port.resolver);
   if (parser.isSet(ptt)) {
-    link.setPttTicked(true, pttText);
+    link.setPttTicked(true, port.fieldText);
     if (!link.portOpen()) return kExitRefused;
   }
 
@@ -189,8 +176,8 @@ int RunAudioDevices(const QStringList& args) {
   if (devices.empty()) std::cout << "No sound devices.\n";
   if (const auto warning = SoundCardWarning(HasInputDevice())) PrintMessage(*warning);
   for (const auto& d : devices) {
-    std::cout << (d.defaultOutput ? "* " : "  ") << d.name << "  [" << d.hostApi << "; " << d.outputs
-              << " out, " << d.inputs << " in]\n";
+    std::cout << (d.defaultOutput ? "* " : "  ") << d.name << "  [" << d.hostApi << "; " << d.outputs << " out, "
+              << d.inputs << " in]\n";
   }
   return kExitOk;
 }

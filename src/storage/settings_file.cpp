@@ -86,9 +86,10 @@ std::string FormatSettings(const AppSettings& s) {
 }
 
 std::optional<std::string> WriteSettingsFile(const std::string& path, const AppSettings& s) {
-  for (const std::string* text : {&s.currentConfigPath, &s.text1, &s.text2, &s.text3, &s.text4, &s.txtPttCom,
-                                  &s.txtPrgComm, &s.txtTxd}) {
-    if (!IsStorableText(*text)) return "a field holds a double quote or a line break, which the settings file cannot keep";
+  for (const std::string* text :
+       {&s.currentConfigPath, &s.text1, &s.text2, &s.text3, &s.text4, &s.txtPttCom, &s.txtPrgComm, &s.txtTxd}) {
+    if (!IsStorableText(*text))
+      return "a field holds a double quote or a line break, which the settings file cannot keep";
   }
   return WriteFileAtomically(path, FormatSettings(s));
 }

@@ -52,8 +52,9 @@ namespace tonalis {
 
 std::optional<UserMessage> SoundCardWarning(bool hasInputDevice) {
   if (hasInputDevice) return std::nullopt;
-  return UserMessage{"DTMF", std::string("Questo PC non ha schede audio.") + kCrLf + "Il programma non pu\xC3\xB2 inviare i toni DTMF",
-                     UserMessage::Icon::Error};
+  return UserMessage{
+      "DTMF", std::string("Questo PC non ha schede audio.") + kCrLf + "Il programma non pu\xC3\xB2 inviare i toni DTMF",
+      UserMessage::Icon::Error};
 }
 
 }  // namespace tonalis

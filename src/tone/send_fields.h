@@ -10,9 +10,9 @@ namespace tonalis {
 
 // The timing fields of the Send Sequence frame, as texts.
 struct SendTimingTexts {
-  std::string digitMs = "50";   // Text2
-  std::string gapMs = "50";     // Text3
-  std::string pauseMs = "1000"; // Text4
+  std::string digitMs = "50";     // Text2
+  std::string gapMs = "50";       // Text3
+  std::string pauseMs = "1000";   // Text4
   std::string txDelayMs = "200";  // txtTxd
 };
 

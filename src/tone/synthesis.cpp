@@ -109,8 +109,7 @@ std::int64_t SequenceSampleCount(const std::string& s, const SampleCounts& c) {
       if (j + 1 < s.size() && s[j + 1] != ' ') ++gaps;
     }
   }
-  return (std::int64_t{c.digit} + 1) * digits + (std::int64_t{c.pause} + 1) * spaces +
-         (std::int64_t{c.gap} + 1) * gaps;
+  return (std::int64_t{c.digit} + 1) * digits + (std::int64_t{c.pause} + 1) * spaces + (std::int64_t{c.gap} + 1) * gaps;
 }
 
 std::vector<Segment> SequenceSegments(const std::string& s, const SampleCounts& counts) {

@@ -33,8 +33,12 @@ bool TonePlayer::play(RenderedSequence sequence) {
     const auto at = std::chrono::steady_clock::now();
     // From the device's thread to ours; dropped if the player is gone.
     if (self)
-      QMetaObject::invokeMethod(self.data(), [self, generation, at] { if (self) self->onDeviceFinished(generation, at); },
-                                Qt::QueuedConnection);
+      QMetaObject::invokeMethod(
+          self.data(),
+          [self, generation, at] {
+            if (self) self->onDeviceFinished(generation, at);
+          },
+          Qt::QueuedConnection);
   });
   if (e != 0) {
     fail("2. waveOutPrepareHeader failed - ", e, Emit::Later);
@@ -56,7 +60,8 @@ void TonePlayer::onDeviceFinished(unsigned generation, std::chrono::steady_clock
     return;
   }
   if (const int e = output_.close(); e != 0)
-    messages_.showMessage({" SuonaSequenza", "5. waveOutClose failed - " + ResultCodeText(e), UserMessage::Icon::Error});
+    messages_.showMessage(
+        {" SuonaSequenza", "5. waveOutClose failed - " + ResultCodeText(e), UserMessage::Icon::Error});
   end();
 }
 

@@ -151,14 +151,13 @@ FormControls BuildForm(QWidget* window) {
   for (int n = 0; n < 9; ++n) {
     const int top = 500 + 300 * n;
     const std::string name = "lblCommands(" + std::to_string(labelIndex[n]) + ")";
-    c.lblCommands[static_cast<std::size_t>(labelIndex[n])] =
-        b.label(defaults, "", "", 75, top + 20, 1305, 240, t);
+    c.lblCommands[static_cast<std::size_t>(labelIndex[n])] = b.label(defaults, "", "", 75, top + 20, 1305, 240, t);
     c.lblCommands[static_cast<std::size_t>(labelIndex[n])]->setObjectName(QString::fromStdString(name));
     c.txtMem[static_cast<std::size_t>(n)] = b.field(defaults, "", 1350, top, 1250, 10, kTipA, "0000000000", t);
   }
-  const char* captions[9] = {"0: Output 1 ON",  "1: Output 1 OFF", "2: Output 2 ON", "3: Output 2 OFF",
-                             "4: Output 3 ON",  "5: Output 3 OFF", "6: Output 4 ON", "7: Output 4 OFF",
-                             "8: Send Status"};
+  const char* captions[9] = {"0: Output 1 ON",  "1: Output 1 OFF", "2: Output 2 ON",
+                             "3: Output 2 OFF", "4: Output 3 ON",  "5: Output 3 OFF",
+                             "6: Output 4 ON",  "7: Output 4 OFF", "8: Send Status"};
   for (int n = 0; n < 9; ++n) c.lblCommands[static_cast<std::size_t>(labelIndex[n])]->setText(captions[n]);
 
   c.Frame1 = b.frame(defaults, "Frame1", "9: CW Reply Enable/Disable", 75, 3200, 2535, 600, t);
@@ -203,8 +202,8 @@ FormControls BuildForm(QWidget* window) {
   // Fixed parameters.
   c.Frame2 = b.frame(direct, "Frame2", "Fixed Parameters", 2790, 360, 1675, 1335, m);
   b.label(c.Frame2, "Label20", "CW Call", 75, 300, 780);
-  c.txtCallID = b.field(c.Frame2, "txtCallID", 870, 270, 760, 6, "CW Call to be transmitted in reply (0-6 char)",
-                        "HHHHHH");
+  c.txtCallID =
+      b.field(c.Frame2, "txtCallID", 870, 270, 760, 6, "CW Call to be transmitted in reply (0-6 char)", "HHHHHH");
   b.label(c.Frame2, "Label9", "Modifier ID", 75, 660, 780);
   c.txtSeqCmd = b.field(c.Frame2, "txtSeqCmd", 870, 630, 760, 8, "Modifier Sequence (1 to 8 digits)", "00000000");
   c.txtSeqCmd->setFont(commandFont);
@@ -223,8 +222,8 @@ FormControls BuildForm(QWidget* window) {
     toggle->setCheckable(true);
     c.chkOutput[static_cast<std::size_t>(i)] = toggle;
   }
-  c.chkMorse = b.check(c.Frame3, "chkMorse", "CW Enabled", 150, 1860, 1450,
-                       "Enable/Disable CW Reply to Commands at Power-On");
+  c.chkMorse =
+      b.check(c.Frame3, "chkMorse", "CW Enabled", 150, 1860, 1450, "Enable/Disable CW Reply to Commands at Power-On");
   c.chkBCheck = b.check(c.Frame3, "chkBCheck", "V.Check Enabled", 150, 2160, 1450,
                         "Enable/Disable Voltage Check (Output 4) at Power-On");
   c.chkMorse->setChecked(true);

@@ -116,7 +116,8 @@ void FrmIstruzioni::activated() {
     return;
   }
   const QByteArray bytes = file.readAll();
-  const RtfConversion converted = RtfToHtml(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  const RtfConversion converted =
+      RtfToHtml(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
   text_->setHtml(converted.error.empty() ? QString::fromStdString(converted.html)
                                          : CannotShow(QString::fromStdString(converted.error)));
 }

@@ -1,8 +1,8 @@
 #include <QApplication>
 
 #include "storage/settings_folder.h"
-#include "ui/app_icon.h"
 #include "tone/portaudio_output.h"
+#include "ui/app_icon.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
 

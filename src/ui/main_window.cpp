@@ -41,8 +41,7 @@ FrmTone::FrmTone(MessageSink& messages, AudioOutput& audio, const QString& setti
       messages_(messages),
       settingsFolder_(settingsFolder),
       c_(BuildForm(this)),
-      link_(*this, messages,
-            [this](int number) { return DeviceFromPortsIni(FilePath(settingsFolder_), number); }),
+      link_(*this, messages, [this](int number) { return DeviceFromPortsIni(FilePath(settingsFolder_), number); }),
       player_(audio, messages),
       sender_(player_, link_, messages) {
   setObjectName("frmTone");
@@ -53,8 +52,7 @@ FrmTone::FrmTone(MessageSink& messages, AudioOutput& audio, const QString& setti
   connectControls();
   // Key preview: F1 works wherever the focus is in this window.
   qApp->installEventFilter(this);
-  connect(this, &FrmTone::helpRequested, this,
-          [this] { FrmIstruzioni::Apri(kHelpFileName, kHelpTitle, messages_); });
+  connect(this, &FrmTone::helpRequested, this, [this] { FrmIstruzioni::Apri(kHelpFileName, kHelpTitle, messages_); });
 }
 
 FrmTone::~FrmTone() { qApp->removeEventFilter(this); }
@@ -64,8 +62,8 @@ QString FrmTone::settingsPath() const { return settingsFolder_ + "/" + kSettings
 // ---- Fields and their rules -------------------------------------------------
 
 void FrmTone::installFieldRules() {
-  for (QLineEdit* f : {c_.Text2, c_.Text3, c_.Text4, c_.txtTxd, c_.txtPttCom, c_.txtPrgComm, c_.txtMorseSpeed,
-                       c_.txtTmr2})
+  for (QLineEdit* f :
+       {c_.Text2, c_.Text3, c_.Text4, c_.txtTxd, c_.txtPttCom, c_.txtPrgComm, c_.txtMorseSpeed, c_.txtTmr2})
     FieldRules::Install(f, FilterDigitKey)->selectAllOnClick();
   for (QLineEdit* f : {c_.txtBlo, c_.txtBhi}) FieldRules::Install(f, FilterDecimalKey)->selectAllOnClick();
   FieldRules::Install(c_.txtCallID, FilterCallSignKey)->selectAllOnClick();
@@ -80,9 +78,9 @@ void FrmTone::installFieldRules() {
     const QString id = c_.txtCrcTag->text();
     return FilterNewSequenceKey(code, id.isEmpty() ? '\0' : id.at(0).toLatin1());
   });
-  FieldRules::Install(c_.Text1, FilterSequenceKey)
-      ->onReturn([this] { sendSequence(); })
-      .onClickOrKeyRelease([this] { refreshSequenceCounter(); });
+  FieldRules::Install(c_.Text1, FilterSequenceKey)->onReturn([this] { sendSequence(); }).onClickOrKeyRelease([this] {
+    refreshSequenceCounter();
+  });
 }
 
 void FrmTone::connectControls() {
@@ -112,7 +110,8 @@ void FrmTone::connectControls() {
           [this](const QString& id) { c_.lblSeqCmd->setText("[" + id + "]"); });
   connect(c_.txtCrcTag, &QLineEdit::textChanged, this, &FrmTone::onChecksumIdChanged);
   connect(c_.txtSeqOri, &QLineEdit::textChanged, this, [this](const QString& text) {
-    c_.Label6->setText(Q(CommandMatchCaption(kOriginalCaption, kOriginalMatchSeparator, Std(text), readConfig().txtMem)));
+    c_.Label6->setText(
+        Q(CommandMatchCaption(kOriginalCaption, kOriginalMatchSeparator, Std(text), readConfig().txtMem)));
   });
   connect(c_.txtSeqNew, &QLineEdit::textChanged, this, [this](const QString& text) {
     c_.Label8->setText(Q(CommandMatchCaption(kNewCaption, kNewMatchSeparator, Std(text), readConfig().txtMem)));
@@ -298,8 +297,8 @@ void FrmTone::copyCommandToSequence(int n) {
 
 void FrmTone::sendSequence() {
   if (sender_.busy()) return;  // one send at a time; the running one carries on
-  const SendTiming timing = CorrectSendTiming(
-      {Std(c_.Text2->text()), Std(c_.Text3->text()), Std(c_.Text4->text()), Std(c_.txtTxd->text())});
+  const SendTiming timing =
+      CorrectSendTiming({Std(c_.Text2->text()), Std(c_.Text3->text()), Std(c_.Text4->text()), Std(c_.txtTxd->text())});
   c_.Text2->setText(Q(timing.texts.digitMs));
   c_.Text3->setText(Q(timing.texts.gapMs));
   c_.Text4->setText(Q(timing.texts.pauseMs));
@@ -367,7 +366,8 @@ void FrmTone::applySettings() {
   const bool visible = std::any_of(screens.begin(), screens.end(), [&frame](const QScreen* screen) {
     return screen->availableGeometry().intersects(frame.adjusted(0, 0, -frame.width() / 2, -frame.height() / 2));
   });
-  if (!visible && QGuiApplication::primaryScreen()) position = QGuiApplication::primaryScreen()->availableGeometry().topLeft();
+  if (!visible && QGuiApplication::primaryScreen())
+    position = QGuiApplication::primaryScreen()->availableGeometry().topLeft();
   move(position);
 
   c_.SSTab1->setCurrentIndex(s.mainTab);

@@ -37,11 +37,16 @@ void AppendUtf8(std::string& out, char32_t c) {
 
 std::string Escape(char32_t c) {
   switch (c) {
-    case '<': return "&lt;";
-    case '>': return "&gt;";
-    case '&': return "&amp;";
-    case '"': return "&quot;";
-    case 0xA0: return "&nbsp;";
+    case '<':
+      return "&lt;";
+    case '>':
+      return "&gt;";
+    case '&':
+      return "&amp;";
+    case '"':
+      return "&quot;";
+    case 0xA0:
+      return "&nbsp;";
     default: {
       std::string s;
       AppendUtf8(s, c);
@@ -79,13 +84,14 @@ struct Group {
 
 // Destinations whose content is not text to show.
 bool IsSkippedDestination(const std::string& word) {
-  static const char* const kSkipped[] = {"stylesheet", "info",     "pict",      "object",   "header",   "footer",
-                                         "headerl",    "headerr",  "headerf",   "footerl",  "footerr",  "footerf",
-                                         "fldinst",    "listtable", "listoverridetable", "rsidtbl", "generator",
-                                         "xmlnstbl",   "themedata", "colorschememapping", "latentstyles",
-                                         "datastore",  "filetbl",  "revtbl",    "author",   "operator", "title",
-                                         "subject",    "keywords", "comment",   "doccomm",  "template", "nonshppict",
-                                         "bkmkstart",  "bkmkend",  "footnote",  "annotation", "atnid", "atnauthor"};
+  static const char* const kSkipped[] = {"stylesheet",   "info",       "pict",       "object",    "header",
+                                         "footer",       "headerl",    "headerr",    "headerf",   "footerl",
+                                         "footerr",      "footerf",    "fldinst",    "listtable", "listoverridetable",
+                                         "rsidtbl",      "generator",  "xmlnstbl",   "themedata", "colorschememapping",
+                                         "latentstyles", "datastore",  "filetbl",    "revtbl",    "author",
+                                         "operator",     "title",      "subject",    "keywords",  "comment",
+                                         "doccomm",      "template",   "nonshppict", "bkmkstart", "bkmkend",
+                                         "footnote",     "annotation", "atnid",      "atnauthor"};
   for (const char* skipped : kSkipped)
     if (word == skipped) return true;
   return false;
@@ -155,12 +161,26 @@ class Converter {
     if (!std::isalpha(static_cast<unsigned char>(c))) {
       ++pos_;
       switch (c) {
-        case '\\': case '{': case '}': character(static_cast<unsigned char>(c)); break;
-        case '~': text(0xA0); break;
-        case '_': text(0x2011); break;
-        case '-': break;
-        case '*': if (!stack_.empty()) top().destination = Destination::Skip; break;
-        case '\r': case '\n': paragraph(); break;
+        case '\\':
+        case '{':
+        case '}':
+          character(static_cast<unsigned char>(c));
+          break;
+        case '~':
+          text(0xA0);
+          break;
+        case '_':
+          text(0x2011);
+          break;
+        case '-':
+          break;
+        case '*':
+          if (!stack_.empty()) top().destination = Destination::Skip;
+          break;
+        case '\r':
+        case '\n':
+          paragraph();
+          break;
         case '\'': {
           if (pos_ + 2 > in_.size()) {
             error_ = "The document ends in the middle of a character.";
@@ -172,7 +192,8 @@ class Converter {
           if (hi >= 0 && lo >= 0) character(static_cast<unsigned char>(hi * 16 + lo), true);
           break;
         }
-        default: break;
+        default:
+          break;
       }
       return true;
     }

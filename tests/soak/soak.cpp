@@ -12,12 +12,12 @@
 #include <random>
 #include <string>
 
+#include "link/board_link.h"
 #include "support/alsa_file_device.h"
 #include "support/board_sim_process.h"
 #include "support/examples.h"
 #include "support/recording.h"
 #include "support/test_files.h"
-#include "link/board_link.h"
 #include "tone/portaudio_output.h"
 #include "tone/sequence_sender.h"
 
@@ -57,9 +57,16 @@ int main(int argc, char** argv) {
   tonalis::testing::UseAlsaFileDevice(scratch / "sound");
   QCoreApplication app(argc, argv);
 
-  const std::vector<std::string> faults = {"none",        "no-answer",         "wrong-banner", "banner-bad-sum",
-                                           "late-banner", "data-bad-sum",      "data-out-of-range",
-                                           "late-data",   "readback-differs",  "vanish-on-read",
+  const std::vector<std::string> faults = {"none",
+                                           "no-answer",
+                                           "wrong-banner",
+                                           "banner-bad-sum",
+                                           "late-banner",
+                                           "data-bad-sum",
+                                           "data-out-of-range",
+                                           "late-data",
+                                           "readback-differs",
+                                           "vanish-on-read",
                                            "vanish-after-block=2"};
   std::mt19937 rng(2026);
   tonalis::testing::RecordingProgress progress;

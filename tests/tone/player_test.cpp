@@ -1,9 +1,9 @@
 #include "tone/tone_player.h"
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <thread>
 
@@ -168,8 +168,7 @@ TEST(SequenceSender, KeysBeforeTheDelayAndReleasesAfterTheTail) {
   const double untilKeyed = std::chrono::duration<double, std::milli>(ptt.changes[0].second - start).count();
   EXPECT_LT(untilKeyed, 500) << "rendering comes first, then the key";
   EXPECT_EQ(played.count(), 1);
-  EXPECT_EQ(finished.first().first().toString().toStdString(),
-            CompletionText(player.effectiveTimeMs()));
+  EXPECT_EQ(finished.first().first().toString().toStdString(), CompletionText(player.effectiveTimeMs()));
   EXPECT_TRUE(messages.shown.empty());
 }
 

@@ -36,9 +36,9 @@ TEST(SendFields, CorrectionsAreWrittenBack) {
 }
 
 TEST(SendFields, CompletionText) {
-  const std::pair<std::int32_t, const char*> cases[] = {
-      {0, "0mS."},         {9999, "9999mS."},      {10000, "10.0 Sec."},
-      {12340, "12.3 Sec."}, {12350, "12.4 Sec."}, {123456, "123.5 Sec."}};
+  const std::pair<std::int32_t, const char*> cases[] = {{0, "0mS."},          {9999, "9999mS."},
+                                                        {10000, "10.0 Sec."}, {12340, "12.3 Sec."},
+                                                        {12350, "12.4 Sec."}, {123456, "123.5 Sec."}};
   for (const auto& [ms, tail] : cases)
     EXPECT_EQ(CompletionText(ms), std::string("Sequence completed.\r\nEffective time = ") + tail);
 }

@@ -1,10 +1,10 @@
 // Every fault the simulated board can show, at every step of READ and
 // PROGRAM, through the real window. Writes the results as a table and checks
 // that the table in docs/ still says the same (TONALIS_UPDATE_DOCS=1 rewrites it).
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
@@ -85,7 +85,9 @@ class FaultMatrix {
     testing::WriteAll(image, std::string(boardImage.begin(), boardImage.end()));
     QStringList args{"--image", Q(image)};
     if (std::string(k.fault) != "none")
-      args << "--fault" << k.fault << "--fault-skip" << "1" << "--fault-requests" << QString::number(k.requests);
+      args << "--fault" << k.fault << "--fault-skip"
+           << "1"
+           << "--fault-requests" << QString::number(k.requests);
     auto board = std::make_unique<testing::BoardSimProcess>(dir_.path().string(), args);
     testing::WriteAll(dir_.file("ports.ini"), "COM1=" + board->link() + "\n");
 

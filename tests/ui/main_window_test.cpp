@@ -1,16 +1,16 @@
 #include "ui/main_window.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
-#include <QMessageBox>
-#include <QTimer>
-#include <QElapsedTimer>
 #include <QDir>
-#include <QPointer>
+#include <QElapsedTimer>
 #include <QFileDialog>
+#include <QMessageBox>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
+#include <QTimer>
 
 #include <sys/resource.h>
 
@@ -136,7 +136,8 @@ TEST_F(WindowTest, SettingsAreRestoredAndBadOnesReplaced) {
   window_.reset();
 
   // A short record, or a position off the 16-bit scale: the defaults.
-  for (const char* bad : {"\"\",0,0,1,\"1\"\r\n", "\"\",99999,0,1,\"1\",\"70\",\"45\",\"500\",\"2\",\"3\",\"300\"\r\n"}) {
+  for (const char* bad :
+       {"\"\",0,0,1,\"1\"\r\n", "\"\",99999,0,1,\"1\",\"70\",\"45\",\"500\",\"2\",\"3\",\"300\"\r\n"}) {
     writeSettings(bad);
     open();
     EXPECT_EQ(c().Text2->text(), "60") << bad;
@@ -158,14 +159,9 @@ TEST_F(WindowTest, KeyRulesOfEachKindOfField) {
     QString entered;
   };
   const Case cases[] = {
-      {c().txtMem[4], "1a#*e5", "1A#*5"},
-      {c().txtCallID, "ab1 ?/", "AB1 ?"},
-      {c().txtBlo, "1..2", "1..2"},
-      {c().txtTxd, "1a6", "16"},
-      {c().txtPrgComm, "1a67", "16"},
-      {c().txtSeqCmd, "12ab d", "12ABD"},
-      {c().txtCrcTag, "x#", "#"},
-      {c().txtMorseSpeed, "2 0", "20"},
+      {c().txtMem[4], "1a#*e5", "1A#*5"}, {c().txtCallID, "ab1 ?/", "AB1 ?"}, {c().txtBlo, "1..2", "1..2"},
+      {c().txtTxd, "1a6", "16"},          {c().txtPrgComm, "1a67", "16"},     {c().txtSeqCmd, "12ab d", "12ABD"},
+      {c().txtCrcTag, "x#", "#"},         {c().txtMorseSpeed, "2 0", "20"},
   };
   for (const auto& tc : cases) {
     tc.field->clear();
@@ -235,9 +231,15 @@ TEST_F(WindowTest, SaveAndLoadThroughTheFileDialogs) {
   c().chkOutput[0]->click();
   EXPECT_EQ(c().chkOutput[0]->text(), "Output 1 ON");
   c().chkBCheck->setChecked(false);
-  for (auto [field, text] : {std::pair{c().txtCrcTag, "#"}, {c().txtMorseSpeed, "20"}, {c().txtTmr2, "10"},
-                             {c().txtBlo, "11.5"}, {c().txtBhi, "13.8"}, {c().txtMem[0], "11"},
-                             {c().txtMem[1], "10"}, {c().txtSeqCmd, "1234"}, {c().txtCallID, "ABC"}})
+  for (auto [field, text] : {std::pair{c().txtCrcTag, "#"},
+                             {c().txtMorseSpeed, "20"},
+                             {c().txtTmr2, "10"},
+                             {c().txtBlo, "11.5"},
+                             {c().txtBhi, "13.8"},
+                             {c().txtMem[0], "11"},
+                             {c().txtMem[1], "10"},
+                             {c().txtSeqCmd, "1234"},
+                             {c().txtCallID, "ABC"}})
     field->setText(text);
   ASSERT_EQ(window_->readConfig(), example);
 
@@ -292,7 +294,8 @@ TEST_F(WindowTest, NoTextIsClipped) {
     if (!w->isVisibleTo(window_.get())) continue;
     const std::string name = S(w->objectName());
     if (auto* label = qobject_cast<QLabel*>(w)) {
-      const QRect needed = label->fontMetrics().boundingRect(label->rect(), label->alignment() | (label->wordWrap() ? Qt::TextWordWrap : 0), label->text());
+      const QRect needed = label->fontMetrics().boundingRect(
+          label->rect(), label->alignment() | (label->wordWrap() ? Qt::TextWordWrap : 0), label->text());
       EXPECT_LE(needed.width(), label->width()) << name;
       EXPECT_LE(needed.height(), label->height()) << name;
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
@@ -580,7 +583,8 @@ TEST_F(HelpViewerTest, F1OpensTheManualAndReloadsItOnActivation) {
   window_->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
   QTest::keyClick(c().txtMem[0], Qt::Key_F1);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return viewer->rtfIstruzioni()->toPlainText().startsWith("The manual cannot be shown."); }));
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return viewer->rtfIstruzioni()->toPlainText().startsWith("The manual cannot be shown."); }));
   EXPECT_TRUE(messages_.shown.size() <= 1u) << "only the start-up message";
 
   // Closing the main window leaves the viewer open.
@@ -595,15 +599,15 @@ TEST_F(HelpViewerTest, AMissingManualIsReportedAndNothingStays) {
   QPointer<FrmIstruzioni> viewer = FrmIstruzioni::Instance();
   ASSERT_TRUE(QTest::qWaitFor([&] { return !viewer; }));
   ASSERT_EQ(messages_.shown.size(), 1u);
-  EXPECT_EQ(messages_.shown[0], (UserMessage{"Sonabel v3r", "Manca il file di help Nessun_Manuale.rtf",
-                                             UserMessage::Icon::Error}));
+  EXPECT_EQ(messages_.shown[0],
+            (UserMessage{"Sonabel v3r", "Manca il file di help Nessun_Manuale.rtf", UserMessage::Icon::Error}));
 }
 
 class BoardWindowTest : public WindowTest {
  protected:
   void SetUp() override {
     board_ = std::make_unique<testing::BoardSimProcess>(dir_.path().string(),
-                                                         QStringList{"--image", Q(dir_.file("board.bin"))});
+                                                        QStringList{"--image", Q(dir_.file("board.bin"))});
     testing::WriteAll(dir_.file("ports.ini"), "COM1=" + board_->link() + "\n");
   }
   std::unique_ptr<testing::BoardSimProcess> board_;
@@ -633,10 +637,16 @@ TEST_F(BoardWindowTest, EnableReadEditProgramAndReadBack) {
       << "a board never programmed";
 
   const DecoderConfig example = testing::WorkedExample();
-  for (auto [field, text] : {std::pair{c().txtCrcTag, "#"}, {c().txtMorseSpeed, "20"}, {c().txtTmr2, "10"},
-                             {c().txtBlo, "11.5"}, {c().txtBhi, "13.8"}, {c().txtSeqCmd, "1234"}, {c().txtCallID, "ABC"}})
+  for (auto [field, text] : {std::pair{c().txtCrcTag, "#"},
+                             {c().txtMorseSpeed, "20"},
+                             {c().txtTmr2, "10"},
+                             {c().txtBlo, "11.5"},
+                             {c().txtBhi, "13.8"},
+                             {c().txtSeqCmd, "1234"},
+                             {c().txtCallID, "ABC"}})
     field->setText(text);
-  for (int n = 0; n < kCommandCount; ++n) c().txtMem[static_cast<std::size_t>(n)]->setText(Q(example.txtMem[static_cast<std::size_t>(n)]));
+  for (int n = 0; n < kCommandCount; ++n)
+    c().txtMem[static_cast<std::size_t>(n)]->setText(Q(example.txtMem[static_cast<std::size_t>(n)]));
   c().chkOutput[0]->setChecked(true);
   c().chkOutput[1]->setChecked(false);
   c().chkOutput[2]->setChecked(false);

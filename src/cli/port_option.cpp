@@ -1,0 +1,29 @@
+#include "cli/port_option.h"
+
+#include <QFile>
+
+#include "cli/cli_support.h"
+#include "link/port_lookup.h"
+#include "link/port_map.h"
+#include "storage/settings_folder.h"
+
+namespace tonalis::cli {
+
+std::optional<PortChoice> ParsePortOption(const std::string& value, const char* option) {
+  PortChoice choice;
+  if (value.find('/') != std::string::npos) {
+    choice.resolver = [value](int) { return value; };
+    return choice;
+  }
+  if (!PortNumberFromText(value)) {
+    PrintError(std::string(option) + " takes a number from 1 to 16 or a device path, not '" + value + "'.");
+    return std::nullopt;
+  }
+  choice.fieldText = value;
+  choice.resolver = [](int number) {
+    return DeviceFromPortsIni(QFile::encodeName(SettingsFolder()).toStdString(), number);
+  };
+  return choice;
+}
+
+}  // namespace tonalis::cli
