@@ -1,5 +1,10 @@
 #include <QApplication>
+#include <QCommandLineParser>
+#include <fstream>
+#include <memory>
 
+#include "config/version.h"
+#include "link/serial_trace.h"
 #include "storage/settings_folder.h"
 #include "tone/portaudio_output.h"
 #include "ui/app_icon.h"
@@ -9,11 +14,35 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("tonalis");
+  QApplication::setApplicationVersion(QString::fromStdString(tonalis::VersionText()));
   QApplication::setWindowIcon(tonalis::AppIcon());
+
+  QCommandLineParser parser;
+  parser.setApplicationDescription("Edits, reads and programs the DTMF decoder board, and sends DTMF sequences.");
+  parser.addHelpOption();
+  parser.addVersionOption();
+  const QCommandLineOption traceOption(
+      "serial-trace", "Record every byte on the serial line with its time in FILE, for a problem report.", "FILE");
+  parser.addOption(traceOption);
+  parser.process(app);
+
+  // The trace is opened before the window so that a file that cannot be
+  // written is said at once, not after the exchange the user wanted recorded.
+  std::ofstream traceFile;
+  std::unique_ptr<tonalis::SerialTrace> trace;
+  if (parser.isSet(traceOption)) {
+    traceFile.open(parser.value(traceOption).toStdString(), std::ios::trunc);
+    if (!traceFile) {
+      qCritical("Cannot write the trace file %s.", qPrintable(parser.value(traceOption)));
+      return 2;
+    }
+    trace = std::make_unique<tonalis::SerialTrace>(traceFile);
+  }
 
   tonalis::QtMessageBoxes messages;
   tonalis::PortAudioOutput audio;
   tonalis::FrmTone window(messages, audio, tonalis::SettingsFolder());
+  if (trace) window.link().setTrace(trace.get());
   messages.setParent(&window);
   window.load();
   window.show();

@@ -13,10 +13,10 @@ struct CliRun {
   std::string err;
 };
 
-// Runs tonalis-cli with `args` and waits for it; `input` goes to its stdin.
-inline CliRun RunCli(const QStringList& args, int timeoutMs = 30000) {
+// Runs `program` with `args` and waits for it, with nothing on its stdin.
+inline CliRun RunProgram(const QString& program, const QStringList& args, int timeoutMs = 30000) {
   QProcess p;
-  p.start(QStringLiteral(TONALIS_CLI), args);
+  p.start(program, args);
   p.closeWriteChannel();
   CliRun r;
   if (!p.waitForFinished(timeoutMs)) {
@@ -29,6 +29,10 @@ inline CliRun RunCli(const QStringList& args, int timeoutMs = 30000) {
   r.out = p.readAllStandardOutput().toStdString();
   r.err = p.readAllStandardError().toStdString();
   return r;
+}
+
+inline CliRun RunCli(const QStringList& args, int timeoutMs = 30000) {
+  return RunProgram(QStringLiteral(TONALIS_CLI), args, timeoutMs);
 }
 
 }  // namespace tonalis::testing

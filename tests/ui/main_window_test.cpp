@@ -17,13 +17,16 @@
 #include <csignal>
 #include <fstream>
 #include <functional>
+#include <sstream>
 
+#include "link/serial_trace.h"
 #include "storage/config_file.h"
 #include "storage/settings_file.h"
 #include "support/alsa_file_device.h"
 #include "support/board_sim_process.h"
 #include "support/examples.h"
 #include "support/recording.h"
+#include "support/run_cli.h"
 #include "support/test_files.h"
 #include "tone/portaudio_output.h"
 #include "ui/help_viewer.h"
@@ -615,6 +618,9 @@ class BoardWindowTest : public WindowTest {
 
 TEST_F(BoardWindowTest, EnableReadEditProgramAndReadBack) {
   open();
+  std::ostringstream traced;
+  SerialTrace trace(traced);
+  window_->link().setTrace(&trace);
   // ports.ini is read from the program's settings folder; this one uses the test's.
   window_->link().setProgrammingTicked(false, "1");
   c().chkPrg->click();
@@ -685,6 +691,19 @@ TEST_F(BoardWindowTest, EnableReadEditProgramAndReadBack) {
   const Bytes received = board_->received();
   EXPECT_EQ(Bytes(received.end() - 2, received.end()), kEndSession);
   EXPECT_NE(settingsFile().find("\"1\",\"200\""), std::string::npos);
+  EXPECT_NE(traced.str().find(" TX FF CC\n"), std::string::npos) << traced.str().substr(0, 400);
+  EXPECT_NE(traced.str().find(" RX FF"), std::string::npos);
+}
+
+TEST(WindowProgram, TakesATraceFileAndSaysWhenItCannotBeWritten) {
+  const auto version = testing::RunProgram(QStringLiteral(TONALIS_GUI), {"--version"});
+  EXPECT_EQ(version.exitCode, 0) << version.err;
+  EXPECT_EQ(version.out, "tonalis 3.0\n");
+
+  const auto refused = testing::RunProgram(QStringLiteral(TONALIS_GUI), {"--serial-trace", "/nonexistent/trace.txt"});
+  EXPECT_FALSE(refused.crashed);
+  EXPECT_EQ(refused.exitCode, 2);
+  EXPECT_NE(refused.err.find("Cannot write the trace file /nonexistent/trace.txt."), std::string::npos) << refused.err;
 }
 
 }  // namespace
