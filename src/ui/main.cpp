@@ -23,7 +23,9 @@ int main(int argc, char* argv[]) {
   parser.addVersionOption();
   const QCommandLineOption traceOption(
       "serial-trace", "Record every byte on the serial line with its time in FILE, for a problem report.", "FILE");
-  parser.addOption(traceOption);
+  const QCommandLineOption deviceOption(
+      "audio-device", "Send sequences on this sound device (tonalis-cli audio-devices lists them).", "NAME");
+  parser.addOptions({traceOption, deviceOption});
   parser.process(app);
 
   // The trace is opened before the window so that a file that cannot be
@@ -39,8 +41,16 @@ int main(int argc, char* argv[]) {
     trace = std::make_unique<tonalis::SerialTrace>(traceFile);
   }
 
+  // Radio interfaces are usually a second sound card; a name that matches
+  // nothing is said now rather than at the first send.
+  const std::string device = parser.value(deviceOption).toStdString();
+  if (!device.empty() && tonalis::PortAudioSession::instance().outputDevice(device) < 0) {
+    qCritical("No sound output device is called %s. tonalis-cli audio-devices lists them.", device.c_str());
+    return 2;
+  }
+
   tonalis::QtMessageBoxes messages;
-  tonalis::PortAudioOutput audio;
+  tonalis::PortAudioOutput audio(device);
   tonalis::FrmTone window(messages, audio, tonalis::SettingsFolder());
   if (trace) window.link().setTrace(trace.get());
   messages.setParent(&window);

@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -695,7 +696,7 @@ TEST_F(BoardWindowTest, EnableReadEditProgramAndReadBack) {
   EXPECT_NE(traced.str().find(" RX FF"), std::string::npos);
 }
 
-TEST(WindowProgram, TakesATraceFileAndSaysWhenItCannotBeWritten) {
+TEST(WindowProgram, RefusesWhatItCannotUseBeforeOpening) {
   const auto version = testing::RunProgram(QStringLiteral(TONALIS_GUI), {"--version"});
   EXPECT_EQ(version.exitCode, 0) << version.err;
   EXPECT_EQ(version.out, "tonalis 3.0\n");
@@ -704,6 +705,19 @@ TEST(WindowProgram, TakesATraceFileAndSaysWhenItCannotBeWritten) {
   EXPECT_FALSE(refused.crashed);
   EXPECT_EQ(refused.exitCode, 2);
   EXPECT_NE(refused.err.find("Cannot write the trace file /nonexistent/trace.txt."), std::string::npos) << refused.err;
+
+  const auto noDevice = testing::RunProgram(QStringLiteral(TONALIS_GUI), {"--audio-device", "No Such Card"});
+  EXPECT_FALSE(noDevice.crashed);
+  EXPECT_EQ(noDevice.exitCode, 2);
+  EXPECT_NE(noDevice.err.find("No sound output device is called No Such Card."), std::string::npos) << noDevice.err;
+
+  // A device that is there: the window opens and stays.
+  QProcess window;
+  window.start(QStringLiteral(TONALIS_GUI), {"--audio-device", "default"});
+  ASSERT_TRUE(window.waitForStarted());
+  EXPECT_FALSE(window.waitForFinished(1500)) << window.readAllStandardError().toStdString();
+  window.kill();
+  window.waitForFinished();
 }
 
 }  // namespace
