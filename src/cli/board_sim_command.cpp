@@ -106,15 +106,13 @@ int RunBoardSim(const QStringList& args) {
     }
     options.image = *image;
   }
-  std::ofstream logFile;
   std::unique_ptr<SerialTrace> trace;
   if (parser.isSet(log)) {
-    logFile.open(ToStd(parser.value(log)), std::ios::trunc);
-    if (!logFile) {
+    trace = SerialTrace::ToFile(ToStd(parser.value(log)));
+    if (!trace) {
       PrintError("Cannot write the log " + ToStd(parser.value(log)) + ".");
       return kExitUsage;
     }
-    trace = std::make_unique<SerialTrace>(logFile);
   }
 
   int master = -1;

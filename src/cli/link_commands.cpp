@@ -1,6 +1,5 @@
 #include <QCoreApplication>
 #include <QTimer>
-#include <fstream>
 #include <functional>
 #include <iostream>
 #include <memory>
@@ -83,12 +82,11 @@ class LinkSession {
     if (!port) return kExitUsage;
     portText_ = port->fieldText;
     if (parser.isSet(options.trace)) {
-      traceFile_.open(ToStd(parser.value(options.trace)), std::ios::trunc);
-      if (!traceFile_) {
+      trace_ = SerialTrace::ToFile(ToStd(parser.value(options.trace)));
+      if (!trace_) {
         PrintError("Cannot write the trace file " + ToStd(parser.value(options.trace)) + ".");
         return kExitUsage;
       }
-      trace_ = std::make_unique<SerialTrace>(traceFile_);
     }
     link_ = std::make_unique<BoardLink>(progress_, messages_, port->resolver);
     if (trace_) link_->setTrace(trace_.get());
@@ -125,7 +123,6 @@ class LinkSession {
   std::string portText_;
   ConsoleProgress progress_;
   ConsoleMessages messages_;
-  std::ofstream traceFile_;
   std::unique_ptr<SerialTrace> trace_;
   std::unique_ptr<BoardLink> link_;
 };

@@ -1,6 +1,7 @@
 #include "link/serial_trace.h"
 
 #include <cstdio>
+#include <fstream>
 
 namespace tonalis {
 namespace {
@@ -18,6 +19,14 @@ std::string Hex(const Bytes& bytes) {
 }  // namespace
 
 SerialTrace::SerialTrace(std::ostream& out) : out_(out), start_(std::chrono::steady_clock::now()) {}
+
+std::unique_ptr<SerialTrace> SerialTrace::ToFile(const std::string& path) {
+  auto file = std::make_unique<std::ofstream>(path, std::ios::trunc);
+  if (!*file) return nullptr;
+  auto trace = std::make_unique<SerialTrace>(*file);
+  trace->file_ = std::move(file);
+  return trace;
+}
 
 void SerialTrace::sent(const Bytes& bytes) { line("TX", Hex(bytes)); }
 void SerialTrace::received(const Bytes& bytes) { line("RX", Hex(bytes)); }

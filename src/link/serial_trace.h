@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <memory>
 #include <ostream>
 #include <string>
 
@@ -16,6 +17,8 @@ namespace tonalis {
 class SerialTrace {
  public:
   explicit SerialTrace(std::ostream& out);
+  // A trace into the file at `path`, emptied first; null when it cannot be written.
+  static std::unique_ptr<SerialTrace> ToFile(const std::string& path);
 
   void sent(const Bytes& bytes);
   void received(const Bytes& bytes);
@@ -24,6 +27,7 @@ class SerialTrace {
  private:
   void line(const char* tag, const std::string& rest);
 
+  std::unique_ptr<std::ostream> file_;  // set when the trace owns its file
   std::ostream& out_;
   std::chrono::steady_clock::time_point start_;
 };

@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QCommandLineParser>
-#include <fstream>
 #include <memory>
 
 #include "config/version.h"
@@ -30,15 +29,13 @@ int main(int argc, char* argv[]) {
 
   // The trace is opened before the window so that a file that cannot be
   // written is said at once, not after the exchange the user wanted recorded.
-  std::ofstream traceFile;
   std::unique_ptr<tonalis::SerialTrace> trace;
   if (parser.isSet(traceOption)) {
-    traceFile.open(parser.value(traceOption).toStdString(), std::ios::trunc);
-    if (!traceFile) {
+    trace = tonalis::SerialTrace::ToFile(parser.value(traceOption).toStdString());
+    if (!trace) {
       qCritical("Cannot write the trace file %s.", qPrintable(parser.value(traceOption)));
       return 2;
     }
-    trace = std::make_unique<tonalis::SerialTrace>(traceFile);
   }
 
   // Radio interfaces are usually a second sound card; a name that matches
