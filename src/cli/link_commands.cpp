@@ -16,43 +16,48 @@
 namespace tonalis::cli {
 namespace {
 
-// The progress dialog as lines on standard output: each new message starts
-// a line, progress dots follow it.
+// The progress dialog as lines: each new message starts a line, progress
+// dots follow it. A line is written once the next one replaces it; the last
+// one goes to standard output, or to standard error when the exchange failed.
 class ConsoleProgress : public ProgressView {
  public:
-  ~ConsoleProgress() override { endLine(); }
   void setMessage(const std::string& text) override {
-    endLine();
-    std::string shown = ForTerminal(text);
-    while (!shown.empty() && shown.front() == '\n') shown.erase(0, 1);
-    std::cout << shown << std::flush;
-    lineOpen_ = true;
+    writeLine(std::cout);
+    line_ = ForTerminal(text);
+    while (!line_.empty() && line_.front() == '\n') line_.erase(0, 1);
   }
-  void appendMessage(const std::string& text) override { std::cout << text << std::flush; }
+  void appendMessage(const std::string& text) override { line_ += text; }
   void setMessageColour(Colour) override {}
   void setOkVisible(bool visible) override { ok_ = visible; }
   bool isOkVisible() const override { return ok_; }
   void showDialog() override {}
-  void endLine() {
-    if (lineOpen_) std::cout << std::endl;
-    lineOpen_ = false;
+
+  // The last line, unless a message already said the same.
+  void end(bool failed, const std::string& alreadySaid) {
+    if (ForTerminal(alreadySaid) == line_) line_.clear();
+    writeLine(failed ? std::cerr : std::cout);
   }
 
  private:
+  void writeLine(std::ostream& out) {
+    if (!line_.empty()) out << line_ << std::endl;
+    line_.clear();
+  }
+
   bool ok_ = true;
-  bool lineOpen_ = false;
+  std::string line_;
 };
 
 class ConsoleMessages : public MessageSink {
  public:
   void showMessage(const UserMessage& message) override {
     PrintMessage(message);
-    shown_ = true;
+    last_ = message.text;
   }
-  bool shown() const { return shown_; }
+  const std::string& last() const { return last_; }
 
  private:
-  bool shown_ = false;
+  std::string last_;
 };
 
 // The options every link command shares.
@@ -111,7 +116,7 @@ class LinkSession {
   // Ends the board session, closes the port and returns `status`.
   int end(int status) {
     link_->setProgrammingTicked(false, portText_);
-    progress_.endLine();
+    progress_.end(status != kExitOk, messages_.last());
     return status;
   }
 
@@ -152,6 +157,7 @@ int RunIdentify(const QStringList& args) {
     status = expected ? kExitOk : kExitRefused;
     QCoreApplication::exit(0);
   });
+  QObject::connect(&session.link(), &BoardLink::portLost, [] { QCoreApplication::exit(0); });
   if (!session.enable([] {})) return session.end(kExitRefused);
   limit.start(kIdentifyLimit);
   QCoreApplication::exec();

@@ -12,7 +12,11 @@ namespace tonalis::cli {
 std::optional<PortChoice> ParsePortOption(const std::string& value, const char* option) {
   PortChoice choice;
   if (value.find('/') != std::string::npos) {
-    choice.resolver = [value](int) { return value; };
+    choice.resolver = [value](int) {
+      BoardLink::PortTarget target(value);
+      target.name = value;  // messages name the device the user gave
+      return target;
+    };
     return choice;
   }
   if (!PortNumberFromText(value)) {
@@ -21,7 +25,7 @@ std::optional<PortChoice> ParsePortOption(const std::string& value, const char* 
   }
   choice.fieldText = value;
   choice.resolver = [](int number) {
-    return DeviceFromPortsIni(QFile::encodeName(SettingsFolder()).toStdString(), number);
+    return PortFromPortsIni(QFile::encodeName(SettingsFolder()).toStdString(), number);
   };
   return choice;
 }

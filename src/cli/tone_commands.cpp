@@ -44,11 +44,19 @@ struct TimingOptions {
 
 // Characters the player plays as silence: worth a word to a command-line user.
 void WarnAboutSilentCharacters(const std::string& sequence) {
-  for (char c : sequence) {
-    if (c != ' ' && LowFrequency(c) == 0.0) {
-      std::cerr << "'" << c << "' has no tone and is sent as a silent digit (digits are 0-9, *, #, A-D)\n";
+  for (std::size_t i = 0; i < sequence.size();) {
+    // One character, all of its UTF-8 bytes.
+    std::size_t length = 1;
+    while (i + length < sequence.size() && (static_cast<unsigned char>(sequence[i + length]) & 0xC0) == 0x80)
+      ++length;
+    if (static_cast<unsigned char>(sequence[i]) < 0x80) length = 1;
+    const char c = sequence[i];
+    if (c != ' ' && (length > 1 || LowFrequency(c) == 0.0)) {
+      std::cerr << "'" << sequence.substr(i, length)
+                << "' has no tone and is sent as a silent digit (digits are 0-9, *, #, A-D)\n";
       return;
     }
+    i += length;
   }
 }
 
@@ -153,14 +161,16 @@ int RunSend(const QStringList& args) {
   PortAudioOutput output(ToStd(parser.value(device)));
   TonePlayer player(output, messages);
   SequenceSender sender(player, link, messages);
-  QObject::connect(&sender, &SequenceSender::finished, [](const QString& text) {
-    std::cout << ForTerminal(text.toStdString()) << std::endl;
+  bool completed = false;
+  QObject::connect(&sender, &SequenceSender::finished, [&completed](const QString& text, bool played) {
+    completed = played;
+    (played ? std::cout : std::cerr) << ForTerminal(text.toStdString()) << std::endl;
     QCoreApplication::exit(0);
   });
   sender.send(sequence, t);
   QCoreApplication::exec();
   link.shutdown();
-  return messages.count == 0 ? kExitOk : kExitRefused;
+  return completed && messages.count == 0 ? kExitOk : kExitRefused;
 }
 
 int RunAudioDevices(const QStringList& args) {

@@ -2,6 +2,9 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <limits>
+#include <system_error>
 
 namespace tonalis {
 namespace {
@@ -33,7 +36,13 @@ double ParseNumber(std::string_view number) {
   if (s.front() == '.') s.insert(s.begin(), '0');
   if (s.back() == '.') s.pop_back();
   double value = 0.0;
-  std::from_chars(s.data(), s.data() + s.size(), value);
+  const auto result = std::from_chars(s.data(), s.data() + s.size(), value);
+  if (result.ec == std::errc::result_out_of_range) {
+    // Hundreds of digits: too large for a double, or too small to matter.
+    // Reading them as 0 would let them pass every range check.
+    const std::string_view whole = std::string_view(s).substr(0, s.find('.'));
+    return whole.find_first_not_of('0') == std::string_view::npos ? 0.0 : HUGE_VAL;
+  }
   return value;
 }
 
@@ -55,6 +64,13 @@ double RoundHalfEven(double x) {
   if (diff < 0.5) return lower;
   if (diff > 0.5) return lower + 1.0;
   return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
+}
+
+std::int32_t ToInt32(double x) {
+  // Outside the range the conversion is undefined: clamp first.
+  if (!(x > static_cast<double>(INT32_MIN))) return INT32_MIN;
+  if (!(x < static_cast<double>(INT32_MAX))) return INT32_MAX;
+  return static_cast<std::int32_t>(x);
 }
 
 std::string FormatTenths(long long tenths) {
@@ -112,6 +128,28 @@ std::string Latin1ToUtf8(std::string_view bytes) {
       out.push_back(static_cast<char>(0xC0 | (c >> 6)));
       out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
     }
+  }
+  return out;
+}
+
+std::string PrintableExcerpt(std::string_view bytes, std::size_t maxCharacters) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  std::size_t characters = 0;
+  for (std::size_t i = 0; i < bytes.size(); ++characters) {
+    if (characters == maxCharacters) return out + "...";
+    const auto c = static_cast<unsigned char>(bytes[i]);
+    std::size_t length = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 0;
+    if (length > 1 && (i + length > bytes.size() || !IsValidUtf8(bytes.substr(i, length)))) length = 0;
+    if (length == 0 || c < 0x20 || c == 0x7F) {
+      out += "\\x";
+      out += kHex[c >> 4];
+      out += kHex[c & 0xF];
+      ++i;
+      continue;
+    }
+    out.append(bytes.substr(i, length));
+    i += length;
   }
   return out;
 }

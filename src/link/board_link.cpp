@@ -15,6 +15,14 @@ const char* kProgramVersionFailed = "FAILED to get Version!  Unable to program, 
 const char* kProgramDataFailed = "FAILED to read data!  Unable to program, please check Decoder";
 const char* kStoppedByClose = "Stopped: the port was closed before the exchange ended.";
 
+// Message texts break lines with CR LF.
+std::string WithCrLf(const std::string& lines) {
+  std::string out;
+  for (char c : lines) out += c == '\n' ? std::string(kCrLf) : std::string(1, c);
+  while (out.size() >= 2 && out.compare(out.size() - 2, 2, kCrLf) == 0) out.resize(out.size() - 2);
+  return out;
+}
+
 }  // namespace
 
 BoardLink::BoardLink(ProgressView& progress, MessageSink& messages, PortResolver resolver, QObject* parent)
@@ -53,7 +61,19 @@ BoardLink::Controls BoardLink::controls() const {
 
 void BoardLink::openPort(const std::string& fieldText, bool forPtt) {
   const auto number = PortNumberFromText(fieldText);
-  const std::string device = resolver_(*number);
+  const PortTarget target = resolver_(*number);
+  if (!target.problems.empty() && target.problems != problemsSaid_) {
+    problemsSaid_ = target.problems;
+    messages_.showMessage({"Warning",
+                           "Some lines of ports.ini are not understood and are ignored:" + std::string(kCrLf) +
+                               WithCrLf(target.problems),
+                           UserMessage::Icon::Exclamation});
+  }
+  // The window names a port by its number, or as typed where the board's
+  // tool always did; the command line by the device it was given.
+  portName_ = target.name.empty() ? "COM" + std::to_string(*number) : target.name;
+  portFieldName_ = target.name.empty() ? "COM" + fieldText : target.name;
+  const std::string& device = target.device;
   QString reason;
   if (port_.open(QString::fromStdString(device), forPtt, &reason)) {
     pttOpen_ = forPtt;
@@ -61,7 +81,8 @@ void BoardLink::openPort(const std::string& fieldText, bool forPtt) {
     if (trace_) trace_->note("opened " + device + (forPtt ? " for PTT" : " for programming"));
     return;
   }
-  messages_.showMessage({"Warning", "Not able to open COM" + fieldText + kCrLf + device + ": " + reason.toStdString(),
+  const std::string where = portFieldName_ == device ? std::string(": ") : kCrLf + device + ": ";
+  messages_.showMessage({"Warning", "Not able to open " + portFieldName_ + where + reason.toStdString(),
                          UserMessage::Icon::Information});
 }
 
@@ -148,7 +169,7 @@ bool BoardLink::setPtt(bool on) {
     rtsFailureReported_ = true;
     messages_.showMessage(
         {"Warning",
-         "Cannot key the transmitter: COM" + pttComText_ + " cannot drive its RTS line." + kCrLf + reason.toStdString(),
+         "Cannot key the transmitter: " + portFieldName_ + " cannot drive its RTS line." + kCrLf + reason.toStdString(),
          UserMessage::Icon::Exclamation});
   }
   return false;
@@ -186,8 +207,7 @@ void BoardLink::programBoard(const DecoderImage& image) {
   exchange_ = Exchange::Program;
   frameSucceeded_ = false;
   if (trace_) trace_->note("PROGRAM");
-  const auto number = PortNumberFromText(prgCommText_);
-  progress_.setMessage(std::string(kCrLf) + "Sending data on COM" + std::to_string(number.value_or(0)) + ".");
+  progress_.setMessage(std::string(kCrLf) + "Sending data on " + portName_ + ".");
   progress_.setOkVisible(false);
   progress_.showDialog();
   Q_EMIT controlsChanged();
@@ -319,12 +339,11 @@ void BoardLink::onDataFrame(bool sumMatches) {
   if (phase_ == Phase::ReadDataWait || phase_ == Phase::ProgramDataWait) frameSucceeded_ = outcome.success;
 }
 
-void BoardLink::onPortEvent(int code) { progress_.setMessage(PortEventMessage(code, prgCommText_)); }
+void BoardLink::onPortEvent(int code) { progress_.setMessage(PortEventMessage(code, portFieldName_)); }
 
 void BoardLink::onPortLost(const QString& description) {
   const Exchange exchange = exchange_;
-  const std::string field = pttOpen_ ? pttComText_ : prgCommText_;
-  const std::string text = "The connection to COM" + field + " was lost: " + description.toStdString();
+  const std::string text = "The connection to " + portFieldName_ + " was lost: " + description.toStdString();
   port_.close();
   pttOpen_ = false;
   chkPrg_ = false;
@@ -332,12 +351,12 @@ void BoardLink::onPortLost(const QString& description) {
   if (exchange == Exchange::Read)
     messages_.showMessage({kApplicationTitle, text, UserMessage::Icon::None});
   else if (exchange == Exchange::Program)
-    messages_.showMessage(
-        {"COM" + std::to_string(static_cast<long long>(ValueOfText(prgCommText_))), text, UserMessage::Icon::None});
+    messages_.showMessage({portName_, text, UserMessage::Icon::None});
   else
     messages_.showMessage({"Warning", text, UserMessage::Icon::Exclamation});
   if (exchangeRunning()) abortExchange(text);
   Q_EMIT controlsChanged();
+  Q_EMIT portLost();
 }
 
 void BoardLink::fail(const std::string& message) {

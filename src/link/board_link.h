@@ -46,8 +46,14 @@ class BoardLink : public QObject, public PttLine {
     bool cmdSendEnabled = false;
   };
 
-  // Maps a port number (1..16) to a device path.
-  using PortResolver = std::function<std::string(int number)>;
+  // Where a port number (1..16) leads.
+  struct PortTarget {
+    PortTarget(std::string devicePath = {}) : device(std::move(devicePath)) {}  // NOLINT: a path is a target
+    std::string device;    // what is opened
+    std::string name;      // how messages name the port; empty: "COM" and the field's text
+    std::string problems;  // lines of the port map that were not understood, said once
+  };
+  using PortResolver = std::function<PortTarget(int number)>;
 
   BoardLink(ProgressView& progress, MessageSink& messages, PortResolver resolver, QObject* parent = nullptr);
   ~BoardLink() override;
@@ -90,6 +96,8 @@ class BoardLink : public QObject, public PttLine {
   void bannerAnnounced(bool expected);
   // READ or PROGRAM ended; success means read, or programmed and verified.
   void exchangeFinished(bool success);
+  // The open port's device went away; the port is closed and both boxes clear.
+  void portLost();
 
  private:
   enum class Phase {
@@ -138,6 +146,9 @@ class BoardLink : public QObject, public PttLine {
   std::string prgCommText_ = "1";
   std::string pttComText_ = "1";
   bool rtsFailureReported_ = false;
+  std::string portName_ = "COM1";       // the open port as messages name it: by number
+  std::string portFieldName_ = "COM1";  // ... and with the field's text as typed
+  std::string problemsSaid_;       // port map problems already reported
 
   // Protocol state.
   BoardParser parser_;

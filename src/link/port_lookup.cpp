@@ -6,9 +6,12 @@
 
 namespace tonalis {
 
-std::string DeviceFromPortsIni(const std::string& folder, int number) {
+BoardLink::PortTarget PortFromPortsIni(const std::string& folder, int number) {
   std::ifstream in(folder + "/ports.ini");
-  return DeviceForPort(number, in ? ParsePortMap(in) : PortMap{});
+  const PortMap map = in ? ParsePortMap(in) : PortMap{};
+  BoardLink::PortTarget target(DeviceForPort(number, map));
+  target.problems = map.problemText();
+  return target;
 }
 
 }  // namespace tonalis

@@ -2,10 +2,12 @@
 
 #include <string>
 
+#include "link/board_link.h"
+
 namespace tonalis {
 
-// The device of port `number` as ports.ini in `folder` maps it, read afresh
-// at every call so edits apply at the next opening.
-std::string DeviceFromPortsIni(const std::string& folder, int number);
+// Port `number` as ports.ini in `folder` maps it, read afresh at every call
+// so edits apply at the next opening, with the lines it did not understand.
+BoardLink::PortTarget PortFromPortsIni(const std::string& folder, int number);
 
 }  // namespace tonalis

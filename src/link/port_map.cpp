@@ -21,6 +21,31 @@ std::optional<int> PortNumberFromText(const std::string& text) {
   return static_cast<int>(RoundHalfEven(*value));
 }
 
+namespace {
+
+// Why a line of ports.ini is not a port: empty when it is one, with the
+// port number and device set.
+std::string ParsePortLine(const std::string& line, int& number, std::string& device) {
+  const auto eq = line.find('=');
+  if (eq == std::string::npos) return "not of the form COMn=device";
+  const std::string key = Trim(line.substr(0, eq));
+  device = Trim(line.substr(eq + 1));
+  const bool com = key.size() > 3 && std::toupper(static_cast<unsigned char>(key[0])) == 'C' &&
+                   std::toupper(static_cast<unsigned char>(key[1])) == 'O' &&
+                   std::toupper(static_cast<unsigned char>(key[2])) == 'M';
+  if (!com) return "not of the form COMn=device";
+  const std::string digits = key.substr(3);
+  if (digits.size() > 2 || digits.find_first_not_of("0123456789") != std::string::npos)
+    return "the port number must be 1 to 16";
+  number = std::stoi(digits);
+  if (number < 1 || number > 16) return "the port number must be 1 to 16";
+  if (device.empty()) return "no device after '='";
+  if (device.find_first_of(" \t") != std::string::npos) return "text after the device path";
+  return {};
+}
+
+}  // namespace
+
 PortMap ParsePortMap(std::istream& in) {
   PortMap map;
   std::string raw;
@@ -29,31 +54,27 @@ PortMap ParsePortMap(std::istream& in) {
   constexpr int kMaxLines = 1000;
   while (lineNumber < kMaxLines && std::getline(in, raw)) {
     ++lineNumber;
+    // Editors on other systems start the file with a byte-order mark.
+    if (lineNumber == 1 && raw.rfind("\xEF\xBB\xBF", 0) == 0) raw.erase(0, 3);
     if (raw.size() > 4096) raw.resize(4096);
     const std::string line = Trim(raw);
     if (line.empty() || line[0] == '#' || line[0] == ';') continue;
-    const auto eq = line.find('=');
-    const std::string key = Trim(line.substr(0, eq == std::string::npos ? line.size() : eq));
-    const std::string device = eq == std::string::npos ? std::string() : Trim(line.substr(eq + 1));
-    bool ok = key.size() > 3 && key.size() <= 5 && device.size() > 0;
     int number = 0;
-    if (ok) {
-      ok = std::toupper(static_cast<unsigned char>(key[0])) == 'C' &&
-           std::toupper(static_cast<unsigned char>(key[1])) == 'O' &&
-           std::toupper(static_cast<unsigned char>(key[2])) == 'M';
-      for (std::size_t i = 3; ok && i < key.size(); ++i) {
-        ok = std::isdigit(static_cast<unsigned char>(key[i])) != 0;
-        number = number * 10 + (key[i] - '0');
-      }
-      ok = ok && number >= 1 && number <= 16;
-    }
-    if (ok) {
+    std::string device;
+    const std::string reason = ParsePortLine(line, number, device);
+    if (reason.empty())
       map.devices[number] = device;
-    } else {
-      map.problems += "line " + std::to_string(lineNumber) + ": " + line.substr(0, 80) + "\n";
-    }
+    else
+      map.problems.push_back({lineNumber, line.substr(0, 80), reason});
   }
   return map;
+}
+
+std::string PortMap::problemText() const {
+  std::string text;
+  for (const auto& p : problems)
+    text += "line " + std::to_string(p.line) + ": " + p.text + " (" + p.reason + ")\n";
+  return text;
 }
 
 std::string DeviceForPort(int number, const PortMap& map) {

@@ -4,6 +4,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tonalis {
 
@@ -13,10 +14,19 @@ std::optional<int> PortNumberFromText(const std::string& text);
 
 // Port numbers are COM1..COM16 to the user. Outside Windows a text file
 // (ports.ini) maps them to devices, one "COM3=/dev/ttyUSB0" a line; blank
-// lines and lines starting with '#' or ';' are skipped.
+// lines and lines starting with '#' or ';' are skipped, and a UTF-8
+// byte-order mark is ignored.
 struct PortMap {
+  struct Problem {
+    int line;            // 1-based
+    std::string text;    // the line, cut to 80 characters
+    std::string reason;  // why it is not a port
+  };
   std::map<int, std::string> devices;
-  std::string problems;  // the lines that were not understood, one a line
+  std::vector<Problem> problems;  // the lines that were not understood
+
+  // "line 6: COM17=/dev/ttyUSB9 (the port number must be 1 to 16)", one a line.
+  std::string problemText() const;
 };
 PortMap ParsePortMap(std::istream& in);
 

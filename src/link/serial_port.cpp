@@ -85,8 +85,14 @@ void SerialPort::onError(QSerialPort::SerialPortError error) {
     case QSerialPort::NotOpenError: {
       // Qt keeps reporting a vanished device until the port is closed: close
       // it on the first report so the user hears of it once.
-      const QString description = port_.errorString();
-      if (trace_) trace_->note("port lost: " + description.toStdString());
+      const QString system = port_.errorString();
+      if (trace_) trace_->note("port lost: " + system.toStdString());
+      // A hang-up reads as "Inappropriate ioctl for device" and an unplugged
+      // adapter as an I/O error: either way the device is gone.
+      const QString description =
+          error == QSerialPort::WriteError
+              ? QStringLiteral("writing to the device failed (%1).").arg(system)
+              : QStringLiteral("the device went away (unplugged, or its driver stopped).");
       port_.close();
       port_.clearError();
       Q_EMIT lost(description);
@@ -106,7 +112,7 @@ void SerialPort::onError(QSerialPort::SerialPortError error) {
   }
 }
 
-std::string PortEventMessage(int code, const std::string& prgCommText) {
+std::string PortEventMessage(int code, const std::string& portName) {
   switch (code) {
     case port_event::kBreak:
       return "Comm Break Detected";
@@ -123,7 +129,7 @@ std::string PortEventMessage(int code, const std::string& prgCommText) {
     case port_event::kDeviceControl:
       return "Comm Device Control Block Error";
     default:
-      return "Errore n." + std::to_string(code) + " su COM" + prgCommText;
+      return "Errore n." + std::to_string(code) + " su " + portName;
   }
 }
 

@@ -58,8 +58,9 @@ class SerialPort : public QObject {
   SerialTrace* trace_ = nullptr;
 };
 
-// The message a port event shows in the progress dialog.
-std::string PortEventMessage(int code, const std::string& prgCommText);
+// The message a port event shows in the progress dialog; `portName` as
+// "COM" and the programming field's text.
+std::string PortEventMessage(int code, const std::string& portName);
 
 // Event codes the serial layer reports.
 namespace port_event {

@@ -1,6 +1,9 @@
 #include "remote/replacement.h"
 
+#include "config/decoder_image.h"
 #include "config/digits.h"
+
+#include <tuple>
 
 namespace tonalis {
 namespace {
@@ -63,6 +66,19 @@ ReplacementResult CalculateReplacement(const std::string& originalText, const st
       return Refuse({"DTMF",
                      std::string(name) + " \"" + *text + "\" holds characters that are not DTMF digits." + kCrLf +
                          "Only 0-9, *, #, A, B, C and D can be sent.",
+                     Icon::Exclamation});
+  }
+  // Longer texts do not fit the board's fields, and a New sequence of more
+  // digits could overflow the two checksum digits.
+  const std::tuple<const char*, const std::string*, std::size_t> limits[] = {
+      {"Original Sequence", &original, layout::kCommandDigits},
+      {"Modifier ID", &modifier, layout::kModifierDigits},
+      {"New Sequence", &fresh, layout::kCommandDigits}};
+  for (const auto& [name, text, limit] : limits) {
+    if (text->size() > limit)
+      return Refuse({"DTMF",
+                     std::string(name) + " is too long: " + std::to_string(text->size()) + " digits, at most " +
+                         std::to_string(limit) + " fit in the decoder.",
                      Icon::Exclamation});
   }
   if (checksumId.size() != 1 || !IsDigitSequence(checksumId))

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "config/text_value.h"
 #include "storage/atomic_file.h"
 #include "storage/item_reader.h"
 
@@ -55,7 +56,7 @@ std::optional<int> CheckState(const FileItem& item) {
 }
 
 std::string NotACheckState(const FileItem& item, int index) {
-  return "Line " + std::to_string(item.line) + ": the " + ItemName(index) + " is \"" + item.text +
+  return "Line " + std::to_string(item.line) + ": the " + ItemName(index) + " is \"" + PrintableExcerpt(item.text) +
          "\", which is not a check state (0 or 1).";
 }
 

@@ -1,5 +1,6 @@
 #include "storage/settings_file.h"
 
+#include <algorithm>
 #include <fstream>
 
 #include "config/text_value.h"
@@ -21,6 +22,11 @@ std::optional<int> SixteenBit(const std::string& text) {
   if (rounded < -32768 || rounded > 32767) return std::nullopt;
   return static_cast<int>(rounded);
 }
+
+// The file holds 16-bit positions: a window beyond 32767 twips (2184 px, an
+// ordinary second monitor) is stored at the edge, which the next start moves
+// back onto a screen, rather than as a number that would void the record.
+int SixteenBitPosition(int twips) { return std::clamp(twips, -32768, 32767); }
 
 }  // namespace
 
@@ -80,16 +86,19 @@ SettingsLoad ReadSettingsFile(const std::string& path, const std::string& folder
 }
 
 std::string FormatSettings(const AppSettings& s) {
-  return JoinItemLine({QuoteItem(s.currentConfigPath), std::to_string(s.windowLeft), std::to_string(s.windowTop),
+  return JoinItemLine({QuoteItem(s.currentConfigPath), std::to_string(SixteenBitPosition(s.windowLeft)),
+                       std::to_string(SixteenBitPosition(s.windowTop)),
                        std::to_string(s.mainTab), QuoteItem(s.text1), QuoteItem(s.text2), QuoteItem(s.text3),
                        QuoteItem(s.text4), QuoteItem(s.txtPttCom), QuoteItem(s.txtPrgComm), QuoteItem(s.txtTxd)});
 }
 
-std::optional<std::string> WriteSettingsFile(const std::string& path, const AppSettings& s) {
-  for (const std::string* text :
+std::optional<std::string> WriteSettingsFile(const std::string& path, const AppSettings& settings) {
+  // An item the format cannot hold (a double quote, a line break) is stored
+  // empty, so that it does not cost the user every other item.
+  AppSettings s = settings;
+  for (std::string* text :
        {&s.currentConfigPath, &s.text1, &s.text2, &s.text3, &s.text4, &s.txtPttCom, &s.txtPrgComm, &s.txtTxd}) {
-    if (!IsStorableText(*text))
-      return "a field holds a double quote or a line break, which the settings file cannot keep";
+    if (!IsStorableText(*text)) text->clear();
   }
   return WriteFileAtomically(path, FormatSettings(s));
 }

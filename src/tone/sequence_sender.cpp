@@ -2,6 +2,8 @@
 
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <utility>
+
 namespace tonalis {
 
 SequenceSender::SequenceSender(TonePlayer& player, PttLine& ptt, MessageSink& messages, QObject* parent)
@@ -17,6 +19,7 @@ SequenceSender::~SequenceSender() {
   // A render still running finishes on its own; its result is dropped.
   render_.disconnect(this);
   if (step_ == Step::TxDelay || step_ == Step::Playing || step_ == Step::Tail) ptt_.setPtt(false);
+  if (prepared_) player_.cancel();
 }
 
 bool SequenceSender::send(const std::string& sequence, const SendTiming& timing) {
@@ -32,15 +35,27 @@ bool SequenceSender::send(const std::string& sequence, const SendTiming& timing)
 
 void SequenceSender::onRendered() {
   if (step_ != Step::Rendering) return;
-  rendered_ = render_.result();
-  if (!rendered_->error.empty()) {
-    messages_.showMessage({" SuonaSequenza", rendered_->error, UserMessage::Icon::Error});
-    rendered_.reset();
-    done();
+  auto rendered = render_.result();
+  if (!rendered->error.empty()) {
+    messages_.showMessage({" SuonaSequenza", rendered->error, UserMessage::Icon::Error});
+    done(rendered->error);
     return;
   }
+  // An empty sequence is refused by the player: the send goes on without
+  // sound, keying and releasing as usual.
+  const TonePlayer::Prepared prepared = player_.prepare(std::move(*rendered));
+  if (prepared == TonePlayer::Prepared::Failed) {
+    done(player_.failure());
+    return;
+  }
+  prepared_ = prepared == TonePlayer::Prepared::Ready;
   if (ptt_.pttEnabled()) {
-    ptt_.setPtt(true);
+    if (!ptt_.setPtt(true)) {
+      player_.cancel();
+      ptt_.setPtt(false);
+      done("the transmitter could not be keyed");
+      return;
+    }
     step_ = Step::TxDelay;
     timer_.start(txDelayMs_);
     return;
@@ -50,9 +65,11 @@ void SequenceSender::onRendered() {
 
 void SequenceSender::startPlaying() {
   step_ = Step::Playing;
-  RenderedSequence sequence = std::move(*rendered_);
-  rendered_.reset();
-  if (!player_.play(std::move(sequence))) onPlayed();
+  if (!std::exchange(prepared_, false)) {
+    onPlayed();
+    return;
+  }
+  player_.start();
 }
 
 void SequenceSender::onPlayed() {
@@ -62,7 +79,7 @@ void SequenceSender::onPlayed() {
     timer_.start(kPttTail);
     return;
   }
-  done();
+  done(player_.failure());
 }
 
 void SequenceSender::onTimer() {
@@ -70,13 +87,18 @@ void SequenceSender::onTimer() {
     startPlaying();
   } else if (step_ == Step::Tail) {
     ptt_.setPtt(false);
-    done();
+    done(player_.failure());
   }
 }
 
-void SequenceSender::done() {
+void SequenceSender::done(const std::string& failure) {
   step_ = Step::Idle;
-  Q_EMIT finished(QString::fromStdString(CompletionText(player_.effectiveTimeMs())));
+  if (!failure.empty())
+    Q_EMIT finished(QString::fromStdString(SendFailedText(failure)), false);
+  else
+    Q_EMIT finished(QString::fromStdString(CompletionText(player_.effectiveTimeMs())), true);
 }
+
+std::string SendFailedText(const std::string& reason) { return "Sequence not sent: " + reason + "."; }
 
 }  // namespace tonalis

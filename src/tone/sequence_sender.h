@@ -14,10 +14,11 @@
 
 namespace tonalis {
 
-// The Send action beneath the window: renders the sequence, keys the
-// transmitter, waits the TX delay, plays, waits the tail and releases it.
-// The sequence is rendered before the transmitter is keyed, so the carrier
-// is up only for the TX delay before the first tone.
+// The Send action beneath the window: renders the sequence, opens the sound
+// device, keys the transmitter, waits the TX delay, plays, waits the tail and
+// releases it. Rendering and opening come before the key, so the carrier is
+// up only for the TX delay before the first tone, and a sound device that is
+// missing or busy is found with the transmitter still off.
 class SequenceSender : public QObject {
   Q_OBJECT
 
@@ -31,8 +32,10 @@ class SequenceSender : public QObject {
   bool busy() const { return step_ != Step::Idle; }
 
  Q_SIGNALS:
-  // The send is over (played, refused or failed): the completion text.
-  void finished(const QString& completionText);
+  // The send is over. `completed`: the sequence played (or there was nothing
+  // to play) and the status is the completion text; otherwise the status
+  // says that it failed and why, and the details were shown in a box.
+  void finished(const QString& statusText, bool completed);
 
  private:
   enum class Step { Idle, Rendering, TxDelay, Playing, Tail };
@@ -41,18 +44,21 @@ class SequenceSender : public QObject {
   void startPlaying();
   void onPlayed();
   void onTimer();
-  void done();
+  void done(const std::string& failure = {});
 
   TonePlayer& player_;
   PttLine& ptt_;
   MessageSink& messages_;
   Step step_ = Step::Idle;
   int txDelayMs_ = 0;
-  std::shared_ptr<RenderedSequence> rendered_;
+  bool prepared_ = false;  // the device is open with the sequence
   QFutureWatcher<std::shared_ptr<RenderedSequence>> render_;
   QTimer timer_;
 };
 
 inline constexpr std::chrono::milliseconds kPttTail{40};
+
+// "Sequence not sent: " and the reason.
+std::string SendFailedText(const std::string& reason);
 
 }  // namespace tonalis

@@ -91,9 +91,11 @@ double HighFrequency(char digit) {
 
 SampleCounts CalcSampleCounts(double digitSeconds, double gapSeconds, double pauseSeconds) {
   SampleCounts c;
-  c.digit = static_cast<std::int32_t>(RoundHalfEven(digitSeconds * kSampleRate));
-  c.pause = static_cast<std::int32_t>(RoundHalfEven(pauseSeconds * kSampleRate));
-  c.gap = static_cast<std::int32_t>(RoundHalfEven(gapSeconds * kSampleRate));
+  // A pasted or hand-edited value can be far beyond the fields' limits: it
+  // saturates here, and the length check of the render refuses it.
+  c.digit = ToInt32(RoundHalfEven(digitSeconds * kSampleRate));
+  c.pause = ToInt32(RoundHalfEven(pauseSeconds * kSampleRate));
+  c.gap = ToInt32(RoundHalfEven(gapSeconds * kSampleRate));
   return c;
 }
 
@@ -150,8 +152,25 @@ std::int16_t SampleAt(std::int64_t k, double w1, double w2) {
   return static_cast<std::int16_t>(Term(kd, w1) + Term(kd, w2));
 }
 
-RenderedSequence RenderSequence(const std::string& sequence, const SampleCounts& counts, unsigned threads) {
+std::string OneBytePerCharacter(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    const auto c = static_cast<unsigned char>(utf8[i]);
+    if (c < 0x80) {
+      out.push_back(static_cast<char>(c));
+      continue;
+    }
+    out.push_back(kNoToneCharacter);
+    if (c >= 0xC0)
+      while (i + 1 < utf8.size() && (static_cast<unsigned char>(utf8[i + 1]) & 0xC0) == 0x80) ++i;
+  }
+  return out;
+}
+
+RenderedSequence RenderSequence(const std::string& text, const SampleCounts& counts, unsigned threads) {
   RenderedSequence r;
+  const std::string sequence = OneBytePerCharacter(text);
   const std::int64_t n = SequenceSampleCount(sequence, counts);
   if (n > kMaxSamples || n < 0) {
     r.error = "The sequence is too long to play: " + std::to_string(n) + " samples.";

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tonalis {
@@ -66,7 +67,13 @@ struct RenderedSequence {
 // The longest buffer the tool renders; the fields allow about 91 million.
 inline constexpr std::int64_t kMaxSamples = INT32_MAX;
 
-// Renders `sequence`, spreading the work over `threads` threads (0: as many
+// The sequence with every character outside ASCII (a UTF-8 sequence of
+// bytes) replaced by one character without a tone, so that it takes one
+// silent digit slot, not one per byte.
+inline constexpr char kNoToneCharacter = '?';
+std::string OneBytePerCharacter(std::string_view utf8);
+
+// Renders `sequence` (UTF-8), spreading the work over `threads` threads (0: as many
 // as the machine has). Every sample is the same whatever the split.
 RenderedSequence RenderSequence(const std::string& sequence, const SampleCounts& counts, unsigned threads = 0);
 

@@ -14,6 +14,10 @@ namespace tonalis {
 // The one tone player: plays a rendered sequence once on the sound device
 // and reports when the device has played it all. Completion comes from the
 // device's own thread as a queued call; nothing polls and nothing blocks.
+//
+// Opening and starting are two steps so that the sender can open the device
+// before it keys the transmitter: a missing or busy device is found with the
+// transmitter still off.
 class TonePlayer : public QObject {
   Q_OBJECT
 
@@ -21,14 +25,29 @@ class TonePlayer : public QObject {
   TonePlayer(AudioOutput& output, MessageSink& messages, QObject* parent = nullptr);
   ~TonePlayer() override;
 
-  // Starts playing; false (and nothing happens) for an empty sequence or
-  // while another one plays. Failures are reported in message boxes titled
-  // " SuonaSequenza"; `finished` follows every start, failed or not.
+  enum class Prepared {
+    Ready,    // the device is open; start() plays
+    Refused,  // an empty sequence, or one is already playing: nothing happened
+    Failed,   // the device could not be opened: said in a box, nothing to play
+  };
+  // Takes the sequence and opens the device (SoundBusy from here on).
+  Prepared prepare(RenderedSequence sequence);
+  // Plays what prepare() took; `finished` follows, also when it fails.
+  void start();
+  // Closes a device that prepare() opened and start() never used.
+  void cancel();
+
+  // prepare() then start(); false (and nothing happens) when refused.
+  // Failures are reported in message boxes titled " SuonaSequenza";
+  // `finished` follows every start, failed or not.
   bool play(RenderedSequence sequence);
 
   bool soundBusy() const { return soundBusy_; }
   // How long the last completed playback took, from start to completion.
   std::int32_t effectiveTimeMs() const { return effectiveTimeMs_; }
+  // Why the last sequence did not play to its end, in a few words; empty when
+  // it did.
+  const std::string& failure() const { return failure_; }
 
   // Extra time the device gets beyond the sequence's own length before the
   // player gives up on it.
@@ -40,8 +59,8 @@ class TonePlayer : public QObject {
  private:
   void onDeviceFinished(unsigned generation, std::chrono::steady_clock::time_point at);
   void onWatchdog();
-  enum class Emit { Now, Later };
-  void fail(const std::string& text, int code, Emit when);
+  enum class Emit { Now, Later, Never };
+  void fail(const std::string& text, int code, const std::string& failure, Emit when);
   void closeWaveOut();
   void end(Emit when = Emit::Now);
 
@@ -49,7 +68,9 @@ class TonePlayer : public QObject {
   MessageSink& messages_;
   RenderedSequence sequence_;
   bool soundBusy_ = false;
+  bool prepared_ = false;
   std::int32_t effectiveTimeMs_ = 0;
+  std::string failure_;
   unsigned generation_ = 0;  // tells a stale completion from the current one
   std::chrono::steady_clock::time_point started_;
   std::chrono::milliseconds watchdogMargin_{3000};

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
+#include <QVBoxLayout>
 
 #include "config/version.h"
 #include "ui/form_layout.h"
@@ -17,9 +18,6 @@ namespace {
 
 QPointer<FrmIstruzioni> gViewer;
 
-// The text area is this much smaller than the window's outer size.
-constexpr int kWidthMarginTwips = 120;
-constexpr int kHeightMarginTwips = 480;
 constexpr int kDesignWidthTwips = 8745;
 constexpr int kDesignHeightTwips = 4515;
 // No manual is anywhere near this; a larger file is not one.
@@ -71,6 +69,12 @@ FrmIstruzioni::FrmIstruzioni(MessageSink& messages) : QWidget(nullptr, Qt::Windo
   palette.setColor(QPalette::Base, palette.color(QPalette::ToolTipBase));
   palette.setColor(QPalette::Text, palette.color(QPalette::ToolTipText));
   text_->setPalette(palette);
+  // The text fills the window whatever its frame: sizing it from the outer
+  // size left a blank strip where the window manager's frame is thinner
+  // than the one the margins assumed.
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(text_);
   resize(TwipsToPixels(kDesignWidthTwips, 1.0), TwipsToPixels(kDesignHeightTwips, 1.0));
 }
 
@@ -80,14 +84,6 @@ void FrmIstruzioni::centre() {
   const QRect area = screen->geometry();
   const QSize outer = frameGeometry().size();
   move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
-}
-
-void FrmIstruzioni::resizeEvent(QResizeEvent* event) {
-  QWidget::resizeEvent(event);
-  if (isMinimized()) return;
-  const QSize outer = frameGeometry().size();
-  text_->setGeometry(0, 0, std::max(1, outer.width() - TwipsToPixels(kWidthMarginTwips, 1.0)),
-                     std::max(1, outer.height() - TwipsToPixels(kHeightMarginTwips, 1.0)));
 }
 
 bool FrmIstruzioni::event(QEvent* event) {

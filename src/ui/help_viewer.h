@@ -25,7 +25,6 @@ class FrmIstruzioni : public QWidget {
 
  protected:
   bool event(QEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
 
  private:
   explicit FrmIstruzioni(MessageSink& messages);

@@ -1,8 +1,14 @@
 #include "ui/key_rules.h"
 
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QTimer>
+
+#include <algorithm>
 
 #include "ui/field_rules.h"
 #include "ui/form_layout.h"
@@ -35,10 +41,49 @@ FieldRules& FieldRules::onClickOrKeyRelease(std::function<void()> action) {
   return *this;
 }
 
+void FieldRules::paste(QClipboard::Mode mode) {
+  QString text = QGuiApplication::clipboard()->text(mode);
+  // As typing does: never beyond the field's limit.
+  const int limit = field_->property(kMaxCharsProperty).toInt();
+  if (limit > 0) text.truncate(std::max(0, limit - static_cast<int>(field_->text().size() - field_->selectedText().size())));
+  if (text.isEmpty()) return;
+  field_->insert(text);
+  if (onClickOrKeyRelease_) onClickOrKeyRelease_();
+}
+
+void FieldRules::showContextMenu(const QPoint& at) {
+  QMenu* menu = field_->createStandardContextMenu();
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  // The menu offers what the mouse can do; a shortcut is shown only where the
+  // key rule lets it through.
+  const bool copyKey = rule_(kCopy) == kCopy;
+  for (QAction* action : menu->actions()) {
+    if (action->isSeparator()) continue;
+    if (!(copyKey && action->objectName() == QLatin1String("edit-copy"))) {
+      QString text = action->text();
+      text.truncate(text.indexOf('\t') < 0 ? text.size() : text.indexOf('\t'));
+      action->setText(text);
+      action->setShortcut({});
+    }
+    if (action->objectName() == QLatin1String("edit-paste")) {
+      QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+      connect(action, &QAction::triggered, this, [this] { paste(QClipboard::Clipboard); });
+    }
+  }
+  menu->popup(at);
+}
+
 bool FieldRules::eventFilter(QObject*, QEvent* event) {
   switch (event->type()) {
+    case QEvent::ContextMenu:
+      showContextMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
+      return true;
     case QEvent::KeyPress: {
       auto* key = static_cast<QKeyEvent*>(event);
+      if (key->matches(QKeySequence::Paste) && key->key() == Qt::Key_Insert) {
+        paste(QClipboard::Clipboard);  // Shift+Insert types no character; the limit still holds
+        return true;
+      }
       // Focus keys and keys that type nothing are not the rule's business.
       if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || key->key() == Qt::Key_Delete) return false;
       int code = 0;
@@ -70,6 +115,10 @@ bool FieldRules::eventFilter(QObject*, QEvent* event) {
       if (onClickOrKeyRelease_) onClickOrKeyRelease_();
       return false;
     case QEvent::MouseButtonRelease:
+      if (static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton) {
+        if (QGuiApplication::clipboard()->supportsSelection()) paste(QClipboard::Selection);
+        return true;
+      }
       if (selectAll_) QTimer::singleShot(0, field_, &QLineEdit::selectAll);
       if (onClickOrKeyRelease_) onClickOrKeyRelease_();
       return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QClipboard>
 #include <QLineEdit>
 #include <QObject>
 #include <functional>
@@ -7,7 +8,9 @@
 namespace tonalis {
 
 // Applies a field's key rule to what is typed into it, and its mouse rules:
-// a click that selects the whole text, a double-click action.
+// a click that selects the whole text, a double-click action. Pasting with
+// the mouse is not filtered, but keeps to the field's length limit as typing
+// does, and the context menu shows only the shortcuts the rule lets through.
 class FieldRules : public QObject {
   Q_OBJECT
 
@@ -26,6 +29,8 @@ class FieldRules : public QObject {
 
  private:
   FieldRules(QLineEdit* field, Rule rule);
+  void paste(QClipboard::Mode mode);
+  void showContextMenu(const QPoint& at);
 
   QLineEdit* field_;
   Rule rule_;

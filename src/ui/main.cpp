@@ -50,7 +50,8 @@ int main(int argc, char* argv[]) {
   tonalis::PortAudioOutput audio(device);
   tonalis::FrmTone window(messages, audio, tonalis::SettingsFolder());
   if (trace) window.link().setTrace(trace.get());
-  messages.setParent(&window);
+  // Boxes from the load wait for the window, so none can end up beneath it.
+  messages.setWindow(&window);
   window.load();
   window.show();
   window.checkSoundCard(tonalis::HasInputDevice());

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QScreen>
 #include <QSignalBlocker>
 
@@ -41,7 +42,7 @@ FrmTone::FrmTone(MessageSink& messages, AudioOutput& audio, const QString& setti
       messages_(messages),
       settingsFolder_(settingsFolder),
       c_(BuildForm(this)),
-      link_(*this, messages, [this](int number) { return DeviceFromPortsIni(FilePath(settingsFolder_), number); }),
+      link_(*this, messages, [this](int number) { return PortFromPortsIni(FilePath(settingsFolder_), number); }),
       player_(audio, messages),
       sender_(player_, link_, messages) {
   setObjectName("frmTone");
@@ -121,8 +122,12 @@ void FrmTone::connectControls() {
 
 bool FrmTone::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
-      QApplication::activeWindow() == this && watched->isWidgetType())
-    Q_EMIT helpRequested();
+      watched->isWidgetType()) {
+    // This window, or one of its message boxes, which are modal to it.
+    const QWidget* active = QApplication::activeWindow();
+    if (active == this || (active && active->parentWidget() == this && qobject_cast<const QMessageBox*>(active)))
+      Q_EMIT helpRequested();
+  }
   return QWidget::eventFilter(watched, event);
 }
 
@@ -236,7 +241,9 @@ void FrmTone::loadConfigFile(const QString& path) {
     c_.txtPrgComm->setText(port);
   }
   if (!load.ok()) {
-    messages_.showMessage({"Unable to load data file " + Std(path), load.error, UserMessage::Icon::None});
+    // The title is cut short on screen: the path goes in the text as well.
+    messages_.showMessage(
+        {"Unable to load data file " + Std(path), Std(path) + kCrLf + load.error, UserMessage::Icon::None});
     return;
   }
   currentConfigPath_ = path;
@@ -309,11 +316,11 @@ void FrmTone::sendSequence() {
   sender_.send(Std(c_.Text1->text()), timing);
 }
 
-void FrmTone::onSendFinished(const QString& completion) {
+void FrmTone::onSendFinished(const QString& status) {
   QApplication::restoreOverrideCursor();
   c_.cmdTone->setEnabled(true);
   if (!timer1_.isActive()) timer1_.start();
-  c_.lblInfoSend->setText(DisplayText(Std(completion)));
+  c_.lblInfoSend->setText(DisplayText(Std(status)));
 }
 
 // ---- Remote replacement -----------------------------------------------------

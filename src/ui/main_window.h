@@ -85,7 +85,7 @@ class FrmTone : public QWidget, public ProgressView {
   void refreshSequenceCounter();
   void copyCommandToSequence(int n);
   void sendSequence();
-  void onSendFinished(const QString& completion);
+  void onSendFinished(const QString& status);
   void calculateReplacement();
   void onChecksumIdChanged();
 

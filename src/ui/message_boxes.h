@@ -1,21 +1,41 @@
 #pragma once
 
+#include <QMessageBox>
+#include <QObject>
 #include <QPointer>
 #include <QWidget>
+#include <deque>
 
 #include "config/user_message.h"
 
 namespace tonalis {
 
 // Message boxes on screen: one OK button, the title, text and icon given,
-// modal to the window but without holding up the code that shows them.
-class QtMessageBoxes : public MessageSink {
+// modal to the window, raised above it and focused. One box at a time: a
+// message that comes while one is shown waits until it is dismissed, and
+// none is shown before the window itself is on screen, so a box can never
+// end up beneath it. Nothing waits in a nested event loop: the code that
+// shows a message carries on at once.
+class QtMessageBoxes : public QObject, public MessageSink {
+  Q_OBJECT
+
  public:
-  void setParent(QWidget* parent) { parent_ = parent; }
+  void setWindow(QWidget* window);
   void showMessage(const UserMessage& message) override;
 
+  // The box on screen, if any, and how many wait behind it.
+  QMessageBox* current() const { return current_; }
+  std::size_t waiting() const { return queue_.size(); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
-  QPointer<QWidget> parent_;
+  void showNext();
+
+  QPointer<QWidget> window_;
+  QPointer<QMessageBox> current_;
+  std::deque<UserMessage> queue_;
 };
 
 // Line breaks for Qt: CR LF becomes LF.

@@ -39,8 +39,9 @@ TEST(LinkCli, IdentifyProgramAndReadBackThroughTheSimulatedBoard) {
   const std::string trace = dir.file("trace.txt");
   const auto program = RunCli({"program", Q(prg), "--port", port, "--trace", Q(trace)});
   EXPECT_EQ(program.exitCode, 0) << program.err;
-  EXPECT_EQ(program.out,
-            "Quorvantelix v3.0 detected.\nSending data on COM1.....\nQuorvantelix v3.0 successfully programmed\n");
+  EXPECT_EQ(program.out, "Quorvantelix v3.0 detected.\nSending data on " + board.link() +
+                             ".....\nQuorvantelix v3.0 successfully programmed\n")
+      << "a port given as a path is named by its path";
   EXPECT_NE(ReadAll(trace).find("TX FF AA"), std::string::npos);
   EXPECT_NE(ReadAll(trace).find("-- data wait over"), std::string::npos);
 
@@ -69,10 +70,11 @@ TEST(LinkCli, FailuresAndRefusals) {
     const char* errPart;
   };
   const Case cases[] = {
-      {{"identify", "--port", port}, 1, "Wrong version detected: Quorvantelix v2.9\nUse Quorvantelix v3.0 !", ""},
-      {{"read", "--port", port}, 1, "FAILED to read version! Please Check Connections / Decoder", ""},
+      // Progress on standard output, the failure that ends an exchange on standard error.
+      {{"identify", "--port", port}, 1, "", "Wrong version detected: Quorvantelix v2.9\nUse Quorvantelix v3.0 !\n"},
+      {{"read", "--port", port}, 1, "Wrong version detected", "FAILED to read version! Please Check Connections"},
       {{"program", Q(refusedPrg), "--port", port}, 1, "", "Modifier ID is empty"},
-      {{"read", "--port", "/dev/tonalis-none"}, 1, "", "Not able to open COM1\n/dev/tonalis-none: "},
+      {{"read", "--port", "/dev/tonalis-none"}, 1, "", "Not able to open /dev/tonalis-none: "},
       {{"read", "--port", "17"}, 2, "", "--port takes a number from 1 to 16"},
       {{"read"}, 2, "", "--port is required"},
       {{"board-sim", "--fault", "gremlins"}, 2, "", "unknown fault 'gremlins'"},
@@ -83,7 +85,20 @@ TEST(LinkCli, FailuresAndRefusals) {
     EXPECT_EQ(run.exitCode, c.exit) << c.args.join(' ').toStdString() << "\n" << run.out << run.err;
     EXPECT_NE(run.out.find(c.outPart), std::string::npos) << run.out;
     EXPECT_NE(run.err.find(c.errPart), std::string::npos) << run.err;
+    if (std::string(c.errPart).empty()) {
+      EXPECT_EQ(run.err, "");
+    }
   }
+
+  // A board that goes away: said once, in plain words, and identify stops
+  // at once instead of waiting for a banner that cannot come.
+  std::filesystem::create_directories(dir.file("gone"));
+  BoardSimProcess vanishing(dir.file("gone"), {"--fault", "vanish-on-identify"});
+  const auto lost = RunCli({"identify", "--port", Q(vanishing.link())});
+  EXPECT_EQ(lost.exitCode, 1);
+  EXPECT_EQ(lost.out, "");
+  EXPECT_EQ(lost.err, "The connection to " + vanishing.link() +
+                          " was lost: the device went away (unplugged, or its driver stopped).\n");
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace tonalis {
 namespace {
 
@@ -49,6 +51,25 @@ TEST(TextValue, Utf8Helpers) {
   EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));  // surrogate
   EXPECT_EQ(Latin1ToUtf8("\xE9t\xE9"), "\xC3\xA9t\xC3\xA9");
   EXPECT_EQ(Latin1ToUtf8("\xFF"), "\xC3\xBF");
+
+  const std::pair<std::string, const char*> excerpts[] = {
+      {"plain \xC3\xA9t\xC3\xA9", "plain \xC3\xA9t\xC3\xA9"},
+      {std::string("a\0b\tc\x7F", 6), "a\\x00b\\x09c\\x7F"},
+      {"\xE9t\xE9", "\\xE9t\\xE9"},  // not UTF-8
+      {"\xF0\x9F", "\\xF0\\x9F"},    // cut short
+      {std::string(45, 'x'), "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx..."},
+  };
+  for (const auto& [bytes, shown] : excerpts) EXPECT_EQ(PrintableExcerpt(bytes), shown);
+}
+
+TEST(TextValue, NumbersTooLargeForADoubleAreNotZero) {
+  const std::string huge = std::string(400, '9');
+  EXPECT_EQ(ValueOfText(huge), HUGE_VAL);
+  EXPECT_EQ(StrictNumber(huge + ".5"), HUGE_VAL);
+  EXPECT_EQ(ValueOfText("0." + std::string(400, '0') + "1"), 0.0) << "too small to matter";
+  const std::pair<double, std::int32_t> conversions[] = {
+      {HUGE_VAL, INT32_MAX}, {-HUGE_VAL, INT32_MIN}, {3e9, INT32_MAX}, {-3e9, INT32_MIN}, {42.9, 42}, {NAN, INT32_MIN}};
+  for (const auto& [x, i] : conversions) EXPECT_EQ(ToInt32(x), i) << x;
 }
 
 }  // namespace

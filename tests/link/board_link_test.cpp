@@ -333,7 +333,7 @@ TEST(PortEvents, Messages) {
                                                {1011, "Comm Device Control Block Error"},
                                                {3, "Errore n.3 su COM1"},
                                                {1002, "Errore n.1002 su COM1"}};
-  for (const auto& [code, text] : cases) EXPECT_EQ(PortEventMessage(code, "1"), text);
+  for (const auto& [code, text] : cases) EXPECT_EQ(PortEventMessage(code, "COM1"), text);
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ TEST(PortMap, PortNumbers) {
 
 TEST(PortMap, FileMapsNumbersToDevices) {
   std::istringstream in(
-      "# radio interfaces\r\n"
+      "\xEF\xBB\xBF# radio interfaces\r\n"
       "COM3=/dev/ttyUSB0\r\n"
       "  com4 = /dev/serial/by-id/usb-FTDI_FT232R-if00-port0  \n"
       "\n"
@@ -35,13 +35,29 @@ TEST(PortMap, FileMapsNumbersToDevices) {
       "COM17=/dev/ttyUSB9\n"
       "COM5\n"
       "LPT1=/dev/lp0\n"
-      "COM3=/dev/ttyACM0\n");
+      "COM3=/dev/ttyACM0\n"
+      "COM6=/dev/ttyUSB1 # the radio\n"
+      "COM7=\n"
+      "COM2=/dev/ttyUSB2\n");
   const PortMap map = ParsePortMap(in);
   EXPECT_EQ(DeviceForPort(3, map), "/dev/ttyACM0");
   EXPECT_EQ(DeviceForPort(4, map), "/dev/serial/by-id/usb-FTDI_FT232R-if00-port0");
   EXPECT_EQ(DeviceForPort(1, map), "/dev/ttyS0");
   EXPECT_EQ(DeviceForPort(16, map), "/dev/ttyS15");
-  EXPECT_EQ(map.problems, "line 6: COM17=/dev/ttyUSB9\nline 7: COM5\nline 8: LPT1=/dev/lp0\n");
+  EXPECT_EQ(DeviceForPort(2, map), "/dev/ttyUSB2");
+  EXPECT_EQ(DeviceForPort(6, map), "/dev/ttyS5");
+  EXPECT_EQ(map.problemText(),
+            "line 6: COM17=/dev/ttyUSB9 (the port number must be 1 to 16)\n"
+            "line 7: COM5 (not of the form COMn=device)\n"
+            "line 8: LPT1=/dev/lp0 (not of the form COMn=device)\n"
+            "line 10: COM6=/dev/ttyUSB1 # the radio (text after the device path)\n"
+            "line 11: COM7= (no device after '=')\n");
+
+  // A byte-order mark on a first line that is a port.
+  std::istringstream bom("\xEF\xBB\xBF" "COM1=/dev/ttyUSB0\n");
+  const PortMap withBom = ParsePortMap(bom);
+  EXPECT_EQ(DeviceForPort(1, withBom), "/dev/ttyUSB0");
+  EXPECT_TRUE(withBom.problems.empty());
 }
 
 }  // namespace

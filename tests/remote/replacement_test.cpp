@@ -22,6 +22,8 @@ TEST(Replacement, BuildsTheSequenceWithItsChecksum) {
       {"CCCCCCCCCC", "CCCCCCCCCC", "CCCCCCCCCC99CCCCCCCCCC#96"},
       // Letters pasted in lower case are sent as the board hears them.
       {"1a", "0ab", "1A990AB#25"},
+      // The Modifier ID inside a sequence, not at its end, is no ambiguity.
+      {"1993", "0AB", "1993990AB#25"},
   };
   for (const auto& c : cases) {
     const ReplacementResult r = CalculateReplacement(c.original, "99", "#", c.fresh);
@@ -90,6 +92,11 @@ TEST(Replacement, RefusesWhatTheBoardCouldNeverMatch) {
       {"12", "99", "E", "345", "Checksum ID \"E\" must be one DTMF digit."},
       {"12", "99", "5", "152", "New Sequence \"152\" contains the Checksum ID 5."},
       {"12", "99", "b", "3B", "New Sequence \"3B\" contains the Checksum ID B."},
+      // Longer than the board's fields (a New sequence of 19 Ds would also
+      // overflow the two checksum digits).
+      {"12345678901", "99", "#", "345", "Original Sequence is too long: 11 digits, at most 10"},
+      {"12", "123456789", "#", "345", "Modifier ID is too long: 9 digits, at most 8"},
+      {"12", "99", "#", "DDDDDDDDDDDDDDDDDDD", "New Sequence is too long: 19 digits, at most 10"},
   };
   for (const auto& [original, modifier, checksum, fresh, start] : cases) {
     const ReplacementResult r = CalculateReplacement(original, modifier, checksum, fresh);

@@ -109,6 +109,13 @@ TEST(ConfigFile, UnreadableFilesAreDescribed) {
   TempDir dir;
   EXPECT_EQ(ReadConfigFile(dir.file("none.prg")).error, "File not found.");
   EXPECT_EQ(ReadConfigFile(dir.path().string()).error, "This is a folder, not a configuration file.");
+
+  // Bytes of a binary file are never echoed raw into a message.
+  const std::string binary = dir.file("binary.prg");
+  WriteAll(binary, std::string("\x01\x1B[2J\x7F\xC3") + std::string(100, 'z') + ",0,0,0\r\n");
+  EXPECT_EQ(ReadConfigFile(binary).error,
+            "Line 1: the Output 1 power-on state is \"\\x01\\x1B[2J\\x7F\xC3\x83zzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzz...\", "
+            "which is not a check state (0 or 1).");
 }
 
 TEST(ConfigFile, EnormousFilesAreNotReadWhole) {

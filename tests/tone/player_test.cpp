@@ -139,36 +139,75 @@ class RecordingPtt : public PttLine {
   bool pttEnabled() const override { return enabled; }
   bool setPtt(bool on) override {
     changes.emplace_back(on, Clock::now());
-    return true;
+    return !on || keys;
   }
   bool enabled = true;
+  bool keys = true;  // false: the line cannot be driven
   std::vector<std::pair<bool, Clock::time_point>> changes;
 };
 
-TEST(SequenceSender, KeysBeforeTheDelayAndReleasesAfterTheTail) {
+// A device that takes as long as the sound lasts, as a real one does, and
+// records when it was opened, started and done.
+class RealTimeOutput : public AudioOutput {
+ public:
+  ~RealTimeOutput() override {
+    if (thread_.joinable()) thread_.join();
+  }
+  int open() override {
+    opened = Clock::now();
+    return openResult;
+  }
+  int start(const std::int16_t*, std::int64_t count, std::function<void()> finished) override {
+    started = Clock::now();
+    const auto length = std::chrono::microseconds(count * 1000000 / 8000);
+    thread_ = std::thread([this, length, finished = std::move(finished)] {
+      std::this_thread::sleep_for(length);
+      done = Clock::now();
+      finished();
+    });
+    return 0;
+  }
+  int stop() override { return 0; }
+  int close() override { return 0; }
+  void reset() override {}
+
+  int openResult = 0;
+  Clock::time_point opened{}, started{}, done{};
+
+ private:
+  std::thread thread_;
+};
+
+double Ms(Clock::time_point from, Clock::time_point to) {
+  return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
+TEST(SequenceSender, OpensTheDeviceKeysWaitsPlaysAndReleasesAfterTheTail) {
   RecordingMessages messages;
-  PortAudioOutput output;
+  RealTimeOutput output;
   TonePlayer player(output, messages);
   RecordingPtt ptt;
   SequenceSender sender(player, ptt, messages);
-  SendTiming timing = CorrectSendTiming({"50", "50", "1000", "150"});
+  const SendTiming timing = CorrectSendTiming({"50", "50", "1000", "150"});
 
   QSignalSpy finished(&sender, &SequenceSender::finished);
-  QSignalSpy played(&player, &TonePlayer::finished);
-  const auto start = Clock::now();
-  ASSERT_TRUE(sender.send("123", timing));
+  ASSERT_TRUE(sender.send("123", timing));  // 3 x 401 + 2 x 401 samples: 250.6 ms
   EXPECT_FALSE(sender.send("4", timing)) << "a second send while one runs is refused";
   ASSERT_TRUE(finished.wait(10000));
   ASSERT_EQ(ptt.changes.size(), 2u);
-  EXPECT_TRUE(ptt.changes[0].first);
-  EXPECT_FALSE(ptt.changes[1].first);
-  const auto keyed = std::chrono::duration<double, std::milli>(ptt.changes[1].second - ptt.changes[0].second).count();
-  EXPECT_GE(keyed, 150 + 40);
-  EXPECT_LT(keyed, 150 + 40 + player.effectiveTimeMs() + 100);
-  const double untilKeyed = std::chrono::duration<double, std::milli>(ptt.changes[0].second - start).count();
-  EXPECT_LT(untilKeyed, 500) << "rendering comes first, then the key";
-  EXPECT_EQ(played.count(), 1);
-  EXPECT_EQ(finished.first().first().toString().toStdString(), CompletionText(player.effectiveTimeMs()));
+  const auto [keyedOn, keyedAt] = ptt.changes[0];
+  const auto [releasedOn, releasedAt] = ptt.changes[1];
+  EXPECT_TRUE(keyedOn && !releasedOn);
+  EXPECT_LT(output.opened, keyedAt) << "the device is opened with the transmitter still off";
+  // Never early where the air would suffer; late only by what a busy machine adds.
+  EXPECT_GE(Ms(keyedAt, output.started), 150);
+  EXPECT_LT(Ms(keyedAt, output.started), 150 + 150);
+  EXPECT_GE(Ms(output.done, releasedAt), 40) << "the tail starts when the sound has ended";
+  EXPECT_LT(Ms(output.done, releasedAt), 40 + 150);
+  EXPECT_NEAR(player.effectiveTimeMs(), 250, 150) << "the time the sound took, not 0";
+  EXPECT_GE(player.effectiveTimeMs(), 250);
+  EXPECT_EQ(finished.first().at(0).toString().toStdString(), CompletionText(player.effectiveTimeMs()));
+  EXPECT_TRUE(finished.first().at(1).toBool());
   EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -181,17 +220,53 @@ TEST(SequenceSender, WithoutPttOrSoundItStillCompletes) {
   const SendTiming timing = CorrectSendTiming({"50", "50", "1000", "20"});
 
   // An empty sequence: no sound, PTT keyed and released, the previous time.
+  QSignalSpy finished(&sender, &SequenceSender::finished);
   ASSERT_TRUE(sender.send("", timing));
-  ASSERT_TRUE(WaitFor(&sender, &SequenceSender::finished));
+  ASSERT_TRUE(finished.wait(10000));
   EXPECT_EQ(ptt.changes.size(), 2u);
+  EXPECT_TRUE(finished.first().at(1).toBool());
 
   ptt.changes.clear();
   ptt.enabled = false;
-  QSignalSpy finished(&sender, &SequenceSender::finished);
+  finished.clear();
   ASSERT_TRUE(sender.send("1", timing));
   ASSERT_TRUE(finished.wait(10000));
   EXPECT_TRUE(ptt.changes.empty());
   EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST(SequenceSender, AFailedSendSaysSoAndNeverKeysForNothing) {
+  struct Case {
+    const char* name;
+    int openResult;
+    bool keys;
+    std::string status;
+    std::size_t pttChanges;  // keyed and released, or never touched
+  };
+  const Case cases[] = {
+      {"no sound device", -9996, true, "Sequence not sent: the sound device could not be opened.", 0},
+      {"PTT that cannot be keyed", 0, false, "Sequence not sent: the transmitter could not be keyed.", 2},
+  };
+  for (const auto& c : cases) {
+    RecordingMessages messages;
+    RealTimeOutput output;
+    output.openResult = c.openResult;
+    TonePlayer player(output, messages);
+    RecordingPtt ptt;
+    ptt.keys = c.keys;
+    SequenceSender sender(player, ptt, messages);
+    QSignalSpy finished(&sender, &SequenceSender::finished);
+    ASSERT_TRUE(sender.send("1", CorrectSendTiming({"50", "50", "1000", "20"})));
+    ASSERT_TRUE(finished.wait(5000)) << c.name;
+    EXPECT_EQ(finished.first().at(0).toString().toStdString(), c.status) << c.name;
+    EXPECT_FALSE(finished.first().at(1).toBool()) << c.name;
+    EXPECT_EQ(ptt.changes.size(), c.pttChanges) << c.name;
+    if (!ptt.changes.empty()) {
+      EXPECT_FALSE(ptt.changes.back().first) << "released on the way out";
+    }
+    EXPECT_EQ(output.started, Clock::time_point{}) << c.name << ": nothing played";
+    EXPECT_FALSE(player.soundBusy()) << c.name;
+  }
 }
 
 }  // namespace

@@ -96,7 +96,7 @@ TEST_F(WindowTest, FirstStartWritesTheDefaultRecordAndAppliesIt) {
   // Default.prg is not there yet.
   ASSERT_EQ(messages_.shown.size(), 1u);
   EXPECT_EQ(messages_.shown[0].title, "Unable to load data file " + dir_.file("Default.prg"));
-  EXPECT_EQ(messages_.shown[0].text, "File not found.");
+  EXPECT_EQ(messages_.shown[0].text, dir_.file("Default.prg") + "\r\nFile not found.");
   EXPECT_EQ(S(window_->windowTitle()), "Tonalis v3 by Velkaro");
   EXPECT_TRUE(c().chkMorse->isChecked() && c().chkBCheck->isChecked());
   EXPECT_EQ(c().chkOutput[0]->text(), "Output 1 OFF");
@@ -284,7 +284,7 @@ TEST_F(WindowTest, SaveAndLoadThroughTheFileDialogs) {
   EXPECT_EQ(c().txtMem[0]->text(), "999") << "the commands were not";
   ASSERT_EQ(messages_.shown.size(), 1u);
   EXPECT_EQ(messages_.shown[0].title, "Unable to load data file " + cut);
-  EXPECT_EQ(messages_.shown[0].text, "The file ends early: item 14 of 30 is missing.");
+  EXPECT_EQ(messages_.shown[0].text, cut + "\r\nThe file ends early: item 14 of 30 is missing.");
   EXPECT_EQ(S(window_->windowTitle()), "Tonalis v3.0 - saved.prg");
   EXPECT_EQ(S(window_->currentConfigPath()), path);
 }
@@ -520,7 +520,7 @@ TEST_F(WindowTest, HostileFilesAreRefusedQuickly) {
   timer.start();
   window_->loadConfigFile(Q(huge));
   ASSERT_EQ(messages_.shown.size(), 1u);
-  EXPECT_EQ(messages_.shown[0].text, "item 1 on line 1 is too long.");
+  EXPECT_EQ(messages_.shown[0].text, huge + "\r\nitem 1 on line 1 is too long.");
   RecordProperty("huge_file_ms", static_cast<int>(timer.elapsed()));
   EXPECT_TRUE(window_->isVisible());
 }
@@ -567,12 +567,10 @@ TEST_F(HelpViewerTest, F1OpensTheManualAndReloadsItOnActivation) {
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   EXPECT_NEAR(viewer->frameGeometry().center().x(), screen.center().x(), 2);
 
-  // The text area follows the window, 120 and 480 twips smaller, at least 1.
+  // The text area fills the window, whatever frame the window manager draws.
   viewer->resize(600, 400);
-  EXPECT_EQ(viewer->rtfIstruzioni()->size(), viewer->frameGeometry().size() - QSize(8, 32));
-  viewer->resize(5, 5);
-  EXPECT_EQ(viewer->rtfIstruzioni()->width(), 1);
-  EXPECT_EQ(viewer->rtfIstruzioni()->height(), 1);
+  QTest::qWait(0);
+  EXPECT_EQ(viewer->rtfIstruzioni()->geometry(), viewer->rect());
 
   // F1 again: the same viewer, to the front, read again.
   testing::WriteAll(dir_.file("Manuale_Tonalis2.rtf"), "{\\rtf1 Second}");
