@@ -57,13 +57,21 @@ void FieldRules::showContextMenu(const QPoint& at) {
   // The menu offers what the mouse can do; a shortcut is shown only where the
   // key rule lets it through.
   const bool copyKey = rule_(kCopy) == kCopy;
+  // Qt shows each entry's shortcut after a tab in its text; that is also how
+  // the entries are told apart.
+  static const std::pair<QKeySequence::StandardKey, const char*> kEntries[] = {
+      {QKeySequence::Undo, "edit-undo"}, {QKeySequence::Redo, "edit-redo"},   {QKeySequence::Cut, "edit-cut"},
+      {QKeySequence::Copy, "edit-copy"}, {QKeySequence::Paste, "edit-paste"}, {QKeySequence::SelectAll, "select-all"}};
   for (QAction* action : menu->actions()) {
-    if (action->isSeparator()) continue;
+    QString text = action->text();
+    const int tab = text.indexOf('\t');
+    if (tab < 0) continue;
+    const QString shortcut = text.mid(tab + 1);
+    for (const auto& [key, name] : kEntries)
+      if (shortcut == QKeySequence(key).toString(QKeySequence::NativeText)) action->setObjectName(name);
     if (!(copyKey && action->objectName() == QLatin1String("edit-copy"))) {
-      QString text = action->text();
-      text.truncate(text.indexOf('\t') < 0 ? text.size() : text.indexOf('\t'));
+      text.truncate(tab);
       action->setText(text);
-      action->setShortcut({});
     }
     if (action->objectName() == QLatin1String("edit-paste")) {
       QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);

@@ -288,7 +288,8 @@ void FrmTone::openFileDialog(int mode) {
 // ---- Send Sequence ----------------------------------------------------------
 
 void FrmTone::refreshSequenceCounter() {
-  c_.Label3->setText(QString("Sequence to Send (%1 digits)").arg(c_.Text1->text().size()));
+  // Characters, not UTF-16 units: a pasted emoji is one (silent) digit.
+  c_.Label3->setText(QString("Sequence to Send (%1 digits)").arg(c_.Text1->text().toUcs4().size()));
   c_.cmdTone->setEnabled(!c_.Text1->text().isEmpty());
 }
 

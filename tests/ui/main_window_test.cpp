@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
@@ -31,6 +32,7 @@
 #include "support/test_files.h"
 #include "tone/portaudio_output.h"
 #include "ui/help_viewer.h"
+#include "ui/message_boxes.h"
 #include "ui/progress_dialog.h"
 
 namespace tonalis {
@@ -389,6 +391,75 @@ TEST_F(WindowTest, WithoutASoundCardSendWaitsForTheNextEdit) {
   EXPECT_TRUE(c().cmdTone->isEnabled());
 }
 
+TEST_F(WindowTest, AFailedSendSaysWhyInTheStatusLine) {
+  PortAudioOutput missing("no such device");
+  FrmTone window(messages_, missing, Q(dir_.path().string()));
+  window.load();
+  window.show();
+  messages_.shown.clear();
+  QSignalSpy finished(&window.sender(), &SequenceSender::finished);
+  window.controls().cmdTone->click();
+  ASSERT_TRUE(finished.wait(5000));
+  EXPECT_EQ(window.controls().lblInfoSend->text(), "Sequence not sent: the sound device could not be opened.");
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].text, "1. waveOutOpen failed - -9996");
+  EXPECT_TRUE(window.controls().cmdTone->isEnabled());
+  EXPECT_FALSE(QApplication::overrideCursor());
+}
+
+TEST_F(WindowTest, PastingKeepsToTheLimitAndTheMenuOffersWhatTheFieldAllows) {
+  open();
+  // The field's own context menu, as a right click opens it.
+  auto menuOf = [](QLineEdit* field) {
+    field->setFocus();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), field->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(field, &event);
+    QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    return menu;
+  };
+  auto action = [](QMenu* menu, const char* name) { return menu->findChild<QAction*>(name); };
+
+  struct Case {
+    QLineEdit* field;
+    QString before;
+    QString clipboard;
+    QString after;
+    bool copyShortcut;
+  };
+  const Case cases[] = {
+      {c().txtMem[3], "", "123456789012345", "1234567890", true},
+      {c().txtMem[4], "12345678", "ABCD", "12345678AB", true},
+      {c().txtTmr2, "", "2550", "255", false},
+      {c().txtCallID, "ABCDEF", "Z", "ABCDEF", false},
+      {c().Text1, "", QString(1100, '1'), QString(1024, '1'), true},
+  };
+  for (const auto& tc : cases) {
+    tc.field->setText(tc.before);
+    tc.field->end(false);
+    QApplication::clipboard()->setText(tc.clipboard);
+    QMenu* menu = menuOf(tc.field);
+    ASSERT_TRUE(menu) << S(tc.field->objectName());
+    EXPECT_EQ(action(menu, "edit-copy")->text().contains('\t'), tc.copyShortcut) << S(tc.field->objectName());
+    for (const char* refused : {"edit-undo", "edit-cut", "edit-paste", "select-all"})
+      EXPECT_FALSE(action(menu, refused)->text().contains('\t')) << refused << " shows a shortcut the field refuses";
+    action(menu, "edit-paste")->trigger();
+    menu->close();
+    EXPECT_EQ(tc.field->text(), tc.after) << S(tc.field->objectName());
+  }
+  EXPECT_EQ(c().Label3->text(), "Sequence to Send (1024 digits)") << "the counter follows a paste";
+
+  // Shift+Insert pastes without typing a character: the limit holds as well.
+  c().txtMem[6]->clear();
+  QApplication::clipboard()->setText("99999999999999");
+  QTest::keyClick(c().txtMem[6], Qt::Key_Insert, Qt::ShiftModifier);
+  EXPECT_EQ(c().txtMem[6]->text(), "9999999999");
+
+  // Characters, not bytes or UTF-16 units, are counted.
+  c().Text1->setText(QString::fromUtf8("1\xC3\xA9\xF0\x9F\x93\xBB"));
+  QTest::mouseClick(c().Text1, Qt::LeftButton);
+  EXPECT_EQ(c().Label3->text(), "Sequence to Send (3 digits)");
+}
+
 TEST_F(WindowTest, ReplacementFrame) {
   open();
   messages_.shown.clear();
@@ -540,6 +611,34 @@ TEST_F(WindowTest, SettingsThatCannotBeSavedAreSaidOnce) {
   window_->close();
   EXPECT_FALSE(window_->isVisible());
   EXPECT_EQ(messages_.shown.size(), 1u);
+}
+
+TEST(MessageBoxes, OneAtATimeModalToTheWindowAndNeverBeforeItIsShown) {
+  QWidget window;
+  QtMessageBoxes boxes;
+  boxes.setWindow(&window);
+  boxes.showMessage({"Unable to load data file /x/Default.prg", "/x/Default.prg\r\nFile not found.",
+                     UserMessage::Icon::None});
+  boxes.showMessage({"DTMF", "Questo PC non ha schede audio.", UserMessage::Icon::Error});
+  QTest::qWait(20);
+  EXPECT_FALSE(boxes.current()) << "a box shown before its window ends up beneath it";
+
+  window.show();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return boxes.current() && boxes.current()->isVisible(); }));
+  QMessageBox* first = boxes.current();
+  EXPECT_EQ(first->windowTitle(), "Unable to load data file /x/Default.prg");
+  EXPECT_EQ(first->text(), "/x/Default.prg\nFile not found.");
+  EXPECT_EQ(first->windowModality(), Qt::WindowModal);
+  EXPECT_EQ(first->parentWidget(), &window);
+  EXPECT_EQ(boxes.waiting(), 1u) << "the second waits for the first";
+
+  // Escape dismisses a box, Enter too; the next one follows.
+  QTest::keyClick(first, Qt::Key_Escape);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return boxes.current() && boxes.current()->windowTitle() == "DTMF"; }));
+  EXPECT_EQ(boxes.current()->icon(), QMessageBox::Critical);
+  QTest::keyClick(boxes.current(), Qt::Key_Return);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !boxes.current(); }));
+  EXPECT_EQ(boxes.waiting(), 0u);
 }
 
 class HelpViewerTest : public WindowTest {
