@@ -69,7 +69,9 @@ int RunBoardSim(const QStringList& args) {
                                          "Misbehave only for the first N requests (identify, read, program).", "N");
   const QCommandLineOption faultSkip("fault-skip", "Answer the first N requests normally before misbehaving.", "N");
   const QCommandLineOption instant("instant", "Answer at full speed instead of at 4800 baud.");
-  parser.addOptions({link, imageOption, banner, fault, faultRequests, faultSkip, log, instant});
+  const QCommandLineOption bannerDelay("banner-delay-ms", "Wait N ms before answering identify (default 5).", "N");
+  const QCommandLineOption dataDelay("data-delay-ms", "Wait N ms before answering a read (default 5).", "N");
+  parser.addOptions({link, imageOption, banner, fault, faultRequests, faultSkip, log, instant, bannerDelay, dataDelay});
   if (auto exit = ParseArguments(parser, args)) return *exit;
 
   BoardSim::Options options;
@@ -95,6 +97,16 @@ int RunBoardSim(const QStringList& args) {
       PrintError("--fault-skip takes a number of 0 or more.");
       return kExitUsage;
     }
+  }
+  for (const auto& [option, delay] : {std::pair{&bannerDelay, &options.bannerDelay}, {&dataDelay, &options.dataDelay}}) {
+    if (!parser.isSet(*option)) continue;
+    bool ok = false;
+    const int ms = parser.value(*option).toInt(&ok);
+    if (!ok || ms < 0 || ms > 60000) {
+      PrintError("--" + ToStd(option->names().first()) + " takes a number of milliseconds from 0 to 60000.");
+      return kExitUsage;
+    }
+    *delay = std::chrono::milliseconds(ms);
   }
   const std::string imagePath = ToStd(parser.value(imageOption));
   if (!imagePath.empty() && QFileInfo::exists(parser.value(imageOption))) {

@@ -8,7 +8,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Well within the tool's waits, as a real board answers.
+// How soon a board that vanishes goes.
 constexpr auto kAnswerDelay = 5ms;
 // Past the tool's 100 ms identify wait and 768 ms data wait.
 constexpr auto kLateBanner = 150ms;
@@ -26,6 +26,7 @@ const std::map<std::string, BoardSim::Fault>& FaultTable() {
       {"readback-differs", BoardSim::Fault::ReadbackDiffers},
       {"vanish-on-identify", BoardSim::Fault::VanishOnIdentify},
       {"vanish-on-read", BoardSim::Fault::VanishOnRead},
+      {"nul-in-banner", BoardSim::Fault::NulInBanner},
   };
   return table;
 }
@@ -66,9 +67,14 @@ bool BoardSim::takeImageStored() { return std::exchange(imageStored_, false); }
 
 BoardSim::Action BoardSim::bannerReply() const {
   Action a;
-  a.delay = has(Fault::LateBanner) ? kLateBanner : kAnswerDelay;
+  a.delay = has(Fault::LateBanner) ? kLateBanner : options_.bannerDelay;
   a.bytes = BannerFrame(has(Fault::WrongBanner) ? "Quorvantelix v2.9" : options_.banner);
   if (has(Fault::BannerBadSum)) ++a.bytes.back();
+  if (has(Fault::NulInBanner)) {
+    Bytes noisy;
+    for (std::uint8_t b : a.bytes) noisy.insert(noisy.end(), {b, 0x00});
+    a.bytes = noisy;
+  }
   return a;
 }
 
@@ -77,7 +83,7 @@ BoardSim::Action BoardSim::dataReply() const {
   if (has(Fault::ReadbackDiffers) && programmed_) sent[170] = 0x00;
   if (has(Fault::DataOutOfRange)) sent[8] = 0x5B;
   Action a;
-  a.delay = has(Fault::LateData) ? kLateData : kAnswerDelay;
+  a.delay = has(Fault::LateData) ? kLateData : options_.dataDelay;
   a.bytes = DataFrame(sent);
   if (has(Fault::DataBadSum)) ++a.bytes.back();
   return a;

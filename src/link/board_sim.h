@@ -27,6 +27,7 @@ class BoardSim {
     VanishOnIdentify,  // the board goes away when asked to identify
     VanishOnRead,      // ... when asked for its data
     VanishAfterBlock,  // ... after receiving block `vanishBlock` (0..3)
+    NulInBanner,       // a NUL byte after every byte of the banner frame, as line noise does
   };
 
   struct Options {
@@ -39,6 +40,9 @@ class BoardSim {
     // (-1: for ever) before the board behaves again.
     int faultSkip = 0;
     int faultRequests = -1;
+    // How long the board takes before it starts to answer.
+    std::chrono::milliseconds bannerDelay{5};
+    std::chrono::milliseconds dataDelay{5};
   };
 
   // What the board does in answer to a byte: send after a delay, or vanish.

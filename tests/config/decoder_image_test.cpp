@@ -77,6 +77,13 @@ TEST(Encode, ChecksInTheirFixedOrderWithTheirMessages) {
       {"triplets", [](DecoderConfig& c) { c.txtMem[3] = c.txtMem[7] = c.txtMem[9] = "4"; },
        "Command #3 is equal to Command #7"},
       {"no modifier", [](DecoderConfig& c) { c.txtSeqCmd = ""; }, "Modifier ID is empty"},
+      // Too large for a double: out of range, not read as 0.
+      {"speed of 400 digits", [](DecoderConfig& c) { c.txtMorseSpeed = std::string(400, '9'); },
+       "Please insert a valid Morse Speed"},
+      {"timer of 400 digits", [](DecoderConfig& c) { c.txtTmr2 = std::string(400, '9'); },
+       "Please insert a valid Output 2 Timer Interval"},
+      {"high of 400 digits", [](DecoderConfig& c) { c.txtBhi = std::string(400, '9'); },
+       "Please insert a valid High Battery Voltage"},
       {"everything wrong", [](DecoderConfig& c) { c = DecoderConfig{}; }, "Checksum ID empty."},
   };
   for (const auto& tc : cases) {
@@ -161,6 +168,12 @@ TEST(Encode, FieldBytes) {
       {"low 0", [](DecoderConfig& c) { c.txtBlo = "0"; }, 4, {0}},
       {"low 0.05 rounds to even", [](DecoderConfig& c) { c.txtBlo = "0.05"; }, 4, {0}},
       {"low .5", [](DecoderConfig& c) { c.txtBlo = ".5"; }, 4, {5}},
+      {"low rounded, not cut", [](DecoderConfig& c) { c.txtBlo = "11.56"; }, 4, {116}},
+      {"high at its minimum", [](DecoderConfig& c) { c.txtBlo = "0", c.txtBhi = "0.1"; }, 4, {0, 1}},
+      {"ten digits in the last command",
+       [](DecoderConfig& c) { c.txtMem[15] = "1234567890"; },
+       158,
+       {1, 2, 3, 4, 5, 6, 7, 8, 9, 0x0A}},
       {"command 0",
        [](DecoderConfig& c) { c.txtMem[0] = "1234"; },
        8,

@@ -20,6 +20,12 @@ DecoderImage SampleImage() {
   return image;
 }
 
+DecoderImage WithByte8(std::uint8_t b) {
+  DecoderImage image = SampleImage();
+  image[8] = b;
+  return image;
+}
+
 struct Feed {
   std::vector<ParseResult> results;
   std::vector<int> states;
@@ -65,6 +71,10 @@ TEST(Parser, Frames) {
       {"data frame with a wrong sum", badDataSum, {{Kind::DataFrame, "bad"}}},
       {"0x5B at index 8 abandons", DataFrame(outOfRangeLate), {}},
       {"0x5B at index 3 is data", DataFrame(outOfRangeEarly), {{Kind::DataFrame, "ok"}}},
+      {"90, the top of the band, is data", DataFrame(WithByte8(90)), {{Kind::DataFrame, "ok"}}},
+      {"254 abandons", DataFrame(WithByte8(254)), {}},
+      {"255 (fill) is data", DataFrame(WithByte8(255)), {{Kind::DataFrame, "ok"}}},
+      {"0x80 (end mark) is data", DataFrame(WithByte8(0x80)), {{Kind::DataFrame, "ok"}}},
       {"garbage and stray FFs first",
        Cat({{0x00, 0x12, 0xFF, 0x12, 0xFF, 0xCC}, BannerFrame(kExpectedBanner)}),
        {{Kind::Banner, kExpectedBanner}}},

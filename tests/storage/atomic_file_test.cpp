@@ -61,6 +61,26 @@ TEST(AtomicFile, RefusesWhatItCannotReplace) {
   }
 }
 
+TEST(AtomicFile, ATemporaryNameInUseIsNotAFailure) {
+  TempDir dir;
+  const std::string path = dir.file("a.prg");
+  // Leftovers of earlier runs on most of the names this process may pick
+  // next: every name but one in fifty is taken.
+  const std::string prefix = ".a.prg.tmp-" + std::to_string(::getpid()) + "-";
+  std::size_t taken = 0;
+  for (int n = 0; n < 5000; ++n) {
+    if (n % 50 == 0) continue;
+    WriteAll(dir.file(prefix + std::to_string(n)), "leftover");
+    ++taken;
+  }
+  for (const char* content : {"first", "second"}) {
+    const auto error = WriteFileAtomically(path, content);
+    EXPECT_FALSE(error) << *error;
+    EXPECT_EQ(ReadAll(path), content);
+  }
+  EXPECT_EQ(EntriesIn(dir.path()), taken + 1) << "the leftovers are left alone";
+}
+
 TEST(AtomicFile, AFailedWriteLeavesTheOldFileIntact) {
   TempDir dir;
   const std::string path = dir.file("a.prg");

@@ -38,10 +38,25 @@ TEST(Synthesis, SampleCountsRoundHalvesToEven) {
   EXPECT_EQ(k50_50_1000.digit, 400);
   EXPECT_EQ(k50_50_1000.gap, 400);
   EXPECT_EQ(k50_50_1000.pause, 8000);
-  const SampleCounts c = CalcSampleCounts(0.0500625, 0.0501875, 9.999);
-  EXPECT_EQ(c.digit, 400);  // 400.5
-  EXPECT_EQ(c.gap, 402);    // 401.5
-  EXPECT_EQ(c.pause, 79992);
+  // Halves go to the even neighbour, in each of the three counts.
+  const std::tuple<double, std::int32_t, std::int32_t> halves[] = {
+      {0.0500625, 400, 401},  // 400.5
+      {0.0501875, 402, 402},  // 401.5
+  };
+  for (const auto& [seconds, even, up] : halves) {
+    const SampleCounts c = CalcSampleCounts(seconds, seconds, seconds);
+    EXPECT_EQ(c.digit, even) << seconds;
+    EXPECT_EQ(c.gap, even) << seconds;
+    EXPECT_EQ(c.pause, even) << seconds << " (half up would give " << up << ")";
+  }
+  EXPECT_EQ(CalcSampleCounts(0, 0, 9.999).pause, 79992);
+  // Far beyond the fields' limits (a pasted value): saturated, never wrapped
+  // into a negative count.
+  const SampleCounts huge = CalcSampleCounts(1e300, HUGE_VAL, 3e6);
+  EXPECT_EQ(huge.digit, INT32_MAX);
+  EXPECT_EQ(huge.gap, INT32_MAX);
+  EXPECT_EQ(huge.pause, INT32_MAX);
+  EXPECT_EQ(RenderSequence("12", huge).error, "The sequence is too long to play: 6442450944 samples.");
 }
 
 TEST(Synthesis, BufferLengths) {
@@ -73,7 +88,8 @@ TEST(Synthesis, SegmentsOfDigitsGapsAndPauses) {
 }
 
 TEST(Synthesis, CharactersWithoutAToneAreSilentDigits) {
-  for (const char* seq : {"1E2", "1a2"}) {
+  // A character outside ASCII is one silent digit, however many bytes it takes.
+  for (const char* seq : {"1E2", "1a2", "1\xC3\xA9" "2", "1\xF0\x9F\x93\xBB" "2"}) {
     const RenderedSequence r = RenderSequence(seq, k50_50_1000);
     ASSERT_EQ(r.count, 2005) << seq;
     for (std::int64_t k = 402; k <= 1604; ++k) ASSERT_EQ(r.samples[k - 1], 0) << seq << " sample " << k;
@@ -101,6 +117,22 @@ TEST(Synthesis, EveryThreadSplitGivesTheFormulasSamples) {
   // And SampleAt is the formula itself.
   for (std::int64_t k : {1LL, 2LL, 1000LL, 123456LL, 90000000LL})
     EXPECT_EQ(SampleAt(k, 697 * kTwoPi / kSampleRate, 1209 * kTwoPi / kSampleRate), Reference(k, '1')) << k;
+}
+
+TEST(Synthesis, TwoPiIsTheBoardsFifteenDigitValue) {
+  // Near the end of the longest sequence a full-precision 2 pi rounds these
+  // samples one lower: the board's decoder was tuned to the 15-digit value.
+  const std::pair<std::int64_t, std::int16_t> cases[] = {{90000512, 750}, {90003264, 16932}, {90004512, -750}};
+  for (const auto& [k, value] : cases) {
+    EXPECT_EQ(SampleAt(k, LowFrequency('1') * kTwoPi / kSampleRate, HighFrequency('1') * kTwoPi / kSampleRate),
+              value)
+        << k;
+  }
+  // The renderer takes its steps from the same constant.
+  const std::vector<Segment> segments = SequenceSegments("1", CalcSampleCounts(9.999, 0.05, 1.0));
+  ASSERT_EQ(segments.size(), 1u);
+  EXPECT_EQ(segments[0].w1, 697 * 6.28318530717958 / 8000.0);
+  EXPECT_EQ(segments[0].w2, 1209 * 6.28318530717958 / 8000.0);
 }
 
 TEST(Synthesis, LengthsBeyondTheLimitAreRefused) {

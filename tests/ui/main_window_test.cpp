@@ -180,6 +180,16 @@ TEST_F(WindowTest, KeyRulesOfEachKindOfField) {
   c().txtMem[5]->setText("123456789");
   typeInto(c().txtMem[5], "99");
   EXPECT_EQ(c().txtMem[5]->text(), "1234567899");
+  // Backspace still works in a full field, of every kind.
+  const std::pair<QLineEdit*, QString> fullFields[] = {
+      {c().txtMem[5], "1234567899"}, {c().txtTmr2, "255"}, {c().txtBlo, "12.5"}, {c().txtCallID, "ABCDEF"}};
+  for (const auto& [full, before] : fullFields) {
+    full->setText(before);
+    full->setFocus();
+    full->end(false);
+    QTest::keyClick(full, Qt::Key_Backspace);
+    EXPECT_EQ(full->text(), before.chopped(1)) << S(full->objectName());
+  }
 
   // The Checksum ID digit cannot be typed into New.
   typeInto(c().txtSeqNew, "1#2");
