@@ -34,7 +34,8 @@ void PrintUsage(std::ostream& out) {
   for (const auto& s : kSubcommands)
     out << "  " << s.name << std::string(15 - std::string_view(s.name).size(), ' ') << s.summary << '\n';
   out << "\n'tonalis-cli COMMAND --help' describes a command.\n"
-         "Exit status: 0 success, 1 refused (the message is on standard error), 2 usage or file error.\n";
+         "Exit status: 0 success, 1 refused or failed (the reason is on standard error),\n"
+         "2 usage or file error. Results and progress go to standard output.\n";
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "link/port_lookup.h"
 #include "support/board_sim_process.h"
 #include "support/examples.h"
 #include "support/recording.h"
@@ -389,6 +390,21 @@ TEST_F(BoardLinkTest, PortChoiceAndMutualExclusion) {
   QTest::qWait(100);
   EXPECT_FALSE(link_->portOpen());
   EXPECT_EQ(sim_->received(), (Bytes{0xFF, 0xCC, 0xFF, 0x99, 0xFF, 0xCC, 0xFF, 0x99}));
+
+  // Lines of ports.ini it does not understand are said once, where a port is
+  // opened, and the lines it does understand still apply.
+  messages_.shown.clear();
+  testing::WriteAll(dir_.file("ports.ini"), "\xEF\xBB\xBF" "COM2=" + sim_->link() + "\nCOM3=/dev/ttyUSB0 radio\n");
+  BoardLink mapped(progress_, messages_, [this](int n) { return PortFromPortsIni(dir_.path().string(), n); });
+  for (int twice = 0; twice < 2; ++twice) {
+    mapped.setProgrammingTicked(true, "2");
+    EXPECT_TRUE(mapped.portOpen());
+    mapped.setProgrammingTicked(false, "2");
+  }
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].text,
+            "Some lines of ports.ini are not understood and are ignored:\r\n"
+            "line 2: COM3=/dev/ttyUSB0 radio (text after the device path)");
 }
 
 TEST(PortEvents, Messages) {
