@@ -16,5 +16,7 @@ int RunBoardSim(const QStringList& args);
 int RunRender(const QStringList& args);
 int RunSend(const QStringList& args);
 int RunAudioDevices(const QStringList& args);
+int RunPttTest(const QStringList& args);
+int RunSerialPorts(const QStringList& args);
 
 }  // namespace tonalis::cli

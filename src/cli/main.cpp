@@ -23,8 +23,10 @@ constexpr Subcommand kSubcommands[] = {
     {"program", "program a configuration file into the board and verify it", tonalis::cli::RunProgram},
     {"board-sim", "simulate the decoder board on a pseudo-terminal", tonalis::cli::RunBoardSim},
     {"render", "write the sound of a DTMF sequence to a WAV file", tonalis::cli::RunRender},
-    {"send", "play a DTMF sequence, keying PTT on a serial port", tonalis::cli::RunSend},
-    {"audio-devices", "list the sound devices", tonalis::cli::RunAudioDevices},
+    {"send", "play a DTMF sequence, keying the transmitter", tonalis::cli::RunSend},
+    {"ptt-test", "key the transmitter for a few seconds and release it", tonalis::cli::RunPttTest},
+    {"audio-devices", "list the sound devices, output and input", tonalis::cli::RunAudioDevices},
+    {"serial-ports", "list the serial ports, with the names that survive replugging", tonalis::cli::RunSerialPorts},
 };
 
 void PrintUsage(std::ostream& out) {

@@ -1,11 +1,21 @@
 #include <QCoreApplication>
+#include <QFile>
+#include <QTimer>
+#include <fstream>
 #include <iostream>
 #include <memory>
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "cli/port_option.h"
+#include "cli/ptt_options.h"
 #include "link/board_link.h"
+#include "link/port_map.h"
+#include "link/serial_ports.h"
+#include "radio/signal_quit.h"
+#include "radio/station_ptt.h"
+#include "station/station_settings.h"
+#include "storage/settings_folder.h"
 #include "tone/portaudio_output.h"
 #include "tone/send_fields.h"
 #include "tone/sequence_sender.h"
@@ -126,51 +136,147 @@ int RunRender(const QStringList& args) {
 int RunSend(const QStringList& args) {
   QCommandLineParser parser;
   parser.setApplicationDescription(
-      "Plays a DTMF sequence on the sound card as Send Sequence does, keying the\n"
-      "transmitter on a serial port's RTS line with --ptt, and prints the completion text.");
+      "Plays a DTMF sequence on the sound card as Send Sequence does, keying the transmitter\n"
+      "as chosen (or as the Station setup stored it), and prints the completion text.\n"
+      "The transmitter is released on every way out, Ctrl+C and SIGTERM included.");
   parser.addPositionalArgument("SEQUENCE", "DTMF digits 0-9, *, #, A-D; spaces for pauses.");
   TimingOptions timing;
   timing.addTo(parser);
-  const QCommandLineOption ptt("ptt", "Key PTT on port P: a number 1-16 (mapped by ports.ini) or a device path.", "P");
+  PttOptions pttOptions;
+  pttOptions.addTo(parser);
   const QCommandLineOption txDelay("tx-delay-ms", "Time between keying and the first tone (20-2000; default 200).", "N",
                                    "200");
-  const QCommandLineOption device("audio-device", "Play on this device (see audio-devices); default: the default.",
+  const QCommandLineOption device("audio-device",
+                                  "Play on this device (see audio-devices); default: the Station setup's, or the default.",
                                   "NAME");
-  parser.addOptions({ptt, txDelay, device});
+  parser.addOptions({txDelay, device});
   if (auto exit = ParseArguments(parser, args)) return *exit;
   std::string sequence;
   if (auto exit = OneSequence(parser, sequence)) return *exit;
+  const auto chosen = pttOptions.read(parser);
+  if (!chosen) return kExitUsage;
 
   const SendTiming t = timing.read(parser, ToStd(parser.value(txDelay)));
   WarnAboutSilentCharacters(sequence);
 
+  SignalQuit signals;
   ConsoleMessages messages;
   NullProgress progress;
-  PortChoice port;
-  if (parser.isSet(ptt)) {
-    const auto chosen = ParsePortOption(ToStd(parser.value(ptt)), "--ptt");
-    if (!chosen) return kExitUsage;
-    port = *chosen;
-  }
-  BoardLink link(progress, messages, port.resolver);
-  if (parser.isSet(ptt)) {
-    link.setPttTicked(true, port.fieldText);
-    if (!link.portOpen()) return kExitRefused;
+  BoardLink link(progress, messages, chosen->resolver);
+  StationPtt ptt(link, messages);
+  ptt.setChoice(chosen->ptt);
+  if (chosen->enabled) {
+    link.setPttTicked(true, chosen->portText);
+    if (!link.pttEnabled()) return kExitRefused;
   }
 
-  PortAudioOutput output(ToStd(parser.value(device)));
+  const std::string deviceName =
+      parser.isSet(device) ? ToStd(parser.value(device)) : ReadStationSettings(SettingsFolder()).outputDevice;
+  PortAudioOutput output(deviceName);
   TonePlayer player(output, messages);
-  SequenceSender sender(player, link, messages);
+  SequenceSender sender(player, ptt, messages);
   bool completed = false;
   QObject::connect(&sender, &SequenceSender::finished, [&completed](const QString& text, bool played) {
     completed = played;
     (played ? std::cout : std::cerr) << ForTerminal(text.toStdString()) << std::endl;
     QCoreApplication::exit(0);
   });
+  QObject::connect(&signals, &SignalQuit::signalled, [](int) { QCoreApplication::exit(0); });
   sender.send(sequence, t);
   QCoreApplication::exec();
+  if (signals.received()) {
+    PrintError("Stopped by signal " + std::to_string(signals.received()) + "; the transmitter is released.");
+    return 128 + signals.received();
+  }
   link.shutdown();
   return completed && messages.count == 0 ? kExitOk : kExitRefused;
+}
+
+int RunPttTest(const QStringList& args) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      "Keys the transmitter as chosen (or as the Station setup stored it), waits, and releases it.\n"
+      "Exit status 0 only when both the keying and the release succeeded.");
+  PttOptions pttOptions;
+  pttOptions.addTo(parser);
+  const QCommandLineOption seconds("seconds", "How long to key, 1-600 s (default 2).", "N", "2");
+  parser.addOption(seconds);
+  if (auto exit = ParseArguments(parser, args)) return *exit;
+  bool ok = false;
+  const int keySeconds = parser.value(seconds).toInt(&ok);
+  if (!ok || keySeconds < 1 || keySeconds > 600) {
+    PrintError("--seconds takes a number from 1 to 600.");
+    return kExitUsage;
+  }
+  const auto chosen = pttOptions.read(parser);
+  if (!chosen) return kExitUsage;
+  if (!chosen->enabled) {
+    PrintError("No PTT to test: give --ptt, --cm108, --rig or --rigctld, or set one up in the Station dialog.");
+    return kExitUsage;
+  }
+
+  SignalQuit signals;
+  ConsoleMessages messages;
+  NullProgress progress;
+  BoardLink link(progress, messages, chosen->resolver);
+  StationPtt ptt(link, messages);
+  ptt.setChoice(chosen->ptt);
+  link.setPttTicked(true, chosen->portText);
+  if (!link.pttEnabled()) return kExitRefused;
+
+  bool keyed = false;
+  bool released = false;
+  QTimer hold;
+  hold.setSingleShot(true);
+  auto release = [&] {
+    hold.stop();
+    ptt.setPtt(false, [&](bool done) {
+      released = done;
+      std::cout << (done ? "released" : "NOT released: check the transmitter") << std::endl;
+      QCoreApplication::exit(0);
+    });
+  };
+  QObject::connect(&hold, &QTimer::timeout, release);
+  QObject::connect(&signals, &SignalQuit::signalled, [&](int) { release(); });
+  std::cout << "keying " << DescribePtt(chosen->ptt) << " for " << keySeconds << " s" << std::endl;
+  ptt.setPtt(true, [&](bool done) {
+    keyed = done;
+    if (!done) {
+      release();
+      return;
+    }
+    std::cout << "keyed" << std::endl;
+    if (!signals.received()) hold.start(std::chrono::seconds(keySeconds));
+  });
+  QCoreApplication::exec();
+  link.shutdown();
+  if (signals.received()) return 128 + signals.received();
+  return keyed && released ? kExitOk : kExitRefused;
+}
+
+int RunSerialPorts(const QStringList& args) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      "Lists the serial ports as the Station dialog does: device, the name that survives replugging,\n"
+      "description, manufacturer, serial number, and whether you may open it.");
+  if (auto exit = ParseArguments(parser, args)) return *exit;
+  const auto ports = ListSerialPorts();
+  if (ports.empty()) std::cout << "No serial ports.\n";
+  for (const auto& p : ports) {
+    std::cout << p.device << '\n';
+    if (!p.stablePath.empty()) std::cout << "  stable name:   " << p.stablePath << '\n';
+    if (!p.description.empty()) std::cout << "  description:   " << p.description << '\n';
+    if (!p.manufacturer.empty()) std::cout << "  manufacturer:  " << p.manufacturer << '\n';
+    if (!p.serialNumber.empty()) std::cout << "  serial number: " << p.serialNumber << '\n';
+    std::cout << "  access:        " << (p.problem.empty() ? "can be opened" : p.problem) << '\n';
+  }
+  std::ifstream in(QFile::encodeName(SettingsFolder() + "/ports.ini").toStdString());
+  if (in) {
+    const PortMap map = ParsePortMap(in);
+    for (const auto& [number, device] : map.devices) std::cout << "COM" << number << " = " << device << '\n';
+    if (!map.problems.empty()) std::cerr << "ports.ini: lines not understood:\n" << map.problemText();
+  }
+  return kExitOk;
 }
 
 int RunAudioDevices(const QStringList& args) {
@@ -185,9 +291,15 @@ int RunAudioDevices(const QStringList& args) {
   const auto devices = session.devices();
   if (devices.empty()) std::cout << "No sound devices.\n";
   if (const auto warning = SoundCardWarning(HasInputDevice())) PrintMessage(*warning);
-  for (const auto& d : devices) {
-    std::cout << (d.defaultOutput ? "* " : "  ") << d.name << "  [" << d.hostApi << "; " << d.outputs << " out, "
-              << d.inputs << " in]\n";
+  // Outputs go to the radio, inputs come from the receiver.
+  for (const bool input : {false, true}) {
+    std::cout << (input ? "Input devices (from the receiver):\n" : "Output devices (to the radio):\n");
+    for (const auto& d : devices) {
+      if ((input ? d.inputs : d.outputs) == 0) continue;
+      const bool isDefault = input ? d.defaultInput : d.defaultOutput;
+      std::cout << (isDefault ? "* " : "  ") << d.name << "  [" << d.hostApi << "; " << d.outputs << " out, "
+                << d.inputs << " in]\n";
+    }
   }
   return kExitOk;
 }

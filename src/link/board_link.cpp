@@ -77,7 +77,9 @@ void BoardLink::openPort(const std::string& fieldText, bool forPtt) {
   QString reason;
   if (port_.open(QString::fromStdString(device), forPtt, &reason)) {
     pttOpen_ = forPtt;
-    rtsFailureReported_ = false;
+    // An inverted line rests high: the transmitter is off with it asserted.
+    if (forPtt && pttInvert_) keySerialLine(false);
+    lineFailureReported_ = false;
     if (trace_) trace_->note("opened " + device + (forPtt ? " for PTT" : " for programming"));
     return;
   }
@@ -113,9 +115,26 @@ void BoardLink::setProgrammingTicked(bool ticked, const std::string& prgCommText
   Q_EMIT controlsChanged();
 }
 
+void BoardLink::setPttLine(SerialLine line, bool invert) {
+  pttLine_ = line;
+  pttInvert_ = invert;
+}
+
+void BoardLink::setPttUsesPort(bool uses) {
+  if (uses == pttUsesPort_) return;
+  pttUsesPort_ = uses;
+  if (!uses) closePtt();
+  Q_EMIT controlsChanged();
+}
+
 void BoardLink::setPttTicked(bool ticked, const std::string& pttComText) {
   pttComText_ = pttComText;
   if (ticked == chkPtt_) return;
+  if (!pttUsesPort_) {
+    chkPtt_ = ticked;
+    Q_EMIT controlsChanged();
+    return;
+  }
   if (!ticked) {
     chkPtt_ = false;
     closePtt();
@@ -157,20 +176,28 @@ void BoardLink::closePtt() {
 
 void BoardLink::send(const Bytes& bytes) { port_.write(bytes); }
 
-bool BoardLink::setPtt(bool on) {
+void BoardLink::setPtt(bool on, Done done) {
+  const bool ok = keySerialLine(on);
+  if (done) done(ok);
+}
+
+bool BoardLink::keySerialLine(bool on) {
   if (!port_.isOpen() || !pttOpen_) return !on || !chkPtt_;
-  const bool asserted = on && chkPtt_;
+  const bool keyed = on && chkPtt_;
+  const bool asserted = keyed != pttInvert_;  // an inverted line is low while keyed
+  const char* name = pttLine_ == SerialLine::Rts ? "RTS" : "DTR";
   QString reason;
-  if (port_.setRts(asserted, &reason)) {
-    if (trace_) trace_->note(asserted ? "RTS on" : "RTS off");
+  const bool set = lineDriver_ ? lineDriver_(pttLine_, asserted, &reason) : port_.setLine(pttLine_, asserted, &reason);
+  if (set) {
+    if (trace_) trace_->note(std::string(name) + (asserted ? " on" : " off"));
     return true;
   }
-  if (!rtsFailureReported_ && asserted) {
-    rtsFailureReported_ = true;
-    messages_.showMessage(
-        {"Warning",
-         "Cannot key the transmitter: " + portFieldName_ + " cannot drive its RTS line." + kCrLf + reason.toStdString(),
-         UserMessage::Icon::Exclamation});
+  if (!lineFailureReported_ && keyed) {
+    lineFailureReported_ = true;
+    messages_.showMessage({"Warning",
+                           "Cannot key the transmitter: " + portFieldName_ + " cannot drive its " + name + " line." +
+                               kCrLf + reason.toStdString(),
+                           UserMessage::Icon::Exclamation});
   }
   return false;
 }

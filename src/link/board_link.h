@@ -71,10 +71,26 @@ class BoardLink : public QObject, public PttLine {
   void programBoard(const DecoderImage& image);
   bool exchangeRunning() const { return phase_ != Phase::Idle; }
 
-  // Keys (true) or releases (false) the PTT line; true keys only while the
-  // PTT box is ticked. Reports a port that cannot drive RTS once per opening.
-  bool setPtt(bool on) override;
+  // Keys (true) or releases (false) the PTT line of the PTT port; true keys
+  // only while the PTT box is ticked. Reports a port that cannot drive its
+  // line once per opening. Synchronous: `done` is called before it returns.
+  void setPtt(bool on, Done done) override;
+  bool keySerialLine(bool on);
   bool pttEnabled() const override { return chkPtt_; }
+
+  // Which line of the PTT port keys the transmitter, and whether keyed is
+  // low. Applies at the next opening of the PTT port.
+  void setPttLine(SerialLine line, bool invert);
+  // False when the transmitter is keyed another way (a sound chip's GPIO, the
+  // rig's CAT): the PTT box then only enables PTT, no port is opened for it,
+  // and programming and PTT no longer exclude each other.
+  void setPttUsesPort(bool uses);
+  bool pttUsesPort() const { return pttUsesPort_; }
+
+  // Where the modem lines are driven: the open port, unless this is set (a
+  // port whose lines can be watched, for tests).
+  using LineDriver = std::function<bool(SerialLine line, bool asserted, QString* error)>;
+  void setLineDriver(LineDriver driver) { lineDriver_ = std::move(driver); }
 
   // At exit: ends the board session when programming is enabled, then
   // releases the port.
@@ -145,7 +161,11 @@ class BoardLink : public QObject, public PttLine {
   bool pttOpen_ = false;
   std::string prgCommText_ = "1";
   std::string pttComText_ = "1";
-  bool rtsFailureReported_ = false;
+  bool lineFailureReported_ = false;
+  bool pttUsesPort_ = true;
+  SerialLine pttLine_ = SerialLine::Rts;
+  bool pttInvert_ = false;
+  LineDriver lineDriver_;
   std::string portName_ = "COM1";       // the open port as messages name it: by number
   std::string portFieldName_ = "COM1";  // ... and with the field's text as typed
   std::string problemsSaid_;       // port map problems already reported

@@ -77,6 +77,38 @@ std::string PortMap::problemText() const {
   return text;
 }
 
+std::string SetPortInMap(const std::string& text, int number, const std::string& device) {
+  const std::string mapping = "COM" + std::to_string(number) + "=" + device;
+  const bool crlf = text.find("\r\n") != std::string::npos;
+  std::string out;
+  bool written = false;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    const bool lastLine = end == std::string::npos;
+    if (lastLine) end = text.size();
+    std::string line = text.substr(start, end - start);
+    const std::string ending = lastLine ? "" : "\n";
+    start = end + 1;
+    int n = 0;
+    std::string mapped;
+    std::string bare = line;
+    if (out.empty() && bare.rfind("\xEF\xBB\xBF", 0) == 0) bare.erase(0, 3);
+    if (ParsePortLine(Trim(bare), n, mapped).empty() && n == number) {
+      if (written) continue;  // a later line would override ours
+      const bool cr = !line.empty() && line.back() == '\r';
+      line = (bare.size() < line.size() ? "\xEF\xBB\xBF" : "") + mapping + (cr ? "\r" : "");
+      written = true;
+    }
+    out += line + ending;
+  }
+  if (!written) {
+    if (!out.empty() && out.back() != '\n') out += crlf ? "\r\n" : "\n";
+    out += mapping + (crlf ? "\r\n" : "\n");
+  }
+  return out;
+}
+
 std::string DeviceForPort(int number, const PortMap& map) {
   const auto it = map.devices.find(number);
   if (it != map.devices.end()) return it->second;

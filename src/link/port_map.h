@@ -30,6 +30,11 @@ struct PortMap {
 };
 PortMap ParsePortMap(std::istream& in);
 
+// The text of a port map with port `number` mapped to `device`: the line
+// that mapped it before is rewritten (later ones for the same port dropped),
+// or a line is added; comments, other lines and line endings stay.
+std::string SetPortInMap(const std::string& text, int number, const std::string& device);
+
 // The mapped device, or /dev/ttyS<n-1>.
 std::string DeviceForPort(int number, const PortMap& map);
 

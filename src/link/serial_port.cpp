@@ -54,13 +54,14 @@ void SerialPort::flush() {
   if (port_.isOpen()) port_.flush();
 }
 
-bool SerialPort::setRts(bool asserted, QString* error) {
+bool SerialPort::setLine(SerialLine line, bool asserted, QString* error) {
   if (!port_.isOpen()) {
     if (error) *error = QStringLiteral("the port is not open");
     return false;
   }
   quiet_ = true;
-  const bool ok = port_.setRequestToSend(asserted);
+  const bool ok =
+      line == SerialLine::Rts ? port_.setRequestToSend(asserted) : port_.setDataTerminalReady(asserted);
   if (!ok && error) *error = port_.errorString();
   port_.clearError();
   quiet_ = false;

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "link/protocol.h"
+#include "station/ptt_choice.h"
 
 namespace tonalis {
 
@@ -33,8 +34,8 @@ class SerialPort : public QObject {
   bool write(const Bytes& bytes);
   void flush();
 
-  // Drives RTS; false with the reason when the device cannot.
-  bool setRts(bool asserted, QString* error);
+  // Drives RTS or DTR; false with the reason when the device cannot.
+  bool setLine(SerialLine line, bool asserted, QString* error);
 
   void setDropNul(bool drop) { dropNul_ = drop; }
   bool dropNul() const { return dropNul_; }

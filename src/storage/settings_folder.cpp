@@ -8,6 +8,12 @@
 namespace tonalis {
 
 QString SettingsFolder() {
+  // Chosen by hand: a second station on one machine, or a test.
+  const QString chosen = qEnvironmentVariable("TONALIS_SETTINGS_DIR");
+  if (!chosen.isEmpty()) {
+    QDir().mkpath(chosen);
+    return chosen;
+  }
   const QString programFolder = QCoreApplication::applicationDirPath();
   // An installed program shares its folder with every other program (and
   // root could write there): only a copy of its own keeps its settings beside it.

@@ -18,6 +18,8 @@ class AudioOutput {
   virtual int close() = 0;
   // Stops and closes whatever is open, ignoring every result.
   virtual void reset() = 0;
+  // The device to open from the next sequence on, by name; empty: the default.
+  virtual void setDevice(const std::string& name) { (void)name; }
 };
 
 }  // namespace tonalis

@@ -44,12 +44,13 @@ std::vector<PortAudioSession::Device> PortAudioSession::devices() const {
   std::vector<Device> list;
   if (error_ != paNoError) return list;
   const PaDeviceIndex defaultOutput = Pa_GetDefaultOutputDevice();
+  const PaDeviceIndex defaultInput = Pa_GetDefaultInputDevice();
   for (PaDeviceIndex i = 0; i < Pa_GetDeviceCount(); ++i) {
     const PaDeviceInfo* info = Pa_GetDeviceInfo(i);
     if (!info) continue;
     const PaHostApiInfo* api = Pa_GetHostApiInfo(info->hostApi);
     list.push_back({i, info->name ? info->name : "", api && api->name ? api->name : "", info->maxInputChannels,
-                    info->maxOutputChannels, i == defaultOutput});
+                    info->maxOutputChannels, i == defaultOutput, i == defaultInput});
   }
   return list;
 }

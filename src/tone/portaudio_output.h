@@ -26,6 +26,7 @@ class PortAudioSession {
     int inputs;
     int outputs;
     bool defaultOutput;
+    bool defaultInput;
   };
   std::vector<Device> devices() const;
   // The output device called `name` (exactly, else the first whose name
@@ -52,6 +53,7 @@ class PortAudioOutput : public AudioOutput {
   int stop() override;
   int close() override;
   void reset() override;
+  void setDevice(const std::string& name) override { deviceName_ = name; }
 
  private:
   static int Callback(const void*, void* output, unsigned long frames, const PaStreamCallbackTimeInfo*,

@@ -1,5 +1,6 @@
 #include "tone/sequence_sender.h"
 
+#include <QPointer>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <utility>
@@ -18,7 +19,7 @@ SequenceSender::SequenceSender(TonePlayer& player, PttLine& ptt, MessageSink& me
 SequenceSender::~SequenceSender() {
   // A render still running finishes on its own; its result is dropped.
   render_.disconnect(this);
-  if (step_ == Step::TxDelay || step_ == Step::Playing || step_ == Step::Tail) ptt_.setPtt(false);
+  if (keyed_) ptt_.setPtt(false, {});
   if (prepared_) player_.cancel();
 }
 
@@ -49,18 +50,27 @@ void SequenceSender::onRendered() {
     return;
   }
   prepared_ = prepared == TonePlayer::Prepared::Ready;
-  if (ptt_.pttEnabled()) {
-    if (!ptt_.setPtt(true)) {
-      player_.cancel();
-      ptt_.setPtt(false);
-      done("the transmitter could not be keyed");
-      return;
-    }
-    step_ = Step::TxDelay;
-    timer_.start(txDelayMs_);
+  if (!ptt_.pttEnabled()) {
+    startPlaying();
     return;
   }
-  startPlaying();
+  step_ = Step::Keying;
+  keyed_ = true;  // from here on the way out releases, whatever happens
+  QPointer<SequenceSender> self(this);
+  ptt_.setPtt(true, [self](bool ok) {
+    if (self) self->onKeyed(ok);
+  });
+}
+
+void SequenceSender::onKeyed(bool ok) {
+  if (step_ != Step::Keying) return;
+  if (!ok) {
+    if (std::exchange(prepared_, false)) player_.cancel();
+    release("the transmitter could not be keyed");
+    return;
+  }
+  step_ = Step::TxDelay;
+  timer_.start(txDelayMs_);
 }
 
 void SequenceSender::startPlaying() {
@@ -74,7 +84,7 @@ void SequenceSender::startPlaying() {
 
 void SequenceSender::onPlayed() {
   if (step_ != Step::Playing) return;
-  if (ptt_.pttEnabled()) {
+  if (keyed_) {
     step_ = Step::Tail;
     timer_.start(kPttTail);
     return;
@@ -83,12 +93,21 @@ void SequenceSender::onPlayed() {
 }
 
 void SequenceSender::onTimer() {
-  if (step_ == Step::TxDelay) {
+  if (step_ == Step::TxDelay)
     startPlaying();
-  } else if (step_ == Step::Tail) {
-    ptt_.setPtt(false);
-    done(player_.failure());
-  }
+  else if (step_ == Step::Tail)
+    release(player_.failure());
+}
+
+void SequenceSender::release(const std::string& failure) {
+  step_ = Step::Releasing;
+  failure_ = failure;
+  QPointer<SequenceSender> self(this);
+  ptt_.setPtt(false, [self](bool) {
+    if (!self || self->step_ != Step::Releasing) return;
+    self->keyed_ = false;
+    self->done(self->failure_);
+  });
 }
 
 void SequenceSender::done(const std::string& failure) {

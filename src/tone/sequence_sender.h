@@ -38,12 +38,14 @@ class SequenceSender : public QObject {
   void finished(const QString& statusText, bool completed);
 
  private:
-  enum class Step { Idle, Rendering, TxDelay, Playing, Tail };
+  enum class Step { Idle, Rendering, Keying, TxDelay, Playing, Tail, Releasing };
 
   void onRendered();
+  void onKeyed(bool ok);
   void startPlaying();
   void onPlayed();
   void onTimer();
+  void release(const std::string& failure);
   void done(const std::string& failure = {});
 
   TonePlayer& player_;
@@ -52,6 +54,8 @@ class SequenceSender : public QObject {
   Step step_ = Step::Idle;
   int txDelayMs_ = 0;
   bool prepared_ = false;  // the device is open with the sequence
+  bool keyed_ = false;     // this send keyed the transmitter: it releases it
+  std::string failure_;    // why the send failed, said once it is released
   QFutureWatcher<std::shared_ptr<RenderedSequence>> render_;
   QTimer timer_;
 };

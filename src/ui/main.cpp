@@ -4,6 +4,7 @@
 
 #include "config/version.h"
 #include "link/serial_trace.h"
+#include "radio/signal_quit.h"
 #include "storage/settings_folder.h"
 #include "tone/portaudio_output.h"
 #include "ui/app_icon.h"
@@ -49,11 +50,15 @@ int main(int argc, char* argv[]) {
   tonalis::QtMessageBoxes messages;
   tonalis::PortAudioOutput audio(device);
   tonalis::FrmTone window(messages, audio, tonalis::SettingsFolder());
+  window.overrideAudioDevice(device);
   if (trace) window.link().setTrace(trace.get());
   // Boxes from the load wait for the window, so none can end up beneath it.
   messages.setWindow(&window);
   window.load();
   window.show();
   window.checkSoundCard(tonalis::HasInputDevice());
+  // Stopped from outside: the window goes, and with it any keyed transmitter.
+  tonalis::SignalQuit signals;
+  QObject::connect(&signals, &tonalis::SignalQuit::signalled, &app, &QApplication::quit);
   return QApplication::exec();
 }

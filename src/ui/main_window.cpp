@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QTabBar>
 
 #include "config/decoder_image.h"
 #include "config/version.h"
@@ -21,6 +22,8 @@
 #include "ui/key_rules.h"
 #include "ui/message_boxes.h"
 #include "ui/progress_dialog.h"
+#include "ui/station_dialog.h"
+#include "tone/portaudio_output.h"
 
 namespace tonalis {
 namespace {
@@ -43,14 +46,17 @@ FrmTone::FrmTone(MessageSink& messages, AudioOutput& audio, const QString& setti
       settingsFolder_(settingsFolder),
       c_(BuildForm(this)),
       link_(*this, messages, [this](int number) { return PortFromPortsIni(FilePath(settingsFolder_), number); }),
+      stationPtt_(link_, messages),
+      audio_(audio),
       player_(audio, messages),
-      sender_(player_, link_, messages) {
+      sender_(player_, stationPtt_, messages) {
   setObjectName("frmTone");
   setWindowTitle(kInitialCaption);
   c_.lblInfoSend->setText(kCreditLine);
   timer1_.setInterval(kStatusClearDelay);
   installFieldRules();
   connectControls();
+  placeCornerButtons();
   // Key preview: F1 works wherever the focus is in this window.
   qApp->installEventFilter(this);
   connect(this, &FrmTone::helpRequested, this, [this] { FrmIstruzioni::Apri(kHelpFileName, kHelpTitle, messages_); });
@@ -357,6 +363,52 @@ void FrmTone::onChecksumIdChanged() {
 void FrmTone::load() {
   timer1_.start();
   applySettings();
+  StationSettings station = ReadStationSettings(settingsFolder_);
+  // A sound card chosen before and unplugged since: the default, said once.
+  if (commandLineDevice_.empty() && !station.outputDevice.empty() &&
+      PortAudioSession::instance().outputDevice(station.outputDevice) < 0) {
+    messages_.showMessage({"Station",
+                           "The sound device \"" + station.outputDevice +
+                               "\" chosen in the Station setup is not there. Sequences are sent on the default "
+                               "device until it is back or another one is chosen.",
+                           UserMessage::Icon::Exclamation});
+    station.outputDevice.clear();
+    station_ = station;
+    applyStation(station);
+    return;
+  }
+  station_ = station;
+  applyStation(station);
+}
+
+void FrmTone::applyStation(const StationSettings& station) {
+  stationPtt_.setChoice(station.ptt);
+  audio_.setDevice(commandLineDevice_.empty() ? station.outputDevice : commandLineDevice_);
+  c_.chkPtt->setToolTip("PTT by " + Q(DescribePtt(station.ptt)) + " (Station... changes it)");
+}
+
+// Small buttons in the free end of the tab row: no specified control moves.
+void FrmTone::placeCornerButtons() {
+  cmdStation_ = new QPushButton("Station...", this);
+  cmdStation_->setObjectName("cmdStation");
+  cmdStation_->setToolTip("Serial ports, the radio's sound card and how the transmitter is keyed");
+  connect(cmdStation_, &QPushButton::clicked, this, [this] { openStationDialog(); });
+  const QRect tabs = c_.SSTab1->geometry();
+  const int height = c_.SSTab1->tabBar()->sizeHint().height() - 4;
+  const int width = cmdStation_->sizeHint().width();
+  cmdStation_->setGeometry(tabs.right() - width, tabs.top() + 1, width, height);
+  cmdStation_->raise();
+}
+
+StationDialog* FrmTone::openStationDialog() {
+  auto* dialog = new StationDialog(this, settingsFolder_, station_, link_, Std(c_.txtPttCom->text()), messages_);
+  connect(dialog, &StationDialog::stationChosen, this, [this](const StationSettings& chosen) {
+    station_ = chosen;
+    commandLineDevice_.clear();  // chosen now, in the window: it wins
+    applyStation(chosen);
+  });
+  dialog->open();
+  return dialog;
 }
 
 void FrmTone::applySettings() {

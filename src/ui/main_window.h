@@ -9,6 +9,8 @@
 #include "config/decoder_config.h"
 #include "link/board_link.h"
 #include "link/progress_view.h"
+#include "radio/station_ptt.h"
+#include "station/station_settings.h"
 #include "storage/config_file.h"
 #include "tone/audio_output.h"
 #include "tone/sequence_sender.h"
@@ -31,8 +33,11 @@ class FrmTone : public QWidget, public ProgressView {
   FrmTone(MessageSink& messages, AudioOutput& audio, const QString& settingsFolder, QWidget* parent = nullptr);
   ~FrmTone() override;
 
-  // The window's load: settings, then the configuration file they name.
+  // The window's load: settings, then the configuration file they name,
+  // then the station (sound device and PTT).
   void load();
+  // A sound device named on the command line: used instead of the station's.
+  void overrideAudioDevice(const std::string& name) { commandLineDevice_ = name; }
   // After the window is shown: without a sound device, says so and
   // disables Send Sequence.
   void checkSoundCard(bool hasInputDevice);
@@ -40,6 +45,11 @@ class FrmTone : public QWidget, public ProgressView {
   const FormControls& controls() const { return c_; }
   BoardLink& link() { return link_; }
   SequenceSender& sender() { return sender_; }
+  StationPtt& stationPtt() { return stationPtt_; }
+  const StationSettings& station() const { return station_; }
+  QPushButton* stationButton() const { return cmdStation_; }
+  // Opens the Station dialog (window-modal); the window applies what OK stores.
+  class StationDialog* openStationDialog();
   // The progress dialog, or nothing before its first use.
   ProgressDialog* dialog() const { return dialog_; }
   const QString& currentConfigPath() const { return currentConfigPath_; }
@@ -91,14 +101,21 @@ class FrmTone : public QWidget, public ProgressView {
 
   void applySettings();
   bool saveSettings(QString* error);
+  void applyStation(const StationSettings& station);
+  void placeCornerButtons();
 
   MessageSink& messages_;
   QString settingsFolder_;
   FormControls c_;
   ProgressDialog* dialog_ = nullptr;
   BoardLink link_;
+  StationPtt stationPtt_;
+  AudioOutput& audio_;
   TonePlayer player_;
   SequenceSender sender_;
+  StationSettings station_;
+  std::string commandLineDevice_;
+  QPushButton* cmdStation_ = nullptr;
   QString currentConfigPath_;
   QTimer timer1_;
   QPointer<QFileDialog> fileDialog_;

@@ -373,8 +373,8 @@ TEST_F(BoardLinkTest, PortChoiceAndMutualExclusion) {
 
   // A pseudo-terminal has no RTS line: keying fails, and says so once.
   messages_.shown.clear();
-  EXPECT_FALSE(link_->setPtt(true));
-  EXPECT_FALSE(link_->setPtt(true));
+  EXPECT_FALSE(link_->keySerialLine(true));
+  EXPECT_FALSE(link_->keySerialLine(true));
   ASSERT_EQ(messages_.shown.size(), 1u);
   EXPECT_EQ(messages_.shown[0].text.rfind("Cannot key the transmitter: COM1 cannot drive its RTS line.", 0), 0u);
 

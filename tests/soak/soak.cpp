@@ -43,7 +43,9 @@ int OpenFiles() {
 class NoPtt : public tonalis::PttLine {
  public:
   bool pttEnabled() const override { return false; }
-  bool setPtt(bool) override { return true; }
+  void setPtt(bool, Done done) override {
+    if (done) done(true);
+  }
 };
 
 }  // namespace

@@ -137,9 +137,9 @@ TEST(TonePlayer, EachFailingStepHasItsMessage) {
 class RecordingPtt : public PttLine {
  public:
   bool pttEnabled() const override { return enabled; }
-  bool setPtt(bool on) override {
+  void setPtt(bool on, Done done) override {
     changes.emplace_back(on, Clock::now());
-    return !on || keys;
+    if (done) done(!on || keys);
   }
   bool enabled = true;
   bool keys = true;  // false: the line cannot be driven

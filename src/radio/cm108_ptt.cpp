@@ -1,0 +1,95 @@
+#include "radio/cm108_ptt.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "station/ptt_choice.h"
+
+namespace tonalis {
+namespace {
+
+// USB vendors whose sound chips are wired for PTT: C-Media and SSS.
+constexpr unsigned kCmedia = 0x0D8C;
+constexpr unsigned kSss = 0x0C76;
+
+std::string WhyNot(const std::string& device, int error) {
+  switch (error) {
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+      return device + " is not there: is the radio interface plugged in?";
+    case EACCES:
+    case EPERM:
+      return "No permission to use " + device +
+             ": a udev rule must give your user access to the sound interface's hidraw device "
+             "(the README shows one).";
+    default:
+      return device + ": " + std::strerror(error);
+  }
+}
+
+}  // namespace
+
+Cm108Ptt::Cm108Ptt(std::string device, int gpio, MessageSink& messages)
+    : device_(std::move(device)), gpio_(gpio), messages_(messages) {}
+
+Cm108Ptt::~Cm108Ptt() {
+  if (keyed_) key(false, {});
+}
+
+void Cm108Ptt::key(bool on, Done done) {
+  const Cm108Report report = Cm108PttReport(gpio_, on);
+  const int fd = ::open(device_.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+  int error = fd < 0 ? errno : 0;
+  if (fd >= 0) {
+    ssize_t n;
+    do {
+      n = ::write(fd, report.data(), report.size());
+    } while (n < 0 && errno == EINTR);
+    if (n != static_cast<ssize_t>(report.size())) error = n < 0 ? errno : EIO;
+    ::close(fd);
+  }
+  const bool ok = error == 0;
+  if (ok) keyed_ = on;
+  if (!ok)
+    messages_.showMessage({"Warning",
+                           std::string(on ? "Cannot key" : "Cannot release") + " the transmitter (CM108 GPIO " +
+                               std::to_string(gpio_) + "):" + kCrLf + WhyNot(device_, error),
+                           UserMessage::Icon::Exclamation});
+  if (done) done(ok);
+}
+
+std::vector<HidDevice> ListHidDevices(const std::string& sysfs) {
+  namespace fs = std::filesystem;
+  std::vector<HidDevice> list;
+  std::error_code ec;
+  for (const auto& entry : fs::directory_iterator(sysfs, ec)) {
+    HidDevice d;
+    d.device = "/dev/" + entry.path().filename().string();
+    std::ifstream uevent(entry.path() / "device" / "uevent");
+    std::string line;
+    while (std::getline(uevent, line)) {
+      if (line.rfind("HID_NAME=", 0) == 0) d.name = line.substr(9);
+      // HID_ID=0003:00000D8C:0000013C: bus, vendor, product.
+      if (line.rfind("HID_ID=", 0) == 0 && line.size() >= 7 + 4 + 1 + 8 + 1 + 8) {
+        d.vendor = static_cast<unsigned>(std::strtoul(line.substr(12, 8).c_str(), nullptr, 16));
+        d.product = static_cast<unsigned>(std::strtoul(line.substr(21, 8).c_str(), nullptr, 16));
+      }
+    }
+    d.cm108 = d.vendor == kCmedia || d.vendor == kSss;
+    list.push_back(d);
+  }
+  std::sort(list.begin(), list.end(), [](const HidDevice& a, const HidDevice& b) {
+    return a.cm108 != b.cm108 ? a.cm108 : a.device < b.device;
+  });
+  return list;
+}
+
+}  // namespace tonalis

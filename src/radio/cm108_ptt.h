@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "radio/ptt_driver.h"
+
+namespace tonalis {
+
+// PTT on a GPIO pin of a CM108-family USB sound chip (CM108, CM119, SSS1621
+// and friends), as most sound-card radio interfaces wire it: a HID output
+// report written to the chip's /dev/hidrawN. The device is opened for each
+// change, so an interface unplugged and plugged back in works again at once.
+class Cm108Ptt : public PttDriver {
+ public:
+  Cm108Ptt(std::string device, int gpio, MessageSink& messages);
+  ~Cm108Ptt() override;
+  void key(bool on, Done done) override;
+
+ private:
+  std::string device_;
+  int gpio_;
+  MessageSink& messages_;
+  bool keyed_ = false;
+};
+
+// A hidraw device as the system describes it.
+struct HidDevice {
+  std::string device;  // /dev/hidrawN
+  std::string name;    // the USB product's name
+  unsigned vendor = 0;
+  unsigned product = 0;
+  bool cm108 = false;  // a vendor whose sound chips carry the GPIO
+};
+// Every /dev/hidraw* with its name, the CM108-family ones first.
+std::vector<HidDevice> ListHidDevices(const std::string& sysfs = "/sys/class/hidraw");
+
+}  // namespace tonalis

@@ -1,0 +1,131 @@
+#include "radio/hamlib_ptt.h"
+
+#include <hamlib/rig.h>
+
+#include <QFutureWatcher>
+#include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
+#include <mutex>
+
+namespace tonalis {
+namespace {
+
+// Hamlib's tables and its debug level are process-wide.
+void InitHamlib(bool verbose) {
+  static std::once_flag once;
+  std::call_once(once, [] { rig_set_debug(RIG_DEBUG_NONE); });
+  if (verbose) rig_set_debug(RIG_DEBUG_VERBOSE);
+}
+
+std::string Words(int code) {
+  // rigerror() adds Hamlib's recent debug lines; rigerror2() is the message.
+  std::string text = rigerror2(code);
+  while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
+  return text;
+}
+
+// How long Hamlib waits for a rig before it gives up, and how often it tries.
+constexpr const char* kTimeoutMs = "1500";
+constexpr const char* kRetries = "1";
+
+}  // namespace
+
+struct HamlibPtt::Rig {
+  RIG* rig = nullptr;
+  bool open = false;
+  bool keyed = false;
+  ~Rig() {
+    if (open) rig_close(rig);
+    if (rig) rig_cleanup(rig);
+  }
+};
+
+void HamlibPtt::setVerbose(bool verbose) { InitHamlib(verbose); }
+
+HamlibPtt::HamlibPtt(const PttChoice& choice, MessageSink& messages, QObject* parent)
+    : QObject(parent), choice_(choice), messages_(messages), rig_(std::make_unique<Rig>()) {
+  InitHamlib(false);
+  worker_.setMaxThreadCount(1);
+  worker_.setExpiryTimeout(-1);
+}
+
+HamlibPtt::~HamlibPtt() {
+  worker_.waitForDone();
+  if (rig_->keyed) apply(false);
+  rig_.reset();
+}
+
+void HamlibPtt::key(bool on, Done done) {
+  auto* watcher = new QFutureWatcher<std::string>(this);
+  connect(watcher, &QFutureWatcher<std::string>::finished, this, [this, watcher, on, done] {
+    const std::string failure = watcher->result();
+    watcher->deleteLater();
+    if (!failure.empty())
+      messages_.showMessage({"Warning",
+                             std::string(on ? "Cannot key" : "Cannot release") + " the transmitter (" +
+                                 DescribePtt(choice_) + "):" + kCrLf + failure,
+                             UserMessage::Icon::Exclamation});
+    if (done) done(failure.empty());
+  });
+  watcher->setFuture(QtConcurrent::run(&worker_, [this, on] { return apply(on); }));
+}
+
+std::string HamlibPtt::apply(bool on) {
+  Rig& r = *rig_;
+  const bool daemon = choice_.method == PttMethod::Rigctld;
+  if (!r.open) {
+    if (!on) return {};  // never opened, never keyed
+    const rig_model_t model = daemon ? RIG_MODEL_NETRIGCTL : choice_.rigModel;
+    if (!r.rig) r.rig = rig_init(model);
+    if (!r.rig) return "Hamlib has no rig model " + std::to_string(model) + " (rigctl --list shows them).";
+    const std::string path =
+        daemon ? choice_.rigctldHost + ":" + std::to_string(choice_.rigctldPort) : choice_.rigDevice;
+    rig_set_conf(r.rig, rig_token_lookup(r.rig, "rig_pathname"), path.c_str());
+    rig_set_conf(r.rig, rig_token_lookup(r.rig, "timeout"), kTimeoutMs);
+    rig_set_conf(r.rig, rig_token_lookup(r.rig, "retry"), kRetries);
+    // CAT means the rig's own PTT command, whatever the model's default.
+    if (!daemon) rig_set_conf(r.rig, rig_token_lookup(r.rig, "ptt_type"), "RIG");
+    if (!daemon && choice_.rigBaud > 0)
+      rig_set_conf(r.rig, rig_token_lookup(r.rig, "serial_speed"), std::to_string(choice_.rigBaud).c_str());
+    const int e = rig_open(r.rig);
+    if (e != RIG_OK) {
+      if (daemon)
+        return "rigctld does not answer at " + path + " (" + Words(e) + "). Is it running?";
+      if (e == -RIG_ETIMEOUT)
+        return "The rig on " + path + " does not answer (" + Words(e) +
+               "). Check that it is on, the cable, the model and the speed.";
+      return "Cannot open " + path + " (" + Words(e) +
+             "). Is the device there, not used by another program, and is your user in the dialout group?";
+    }
+    r.open = true;
+  }
+  const int e = rig_set_ptt(r.rig, RIG_VFO_CURR, on ? RIG_PTT_ON : RIG_PTT_OFF);
+  if (e == RIG_OK) r.keyed = on;
+  if (!on || e != RIG_OK) {
+    rig_close(r.rig);
+    r.open = false;
+  }
+  if (e != RIG_OK) return "The rig refused PTT (" + Words(e) + ").";
+  return {};
+}
+
+std::vector<RigModel> HamlibRigModels() {
+  InitHamlib(false);
+  static const std::vector<RigModel> models = [] {
+    std::vector<RigModel> list;
+    rig_load_all_backends();
+    rig_list_foreach(
+        [](const rig_caps* caps, rig_ptr_t data) {
+          static_cast<std::vector<RigModel>*>(data)->push_back(
+              {static_cast<int>(caps->rig_model), caps->mfg_name ? caps->mfg_name : "",
+               caps->model_name ? caps->model_name : ""});
+          return 1;  // go on
+        },
+        &list);
+    std::sort(list.begin(), list.end(), [](const RigModel& a, const RigModel& b) { return a.model < b.model; });
+    return list;
+  }();
+  return models;
+}
+
+}  // namespace tonalis

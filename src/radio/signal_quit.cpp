@@ -1,0 +1,47 @@
+#include "radio/signal_quit.h"
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <csignal>
+
+namespace tonalis {
+namespace {
+
+int gPipe[2] = {-1, -1};
+
+void OnSignal(int number) {
+  const char byte = static_cast<char>(number);
+  // Only async-signal-safe calls here; the loop does the rest.
+  [[maybe_unused]] const ssize_t n = ::write(gPipe[1], &byte, 1);
+}
+
+}  // namespace
+
+SignalQuit::SignalQuit(QObject* parent) : QObject(parent) {
+  if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, gPipe) != 0) return;
+  notifier_ = std::make_unique<QSocketNotifier>(gPipe[0], QSocketNotifier::Read);
+  connect(notifier_.get(), &QSocketNotifier::activated, this, [this] {
+    char byte = 0;
+    if (::read(gPipe[0], &byte, 1) == 1) {
+      received_ = static_cast<unsigned char>(byte);
+      Q_EMIT signalled(received_);
+    }
+  });
+  struct sigaction action {};
+  action.sa_handler = OnSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  for (int number : {SIGINT, SIGTERM, SIGHUP}) ::sigaction(number, &action, nullptr);
+}
+
+SignalQuit::~SignalQuit() {
+  for (int number : {SIGINT, SIGTERM, SIGHUP}) std::signal(number, SIG_DFL);
+  notifier_.reset();
+  for (int& fd : gPipe) {
+    if (fd >= 0) ::close(fd);
+    fd = -1;
+  }
+}
+
+}  // namespace tonalis

@@ -1,0 +1,541 @@
+#include "ui/station_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <fstream>
+#include <sstream>
+
+#include "link/port_lookup.h"
+#include "link/port_map.h"
+#include "link/serial_ports.h"
+#include "radio/cm108_ptt.h"
+#include "radio/hamlib_ptt.h"
+#include "storage/atomic_file.h"
+#include "tone/send_fields.h"
+
+namespace tonalis {
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+std::string S(const QString& s) { return s.toStdString(); }
+
+std::string ReadText(const QString& path) {
+  std::ifstream in(QFile::encodeName(path).toStdString(), std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// Pages of the PTT parameters, by method.
+enum Page { SerialPage, Cm108Page, CatPage, RigctldPage };
+struct MethodEntry {
+  const char* name;
+  const char* label;
+  Page page;
+};
+constexpr MethodEntry kMethods[] = {
+    {"rts", "RTS of the PTT Comm port", SerialPage},
+    {"dtr", "DTR of the PTT Comm port", SerialPage},
+    {"cm108", "GPIO of a CM108 / CM119 sound chip", Cm108Page},
+    {"cat", "The radio's CAT command (Hamlib)", CatPage},
+    {"rigctld", "A running rigctld (Hamlib daemon)", RigctldPage},
+};
+
+constexpr int kBauds[] = {1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200};
+// The test tone: one digit for a second.
+constexpr const char* kTestDigit = "5";
+
+void SelectData(QComboBox* box, const QString& data) {
+  const int at = box->findData(data);
+  if (at >= 0) box->setCurrentIndex(at);
+}
+
+}  // namespace
+
+StationDialog::StationDialog(QWidget* parent, const QString& settingsFolder, const StationSettings& current,
+                             const BoardLink& windowLink, const std::string& pttComText, MessageSink& messages)
+    : QDialog(parent),
+      settingsFolder_(settingsFolder),
+      initial_(current),
+      windowLink_(windowLink),
+      pttComText_(pttComText),
+      messages_(messages) {
+  setObjectName("frmStation");
+  setWindowTitle("Station");
+  setAttribute(Qt::WA_DeleteOnClose);
+  auto* tabs = new QTabWidget(this);
+  tabs->addTab(buildPortsPage(), "Serial ports");
+  tabs->addTab(buildSoundPage(), "Sound");
+  tabs->addTab(buildPttPage(), "PTT");
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &StationDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &StationDialog::reject);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(tabs);
+  layout->addWidget(buttons);
+
+  countdown_.setInterval(1000);
+  connect(&countdown_, &QTimer::timeout, this, &StationDialog::onCountdown);
+  showChoice(current.ptt);
+  resize(760, 460);
+}
+
+StationDialog::~StationDialog() { countdown_.stop(); }
+
+// ---- Serial ports ------------------------------------------------------------
+
+QWidget* StationDialog::buildPortsPage() {
+  auto* page = new QWidget;
+  portTable_ = new QTableWidget(0, 6, page);
+  portTable_->setObjectName("portTable");
+  portTable_->setHorizontalHeaderLabels(
+      {"Device", "Name that survives replugging", "Description", "Manufacturer", "Serial number", "Access"});
+  portTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  portTable_->setSelectionMode(QAbstractItemView::SingleSelection);
+  portTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  portTable_->horizontalHeader()->setStretchLastSection(true);
+  portTable_->verticalHeader()->hide();
+
+  comNumber_ = new QSpinBox(page);
+  comNumber_->setObjectName("comNumber");
+  comNumber_->setRange(1, 16);
+  comNumber_->setPrefix("COM");
+  mapButton_ = new QPushButton("Use the selected port as", page);
+  mapButton_->setObjectName("mapButton");
+  connect(mapButton_, &QPushButton::clicked, this, &StationDialog::mapSelectedPort);
+  auto* mapRow = new QHBoxLayout;
+  mapRow->addWidget(mapButton_);
+  mapRow->addWidget(comNumber_);
+  mapRow->addStretch();
+
+  portMapLines_ = new QLabel(page);
+  portMapLines_->setObjectName("portMapLines");
+  portMapLines_->setWordWrap(true);
+  portMapProblems_ = new QLabel(page);
+  portMapProblems_->setObjectName("portMapProblems");
+  portMapProblems_->setWordWrap(true);
+  portMapProblems_->setStyleSheet("color: #b00000");
+
+  auto* layout = new QVBoxLayout(page);
+  layout->addWidget(portTable_);
+  layout->addLayout(mapRow);
+  layout->addWidget(portMapLines_);
+  layout->addWidget(portMapProblems_);
+  fillPorts();
+  return page;
+}
+
+void StationDialog::fillPorts() {
+  const auto ports = ListSerialPorts();
+  portTable_->setRowCount(static_cast<int>(ports.size()));
+  for (int row = 0; row < static_cast<int>(ports.size()); ++row) {
+    const SerialPortEntry& p = ports[static_cast<std::size_t>(row)];
+    const std::string cells[] = {p.device,       p.stablePath,   p.description,
+                                 p.manufacturer, p.serialNumber, p.problem.empty() ? "can be opened" : p.problem};
+    for (int col = 0; col < 6; ++col) portTable_->setItem(row, col, new QTableWidgetItem(Q(cells[col])));
+    portTable_->item(row, 0)->setData(Qt::UserRole, Q(p.pathToUse()));
+  }
+  portTable_->resizeColumnsToContents();
+  mapButton_->setEnabled(!ports.empty());
+
+  // The map as it will be: ports.ini with the choices made here.
+  std::string text = ReadText(settingsFolder_ + "/ports.ini");
+  for (const auto& [number, device] : portChoices_) text = SetPortInMap(text, number, device);
+  std::istringstream in(text);
+  const PortMap map = ParsePortMap(in);
+  QString lines = ports.empty() ? "No serial ports were found on this machine.\n" : QString();
+  lines += map.devices.empty() ? "No port is mapped: COMn is /dev/ttyS<n-1>." : "Mapped:";
+  for (const auto& [number, device] : map.devices) lines += QString("  COM%1 = %2").arg(number).arg(Q(device));
+  portMapLines_->setText(lines);
+  portMapProblems_->setText(map.problems.empty()
+                                ? QString()
+                                : "Lines of ports.ini that are not understood (ignored):\n" + Q(map.problemText()));
+}
+
+void StationDialog::mapSelectedPort() {
+  const auto rows = portTable_->selectionModel()->selectedRows();
+  if (rows.isEmpty()) {
+    messages_.showMessage({"Station", "Select a port in the list first.", UserMessage::Icon::Information});
+    return;
+  }
+  portChoices_[comNumber_->value()] = S(portTable_->item(rows.first().row(), 0)->data(Qt::UserRole).toString());
+  fillPorts();
+}
+
+// ---- Sound -----------------------------------------------------------------------
+
+QWidget* StationDialog::buildSoundPage() {
+  auto* page = new QWidget;
+  output_ = new QComboBox(page);
+  output_->setObjectName("outputDevice");
+  input_ = new QComboBox(page);
+  input_->setObjectName("inputDevice");
+  output_->addItem("default", QString());
+  input_->addItem("default", QString());
+  for (const auto& d : PortAudioSession::instance().devices()) {
+    const QString label = Q(d.name) + "  [" + Q(d.hostApi) + "]";
+    if (d.outputs > 0) output_->addItem(label, Q(d.name));
+    if (d.inputs > 0) input_->addItem(label, Q(d.name));
+  }
+  // A device chosen before that is not there now stays listed, marked.
+  for (const auto& [box, name] : {std::pair{output_, initial_.outputDevice}, {input_, initial_.inputDevice}}) {
+    if (!name.empty() && box->findData(Q(name)) < 0) box->addItem(Q(name) + "  (not found)", Q(name));
+    SelectData(box, Q(name));
+  }
+
+  play_ = new QPushButton("Play test tone", page);
+  play_->setObjectName("playButton");
+  playKeys_ = new QCheckBox("Key the transmitter while it plays", page);
+  playKeys_->setObjectName("playKeys");
+  connect(play_, &QPushButton::clicked, this, &StationDialog::playTestTone);
+
+  auto* form = new QFormLayout;
+  form->addRow("Output to the radio:", output_);
+  form->addRow("Input from the receiver:", input_);
+  auto* playRow = new QHBoxLayout;
+  playRow->addWidget(play_);
+  playRow->addWidget(playKeys_);
+  playRow->addStretch();
+  auto* note = new QLabel(
+      "The test tone is the digit 5 for one second. The input is where the board's Morse replies are heard.", page);
+  note->setWordWrap(true);
+  auto* layout = new QVBoxLayout(page);
+  layout->addLayout(form);
+  layout->addLayout(playRow);
+  layout->addWidget(note);
+  layout->addStretch();
+  return page;
+}
+
+// ---- PTT -----------------------------------------------------------------------
+
+QWidget* StationDialog::buildPttPage() {
+  auto* page = new QWidget;
+  method_ = new QComboBox(page);
+  method_->setObjectName("pttMethod");
+  for (const auto& m : kMethods) method_->addItem(m.label, QString(m.name));
+  pages_ = new QStackedWidget(page);
+
+  // The PTT Comm port's lines.
+  auto* serial = new QWidget;
+  invert_ = new QCheckBox("Inverted: the transmitter is keyed when the line is low", serial);
+  invert_->setObjectName("invert");
+  auto* serialNote = new QLabel(
+      QString("The port is the window's \"PTT Comm\" (COM%1), opened when its Enable box is ticked. "
+              "Programming and PTT then share that port, one at a time.")
+          .arg(Q(pttComText_)),
+      serial);
+  serialNote->setWordWrap(true);
+  auto* serialLayout = new QVBoxLayout(serial);
+  serialLayout->addWidget(invert_);
+  serialLayout->addWidget(serialNote);
+  serialLayout->addStretch();
+
+  // CM108 GPIO.
+  auto* cm108 = new QWidget;
+  cm108Device_ = new QComboBox(cm108);
+  cm108Device_->setObjectName("cm108Device");
+  cm108Device_->setEditable(true);
+  for (const auto& d : ListHidDevices())
+    cm108Device_->addItem(Q(d.device + "  " + d.name + (d.cm108 ? "  (CM108 family)" : "")), Q(d.device));
+  cm108Gpio_ = new QSpinBox(cm108);
+  cm108Gpio_->setObjectName("cm108Gpio");
+  cm108Gpio_->setRange(1, 8);
+  auto* cm108Form = new QFormLayout(cm108);
+  cm108Form->addRow("hidraw device:", cm108Device_);
+  cm108Form->addRow("GPIO pin:", cm108Gpio_);
+
+  // CAT through Hamlib.
+  auto* cat = new QWidget;
+  rigSearch_ = new QLineEdit(cat);
+  rigSearch_->setObjectName("rigSearch");
+  rigSearch_->setPlaceholderText("Search: manufacturer, model or number");
+  rigModel_ = new QComboBox(cat);
+  rigModel_->setObjectName("rigModel");
+  connect(rigSearch_, &QLineEdit::textChanged, this, &StationDialog::fillRigModels);
+  rigDevice_ = new QComboBox(cat);
+  rigDevice_->setObjectName("rigDevice");
+  rigDevice_->setEditable(true);
+  for (const auto& p : ListSerialPorts()) rigDevice_->addItem(Q(p.pathToUse()));
+  rigBaud_ = new QComboBox(cat);
+  rigBaud_->setObjectName("rigBaud");
+  rigBaud_->addItem("the model's default", 0);
+  for (int baud : kBauds) rigBaud_->addItem(QString::number(baud), baud);
+  auto* catForm = new QFormLayout(cat);
+  catForm->addRow("Rig model:", rigSearch_);
+  catForm->addRow("", rigModel_);
+  catForm->addRow("Serial device:", rigDevice_);
+  catForm->addRow("Speed:", rigBaud_);
+
+  // rigctld.
+  auto* daemon = new QWidget;
+  rigctldHost_ = new QLineEdit(daemon);
+  rigctldHost_->setObjectName("rigctldHost");
+  rigctldPort_ = new QSpinBox(daemon);
+  rigctldPort_->setObjectName("rigctldPort");
+  rigctldPort_->setRange(1, 65535);
+  auto* daemonForm = new QFormLayout(daemon);
+  daemonForm->addRow("Host:", rigctldHost_);
+  daemonForm->addRow("Port:", rigctldPort_);
+
+  pages_->addWidget(serial);
+  pages_->addWidget(cm108);
+  pages_->addWidget(cat);
+  pages_->addWidget(daemon);
+  connect(method_, &QComboBox::currentIndexChanged, this, &StationDialog::onMethodChanged);
+
+  // Test PTT.
+  auto* testBox = new QGroupBox("Test PTT", page);
+  testSeconds_ = new QSpinBox(testBox);
+  testSeconds_->setObjectName("testSeconds");
+  testSeconds_->setRange(1, 60);
+  testSeconds_->setValue(2);
+  testSeconds_->setSuffix(" s");
+  test_ = new QPushButton("Test PTT", testBox);
+  test_->setObjectName("testButton");
+  stop_ = new QPushButton("Stop", testBox);
+  stop_->setObjectName("stopButton");
+  stop_->setEnabled(false);
+  testStatus_ = new QLabel(testBox);
+  testStatus_->setObjectName("testStatus");
+  testStatus_->setWordWrap(true);
+  connect(test_, &QPushButton::clicked, this, &StationDialog::startPttTest);
+  connect(stop_, &QPushButton::clicked, this, &StationDialog::stopPttTest);
+  auto* testRow = new QHBoxLayout;
+  testRow->addWidget(new QLabel("Key for", testBox));
+  testRow->addWidget(testSeconds_);
+  testRow->addWidget(test_);
+  testRow->addWidget(stop_);
+  testRow->addStretch();
+  auto* testLayout = new QVBoxLayout(testBox);
+  testLayout->addLayout(testRow);
+  testLayout->addWidget(testStatus_);
+
+  auto* form = new QFormLayout;
+  form->addRow("Key the transmitter by:", method_);
+  auto* layout = new QVBoxLayout(page);
+  layout->addLayout(form);
+  layout->addWidget(pages_);
+  layout->addWidget(testBox);
+  return page;
+}
+
+void StationDialog::fillRigModels(const QString& filter) {
+  const int current = rigModel_->currentData().toInt();
+  const QSignalBlocker block(rigModel_);
+  rigModel_->clear();
+  for (const RigModel& m : HamlibRigModels()) {
+    const QString label = QString("%1  %2 %3").arg(m.model).arg(Q(m.manufacturer), Q(m.name));
+    if (filter.isEmpty() || label.contains(filter, Qt::CaseInsensitive)) rigModel_->addItem(label, m.model);
+  }
+  SelectData(rigModel_, QString::number(current));
+  const int at = rigModel_->findData(current);
+  if (at >= 0) rigModel_->setCurrentIndex(at);
+}
+
+void StationDialog::showChoice(const PttChoice& c) {
+  SelectData(method_, Q(PttMethodName(c)));
+  invert_->setChecked(c.invert);
+  if (!c.cm108Device.empty() && cm108Device_->findData(Q(c.cm108Device)) < 0)
+    cm108Device_->addItem(Q(c.cm108Device), Q(c.cm108Device));
+  SelectData(cm108Device_, Q(c.cm108Device));
+  cm108Gpio_->setValue(c.cm108Gpio);
+  rigModel_->addItem(QString::number(c.rigModel), c.rigModel);  // replaced by the full list below
+  rigModel_->setCurrentIndex(rigModel_->count() - 1);
+  fillRigModels({});
+  rigDevice_->setCurrentText(Q(c.rigDevice));
+  const int baud = rigBaud_->findData(c.rigBaud);
+  if (baud >= 0) rigBaud_->setCurrentIndex(baud);
+  rigctldHost_->setText(Q(c.rigctldHost));
+  rigctldPort_->setValue(c.rigctldPort);
+  onMethodChanged();
+}
+
+void StationDialog::onMethodChanged() {
+  const QString name = method_->currentData().toString();
+  for (const auto& m : kMethods)
+    if (name == m.name) pages_->setCurrentIndex(m.page);
+}
+
+PttChoice StationDialog::pttChoice() const {
+  PttChoice c;
+  SetPttMethodByName(S(method_->currentData().toString()), c);
+  c.invert = invert_->isChecked();
+  // An edited entry is a path typed in; a listed one carries its device.
+  const int listed = cm108Device_->findText(cm108Device_->currentText());
+  c.cm108Device = S(listed >= 0 ? cm108Device_->itemData(listed).toString() : cm108Device_->currentText().trimmed());
+  c.cm108Gpio = cm108Gpio_->value();
+  c.rigModel = rigModel_->currentData().toInt();
+  c.rigDevice = S(rigDevice_->currentText().trimmed());
+  c.rigBaud = rigBaud_->currentData().toInt();
+  c.rigctldHost = S(rigctldHost_->text().trimmed());
+  c.rigctldPort = rigctldPort_->value();
+  return c;
+}
+
+StationSettings StationDialog::settings() const {
+  StationSettings s;
+  s.outputDevice = S(output_->currentData().toString());
+  s.inputDevice = S(input_->currentData().toString());
+  s.ptt = pttChoice();
+  return s;
+}
+
+// ---- Trying the PTT and the sound ------------------------------------------------
+
+bool StationDialog::prepareTester(bool keyPtt) {
+  releaseTester();
+  const PttChoice choice = pttChoice();
+  if (keyPtt && choice.usesPttPort() && windowLink_.portOpen()) {
+    messages_.showMessage({"Station",
+                           "The window holds a serial port open (programming or PTT enabled). Untick its Enable "
+                           "box first, then test again.",
+                           UserMessage::Icon::Information});
+    return false;
+  }
+  // The ports chosen here count before they are stored.
+  const std::string folder = S(settingsFolder_);
+  const auto choices = portChoices_;
+  ProgressView& silent = *this;
+  testLink_ = std::make_unique<BoardLink>(silent, messages_, [folder, choices](int number) {
+    const auto chosen = choices.find(number);
+    return chosen != choices.end() ? BoardLink::PortTarget(chosen->second) : PortFromPortsIni(folder, number);
+  });
+  testPtt_ = std::make_unique<StationPtt>(*testLink_, messages_);
+  testPtt_->setChoice(choice);
+  if (keyPtt) {
+    testLink_->setPttTicked(true, pttComText_);
+    if (!testLink_->pttEnabled()) {
+      releaseTester();
+      return false;
+    }
+  }
+  return true;
+}
+
+void StationDialog::startPttTest() {
+  if (!prepareTester(true)) return;
+  test_->setEnabled(false);
+  play_->setEnabled(false);
+  testStatus_->setText("Keying " + Q(DescribePtt(pttChoice())) + "...");
+  QPointer<StationDialog> self(this);
+  testPtt_->setPtt(true, [self](bool ok) {
+    if (self) self->onTestKeyed(ok);
+  });
+}
+
+void StationDialog::onTestKeyed(bool ok) {
+  if (!ok) {
+    stopPttTest();  // released on every way out, even after a failure to key
+    return;
+  }
+  transmitting_ = true;
+  secondsLeft_ = testSeconds_->value();
+  stop_->setEnabled(true);
+  testStatus_->setText(QString("Transmitting: %1 s left.").arg(secondsLeft_));
+  countdown_.start();
+}
+
+void StationDialog::onCountdown() {
+  if (--secondsLeft_ > 0) {
+    testStatus_->setText(QString("Transmitting: %1 s left.").arg(secondsLeft_));
+    return;
+  }
+  stopPttTest();
+}
+
+void StationDialog::stopPttTest() {
+  countdown_.stop();
+  stop_->setEnabled(false);
+  if (!testPtt_) return;
+  const bool transmitted = std::exchange(transmitting_, false);
+  QPointer<StationDialog> self(this);
+  testPtt_->setPtt(false, [self, transmitted](bool released) {
+    if (!self) return;
+    if (!transmitted)
+      self->finishTest("The transmitter could not be keyed; the message said why.");
+    else if (released)
+      self->finishTest("The transmitter was keyed and released.");
+    else
+      self->finishTest("The transmitter was keyed, but could not be released: check it now!");
+  });
+}
+
+void StationDialog::finishTest(const QString& status) {
+  testStatus_->setText(status);
+  test_->setEnabled(true);
+  play_->setEnabled(true);
+  // Not from inside the tester's own callback.
+  QTimer::singleShot(0, this, &StationDialog::releaseTester);
+}
+
+void StationDialog::playTestTone() {
+  if (!prepareTester(playKeys_->isChecked())) return;
+  testOutput_ = std::make_unique<PortAudioOutput>(S(output_->currentData().toString()));
+  testPlayer_ = std::make_unique<TonePlayer>(*testOutput_, messages_);
+  testSender_ = std::make_unique<SequenceSender>(*testPlayer_, *testPtt_, messages_);
+  connect(testSender_.get(), &SequenceSender::finished, this,
+          [this](const QString& status, bool) { finishTest(status); });
+  test_->setEnabled(false);
+  play_->setEnabled(false);
+  testStatus_->setText("Playing the test tone...");
+  testSender_->send(kTestDigit, CorrectSendTiming({"1000", "50", "1000", "200"}));
+}
+
+void StationDialog::releaseTester() {
+  if (testSender_ && testSender_->busy()) return;  // it releases when it ends
+  testSender_.reset();
+  testPlayer_.reset();
+  testOutput_.reset();
+  testPtt_.reset();  // a driver releases what it keyed
+  testLink_.reset();
+}
+
+// ---- OK and Cancel --------------------------------------------------------------
+
+void StationDialog::accept() {
+  const StationSettings chosen = settings();
+  const PttChoice& p = chosen.ptt;
+  std::string missing;
+  if (p.method == PttMethod::Cm108 && p.cm108Device.empty()) missing = "Choose the hidraw device of the sound chip.";
+  if (p.method == PttMethod::Cat && (p.rigModel <= 0 || p.rigDevice.empty()))
+    missing = "Choose the rig model and its serial device.";
+  if (p.method == PttMethod::Rigctld && p.rigctldHost.empty()) missing = "Give the host rigctld runs on.";
+  if (!missing.empty()) {
+    messages_.showMessage({"Station", missing, UserMessage::Icon::Information});
+    return;
+  }
+  if (!portChoices_.empty()) {
+    const QString path = settingsFolder_ + "/ports.ini";
+    std::string text = ReadText(path);
+    for (const auto& [number, device] : portChoices_) text = SetPortInMap(text, number, device);
+    if (const auto error = WriteFileAtomically(QFile::encodeName(path).toStdString(), text)) {
+      messages_.showMessage({"Station", "The port choices could not be stored: " + *error, UserMessage::Icon::Error});
+      return;
+    }
+  }
+  if (const auto error = WriteStationSettings(settingsFolder_, chosen)) {
+    messages_.showMessage({"Station", "The station could not be stored: " + *error, UserMessage::Icon::Error});
+    return;
+  }
+  countdown_.stop();
+  testSender_.reset();
+  releaseTester();
+  Q_EMIT stationChosen(chosen);
+  QDialog::accept();
+}
+
+void StationDialog::reject() {
+  countdown_.stop();
+  testSender_.reset();
+  releaseTester();
+  QDialog::reject();
+}
+
+}  // namespace tonalis

@@ -1,0 +1,146 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QTimer>
+#include <map>
+#include <memory>
+
+#include "link/board_link.h"
+#include "radio/station_ptt.h"
+#include "station/station_settings.h"
+#include "tone/portaudio_output.h"
+#include "tone/sequence_sender.h"
+#include "tone/tone_player.h"
+
+namespace tonalis {
+
+// The Station dialog: which serial adapter is which COM port, which sound
+// card goes to the radio, and how the transmitter is keyed, with a button to
+// try the PTT and one to play a tone. Nothing is stored until OK: then the
+// port choices go into ports.ini (its other lines and comments kept) and the
+// rest into station.ini.
+class StationDialog : public QDialog, private ProgressView {
+  Q_OBJECT
+
+ public:
+  // `windowLink` is the main window's link: a port it holds open is not
+  // touched here. `pttComText` is the window's "PTT Comm" field.
+  StationDialog(QWidget* parent, const QString& settingsFolder, const StationSettings& current,
+                const BoardLink& windowLink, const std::string& pttComText, MessageSink& messages);
+  ~StationDialog() override;
+
+  // What the dialog holds now (what OK stores).
+  StationSettings settings() const;
+
+  // The controls, for tests and screenshots.
+  QTableWidget* portTable() const { return portTable_; }
+  QSpinBox* comNumber() const { return comNumber_; }
+  QPushButton* mapButton() const { return mapButton_; }
+  QLabel* portMapProblems() const { return portMapProblems_; }
+  QComboBox* outputDevice() const { return output_; }
+  QComboBox* inputDevice() const { return input_; }
+  QPushButton* playButton() const { return play_; }
+  QCheckBox* playKeys() const { return playKeys_; }
+  QComboBox* method() const { return method_; }
+  QCheckBox* invert() const { return invert_; }
+  QComboBox* cm108Device() const { return cm108Device_; }
+  QSpinBox* cm108Gpio() const { return cm108Gpio_; }
+  QLineEdit* rigSearch() const { return rigSearch_; }
+  QComboBox* rigModel() const { return rigModel_; }
+  QComboBox* rigDevice() const { return rigDevice_; }
+  QComboBox* rigBaud() const { return rigBaud_; }
+  QLineEdit* rigctldHost() const { return rigctldHost_; }
+  QSpinBox* rigctldPort() const { return rigctldPort_; }
+  QSpinBox* testSeconds() const { return testSeconds_; }
+  QPushButton* testButton() const { return test_; }
+  QPushButton* stopButton() const { return stop_; }
+  QLabel* testStatus() const { return testStatus_; }
+
+ Q_SIGNALS:
+  // OK was pressed and the files were written: the window applies these.
+  void stationChosen(const tonalis::StationSettings& settings);
+
+ public Q_SLOTS:
+  void accept() override;
+  void reject() override;
+
+ private:
+  QWidget* buildPortsPage();
+  QWidget* buildSoundPage();
+  QWidget* buildPttPage();
+  void fillPorts();
+  void fillRigModels(const QString& filter);
+  void showChoice(const PttChoice& choice);
+  PttChoice pttChoice() const;
+  void onMethodChanged();
+  void mapSelectedPort();
+
+  // The PTT test and the test tone key through a link of their own.
+  bool prepareTester(bool keyPtt);
+  void startPttTest();
+  void onTestKeyed(bool ok);
+  void onCountdown();
+  void stopPttTest();
+  void finishTest(const QString& status);
+  void playTestTone();
+  void releaseTester();
+
+  // ProgressView: the tester's link shows nothing.
+  void setMessage(const std::string&) override {}
+  void appendMessage(const std::string&) override {}
+  void setMessageColour(Colour) override {}
+  void setOkVisible(bool) override {}
+  bool isOkVisible() const override { return true; }
+  void showDialog() override {}
+
+  QString settingsFolder_;
+  StationSettings initial_;
+  const BoardLink& windowLink_;
+  std::string pttComText_;
+  MessageSink& messages_;
+  std::map<int, std::string> portChoices_;  // COM number -> device, until OK
+
+  QTableWidget* portTable_ = nullptr;
+  QSpinBox* comNumber_ = nullptr;
+  QPushButton* mapButton_ = nullptr;
+  QLabel* portMapLines_ = nullptr;
+  QLabel* portMapProblems_ = nullptr;
+  QComboBox* output_ = nullptr;
+  QComboBox* input_ = nullptr;
+  QPushButton* play_ = nullptr;
+  QCheckBox* playKeys_ = nullptr;
+  QComboBox* method_ = nullptr;
+  QStackedWidget* pages_ = nullptr;
+  QCheckBox* invert_ = nullptr;
+  QComboBox* cm108Device_ = nullptr;
+  QSpinBox* cm108Gpio_ = nullptr;
+  QLineEdit* rigSearch_ = nullptr;
+  QComboBox* rigModel_ = nullptr;
+  QComboBox* rigDevice_ = nullptr;
+  QComboBox* rigBaud_ = nullptr;
+  QLineEdit* rigctldHost_ = nullptr;
+  QSpinBox* rigctldPort_ = nullptr;
+  QSpinBox* testSeconds_ = nullptr;
+  QPushButton* test_ = nullptr;
+  QPushButton* stop_ = nullptr;
+  QLabel* testStatus_ = nullptr;
+
+  std::unique_ptr<BoardLink> testLink_;
+  std::unique_ptr<StationPtt> testPtt_;
+  std::unique_ptr<PortAudioOutput> testOutput_;
+  std::unique_ptr<TonePlayer> testPlayer_;
+  std::unique_ptr<SequenceSender> testSender_;
+  QTimer countdown_;
+  int secondsLeft_ = 0;
+  bool transmitting_ = false;
+};
+
+}  // namespace tonalis
