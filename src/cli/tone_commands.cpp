@@ -239,14 +239,18 @@ int RunPttTest(const QStringList& args) {
   QObject::connect(&hold, &QTimer::timeout, release);
   QObject::connect(&signals, &SignalQuit::signalled, [&](int) { release(); });
   std::cout << "keying " << DescribePtt(chosen->ptt) << " for " << keySeconds << " s" << std::endl;
-  ptt.setPtt(true, [&](bool done) {
-    keyed = done;
-    if (!done) {
-      release();
-      return;
-    }
-    std::cout << "keyed" << std::endl;
-    if (!signals.received()) hold.start(std::chrono::seconds(keySeconds));
+  // From inside the loop, so that an answer that comes at once can end it.
+  QTimer::singleShot(0, [&] {
+    ptt.setPtt(true, [&](bool done) {
+      keyed = done;
+      if (!done) {
+        std::cout << "not keyed" << std::endl;  // the reason is on standard error
+        QCoreApplication::exit(0);
+        return;
+      }
+      std::cout << "keyed" << std::endl;
+      if (!signals.received()) hold.start(std::chrono::seconds(keySeconds));
+    });
   });
   QCoreApplication::exec();
   link.shutdown();

@@ -58,6 +58,23 @@ void SelectData(QComboBox* box, const QString& data) {
 
 }  // namespace
 
+// Declared in the order they go: the sender releases before the PTT it keys
+// through, the PTT before the link that owns its port.
+struct StationDialog::Tester {
+  std::unique_ptr<BoardLink> link;
+  std::unique_ptr<StationPtt> ptt;
+  std::unique_ptr<PortAudioOutput> output;
+  std::unique_ptr<TonePlayer> player;
+  std::unique_ptr<SequenceSender> sender;
+  ~Tester() {
+    sender.reset();
+    player.reset();
+    output.reset();
+    ptt.reset();  // a driver releases what it keyed
+    link.reset();
+  }
+};
+
 StationDialog::StationDialog(QWidget* parent, const QString& settingsFolder, const StationSettings& current,
                              const BoardLink& windowLink, const std::string& pttComText, MessageSink& messages)
     : QDialog(parent),
@@ -86,7 +103,10 @@ StationDialog::StationDialog(QWidget* parent, const QString& settingsFolder, con
   resize(760, 460);
 }
 
-StationDialog::~StationDialog() { countdown_.stop(); }
+StationDialog::~StationDialog() {
+  countdown_.stop();
+  tester_.reset();
+}
 
 // ---- Serial ports ------------------------------------------------------------
 
@@ -402,17 +422,18 @@ bool StationDialog::prepareTester(bool keyPtt) {
   // The ports chosen here count before they are stored.
   const std::string folder = S(settingsFolder_);
   const auto choices = portChoices_;
+  tester_ = std::make_unique<Tester>();
   ProgressView& silent = *this;
-  testLink_ = std::make_unique<BoardLink>(silent, messages_, [folder, choices](int number) {
+  tester_->link = std::make_unique<BoardLink>(silent, messages_, [folder, choices](int number) {
     const auto chosen = choices.find(number);
     return chosen != choices.end() ? BoardLink::PortTarget(chosen->second) : PortFromPortsIni(folder, number);
   });
-  testPtt_ = std::make_unique<StationPtt>(*testLink_, messages_);
-  testPtt_->setChoice(choice);
+  tester_->ptt = std::make_unique<StationPtt>(*tester_->link, messages_);
+  tester_->ptt->setChoice(choice);
   if (keyPtt) {
-    testLink_->setPttTicked(true, pttComText_);
-    if (!testLink_->pttEnabled()) {
-      releaseTester();
+    tester_->link->setPttTicked(true, pttComText_);
+    if (!tester_->link->pttEnabled()) {
+      tester_.reset();
       return false;
     }
   }
@@ -425,7 +446,7 @@ void StationDialog::startPttTest() {
   play_->setEnabled(false);
   testStatus_->setText("Keying " + Q(DescribePtt(pttChoice())) + "...");
   QPointer<StationDialog> self(this);
-  testPtt_->setPtt(true, [self](bool ok) {
+  tester_->ptt->setPtt(true, [self](bool ok) {
     if (self) self->onTestKeyed(ok);
   });
 }
@@ -453,10 +474,10 @@ void StationDialog::onCountdown() {
 void StationDialog::stopPttTest() {
   countdown_.stop();
   stop_->setEnabled(false);
-  if (!testPtt_) return;
+  if (!tester_) return;
   const bool transmitted = std::exchange(transmitting_, false);
   QPointer<StationDialog> self(this);
-  testPtt_->setPtt(false, [self, transmitted](bool released) {
+  tester_->ptt->setPtt(false, [self, transmitted](bool released) {
     if (!self) return;
     if (!transmitted)
       self->finishTest("The transmitter could not be keyed; the message said why.");
@@ -471,30 +492,28 @@ void StationDialog::finishTest(const QString& status) {
   testStatus_->setText(status);
   test_->setEnabled(true);
   play_->setEnabled(true);
-  // Not from inside the tester's own callback.
-  QTimer::singleShot(0, this, &StationDialog::releaseTester);
+  retireTester();
 }
 
 void StationDialog::playTestTone() {
   if (!prepareTester(playKeys_->isChecked())) return;
-  testOutput_ = std::make_unique<PortAudioOutput>(S(output_->currentData().toString()));
-  testPlayer_ = std::make_unique<TonePlayer>(*testOutput_, messages_);
-  testSender_ = std::make_unique<SequenceSender>(*testPlayer_, *testPtt_, messages_);
-  connect(testSender_.get(), &SequenceSender::finished, this,
+  tester_->output = std::make_unique<PortAudioOutput>(S(output_->currentData().toString()));
+  tester_->player = std::make_unique<TonePlayer>(*tester_->output, messages_);
+  tester_->sender = std::make_unique<SequenceSender>(*tester_->player, *tester_->ptt, messages_);
+  connect(tester_->sender.get(), &SequenceSender::finished, this,
           [this](const QString& status, bool) { finishTest(status); });
   test_->setEnabled(false);
   play_->setEnabled(false);
   testStatus_->setText("Playing the test tone...");
-  testSender_->send(kTestDigit, CorrectSendTiming({"1000", "50", "1000", "200"}));
+  tester_->sender->send(kTestDigit, CorrectSendTiming({"1000", "50", "1000", "200"}));
 }
 
-void StationDialog::releaseTester() {
-  if (testSender_ && testSender_->busy()) return;  // it releases when it ends
-  testSender_.reset();
-  testPlayer_.reset();
-  testOutput_.reset();
-  testPtt_.reset();  // a driver releases what it keyed
-  testLink_.reset();
+void StationDialog::releaseTester() { tester_.reset(); }
+
+// From inside one of the tester's own callbacks: it goes once that returned.
+void StationDialog::retireTester() {
+  std::shared_ptr<Tester> retired(std::move(tester_));
+  QTimer::singleShot(0, this, [retired] {});
 }
 
 // ---- OK and Cancel --------------------------------------------------------------
@@ -525,7 +544,6 @@ void StationDialog::accept() {
     return;
   }
   countdown_.stop();
-  testSender_.reset();
   releaseTester();
   Q_EMIT stationChosen(chosen);
   QDialog::accept();
@@ -533,7 +551,6 @@ void StationDialog::accept() {
 
 void StationDialog::reject() {
   countdown_.stop();
-  testSender_.reset();
   releaseTester();
   QDialog::reject();
 }

@@ -92,6 +92,7 @@ class StationDialog : public QDialog, private ProgressView {
   void finishTest(const QString& status);
   void playTestTone();
   void releaseTester();
+  void retireTester();
 
   // ProgressView: the tester's link shows nothing.
   void setMessage(const std::string&) override {}
@@ -133,11 +134,9 @@ class StationDialog : public QDialog, private ProgressView {
   QPushButton* stop_ = nullptr;
   QLabel* testStatus_ = nullptr;
 
-  std::unique_ptr<BoardLink> testLink_;
-  std::unique_ptr<StationPtt> testPtt_;
-  std::unique_ptr<PortAudioOutput> testOutput_;
-  std::unique_ptr<TonePlayer> testPlayer_;
-  std::unique_ptr<SequenceSender> testSender_;
+  // The parts a test keys and plays through, made for each test.
+  struct Tester;
+  std::unique_ptr<Tester> tester_;
   QTimer countdown_;
   int secondsLeft_ = 0;
   bool transmitting_ = false;

@@ -407,6 +407,46 @@ TEST_F(BoardLinkTest, PortChoiceAndMutualExclusion) {
             "line 2: COM3=/dev/ttyUSB0 radio (text after the device path)");
 }
 
+TEST_F(BoardLinkTest, TheChosenLineKeysAtItsLevel) {
+  // A pseudo-terminal has no modem lines: the calls the port would get are recorded.
+  struct Call {
+    SerialLine line;
+    bool asserted;
+    bool operator==(const Call& o) const { return line == o.line && asserted == o.asserted; }
+  };
+  struct Case {
+    SerialLine line;
+    bool invert;
+    std::vector<Call> opening, keying, releasing;
+  };
+  const Case cases[] = {
+      {SerialLine::Rts, false, {}, {{SerialLine::Rts, true}}, {{SerialLine::Rts, false}}},
+      {SerialLine::Dtr, false, {}, {{SerialLine::Dtr, true}}, {{SerialLine::Dtr, false}}},
+      // Inverted: high at rest from the moment the port opens, low to transmit.
+      {SerialLine::Rts, true, {{SerialLine::Rts, true}}, {{SerialLine::Rts, false}}, {{SerialLine::Rts, true}}},
+      {SerialLine::Dtr, true, {{SerialLine::Dtr, true}}, {{SerialLine::Dtr, false}}, {{SerialLine::Dtr, true}}},
+  };
+  startBoard();
+  for (const auto& c : cases) {
+    std::vector<Call> calls;
+    link_->setLineDriver([&calls](SerialLine line, bool asserted, QString*) {
+      calls.push_back({line, asserted});
+      return true;
+    });
+    link_->setPttLine(c.line, c.invert);
+    link_->setPttTicked(true, "1");
+    EXPECT_TRUE(calls == c.opening);
+    calls.clear();
+    link_->setPtt(true, {});
+    EXPECT_TRUE(calls == c.keying);
+    calls.clear();
+    link_->setPtt(false, {});
+    EXPECT_TRUE(calls == c.releasing);
+    link_->setPttTicked(false, "1");
+  }
+  EXPECT_TRUE(messages_.shown.empty());
+}
+
 TEST(PortEvents, Messages) {
   const std::pair<int, const char*> cases[] = {{1001, "Comm Break Detected"},
                                                {1004, "Comm Frame Error"},

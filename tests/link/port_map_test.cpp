@@ -60,5 +60,33 @@ TEST(PortMap, FileMapsNumbersToDevices) {
   EXPECT_TRUE(withBom.problems.empty());
 }
 
+TEST(PortMap, ChoosingAPortKeepsTheRestOfTheFile) {
+  struct Case {
+    const char* name;
+    std::string before;
+    std::string after;
+  };
+  const Case cases[] = {
+      {"empty file", "", "COM3=/dev/serial/by-id/x\n"},
+      {"appended after comments",
+       "# radio\nCOM1=/dev/ttyUSB0\n",
+       "# radio\nCOM1=/dev/ttyUSB0\nCOM3=/dev/serial/by-id/x\n"},
+      {"no final line break", "COM1=/dev/ttyUSB0", "COM1=/dev/ttyUSB0\nCOM3=/dev/serial/by-id/x\n"},
+      {"replaced in place, CR LF kept",
+       "; mine\r\ncom3 = /dev/ttyUSB7\r\nCOM4=/dev/ttyS3\r\n",
+       "; mine\r\nCOM3=/dev/serial/by-id/x\r\nCOM4=/dev/ttyS3\r\n"},
+      {"later lines for the port dropped, bad lines kept",
+       "COM3=/dev/a\nCOM33=/dev/b\nCOM3=/dev/c\n",
+       "COM3=/dev/serial/by-id/x\nCOM33=/dev/b\n"},
+      {"byte-order mark kept", "\xEF\xBB\xBF" "COM3=/dev/a\n", "\xEF\xBB\xBF" "COM3=/dev/serial/by-id/x\n"},
+  };
+  for (const auto& c : cases) {
+    const std::string after = SetPortInMap(c.before, 3, "/dev/serial/by-id/x");
+    EXPECT_EQ(after, c.after) << c.name;
+    std::istringstream in(after);
+    EXPECT_EQ(DeviceForPort(3, ParsePortMap(in)), "/dev/serial/by-id/x") << c.name;
+  }
+}
+
 }  // namespace
 }  // namespace tonalis

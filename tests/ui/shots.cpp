@@ -7,6 +7,9 @@
 #include "ui/help_viewer.h"
 #include "ui/main_window.h"
 #include "ui/progress_dialog.h"
+#include "ui/station_dialog.h"
+
+#include <QTabWidget>
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -23,6 +26,14 @@ int main(int argc, char** argv) {
   window.grab().save(out + "/direct-special.png");
   c.SSTab1->setCurrentIndex(1);
   window.grab().save(out + "/remote.png");
+  auto* station = window.openStationDialog();
+  QApplication::processEvents();
+  auto* tabs = station->findChild<QTabWidget*>();
+  for (int i = 0; i < tabs->count(); ++i) {
+    tabs->setCurrentIndex(i);
+    station->grab().save(out + QString("/station-%1.png").arg(i));
+  }
+  station->reject();
   window.setMessage("\r\nReading Data...");
   window.showDialog();
   window.dialog()->grab().save(out + "/dialog.png");

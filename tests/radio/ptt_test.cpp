@@ -1,0 +1,186 @@
+// The ways of keying the transmitter, each through a real part: a FIFO for
+// the CM108's hidraw device, Hamlib's rigctld with its dummy rig.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "radio/cm108_ptt.h"
+#include "radio/hamlib_ptt.h"
+#include "radio/station_ptt.h"
+#include "support/real_time_output.h"
+#include "support/recording.h"
+#include "support/rigctld.h"
+#include "support/test_files.h"
+#include "tone/sequence_sender.h"
+
+namespace tonalis {
+namespace {
+
+using testing::RecordingMessages;
+using testing::RecordingProgress;
+
+// Keys or releases and waits for the driver to say it is done.
+std::optional<bool> Key(PttDriver& driver, bool on) {
+  std::optional<bool> result;
+  driver.key(on, [&](bool ok) { result = ok; });
+  (void)QTest::qWaitFor([&] { return result.has_value(); }, 10000);
+  return result;
+}
+
+PttChoice Rigctld(const testing::Rigctld& rig) {
+  PttChoice c;
+  c.method = PttMethod::Rigctld;
+  c.rigctldHost = "127.0.0.1";
+  c.rigctldPort = rig.port();
+  return c;
+}
+
+TEST(Cm108Ptt, WritesOneReportPerChange) {
+  testing::TempDir dir;
+  const std::string fifo = dir.file("hidraw");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  // Held open for reading and writing, so the driver's opening never waits.
+  const int reader = ::open(fifo.c_str(), O_RDWR | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  RecordingMessages messages;
+  {
+    Cm108Ptt ptt(fifo, 5, messages);
+    EXPECT_EQ(Key(ptt, true), true);
+    EXPECT_EQ(Key(ptt, false), true);
+    EXPECT_EQ(Key(ptt, true), true);
+  }  // destroyed while keyed: released
+  std::uint8_t bytes[64] = {};
+  const ssize_t n = ::read(reader, bytes, sizeof bytes);
+  ::close(reader);
+  const std::vector<std::uint8_t> expected = {0, 0, 0x10, 0x10, 0, 0, 0, 0, 0x10, 0,
+                                              0, 0, 0x10, 0x10, 0, 0, 0, 0, 0x10, 0};
+  EXPECT_EQ(std::vector<std::uint8_t>(bytes, bytes + std::max<ssize_t>(n, 0)), expected);
+  EXPECT_TRUE(messages.shown.empty());
+
+  Cm108Ptt missing(dir.file("hidraw9"), 3, messages);
+  EXPECT_EQ(Key(missing, true), false);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_NE(messages.shown[0].text.find("is not there: is the radio interface plugged in?"), std::string::npos)
+      << messages.shown[0].text;
+}
+
+TEST(HamlibPtt, KeysAndReleasesThroughRigctld) {
+  testing::Rigctld rig;
+  ASSERT_EQ(rig.ptt(), 0) << "rigctld did not start";
+  RecordingMessages messages;
+  {
+    HamlibPtt ptt(Rigctld(rig), messages);
+    EXPECT_EQ(Key(ptt, true), true);
+    EXPECT_EQ(rig.ptt(), 1);
+    EXPECT_EQ(Key(ptt, false), true);
+    EXPECT_EQ(rig.ptt(), 0);
+    EXPECT_EQ(Key(ptt, true), true);
+    EXPECT_EQ(rig.ptt(), 1);
+  }
+  EXPECT_EQ(rig.ptt(), 0) << "a driver that goes releases first";
+  EXPECT_TRUE(messages.shown.empty()) << messages.shown[0].text;
+}
+
+TEST(HamlibPtt, FailuresAreSaidInPlainWords) {
+  struct Case {
+    PttChoice choice;
+    const char* said;
+  };
+  PttChoice nobody;
+  nobody.method = PttMethod::Rigctld;
+  nobody.rigctldHost = "127.0.0.1";
+  nobody.rigctldPort = 1;  // nothing listens there
+  PttChoice unknown;
+  unknown.method = PttMethod::Cat;
+  unknown.rigModel = 99999;
+  unknown.rigDevice = "/dev/null";
+  PttChoice gone;
+  gone.method = PttMethod::Cat;
+  gone.rigModel = 1035;
+  gone.rigDevice = "/dev/tonalis-no-such-rig";
+  const Case cases[] = {
+      {nobody, "rigctld does not answer at 127.0.0.1:1"},
+      {unknown, "Hamlib has no rig model 99999"},
+      {gone, "Cannot open /dev/tonalis-no-such-rig"},
+  };
+  for (const auto& c : cases) {
+    RecordingMessages messages;
+    HamlibPtt ptt(c.choice, messages);
+    EXPECT_EQ(Key(ptt, true), false) << c.said;
+    ASSERT_EQ(messages.shown.size(), 1u) << c.said;
+    EXPECT_EQ(messages.shown[0].text.rfind("Cannot key the transmitter (" + DescribePtt(c.choice) + "):", 0), 0u);
+    EXPECT_NE(messages.shown[0].text.find(c.said), std::string::npos) << messages.shown[0].text;
+  }
+  // The dummy rig answers CAT directly.
+  PttChoice dummy;
+  dummy.method = PttMethod::Cat;
+  dummy.rigModel = 1;
+  dummy.rigDevice = "/dev/null";
+  RecordingMessages messages;
+  HamlibPtt cat(dummy, messages);
+  EXPECT_EQ(Key(cat, true), true);
+  EXPECT_EQ(Key(cat, false), true);
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST(StationPtt, TheBoxEnablesAndUntickingReleases) {
+  testing::Rigctld rig;
+  RecordingProgress progress;
+  RecordingMessages messages;
+  BoardLink link(progress, messages, [](int) { return std::string("/dev/tonalis-unused"); });
+  StationPtt ptt(link, messages);
+  ptt.setChoice(Rigctld(rig));
+  EXPECT_FALSE(link.pttUsesPort());
+
+  std::optional<bool> done;
+  ptt.setPtt(true, [&](bool ok) { done = ok; });
+  EXPECT_EQ(done, true) << "with the box clear nothing is keyed, and that is no failure";
+  EXPECT_EQ(rig.ptt(), 0);
+
+  link.setPttTicked(true, "1");
+  EXPECT_TRUE(ptt.pttEnabled());
+  EXPECT_FALSE(link.portOpen()) << "no port is opened for this PTT";
+  EXPECT_TRUE(messages.shown.empty());
+  done.reset();
+  ptt.setPtt(true, [&](bool ok) { done = ok; });
+  ASSERT_TRUE(QTest::qWaitFor([&] { return done.has_value(); }, 10000));
+  EXPECT_EQ(rig.ptt(), 1);
+  link.setPttTicked(false, "1");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return rig.ptt() == 0; }, 5000)) << "unticking the box released it";
+}
+
+TEST(StationPtt, ASendKeysThroughRigctldOnlyWhileItSends) {
+  testing::Rigctld rig;
+  RecordingProgress progress;
+  RecordingMessages messages;
+  BoardLink link(progress, messages, [](int) { return std::string(); });
+  StationPtt ptt(link, messages);
+  ptt.setChoice(Rigctld(rig));
+  link.setPttTicked(true, "1");
+  testing::RealTimeOutput output;
+  TonePlayer player(output, messages);
+  SequenceSender sender(player, ptt, messages);
+
+  QSignalSpy finished(&sender, &SequenceSender::finished);
+  ASSERT_TRUE(sender.send("1", CorrectSendTiming({"600", "50", "1000", "200"})));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return output.started != testing::RealTimeOutput::Clock::time_point{}; }, 5000));
+  EXPECT_EQ(rig.ptt(), 1) << "keyed while the tone plays";
+  ASSERT_TRUE(finished.wait(10000));
+  EXPECT_TRUE(finished.first().at(1).toBool()) << finished.first().at(0).toString().toStdString();
+  EXPECT_EQ(rig.ptt(), 0) << "released after the tail";
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+}  // namespace
+}  // namespace tonalis
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <thread>
+
+#include "tone/audio_output.h"
+
+namespace tonalis::testing {
+
+// A sound device that takes as long as the sound lasts, as a real one does,
+// and records when it was opened, started and done. With `stalls` it never
+// finishes, as a device that hangs.
+class RealTimeOutput : public AudioOutput {
+ public:
+  using Clock = std::chrono::steady_clock;
+  ~RealTimeOutput() override {
+    if (thread_.joinable()) thread_.join();
+  }
+  int open() override {
+    opened = Clock::now();
+    return openResult;
+  }
+  int start(const std::int16_t*, std::int64_t count, std::function<void()> finished) override {
+    started = Clock::now();
+    if (stalls) return 0;
+    const auto length = std::chrono::microseconds(count * 1000000 / 8000);
+    thread_ = std::thread([this, length, finished = std::move(finished)] {
+      std::this_thread::sleep_for(length);
+      done = Clock::now();
+      finished();
+    });
+    return 0;
+  }
+  int stop() override { return 0; }
+  int close() override { return 0; }
+  void reset() override {}
+
+  int openResult = 0;
+  bool stalls = false;
+  Clock::time_point opened{}, started{}, done{};
+
+ private:
+  std::thread thread_;
+};
+
+}  // namespace tonalis::testing

@@ -1,0 +1,158 @@
+// The Station dialog driven offscreen: what it stores, what the window does
+// with it, and Test PTT against rigctld.
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QTest>
+
+#include "support/recording.h"
+#include "support/rigctld.h"
+#include "support/test_files.h"
+#include "tone/portaudio_output.h"
+#include "ui/main_window.h"
+#include "ui/station_dialog.h"
+
+namespace tonalis {
+namespace {
+
+using testing::ReadAll;
+using testing::TempDir;
+using testing::WriteAll;
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+class StationTest : public ::testing::Test {
+ protected:
+  void open() {
+    window_ = std::make_unique<FrmTone>(messages_, audio_, Q(dir_.path().string()));
+    window_->load();
+    window_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+    messages_.shown.clear();
+  }
+  StationDialog* dialog() {
+    StationDialog* d = window_->openStationDialog();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(d));
+    return d;
+  }
+  TempDir dir_;
+  testing::RecordingMessages messages_;
+  PortAudioOutput audio_;
+  std::unique_ptr<FrmTone> window_;
+};
+
+TEST_F(StationTest, OkStoresThePortsAndTheStationAndTheWindowUsesThem) {
+  WriteAll(dir_.file("ports.ini"), "# the shack\r\nCOM2=/dev/ttyUSB0\r\nCOM99=/dev/x\r\n");
+  open();
+  EXPECT_NE(window_->stationButton()->geometry().intersected(window_->controls().SSTab1->geometry()), QRect())
+      << "in the tab row";
+  StationDialog* d = dialog();
+  EXPECT_NE(d->portMapProblems()->text().indexOf("line 3: COM99=/dev/x (the port number must be 1 to 16)"), -1);
+
+  // An adapter in the list (where this machine has none, as the system would list one).
+  if (d->portTable()->rowCount() == 0) {
+    d->portTable()->setRowCount(1);
+    d->portTable()->setItem(0, 0, new QTableWidgetItem("/dev/ttyUSB1"));
+    d->portTable()->item(0, 0)->setData(Qt::UserRole, "/dev/serial/by-id/usb-FTDI_FT232R-if00-port0");
+    d->mapButton()->setEnabled(true);
+  }
+  const QString chosen = d->portTable()->item(0, 0)->data(Qt::UserRole).toString();
+  d->portTable()->selectRow(0);
+  d->comNumber()->setValue(2);
+  d->mapButton()->click();
+
+  d->method()->setCurrentIndex(d->method()->findData("cm108"));
+  d->cm108Device()->setEditText("/dev/hidraw7");
+  d->cm108Gpio()->setValue(4);
+  const auto output = d->outputDevice()->findText("default");
+  d->outputDevice()->setCurrentIndex(output);
+  QTest::keyClick(d, Qt::Key_Return);  // OK
+
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !d->isVisible(); }));
+  EXPECT_TRUE(messages_.shown.empty()) << messages_.shown[0].text;
+  EXPECT_EQ(ReadAll(dir_.file("ports.ini")),
+            "# the shack\r\nCOM2=" + chosen.toStdString() + "\r\nCOM99=/dev/x\r\n")
+      << "the other lines and the comment stay";
+  const StationSettings stored = ReadStationSettings(Q(dir_.path().string()));
+  EXPECT_EQ(stored.ptt.method, PttMethod::Cm108);
+  EXPECT_EQ(stored.ptt.cm108Device, "/dev/hidraw7");
+  EXPECT_EQ(stored.ptt.cm108Gpio, 4);
+  EXPECT_EQ(window_->station(), stored);
+  EXPECT_EQ(window_->controls().chkPtt->toolTip().toStdString().rfind("PTT by CM108 GPIO 4 on /dev/hidraw7", 0), 0u);
+
+  // The PTT box now enables PTT without taking a port: programming stays possible.
+  window_->controls().chkPtt->click();
+  EXPECT_TRUE(window_->controls().chkPtt->isChecked());
+  EXPECT_FALSE(window_->link().portOpen());
+  EXPECT_TRUE(window_->controls().txtPrgComm->isEnabled());
+
+  // Cancel stores nothing.
+  const std::string before = ReadAll(dir_.file("station.ini"));
+  StationDialog* again = dialog();
+  EXPECT_EQ(again->cm108Gpio()->value(), 4) << "the dialog shows what is stored";
+  again->method()->setCurrentIndex(again->method()->findData("dtr"));
+  QTest::keyClick(again, Qt::Key_Escape);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !again->isVisible(); }));
+  EXPECT_EQ(ReadAll(dir_.file("station.ini")), before);
+}
+
+TEST_F(StationTest, ASoundDeviceThatIsGoneFallsBackWithOneMessage) {
+  WriteAll(dir_.file("station.ini"), "[sound]\noutput=USB Audio CODEC that is unplugged\n");
+  window_ = std::make_unique<FrmTone>(messages_, audio_, Q(dir_.path().string()));
+  window_->load();
+  ASSERT_EQ(messages_.shown.size(), 2u) << "the missing Default.prg, then the sound device";
+  EXPECT_EQ(messages_.shown[1].title, "Station");
+  EXPECT_NE(messages_.shown[1].text.find("\"USB Audio CODEC that is unplugged\" chosen in the Station setup is not "
+                                         "there. Sequences are sent on the default device"),
+            std::string::npos);
+  EXPECT_EQ(window_->station().outputDevice, "");
+  EXPECT_EQ(ReadStationSettings(Q(dir_.path().string())).outputDevice, "USB Audio CODEC that is unplugged")
+      << "the choice is kept for when the card is back";
+}
+
+TEST_F(StationTest, TestPttKeysForItsTimeAndReleases) {
+  testing::Rigctld rig;
+  open();
+  StationDialog* d = dialog();
+  d->method()->setCurrentIndex(d->method()->findData("rigctld"));
+  d->rigctldHost()->setText("127.0.0.1");
+  d->rigctldPort()->setValue(rig.port());
+  d->testSeconds()->setValue(2);
+  d->testButton()->click();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return d->testStatus()->text().startsWith("Transmitting: 2 s left."); }, 5000))
+      << d->testStatus()->text().toStdString();
+  EXPECT_EQ(rig.ptt(), 1);
+  EXPECT_TRUE(d->stopButton()->isEnabled());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return d->testStatus()->text().startsWith("Transmitting: 1 s left."); }, 3000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return d->testStatus()->text() == "The transmitter was keyed and released."; },
+                              5000));
+  EXPECT_EQ(rig.ptt(), 0);
+
+  // Stop ends it early; closing the dialog while keyed releases too.
+  d->testSeconds()->setValue(30);
+  d->testButton()->click();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return d->stopButton()->isEnabled(); }, 5000));
+  EXPECT_EQ(rig.ptt(), 1);
+  d->stopButton()->click();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return d->testButton()->isEnabled(); }, 5000));
+  EXPECT_EQ(rig.ptt(), 0);
+  d->testButton()->click();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return d->stopButton()->isEnabled(); }, 5000));
+  EXPECT_EQ(rig.ptt(), 1);
+  d->reject();
+  EXPECT_EQ(rig.ptt(), 0);
+
+  // A rig that does not answer: said in plain words, in a box.
+  StationDialog* e = dialog();
+  e->method()->setCurrentIndex(e->method()->findData("rigctld"));
+  e->rigctldHost()->setText("127.0.0.1");
+  e->rigctldPort()->setValue(1);
+  e->testButton()->click();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return e->testStatus()->text().startsWith("The transmitter could not be keyed"); },
+                              10000))
+      << e->testStatus()->text().toStdString();
+  ASSERT_FALSE(messages_.shown.empty());
+  EXPECT_NE(messages_.shown[0].text.find("rigctld does not answer at 127.0.0.1:1"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tonalis
