@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rendering speed and memory of the DTMF synthesis: a typical sequence and
 // the longest one the Send fields allow.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any byte stream through the board frame parser, across resets.
 #include <cstdint>
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any 192 bytes through the image decoder, and what it gives through the encoder.
 #include <cstdint>
 #include <cstdlib>

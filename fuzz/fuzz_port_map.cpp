@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any file through the port map reader.
 #include <cstdint>
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any file through the help viewer's rich-text reader.
 #include <cstdint>
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any file through the settings file reader.
 #include <cstdint>
 #include <cstdlib>

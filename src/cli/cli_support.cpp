@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/cli_support.h"
 
 #include <iostream>
@@ -14,7 +15,13 @@ std::optional<int> ParseArguments(QCommandLineParser& parser, const QStringList&
     return kExitUsage;
   }
   if (parser.isSet(help)) {
-    std::cout << ToStd(parser.helpText());
+    // Qt names the program as it was started; the command belongs there too.
+    std::string text = ToStd(parser.helpText());
+    const std::string usage = "Usage: ";
+    const auto end = text.find(" [options]");
+    if (text.rfind(usage, 0) == 0 && end != std::string::npos)
+      text.replace(usage.size(), end - usage.size(), "tonalis-cli " + ToStd(args.value(0)));
+    std::cout << text;
     return kExitOk;
   }
   return std::nullopt;

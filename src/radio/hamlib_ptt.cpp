@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "radio/hamlib_ptt.h"
 
 #include <hamlib/rig.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "radio/signal_quit.h"
 
 #include <sys/socket.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "radio/station_ptt.h"
 
 #include "radio/cm108_ptt.h"

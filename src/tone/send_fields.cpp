@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tone/send_fields.h"
 
 #include "config/text_value.h"

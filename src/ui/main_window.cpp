@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window.h"
 
 #include <QApplication>
@@ -34,7 +35,6 @@ std::string FilePath(const QString& path) { return QFile::encodeName(path).toStd
 
 constexpr int kTwipsPerPixel = 15;
 constexpr auto kStatusClearDelay = std::chrono::milliseconds(20000);
-const char* kCreditLine = "Tonalis v3.0 - DTMF sender";
 const char* kFileFilters[] = {"Configuration file (*.prg)", "All files (*)"};
 
 }  // namespace
@@ -52,7 +52,7 @@ FrmTone::FrmTone(MessageSink& messages, AudioOutput& audio, const QString& setti
       sender_(player_, stationPtt_, messages) {
   setObjectName("frmTone");
   setWindowTitle(kInitialCaption);
-  c_.lblInfoSend->setText(kCreditLine);
+  c_.lblInfoSend->setText("Tonalis v" + Q(VersionText()) + " - DTMF sender");
   timer1_.setInterval(kStatusClearDelay);
   installFieldRules();
   connectControls();
@@ -383,7 +383,9 @@ void FrmTone::load() {
 
 void FrmTone::applyStation(const StationSettings& station) {
   stationPtt_.setChoice(station.ptt);
-  audio_.setDevice(commandLineDevice_.empty() ? station.outputDevice : commandLineDevice_);
+  // Nothing chosen anywhere: the output keeps the device it was made with.
+  const std::string& device = commandLineDevice_.empty() ? station.outputDevice : commandLineDevice_;
+  if (!device.empty() || stationChosenHere_) audio_.setDevice(device);
   c_.chkPtt->setToolTip("PTT by " + Q(DescribePtt(station.ptt)) + " (Station... changes it)");
 }
 
@@ -405,6 +407,7 @@ StationDialog* FrmTone::openStationDialog() {
   connect(dialog, &StationDialog::stationChosen, this, [this](const StationSettings& chosen) {
     station_ = chosen;
     commandLineDevice_.clear();  // chosen now, in the window: it wins
+    stationChosenHere_ = true;
     applyStation(chosen);
   });
   dialog->open();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QPointer>
@@ -115,6 +116,7 @@ class FrmTone : public QWidget, public ProgressView {
   SequenceSender sender_;
   StationSettings station_;
   std::string commandLineDevice_;
+  bool stationChosenHere_ = false;  // the Station dialog's OK was pressed
   QPushButton* cmdStation_ = nullptr;
   QString currentConfigPath_;
   QTimer timer1_;

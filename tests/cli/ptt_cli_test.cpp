@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tonalis-cli's PTT: every way of keying, released on every way out, watched
 // from outside through rigctld's dummy rig.
 #include <gtest/gtest.h>

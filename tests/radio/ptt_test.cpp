@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ways of keying the transmitter, each through a real part: a FIFO for
 // the CM108's hidraw device, Hamlib's rigctld with its dummy rig.
 #include <fcntl.h>

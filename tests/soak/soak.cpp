@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hundreds of READ/PROGRAM cycles against the simulated board with random
 // faults, and hundreds of sends into a sound device, watching that memory and
 // open files stay flat. Not a test of the suite: scripts/soak runs it.

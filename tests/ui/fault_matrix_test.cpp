@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every fault the simulated board can show, at every step of READ and
 // PROGRAM, through the real window. Writes the results as a table and checks
 // that the table in docs/ still says the same (TONALIS_UPDATE_DOCS=1 rewrites it).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A newcomer's first start under a real window manager (Xvfb + openbox): no
 # settings, no Default.prg, no sound card. Both boxes must come one after the
 # other, each above the window and focused, answer F1, Enter and Escape, and

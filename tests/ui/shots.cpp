@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screenshots of the window's tabs and the progress dialog, for looking at.
 #include <QApplication>
 #include <QDir>

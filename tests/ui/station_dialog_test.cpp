@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Station dialog driven offscreen: what it stores, what the window does
 // with it, and Test PTT against rigctld.
 #include <gtest/gtest.h>
