@@ -19,5 +19,6 @@ int RunSend(const QStringList& args);
 int RunAudioDevices(const QStringList& args);
 int RunPttTest(const QStringList& args);
 int RunSerialPorts(const QStringList& args);
+int RunHistory(const QStringList& args);
 
 }  // namespace tonalis::cli

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QTimer>
 #include <functional>
 #include <iostream>
@@ -11,6 +12,7 @@
 #include "cli/port_option.h"
 #include "config/decoder_image.h"
 #include "link/board_link.h"
+#include "history/history_recorder.h"
 #include "link/serial_trace.h"
 #include "storage/config_file.h"
 
@@ -65,10 +67,12 @@ class ConsoleMessages : public MessageSink {
 struct LinkOptions {
   QCommandLineOption port{{"p", "port"}, "Port number 1-16 (mapped by ports.ini) or a device path.", "P"};
   QCommandLineOption trace{"trace", "Write every byte on the link, with its time, to FILE.", "FILE"};
+  QCommandLineOption history{"history-dir", "Keep the board history in DIR instead of the usual folder.", "DIR"};
 
   void addTo(QCommandLineParser& parser) {
     parser.addOption(port);
     parser.addOption(trace);
+    parser.addOption(history);
   }
 };
 
@@ -79,7 +83,9 @@ constexpr auto kBannerGrace = std::chrono::milliseconds(300);
 class LinkSession {
  public:
   // Validates the options; returns an exit status on a usage error.
-  std::optional<int> setUp(const QCommandLineParser& parser, const LinkOptions& options) {
+  // `historyFile` names the configuration file a history entry records.
+  std::optional<int> setUp(const QCommandLineParser& parser, const LinkOptions& options,
+                           const QString& historyFile = {}) {
     if (!parser.isSet(options.port)) {
       PrintError("--port is required. Try --help.");
       return kExitUsage;
@@ -96,6 +102,10 @@ class LinkSession {
     }
     link_ = std::make_unique<BoardLink>(progress_, messages_, port->resolver);
     if (trace_) link_->setTrace(trace_.get());
+    // READ and PROGRAM are kept in the board history, as the window keeps them.
+    const std::string folder = parser.isSet(options.history) ? ToStd(parser.value(options.history)) : HistoryFolder();
+    const std::string file = ToStd(QFileInfo(historyFile).fileName());
+    history_ = std::make_unique<HistoryRecorder>(*link_, messages_, folder, [file] { return file; });
     return std::nullopt;
   }
 
@@ -131,6 +141,7 @@ class LinkSession {
   ConsoleMessages messages_;
   std::unique_ptr<SerialTrace> trace_;
   std::unique_ptr<BoardLink> link_;
+  std::unique_ptr<HistoryRecorder> history_;
 };
 
 // How long `identify` waits for the banner that enabling programming asks for.
@@ -176,7 +187,7 @@ int RunRead(const QStringList& args) {
   parser.addOption(output);
   if (auto exit = ParseArguments(parser, args)) return *exit;
   LinkSession session;
-  if (auto exit = session.setUp(parser, options)) return *exit;
+  if (auto exit = session.setUp(parser, options, parser.value(output))) return *exit;
 
   std::optional<DecoderConfig> read;
   int status = kExitRefused;
@@ -209,7 +220,7 @@ int RunProgram(const QStringList& args) {
   QString configPath;
   if (auto exit = RequireOnePositional(parser, configPath)) return *exit;
   LinkSession session;
-  if (auto exit = session.setUp(parser, options)) return *exit;
+  if (auto exit = session.setUp(parser, options, configPath)) return *exit;
 
   EncodeResult encoded;
   if (auto exit = LoadAndEncode(configPath, encoded)) return *exit;

@@ -22,6 +22,7 @@ constexpr Subcommand kSubcommands[] = {
     {"identify", "show the banner of the board on a port", tonalis::cli::RunIdentify},
     {"read", "read the board's configuration", tonalis::cli::RunRead},
     {"program", "program a configuration file into the board and verify it", tonalis::cli::RunProgram},
+    {"history", "list, show and compare the board contents read and programmed", tonalis::cli::RunHistory},
     {"board-sim", "simulate the decoder board on a pseudo-terminal", tonalis::cli::RunBoardSim},
     {"render", "write the sound of a DTMF sequence to a WAV file", tonalis::cli::RunRender},
     {"send", "play a DTMF sequence, keying the transmitter", tonalis::cli::RunSend},

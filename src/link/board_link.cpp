@@ -75,6 +75,7 @@ void BoardLink::openPort(const std::string& fieldText, bool forPtt) {
   portName_ = target.name.empty() ? "COM" + std::to_string(*number) : target.name;
   portFieldName_ = target.name.empty() ? "COM" + fieldText : target.name;
   const std::string& device = target.device;
+  portDevice_ = device;
   QString reason;
   if (port_.open(QString::fromStdString(device), forPtt, &reason)) {
     pttOpen_ = forPtt;
@@ -219,6 +220,7 @@ void BoardLink::shutdown() {
 void BoardLink::readBoard() {
   if (!port_.isOpen() || pttOpen_ || exchangeRunning()) return;
   exchange_ = Exchange::Read;
+  lastWasProgram_ = false;
   frameSucceeded_ = false;
   if (trace_) trace_->note("READ");
   progress_.setOkVisible(false);
@@ -233,6 +235,7 @@ void BoardLink::programBoard(const DecoderImage& image) {
   blocks_ = ImageBlocks(image);
   if (!port_.isOpen() || pttOpen_ || exchangeRunning()) return;
   exchange_ = Exchange::Program;
+  lastWasProgram_ = true;
   frameSucceeded_ = false;
   if (trace_) trace_->note("PROGRAM");
   progress_.setMessage(std::string(kCrLf) + "Sending data on " + portName_ + ".");

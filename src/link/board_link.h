@@ -98,6 +98,12 @@ class BoardLink : public QObject, public PttLine {
   void shutdown();
 
   const std::string& boardBanner() const { return boardBanner_; }
+  // The last exchange: whether it was a PROGRAM, and the image it wrote.
+  bool lastExchangeWasProgram() const { return lastWasProgram_; }
+  const DecoderImage& programmedImage() const { return programImage_; }
+  // The open (or last opened) port: as messages name it, and its device.
+  const std::string& portName() const { return portName_; }
+  const std::string& portDevice() const { return portDevice_; }
   const DecoderImage& readImage() const { return parser_.readImage(); }
   bool portOpen() const { return port_.isOpen(); }
 
@@ -168,6 +174,8 @@ class BoardLink : public QObject, public PttLine {
   bool pttInvert_ = false;
   LineDriver lineDriver_;
   std::string portName_ = "COM1";       // the open port as messages name it: by number
+  std::string portDevice_;
+  bool lastWasProgram_ = false;
   std::string portFieldName_ = "COM1";  // ... and with the field's text as typed
   std::string problemsSaid_;       // port map problems already reported
 

@@ -52,6 +52,7 @@ int main(int argc, char* argv[]) {
   tonalis::PortAudioOutput audio(device);
   tonalis::FrmTone window(messages, audio, tonalis::SettingsFolder());
   window.overrideAudioDevice(device);
+  window.setHistoryFolder(tonalis::HistoryFolder());
   if (trace) window.link().setTrace(trace.get());
   // Boxes from the load wait for the window, so none can end up beneath it.
   messages.setWindow(&window);

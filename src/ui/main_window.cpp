@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -20,6 +21,7 @@
 #include "tone/send_fields.h"
 #include "ui/field_rules.h"
 #include "ui/help_viewer.h"
+#include "ui/history_dialog.h"
 #include "ui/key_rules.h"
 #include "ui/message_boxes.h"
 #include "ui/progress_dialog.h"
@@ -49,7 +51,9 @@ FrmTone::FrmTone(MessageSink& messages, AudioOutput& audio, const QString& setti
       stationPtt_(link_, messages),
       audio_(audio),
       player_(audio, messages),
-      sender_(player_, stationPtt_, messages) {
+      sender_(player_, stationPtt_, messages),
+      history_(link_, messages, FilePath(settingsFolder + "/history"),
+               [this] { return Std(QFileInfo(currentConfigPath_).fileName()); }) {
   setObjectName("frmTone");
   setWindowTitle(kInitialCaption);
   c_.lblInfoSend->setText("Tonalis v" + Q(VersionText()) + " - DTMF sender");
@@ -100,7 +104,10 @@ void FrmTone::connectControls() {
   connect(c_.chkPtt, &QCheckBox::clicked, this,
           [this](bool ticked) { link_.setPttTicked(ticked, Std(c_.txtPttCom->text())); });
   connect(&link_, &BoardLink::controlsChanged, this, &FrmTone::applyLinkControls);
-  connect(&link_, &BoardLink::configurationRead, this, &FrmTone::applyDecoded);
+  connect(&link_, &BoardLink::configurationRead, this, [this](const DecoderConfig& config) {
+    restoredImage_.reset();
+    applyDecoded(config);
+  });
   connect(c_.cmdRead, &QPushButton::clicked, &link_, &BoardLink::readBoard);
   connect(c_.cmdSend, &QPushButton::clicked, this, &FrmTone::onProgramClicked);
   connect(c_.cmdLoad, &QPushButton::clicked, this, &FrmTone::onLoadClicked);
@@ -210,13 +217,32 @@ void FrmTone::applyLinkControls() {
 }
 
 void FrmTone::onProgramClicked() {
-  link_.setPttTicked(false, Std(c_.txtPttCom->text()));
-  const EncodeResult encoded = ValidateAndEncode(readConfig());
+  if (stationPtt_.choice().usesPttPort()) link_.setPttTicked(false, Std(c_.txtPttCom->text()));
+  const DecoderConfig fields = readConfig();
+  const EncodeResult encoded = ValidateAndEncode(fields);
   if (!encoded.ok()) {
     messages_.showMessage(*encoded.refusal);
     return;
   }
-  link_.programBoard(encoded.image);
+  // Fields that still show a history entry put back exactly its bytes, even
+  // those the fields cannot carry (a Morse timing, the reserved bytes).
+  const bool restoring = restoredImage_ && DecodeImage(*restoredImage_) == fields;
+  link_.programBoard(restoring ? *restoredImage_ : encoded.image);
+}
+
+void FrmTone::loadImageIntoFields(const DecoderImage& image) {
+  applyDecoded(DecodeImage(image));
+  restoredImage_ = image;
+}
+
+void FrmTone::setHistoryFolder(const std::string& folder) { history_.store() = HistoryStore(folder); }
+
+HistoryDialog* FrmTone::openHistoryDialog() {
+  auto* dialog = new HistoryDialog(this, history_.store(), [this] { return readConfig(); }, messages_);
+  connect(dialog, &HistoryDialog::loadRequested, this,
+          [this](const HistoryEntry& entry) { loadImageIntoFields(entry.image); });
+  dialog->open();
+  return dialog;
 }
 
 ProgressDialog& FrmTone::ensureDialog() {
@@ -234,6 +260,7 @@ void FrmTone::showDialog() { ensureDialog().showDialog(); }
 // ---- Configuration files ----------------------------------------------------
 
 void FrmTone::loadConfigFile(const QString& path) {
+  restoredImage_.reset();
   const ConfigFileLoad load = ReadConfigFile(FilePath(path));
   const DecoderConfig& config = load.content.config;
   // Each group applies once all of its items were read.
@@ -395,11 +422,19 @@ void FrmTone::placeCornerButtons() {
   cmdStation_->setObjectName("cmdStation");
   cmdStation_->setToolTip("Serial ports, the radio's sound card and how the transmitter is keyed");
   connect(cmdStation_, &QPushButton::clicked, this, [this] { openStationDialog(); });
+  cmdHistory_ = new QPushButton("History...", this);
+  cmdHistory_->setObjectName("cmdHistory");
+  cmdHistory_->setToolTip("Every board content read or programmed: compare it, put it back");
+  connect(cmdHistory_, &QPushButton::clicked, this, [this] { openHistoryDialog(); });
   const QRect tabs = c_.SSTab1->geometry();
   const int height = c_.SSTab1->tabBar()->sizeHint().height() - 4;
-  const int width = cmdStation_->sizeHint().width();
-  cmdStation_->setGeometry(tabs.right() - width, tabs.top() + 1, width, height);
-  cmdStation_->raise();
+  int right = tabs.right();
+  for (QPushButton* button : {cmdStation_, cmdHistory_}) {
+    const int width = button->sizeHint().width();
+    button->setGeometry(right - width, tabs.top() + 1, width, height);
+    button->raise();
+    right -= width + 4;
+  }
 }
 
 StationDialog* FrmTone::openStationDialog() {

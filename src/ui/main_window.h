@@ -10,6 +10,7 @@
 #include "config/decoder_config.h"
 #include "link/board_link.h"
 #include "link/progress_view.h"
+#include "history/history_recorder.h"
 #include "radio/station_ptt.h"
 #include "station/station_settings.h"
 #include "storage/config_file.h"
@@ -49,6 +50,15 @@ class FrmTone : public QWidget, public ProgressView {
   StationPtt& stationPtt() { return stationPtt_; }
   const StationSettings& station() const { return station_; }
   QPushButton* stationButton() const { return cmdStation_; }
+  QPushButton* historyButton() const { return cmdHistory_; }
+  HistoryRecorder& history() { return history_; }
+  // Where the board history is kept (by default history/ in the settings folder).
+  void setHistoryFolder(const std::string& folder);
+  // Opens the board history (window-modal).
+  class HistoryDialog* openHistoryDialog();
+  // An entry's content into the fields, as READ puts the board's there;
+  // PROGRAM then writes its exact bytes while the fields still show it.
+  void loadImageIntoFields(const DecoderImage& image);
   // Opens the Station dialog (window-modal); the window applies what OK stores.
   class StationDialog* openStationDialog();
   // The progress dialog, or nothing before its first use.
@@ -118,6 +128,9 @@ class FrmTone : public QWidget, public ProgressView {
   std::string commandLineDevice_;
   bool stationChosenHere_ = false;  // the Station dialog's OK was pressed
   QPushButton* cmdStation_ = nullptr;
+  QPushButton* cmdHistory_ = nullptr;
+  HistoryRecorder history_;
+  std::optional<DecoderImage> restoredImage_;
   QString currentConfigPath_;
   QTimer timer1_;
   QPointer<QFileDialog> fileDialog_;

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <sstream>
+
 #include "config/decoder_image.h"
 #include "storage/config_file.h"
 #include "support/board_sim_process.h"
@@ -100,6 +103,56 @@ TEST(LinkCli, FailuresAndRefusals) {
   EXPECT_EQ(lost.out, "");
   EXPECT_EQ(lost.err, "The connection to " + vanishing.link() +
                           " was lost: the device went away (unplugged, or its driver stopped).\n");
+}
+
+TEST(LinkCli, ReadAndProgramAreKeptInTheHistory) {
+  TempDir dir;
+  BoardSimProcess board(dir.path().string(), {"--image", Q(dir.file("board.bin"))});
+  const QString port = Q(board.link());
+  const QString history = Q(dir.file("history"));
+  const std::string first = dir.file("first.prg");
+  ASSERT_FALSE(WriteConfigFile(first, Example()));
+  ConfigFileContent changed = Example();
+  changed.config.txtMem[3] = "456";
+  changed.config.txtCallID = "IK1XYZ";
+  const std::string second = dir.file("second.prg");
+  ASSERT_FALSE(WriteConfigFile(second, changed));
+
+  EXPECT_EQ(RunCli({"read", "--port", port, "--history-dir", history}).exitCode, 0);
+  EXPECT_EQ(RunCli({"program", Q(first), "--port", port, "--history-dir", history}).exitCode, 0);
+  EXPECT_EQ(RunCli({"program", Q(second), "--port", port, "--history-dir", history}).exitCode, 0);
+
+  const auto list = RunCli({"history", "list", "--history-dir", history});
+  EXPECT_EQ(list.exitCode, 0);
+  std::vector<std::string> ids;
+  std::istringstream lines(list.out);
+  for (std::string line; std::getline(lines, line);) ids.push_back(line.substr(0, line.find(' ')));
+  ASSERT_EQ(ids.size(), 3u) << list.out;
+  EXPECT_NE(list.out.find("  READ  " + board.link() + "  -  first\n"), std::string::npos) << list.out;
+  EXPECT_NE(list.out.find("  PROGRAM  " + board.link() + "  second.prg  2 changes\n"), std::string::npos) << list.out;
+
+  const auto diff = RunCli({"history", "diff", Q(ids[1]), Q(ids[2]), "--history-dir", history});
+  EXPECT_EQ(diff.exitCode, 1) << "they differ, as diff says";
+  EXPECT_EQ(diff.out, "Command 3 (Output 2 OFF): (empty) \u2192 456\nCW call: IZ1 \u2192 IK1XYZ\n");
+  EXPECT_EQ(RunCli({"history", "diff", Q(ids[2]), Q(second), "--history-dir", history}).exitCode, 0)
+      << "an entry and a .prg file compare";
+  const auto show = RunCli({"history", "show", Q(ids[1]), "--history-dir", history});
+  ConfigFileContent shown;
+  shown.config = DecodeImage(ValidateAndEncode(Example().config).image);
+  EXPECT_EQ(show.out, FormatConfigFile(shown));
+  EXPECT_EQ(RunCli({"history", "show", "nothing-like-it", "--history-dir", history}).exitCode, 2);
+
+  // A failed exchange keeps nothing; a history that cannot be written is said
+  // once and the exchange still succeeds.
+  std::filesystem::create_directories(dir.file("w"));
+  BoardSimProcess wrong(dir.file("w"), {"--fault", "wrong-banner"});
+  EXPECT_EQ(RunCli({"read", "--port", Q(wrong.link()), "--history-dir", history}).exitCode, 1);
+  EXPECT_EQ(RunCli({"history", "list", "--history-dir", history}).out, list.out);
+  testing::WriteAll(dir.file("blocked"), "x");
+  const auto blocked = RunCli({"read", "--port", port, "--history-dir", Q(dir.file("blocked") + "/history")});
+  EXPECT_EQ(blocked.exitCode, 0);
+  EXPECT_NE(blocked.err.find("The board history cannot be written: Cannot make the folder"), std::string::npos)
+      << blocked.err;
 }
 
 }  // namespace

@@ -40,6 +40,11 @@ inline std::string ReadAll(const std::string& path) {
   return out.str();
 }
 
+inline std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
+  for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size()) text.replace(at, from.size(), to);
+  return text;
+}
+
 inline void WriteAll(const std::string& path, const std::string& content) {
   std::ofstream(path, std::ios::binary) << content;
 }

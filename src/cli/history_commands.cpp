@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QFile>
+#include <QFileInfo>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "cli/cli_support.h"
+#include "cli/commands.h"
+#include "history/differences.h"
+#include "history/history_recorder.h"
+#include "storage/config_file.h"
+
+namespace tonalis::cli {
+namespace {
+
+// An entry's id, or a configuration (.prg) or 192-byte image file: the image.
+std::optional<DecoderImage> ImageOf(const HistoryStore& store, const std::string& what, std::string& error) {
+  if (const auto entry = store.find(what)) return entry->image;
+  if (!QFileInfo::exists(QString::fromStdString(what))) {
+    error = "'" + what + "' is neither an entry of " + store.folder() + " nor a file.";
+    return std::nullopt;
+  }
+  std::ifstream in(what, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  const std::string content = bytes.str();
+  if (content.size() == kImageSize) {
+    DecoderImage image{};
+    std::copy(content.begin(), content.end(), image.begin());
+    return image;
+  }
+  if (const auto entry = ParseHistoryEntry(content)) return entry->image;
+  const ConfigFileLoad load = ReadConfigFile(what);
+  if (!load.ok()) {
+    error = what + ": " + load.error;
+    return std::nullopt;
+  }
+  const EncodeResult encoded = ValidateAndEncode(load.content.config);
+  if (!encoded.ok()) {
+    error = what + ": " + ForTerminal(encoded.refusal->text);
+    return std::nullopt;
+  }
+  return encoded.image;
+}
+
+}  // namespace
+
+int RunHistory(const QStringList& args) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      "The board history: every board content READ and PROGRAM saw or wrote.\n"
+      "  history list [--port P]   one line per entry, oldest first: id, local time,\n"
+      "                            operation, port, file, changes from the entry before\n"
+      "                            for the same device\n"
+      "  history show ID [-o FILE] the entry as a configuration file (.prg)\n"
+      "  history diff A B          what differs, field by field; A and B are entry ids,\n"
+      "                            .prg files or 192-byte images. Exit status 0 when\n"
+      "                            equal, 1 when they differ.");
+  parser.addPositionalArgument("list|show|diff", "What to do.");
+  const QCommandLineOption folder("history-dir", "The history's folder, instead of the usual one.", "DIR");
+  const QCommandLineOption port("port", "list: only the entries of this port (COM3, or a device path).", "P");
+  const QCommandLineOption output({"o", "output"}, "show: write the configuration to FILE.", "FILE");
+  parser.addOptions({folder, port, output});
+  if (auto exit = ParseArguments(parser, args)) return *exit;
+  const QStringList positional = parser.positionalArguments();
+  const QString action = positional.value(0);
+  const HistoryStore store(parser.isSet(folder) ? ToStd(parser.value(folder)) : HistoryFolder());
+
+  if (action == "list" && positional.size() == 1) {
+    const auto entries = store.entries();
+    const std::string only = ToStd(parser.value(port));
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+      const HistoryEntry& e = entries[i];
+      if (!only.empty() && e.port != only && e.device != only) continue;
+      const auto before = store.previous(e);
+      const std::string changes =
+          before ? std::to_string(ImageDifferences(before->image, e.image).size()) + " changes" : "first";
+      std::cout << e.id << "  " << LocalTimeText(e.timeMs) << "  " << e.operation << "  " << e.port << "  "
+                << (e.file.empty() ? "-" : e.file) << "  " << changes << '\n';
+    }
+    return kExitOk;
+  }
+  if (action == "show" && positional.size() == 2) {
+    const auto entry = store.find(ToStd(positional[1]));
+    if (!entry) {
+      PrintError("No entry " + ToStd(positional[1]) + " in " + store.folder() + ".");
+      return kExitUsage;
+    }
+    ConfigFileContent content;
+    content.config = DecodeImage(entry->image);
+    content.txtPrgComm = "1";
+    return WriteOutput(parser.value(output), FormatConfigFile(content));
+  }
+  if (action == "diff" && positional.size() == 3) {
+    std::string error;
+    const auto a = ImageOf(store, ToStd(positional[1]), error);
+    const auto b = a ? ImageOf(store, ToStd(positional[2]), error) : std::nullopt;
+    if (!a || !b) {
+      PrintError(error);
+      return kExitUsage;
+    }
+    const auto differences = ImageDifferences(*a, *b);
+    for (const auto& d : differences) std::cout << d << '\n';
+    return differences.empty() ? kExitOk : kExitRefused;
+  }
+  PrintError("Give list, show ID or diff A B. Try 'tonalis-cli history --help'.");
+  return kExitUsage;
+}
+
+}  // namespace tonalis::cli

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "history/history_recorder.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QStandardPaths>
+
+#include "storage/settings_folder.h"
+
+namespace tonalis {
+
+HistoryRecorder::HistoryRecorder(BoardLink& link, MessageSink& messages, std::string folder,
+                                 std::function<std::string()> fileName, QObject* parent)
+    : QObject(parent), link_(link), messages_(messages), store_(std::move(folder)), fileName_(std::move(fileName)) {
+  connect(&link_, &BoardLink::exchangeFinished, this, &HistoryRecorder::onExchangeFinished);
+}
+
+void HistoryRecorder::onExchangeFinished(bool success) {
+  if (!success) return;
+  HistoryEntry entry;
+  entry.timeMs = NowMs();
+  entry.operation = link_.lastExchangeWasProgram() ? "PROGRAM" : "READ";
+  entry.image = link_.lastExchangeWasProgram() ? link_.programmedImage() : link_.readImage();
+  entry.port = link_.portName();
+  entry.device = link_.portDevice();
+  entry.banner = link_.boardBanner();
+  entry.file = fileName_ ? fileName_() : std::string();
+  if (const auto error = store_.add(entry)) {
+    if (!std::exchange(failureSaid_, true))
+      messages_.showMessage({"Warning",
+                             "The board history cannot be written: " + *error + kCrLf +
+                                 "READ and PROGRAM work as before, but their results are not kept.",
+                             UserMessage::Icon::Exclamation});
+    return;
+  }
+  Q_EMIT recorded(entry);
+}
+
+std::string HistoryFolder() {
+  const QString settings = SettingsFolder();
+  const bool ownFolder = !qEnvironmentVariableIsEmpty("TONALIS_SETTINGS_DIR") ||
+                         settings == QCoreApplication::applicationDirPath();
+  const QString folder =
+      ownFolder ? settings + "/history"
+                : QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/tonalis/history";
+  return QFile::encodeName(folder).toStdString();
+}
+
+}  // namespace tonalis

@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/history_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "history/differences.h"
+#include "storage/config_file.h"
+
+namespace tonalis {
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+QString Lines(const std::vector<std::string>& lines, const char* none) {
+  if (lines.empty()) return QString("  ") + none + "\n";
+  QString text;
+  for (const auto& line : lines) text += "  " + Q(line) + "\n";
+  return text;
+}
+
+}  // namespace
+
+HistoryDialog::HistoryDialog(QWidget* parent, const HistoryStore& store, std::function<DecoderConfig()> fields,
+                             MessageSink& messages)
+    : QDialog(parent), entries_(store.entries()), fields_(std::move(fields)), messages_(messages) {
+  setObjectName("frmHistory");
+  setWindowTitle("Board history");
+  setAttribute(Qt::WA_DeleteOnClose);
+
+  list_ = new QTreeWidget(this);
+  list_->setObjectName("historyList");
+  list_->setHeaderLabels({"Time", "Operation", "Port", "File", "Changes"});
+  list_->setRootIsDecorated(false);
+  list_->setSelectionMode(QAbstractItemView::SingleSelection);
+  // The changes of each entry from the one before it for the same device.
+  for (std::size_t i = 0; i < entries_.size(); ++i) {
+    std::optional<HistoryEntry> before;
+    for (std::size_t k = i; k-- > 0;) {
+      const bool same = entries_[k].device.empty() && entries_[i].device.empty()
+                            ? entries_[k].port == entries_[i].port
+                            : entries_[k].device == entries_[i].device;
+      if (same) {
+        before = entries_[k];
+        break;
+      }
+    }
+    previous_.push_back(before);
+  }
+  for (std::size_t i = entries_.size(); i-- > 0;) {
+    const HistoryEntry& e = entries_[i];
+    const QString changes =
+        previous_[i] ? QString::number(ImageDifferences(previous_[i]->image, e.image).size()) : QString("first");
+    auto* item = new QTreeWidgetItem(
+        {Q(LocalTimeText(e.timeMs)), Q(e.operation), Q(e.port), Q(e.file.empty() ? "-" : e.file), changes});
+    item->setData(0, Qt::UserRole, static_cast<qulonglong>(i));
+    list_->addTopLevelItem(item);
+  }
+  for (int column = 0; column < 5; ++column) list_->resizeColumnToContents(column);
+
+  details_ = new QPlainTextEdit(this);
+  details_->setObjectName("historyDetails");
+  details_->setReadOnly(true);
+  load_ = new QPushButton("Load into the fields", this);
+  load_->setObjectName("loadButton");
+  load_->setToolTip("Puts this content into the window's fields as READ would; PROGRAM then restores it");
+  save_ = new QPushButton("Save as .prg...", this);
+  save_->setObjectName("saveButton");
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  buttons->addButton(load_, QDialogButtonBox::ActionRole);
+  buttons->addButton(save_, QDialogButtonBox::ActionRole);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  connect(list_, &QTreeWidget::itemSelectionChanged, this, &HistoryDialog::showSelected);
+  connect(load_, &QPushButton::clicked, this, [this] {
+    if (const HistoryEntry* e = selected()) Q_EMIT loadRequested(*e);
+    showSelected();
+  });
+  connect(save_, &QPushButton::clicked, this, [this] {
+    auto* dialog = new QFileDialog(this, "Save File");
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setNameFilters({"Configuration file (*.prg)", "All files (*)"});
+    dialog->setDefaultSuffix("prg");
+    connect(dialog, &QFileDialog::fileSelected, this, &HistoryDialog::saveSelected);
+    dialog->open();
+  });
+
+  auto* layout = new QVBoxLayout(this);
+  if (entries_.empty())
+    layout->addWidget(new QLabel("Nothing yet: every READ and PROGRAM is kept here, in " + Q(store.folder()), this));
+  layout->addWidget(list_, 3);
+  layout->addWidget(details_, 2);
+  layout->addWidget(buttons);
+  resize(760, 520);
+  if (list_->topLevelItemCount() > 0) list_->setCurrentItem(list_->topLevelItem(0));
+  showSelected();
+}
+
+const HistoryEntry* HistoryDialog::selected() const {
+  const QTreeWidgetItem* item = list_->currentItem();
+  return item ? &entries_[item->data(0, Qt::UserRole).toULongLong()] : nullptr;
+}
+
+void HistoryDialog::showSelected() {
+  const HistoryEntry* e = selected();
+  load_->setEnabled(e);
+  save_->setEnabled(e);
+  if (!e) {
+    details_->clear();
+    return;
+  }
+  const std::size_t index = static_cast<std::size_t>(e - entries_.data());
+  QString text = Q(e->operation) + " on " + Q(e->port) + " (" + Q(e->device) + "), " + Q(LocalTimeText(e->timeMs)) +
+                 ", board " + Q(e->banner) + "\n\n";
+  if (const auto& before = previous_[index])
+    text += "Changed from the entry before (" + Q(LocalTimeText(before->timeMs)) + "):\n" +
+            Lines(ImageDifferences(before->image, e->image), "nothing");
+  else
+    text += "The first entry for this device.\n";
+  text += "\nDiffers from the window's fields:\n" +
+          Lines(ConfigDifferences(fields_(), DecodeImage(e->image)), "nothing: the fields show this content");
+  details_->setPlainText(text);
+}
+
+void HistoryDialog::saveSelected(const QString& path) {
+  const HistoryEntry* e = selected();
+  if (!e) return;
+  ConfigFileContent content;
+  content.config = DecodeImage(e->image);
+  content.txtPrgComm = "1";
+  if (const auto error = WriteConfigFile(QFile::encodeName(path).toStdString(), content))
+    messages_.showMessage({"Warning", *error, UserMessage::Icon::None});
+}
+
+}  // namespace tonalis
