@@ -8,6 +8,7 @@
 #include "ui/help_viewer.h"
 #include "ui/main_window.h"
 #include "ui/progress_dialog.h"
+#include "ui/history_dialog.h"
 #include "ui/station_dialog.h"
 
 #include <QTabWidget>
@@ -35,6 +36,10 @@ int main(int argc, char** argv) {
     station->grab().save(out + QString("/station-%1.png").arg(i));
   }
   station->reject();
+  auto* history = window.openHistoryDialog();
+  QApplication::processEvents();
+  history->grab().save(out + "/history.png");
+  history->reject();
   window.setMessage("\r\nReading Data...");
   window.showDialog();
   window.dialog()->grab().save(out + "/dialog.png");
