@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace tonalis {
+
+// A DTMF receiver for 16-bit audio at any rate from 8000 to 48000 Hz, fed
+// in blocks of any size, as a live stream or a file comes. It makes the
+// checks a telephone-grade receiver makes on short overlapping windows: both
+// tones present and the strongest of their group by a margin, the twist
+// within limits, each tone at its frequency (within 2.5 %) and not a
+// harmonic's side product, the pair standing clear of the noise; then the
+// digit held for a minimum time, and a digit ends when its tones drop, so a
+// held digit is one digit and repeated digits need only a short gap.
+class DtmfDecoder {
+ public:
+  struct Digit {
+    char digit;
+    double start;     // seconds from the first sample
+    double duration;  // seconds
+  };
+
+  explicit DtmfDecoder(int sampleRate = 8000);
+
+  // Feeds samples; the digits that ended in them come out.
+  std::vector<Digit> push(const std::int16_t* samples, std::size_t count);
+  // The end of the stream: a digit still sounding ends here.
+  std::vector<Digit> finish();
+
+  int sampleRate() const { return rate_; }
+  // Seconds of audio taken so far.
+  double time() const { return static_cast<double>(consumed_) / rate_; }
+
+ private:
+  struct Tone {
+    double coefficient;  // Goertzel: 2 cos(2 pi f / rate)
+  };
+  char classify(std::size_t end);  // the digit the window ending at `end` holds, or 0
+  double power(const Tone& tone, std::size_t end) const;
+  bool holds(char digit, std::size_t end) const;  // the looser test a digit already heard must pass
+  void step(char heard, bool held, std::vector<Digit>& out);
+  void endDigit(std::vector<Digit>& out);
+
+  int rate_;
+  std::size_t window_;  // samples per analysis window
+  std::size_t hop_;     // samples between windows
+  std::vector<Tone> low_, high_, lowSides_, highSides_, lowHarmonics_, highHarmonics_;
+  std::vector<float> ring_;  // the last `window_` samples, and room to fill
+  std::size_t filled_ = 0;
+  std::uint64_t consumed_ = 0;
+  std::size_t sinceHop_ = 0;
+
+  // The digit being heard.
+  char current_ = 0;
+  int hopsSeen_ = 0;
+  int hopsMissing_ = 0;
+  std::uint64_t firstHop_ = 0;  // sample index at the end of its first window
+  std::uint64_t lastHop_ = 0;
+  double peakEnergy_ = 0;
+  double lastEnergy_ = 0;  // of the last window classified
+  char candidate_ = 0;
+  double candidatePeak_ = 0;
+  int candidateHops_ = 0;
+  std::uint64_t candidateFirst_ = 0;
+};
+
+}  // namespace tonalis
