@@ -15,6 +15,7 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/air_side.h"
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "link/board_sim.h"
@@ -72,7 +73,20 @@ int RunBoardSim(const QStringList& args) {
   const QCommandLineOption instant("instant", "Answer at full speed instead of at 4800 baud.");
   const QCommandLineOption bannerDelay("banner-delay-ms", "Wait N ms before answering identify (default 5).", "N");
   const QCommandLineOption dataDelay("data-delay-ms", "Wait N ms before answering a read (default 5).", "N");
-  parser.addOptions({link, imageOption, banner, fault, faultRequests, faultSkip, log, instant, bannerDelay, dataDelay});
+  const QCommandLineOption listen(
+      "listen",
+      "Also hear DTMF from SOURCE and act on it: a sound file, - (raw signed 16-bit mono 8000 Hz on "
+      "standard input), a FIFO giving the same, or a sound input device.",
+      "SOURCE");
+  const QCommandLineOption gap("sequence-gap-ms", "Digits closer than N ms make one sequence (default 1000).", "N",
+                               "1000");
+  const QCommandLineOption reply("reply",
+                                 "Answer in Morse to TARGET: a .wav file, - (raw audio on standard output), a FIFO, "
+                                 "or a sound output device.",
+                                 "TARGET");
+  const QCommandLineOption tone("cw-tone-hz", "The Morse reply's tone (default 800 Hz).", "F", "800");
+  parser.addOptions({link, imageOption, banner, fault, faultRequests, faultSkip, log, instant, bannerDelay, dataDelay,
+                     listen, gap, reply, tone});
   if (auto exit = ParseArguments(parser, args)) return *exit;
 
   BoardSim::Options options;
@@ -128,6 +142,25 @@ int RunBoardSim(const QStringList& args) {
     }
   }
 
+  AirSide::Options air;
+  air.source = ToStd(parser.value(listen));
+  air.reply = ToStd(parser.value(reply));
+  {
+    bool gapOk = false;
+    bool toneOk = false;
+    const int gapMs = parser.value(gap).toInt(&gapOk);
+    air.toneHz = parser.value(tone).toDouble(&toneOk);
+    if (!gapOk || gapMs < 50 || gapMs > 60000 || !toneOk || air.toneHz < 200 || air.toneHz > 3000) {
+      PrintError("--sequence-gap-ms takes 50 to 60000, --cw-tone-hz 200 to 3000.");
+      return kExitUsage;
+    }
+    air.sequenceGapSeconds = gapMs / 1000.0;
+  }
+  if (parser.isSet(reply) && !parser.isSet(listen)) {
+    PrintError("--reply goes with --listen.");
+    return kExitUsage;
+  }
+
   int master = -1;
   int slave = -1;
   if (::openpty(&master, &slave, nullptr, nullptr, nullptr) != 0) {
@@ -155,13 +188,30 @@ int RunBoardSim(const QStringList& args) {
       return kExitUsage;
     }
   }
-  std::cout << device << std::endl;
+  (air.reply == "-" ? std::cerr : std::cout) << device << std::endl;
 
   std::signal(SIGINT, OnSignal);
   std::signal(SIGTERM, OnSignal);
   std::signal(SIGHUP, OnSignal);
 
   BoardSim board(options);
+  std::unique_ptr<AirSide> ear;
+  // What the board hears goes to the console (standard error when standard
+  // output carries the replies) and to the log.
+  std::ostream& console = air.reply == "-" ? std::cerr : std::cout;
+  if (!air.source.empty()) {
+    std::string error;
+    ear = AirSide::Open(air, board, error);
+    if (!ear) {
+      PrintError(error);
+      return kExitUsage;
+    }
+    ear->say = [&console, &trace](const std::string& line) {
+      console << line << std::endl;
+      if (trace) trace->note(line);
+    };
+    ear->start();
+  }
   const auto byteTime = parser.isSet(instant) ? Clock::duration::zero() : Clock::duration(kByteTime);
   std::deque<PendingByte> output;
   std::optional<Clock::time_point> vanishAt;
@@ -172,6 +222,8 @@ int RunBoardSim(const QStringList& args) {
     std::optional<Clock::time_point> next;
     if (!output.empty()) next = output.front().due;
     if (vanishAt && (!next || *vanishAt < *next)) next = vanishAt;
+    if (ear)
+      if (const auto due = ear->deadline(); due && (!next || *due < *next)) next = due;
     timespec timeout{0, 0};
     timespec* wait = nullptr;
     if (next) {
@@ -181,8 +233,11 @@ int RunBoardSim(const QStringList& args) {
       timeout.tv_nsec = static_cast<long>(ns % 1000000000);
       wait = &timeout;
     }
-    pollfd pfd{master, POLLIN, 0};
-    const int ready = ::ppoll(&pfd, 1, wait, nullptr);
+    pollfd fds[2] = {{master, POLLIN, 0}, {ear ? ear->fd() : -1, POLLIN, 0}};
+    pollfd& pfd = fds[0];
+    const int ready = ::ppoll(fds, 2, wait, nullptr);
+    if (ready > 0 && ear && fds[1].fd >= 0 && (fds[1].revents & (POLLIN | POLLHUP))) ear->onReadable();
+    if (ear) ear->onTime();
     if (ready < 0 && errno != EINTR) {
       PrintError(std::string("poll: ") + std::strerror(errno));
       status = kExitUsage;
@@ -209,14 +264,15 @@ int RunBoardSim(const QStringList& args) {
             due += byteTime;
           }
         }
-        if (board.takeImageStored()) {
-          if (trace) trace->note("image stored");
-          if (!imagePath.empty()) {
-            const DecoderImage& image = board.image();
-            if (const auto error = WriteFileAtomically(imagePath, std::string(image.begin(), image.end())))
-              PrintError(*error);
-          }
-        }
+      }
+    }
+    // Programmed over the link, or changed over the air.
+    if (board.takeImageStored()) {
+      if (trace) trace->note("image stored");
+      if (!imagePath.empty()) {
+        const DecoderImage& image = board.image();
+        if (const auto error = WriteFileAtomically(imagePath, std::string(image.begin(), image.end())))
+          PrintError(*error);
       }
     }
 

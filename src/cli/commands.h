@@ -20,5 +20,6 @@ int RunAudioDevices(const QStringList& args);
 int RunPttTest(const QStringList& args);
 int RunSerialPorts(const QStringList& args);
 int RunHistory(const QStringList& args);
+int RunDtmfDecode(const QStringList& args);
 
 }  // namespace tonalis::cli

@@ -26,6 +26,7 @@ constexpr Subcommand kSubcommands[] = {
     {"board-sim", "simulate the decoder board on a pseudo-terminal", tonalis::cli::RunBoardSim},
     {"render", "write the sound of a DTMF sequence to a WAV file", tonalis::cli::RunRender},
     {"send", "play a DTMF sequence, keying the transmitter", tonalis::cli::RunSend},
+    {"dtmf-decode", "print the DTMF digits heard in a sound file", tonalis::cli::RunDtmfDecode},
     {"ptt-test", "key the transmitter for a few seconds and release it", tonalis::cli::RunPttTest},
     {"audio-devices", "list the sound devices, output and input", tonalis::cli::RunAudioDevices},
     {"serial-ports", "list the serial ports, with the names that survive replugging", tonalis::cli::RunSerialPorts},

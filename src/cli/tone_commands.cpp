@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QTimer>
+#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -13,6 +14,7 @@
 #include "link/board_link.h"
 #include "link/port_map.h"
 #include "link/serial_ports.h"
+#include "listen/dtmf_decoder.h"
 #include "radio/signal_quit.h"
 #include "radio/station_ptt.h"
 #include "station/station_settings.h"
@@ -305,6 +307,45 @@ int RunAudioDevices(const QStringList& args) {
       std::cout << (isDefault ? "* " : "  ") << d.name << "  [" << d.hostApi << "; " << d.outputs << " out, "
                 << d.inputs << " in]\n";
     }
+  }
+  return kExitOk;
+}
+
+int RunDtmfDecode(const QStringList& args) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      "Prints the DTMF digits heard in a sound file (WAV or any format libsndfile reads, any\n"
+      "rate from 8000 to 48000 Hz, the first channel), one a line with its start time and\n"
+      "duration in seconds.");
+  parser.addPositionalArgument("FILE.wav", "The sound to listen to.");
+  const QCommandLineOption quiet("quiet", "Print only the digits, on one line.");
+  parser.addOption(quiet);
+  if (auto exit = ParseArguments(parser, args)) return *exit;
+  QString path;
+  if (auto exit = RequireOnePositional(parser, path)) return *exit;
+  const SoundFile file = ReadSoundFile(ToStd(path));
+  if (!file.error.empty()) {
+    PrintError(file.error);
+    return kExitUsage;
+  }
+  if (file.sampleRate < 8000 || file.sampleRate > 48000) {
+    PrintError(ToStd(path) + " is at " + std::to_string(file.sampleRate) + " Hz; the decoder takes 8000 to 48000 Hz.");
+    return kExitUsage;
+  }
+  DtmfDecoder decoder(file.sampleRate);
+  auto digits = decoder.push(file.samples.data(), file.samples.size());
+  const auto last = decoder.finish();
+  digits.insert(digits.end(), last.begin(), last.end());
+  if (parser.isSet(quiet)) {
+    std::string all;
+    for (const auto& d : digits) all += d.digit;
+    std::cout << all << '\n';
+    return kExitOk;
+  }
+  for (const auto& d : digits) {
+    char line[64];
+    std::snprintf(line, sizeof line, "%c  %8.3f s  %6.3f s\n", d.digit, d.start, d.duration);
+    std::cout << line;
   }
   return kExitOk;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/decoder_image.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -143,6 +144,13 @@ EncodeResult ValidateAndEncode(const DecoderConfig& c) {
   img[at] = kCallEnd;
 
   return r;
+}
+
+void EncodeCommand(DecoderImage& image, int n, std::string_view digits) {
+  const Field field = Command(n);
+  std::fill(image.begin() + static_cast<long>(field.offset), image.begin() + static_cast<long>(field.offset + field.width),
+            kFill);
+  WriteDigits(image, field, digits.substr(0, kCommandDigits));
 }
 
 DecoderConfig DecodeImage(const DecoderImage& img) {

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 #include "config/decoder_config.h"
 #include "config/user_message.h"
@@ -68,5 +69,10 @@ EncodeResult ValidateAndEncode(const DecoderConfig& config);
 // Every field of the configuration from an image read from the board. Checks
 // no range: what the board holds is shown as it is.
 DecoderConfig DecodeImage(const DecoderImage& image);
+
+// Command `n` of `image` replaced by `digits` (DTMF digits, at most ten), as
+// the encoder writes it: the codes, the end mark when there is room, fill
+// after it. Nothing outside the command's ten bytes changes.
+void EncodeCommand(DecoderImage& image, int n, std::string_view digits);
 
 }  // namespace tonalis

@@ -66,6 +66,11 @@ BoardSim::BoardSim(Options options) : options_(std::move(options)), image_(optio
 
 bool BoardSim::takeImageStored() { return std::exchange(imageStored_, false); }
 
+void BoardSim::store(const DecoderImage& image) {
+  image_ = image;
+  imageStored_ = true;
+}
+
 BoardSim::Action BoardSim::bannerReply() const {
   Action a;
   a.delay = has(Fault::LateBanner) ? kLateBanner : options_.bannerDelay;

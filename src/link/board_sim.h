@@ -66,6 +66,8 @@ class BoardSim {
   const DecoderImage& image() const { return image_; }
   // True once after a new image was stored.
   bool takeImageStored();
+  // A new memory, as a change made over the air stores it.
+  void store(const DecoderImage& image);
 
  private:
   enum class State { Idle, AfterFF, Receiving };

@@ -59,6 +59,17 @@ class BoardSimProcess {
     }
     return out;
   }
+  // What the board heard over the air and did, from its log: "heard 12 -> ...".
+  std::vector<std::string> heard() const {
+    std::vector<std::string> out;
+    std::ifstream in(log_);
+    std::string line;
+    while (std::getline(in, line)) {
+      const auto at = line.find(" -- heard ");
+      if (at != std::string::npos) out.push_back(line.substr(at + 4));
+    }
+    return out;
+  }
   Bytes received() const {
     Bytes out;
     for (const auto& b : bytes())

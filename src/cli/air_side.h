@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "link/board_air.h"
+#include "link/board_sim.h"
+#include "listen/dtmf_decoder.h"
+
+namespace tonalis::cli {
+
+// The simulated board's ear and voice: it listens to a source of audio,
+// hears DTMF sequences, acts on the board's memory as the board would, and
+// answers in Morse where the memory says it does.
+//
+// Sources: a WAV (or other sound) file, heard at once; `-` for raw signed
+// 16-bit little-endian mono 8000 Hz audio on standard input; a FIFO or other
+// non-regular file giving the same raw audio (opened again when its writer
+// goes, as ALSA's file device does after each sequence); otherwise the name
+// of a sound input device. Replies go to a .wav file (rewritten for each),
+// `-` (raw audio on standard output), a FIFO (raw, when someone reads it), or
+// a sound output device by name.
+class AirSide {
+ public:
+  using Clock = std::chrono::steady_clock;
+  struct Options {
+    std::string source;
+    double sequenceGapSeconds = 1.0;
+    std::string reply;  // empty: no reply
+    double toneHz = 800;
+  };
+
+  // Nothing, with `error` set, when the source cannot be used.
+  static std::unique_ptr<AirSide> Open(const Options& options, BoardSim& board, std::string& error);
+  ~AirSide();
+
+  // A line for the console and the log: "heard 1299345#D# -> command 0 replaced by 345".
+  std::function<void(const std::string&)> say;
+
+  // Hears a sound file source at once; nothing for the others.
+  void start();
+  // The file descriptor to poll for audio, or -1.
+  int fd() const { return fd_; }
+  // Reads what arrived on fd().
+  void onReadable();
+  // Closes a sequence after its gap and runs the board's timer.
+  void onTime();
+  // When onTime() has something to do next.
+  std::optional<Clock::time_point> deadline() const;
+
+ private:
+  AirSide(const Options& options, BoardSim& board);
+  void feed(const std::int16_t* samples, std::size_t count);
+  void endOfStream();
+  void handle(const std::string& sequence);
+  void sendReply(const std::string& text);
+  double now() const;
+
+  Options options_;
+  BoardSim& board_;
+  BoardAir air_;
+  DtmfDecoder decoder_;
+  SequenceAssembler sequences_;
+  int fd_ = -1;
+  bool reopen_ = false;  // a FIFO: open again at its end
+  std::string pending_;  // an odd byte of raw audio
+  std::vector<std::int16_t> fileSamples_;
+  Clock::time_point started_ = Clock::now();
+  Clock::time_point lastAudio_ = Clock::now();
+  struct Device;
+  std::unique_ptr<Device> device_;  // a sound input device
+};
+
+}  // namespace tonalis::cli

@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Over the air, end to end: a replacement computed and sent by the window
+// and by tonalis-cli goes through PortAudio into ALSA's file device, which
+// writes into a FIFO; the simulated board listens there, hears the DTMF and
+// acts on its memory; READ over the pseudo-terminal then shows what it did.
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "remote/replacement.h"
+#include "support/board_sim_process.h"
+#include "support/examples.h"
+#include "support/recording.h"
+#include "support/run_cli.h"
+#include "support/test_files.h"
+#include "tone/portaudio_output.h"
+#include "ui/main_window.h"
+
+namespace tonalis {
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+std::string gFifo;
+
+class AirTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // The board's memory: the worked example (command 0 = 11, Modifier ID
+    // 1234, Checksum ID #).
+    const DecoderImage image = ValidateAndEncode(testing::WorkedExample()).image;
+    testing::WriteAll(memory(), std::string(image.begin(), image.end()));
+    board_ = std::make_unique<testing::BoardSimProcess>(dir_.path().string(),
+                                                        QStringList{"--image", Q(memory()), "--listen", Q(gFifo)});
+    ASSERT_FALSE(board_->device().empty());
+  }
+  std::string memory() const { return dir_.file("board.bin"); }
+  std::string command0() const {
+    const std::string bytes = testing::ReadAll(memory());
+    DecoderImage image{};
+    std::copy(bytes.begin(), bytes.begin() + std::min(bytes.size(), image.size()), image.begin());
+    return DecodeImage(image).txtMem[0];
+  }
+  // Waits until the board has heard `count` sequences.
+  bool heard(std::size_t count) {
+    return QTest::qWaitFor([&] { return board_->heard().size() >= count; }, 10000);
+  }
+  testing::TempDir dir_;
+  std::unique_ptr<testing::BoardSimProcess> board_;
+};
+
+TEST_F(AirTest, TheCommandLineReplacesACommandOverTheAir) {
+  const std::string right = *CalculateReplacement("11", "1234", "#", "345").sequence;
+  std::string wrong = right;
+  wrong.back() = '1';  // a checksum digit changed by hand
+
+  const auto refused = testing::RunCli({"send", Q(wrong)});
+  ASSERT_EQ(refused.exitCode, 0) << refused.err;
+  ASSERT_TRUE(heard(1));
+  EXPECT_EQ(board_->heard()[0], "heard 111234345#D1 -> replacement of command 0 refused: wrong checksum");
+  EXPECT_EQ(command0(), "11");
+
+  ASSERT_EQ(testing::RunCli({"send", Q(right)}).exitCode, 0);
+  ASSERT_TRUE(heard(2));
+  EXPECT_EQ(board_->heard()[1], "heard 111234345#D# -> command 0 replaced by 345");
+  const auto read = testing::RunCli({"read", "--port", Q(board_->link()), "-o", Q(dir_.file("read.prg")),
+                                     "--history-dir", Q(dir_.file("history"))});
+  ASSERT_EQ(read.exitCode, 0) << read.err;
+  EXPECT_NE(testing::ReadAll(dir_.file("read.prg")).find("\"345\""), std::string::npos);
+}
+
+TEST_F(AirTest, TheWindowReplacesACommandOverTheAir) {
+  testing::WriteAll(dir_.file("ports.ini"), "COM1=" + board_->link() + "\n");
+  testing::RecordingMessages messages;
+  PortAudioOutput audio;
+  FrmTone window(messages, audio, Q(dir_.path().string()));
+  window.load();
+  window.show();
+  const FormControls& c = window.controls();
+  QSignalSpy exchanged(&window.link(), &BoardLink::exchangeFinished);
+  auto readBoard = [&] {
+    exchanged.clear();
+    c.cmdRead->click();
+    return exchanged.wait(8000) && exchanged.first().first().toBool();
+  };
+  QSignalSpy sent(&window.sender(), &SequenceSender::finished);
+  auto send = [&] {
+    sent.clear();
+    c.cmdTone->click();
+    return sent.wait(10000) && sent.first().at(1).toBool();
+  };
+  c.chkPrg->click();
+  QTest::qWait(200);
+  ASSERT_TRUE(readBoard());
+  ASSERT_EQ(c.txtMem[0]->text(), "11");
+
+  // Calculate the replacement in the window, then hand-edit its checksum.
+  c.SSTab1->setCurrentIndex(1);
+  c.txtSeqOri->setText("11");
+  c.txtSeqNew->setText("345");
+  c.cmdSeqCalc->click();
+  const QString right = c.Text1->text();
+  ASSERT_EQ(right, "111234345#D#");
+  c.Text1->setText(right.chopped(1) + "1");
+  ASSERT_TRUE(send());
+  ASSERT_TRUE(heard(1));
+  EXPECT_NE(board_->heard()[0].find("refused: wrong checksum"), std::string::npos);
+  ASSERT_TRUE(readBoard());
+  EXPECT_EQ(c.txtMem[0]->text(), "11") << "a wrong checksum changes nothing";
+
+  c.Text1->setText(right);
+  ASSERT_TRUE(send());
+  ASSERT_TRUE(heard(2));
+  ASSERT_TRUE(readBoard());
+  EXPECT_EQ(c.txtMem[0]->text(), "345") << "READ shows the command replaced over the air";
+  window.link().shutdown();
+}
+
+}  // namespace
+}  // namespace tonalis
+
+int main(int argc, char** argv) {
+  // The default sound device plays into a FIFO the simulated board listens to.
+  const auto scratch = std::filesystem::temp_directory_path() / ("tonalis-air-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(scratch);
+  tonalis::gFifo = (scratch / "air.fifo").string();
+  ::mkfifo(tonalis::gFifo.c_str(), 0600);
+  const std::string conf = (scratch / "asound.conf").string();
+  tonalis::testing::WriteAll(conf, "pcm.!default { type asym playback.pcm { type file slave.pcm { type null } file \"" +
+                                       tonalis::gFifo + "\" format \"raw\" } capture.pcm { type null } }\n");
+  ::setenv("ALSA_CONFIG_PATH", conf.c_str(), 1);
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  const int status = RUN_ALL_TESTS();
+  std::filesystem::remove_all(scratch);
+  return status;
+}
