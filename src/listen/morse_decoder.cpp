@@ -1,0 +1,335 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "listen/morse_decoder.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "tone/morse.h"
+
+namespace tonalis {
+namespace {
+
+constexpr double kMinTone = 300, kMaxTone = 2000;
+// A tone is found when its power stands this far above the median of the
+// range, over at least this many blocks (about 32 ms each).
+constexpr double kToneContrast = 20;
+constexpr int kMinSearchBlocks = 3;
+// Samples kept while the tone is searched, to read them once it is found.
+constexpr double kEarlySeconds = 6;
+// A mark must be this much louder than the spaces around it (amplitude).
+constexpr double kMinContrast = 3;
+// Hysteresis: on above 55 % of the way from the space level to the mark
+// level, off below 40 %.
+constexpr double kOnAt = 0.55, kOffAt = 0.40;
+// Elements gathered before a dot length is guessed, when none is given.
+constexpr std::size_t kElementsToEstimate = 16;
+// A mark shorter than this (in dots) is noise, part of the space around it;
+// a space shorter than this inside a mark is the signal dropping out.
+constexpr double kMinMarkDots = 0.4;
+constexpr double kMinSpaceDots = 0.4;
+// Frames (ms) summed coherently before their magnitude is taken.
+constexpr std::size_t kCoherentFrames = 5;
+// How fast the dot length follows the sender.
+constexpr double kFollow = 0.08;
+// How fast the mark level sinks while nothing is keyed: a fading signal is
+// followed down within a third of a second.
+constexpr double kMarkDecay = 0.003;
+
+// The envelope is averaged over about half a dot: a narrow filter for the
+// noise, and a pulse measured at half its height keeps its length. Before
+// the speed is known, 4 ms, which suits the fastest the board keys.
+std::size_t SmoothingFor(double dotMs) {
+  return dotMs > 0 ? static_cast<std::size_t>(std::clamp(0.6 * dotMs, 1.0, 40.0)) : 4;
+}
+
+void Fft(std::vector<std::complex<double>>& a) {
+  const std::size_t n = a.size();
+  for (std::size_t i = 1, j = 0; i < n; ++i) {
+    std::size_t bit = n >> 1;
+    for (; j & bit; bit >>= 1) j ^= bit;
+    j ^= bit;
+    if (i < j) std::swap(a[i], a[j]);
+  }
+  for (std::size_t len = 2; len <= n; len <<= 1) {
+    const std::complex<double> w = std::polar(1.0, -2 * M_PI / static_cast<double>(len));
+    for (std::size_t i = 0; i < n; i += len) {
+      std::complex<double> wk(1, 0);
+      for (std::size_t k = 0; k < len / 2; ++k) {
+        const auto u = a[i + k];
+        const auto v = a[i + k + len / 2] * wk;
+        a[i + k] = u + v;
+        a[i + k + len / 2] = u - v;
+        wk *= w;
+      }
+    }
+  }
+}
+
+}  // namespace
+
+MorseDecoder::MorseDecoder(const Options& options)
+    : options_(options), rate_(std::clamp(options.sampleRate, 8000, 48000)) {
+  fftSize_ = 256;
+  while (static_cast<double>(fftSize_) < 0.032 * rate_) fftSize_ *= 2;
+  spectrum_.assign(fftSize_ / 2, 0.0);
+  frameSamples_ = std::max(1, static_cast<int>(std::lround(rate_ / 1000.0)));
+  if (options.dotMs && *options.dotMs > 0) setDot(*options.dotMs);
+  if (options.toneHz) lock(*options.toneHz);
+}
+
+void MorseDecoder::lock(double hz) {
+  locked_ = true;
+  tone_ = hz;
+  step_ = std::polar(1.0, -2 * M_PI * hz / rate_);
+  // A narrower filter for a slower code: a quarter of a dot, up to 12 ms.
+  smoothing_ = SmoothingFor(dot_);
+}
+
+std::string MorseDecoder::push(const std::int16_t* samples, std::size_t count) {
+  std::string out;
+  if (!locked_) {
+    search(samples, count);
+    if (!locked_) return out;
+    // Found: read what was heard while searching, then go on as a stream.
+    const std::vector<std::int16_t> early = std::move(early_);
+    early_.clear();
+    for (std::int16_t s : early) envelope(s, out);
+    return out;
+  }
+  for (std::size_t i = 0; i < count; ++i) envelope(samples[i], out);
+  return out;
+}
+
+void MorseDecoder::search(const std::int16_t* samples, std::size_t count) {
+  early_.insert(early_.end(), samples, samples + count);
+  const auto keep = static_cast<std::size_t>(kEarlySeconds * rate_);
+  for (std::size_t i = 0; i < count; ++i) {
+    block_.push_back(samples[i]);
+    if (block_.size() < fftSize_) continue;
+    std::vector<std::complex<double>> a(fftSize_);
+    for (std::size_t n = 0; n < fftSize_; ++n) {
+      const double hann = 0.5 - 0.5 * std::cos(2 * M_PI * static_cast<double>(n) / static_cast<double>(fftSize_));
+      a[n] = block_[n] * hann;
+    }
+    block_.clear();
+    Fft(a);
+    for (std::size_t b = 0; b < spectrum_.size(); ++b) spectrum_[b] += std::norm(a[b]);
+    ++blocks_;
+    const double binHz = static_cast<double>(rate_) / static_cast<double>(fftSize_);
+    const auto first = static_cast<std::size_t>(kMinTone / binHz);
+    const auto last = std::min(spectrum_.size() - 2, static_cast<std::size_t>(kMaxTone / binHz));
+    std::vector<double> range(spectrum_.begin() + static_cast<long>(first), spectrum_.begin() + static_cast<long>(last) + 1);
+    const auto best = static_cast<std::size_t>(std::max_element(range.begin(), range.end()) - range.begin()) + first;
+    std::nth_element(range.begin(), range.begin() + static_cast<long>(range.size() / 2), range.end());
+    const double median = range[range.size() / 2];
+    if (blocks_ >= kMinSearchBlocks && spectrum_[best] > kToneContrast * median && spectrum_[best] > 1e6) {
+      // Between bins: a parabola through the logs of the three around the peak.
+      const double l = std::log(spectrum_[best - 1] + 1e-9), c = std::log(spectrum_[best] + 1e-9),
+                   r = std::log(spectrum_[best + 1] + 1e-9);
+      const double offset = std::clamp(0.5 * (l - r) / (l - 2 * c + r), -0.5, 0.5);
+      lock((static_cast<double>(best) + offset) * binHz);
+      return;
+    }
+  }
+  if (early_.size() > keep) early_.erase(early_.begin(), early_.end() - static_cast<long>(keep));
+}
+
+void MorseDecoder::envelope(std::int16_t sample, std::string& out) {
+  sum_ += static_cast<double>(sample) * phasor_;
+  phasor_ *= step_;
+  if (++inFrame_ < frameSamples_) return;
+  phasor_ /= std::abs(phasor_);  // no drift in its length
+  // Coherent over a few milliseconds, which a tone off by tens of hertz
+  // survives; then the magnitudes averaged over the smoothing span.
+  frames_.push_back(sum_);
+  running_ += sum_;
+  while (frames_.size() > std::min<std::size_t>(smoothing_, kCoherentFrames)) {
+    running_ -= frames_.front();
+    frames_.pop_front();
+  }
+  sum_ = 0;
+  inFrame_ = 0;
+  const double magnitude =
+      2.0 * std::abs(running_) / static_cast<double>(frames_.size() * static_cast<std::size_t>(frameSamples_));
+  magnitudes_.push_back(magnitude);
+  magnitudeSum_ += magnitude;
+  while (magnitudes_.size() > smoothing_) {
+    magnitudeSum_ -= magnitudes_.front();
+    magnitudes_.pop_front();
+  }
+  frame(magnitudeSum_ / static_cast<double>(magnitudes_.size()), out);
+}
+
+void MorseDecoder::frame(double level, std::string& out) {
+  // The levels follow the signal: a mark's level at once when it rises, both
+  // slowly otherwise, so that a fade is followed and noise is averaged.
+  if (!levelsSet_) {
+    markLevel_ = level;
+    spaceLevel_ = level;
+    levelsSet_ = true;
+  }
+  if (level > markLevel_) markLevel_ += 0.5 * (level - markLevel_);
+  // Each level from frames clearly of its own kind, away from the edges the
+  // filter smears (an edge counted as space would raise the floor until no
+  // mark stood out).
+  const double spread = markLevel_ - spaceLevel_;
+  if (on_ && level > spaceLevel_ + 0.75 * spread) markLevel_ += 0.03 * (level - markLevel_);
+  if (!on_ && level < spaceLevel_ + 0.25 * spread) spaceLevel_ += 0.03 * (level - spaceLevel_);
+  if (level < spaceLevel_) spaceLevel_ += 0.1 * (level - spaceLevel_);
+  markLevel_ -= kMarkDecay * (markLevel_ - spaceLevel_);
+
+  const double span = markLevel_ - spaceLevel_;
+  const bool contrast = markLevel_ > kMinContrast * spaceLevel_;
+  const bool next = on_ ? level > spaceLevel_ + kOffAt * span : contrast && level > spaceLevel_ + kOnAt * span;
+  // A change counts once it has lasted a little: noise does not split a mark.
+  const double debounce = dot_ > 0 ? std::clamp(dot_ / 4, 1.0, 4.0) : 2.0;
+  if (next != on_) {
+    pendingChangeMs_ += 1;
+    if (pendingChangeMs_ >= debounce) {
+      element(on_, runMs_ + 1 - pendingChangeMs_, out);
+      on_ = next;
+      runMs_ = pendingChangeMs_;
+      pendingChangeMs_ = 0;
+      return;
+    }
+  } else {
+    runMs_ += pendingChangeMs_;
+    pendingChangeMs_ = 0;
+  }
+  runMs_ += 1;
+  sinceMarkMs_ = on_ ? 0 : sinceMarkMs_ + 1;
+  // A live stream shows a character as soon as the space after it is long
+  // enough, without waiting for the next mark.
+  if (!on_ && dot_ > 0 && pending_.empty() && runMs_ >= kMinSpaceDots * dot_) {
+    resolveMark(out);
+    spaceAction(spaceRun_ + runMs_, out);
+  }
+}
+
+void MorseDecoder::element(bool mark, double ms, std::string& out) {
+  if (ms <= 0) return;
+  if (dot_ > 0) {
+    apply(mark, ms, out);
+    return;
+  }
+  if (!mark && pending_.empty()) return;  // silence before anything
+  pending_.push_back({mark, ms});
+  std::size_t marks = 0;
+  for (const auto& [m, d] : pending_) marks += m;
+  if (pending_.size() < kElementsToEstimate || marks < 4) return;
+  estimateDot();
+  replayPending(out);
+}
+
+void MorseDecoder::estimateDot() {
+  // Marks cluster at one and three dots, noise far below. The shortest of
+  // the rest are a dot; those within twice it are averaged.
+  double longest = 0;
+  for (const auto& [m, d] : pending_)
+    if (m) longest = std::max(longest, d);
+  // The longest mark is a dash or, in a text of dots only, a dot: below a
+  // sixth of it is noise either way.
+  const double floor = longest / 6;
+  double shortest = 1e9;
+  for (const auto& [m, d] : pending_)
+    if (d >= floor) shortest = std::min(shortest, d);
+  double sum = 0;
+  int n = 0;
+  for (const auto& [m, d] : pending_)
+    if (d >= floor && d < 2 * shortest) sum += d, ++n;
+  setDot(n ? sum / n : shortest);
+}
+
+void MorseDecoder::replayPending(std::string& out) {
+  const auto pending = std::move(pending_);
+  pending_.clear();
+  for (const auto& [mark, ms] : pending) apply(mark, ms, out);
+}
+
+void MorseDecoder::apply(bool mark, double ms, std::string& out) {
+  if (mark) {
+    markRun_ += ms;
+    return;
+  }
+  if (markRun_ > 0 && ms < kMinSpaceDots * dot_) {
+    markRun_ += ms;  // the signal dropped out inside a mark
+    return;
+  }
+  resolveMark(out);
+  spaceRun_ += ms;
+  spaceAction(spaceRun_, out);
+}
+
+// The filter's edges shorten every mark and lengthen every space by the same
+// amount: the dot and that edge are followed from the dots' marks and the
+// spaces inside characters, which a keyer makes equal.
+double MorseDecoder::edge() const { return (dotSpace_ - dotMark_) / 4; }
+
+void MorseDecoder::setDot(double dot) {
+  dot_ = dot;
+  dotMark_ = dotSpace_ = dot;
+  smoothing_ = SmoothingFor(dot_);
+}
+
+void MorseDecoder::follow(double& average, double measured) {
+  average += kFollow * (measured - average);
+  dot_ = (dotMark_ + dotSpace_) / 2;
+  // A speed that was given moves little: the board keys it exactly.
+  if (options_.dotMs && *options_.dotMs > 0) dot_ = std::clamp(dot_, 0.8 * *options_.dotMs, 1.25 * *options_.dotMs);
+}
+
+void MorseDecoder::resolveMark(std::string& out) {
+  (void)out;
+  if (markRun_ <= 0) return;
+  if (markRun_ < kMinMarkDots * dot_) {
+    spaceRun_ += markRun_;  // noise in a space
+  } else {
+    const double e = edge();
+    const bool dash = markRun_ + 2 * e >= 2 * dot_;
+    code_ += dash ? '-' : '.';
+    follow(dotMark_, dash ? (markRun_ + 2 * e) / 3 - 2 * e : markRun_);
+    if (spaceRun_ > 0 && spaceRun_ - 2 * e < 2 * dot_) follow(dotSpace_, spaceRun_);
+    spaceRun_ = 0;
+    wordSpaceDone_ = false;
+  }
+  markRun_ = 0;
+}
+
+void MorseDecoder::spaceAction(double space, std::string& out) {
+  const double length = space - 2 * edge();
+  if (length >= 2 * dot_) endCharacter(out);
+  if (length >= 5 * dot_ && wordOpen_ && !wordSpaceDone_) {
+    out += ' ';
+    wordSpaceDone_ = true;
+  }
+}
+
+void MorseDecoder::endCharacter(std::string& out) {
+  if (code_.empty()) return;
+  const std::string symbol = MorseSymbol(code_);
+  out += symbol.empty() ? "?" : symbol;
+  code_.clear();
+  wordOpen_ = true;
+}
+
+std::string MorseDecoder::finish() {
+  std::string out;
+  if (!locked_) return out;
+  if (on_) element(true, runMs_, out);
+  if (!pending_.empty() && dot_ <= 0) {
+    bool anyMark = false;
+    for (const auto& [m, d] : pending_) anyMark = anyMark || m;
+    if (!anyMark) return out;
+    estimateDot();
+    replayPending(out);
+  }
+  resolveMark(out);
+  endCharacter(out);
+  on_ = false;
+  runMs_ = 0;
+  return out;
+}
+
+double MorseDecoder::silenceSeconds() const { return sinceMarkMs_ / 1000.0; }
+
+}  // namespace tonalis

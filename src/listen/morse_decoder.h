@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <complex>
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tonalis {
+
+// A Morse (CW) receiver for 16-bit audio at any rate from 8000 to 48000 Hz,
+// fed in blocks as a live stream or a file comes. It finds the tone itself
+// (the strongest steady one from 300 to 2000 Hz) unless told, filters
+// narrowly around it, follows its level with an adaptive threshold and
+// hysteresis, measures marks and spaces and reads them against the dot
+// length given, or against one it estimates from the marks (they cluster at
+// one and three dots). Characters it cannot read come out as '?'.
+class MorseDecoder {
+ public:
+  struct Options {
+    int sampleRate = 8000;
+    std::optional<double> dotMs;   // known speed (the board's timing byte); else estimated
+    std::optional<double> toneHz;  // known tone; else searched
+  };
+
+  explicit MorseDecoder(const Options& options);
+
+  // Feeds samples; the text read from them (characters and word spaces).
+  std::string push(const std::int16_t* samples, std::size_t count);
+  // The end of the stream: the character being keyed ends here.
+  std::string finish();
+
+  // What it found, once found.
+  std::optional<double> toneHz() const { return locked_ ? std::optional<double>(tone_) : std::nullopt; }
+  std::optional<double> dotMs() const { return dot_ > 0 ? std::optional<double>(dot_) : std::nullopt; }
+  double wpm() const { return dot_ > 0 ? 1200.0 / dot_ : 0; }
+  // Seconds of audio since the last mark ended (or since the start).
+  double silenceSeconds() const;
+  // Whether a mark is being heard now.
+  bool inMark() const { return on_; }
+
+ private:
+  void search(const std::int16_t* samples, std::size_t count);
+  void lock(double hz);
+  void envelope(std::int16_t sample, std::string& out);
+  void frame(double level, std::string& out);
+  void element(bool mark, double ms, std::string& out);
+  void estimateDot();
+  void replayPending(std::string& out);
+  void apply(bool mark, double ms, std::string& out);
+  void resolveMark(std::string& out);
+  void spaceAction(double space, std::string& out);
+  double edge() const;
+  void setDot(double dot);
+  void follow(double& average, double measured);
+  void endCharacter(std::string& out);
+
+  Options options_;
+  int rate_;
+
+  // Tone search: power spectra of blocks, averaged, until one tone stands out.
+  std::size_t fftSize_;
+  std::vector<double> spectrum_;
+  std::vector<std::int16_t> block_;
+  std::vector<std::int16_t> early_;  // samples heard before the tone was found
+  int blocks_ = 0;
+  bool locked_ = false;
+  double tone_ = 0;
+
+  // Envelope: the tone mixed to zero, summed over 1 ms frames, smoothed.
+  std::complex<double> phasor_{1, 0}, step_{1, 0};
+  std::complex<double> sum_{0, 0};
+  int inFrame_ = 0;
+  int frameSamples_ = 8;
+  std::deque<std::complex<double>> frames_;
+  std::complex<double> running_{0, 0};
+  std::deque<double> magnitudes_;
+  double magnitudeSum_ = 0;
+  std::size_t smoothing_ = 2;  // frames averaged
+
+  // Levels and the keying they show.
+  double markLevel_ = 0, spaceLevel_ = 0;
+  bool levelsSet_ = false;
+  bool on_ = false;
+  double runMs_ = 0;       // how long the current state lasted
+  double pendingChangeMs_ = 0;  // how long the other state has been showing
+  double sinceMarkMs_ = 0;
+  bool wordSpaceDone_ = false;
+
+  // Elements waiting for a dot length, and the character being read.
+  std::vector<std::pair<bool, double>> pending_;
+  double dot_ = 0;
+  double dotMark_ = 0, dotSpace_ = 0;  // a dot's mark and an inner space, as measured
+  double markRun_ = 0;   // the mark being read, dropouts included
+  double spaceRun_ = 0;  // the space since the last mark, noise included
+  std::string code_;
+  bool wordOpen_ = false;
+};
+
+}  // namespace tonalis
