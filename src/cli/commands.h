@@ -21,5 +21,6 @@ int RunPttTest(const QStringList& args);
 int RunSerialPorts(const QStringList& args);
 int RunHistory(const QStringList& args);
 int RunDtmfDecode(const QStringList& args);
+int RunCwDecode(const QStringList& args);
 
 }  // namespace tonalis::cli

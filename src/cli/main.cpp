@@ -27,6 +27,7 @@ constexpr Subcommand kSubcommands[] = {
     {"render", "write the sound of a DTMF sequence to a WAV file", tonalis::cli::RunRender},
     {"send", "play a DTMF sequence, keying the transmitter", tonalis::cli::RunSend},
     {"dtmf-decode", "print the DTMF digits heard in a sound file", tonalis::cli::RunDtmfDecode},
+    {"cw-decode", "print the Morse text heard in a sound file", tonalis::cli::RunCwDecode},
     {"ptt-test", "key the transmitter for a few seconds and release it", tonalis::cli::RunPttTest},
     {"audio-devices", "list the sound devices, output and input", tonalis::cli::RunAudioDevices},
     {"serial-ports", "list the serial ports, with the names that survive replugging", tonalis::cli::RunSerialPorts},

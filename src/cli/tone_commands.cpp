@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QTimer>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -15,6 +16,7 @@
 #include "link/port_map.h"
 #include "link/serial_ports.h"
 #include "listen/dtmf_decoder.h"
+#include "listen/morse_decoder.h"
 #include "radio/signal_quit.h"
 #include "radio/station_ptt.h"
 #include "station/station_settings.h"
@@ -346,6 +348,63 @@ int RunDtmfDecode(const QStringList& args) {
     char line[64];
     std::snprintf(line, sizeof line, "%c  %8.3f s  %6.3f s\n", d.digit, d.start, d.duration);
     std::cout << line;
+  }
+  return kExitOk;
+}
+
+int RunCwDecode(const QStringList& args) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      "Prints the Morse text heard in a sound file (WAV or any format libsndfile reads, any\n"
+      "rate from 8000 to 48000 Hz, the first channel). The tone and the speed are found\n"
+      "when not given.");
+  parser.addPositionalArgument("FILE.wav", "The sound to listen to.");
+  const QCommandLineOption wpm("wpm", "The speed, 5 to 200 words per minute (the board keys a dot of 1190/WPM ms).", "N");
+  const QCommandLineOption tone("tone-hz", "The tone, 300 to 2000 Hz.", "F");
+  const QCommandLineOption verbose("verbose", "Say on standard error which tone and speed were found.");
+  parser.addOptions({wpm, tone, verbose});
+  if (auto exit = ParseArguments(parser, args)) return *exit;
+  QString path;
+  if (auto exit = RequireOnePositional(parser, path)) return *exit;
+  MorseDecoder::Options options;
+  bool ok = true;
+  if (parser.isSet(wpm)) {
+    const double speed = parser.value(wpm).toDouble(&ok);
+    if (!ok || speed < 5 || speed > 200) {
+      PrintError("--wpm takes a number from 5 to 200.");
+      return kExitUsage;
+    }
+    options.dotMs = std::round(1190.0 / speed);
+  }
+  if (parser.isSet(tone)) {
+    const double hz = parser.value(tone).toDouble(&ok);
+    if (!ok || hz < 300 || hz > 2000) {
+      PrintError("--tone-hz takes a number from 300 to 2000.");
+      return kExitUsage;
+    }
+    options.toneHz = hz;
+  }
+  const SoundFile file = ReadSoundFile(ToStd(path));
+  if (!file.error.empty()) {
+    PrintError(file.error);
+    return kExitUsage;
+  }
+  if (file.sampleRate < 8000 || file.sampleRate > 48000) {
+    PrintError(ToStd(path) + " is at " + std::to_string(file.sampleRate) + " Hz; the decoder takes 8000 to 48000 Hz.");
+    return kExitUsage;
+  }
+  options.sampleRate = file.sampleRate;
+  MorseDecoder decoder(options);
+  std::string text = decoder.push(file.samples.data(), file.samples.size());
+  text += decoder.finish();
+  while (!text.empty() && text.back() == ' ') text.pop_back();
+  std::cout << text << '\n';
+  if (parser.isSet(verbose)) {
+    if (decoder.toneHz())
+      std::cerr << "tone " << std::lround(*decoder.toneHz()) << " Hz, speed " << std::lround(decoder.wpm())
+                << " WPM (a dot of " << std::lround(decoder.dotMs().value_or(0)) << " ms)\n";
+    else
+      std::cerr << "no steady tone from 300 to 2000 Hz was found\n";
   }
   return kExitOk;
 }

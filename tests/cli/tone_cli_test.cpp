@@ -1,7 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+#include <QTest>
+
+#include <algorithm>
 
 #include "support/dtmf_decode.h"
+#include "support/board_sim_process.h"
+#include "support/examples.h"
+#include "storage/config_file.h"
+#include "config/decoder_image.h"
 #include "support/run_cli.h"
 #include "support/test_files.h"
 
@@ -96,6 +103,38 @@ TEST(ToneCli, SendPlaysOrSaysWhyNot) {
   EXPECT_EQ(badPtt, 1);
   EXPECT_EQ(err4, "Not able to open /dev/tonalis-none: No such file or directory\n") << "named as given";
   (void)out4;
+}
+
+TEST(ToneCli, TheDecodersHearWhatTheToolAndTheBoardSend) {
+  TempDir dir;
+  const std::string wav = dir.file("seq.wav");
+  ASSERT_EQ(RunCli({"render", "1299345#D# 10", "-o", QString::fromStdString(wav), "--digit-ms", "25", "--gap-ms", "15",
+                    "--pause-ms", "1500"})
+                .exitCode,
+            0);
+  const auto digits = RunCli({"dtmf-decode", "--quiet", QString::fromStdString(wav)});
+  EXPECT_EQ(digits.out, "1299345#D#10\n");
+  const auto timed = RunCli({"dtmf-decode", QString::fromStdString(wav)});
+  EXPECT_EQ(std::count(timed.out.begin(), timed.out.end(), '\n'), 12) << timed.out;
+  EXPECT_EQ(timed.out.substr(0, 10), "1     0.00") << "each digit with its start and length";
+
+  // The simulated board hears the file and answers in Morse, which cw-decode reads.
+  ConfigFileContent board;
+  board.config = testing::WorkedExample();
+  board.config.txtMem[0] = "12";
+  board.config.txtSeqCmd = "99";
+  const DecoderImage image = ValidateAndEncode(board.config).image;
+  testing::WriteAll(dir.file("board.bin"), std::string(image.begin(), image.end()));
+  const std::string reply = dir.file("reply.wav");
+  testing::BoardSimProcess sim(dir.path().string(), {"--image", QString::fromStdString(dir.file("board.bin")),
+                                                     "--listen", QString::fromStdString(wav), "--reply",
+                                                     QString::fromStdString(reply)});
+  ASSERT_TRUE(QTest::qWaitFor([&] { return sim.heard().size() == 2; }, 5000));
+  EXPECT_EQ(sim.heard()[0], "heard 1299345#D# -> command 0 replaced by 345");
+  EXPECT_EQ(sim.heard()[1], "heard 10 -> command 1: Output 1 OFF");
+  const auto morse = RunCli({"cw-decode", "--verbose", QString::fromStdString(reply)});
+  EXPECT_EQ(morse.out, "ABC R\n");
+  EXPECT_EQ(morse.err.rfind("tone 800 Hz, speed 20 WPM", 0), 0u) << morse.err;
 }
 
 }  // namespace

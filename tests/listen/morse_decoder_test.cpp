@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "listen/morse_decoder.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "tone/morse.h"
+
+namespace tonalis {
+namespace {
+
+using Samples = std::vector<std::int16_t>;
+
+Samples Keyed(const std::string& text, double dotMs, double hz, int rate = 8000) {
+  Samples s(static_cast<std::size_t>(rate / 5), 0);
+  const Samples keyed = RenderMorse(text, dotMs, hz, rate);
+  s.insert(s.end(), keyed.begin(), keyed.end());
+  s.resize(s.size() + static_cast<std::size_t>(rate / 2), 0);
+  return s;
+}
+
+std::string Decode(const Samples& s, MorseDecoder::Options o, std::size_t chunk = 4096) {
+  MorseDecoder decoder(o);
+  std::string text;
+  for (std::size_t at = 0; at < s.size(); at += chunk) text += decoder.push(s.data() + at, std::min(chunk, s.size() - at));
+  return text + decoder.finish();
+}
+
+std::string Trim(std::string t) {
+  while (!t.empty() && t.back() == ' ') t.pop_back();
+  return t;
+}
+
+TEST(MorseDecoder, EveryBoardSpeedWithItsTimingByteOrWithout) {
+  const std::string text = "IK1XYZ R 1001 /:;=?@ <AR>";
+  for (const int wpm : {14, 20, 30, 60, 100, 150}) {
+    const double dot = std::round(1190.0 / wpm);  // the board's timing byte
+    for (const double hz : {400.0, 800.0, 1200.0}) {
+      MorseDecoder::Options given;
+      given.dotMs = dot;
+      EXPECT_EQ(Trim(Decode(Keyed(text, dot, hz), given)), text) << wpm << " WPM at " << hz << " Hz, speed given";
+      EXPECT_EQ(Trim(Decode(Keyed(text, dot, hz), {})), text) << wpm << " WPM at " << hz << " Hz, speed estimated";
+    }
+  }
+}
+
+TEST(MorseDecoder, FindsItsToneAndSpeed) {
+  MorseDecoder decoder({});
+  const Samples s = Keyed("CQ CQ DE ABC", 40, 650);
+  decoder.push(s.data(), s.size());
+  ASSERT_TRUE(decoder.toneHz());
+  EXPECT_NEAR(*decoder.toneHz(), 650, 8);
+  EXPECT_NEAR(*decoder.dotMs(), 40, 4);
+  EXPECT_NEAR(decoder.wpm(), 30, 3);
+}
+
+TEST(MorseDecoder, AnyRateAndAnyBlocksAndNoise) {
+  for (const int rate : {11025, 22050, 44100, 48000})
+    EXPECT_EQ(Trim(Decode(Keyed("ABC R", 60, 800, rate), {rate, std::nullopt, std::nullopt})), "ABC R") << rate;
+  for (const std::size_t chunk : {1u, 13u, 500u})
+    EXPECT_EQ(Trim(Decode(Keyed("ABC R", 20, 800), {}, chunk)), "ABC R") << chunk;
+  Samples noisy = Keyed("PARIS PARIS", 30, 900);
+  std::mt19937 random(5);
+  std::normal_distribution<double> noise(0, 12000 / std::sqrt(2.0) / std::sqrt(10.0));  // 10 dB
+  for (auto& v : noisy) v = static_cast<std::int16_t>(std::clamp(v + noise(random), -32768.0, 32767.0));
+  EXPECT_EQ(Trim(Decode(noisy, {})), "PARIS PARIS");
+}
+
+TEST(MorseDecoder, WhatItCannotReadIsAQuestionMarkAndLiveTextComesEarly) {
+  // Seven dots: no such character.
+  Samples s = Keyed("E", 30, 800);
+  Samples seven;
+  for (int i = 0; i < 7; ++i) {
+    const Samples dot = RenderMorse("E", 30, 800);
+    seven.insert(seven.end(), dot.begin(), dot.begin() + 240 + 240);  // a dot and one dot of space
+  }
+  seven.resize(seven.size() + 8000, 0);
+  MorseDecoder::Options o;
+  o.dotMs = 30;
+  EXPECT_EQ(Trim(Decode(seven, o)), "?");
+
+  // A live stream shows a character once the space after it is long enough.
+  MorseDecoder live(o);
+  const Samples ab = Keyed("AB", 30, 800);
+  const std::string early = live.push(ab.data(), ab.size());
+  EXPECT_EQ(early, "AB ") << "before the stream ends, and the word space after them";
+  EXPECT_GT(live.silenceSeconds(), 0.4);
+  EXPECT_EQ(live.finish(), "");
+}
+
+}  // namespace
+}  // namespace tonalis
