@@ -71,6 +71,7 @@ AirSide::AirSide(const Options& options, BoardSim& board)
 
 AirSide::~AirSide() {
   if (fd_ > 0 && !device_) ::close(fd_);
+  if (stream_ >= 0) ::close(stream_);
 }
 
 std::unique_ptr<AirSide> AirSide::Open(const Options& options, BoardSim& board, std::string& error) {
@@ -125,7 +126,34 @@ std::unique_ptr<AirSide> AirSide::Open(const Options& options, BoardSim& board, 
     side->fd_ = device->pipe[0];
     side->device_ = std::move(device);
   }
+  struct stat replyInfo {};
+  if (!options.reply.empty() && ::stat(options.reply.c_str(), &replyInfo) == 0 && S_ISFIFO(replyInfo.st_mode)) {
+    // Read and write: it never blocks, and a reader may come and go.
+    side->stream_ = ::open(options.reply.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+    // A small pipe: little stale silence waits for a reader that comes late.
+    if (side->stream_ >= 0) ::fcntl(side->stream_, F_SETPIPE_SZ, 4096);
+    side->streamStart_ = Clock::now();
+  }
   return side;
+}
+
+void AirSide::pumpStream() {
+  if (stream_ < 0) return;
+  const auto due = static_cast<std::uint64_t>(std::chrono::duration<double>(Clock::now() - streamStart_).count() * kRawRate);
+  while (streamed_ < due) {
+    std::vector<std::int16_t> chunk(std::min<std::uint64_t>(due - streamed_, 1024), 0);
+    const std::size_t fromReply = std::min(chunk.size(), queued_.size());
+    std::copy(queued_.begin(), queued_.begin() + static_cast<long>(fromReply), chunk.begin());
+    const ssize_t n = ::write(stream_, chunk.data(), chunk.size() * sizeof(std::int16_t));
+    if (n <= 0) {
+      // Nobody reads: silence is let go, a reply waits.
+      if (queued_.empty()) streamed_ = due;
+      return;
+    }
+    const auto samples = static_cast<std::size_t>(n) / sizeof(std::int16_t);
+    queued_.erase(queued_.begin(), queued_.begin() + static_cast<long>(std::min(samples, fromReply)));
+    streamed_ += samples;
+  }
 }
 
 double AirSide::now() const { return std::chrono::duration<double>(Clock::now() - started_).count(); }
@@ -178,6 +206,7 @@ void AirSide::endOfStream() {
 }
 
 void AirSide::onTime() {
+  pumpStream();
   // A stream that stalls mid-sequence (a live device keeps talking; a pipe
   // may just stop) closes the sequence after the gap, by the clock.
   if (sequences_.deadline() &&
@@ -189,9 +218,12 @@ void AirSide::onTime() {
 
 std::optional<AirSide::Clock::time_point> AirSide::deadline() const {
   std::optional<Clock::time_point> next;
-  if (sequences_.deadline())
-    next = lastAudio_ + std::chrono::duration_cast<Clock::duration>(
-                            std::chrono::duration<double>(options_.sequenceGapSeconds + 0.001));
+  if (stream_ >= 0) next = Clock::now() + std::chrono::milliseconds(20);
+  if (sequences_.deadline()) {
+    const auto at = lastAudio_ + std::chrono::duration_cast<Clock::duration>(
+                                     std::chrono::duration<double>(options_.sequenceGapSeconds + 0.001));
+    if (!next || at < *next) next = at;
+  }
   if (const auto timer = air_.nextEvent()) {
     const auto at = started_ + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(*timer));
     if (!next || at < *next) next = at;
@@ -226,8 +258,10 @@ void AirSide::sendReply(const std::string& text) {
   } else if (EndsWith(target, ".wav")) {
     if (const auto error = WriteWav(target, audio.data(), static_cast<std::int64_t>(audio.size())))
       outcome = "reply not written: " + *error;
+  } else if (stream_ >= 0) {
+    queued_.insert(queued_.end(), audio.begin(), audio.end());
   } else if (::stat(target.c_str(), &info) == 0) {
-    // A FIFO (or a file): raw audio, when someone reads it.
+    // A file: raw audio appended.
     const int fd = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_APPEND);
     if (fd < 0) {
       outcome = "reply not sent: nobody reads " + target;

@@ -23,8 +23,9 @@ namespace tonalis::cli {
 // non-regular file giving the same raw audio (opened again when its writer
 // goes, as ALSA's file device does after each sequence); otherwise the name
 // of a sound input device. Replies go to a .wav file (rewritten for each),
-// `-` (raw audio on standard output), a FIFO (raw, when someone reads it), or
-// a sound output device by name.
+// `-` (raw audio on standard output), a FIFO (raw audio in real time, silence
+// between replies, as a receiver gives it; what ALSA's file device reads as
+// a capture device), or a sound output device by name.
 class AirSide {
  public:
   using Clock = std::chrono::steady_clock;
@@ -59,6 +60,7 @@ class AirSide {
   void endOfStream();
   void handle(const std::string& sequence);
   void sendReply(const std::string& text);
+  void pumpStream();
   double now() const;
 
   Options options_;
@@ -74,6 +76,13 @@ class AirSide {
   Clock::time_point lastAudio_ = Clock::now();
   struct Device;
   std::unique_ptr<Device> device_;  // a sound input device
+
+  // A FIFO for the replies is fed as a receiver's audio output is: silence
+  // and replies, at 8000 samples a second, for as long as the board runs.
+  int stream_ = -1;
+  Clock::time_point streamStart_;
+  std::uint64_t streamed_ = 0;
+  std::vector<std::int16_t> queued_;  // reply samples not yet streamed
 };
 
 }  // namespace tonalis::cli

@@ -27,6 +27,8 @@ StationSettings ReadStationSettings(const QString& folder) {
   const PttChoice defaults;
   st.outputDevice = Text(s, "sound/output", "");
   st.inputDevice = Text(s, "sound/input", "");
+  st.listenForReply = s.value("listen/reply", false).toBool();
+  st.listenSeconds = Number(s, "listen/seconds", 10, 2, 120);
   PttChoice& p = st.ptt;
   if (!SetPttMethodByName(Text(s, "ptt/method", "rts"), p)) p = PttChoice{};
   p.invert = s.value("ptt/invert", false).toBool();
@@ -45,6 +47,8 @@ std::optional<std::string> WriteStationSettings(const QString& folder, const Sta
   const PttChoice& p = st.ptt;
   s.setValue("sound/output", QString::fromStdString(st.outputDevice));
   s.setValue("sound/input", QString::fromStdString(st.inputDevice));
+  s.setValue("listen/reply", st.listenForReply);
+  s.setValue("listen/seconds", st.listenSeconds);
   s.setValue("ptt/method", QString::fromStdString(PttMethodName(p)));
   s.setValue("ptt/invert", p.invert);
   s.setValue("ptt/cm108_device", QString::fromStdString(p.cm108Device));

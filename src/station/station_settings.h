@@ -15,8 +15,12 @@ struct StationSettings {
   std::string outputDevice;  // sound to the radio; empty: the default device
   std::string inputDevice;   // sound from the receiver; empty: the default device
   PttChoice ptt;
+  // After each send, listen on the input for the board's Morse reply.
+  bool listenForReply = false;
+  int listenSeconds = 10;
   bool operator==(const StationSettings& o) const {
-    return outputDevice == o.outputDevice && inputDevice == o.inputDevice && ptt == o.ptt;
+    return outputDevice == o.outputDevice && inputDevice == o.inputDevice && ptt == o.ptt &&
+           listenForReply == o.listenForReply && listenSeconds == o.listenSeconds;
   }
 };
 

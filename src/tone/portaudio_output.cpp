@@ -67,6 +67,17 @@ int PortAudioSession::outputDevice(const std::string& name) const {
   return -1;
 }
 
+int PortAudioSession::inputDevice(const std::string& name) const {
+  if (error_ != paNoError) return -1;
+  if (name.empty()) return Pa_GetDefaultInputDevice() == paNoDevice ? -1 : Pa_GetDefaultInputDevice();
+  const auto list = devices();
+  for (const auto& d : list)
+    if (d.inputs > 0 && d.name == name) return d.index;
+  for (const auto& d : list)
+    if (d.inputs > 0 && d.name.find(name) != std::string::npos) return d.index;
+  return -1;
+}
+
 bool HasInputDevice() {
   const auto list = PortAudioSession::instance().devices();
   return std::any_of(list.begin(), list.end(), [](const auto& d) { return d.inputs > 0; });
@@ -131,6 +142,49 @@ int PortAudioOutput::close() {
 }
 
 void PortAudioOutput::reset() {
+  if (!stream_) return;
+  Pa_AbortStream(stream_);
+  Pa_CloseStream(stream_);
+  stream_ = nullptr;
+}
+
+PortAudioInput::~PortAudioInput() { close(); }
+
+std::optional<std::string> PortAudioInput::open(const std::string& device, int rate, Samples samples, int* rateUsed) {
+  close();
+  auto& session = PortAudioSession::instance();
+  if (session.error() != paNoError) return std::string("the sound system could not start: ") + Pa_GetErrorText(session.error());
+  const int index = session.inputDevice(device);
+  if (index < 0)
+    return device.empty() ? std::string("this machine has no sound input device")
+                          : "no sound input device is called " + device;
+  PaStreamParameters in{};
+  in.device = index;
+  in.channelCount = 1;
+  in.sampleFormat = paInt16;
+  in.suggestedLatency = Pa_GetDeviceInfo(index)->defaultLowInputLatency;
+  double use = rate;
+  if (Pa_IsFormatSupported(&in, nullptr, use) != paFormatIsSupported) use = Pa_GetDeviceInfo(index)->defaultSampleRate;
+  samples_ = std::move(samples);
+  PaError e = Pa_OpenStream(&stream_, &in, nullptr, use, paFramesPerBufferUnspecified, paNoFlag,
+                            &PortAudioInput::Callback, this);
+  if (e == paNoError) e = Pa_StartStream(stream_);
+  if (e != paNoError) {
+    close();
+    return std::string("the input device could not be opened: ") + Pa_GetErrorText(e);
+  }
+  if (rateUsed) *rateUsed = static_cast<int>(use);
+  return std::nullopt;
+}
+
+int PortAudioInput::Callback(const void* input, void*, unsigned long frames, const PaStreamCallbackTimeInfo*,
+                             PaStreamCallbackFlags, void* self) {
+  auto* me = static_cast<PortAudioInput*>(self);
+  if (input && me->samples_) me->samples_(static_cast<const std::int16_t*>(input), frames);
+  return paContinue;
+}
+
+void PortAudioInput::close() {
   if (!stream_) return;
   Pa_AbortStream(stream_);
   Pa_CloseStream(stream_);

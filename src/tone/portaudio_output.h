@@ -8,6 +8,7 @@
 
 #include <portaudio.h>
 
+#include "tone/audio_input.h"
 #include "tone/audio_output.h"
 
 namespace tonalis {
@@ -33,6 +34,8 @@ class PortAudioSession {
   // The output device called `name` (exactly, else the first whose name
   // contains it); the default output for an empty name; -1 when none.
   int outputDevice(const std::string& name) const;
+  // The same among input devices.
+  int inputDevice(const std::string& name) const;
 
  private:
   PortAudioSession();
@@ -67,6 +70,19 @@ class PortAudioOutput : public AudioOutput {
   std::int64_t count_ = 0;
   std::atomic<std::int64_t> position_{0};
   std::function<void()> finished_;
+};
+
+class PortAudioInput : public AudioInput {
+ public:
+  ~PortAudioInput() override;
+  std::optional<std::string> open(const std::string& device, int rate, Samples samples, int* rateUsed) override;
+  void close() override;
+
+ private:
+  static int Callback(const void* input, void*, unsigned long frames, const PaStreamCallbackTimeInfo*,
+                      PaStreamCallbackFlags, void* self);
+  PaStream* stream_ = nullptr;
+  Samples samples_;
 };
 
 }  // namespace tonalis

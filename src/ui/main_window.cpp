@@ -12,8 +12,10 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QTabBar>
+#include <QTime>
 
 #include "config/decoder_image.h"
+#include "config/text_value.h"
 #include "config/version.h"
 #include "link/port_lookup.h"
 #include "remote/replacement.h"
@@ -41,7 +43,8 @@ const char* kFileFilters[] = {"Configuration file (*.prg)", "All files (*)"};
 
 }  // namespace
 
-FrmTone::FrmTone(MessageSink& messages, AudioOutput& audio, const QString& settingsFolder, QWidget* parent)
+FrmTone::FrmTone(MessageSink& messages, AudioOutput& audio, const QString& settingsFolder, QWidget* parent,
+                 AudioInput* input)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       messages_(messages),
@@ -53,7 +56,9 @@ FrmTone::FrmTone(MessageSink& messages, AudioOutput& audio, const QString& setti
       player_(audio, messages),
       sender_(player_, stationPtt_, messages),
       history_(link_, messages, FilePath(settingsFolder + "/history"),
-               [this] { return Std(QFileInfo(currentConfigPath_).fileName()); }) {
+               [this] { return Std(QFileInfo(currentConfigPath_).fileName()); }),
+      ownInput_(input ? nullptr : std::make_unique<PortAudioInput>()),
+      listener_(input ? *input : *ownInput_) {
   setObjectName("frmTone");
   setWindowTitle(kInitialCaption);
   c_.lblInfoSend->setText("Tonalis v" + Q(VersionText()) + " - DTMF sender");
@@ -61,6 +66,16 @@ FrmTone::FrmTone(MessageSink& messages, AudioOutput& audio, const QString& setti
   installFieldRules();
   connectControls();
   placeCornerButtons();
+  // The reply line: the strip under the Send Sequence frame, which no
+  // specified control uses.
+  QWidget* page = c_.Frame4->parentWidget();
+  lblReply_ = new QLabel(page);
+  lblReply_->setObjectName("lblReply");
+  const int top = c_.Frame4->geometry().bottom() + 1;
+  lblReply_->setGeometry(c_.Frame4->x(), top, c_.Frame4->width(), std::max(14, page->height() - top));
+  connect(&listener_, &ReplyListener::textChanged, this,
+          [this](const QString& text) { lblReply_->setText("Board's reply: " + text + "..."); });
+  connect(&listener_, &ReplyListener::finished, this, &FrmTone::onReplyFinished);
   // Key preview: F1 works wherever the focus is in this window.
   qApp->installEventFilter(this);
   connect(this, &FrmTone::helpRequested, this, [this] { FrmIstruzioni::Apri(kHelpFileName, kHelpTitle, messages_); });
@@ -350,11 +365,43 @@ void FrmTone::sendSequence() {
   sender_.send(Std(c_.Text1->text()), timing);
 }
 
-void FrmTone::onSendFinished(const QString& status) {
+void FrmTone::onSendFinished(const QString& status, bool completed) {
   QApplication::restoreOverrideCursor();
   c_.cmdTone->setEnabled(true);
   if (!timer1_.isActive()) timer1_.start();
   c_.lblInfoSend->setText(DisplayText(Std(status)));
+  if (completed && station_.listenForReply) listenForReply();
+}
+
+void FrmTone::listenForReply() {
+  // The board keys a dot of its timing byte: the configuration's speed tells it.
+  std::optional<double> dotMs;
+  const auto wpm = StrictNumber(Std(c_.txtMorseSpeed->text()));
+  if (wpm && *wpm >= 14 && *wpm <= 150) dotMs = RoundHalfEven(1190.0 / *wpm);
+  const auto error =
+      listener_.start(station_.inputDevice, dotMs, std::chrono::seconds(station_.listenSeconds));
+  if (!error) {
+    lblReply_->setText("Listening for the board's reply...");
+    return;
+  }
+  lblReply_->setText("Not listening for the reply: " + Q(*error) + ".");
+  if (!std::exchange(listenFailureSaid_, true))
+    messages_.showMessage({"Station",
+                           "The board's reply cannot be heard: " + *error + "." + kCrLf +
+                               "Sending works as before; choose an input device in the Station dialog.",
+                           UserMessage::Icon::Exclamation});
+}
+
+void FrmTone::onReplyFinished(const QString& text) {
+  const QString time = QTime::currentTime().toString("HH:mm:ss");
+  if (text.isEmpty()) {
+    lblReply_->setText("No reply heard (" + time + ").");
+    return;
+  }
+  const QString call = c_.txtCallID->text().trimmed();
+  const bool recognised = !call.isEmpty() && text.contains(call);
+  lblReply_->setText("Board's reply at " + time + ": " + text +
+                     (recognised ? QString::fromUtf8("  \u2714 call ") + call + " recognised" : QString()));
 }
 
 // ---- Remote replacement -----------------------------------------------------

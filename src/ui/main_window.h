@@ -11,6 +11,7 @@
 #include "link/board_link.h"
 #include "link/progress_view.h"
 #include "history/history_recorder.h"
+#include "listen/reply_listener.h"
 #include "radio/station_ptt.h"
 #include "station/station_settings.h"
 #include "storage/config_file.h"
@@ -32,7 +33,9 @@ class FrmTone : public QWidget, public ProgressView {
   Q_OBJECT
 
  public:
-  FrmTone(MessageSink& messages, AudioOutput& audio, const QString& settingsFolder, QWidget* parent = nullptr);
+  // `input` hears the board's replies (the default: the sound card, through PortAudio).
+  FrmTone(MessageSink& messages, AudioOutput& audio, const QString& settingsFolder, QWidget* parent = nullptr,
+          AudioInput* input = nullptr);
   ~FrmTone() override;
 
   // The window's load: settings, then the configuration file they name,
@@ -51,6 +54,9 @@ class FrmTone : public QWidget, public ProgressView {
   const StationSettings& station() const { return station_; }
   QPushButton* stationButton() const { return cmdStation_; }
   QPushButton* historyButton() const { return cmdHistory_; }
+  // The board's last Morse reply, under the Send Sequence frame.
+  QLabel* replyLabel() const { return lblReply_; }
+  ReplyListener& listener() { return listener_; }
   HistoryRecorder& history() { return history_; }
   // Where the board history is kept (by default history/ in the settings folder).
   void setHistoryFolder(const std::string& folder);
@@ -106,7 +112,9 @@ class FrmTone : public QWidget, public ProgressView {
   void refreshSequenceCounter();
   void copyCommandToSequence(int n);
   void sendSequence();
-  void onSendFinished(const QString& status);
+  void onSendFinished(const QString& status, bool completed);
+  void listenForReply();
+  void onReplyFinished(const QString& text);
   void calculateReplacement();
   void onChecksumIdChanged();
 
@@ -130,6 +138,10 @@ class FrmTone : public QWidget, public ProgressView {
   QPushButton* cmdStation_ = nullptr;
   QPushButton* cmdHistory_ = nullptr;
   HistoryRecorder history_;
+  std::unique_ptr<AudioInput> ownInput_;
+  ReplyListener listener_;
+  QLabel* lblReply_ = nullptr;
+  bool listenFailureSaid_ = false;
   std::optional<DecoderImage> restoredImage_;
   QString currentConfigPath_;
   QTimer timer1_;

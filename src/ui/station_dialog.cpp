@@ -226,10 +226,23 @@ QWidget* StationDialog::buildSoundPage() {
   auto* note = new QLabel(
       "The test tone is the digit 5 for one second. The input is where the board's Morse replies are heard.", page);
   note->setWordWrap(true);
+  listen_ = new QCheckBox("After each send, listen for the board's Morse reply for up to", page);
+  listen_->setObjectName("listenForReply");
+  listen_->setChecked(initial_.listenForReply);
+  listenSeconds_ = new QSpinBox(page);
+  listenSeconds_->setObjectName("listenSeconds");
+  listenSeconds_->setRange(2, 120);
+  listenSeconds_->setSuffix(" s");
+  listenSeconds_->setValue(initial_.listenSeconds);
+  auto* listenRow = new QHBoxLayout;
+  listenRow->addWidget(listen_);
+  listenRow->addWidget(listenSeconds_);
+  listenRow->addStretch();
   auto* layout = new QVBoxLayout(page);
   layout->addLayout(form);
   layout->addLayout(playRow);
   layout->addWidget(note);
+  layout->addLayout(listenRow);
   layout->addStretch();
   return page;
 }
@@ -405,6 +418,8 @@ StationSettings StationDialog::settings() const {
   s.outputDevice = S(output_->currentData().toString());
   s.inputDevice = S(input_->currentData().toString());
   s.ptt = pttChoice();
+  s.listenForReply = listen_->isChecked();
+  s.listenSeconds = listenSeconds_->value();
   return s;
 }
 

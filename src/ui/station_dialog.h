@@ -50,6 +50,8 @@ class StationDialog : public QDialog, private ProgressView {
   QComboBox* inputDevice() const { return input_; }
   QPushButton* playButton() const { return play_; }
   QCheckBox* playKeys() const { return playKeys_; }
+  QCheckBox* listenForReply() const { return listen_; }
+  QSpinBox* listenSeconds() const { return listenSeconds_; }
   QComboBox* method() const { return method_; }
   QCheckBox* invert() const { return invert_; }
   QComboBox* cm108Device() const { return cm108Device_; }
@@ -119,6 +121,8 @@ class StationDialog : public QDialog, private ProgressView {
   QComboBox* input_ = nullptr;
   QPushButton* play_ = nullptr;
   QCheckBox* playKeys_ = nullptr;
+  QCheckBox* listen_ = nullptr;
+  QSpinBox* listenSeconds_ = nullptr;
   QComboBox* method_ = nullptr;
   QStackedWidget* pages_ = nullptr;
   QCheckBox* invert_ = nullptr;

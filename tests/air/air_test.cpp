@@ -3,6 +3,8 @@
 // and by tonalis-cli goes through PortAudio into ALSA's file device, which
 // writes into a FIFO; the simulated board listens there, hears the DTMF and
 // acts on its memory; READ over the pseudo-terminal then shows what it did.
+// The board's Morse reply comes back through a second FIFO, which ALSA's file
+// device reads as the capture device the window listens on.
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
@@ -11,7 +13,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "listen/reply_listener.h"
 #include "remote/replacement.h"
+#include "storage/config_file.h"
 #include "support/board_sim_process.h"
 #include "support/examples.h"
 #include "support/recording.h"
@@ -25,6 +29,7 @@ namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 std::string gFifo;
+std::string gReplyFifo;
 
 class AirTest : public ::testing::Test {
  protected:
@@ -33,8 +38,10 @@ class AirTest : public ::testing::Test {
     // 1234, Checksum ID #).
     const DecoderImage image = ValidateAndEncode(testing::WorkedExample()).image;
     testing::WriteAll(memory(), std::string(image.begin(), image.end()));
-    board_ = std::make_unique<testing::BoardSimProcess>(dir_.path().string(),
-                                                        QStringList{"--image", Q(memory()), "--listen", Q(gFifo)});
+    ASSERT_FALSE(WriteConfigFile(dir_.file("board.prg"), {testing::WorkedExample(), "1"}));
+    board_ = std::make_unique<testing::BoardSimProcess>(
+        dir_.path().string(),
+        QStringList{"--image", Q(memory()), "--listen", Q(gFifo), "--reply", Q(gReplyFifo)});
     ASSERT_FALSE(board_->device().empty());
   }
   std::string memory() const { return dir_.file("board.bin"); }
@@ -119,6 +126,30 @@ TEST_F(AirTest, TheWindowReplacesACommandOverTheAir) {
   window.link().shutdown();
 }
 
+TEST_F(AirTest, TheWindowHearsTheBoardsReply) {
+  testing::WriteAll(dir_.file("station.ini"), "[listen]\nreply=true\nseconds=10\n");
+  testing::RecordingMessages messages;
+  PortAudioOutput audio;
+  FrmTone window(messages, audio, Q(dir_.path().string()));
+  window.load();
+  window.show();
+  window.loadConfigFile(Q(dir_.file("board.prg")));
+  messages.shown.clear();  // the first start's missing Default.prg
+  const FormControls& c = window.controls();
+  c.Text1->setText("10");  // command 1: Output 1 OFF, which the board answers with its call and R
+  QSignalSpy finished(&window.listener(), &ReplyListener::finished);
+  c.cmdTone->click();
+  ASSERT_TRUE(finished.wait(15000)) << window.replyLabel()->text().toStdString();
+  EXPECT_EQ(finished.first().first().toString(), "ABC R");
+  const QString shown = window.replyLabel()->text();
+  EXPECT_TRUE(shown.startsWith("Board's reply at ")) << shown.toStdString();
+  EXPECT_TRUE(shown.endsWith(": ABC R  \u2714 call ABC recognised")) << shown.toStdString();
+  EXPECT_EQ(c.lblInfoSend->text().left(19), "Sequence completed.") << "the completion text stays";
+  EXPECT_TRUE(messages.shown.empty());
+  ASSERT_TRUE(heard(1));
+  EXPECT_EQ(board_->heard()[0], "heard 10 -> command 1: Output 1 OFF");
+}
+
 }  // namespace
 }  // namespace tonalis
 
@@ -127,10 +158,16 @@ int main(int argc, char** argv) {
   const auto scratch = std::filesystem::temp_directory_path() / ("tonalis-air-" + std::to_string(::getpid()));
   std::filesystem::create_directories(scratch);
   tonalis::gFifo = (scratch / "air.fifo").string();
+  tonalis::gReplyFifo = (scratch / "reply.fifo").string();
   ::mkfifo(tonalis::gFifo.c_str(), 0600);
+  ::mkfifo(tonalis::gReplyFifo.c_str(), 0600);
   const std::string conf = (scratch / "asound.conf").string();
-  tonalis::testing::WriteAll(conf, "pcm.!default { type asym playback.pcm { type file slave.pcm { type null } file \"" +
-                                       tonalis::gFifo + "\" format \"raw\" } capture.pcm { type null } }\n");
+  tonalis::testing::WriteAll(conf, "pcm.!default { type asym\n"
+                                   "  playback.pcm { type file slave.pcm { type null } file \"" +
+                                       tonalis::gFifo +
+                                       "\" format \"raw\" }\n"
+                                       "  capture.pcm { type file slave.pcm { type null } file \"/dev/null\" infile \"" +
+                                       tonalis::gReplyFifo + "\" format \"raw\" } }\n");
   ::setenv("ALSA_CONFIG_PATH", conf.c_str(), 1);
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);

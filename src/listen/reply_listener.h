@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <chrono>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+#include "listen/morse_decoder.h"
+#include "tone/audio_input.h"
+
+namespace tonalis {
+
+// Listens for the board's Morse reply after a send: records from an input
+// device for up to a set time, decoding as it goes, and stops early once a
+// reply has begun and nothing has been keyed for two seconds. The samples
+// come on the device's thread; they are decoded here, on a timer.
+class ReplyListener : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit ReplyListener(AudioInput& input, QObject* parent = nullptr);
+  ~ReplyListener() override;
+
+  // Starts listening on `device` (empty: the default); the reason when the
+  // device cannot be opened.
+  std::optional<std::string> start(const std::string& device, std::optional<double> dotMs,
+                                   std::chrono::milliseconds limit);
+  void stop();
+  bool listening() const { return listening_; }
+  const QString& text() const { return text_; }
+
+  // After a reply began, this long without a mark ends the listening.
+  static constexpr std::chrono::milliseconds kQuietAfterReply{2000};
+
+ Q_SIGNALS:
+  // The text so far, as it grows.
+  void textChanged(const QString& text);
+  // Listening ended: the whole reply, empty when none was heard.
+  void finished(const QString& text);
+
+ private:
+  void drain();
+
+  AudioInput& input_;
+  std::unique_ptr<MorseDecoder> decoder_;
+  std::mutex mutex_;
+  std::vector<std::int16_t> incoming_;  // from the device's thread
+  QTimer poll_;
+  QTimer limit_;
+  QString text_;
+  bool listening_ = false;
+};
+
+}  // namespace tonalis
