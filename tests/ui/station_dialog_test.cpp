@@ -3,6 +3,7 @@
 // with it, and Test PTT against rigctld.
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "support/recording.h"
@@ -153,6 +154,37 @@ TEST_F(StationTest, TestPttKeysForItsTimeAndReleases) {
       << e->testStatus()->text().toStdString();
   ASSERT_FALSE(messages_.shown.empty());
   EXPECT_NE(messages_.shown[0].text.find("rigctld does not answer at 127.0.0.1:1"), std::string::npos);
+}
+
+// An input device that is not there.
+class MissingInput : public AudioInput {
+ public:
+  std::optional<std::string> open(const std::string&, int, Samples, int*) override {
+    return std::string("no sound input device is called USB CODEC");
+  }
+  void close() override {}
+};
+
+TEST_F(StationTest, ListeningWithoutAnInputIsSaidOnceAndTheSendStands) {
+  WriteAll(dir_.file("station.ini"), "[sound]\ninput=USB CODEC\n[listen]\nreply=true\n");
+  MissingInput input;
+  window_ = std::make_unique<FrmTone>(messages_, audio_, Q(dir_.path().string()), nullptr, &input);
+  window_->load();
+  window_->show();
+  messages_.shown.clear();
+  QSignalSpy sent(&window_->sender(), &SequenceSender::finished);
+  for (int send = 0; send < 2; ++send) {
+    sent.clear();
+    window_->controls().cmdTone->click();
+    ASSERT_TRUE(sent.wait(5000));
+    EXPECT_TRUE(sent.first().at(1).toBool()) << "the send itself is not affected";
+    EXPECT_EQ(window_->controls().lblInfoSend->text().left(19), "Sequence completed.");
+    EXPECT_EQ(window_->replyLabel()->text(),
+              "Not listening for the reply: no sound input device is called USB CODEC.");
+  }
+  ASSERT_EQ(messages_.shown.size(), 1u) << "said once";
+  EXPECT_NE(messages_.shown[0].text.find("The board's reply cannot be heard: no sound input device is called USB CODEC."),
+            std::string::npos);
 }
 
 }  // namespace

@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "listen/reply_listener.h"
+
+#include <gtest/gtest.h>
+#include <QSignalSpy>
+#include <QElapsedTimer>
+#include <QTest>
+
+#include <atomic>
+#include <thread>
+
+#include "tone/morse.h"
+
+namespace tonalis {
+namespace {
+
+// An input that plays a recording in real time from a thread of its own, as
+// a device does, then silence; or fails to open.
+class ScriptedInput : public AudioInput {
+ public:
+  std::vector<std::int16_t> audio;
+  std::optional<std::string> failure;
+  ~ScriptedInput() override { close(); }
+  std::optional<std::string> open(const std::string&, int, Samples samples, int* rateUsed) override {
+    if (failure) return failure;
+    *rateUsed = 8000;
+    running_ = true;
+    thread_ = std::thread([this, samples] {
+      std::size_t at = 0;
+      const std::vector<std::int16_t> silence(80, 0);
+      while (running_) {
+        const std::size_t n = std::min<std::size_t>(80, audio.size() - std::min(at, audio.size()));
+        samples(n ? audio.data() + at : silence.data(), 80);  // 10 ms a block
+        at += n;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      }
+    });
+    return std::nullopt;
+  }
+  void close() override {
+    running_ = false;
+    if (thread_.joinable()) thread_.join();
+  }
+
+ private:
+  std::atomic<bool> running_{false};
+  std::thread thread_;
+};
+
+TEST(ReplyListener, DecodesLiveAndStopsTwoSecondsAfterTheReply) {
+  ScriptedInput input;
+  input.audio.assign(2400, 0);  // 0.3 s before the reply
+  const auto reply = RenderMorse("ABC R", 30, 800);
+  input.audio.insert(input.audio.end(), reply.begin(), reply.end());
+  ReplyListener listener(input);
+  QSignalSpy live(&listener, &ReplyListener::textChanged);
+  QSignalSpy finished(&listener, &ReplyListener::finished);
+  QElapsedTimer clock;
+  clock.start();
+  ASSERT_FALSE(listener.start("", 30.0, std::chrono::seconds(10)));
+  ASSERT_TRUE(finished.wait(10000));
+  EXPECT_EQ(finished.first().first().toString(), "ABC R");
+  EXPECT_GE(live.count(), 2) << "the text grows as it is heard";
+  // The rendering ends with the three dots of space after its last character.
+  const double lastMark = 0.3 + (reply.size() - 3 * 240) / 8000.0;
+  EXPECT_GE(clock.elapsed() / 1000.0, lastMark + 2.0) << "not before two quiet seconds";
+  EXPECT_LT(clock.elapsed() / 1000.0, lastMark + 5.0) << "well before the ten-second limit";
+  EXPECT_FALSE(listener.listening());
+}
+
+TEST(ReplyListener, NothingHeardEndsAtTheLimitAndAFailingDeviceSaysWhy) {
+  ScriptedInput silent;
+  ReplyListener listener(silent);
+  QSignalSpy finished(&listener, &ReplyListener::finished);
+  ASSERT_FALSE(listener.start("", std::nullopt, std::chrono::milliseconds(600)));
+  ASSERT_TRUE(finished.wait(3000));
+  EXPECT_EQ(finished.first().first().toString(), "");
+
+  ScriptedInput broken;
+  broken.failure = "no sound input device is called USB CODEC";
+  ReplyListener deaf(broken);
+  EXPECT_EQ(deaf.start("USB CODEC", std::nullopt, std::chrono::seconds(1)), broken.failure);
+  EXPECT_FALSE(deaf.listening());
+}
+
+}  // namespace
+}  // namespace tonalis
