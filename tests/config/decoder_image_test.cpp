@@ -77,6 +77,8 @@ TEST(Encode, ChecksInTheirFixedOrderWithTheirMessages) {
        "Command #2 is equal to Command #5"},
       {"triplets", [](DecoderConfig& c) { c.txtMem[3] = c.txtMem[7] = c.txtMem[9] = "4"; },
        "Command #3 is equal to Command #7"},
+      {"twins 3 and 15", [](DecoderConfig& c) { c.txtMem[15] = "77", c.txtMem[3] = "77"; },
+       "Command #3 is equal to Command #15"},
       {"no modifier", [](DecoderConfig& c) { c.txtSeqCmd = ""; }, "Modifier ID is empty"},
       // Too large for a double: out of range, not read as 0.
       {"speed of 400 digits", [](DecoderConfig& c) { c.txtMorseSpeed = std::string(400, '9'); },
