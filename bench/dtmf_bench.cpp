@@ -4,7 +4,6 @@
 // signal-to-noise ratios, frequency offsets, level differences between the
 // tones (twist), and talk-off on speech and noise.
 //   dtmf_bench [SPEECH.wav]
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -17,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "listen/dtmf_decoder.h"
 #include "tone/synthesis.h"
 #include "tone/wav_file.h"
@@ -112,21 +112,6 @@ std::string WavOf(const Samples& s, int rate = 8000) {
   return path;
 }
 
-// Edit distance: missing, extra and wrong digits all count.
-std::size_t Errors(const std::string& expected, const std::string& got) {
-  std::vector<std::size_t> row(got.size() + 1);
-  for (std::size_t j = 0; j <= got.size(); ++j) row[j] = j;
-  for (std::size_t i = 1; i <= expected.size(); ++i) {
-    std::size_t diagonal = row[0];
-    row[0] = i;
-    for (std::size_t j = 1; j <= got.size(); ++j) {
-      const std::size_t up = row[j];
-      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (expected[i - 1] == got[j - 1] ? 0 : 1)});
-      diagonal = up;
-    }
-  }
-  return row[got.size()];
-}
 
 struct Score {
   std::size_t digits = 0, ours = 0, theirs = 0;
@@ -146,18 +131,13 @@ void Row(const char* condition, const std::function<Samples(unsigned)>& make, co
     score.digits += expected.size();
     const std::string ours = Ours(s);
     const std::string theirs = Multimon(WavOf(s));
-    score.ours += reject ? ours.size() : Errors(expected, ours);
-    score.theirs += reject ? theirs.size() : Errors(expected, theirs);
+    score.ours += reject ? ours.size() : bench::EditDistance(expected, ours);
+    score.theirs += reject ? theirs.size() : bench::EditDistance(expected, theirs);
   }
   std::printf("| %-44s | %6zu | %9s | %11s |\n", condition, score.digits, score.rate(score.ours).c_str(),
               score.rate(score.theirs).c_str());
 }
 
-double CpuSeconds() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6;
-}
 
 int TalkOff(const Samples& s, int rate, std::size_t* theirs) {
   *theirs = Multimon(WavOf(s, rate)).size();
@@ -234,9 +214,9 @@ int main(int argc, char** argv) {
     minutes.insert(minutes.end(), part.begin(), part.end());
   }
   const double audio = minutes.size() / 8000.0;
-  const double before = CpuSeconds();
+  const double before = bench::CpuSeconds();
   const std::string digits = Ours(minutes);
-  const double ours = CpuSeconds() - before;
+  const double ours = bench::CpuSeconds() - before;
   const std::string raw = gScratch + "/speed.raw";
   const std::string convert = "sox '" + WavOf(minutes) + "' -t raw -r 22050 -e signed -b 16 -c 1 '" + raw + "'";
   double theirs = -1;

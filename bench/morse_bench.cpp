@@ -3,7 +3,6 @@
 // the same files: text keyed by our generator and by a second, independent
 // one written here, at 14 to 150 WPM, tones of 400 to 1200 Hz, white noise,
 // a slow fade and a drifting tone.
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -17,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "listen/morse_decoder.h"
 #include "tone/morse.h"
 #include "tone/wav_file.h"
@@ -109,20 +109,6 @@ std::string Normal(std::string t) {
   return out;
 }
 
-std::size_t Errors(const std::string& a, const std::string& b) {
-  std::vector<std::size_t> row(b.size() + 1);
-  for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
-  for (std::size_t i = 1; i <= a.size(); ++i) {
-    std::size_t diagonal = row[0];
-    row[0] = i;
-    for (std::size_t j = 1; j <= b.size(); ++j) {
-      const std::size_t up = row[j];
-      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
-      diagonal = up;
-    }
-  }
-  return row[b.size()];
-}
 
 std::string DecodeOurs(const Samples& s, std::optional<double> dotMs) {
   MorseDecoder::Options o;
@@ -148,9 +134,9 @@ struct Tally {
   std::size_t chars = 0, given = 0, estimated = 0, theirs = 0;
   void add(const std::string& expected, const Samples& s, double dotMs) {
     chars += expected.size();
-    given += Errors(expected, Normal(DecodeOurs(s, dotMs)));
-    estimated += Errors(expected, Normal(DecodeOurs(s, std::nullopt)));
-    theirs += Errors(expected, Normal(DecodeMultimon(s, dotMs)));
+    given += bench::EditDistance(expected, Normal(DecodeOurs(s, dotMs)));
+    estimated += bench::EditDistance(expected, Normal(DecodeOurs(s, std::nullopt)));
+    theirs += bench::EditDistance(expected, Normal(DecodeMultimon(s, dotMs)));
   }
   static std::string Rate(std::size_t e, std::size_t n) {
     char t[16];
@@ -159,11 +145,6 @@ struct Tally {
   }
 };
 
-double CpuSeconds() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6;
-}
 
 }  // namespace
 
@@ -213,9 +194,9 @@ int main() {
     minutes.insert(minutes.end(), part.begin(), part.end());
   }
   const double audio = minutes.size() / 8000.0;
-  const double before = CpuSeconds();
+  const double before = bench::CpuSeconds();
   const std::string text = DecodeOurs(minutes, std::nullopt);
-  const double ours = CpuSeconds() - before;
+  const double ours = bench::CpuSeconds() - before;
   const std::string raw = gScratch + "/speed.raw";
   WriteWav(gScratch + "/speed.wav", minutes.data(), static_cast<std::int64_t>(minutes.size()));
   double theirs = -1;

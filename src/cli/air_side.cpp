@@ -25,16 +25,6 @@ bool EndsWith(const std::string& text, const std::string& tail) {
   return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-// The device whose name is `name`, or the first whose name holds it.
-int FindDevice(const std::string& name, bool input) {
-  const auto devices = PortAudioSession::instance().devices();
-  for (int pass = 0; pass < 2; ++pass)
-    for (const auto& d : devices)
-      if ((input ? d.inputs : d.outputs) > 0 && (pass == 0 ? d.name == name : d.name.find(name) != std::string::npos))
-        return d.index;
-  return -1;
-}
-
 }  // namespace
 
 // A sound device: input captured into a pipe the loop polls; replies played
@@ -98,7 +88,7 @@ std::unique_ptr<AirSide> AirSide::Open(const Options& options, BoardSim& board, 
   } else {
     // A sound input device by name.
     auto& session = PortAudioSession::instance();
-    const int index = session.error() == 0 ? FindDevice(source, true) : -1;
+    const int index = session.inputDevice(source);
     if (index < 0) {
       error = "No sound input device or file is called " + source + " (tonalis-cli audio-devices lists the devices).";
       return nullptr;
@@ -275,7 +265,7 @@ void AirSide::sendReply(const std::string& text) {
       ::close(fd);
     }
   } else {
-    const int index = FindDevice(target, false);
+    const int index = PortAudioSession::instance().outputDevice(target);
     if (index < 0) {
       outcome = "reply not played: no sound output device is called " + target;
     } else {

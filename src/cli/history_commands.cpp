@@ -14,34 +14,34 @@
 namespace tonalis::cli {
 namespace {
 
-// An entry's id, or a configuration (.prg) or 192-byte image file: the image.
-std::optional<DecoderImage> ImageOf(const HistoryStore& store, const std::string& what, std::string& error) {
-  if (const auto entry = store.find(what)) return entry->image;
-  if (!QFileInfo::exists(QString::fromStdString(what))) {
-    error = "'" + what + "' is neither an entry of " + store.folder() + " nor a file.";
+// An entry's id, or a configuration (.prg) or 192-byte image file: its image.
+// On failure says why and gives the exit status.
+std::optional<int> ImageOf(const HistoryStore& store, const std::string& what, DecoderImage& image) {
+  if (const auto entry = store.find(what)) {
+    image = entry->image;
     return std::nullopt;
+  }
+  if (!QFileInfo::exists(QString::fromStdString(what))) {
+    PrintError("'" + what + "' is neither an entry of " + store.folder() + " nor a file.");
+    return kExitUsage;
   }
   std::ifstream in(what, std::ios::binary);
   std::ostringstream bytes;
   bytes << in.rdbuf();
   const std::string content = bytes.str();
   if (content.size() == kImageSize) {
-    DecoderImage image{};
     std::copy(content.begin(), content.end(), image.begin());
-    return image;
-  }
-  if (const auto entry = ParseHistoryEntry(content)) return entry->image;
-  const ConfigFileLoad load = ReadConfigFile(what);
-  if (!load.ok()) {
-    error = what + ": " + load.error;
     return std::nullopt;
   }
-  const EncodeResult encoded = ValidateAndEncode(load.content.config);
-  if (!encoded.ok()) {
-    error = what + ": " + ForTerminal(encoded.refusal->text);
+  if (const auto entry = ParseHistoryEntry(content)) {
+    image = entry->image;
     return std::nullopt;
   }
-  return encoded.image;
+  EncodeResult encoded;
+  // A file that cannot be compared is a usage error, not a difference.
+  if (LoadAndEncode(QString::fromStdString(what), encoded)) return kExitUsage;
+  image = encoded.image;
+  return std::nullopt;
 }
 
 }  // namespace
@@ -93,14 +93,10 @@ int RunHistory(const QStringList& args) {
     return WriteOutput(parser.value(output), FormatConfigFile(content));
   }
   if (action == "diff" && positional.size() == 3) {
-    std::string error;
-    const auto a = ImageOf(store, ToStd(positional[1]), error);
-    const auto b = a ? ImageOf(store, ToStd(positional[2]), error) : std::nullopt;
-    if (!a || !b) {
-      PrintError(error);
-      return kExitUsage;
-    }
-    const auto differences = ImageDifferences(*a, *b);
+    DecoderImage a{}, b{};
+    if (auto exit = ImageOf(store, ToStd(positional[1]), a)) return *exit;
+    if (auto exit = ImageOf(store, ToStd(positional[2]), b)) return *exit;
+    const auto differences = ImageDifferences(a, b);
     for (const auto& d : differences) std::cout << d << '\n';
     return differences.empty() ? kExitOk : kExitRefused;
   }

@@ -84,15 +84,37 @@ class ConsoleMessages : public MessageSink {
   int count = 0;
 };
 
-class NullProgress : public ProgressView {
- public:
-  void setMessage(const std::string&) override {}
-  void appendMessage(const std::string&) override {}
-  void setMessageColour(Colour) override {}
-  void setOkVisible(bool) override {}
-  bool isOkVisible() const override { return true; }
-  void showDialog() override {}
+// The PTT a command keys, as its options (or the station) chose it.
+struct ChosenPtt {
+  ChosenPtt(const PttOptions::Choice& choice, MessageSink& messages)
+      : link(progress, messages, choice.resolver), ptt(link, messages) {
+    ptt.setChoice(choice.ptt);
+  }
+  // Ticks the PTT box; false (and said) when its port cannot be opened.
+  bool enable(const std::string& portText) {
+    link.setPttTicked(true, portText);
+    return link.pttEnabled();
+  }
+  SilentProgress progress;
+  BoardLink link;
+  StationPtt ptt;
 };
+
+// The one sound file a decoding command takes, at a rate the decoders take.
+std::optional<int> ReadSoundArgument(const QCommandLineParser& parser, SoundFile& file) {
+  QString path;
+  if (auto exit = RequireOnePositional(parser, path)) return *exit;
+  file = ReadSoundFile(ToStd(path));
+  if (!file.error.empty()) {
+    PrintError(file.error);
+    return kExitUsage;
+  }
+  if (file.sampleRate < 8000 || file.sampleRate > 48000) {
+    PrintError(ToStd(path) + " is at " + std::to_string(file.sampleRate) + " Hz; the decoders take 8000 to 48000 Hz.");
+    return kExitUsage;
+  }
+  return std::nullopt;
+}
 
 std::optional<int> OneSequence(const QCommandLineParser& parser, std::string& sequence) {
   const QStringList positional = parser.positionalArguments();
@@ -166,14 +188,10 @@ int RunSend(const QStringList& args) {
 
   SignalQuit signals;
   ConsoleMessages messages;
-  NullProgress progress;
-  BoardLink link(progress, messages, chosen->resolver);
-  StationPtt ptt(link, messages);
-  ptt.setChoice(chosen->ptt);
-  if (chosen->enabled) {
-    link.setPttTicked(true, chosen->portText);
-    if (!link.pttEnabled()) return kExitRefused;
-  }
+  ChosenPtt chosenPtt(*chosen, messages);
+  BoardLink& link = chosenPtt.link;
+  StationPtt& ptt = chosenPtt.ptt;
+  if (chosen->enabled && !chosenPtt.enable(chosen->portText)) return kExitRefused;
 
   const std::string deviceName =
       parser.isSet(device) ? ToStd(parser.value(device)) : ReadStationSettings(SettingsFolder()).outputDevice;
@@ -222,12 +240,10 @@ int RunPttTest(const QStringList& args) {
 
   SignalQuit signals;
   ConsoleMessages messages;
-  NullProgress progress;
-  BoardLink link(progress, messages, chosen->resolver);
-  StationPtt ptt(link, messages);
-  ptt.setChoice(chosen->ptt);
-  link.setPttTicked(true, chosen->portText);
-  if (!link.pttEnabled()) return kExitRefused;
+  ChosenPtt chosenPtt(*chosen, messages);
+  BoardLink& link = chosenPtt.link;
+  StationPtt& ptt = chosenPtt.ptt;
+  if (!chosenPtt.enable(chosen->portText)) return kExitRefused;
 
   bool keyed = false;
   bool released = false;
@@ -323,17 +339,8 @@ int RunDtmfDecode(const QStringList& args) {
   const QCommandLineOption quiet("quiet", "Print only the digits, on one line.");
   parser.addOption(quiet);
   if (auto exit = ParseArguments(parser, args)) return *exit;
-  QString path;
-  if (auto exit = RequireOnePositional(parser, path)) return *exit;
-  const SoundFile file = ReadSoundFile(ToStd(path));
-  if (!file.error.empty()) {
-    PrintError(file.error);
-    return kExitUsage;
-  }
-  if (file.sampleRate < 8000 || file.sampleRate > 48000) {
-    PrintError(ToStd(path) + " is at " + std::to_string(file.sampleRate) + " Hz; the decoder takes 8000 to 48000 Hz.");
-    return kExitUsage;
-  }
+  SoundFile file;
+  if (auto exit = ReadSoundArgument(parser, file)) return *exit;
   DtmfDecoder decoder(file.sampleRate);
   auto digits = decoder.push(file.samples.data(), file.samples.size());
   const auto last = decoder.finish();
@@ -364,8 +371,8 @@ int RunCwDecode(const QStringList& args) {
   const QCommandLineOption verbose("verbose", "Say on standard error which tone and speed were found.");
   parser.addOptions({wpm, tone, verbose});
   if (auto exit = ParseArguments(parser, args)) return *exit;
-  QString path;
-  if (auto exit = RequireOnePositional(parser, path)) return *exit;
+  SoundFile file;
+  if (auto exit = ReadSoundArgument(parser, file)) return *exit;
   MorseDecoder::Options options;
   bool ok = true;
   if (parser.isSet(wpm)) {
@@ -383,15 +390,6 @@ int RunCwDecode(const QStringList& args) {
       return kExitUsage;
     }
     options.toneHz = hz;
-  }
-  const SoundFile file = ReadSoundFile(ToStd(path));
-  if (!file.error.empty()) {
-    PrintError(file.error);
-    return kExitUsage;
-  }
-  if (file.sampleRate < 8000 || file.sampleRate > 48000) {
-    PrintError(ToStd(path) + " is at " + std::to_string(file.sampleRate) + " Hz; the decoder takes 8000 to 48000 Hz.");
-    return kExitUsage;
   }
   options.sampleRate = file.sampleRate;
   MorseDecoder decoder(options);

@@ -22,4 +22,15 @@ class ProgressView {
   virtual void showDialog() = 0;
 };
 
+// A progress view that shows nothing: for a link used only for its PTT line.
+class SilentProgress : public ProgressView {
+ public:
+  void setMessage(const std::string&) override {}
+  void appendMessage(const std::string&) override {}
+  void setMessageColour(Colour) override {}
+  void setOkVisible(bool) override {}
+  bool isOkVisible() const override { return true; }
+  void showDialog() override {}
+};
+
 }  // namespace tonalis

@@ -55,7 +55,6 @@ DtmfDecoder::DtmfDecoder(int sampleRate) : rate_(std::clamp(sampleRate, 8000, 48
     lowSides_.push_back(tone(kLow[i] * (1 + kSideOffset)));
     highSides_.push_back(tone(kHigh[i] * (1 - kSideOffset)));
     highSides_.push_back(tone(kHigh[i] * (1 + kSideOffset)));
-    lowHarmonics_.push_back(tone(2 * kLow[i]));
     highHarmonics_.push_back(tone(2 * kHigh[i]));
   }
   ring_.assign(window_ * 2, 0.0f);
@@ -76,16 +75,20 @@ double DtmfDecoder::power(const Tone& tone, std::size_t end) const {
   return 2.0 * (s1 * s1 + s2 * s2 - tone.coefficient * s1 * s2) / static_cast<double>(window_);
 }
 
+void DtmfDecoder::groupPowers(std::size_t end, double* low, double* high) const {
+  for (std::size_t i = 0; i < 4; ++i) {
+    low[i] = power(low_[i], end);
+    high[i] = power(high_[i], end);
+  }
+}
+
 bool DtmfDecoder::holds(char digit, std::size_t end) const {
   int l = -1, h = -1;
   for (int r = 0; r < 4; ++r)
     for (int c = 0; c < 4; ++c)
       if (kKeys[r][c] == digit) l = r, h = c;
   double p[4], q[4];
-  for (int i = 0; i < 4; ++i) {
-    p[i] = power(low_[static_cast<std::size_t>(i)], end);
-    q[i] = power(high_[static_cast<std::size_t>(i)], end);
-  }
+  groupPowers(end, p, q);
   if (p[l] + q[h] < kHoldShare * lastEnergy_) return false;
   for (int i = 0; i < 4; ++i) {
     if (i != l && p[l] < kHoldMargin * p[i]) return false;
@@ -103,10 +106,7 @@ char DtmfDecoder::classify(std::size_t end) {
   if (energy < kMinRms * kMinRms * static_cast<double>(window_)) return 0;
 
   double p[4], q[4];
-  for (int i = 0; i < 4; ++i) {
-    p[i] = power(low_[static_cast<std::size_t>(i)], end);
-    q[i] = power(high_[static_cast<std::size_t>(i)], end);
-  }
+  groupPowers(end, p, q);
   const int l = static_cast<int>(std::max_element(p, p + 4) - p);
   const int h = static_cast<int>(std::max_element(q, q + 4) - q);
   if (p[l] + q[h] < kMinToneShare * energy) return 0;

@@ -39,6 +39,7 @@ class DtmfDecoder {
   };
   char classify(std::size_t end);  // the digit the window ending at `end` holds, or 0
   double power(const Tone& tone, std::size_t end) const;
+  void groupPowers(std::size_t end, double* low, double* high) const;  // the four of each group
   bool holds(char digit, std::size_t end) const;  // the looser test a digit already heard must pass
   void step(char heard, bool held, std::vector<Digit>& out);
   void endDigit(std::vector<Digit>& out);
@@ -46,7 +47,7 @@ class DtmfDecoder {
   int rate_;
   std::size_t window_;  // samples per analysis window
   std::size_t hop_;     // samples between windows
-  std::vector<Tone> low_, high_, lowSides_, highSides_, lowHarmonics_, highHarmonics_;
+  std::vector<Tone> low_, high_, lowSides_, highSides_, highHarmonics_;
   std::vector<float> ring_;  // the last `window_` samples, and room to fill
   std::size_t filled_ = 0;
   std::uint64_t consumed_ = 0;

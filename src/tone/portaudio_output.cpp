@@ -56,25 +56,17 @@ std::vector<PortAudioSession::Device> PortAudioSession::devices() const {
   return list;
 }
 
-int PortAudioSession::outputDevice(const std::string& name) const {
+int PortAudioSession::device(const std::string& name, bool input) const {
   if (error_ != paNoError) return -1;
-  if (name.empty()) return Pa_GetDefaultOutputDevice() == paNoDevice ? -1 : Pa_GetDefaultOutputDevice();
+  if (name.empty()) {
+    const PaDeviceIndex fallback = input ? Pa_GetDefaultInputDevice() : Pa_GetDefaultOutputDevice();
+    return fallback == paNoDevice ? -1 : fallback;
+  }
   const auto list = devices();
-  for (const auto& d : list)
-    if (d.outputs > 0 && d.name == name) return d.index;
-  for (const auto& d : list)
-    if (d.outputs > 0 && d.name.find(name) != std::string::npos) return d.index;
-  return -1;
-}
-
-int PortAudioSession::inputDevice(const std::string& name) const {
-  if (error_ != paNoError) return -1;
-  if (name.empty()) return Pa_GetDefaultInputDevice() == paNoDevice ? -1 : Pa_GetDefaultInputDevice();
-  const auto list = devices();
-  for (const auto& d : list)
-    if (d.inputs > 0 && d.name == name) return d.index;
-  for (const auto& d : list)
-    if (d.inputs > 0 && d.name.find(name) != std::string::npos) return d.index;
+  for (int pass = 0; pass < 2; ++pass)
+    for (const auto& d : list)
+      if ((input ? d.inputs : d.outputs) > 0 && (pass == 0 ? d.name == name : d.name.find(name) != std::string::npos))
+        return d.index;
   return -1;
 }
 

@@ -31,11 +31,11 @@ class PortAudioSession {
     bool defaultInput;
   };
   std::vector<Device> devices() const;
-  // The output device called `name` (exactly, else the first whose name
-  // contains it); the default output for an empty name; -1 when none.
-  int outputDevice(const std::string& name) const;
-  // The same among input devices.
-  int inputDevice(const std::string& name) const;
+  // The output (or input) device called `name` (exactly, else the first
+  // whose name contains it); the default one for an empty name; -1 when none.
+  int device(const std::string& name, bool input) const;
+  int outputDevice(const std::string& name) const { return device(name, false); }
+  int inputDevice(const std::string& name) const { return device(name, true); }
 
  private:
   PortAudioSession();

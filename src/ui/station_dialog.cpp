@@ -439,8 +439,7 @@ bool StationDialog::prepareTester(bool keyPtt) {
   const std::string folder = S(settingsFolder_);
   const auto choices = portChoices_;
   tester_ = std::make_unique<Tester>();
-  ProgressView& silent = *this;
-  tester_->link = std::make_unique<BoardLink>(silent, messages_, [folder, choices](int number) {
+  tester_->link = std::make_unique<BoardLink>(silent_, messages_, [folder, choices](int number) {
     const auto chosen = choices.find(number);
     return chosen != choices.end() ? BoardLink::PortTarget(chosen->second) : PortFromPortsIni(folder, number);
   });

@@ -28,7 +28,7 @@ namespace tonalis {
 // try the PTT and one to play a tone. Nothing is stored until OK: then the
 // port choices go into ports.ini (its other lines and comments kept) and the
 // rest into station.ini.
-class StationDialog : public QDialog, private ProgressView {
+class StationDialog : public QDialog {
   Q_OBJECT
 
  public:
@@ -97,14 +97,6 @@ class StationDialog : public QDialog, private ProgressView {
   void releaseTester();
   void retireTester();
 
-  // ProgressView: the tester's link shows nothing.
-  void setMessage(const std::string&) override {}
-  void appendMessage(const std::string&) override {}
-  void setMessageColour(Colour) override {}
-  void setOkVisible(bool) override {}
-  bool isOkVisible() const override { return true; }
-  void showDialog() override {}
-
   QString settingsFolder_;
   StationSettings initial_;
   const BoardLink& windowLink_;
@@ -142,6 +134,7 @@ class StationDialog : public QDialog, private ProgressView {
   // The parts a test keys and plays through, made for each test.
   struct Tester;
   std::unique_ptr<Tester> tester_;
+  SilentProgress silent_;  // the tester's link shows nothing
   QTimer countdown_;
   int secondsLeft_ = 0;
   bool transmitting_ = false;
