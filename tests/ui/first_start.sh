@@ -101,6 +101,14 @@ wait_gone '^Unable to load data file '
 sound=$(wait_for '^DTMF$')
 above_and_focused "$sound" "$main" "sound-card warning"
 [[ -n "$shots" ]] && import -window root "$shots/first-start-sound.png"
+# F1 here too brings the manual to the front; Escape then dismisses the box.
+xdotool key F1
+for _ in $(seq 100); do
+  focused "$viewer" && break
+  sleep 0.05
+done
+focused "$viewer" || fail "F1 on the sound-card warning did not bring the manual forward"
+xdotool windowactivate --sync "$sound"
 xdotool key Escape
 wait_gone '^DTMF$'
 
