@@ -6,6 +6,7 @@
 #include <QFutureWatcher>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
+#include <clocale>
 #include <mutex>
 
 namespace tonalis {
@@ -14,7 +15,13 @@ namespace {
 // Hamlib's tables and its debug level are process-wide.
 void InitHamlib(bool verbose) {
   static std::once_flag once;
-  std::call_once(once, [] { rig_set_debug(RIG_DEBUG_NONE); });
+  std::call_once(once, [] {
+    rig_set_debug(RIG_DEBUG_NONE);
+    // rig_open() reads the LC_NUMERIC name, switches to "C" and switches back to the name it
+    // read, which the switch has freed unless the name was "C" already. Our numbers never go
+    // through the C locale (Qt and from_chars), so "C" for the whole process costs nothing.
+    std::setlocale(LC_NUMERIC, "C");
+  });
   if (verbose) rig_set_debug(RIG_DEBUG_VERBOSE);
 }
 

@@ -27,10 +27,11 @@ TEST(SettingsFile, PositionsReadAsSixteenBitNumbers) {
     int x;
     int y;
   };
+  const std::string huge(400, '9');
   const Case cases[] = {
       {"-150", "75", true, -150, 75},     {"32767", "-32768", true, 32767, -32768},
       {"32768", "0", false, 0, 0},        {"0", "-32769", false, 0, 0},
-      {"1500.5", "2.5", true, 1500, 2},   {std::string(400, '9').c_str(), "0", false, 0, 0},
+      {"1500.5", "2.5", true, 1500, 2},   {huge.c_str(), "0", false, 0, 0},
   };
   for (const auto& c : cases) {
     const SettingsLoad load = Parse(Record(c.left, c.top));
