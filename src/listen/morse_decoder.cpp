@@ -16,8 +16,16 @@ constexpr double kToneContrast = 20;
 constexpr int kMinSearchBlocks = 3;
 // Samples kept while the tone is searched, to read them once it is found.
 constexpr double kEarlySeconds = 6;
+// Samples kept while the speed is estimated, to read them again at that speed.
+constexpr double kUnsureSeconds = 30;
 // A mark must be this much louder than the spaces around it (amplitude).
 constexpr double kMinContrast = 3;
+// The first mark, and the first after a silence longer than a word space,
+// must stand this far above the noise's average amplitude: noise alone
+// peaks at a few times its average, while the levels have no mark to go by.
+constexpr double kNoiseContrast = 4.5;
+constexpr double kQuietDots = 10;
+constexpr double kQuietMs = 300;  // the same while the speed is unknown
 // Hysteresis: on above 55 % of the way from the space level to the mark
 // level, off below 40 %.
 constexpr double kOnAt = 0.55, kOffAt = 0.40;
@@ -93,11 +101,44 @@ std::string MorseDecoder::push(const std::int16_t* samples, std::size_t count) {
     // Found: read what was heard while searching, then go on as a stream.
     const std::vector<std::int16_t> early = std::move(early_);
     early_.clear();
-    for (std::int16_t s : early) envelope(s, out);
+    feed(early.data(), early.size(), out);
     return out;
   }
-  for (std::size_t i = 0; i < count; ++i) envelope(samples[i], out);
+  feed(samples, count, out);
   return out;
+}
+
+void MorseDecoder::feed(const std::int16_t* samples, std::size_t count, std::string& out) {
+  for (std::size_t i = 0; i < count; ++i) {
+    if (dot_ <= 0 && unsureKept_) {
+      unsure_.push_back(samples[i]);
+      if (unsure_.size() > static_cast<std::size_t>(kUnsureSeconds * rate_)) {
+        unsure_ = {};
+        unsureKept_ = false;
+      }
+    }
+    envelope(samples[i], out);
+    if (rereadDue_) reread(out);
+  }
+}
+
+// The first elements were measured while the speed was unknown, with a filter
+// and a debounce that did not suit it: once it is estimated, the audio they
+// came from is read again at that speed, twice (the first reading refines the
+// estimate, the second one reads the text), and the speed is held from then
+// on as if it had been given.
+void MorseDecoder::reread(std::string& out) {
+  rereadDue_ = false;
+  const std::vector<std::int16_t> audio = std::move(unsure_);
+  Options options = options_;
+  options.toneHz = tone_;
+  options.dotMs = dot_;
+  MorseDecoder first(options);
+  first.push(audio.data(), audio.size());
+  options.dotMs = first.dot_;
+  MorseDecoder second(options);
+  out += second.push(audio.data(), audio.size());
+  *this = std::move(second);
 }
 
 void MorseDecoder::search(const std::int16_t* samples, std::size_t count) {
@@ -178,8 +219,26 @@ void MorseDecoder::frame(double level, std::string& out) {
   if (level < spaceLevel_) spaceLevel_ += 0.1 * (level - spaceLevel_);
   markLevel_ -= kMarkDecay * (markLevel_ - spaceLevel_);
 
+  // The noise's average amplitude, from frames with quiet well before and
+  // after them (a mark's edges are not noise): each frame waits its turn.
+  const std::size_t delay = 2 * smoothing_ + 4;
+  quietMs_ = !on_ && pendingChangeMs_ == 0 ? quietMs_ + 1 : 0;
+  recent_.push_back(level);
+  if (recent_.size() > delay) {
+    if (quietMs_ > 2 * delay) {
+      ++noiseFrames_;  // the plain average at first, then a moving one
+      noiseLevel_ += std::max(0.02, 1.0 / static_cast<double>(noiseFrames_)) * (recent_.front() - noiseLevel_);
+    }
+    recent_.pop_front();
+  }
+
   const double span = markLevel_ - spaceLevel_;
-  const bool contrast = markLevel_ > kMinContrast * spaceLevel_;
+  // A mark stands above the spaces around it and above the noise's average:
+  // the lowest noise frames alone are no measure, as its peaks reach a few
+  // times them.
+  const bool afterQuiet = !heardMark_ || sinceMarkMs_ > (dot_ > 0 ? kQuietDots * dot_ : kQuietMs);
+  const bool contrast =
+      markLevel_ > kMinContrast * spaceLevel_ && (!afterQuiet || level > kNoiseContrast * noiseLevel_);
   const bool next = on_ ? level > spaceLevel_ + kOffAt * span : contrast && level > spaceLevel_ + kOnAt * span;
   // A change counts once it has lasted a little: noise does not split a mark.
   const double debounce = dot_ > 0 ? std::clamp(dot_ / 4, 1.0, 4.0) : 2.0;
@@ -188,6 +247,7 @@ void MorseDecoder::frame(double level, std::string& out) {
     if (pendingChangeMs_ >= debounce) {
       element(on_, runMs_ + 1 - pendingChangeMs_, out);
       on_ = next;
+      heardMark_ = heardMark_ || on_;
       runMs_ = pendingChangeMs_;
       pendingChangeMs_ = 0;
       return;
@@ -218,7 +278,10 @@ void MorseDecoder::element(bool mark, double ms, std::string& out) {
   for (const auto& [m, d] : pending_) marks += m;
   if (pending_.size() < kElementsToEstimate || marks < 4) return;
   estimateDot();
-  replayPending(out);
+  if (unsureKept_)
+    rereadDue_ = true;  // after this sample, where the state can be replaced
+  else
+    replayPending(out);
 }
 
 void MorseDecoder::estimateDot() {
@@ -233,11 +296,16 @@ void MorseDecoder::estimateDot() {
   double shortest = 1e9;
   for (const auto& [m, d] : pending_)
     if (d >= floor) shortest = std::min(shortest, d);
-  double sum = 0;
-  int n = 0;
+  // The filter shortens marks and lengthens spaces by as much: a dot is
+  // midway between a dot's mark and an inner space.
+  double sum[2] = {0, 0};
+  int n[2] = {0, 0};
   for (const auto& [m, d] : pending_)
-    if (d >= floor && d < 2 * shortest) sum += d, ++n;
-  setDot(n ? sum / n : shortest);
+    if (d >= floor && d < 2 * shortest) sum[m] += d, ++n[m];
+  if (n[0] && n[1])
+    setDot((sum[0] / n[0] + sum[1] / n[1]) / 2);
+  else
+    setDot(n[0] + n[1] ? (sum[0] + sum[1]) / (n[0] + n[1]) : shortest);
 }
 
 void MorseDecoder::replayPending(std::string& out) {
@@ -286,8 +354,11 @@ void MorseDecoder::resolveMark(std::string& out) {
   } else {
     const double e = edge();
     const bool dash = markRun_ + 2 * e >= 2 * dot_;
+    // The first mark after a silence longer than a character space comes out
+    // long (the mark level has sunk meanwhile): it does not count for the dot.
+    const bool afterSilence = code_.empty() && (!wordOpen_ || spaceRun_ - 2 * e >= 5 * dot_);
     code_ += dash ? '-' : '.';
-    follow(dotMark_, dash ? (markRun_ + 2 * e) / 3 - 2 * e : markRun_);
+    if (!afterSilence) follow(dotMark_, dash ? (markRun_ + 2 * e) / 3 - 2 * e : markRun_);
     if (spaceRun_ > 0 && spaceRun_ - 2 * e < 2 * dot_) follow(dotSpace_, spaceRun_);
     spaceRun_ = 0;
     wordSpaceDone_ = false;
@@ -315,14 +386,21 @@ void MorseDecoder::endCharacter(std::string& out) {
 std::string MorseDecoder::finish() {
   std::string out;
   if (!locked_) return out;
-  if (on_) element(true, runMs_, out);
-  if (!pending_.empty() && dot_ <= 0) {
+  if (dot_ <= 0) {
+    // The stream ended before the speed was estimated: from what there is.
+    if (on_) pending_.push_back({true, runMs_});
     bool anyMark = false;
     for (const auto& [m, d] : pending_) anyMark = anyMark || m;
     if (!anyMark) return out;
     estimateDot();
-    replayPending(out);
+    if (unsureKept_) {
+      reread(out);
+    } else {
+      on_ = false;
+      replayPending(out);
+    }
   }
+  if (on_) element(true, runMs_, out);
   resolveMark(out);
   endCharacter(out);
   on_ = false;

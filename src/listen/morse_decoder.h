@@ -49,6 +49,8 @@ class MorseDecoder {
   void element(bool mark, double ms, std::string& out);
   void estimateDot();
   void replayPending(std::string& out);
+  void reread(std::string& out);
+  void feed(const std::int16_t* samples, std::size_t count, std::string& out);
   void apply(bool mark, double ms, std::string& out);
   void resolveMark(std::string& out);
   void spaceAction(double space, std::string& out);
@@ -82,8 +84,13 @@ class MorseDecoder {
 
   // Levels and the keying they show.
   double markLevel_ = 0, spaceLevel_ = 0;
+  double noiseLevel_ = 0;        // average, from frames far from any mark
+  std::deque<double> recent_;    // frames waiting to count as noise
+  std::size_t quietMs_ = 0;      // how long nothing has been keyed
+  std::size_t noiseFrames_ = 0;
   bool levelsSet_ = false;
   bool on_ = false;
+  bool heardMark_ = false;
   double runMs_ = 0;       // how long the current state lasted
   double pendingChangeMs_ = 0;  // how long the other state has been showing
   double sinceMarkMs_ = 0;
@@ -91,6 +98,11 @@ class MorseDecoder {
 
   // Elements waiting for a dot length, and the character being read.
   std::vector<std::pair<bool, double>> pending_;
+  // The audio those elements came from, read again once the dot is known;
+  // beyond a limit the elements alone are.
+  std::vector<std::int16_t> unsure_;
+  bool unsureKept_ = true;
+  bool rereadDue_ = false;
   double dot_ = 0;
   double dotMark_ = 0, dotSpace_ = 0;  // a dot's mark and an inner space, as measured
   double markRun_ = 0;   // the mark being read, dropouts included

@@ -68,6 +68,31 @@ TEST(MorseDecoder, AnyRateAndAnyBlocksAndNoise) {
   EXPECT_EQ(Trim(Decode(noisy, {})), "PARIS PARIS");
 }
 
+TEST(MorseDecoder, NoiseAloneKeysNothingAndTheFirstCharactersComeRightAtEitherSpeed) {
+  // Fast code in noise with noise before and after it: nothing read from the
+  // noise alone, and the first characters right even while the speed is
+  // still being estimated.
+  const std::string text = "CQ DE IK1XYZ/P 599";
+  for (const int wpm : {60, 100, 150}) {
+    const double dot = std::round(1190.0 / wpm);
+    for (const double snr : {20.0, 10.0, 6.0}) {
+      for (unsigned seed = 1; seed <= 4; ++seed) {
+        Samples s(4000, 0);
+        const Samples keyed = RenderMorse(text, dot, 500 + 150 * seed);
+        s.insert(s.end(), keyed.begin(), keyed.end());
+        s.resize(s.size() + 8000, 0);
+        std::mt19937 random(seed);
+        std::normal_distribution<double> noise(0, 12000 / std::sqrt(2.0) / std::pow(10.0, snr / 20));
+        for (auto& v : s) v = static_cast<std::int16_t>(std::clamp(v + noise(random), -32768.0, 32767.0));
+        MorseDecoder::Options given;
+        given.dotMs = dot;
+        EXPECT_EQ(Trim(Decode(s, given)), text) << wpm << " WPM, " << snr << " dB, run " << seed << ", speed given";
+        EXPECT_EQ(Trim(Decode(s, {})), text) << wpm << " WPM, " << snr << " dB, run " << seed << ", speed estimated";
+      }
+    }
+  }
+}
+
 TEST(MorseDecoder, WhatItCannotReadIsAQuestionMarkAndLiveTextComesEarly) {
   // Seven dots: no such character.
   Samples s = Keyed("E", 30, 800);
