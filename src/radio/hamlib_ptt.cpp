@@ -6,8 +6,10 @@
 #include <QFutureWatcher>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
+#include <chrono>
 #include <clocale>
 #include <mutex>
+#include <thread>
 
 namespace tonalis {
 namespace {
@@ -35,6 +37,8 @@ std::string Words(int code) {
 // How long Hamlib waits for a rig before it gives up, and how often it tries.
 constexpr const char* kTimeoutMs = "1500";
 constexpr const char* kRetries = "1";
+// The pause before rigctld is asked a second time (on the worker thread).
+constexpr int kReconnectPauseMs = 50;
 
 }  // namespace
 
@@ -95,7 +99,13 @@ std::string HamlibPtt::apply(bool on) {
     if (!daemon) rig_set_conf(r.rig, rig_token_lookup(r.rig, "ptt_type"), "RIG");
     if (!daemon && choice_.rigBaud > 0)
       rig_set_conf(r.rig, rig_token_lookup(r.rig, "serial_speed"), std::to_string(choice_.rigBaud).c_str());
-    const int e = rig_open(r.rig);
+    int e = rig_open(r.rig);
+    if (e != RIG_OK && daemon) {
+      // rigctld resets now and then a connection made just after another client's closed
+      // (about one in seven back to back, never with a millisecond between): one more try.
+      std::this_thread::sleep_for(std::chrono::milliseconds(kReconnectPauseMs));
+      e = rig_open(r.rig);
+    }
     if (e != RIG_OK) {
       if (daemon)
         return "rigctld does not answer at " + path + " (" + Words(e) + "). Is it running?";

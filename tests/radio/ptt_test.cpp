@@ -150,6 +150,7 @@ TEST(StationPtt, TheBoxEnablesAndUntickingReleases) {
   done.reset();
   ptt.setPtt(true, [&](bool ok) { done = ok; });
   ASSERT_TRUE(QTest::qWaitFor([&] { return done.has_value(); }, 10000));
+  EXPECT_EQ(done, true) << (messages.shown.empty() ? "" : messages.shown[0].text);
   EXPECT_EQ(rig.ptt(), 1);
   link.setPttTicked(false, "1");
   ASSERT_TRUE(QTest::qWaitFor([&] { return rig.ptt() == 0; }, 5000)) << "unticking the box released it";

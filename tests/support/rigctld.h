@@ -23,7 +23,7 @@ class Rigctld {
     port_ = FreePort();
     process_.start("rigctld", {"-m", "1", "-P", "RIG", "-T", "127.0.0.1", "-t", QString::number(port_)});
     process_.waitForStarted(5000);
-    for (int i = 0; i < 100 && !ask("t").has_value(); ++i) QThread::msleep(50);
+    for (int i = 0; i < 200 && running() && ptt() < 0; ++i) QThread::msleep(50);
   }
   ~Rigctld() {
     process_.terminate();
@@ -34,10 +34,16 @@ class Rigctld {
   std::string address() const { return "127.0.0.1:" + std::to_string(port_); }
   bool running() const { return process_.state() == QProcess::Running; }
 
-  // The PTT state the rig holds: 1 keyed, 0 not, -1 no answer.
+  // The PTT state the rig holds: 1 keyed, 0 not, -1 no answer. rigctld
+  // sometimes resets a connection made right after another one closed: a
+  // reset or an empty answer is asked again.
   int ptt() const {
-    const auto answer = ask("t");
-    return answer && !answer->empty() ? std::stoi(*answer) : -1;
+    for (int attempt = 0; attempt < 5; ++attempt) {
+      if (attempt > 0) QThread::msleep(20);
+      const auto answer = ask("t");
+      if (answer && (*answer == "0" || *answer == "1")) return *answer == "1" ? 1 : 0;
+    }
+    return -1;
   }
 
  private:
