@@ -221,17 +221,27 @@ TEST_F(BoardLinkTest, NulBytesAreDroppedOutsideTheDataWindow) {
 TEST_F(BoardLinkTest, OneExchangeAtATime) {
   startBoard();
   enable();
+  const auto count = [this](const Bytes& pattern) {
+    const Bytes r = sim_->received();
+    int n = 0;
+    for (auto it = r.begin(); (it = std::search(it, r.end(), pattern.begin(), pattern.end())) != r.end(); ++it) ++n;
+    return n;
+  };
+  const int identifies = count(kIdentifyRequest);
   QSignalSpy finished(link_.get(), &BoardLink::exchangeFinished);
   link_->readBoard();
-  QTest::qWait(300);
-  link_->readBoard();  // pressed again while the first runs
+  link_->readBoard();  // pressed again at once, during the banner wait, and while the data comes
+  ASSERT_TRUE(QTest::qWaitFor([&] { return count(kIdentifyRequest) == identifies + 1; }, 5000));
+  link_->readBoard();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return count({0xAA}) == 1; }, 5000));
+  link_->readBoard();
   link_->programBoard(WorkedExampleImage());
   ASSERT_TRUE(finished.wait(5000));
   QTest::qWait(1500);
   EXPECT_EQ(finished.count(), 1);
-  const Bytes received = sim_->received();
-  EXPECT_EQ(std::count(received.begin(), received.end(), 0xAA), 1) << "one read request";
-  EXPECT_EQ(std::search(received.begin(), received.end(), kWriteHeader.begin(), kWriteHeader.end()), received.end());
+  EXPECT_EQ(count(kIdentifyRequest), identifies + 1) << "one identify";
+  EXPECT_EQ(count({0xAA}), 1) << "one read request";
+  EXPECT_EQ(count(kWriteHeader), 0);
 }
 
 struct FaultCase {
