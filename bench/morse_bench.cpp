@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "bench_support.h"
+#include "config/decoder_image.h"
 #include "listen/morse_decoder.h"
 #include "tone/morse.h"
 #include "tone/wav_file.h"
@@ -160,7 +161,7 @@ int main() {
   std::printf("| %-4s | %-20s | %6s | %14s | %14s | %11s |\n", "", "", "", "given)", "estimated)", "(dit given)");
   std::printf("|------|----------------------|--------|----------------|----------------|-------------|\n");
   for (const double wpm : {14.0, 20.0, 30.0, 60.0, 100.0, 150.0}) {
-    const double boardDot = std::round(1190.0 / wpm);  // the board's timing byte
+    const double boardDot = MorseDotMs(wpm);
     struct Row {
       const char* name;
       double snr;

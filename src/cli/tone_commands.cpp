@@ -12,6 +12,7 @@
 #include "cli/commands.h"
 #include "cli/port_option.h"
 #include "cli/ptt_options.h"
+#include "config/decoder_image.h"
 #include "link/board_link.h"
 #include "link/port_map.h"
 #include "link/serial_ports.h"
@@ -381,7 +382,7 @@ int RunCwDecode(const QStringList& args) {
       PrintError("--wpm takes a number from 5 to 200.");
       return kExitUsage;
     }
-    options.dotMs = std::round(1190.0 / speed);
+    options.dotMs = MorseDotMs(speed);
   }
   if (parser.isSet(tone)) {
     const double hz = parser.value(tone).toDouble(&ok);

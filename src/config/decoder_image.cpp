@@ -99,7 +99,7 @@ EncodeResult ValidateAndEncode(const DecoderConfig& c) {
   if (wpm < 14 || wpm > 150) return refuse(Warning("Please insert a valid Morse Speed"));
   const auto strictWpm = StrictNumber(c.txtMorseSpeed);
   if (!strictWpm) return refuse(Warning("Morse Speed \"" + c.txtMorseSpeed + "\" is not a number."));
-  img[kMorseTiming.offset] = static_cast<std::uint8_t>(RoundHalfEven(kMorseTimingNumerator / *strictWpm));
+  img[kMorseTiming.offset] = static_cast<std::uint8_t>(MorseDotMs(*strictWpm));
 
   const double timer = ValueOfText(c.txtTmr2);
   if (timer < 1 || timer > 255) return refuse(Warning("Please insert a valid Output 2 Timer Interval"));
@@ -183,5 +183,7 @@ DecoderConfig DecodeImage(const DecoderImage& img) {
   }
   return c;
 }
+
+double MorseDotMs(double wpm) { return RoundHalfEven(kMorseTimingNumerator / wpm); }
 
 }  // namespace tonalis

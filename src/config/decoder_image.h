@@ -70,6 +70,10 @@ EncodeResult ValidateAndEncode(const DecoderConfig& config);
 // no range: what the board holds is shown as it is.
 DecoderConfig DecodeImage(const DecoderImage& image);
 
+// The dot the board keys, in milliseconds (its Morse timing byte), for a
+// speed in words per minute.
+double MorseDotMs(double wpm);
+
 // Command `n` of `image` replaced by `digits` (DTMF digits, at most ten), as
 // the encoder writes it: the codes, the end mark when there is room, fill
 // after it. Nothing outside the command's ten bytes changes.

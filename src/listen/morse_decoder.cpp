@@ -89,7 +89,6 @@ void MorseDecoder::lock(double hz) {
   locked_ = true;
   tone_ = hz;
   step_ = std::polar(1.0, -2 * M_PI * hz / rate_);
-  // A narrower filter for a slower code: a quarter of a dot, up to 12 ms.
   smoothing_ = SmoothingFor(dot_);
 }
 
@@ -261,7 +260,7 @@ void MorseDecoder::frame(double level, std::string& out) {
   // A live stream shows a character as soon as the space after it is long
   // enough, without waiting for the next mark.
   if (!on_ && dot_ > 0 && pending_.empty() && runMs_ >= kMinSpaceDots * dot_) {
-    resolveMark(out);
+    resolveMark();
     spaceAction(spaceRun_ + runMs_, out);
   }
 }
@@ -323,7 +322,7 @@ void MorseDecoder::apply(bool mark, double ms, std::string& out) {
     markRun_ += ms;  // the signal dropped out inside a mark
     return;
   }
-  resolveMark(out);
+  resolveMark();
   spaceRun_ += ms;
   spaceAction(spaceRun_, out);
 }
@@ -346,8 +345,7 @@ void MorseDecoder::follow(double& average, double measured) {
   if (options_.dotMs && *options_.dotMs > 0) dot_ = std::clamp(dot_, 0.8 * *options_.dotMs, 1.25 * *options_.dotMs);
 }
 
-void MorseDecoder::resolveMark(std::string& out) {
-  (void)out;
+void MorseDecoder::resolveMark() {
   if (markRun_ <= 0) return;
   if (markRun_ < kMinMarkDots * dot_) {
     spaceRun_ += markRun_;  // noise in a space
@@ -401,7 +399,7 @@ std::string MorseDecoder::finish() {
     }
   }
   if (on_) element(true, runMs_, out);
-  resolveMark(out);
+  resolveMark();
   endCharacter(out);
   on_ = false;
   runMs_ = 0;

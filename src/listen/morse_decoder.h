@@ -52,7 +52,7 @@ class MorseDecoder {
   void reread(std::string& out);
   void feed(const std::int16_t* samples, std::size_t count, std::string& out);
   void apply(bool mark, double ms, std::string& out);
-  void resolveMark(std::string& out);
+  void resolveMark();
   void spaceAction(double space, std::string& out);
   double edge() const;
   void setDot(double dot);

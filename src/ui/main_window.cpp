@@ -377,7 +377,7 @@ void FrmTone::listenForReply() {
   // The board keys a dot of its timing byte: the configuration's speed tells it.
   std::optional<double> dotMs;
   const auto wpm = StrictNumber(Std(c_.txtMorseSpeed->text()));
-  if (wpm && *wpm >= 14 && *wpm <= 150) dotMs = RoundHalfEven(1190.0 / *wpm);
+  if (wpm && *wpm >= 14 && *wpm <= 150) dotMs = MorseDotMs(*wpm);
   const auto error =
       listener_.start(station_.inputDevice, dotMs, std::chrono::seconds(station_.listenSeconds));
   if (!error) {

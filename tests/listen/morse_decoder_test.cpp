@@ -6,6 +6,7 @@
 #include <cmath>
 #include <random>
 
+#include "config/decoder_image.h"
 #include "tone/morse.h"
 
 namespace tonalis {
@@ -36,7 +37,7 @@ std::string Trim(std::string t) {
 TEST(MorseDecoder, EveryBoardSpeedWithItsTimingByteOrWithout) {
   const std::string text = "IK1XYZ R 1001 /:;=?@ <AR>";
   for (const int wpm : {14, 20, 30, 60, 100, 150}) {
-    const double dot = std::round(1190.0 / wpm);  // the board's timing byte
+    const double dot = MorseDotMs(wpm);
     for (const double hz : {400.0, 800.0, 1200.0}) {
       MorseDecoder::Options given;
       given.dotMs = dot;
@@ -74,7 +75,7 @@ TEST(MorseDecoder, NoiseAloneKeysNothingAndTheFirstCharactersComeRightAtEitherSp
   // still being estimated.
   const std::string text = "CQ DE IK1XYZ/P 599";
   for (const int wpm : {60, 100, 150}) {
-    const double dot = std::round(1190.0 / wpm);
+    const double dot = MorseDotMs(wpm);
     for (const double snr : {20.0, 10.0, 6.0}) {
       for (unsigned seed = 1; seed <= 4; ++seed) {
         Samples s(4000, 0);
