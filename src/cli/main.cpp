@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QCoreApplication>
+#include <cstdlib>
+#include <vector>
 #include <iostream>
 #include <string_view>
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "config/version.h"
+#include "radio/ptt_guard.h"
 
 namespace {
 
@@ -47,7 +50,14 @@ void PrintUsage(std::ostream& out) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // The PTT guard a keying process starts (not for users: no Qt, no help).
+  if (argc >= 3 && std::string_view(argv[1]) == "ptt-guard") {
+    const auto choice = tonalis::PttChoiceFromWords(std::vector<std::string>(argv + 3, argv + argc));
+    if (!choice) return tonalis::cli::kExitUsage;
+    return tonalis::RunPttGuard(std::atoi(argv[2]), *choice);
+  }
   QCoreApplication app(argc, argv);
+  tonalis::PttGuard::setProgram(QCoreApplication::applicationFilePath().toStdString());
   QCoreApplication::setApplicationName("tonalis-cli");
   QCoreApplication::setApplicationVersion(QString::fromStdString(tonalis::VersionText()));
 

@@ -39,7 +39,15 @@ std::optional<PttOptions::Choice> PttOptions::read(const QCommandLineParser& par
     const PttChoice stored = ReadStationSettings(folder).ptt;
     if (stored.method == PttMethod::SerialLine) c.ptt = stored;
   } else if (StationSettingsExist(folder)) {
-    c.ptt = ReadStationSettings(folder).ptt;
+    const StationSettings station = ReadStationSettings(folder);
+    if (!station.ptt.unusable.empty()) {
+      // Never another transmitter in place of the one the station meant.
+      for (const auto& problem : station.problems) PrintError(problem);
+      PrintError("The PTT stored by the Station setup cannot be used; choose it again there, or give --ptt, "
+                 "--cm108, --rig or --rigctld.");
+      return std::nullopt;
+    }
+    c.ptt = station.ptt;
     if (c.ptt.usesPttPort()) {
       // The window's "PTT Comm" field says which port.
       const std::string text =

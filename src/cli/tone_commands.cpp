@@ -22,6 +22,7 @@
 #include "radio/station_ptt.h"
 #include "station/station_settings.h"
 #include "storage/settings_folder.h"
+#include "tone/device_thread.h"
 #include "tone/portaudio_output.h"
 #include "tone/send_fields.h"
 #include "tone/sequence_sender.h"
@@ -57,6 +58,13 @@ struct TimingOptions {
     return timing;
   }
 };
+
+std::string StoppedBySignalText(int number, bool released) {
+  const std::string stopped = "Stopped by signal " + std::to_string(number);
+  if (released) return stopped + "; the transmitter is released.";
+  return stopped + "; the transmitter is NOT released: release it at the radio (or run tonalis-cli ptt-test "
+                   "--seconds 1 with the same PTT), and check it.";
+}
 
 // Characters the player plays as silence: worth a word to a command-line user.
 void WarnAboutSilentCharacters(const std::string& sequence) {
@@ -177,7 +185,9 @@ int RunSend(const QStringList& args) {
   const QCommandLineOption device("audio-device",
                                   "Play on this device (see audio-devices); default: the Station setup's, or the default.",
                                   "NAME");
-  parser.addOptions({txDelay, device});
+  const QCommandLineOption txLimit(
+      "tx-limit", "Stop and release after N s keyed (0: no limit; default: the Station setup's).", "N");
+  parser.addOptions({txDelay, device, txLimit});
   if (auto exit = ParseArguments(parser, args)) return *exit;
   std::string sequence;
   if (auto exit = OneSequence(parser, sequence)) return *exit;
@@ -194,25 +204,46 @@ int RunSend(const QStringList& args) {
   StationPtt& ptt = chosenPtt.ptt;
   if (chosen->enabled && !chosenPtt.enable(chosen->portText)) return kExitRefused;
 
-  const std::string deviceName =
-      parser.isSet(device) ? ToStd(parser.value(device)) : ReadStationSettings(SettingsFolder()).outputDevice;
+  const StationSettings station = ReadStationSettings(SettingsFolder());
+  const std::string deviceName = parser.isSet(device) ? ToStd(parser.value(device)) : station.outputDevice;
+  int limitSeconds = station.txLimitSeconds;
+  if (parser.isSet(txLimit)) {
+    bool ok = false;
+    limitSeconds = parser.value(txLimit).toInt(&ok);
+    if (!ok || limitSeconds < 0 || limitSeconds > kMaxTxLimitSeconds) {
+      PrintError("--tx-limit takes a number of seconds from 0 (no limit) to " + std::to_string(kMaxTxLimitSeconds) +
+                 ".");
+      return kExitUsage;
+    }
+  }
   PortAudioOutput output(deviceName);
   TonePlayer player(output, messages);
   SequenceSender sender(player, ptt, messages);
+  sender.setTxLimit(std::chrono::seconds(limitSeconds));
   bool completed = false;
-  QObject::connect(&sender, &SequenceSender::finished, [&completed](const QString& text, bool played) {
+  QObject::connect(&sender, &SequenceSender::finished, [&](const QString& text, bool played) {
     completed = played;
-    (played ? std::cout : std::cerr) << ForTerminal(text.toStdString()) << std::endl;
+    if (!signals.received()) (played ? std::cout : std::cerr) << ForTerminal(text.toStdString()) << std::endl;
     QCoreApplication::exit(0);
   });
-  QObject::connect(&signals, &SignalQuit::signalled, [](int) { QCoreApplication::exit(0); });
+  QObject::connect(&signals, &SignalQuit::signalled, [&](int number) {
+    if (sender.busy())
+      sender.stop("stopped by signal " + std::to_string(number));
+    else
+      QCoreApplication::exit(0);
+  });
   sender.send(sequence, t);
   QCoreApplication::exec();
+  link.shutdown();
   if (signals.received()) {
-    PrintError("Stopped by signal " + std::to_string(signals.received()) + "; the transmitter is released.");
+    PrintError(StoppedBySignalText(signals.received(), !sender.releaseFailed() && !ptt.stateUnknown()));
     return 128 + signals.received();
   }
-  link.shutdown();
+  if (DeviceCallLeftBehind()) {
+    // A sound device that never returned cannot be waited for.
+    std::cout.flush();
+    std::_Exit(kExitRefused);
+  }
   return completed && messages.count == 0 ? kExitOk : kExitRefused;
 }
 
@@ -250,8 +281,10 @@ int RunPttTest(const QStringList& args) {
   bool released = false;
   QTimer hold;
   hold.setSingleShot(true);
+  bool releasing = false;
   auto release = [&] {
     hold.stop();
+    if (std::exchange(releasing, true)) return;
     ptt.setPtt(false, [&](bool done) {
       released = done;
       std::cout << (done ? "released" : "NOT released: check the transmitter") << std::endl;
@@ -259,24 +292,33 @@ int RunPttTest(const QStringList& args) {
     });
   };
   QObject::connect(&hold, &QTimer::timeout, release);
-  QObject::connect(&signals, &SignalQuit::signalled, [&](int) { release(); });
+  QObject::connect(&signals, &SignalQuit::signalled, [&](int) {
+    if (keyed) release();  // otherwise the key's answer comes first, and releases
+  });
   std::cout << "keying " << DescribePtt(chosen->ptt) << " for " << keySeconds << " s" << std::endl;
   // From inside the loop, so that an answer that comes at once can end it.
   QTimer::singleShot(0, [&] {
     ptt.setPtt(true, [&](bool done) {
       keyed = done;
       if (!done) {
-        std::cout << "not keyed" << std::endl;  // the reason is on standard error
-        QCoreApplication::exit(0);
+        // The reason is on standard error.
+        std::cout << (ptt.stateUnknown() ? "keyed state unknown: check the transmitter" : "not keyed") << std::endl;
+        release();  // a key that failed may have keyed all the same
         return;
       }
       std::cout << "keyed" << std::endl;
-      if (!signals.received()) hold.start(std::chrono::seconds(keySeconds));
+      if (signals.received())
+        release();
+      else
+        hold.start(std::chrono::seconds(keySeconds));
     });
   });
   QCoreApplication::exec();
   link.shutdown();
-  if (signals.received()) return 128 + signals.received();
+  if (signals.received()) {
+    PrintError(StoppedBySignalText(signals.received(), released && !ptt.stateUnknown()));
+    return 128 + signals.received();
+  }
   return keyed && released ? kExitOk : kExitRefused;
 }
 

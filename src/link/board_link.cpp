@@ -101,7 +101,7 @@ void BoardLink::setProgrammingTicked(bool ticked, const std::string& prgCommText
   }
 
   chkPrg_ = true;
-  if (chkPtt_) setPttTicked(false, pttComText_);
+  if (chkPtt_ && pttUsesPort_) setPttTicked(false, pttComText_);
   if (!PortNumberFromText(prgCommText)) {
     messages_.showMessage({"Warning", "Please enter a valid Comm number.", UserMessage::Icon::None});
     Q_EMIT controlsChanged();
@@ -378,7 +378,8 @@ void BoardLink::onPortLost(const QString& description) {
   port_.close();
   pttOpen_ = false;
   chkPrg_ = false;
-  chkPtt_ = false;
+  // A PTT that is not a line of this port (CM108, CAT, rigctld) stays enabled.
+  if (pttUsesPort_) chkPtt_ = false;
   if (exchange == Exchange::Read)
     messages_.showMessage({kApplicationTitle, text, UserMessage::Icon::None});
   else if (exchange == Exchange::Program)

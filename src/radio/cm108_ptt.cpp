@@ -2,6 +2,8 @@
 #include "radio/cm108_ptt.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -38,6 +40,25 @@ std::string WhyNot(const std::string& device, int error) {
 
 }  // namespace
 
+std::optional<std::string> Cm108DeviceProblem(const std::string& device, const std::string& sysfs) {
+  struct stat st {};
+  if (::stat(device.c_str(), &st) != 0) return std::nullopt;
+  const std::string refused = device + " is not a CM108's hidraw device: ";
+  if (S_ISFIFO(st.st_mode)) return std::nullopt;
+  if (S_ISREG(st.st_mode)) return refused + "it is an ordinary file, and it is not written to.";
+  if (S_ISDIR(st.st_mode)) return refused + "it is a folder.";
+  if (S_ISBLK(st.st_mode)) return refused + "it is a disk (a block device), and it is not written to.";
+  if (!S_ISCHR(st.st_mode)) return refused + "it is not a device.";
+  // /sys/dev/char/MAJOR:MINOR/subsystem leads to the device's class.
+  std::error_code ec;
+  const auto subsystem = std::filesystem::read_symlink(sysfs + "/dev/char/" + std::to_string(major(st.st_rdev)) +
+                                                            ":" + std::to_string(minor(st.st_rdev)) + "/subsystem",
+                                                        ec);
+  if (ec || subsystem.filename() != "hidraw")
+    return refused + "it is a device of another kind (hidraw devices are /dev/hidrawN), and it is not written to.";
+  return std::nullopt;
+}
+
 Cm108Ptt::Cm108Ptt(std::string device, int gpio, MessageSink& messages)
     : device_(std::move(device)), gpio_(gpio), messages_(messages) {}
 
@@ -47,8 +68,10 @@ Cm108Ptt::~Cm108Ptt() {
 
 void Cm108Ptt::key(bool on, Done done) {
   const Cm108Report report = Cm108PttReport(gpio_, on);
-  const int fd = ::open(device_.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
-  int error = fd < 0 ? errno : 0;
+  const auto refused = Cm108DeviceProblem(device_);
+  // Never blocks: a FIFO nobody reads is "not there" rather than a freeze.
+  const int fd = refused ? -1 : ::open(device_.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+  int error = refused ? EINVAL : fd < 0 ? errno : 0;
   if (fd >= 0) {
     ssize_t n;
     do {
@@ -62,7 +85,7 @@ void Cm108Ptt::key(bool on, Done done) {
   if (!ok)
     messages_.showMessage({"Warning",
                            std::string(on ? "Cannot key" : "Cannot release") + " the transmitter (CM108 GPIO " +
-                               std::to_string(gpio_) + "):" + kCrLf + WhyNot(device_, error),
+                               std::to_string(gpio_) + "):" + kCrLf + (refused ? *refused : WhyNot(device_, error)),
                            UserMessage::Icon::Exclamation});
   if (done) done(ok);
 }

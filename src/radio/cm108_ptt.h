@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,13 @@ struct HidDevice {
   unsigned product = 0;
   bool cm108 = false;  // a vendor whose sound chips carry the GPIO
 };
+// Why `device` cannot be a CM108's hidraw device, or nothing when it can:
+// a character device of the hidraw class (as sysfs, under `sysfs`, says),
+// or a FIFO (which harms nothing). A regular file, a folder, a disk or any
+// other device is refused, so a mistyped path is never written to. A path
+// that is not there is left to the opening, which says so.
+std::optional<std::string> Cm108DeviceProblem(const std::string& device, const std::string& sysfs = "/sys");
+
 // Every /dev/hidraw* with its name, the CM108-family ones first.
 std::vector<HidDevice> ListHidDevices(const std::string& sysfs = "/sys/class/hidraw");
 

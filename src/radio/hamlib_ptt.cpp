@@ -45,12 +45,74 @@ constexpr int kReconnectPauseMs = 50;
 struct HamlibPtt::Rig {
   RIG* rig = nullptr;
   bool open = false;
-  bool keyed = false;
+  bool keyed = false;  // keyed, or perhaps keyed: a release is owed
   ~Rig() {
     if (open) rig_close(rig);
     if (rig) rig_cleanup(rig);
   }
+  void close() {
+    if (open) rig_close(rig);
+    open = false;
+  }
 };
+
+namespace {
+
+// Opens the rig of `choice`; empty, or what went wrong.
+std::string OpenRig(HamlibPtt::Rig& r, const PttChoice& choice) {
+  if (r.open) return {};
+  const bool daemon = choice.method == PttMethod::Rigctld;
+  const rig_model_t model = daemon ? RIG_MODEL_NETRIGCTL : choice.rigModel;
+  if (!r.rig) r.rig = rig_init(model);
+  if (!r.rig) return "Hamlib has no rig model " + std::to_string(model) + " (rigctl --list shows them).";
+  const std::string path =
+      daemon ? choice.rigctldHost + ":" + std::to_string(choice.rigctldPort) : choice.rigDevice;
+  rig_set_conf(r.rig, rig_token_lookup(r.rig, "rig_pathname"), path.c_str());
+  rig_set_conf(r.rig, rig_token_lookup(r.rig, "timeout"), kTimeoutMs);
+  rig_set_conf(r.rig, rig_token_lookup(r.rig, "retry"), kRetries);
+  // CAT means the rig's own PTT command, whatever the model's default.
+  if (!daemon) rig_set_conf(r.rig, rig_token_lookup(r.rig, "ptt_type"), "RIG");
+  if (!daemon && choice.rigBaud > 0)
+    rig_set_conf(r.rig, rig_token_lookup(r.rig, "serial_speed"), std::to_string(choice.rigBaud).c_str());
+  int e = rig_open(r.rig);
+  if (e != RIG_OK && daemon) {
+    // rigctld resets now and then a connection made just after another client's closed
+    // (about one in seven back to back, never with a millisecond between): one more try.
+    std::this_thread::sleep_for(std::chrono::milliseconds(kReconnectPauseMs));
+    e = rig_open(r.rig);
+  }
+  if (e != RIG_OK) {
+    if (daemon) return "rigctld does not answer at " + path + " (" + Words(e) + "). Is it running?";
+    if (e == -RIG_ETIMEOUT)
+      return "The rig on " + path + " does not answer (" + Words(e) +
+             "). Check that it is on, the cable, the model and the speed.";
+    return "Cannot open " + path + " (" + Words(e) +
+           "). Is the device there, not used by another program, and is your user in the dialout group?";
+  }
+  r.open = true;
+  return {};
+}
+
+// Releases a rig that is (or may be) keyed, on a fresh connection when the
+// old one may be out of step; empty, or what went wrong.
+std::string ReleaseRig(HamlibPtt::Rig& r, const PttChoice& choice) {
+  if (!r.keyed) {
+    r.close();
+    return {};
+  }
+  std::string failure = OpenRig(r, choice);
+  if (failure.empty()) {
+    const int e = rig_set_ptt(r.rig, RIG_VFO_CURR, RIG_PTT_OFF);
+    if (e == RIG_OK)
+      r.keyed = false;
+    else
+      failure = "The rig refused the release (" + Words(e) + ").";
+  }
+  r.close();
+  return failure;
+}
+
+}  // namespace
 
 void HamlibPtt::setVerbose(bool verbose) { InitHamlib(verbose); }
 
@@ -63,7 +125,7 @@ HamlibPtt::HamlibPtt(const PttChoice& choice, MessageSink& messages, QObject* pa
 
 HamlibPtt::~HamlibPtt() {
   worker_.waitForDone();
-  if (rig_->keyed) apply(false);
+  if (rig_->keyed) ReleaseRig(*rig_, choice_);
   rig_.reset();
 }
 
@@ -84,47 +146,33 @@ void HamlibPtt::key(bool on, Done done) {
 
 std::string HamlibPtt::apply(bool on) {
   Rig& r = *rig_;
-  const bool daemon = choice_.method == PttMethod::Rigctld;
-  if (!r.open) {
-    if (!on) return {};  // never opened, never keyed
-    const rig_model_t model = daemon ? RIG_MODEL_NETRIGCTL : choice_.rigModel;
-    if (!r.rig) r.rig = rig_init(model);
-    if (!r.rig) return "Hamlib has no rig model " + std::to_string(model) + " (rigctl --list shows them).";
-    const std::string path =
-        daemon ? choice_.rigctldHost + ":" + std::to_string(choice_.rigctldPort) : choice_.rigDevice;
-    rig_set_conf(r.rig, rig_token_lookup(r.rig, "rig_pathname"), path.c_str());
-    rig_set_conf(r.rig, rig_token_lookup(r.rig, "timeout"), kTimeoutMs);
-    rig_set_conf(r.rig, rig_token_lookup(r.rig, "retry"), kRetries);
-    // CAT means the rig's own PTT command, whatever the model's default.
-    if (!daemon) rig_set_conf(r.rig, rig_token_lookup(r.rig, "ptt_type"), "RIG");
-    if (!daemon && choice_.rigBaud > 0)
-      rig_set_conf(r.rig, rig_token_lookup(r.rig, "serial_speed"), std::to_string(choice_.rigBaud).c_str());
-    int e = rig_open(r.rig);
-    if (e != RIG_OK && daemon) {
-      // rigctld resets now and then a connection made just after another client's closed
-      // (about one in seven back to back, never with a millisecond between): one more try.
-      std::this_thread::sleep_for(std::chrono::milliseconds(kReconnectPauseMs));
-      e = rig_open(r.rig);
-    }
-    if (e != RIG_OK) {
-      if (daemon)
-        return "rigctld does not answer at " + path + " (" + Words(e) + "). Is it running?";
-      if (e == -RIG_ETIMEOUT)
-        return "The rig on " + path + " does not answer (" + Words(e) +
-               "). Check that it is on, the cable, the model and the speed.";
-      return "Cannot open " + path + " (" + Words(e) +
-             "). Is the device there, not used by another program, and is your user in the dialout group?";
-    }
-    r.open = true;
+  if (!on) {
+    const std::string failure = ReleaseRig(r, choice_);
+    unknown_ = !failure.empty();
+    return failure;
   }
-  const int e = rig_set_ptt(r.rig, RIG_VFO_CURR, on ? RIG_PTT_ON : RIG_PTT_OFF);
-  if (e == RIG_OK) r.keyed = on;
-  if (!on || e != RIG_OK) {
-    rig_close(r.rig);
-    r.open = false;
+  if (const std::string failure = OpenRig(r, choice_); !failure.empty()) return failure;
+  const int e = rig_set_ptt(r.rig, RIG_VFO_CURR, RIG_PTT_ON);
+  r.keyed = true;  // even when the answer was lost or garbled, the rig may have keyed
+  if (e == RIG_OK) {
+    unknown_ = false;
+    return {};
   }
-  if (e != RIG_OK) return "The rig refused PTT (" + Words(e) + ").";
-  return {};
+  // The connection may be out of step with the rig: the release gets a new one.
+  r.close();
+  const std::string why = Words(e);
+  const std::string release = ReleaseRig(r, choice_);
+  unknown_ = !release.empty();
+  if (release.empty()) return "The rig did not confirm PTT (" + why + "); it was released again, to be safe.";
+  return "The rig did not confirm PTT (" + why + "), and releasing it failed too (" + release +
+         "): the keyed state is unknown. Check the transmitter now!";
+}
+
+std::string HamlibReleaseNow(const PttChoice& choice) {
+  InitHamlib(false);
+  HamlibPtt::Rig r;
+  r.keyed = true;
+  return ReleaseRig(r, choice);
 }
 
 std::vector<RigModel> HamlibRigModels() {

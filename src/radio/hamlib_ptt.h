@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QThreadPool>
+#include <atomic>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,18 +30,29 @@ class HamlibPtt : public QObject, public PttDriver {
 
   void key(bool on, Done done) override;
 
+  // Whether the last key or release left the rig in a state nobody knows
+  // (its answer lost, and the release after it failed too).
+  bool stateUnknown() const override { return unknown_; }
+
   // Hamlib's own diagnostics on standard error (off unless asked for).
   static void setVerbose(bool verbose);
 
- private:
   struct Rig;
+
+ private:
   std::string apply(bool on);  // on the worker thread: empty, or what went wrong
 
   PttChoice choice_;
   MessageSink& messages_;
   QThreadPool worker_;
   std::unique_ptr<Rig> rig_;  // touched only on the worker thread
+  std::atomic<bool> unknown_{false};
 };
+
+// Releases the rig of `choice` now, blocking, on a connection of its own:
+// for the PTT guard, after the program that keyed it is gone. Empty, or what
+// went wrong.
+std::string HamlibReleaseNow(const PttChoice& choice);
 
 // Hamlib's rig models, for choosing one by name.
 struct RigModel {

@@ -18,6 +18,9 @@ class PttDriver {
   // plain words, through the message sink the driver was given. A driver
   // destroyed while keyed releases first.
   virtual void key(bool on, Done done) = 0;
+  // After a failure: whether the transmitter may be keyed all the same (an
+  // answer lost, and the release after it failed too).
+  virtual bool stateUnknown() const { return false; }
 };
 
 }  // namespace tonalis

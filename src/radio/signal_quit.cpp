@@ -11,6 +11,13 @@ namespace {
 
 int gPipe[2] = {-1, -1};
 
+// Every signal whose default ends the process without a core dump, and the
+// ones that dump one on request: each leaves through the event loop, so a
+// keyed transmitter is released first. Faults (SIGSEGV, SIGBUS, ...) cannot
+// go on safely; the PTT guard process releases after those.
+constexpr int kStopSignals[] = {SIGINT,  SIGTERM, SIGHUP,    SIGQUIT, SIGUSR1, SIGUSR2,   SIGALRM,
+                                SIGVTALRM, SIGPROF, SIGXCPU, SIGXFSZ, SIGIO,   SIGPWR, SIGSTKFLT};
+
 void OnSignal(int number) {
   const char byte = static_cast<char>(number);
   // Only async-signal-safe calls here; the loop does the rest.
@@ -33,11 +40,14 @@ SignalQuit::SignalQuit(QObject* parent) : QObject(parent) {
   action.sa_handler = OnSignal;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
-  for (int number : {SIGINT, SIGTERM, SIGHUP}) ::sigaction(number, &action, nullptr);
+  for (int number : kStopSignals) ::sigaction(number, &action, nullptr);
+  // A closed pipe on standard output (`| head -1`) is a write error that the
+  // writer handles, not a reason to die with the transmitter keyed.
+  std::signal(SIGPIPE, SIG_IGN);
 }
 
 SignalQuit::~SignalQuit() {
-  for (int number : {SIGINT, SIGTERM, SIGHUP}) std::signal(number, SIG_DFL);
+  for (int number : kStopSignals) std::signal(number, SIG_DFL);
   notifier_.reset();
   for (int& fd : gPipe) {
     if (fd >= 0) ::close(fd);

@@ -7,9 +7,11 @@
 
 namespace tonalis {
 
-// Turns SIGINT, SIGTERM and SIGHUP into a call on the event loop, so that a
-// program stopped by the user leaves the way it always does: the transmitter
-// released, the sound device closed. Only one per process.
+// Turns every signal that would end the process (SIGINT, SIGTERM, SIGHUP,
+// SIGQUIT, SIGUSR1, SIGALRM, ...) into a call on the event loop, so that a
+// program stopped from outside leaves the way it always does: the
+// transmitter released, the sound device closed. SIGPIPE is ignored. Only
+// one per process.
 class SignalQuit : public QObject {
   Q_OBJECT
 

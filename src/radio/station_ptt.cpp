@@ -4,9 +4,34 @@
 #include "radio/cm108_ptt.h"
 #include "radio/hamlib_ptt.h"
 
+#include <QPointer>
+
 namespace tonalis {
+namespace {
+
+// A stored PTT that could not be read: keying fails and says why, so that
+// no other transmitter is keyed in its place.
+class UnusablePtt : public PttDriver {
+ public:
+  UnusablePtt(std::string reason, MessageSink& messages) : reason_(std::move(reason)), messages_(messages) {}
+  void key(bool on, Done done) override {
+    if (on)
+      messages_.showMessage({"Warning",
+                             "Cannot key the transmitter: the PTT setting cannot be read." + std::string(kCrLf) +
+                                 reason_ + kCrLf + "Choose the PTT again in the Station dialog.",
+                             UserMessage::Icon::Exclamation});
+    if (done) done(!on);
+  }
+
+ private:
+  std::string reason_;
+  MessageSink& messages_;
+};
+
+}  // namespace
 
 std::unique_ptr<PttDriver> MakePttDriver(const PttChoice& choice, MessageSink& messages) {
+  if (!choice.unusable.empty()) return std::make_unique<UnusablePtt>(choice.unusable, messages);
   switch (choice.method) {
     case PttMethod::Cm108:
       return std::make_unique<Cm108Ptt>(choice.cm108Device, choice.cm108Gpio, messages);
@@ -25,11 +50,19 @@ StationPtt::StationPtt(BoardLink& link, MessageSink& messages, QObject* parent)
   setChoice(PttChoice{});
 }
 
-StationPtt::~StationPtt() = default;  // a driver releases what it keyed
+// A driver releases what it keyed; the guard, still armed then, releases once
+// more after this process, which harms nothing.
+StationPtt::~StationPtt() {
+  if (!keyed_) guard_.disarm();
+}
 
 void StationPtt::setChoice(const PttChoice& choice) {
   if (driver_ && choice == choice_) return;
   driver_.reset();
+  if (keyed_)
+    guard_.letGo();
+  else
+    guard_.disarm();
   keyed_ = false;
   choice_ = choice;
   link_.setPttLine(choice.line, choice.invert);
@@ -47,15 +80,30 @@ void StationPtt::setPtt(bool on, Done done) {
     if (done) done(true);
     return;
   }
-  keyed_ = on;
-  driver_->key(on, std::move(done));
+  if (!on) {
+    release(std::move(done));
+    return;
+  }
+  // Before the key: if this process dies keyed, the guard releases.
+  guard_.arm(choice_);
+  keyed_ = true;
+  driver_->key(true, std::move(done));
+}
+
+void StationPtt::release(Done done) {
+  keyed_ = false;
+  QPointer<StationPtt> self(this);
+  driver_->key(false, [self, done = std::move(done)](bool ok) {
+    if (self) {
+      if (ok && !self->keyed_) self->guard_.disarm();
+      if (!ok) self->keyed_ = true;  // still owed: the way out tries again
+    }
+    if (done) done(ok);
+  });
 }
 
 void StationPtt::onControlsChanged() {
-  if (driver_ && keyed_ && !link_.pttEnabled()) {
-    keyed_ = false;
-    driver_->key(false, {});
-  }
+  if (driver_ && keyed_ && !link_.pttEnabled()) release({});
 }
 
 }  // namespace tonalis

@@ -6,6 +6,7 @@
 
 #include "link/board_link.h"
 #include "radio/ptt_driver.h"
+#include "radio/ptt_guard.h"
 #include "station/ptt_choice.h"
 #include "tone/ptt_line.h"
 
@@ -27,14 +28,18 @@ class StationPtt : public QObject, public PttLine {
 
   bool pttEnabled() const override { return link_.pttEnabled(); }
   void setPtt(bool on, Done done) override;
+  // After a failed key or release: the transmitter may be keyed all the same.
+  bool stateUnknown() const { return driver_ && driver_->stateUnknown(); }
 
  private:
   void onControlsChanged();
+  void release(Done done);
 
   BoardLink& link_;
   MessageSink& messages_;
   PttChoice choice_;
   std::unique_ptr<PttDriver> driver_;
+  PttGuard guard_;  // while a driver's transmitter is keyed
   bool keyed_ = false;
 };
 

@@ -19,10 +19,11 @@ std::optional<int> Number(const std::string& text, int low, int high) {
 bool PttChoice::operator==(const PttChoice& o) const {
   return method == o.method && line == o.line && invert == o.invert && cm108Device == o.cm108Device &&
          cm108Gpio == o.cm108Gpio && rigModel == o.rigModel && rigDevice == o.rigDevice && rigBaud == o.rigBaud &&
-         rigctldHost == o.rigctldHost && rigctldPort == o.rigctldPort;
+         rigctldHost == o.rigctldHost && rigctldPort == o.rigctldPort && unusable == o.unusable;
 }
 
 std::string DescribePtt(const PttChoice& c) {
+  if (!c.unusable.empty()) return "no PTT: " + c.unusable;
   switch (c.method) {
     case PttMethod::SerialLine:
       return std::string(c.line == SerialLine::Rts ? "RTS" : "DTR") + " of PTT Comm" + (c.invert ? ", inverted" : "");
@@ -97,6 +98,53 @@ Cm108Report Cm108PttReport(int gpio, bool keyed) {
   if (gpio < 1 || gpio > 8) gpio = 3;  // the chip has eight; 3 is the usual PTT pin
   const auto bit = static_cast<std::uint8_t>(1u << (gpio - 1));
   return {0x00, 0x00, keyed ? bit : std::uint8_t{0}, bit, 0x00};
+}
+
+std::vector<std::string> PttChoiceWords(const PttChoice& c) {
+  std::vector<std::string> words = {PttMethodName(c), c.invert ? "1" : "0"};
+  switch (c.method) {
+    case PttMethod::Cm108:
+      words.insert(words.end(), {std::to_string(c.cm108Gpio), c.cm108Device});
+      break;
+    case PttMethod::Cat:
+      words.insert(words.end(), {std::to_string(c.rigModel), std::to_string(c.rigBaud), c.rigDevice});
+      break;
+    case PttMethod::Rigctld:
+      words.insert(words.end(), {std::to_string(c.rigctldPort), c.rigctldHost});
+      break;
+    case PttMethod::SerialLine:
+      break;
+  }
+  return words;
+}
+
+std::optional<PttChoice> PttChoiceFromWords(const std::vector<std::string>& w) {
+  PttChoice c;
+  if (w.size() < 2 || !SetPttMethodByName(w[0], c) || (w[1] != "0" && w[1] != "1")) return std::nullopt;
+  c.invert = w[1] == "1";
+  std::optional<int> a, b;
+  switch (c.method) {
+    case PttMethod::Cm108:
+      if (w.size() != 4 || !(a = Number(w[2], 1, 8))) return std::nullopt;
+      c.cm108Gpio = *a;
+      c.cm108Device = w[3];
+      break;
+    case PttMethod::Cat:
+      if (w.size() != 5 || !(a = Number(w[2], 1, 999999)) || !(b = Number(w[3], 0, 4000000))) return std::nullopt;
+      c.rigModel = *a;
+      c.rigBaud = *b;
+      c.rigDevice = w[4];
+      break;
+    case PttMethod::Rigctld:
+      if (w.size() != 4 || !(a = Number(w[2], 1, 65535))) return std::nullopt;
+      c.rigctldPort = *a;
+      c.rigctldHost = w[3];
+      break;
+    case PttMethod::SerialLine:
+      if (w.size() != 2) return std::nullopt;
+      break;
+  }
+  return c;
 }
 
 std::string PttMethodName(const PttChoice& choice) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tonalis {
 
@@ -29,10 +30,13 @@ struct PttChoice {
   // Rigctld: a running Hamlib daemon.
   std::string rigctldHost = "localhost";
   int rigctldPort = 4532;
+  // Why the stored choice cannot be used (a setting that could not be read):
+  // keying then fails with this reason, and no other transmitter is keyed.
+  std::string unusable;
 
   // Only the serial lines need the "PTT Comm" port, and so exclude
   // programming on it.
-  bool usesPttPort() const { return method == PttMethod::SerialLine; }
+  bool usesPttPort() const { return method == PttMethod::SerialLine && unusable.empty(); }
   bool operator==(const PttChoice& o) const;
 };
 
@@ -52,6 +56,11 @@ std::optional<std::string> ParseRigctldOption(const std::string& value, PttChoic
 // reserved byte, the pin's level, the data direction (the pin as output).
 using Cm108Report = std::array<std::uint8_t, 5>;
 Cm108Report Cm108PttReport(int gpio, bool keyed);
+
+// `choice` as words to pass to another process, one field a word (device
+// paths may hold any character), and back; nothing when they are not one.
+std::vector<std::string> PttChoiceWords(const PttChoice& choice);
+std::optional<PttChoice> PttChoiceFromWords(const std::vector<std::string>& words);
 
 // Settings texts for the methods ("rts", "dtr", "cm108", "cat", "rigctld").
 std::string PttMethodName(const PttChoice& choice);

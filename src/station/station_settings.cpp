@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "station/station_settings.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -8,37 +9,114 @@ namespace tonalis {
 namespace {
 
 QString PathIn(const QString& folder) { return folder + "/" + kStationFileName; }
-std::string Text(const QSettings& s, const char* key, const std::string& fallback) {
-  return s.value(key, QString::fromStdString(fallback)).toString().toStdString();
-}
-int Number(const QSettings& s, const char* key, int fallback, int low, int high) {
-  bool ok = false;
-  const int value = s.value(key, fallback).toInt(&ok);
-  return ok && value >= low && value <= high ? value : fallback;
-}
+
+// A station file is a few dozen short lines.
+constexpr qint64 kMaxFileSize = 64 * 1024;
+constexpr int kMaxValueLength = 4096;
+constexpr int kShownValueLength = 60;
+
+// Reads station.ini's values and says which line a problem is on.
+class Reader {
+ public:
+  explicit Reader(const QString& path) : settings_(path, QSettings::IniFormat) {
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) lines_ = file.readAll().split('\n');
+  }
+  const QSettings& settings() const { return settings_; }
+  std::vector<std::string>& problems() { return problems_; }
+
+  bool has(const char* key) const { return settings_.contains(key); }
+  std::string text(const char* key, const std::string& fallback) {
+    if (!has(key)) return fallback;
+    const QString value = settings_.value(key).toString();
+    if (value.size() > kMaxValueLength) {
+      problem(key, value, "longer than " + std::to_string(kMaxValueLength) + " characters");
+      return fallback;
+    }
+    return value.toStdString();
+  }
+  // A whole number in [low, high]; nothing (and a problem) otherwise.
+  std::optional<int> number(const char* key, int fallback, int low, int high) {
+    if (!has(key)) return fallback;
+    const QString value = settings_.value(key).toString();
+    bool ok = false;
+    const int n = value.trimmed().toInt(&ok);
+    if (ok && n >= low && n <= high) return n;
+    problem(key, value, "not a whole number from " + std::to_string(low) + " to " + std::to_string(high));
+    return std::nullopt;
+  }
+  std::optional<bool> flag(const char* key, bool fallback) {
+    if (!has(key)) return fallback;
+    const QString value = settings_.value(key).toString().trimmed().toLower();
+    if (value == "true" || value == "1") return true;
+    if (value == "false" || value == "0") return false;
+    problem(key, value, "neither true nor false");
+    return std::nullopt;
+  }
+  void problem(const char* key, const QString& value, const std::string& why) {
+    QString shown = value.left(kShownValueLength);
+    if (value.size() > kShownValueLength) shown += "...";
+    problems_.push_back(kStationFileName + std::string(" line ") + std::to_string(lineOf(key)) + ": " + key + " = '" +
+                        shown.toStdString() + "' is " + why);
+  }
+
+ private:
+  // The line of `section/name` (1-based), or 0 when it cannot be found.
+  int lineOf(const QString& key) const {
+    const QString section = key.section('/', 0, 0);
+    const QString name = key.section('/', 1);
+    bool inSection = false;
+    for (int i = 0; i < lines_.size(); ++i) {
+      const QString line = QString::fromUtf8(lines_[i]).trimmed();
+      if (line.startsWith('[')) inSection = line.mid(1, line.indexOf(']') - 1).trimmed() == section;
+      else if (inSection && line.section('=', 0, 0).trimmed() == name) return i + 1;
+    }
+    return 0;
+  }
+
+  QSettings settings_;
+  QList<QByteArray> lines_;
+  std::vector<std::string> problems_;
+};
 
 }  // namespace
 
 bool StationSettingsExist(const QString& folder) { return QFileInfo::exists(PathIn(folder)); }
 
 StationSettings ReadStationSettings(const QString& folder) {
-  const QSettings s(PathIn(folder), QSettings::IniFormat);
   StationSettings st;
-  const PttChoice defaults;
-  st.outputDevice = Text(s, "sound/output", "");
-  st.inputDevice = Text(s, "sound/input", "");
-  st.listenForReply = s.value("listen/reply", false).toBool();
-  st.listenSeconds = Number(s, "listen/seconds", 10, 2, 120);
   PttChoice& p = st.ptt;
-  if (!SetPttMethodByName(Text(s, "ptt/method", "rts"), p)) p = PttChoice{};
-  p.invert = s.value("ptt/invert", false).toBool();
-  p.cm108Device = Text(s, "ptt/cm108_device", "");
-  p.cm108Gpio = Number(s, "ptt/cm108_gpio", defaults.cm108Gpio, 1, 8);
-  p.rigModel = Number(s, "ptt/rig_model", 0, 0, 999999);
-  p.rigDevice = Text(s, "ptt/rig_device", "");
-  p.rigBaud = Number(s, "ptt/rig_baud", 0, 0, 4000000);
-  p.rigctldHost = Text(s, "ptt/rigctld_host", defaults.rigctldHost);
-  p.rigctldPort = Number(s, "ptt/rigctld_port", defaults.rigctldPort, 1, 65535);
+  const QFileInfo info(PathIn(folder));
+  if (info.exists() && (!info.isFile() || info.size() > kMaxFileSize)) {
+    const std::string why = PathIn(folder).toStdString() + (info.isFile() ? " is too large to be a station file"
+                                                                           : " is not a file");
+    st.problems.push_back(why);
+    p.unusable = why;
+    return st;
+  }
+  Reader r(PathIn(folder));
+  const PttChoice defaults;
+  st.outputDevice = r.text("sound/output", "");
+  st.inputDevice = r.text("sound/input", "");
+  st.listenForReply = r.flag("listen/reply", false).value_or(false);
+  st.listenSeconds = r.number("listen/seconds", 10, 2, 120).value_or(10);
+  st.txLimitSeconds = r.number("ptt/tx_limit_seconds", 0, 0, kMaxTxLimitSeconds).value_or(0);
+
+  // Every PTT value that cannot be read makes the PTT unusable.
+  const std::size_t before = r.problems().size();
+  const std::string method = r.text("ptt/method", "rts");
+  if (!SetPttMethodByName(method, p))
+    r.problem("ptt/method", QString::fromStdString(method), "not one of rts, dtr, cm108, cat, rigctld");
+  if (const auto invert = r.flag("ptt/invert", false)) p.invert = *invert;
+  p.cm108Device = r.text("ptt/cm108_device", "");
+  if (const auto gpio = r.number("ptt/cm108_gpio", defaults.cm108Gpio, 1, 8)) p.cm108Gpio = *gpio;
+  if (const auto model = r.number("ptt/rig_model", 0, 0, 999999)) p.rigModel = *model;
+  p.rigDevice = r.text("ptt/rig_device", "");
+  if (const auto baud = r.number("ptt/rig_baud", 0, 0, 4000000)) p.rigBaud = *baud;
+  p.rigctldHost = r.text("ptt/rigctld_host", defaults.rigctldHost);
+  if (const auto port = r.number("ptt/rigctld_port", defaults.rigctldPort, 1, 65535)) p.rigctldPort = *port;
+  if (r.problems().size() > before) p.unusable = r.problems()[before];
+  st.problems = r.problems();
   return st;
 }
 
@@ -58,6 +136,7 @@ std::optional<std::string> WriteStationSettings(const QString& folder, const Sta
   s.setValue("ptt/rig_baud", p.rigBaud);
   s.setValue("ptt/rigctld_host", QString::fromStdString(p.rigctldHost));
   s.setValue("ptt/rigctld_port", p.rigctldPort);
+  s.setValue("ptt/tx_limit_seconds", st.txLimitSeconds);
   s.sync();
   if (s.status() != QSettings::NoError) return "Cannot write " + PathIn(folder).toStdString() + ".";
   return std::nullopt;

@@ -4,6 +4,7 @@
 #include <QString>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "station/ptt_choice.h"
 
@@ -18,17 +19,27 @@ struct StationSettings {
   // After each send, listen on the input for the board's Morse reply.
   bool listenForReply = false;
   int listenSeconds = 10;
+  // The longest a send may keep the transmitter keyed; 0: no limit.
+  int txLimitSeconds = 0;
+  // The lines of station.ini that could not be read, with why (not stored).
+  std::vector<std::string> problems;
   bool operator==(const StationSettings& o) const {
     return outputDevice == o.outputDevice && inputDevice == o.inputDevice && ptt == o.ptt &&
-           listenForReply == o.listenForReply && listenSeconds == o.listenSeconds;
+           listenForReply == o.listenForReply && listenSeconds == o.listenSeconds &&
+           txLimitSeconds == o.txLimitSeconds;
   }
 };
+
+inline constexpr int kMaxTxLimitSeconds = 3600;
 
 inline constexpr const char* kStationFileName = "station.ini";
 
 // Whether station.ini exists in `folder`.
 bool StationSettingsExist(const QString& folder);
-// What station.ini holds; missing or unreadable values keep their defaults.
+// What station.ini holds; missing values keep their defaults. A value that
+// cannot be read is listed in `problems` with its line; one of the PTT's
+// makes the PTT unusable (never another transmitter), any other keeps its
+// default.
 StationSettings ReadStationSettings(const QString& folder);
 // Writes station.ini; the reason when it cannot.
 std::optional<std::string> WriteStationSettings(const QString& folder, const StationSettings& settings);

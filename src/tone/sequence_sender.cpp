@@ -12,8 +12,11 @@ SequenceSender::SequenceSender(TonePlayer& player, PttLine& ptt, MessageSink& me
     : QObject(parent), player_(player), ptt_(ptt), messages_(messages) {
   timer_.setSingleShot(true);
   timer_.setTimerType(Qt::PreciseTimer);
+  limit_.setSingleShot(true);
   connect(&timer_, &QTimer::timeout, this, &SequenceSender::onTimer);
+  connect(&limit_, &QTimer::timeout, this, [this] { stop(TxLimitText(txLimit_)); });
   connect(&render_, &QFutureWatcher<std::shared_ptr<RenderedSequence>>::finished, this, &SequenceSender::onRendered);
+  connect(&player_, &TonePlayer::prepared, this, &SequenceSender::onPrepared);
   connect(&player_, &TonePlayer::finished, this, &SequenceSender::onPlayed);
 }
 
@@ -21,18 +24,53 @@ SequenceSender::~SequenceSender() {
   // A render still running finishes on its own; its result is dropped.
   render_.disconnect(this);
   if (keyed_) ptt_.setPtt(false, {});
-  if (prepared_) player_.cancel();
+  if (prepared_ || step_ == Step::Opening) player_.cancel();
 }
 
 bool SequenceSender::send(const std::string& sequence, const SendTiming& timing) {
   if (busy()) return false;
   step_ = Step::Rendering;
   txDelayMs_ = timing.txDelayMs;
+  unkeyed_ = false;
+  wasKeyed_ = false;
+  releaseFailed_ = false;
+  stopped_.clear();
   const SampleCounts counts = CalcSampleCounts(timing.digitSeconds, timing.gapSeconds, timing.pauseSeconds);
   // Long sequences take a second or more to render: not on the window's thread.
   render_.setFuture(QtConcurrent::run(
       [sequence, counts] { return std::make_shared<RenderedSequence>(RenderSequence(sequence, counts)); }));
   return true;
+}
+
+void SequenceSender::stop(const std::string& why) {
+  switch (step_) {
+    case Step::Idle:
+    case Step::Releasing:
+      return;
+    case Step::Rendering:
+      stopped_ = why;
+      done();
+      return;
+    case Step::Opening:
+      stopped_ = why;
+      player_.cancel();
+      done();
+      return;
+    case Step::Keying:
+      stopped_ = why;  // the key's answer comes first; onKeyed releases
+      return;
+    case Step::TxDelay:
+    case Step::Tail:
+      timer_.stop();
+      stopped_ = why;
+      if (std::exchange(prepared_, false)) player_.cancel();
+      release({});
+      return;
+    case Step::Playing:
+      stopped_ = why;
+      player_.abort(why);  // onPlayed follows
+      return;
+  }
 }
 
 void SequenceSender::onRendered() {
@@ -45,18 +83,33 @@ void SequenceSender::onRendered() {
   }
   // An empty sequence is refused by the player: the send goes on without
   // sound, keying and releasing as usual.
-  const TonePlayer::Prepared prepared = player_.prepare(std::move(*rendered));
-  if (prepared == TonePlayer::Prepared::Failed) {
+  step_ = Step::Opening;
+  if (!player_.prepare(std::move(*rendered))) {
+    prepared_ = false;
+    keyAndPlay();
+  }
+}
+
+void SequenceSender::onPrepared(bool ready) {
+  if (step_ != Step::Opening) return;
+  if (!ready) {
     done(player_.failure());
     return;
   }
-  prepared_ = prepared == TonePlayer::Prepared::Ready;
+  prepared_ = true;
+  keyAndPlay();
+}
+
+void SequenceSender::keyAndPlay() {
   if (!ptt_.pttEnabled()) {
+    unkeyed_ = true;
     startPlaying();
     return;
   }
   step_ = Step::Keying;
-  keyed_ = true;  // from here on the way out releases, whatever happens
+  keyed_ = true;
+  wasKeyed_ = true;  // from here on the way out releases, whatever happens
+  if (txLimit_.count() > 0) limit_.start(txLimit_);
   QPointer<SequenceSender> self(this);
   ptt_.setPtt(true, [self](bool ok) {
     if (self) self->onKeyed(ok);
@@ -65,9 +118,9 @@ void SequenceSender::onRendered() {
 
 void SequenceSender::onKeyed(bool ok) {
   if (step_ != Step::Keying) return;
-  if (!ok) {
+  if (!ok || !stopped_.empty()) {
     if (std::exchange(prepared_, false)) player_.cancel();
-    release("the transmitter could not be keyed");
+    release(ok ? std::string() : "the transmitter could not be keyed");
     return;
   }
   step_ = Step::TxDelay;
@@ -86,11 +139,15 @@ void SequenceSender::startPlaying() {
 void SequenceSender::onPlayed() {
   if (step_ != Step::Playing) return;
   if (keyed_) {
+    if (!stopped_.empty()) {
+      release({});
+      return;
+    }
     step_ = Step::Tail;
     timer_.start(kPttTail);
     return;
   }
-  done(player_.failure());
+  done(stopped_.empty() ? player_.failure() : std::string());
 }
 
 void SequenceSender::onTimer() {
@@ -104,21 +161,40 @@ void SequenceSender::release(const std::string& failure) {
   step_ = Step::Releasing;
   failure_ = failure;
   QPointer<SequenceSender> self(this);
-  ptt_.setPtt(false, [self](bool) {
+  ptt_.setPtt(false, [self](bool ok) {
     if (!self || self->step_ != Step::Releasing) return;
-    self->keyed_ = false;
+    self->keyed_ = !ok;  // not released: the way out tries again
+    self->releaseFailed_ = !ok;
     self->done(self->failure_);
   });
 }
 
 void SequenceSender::done(const std::string& failure) {
   step_ = Step::Idle;
-  if (!failure.empty())
-    Q_EMIT finished(QString::fromStdString(SendFailedText(failure)), false);
-  else
-    Q_EMIT finished(QString::fromStdString(CompletionText(player_.effectiveTimeMs())), true);
+  limit_.stop();
+  std::string text;
+  bool completed = false;
+  if (releaseFailed_) {
+    const std::string what = !stopped_.empty()  ? "Sequence stopped: " + stopped_
+                             : !failure.empty() ? "Sequence not sent: " + failure
+                                                : std::string("Sequence sent");
+    text = what + "; the transmitter could NOT be released: check it now!";
+  } else if (!stopped_.empty()) {
+    text = "Sequence stopped: " + stopped_ + (wasKeyed_ ? "; the transmitter is released." : ".");
+  } else if (!failure.empty()) {
+    text = SendFailedText(failure);
+  } else {
+    const std::string completion = CompletionText(player_.effectiveTimeMs());
+    text = unkeyed_ ? "Sequence sent without PTT." + completion.substr(completion.find("\r\n")) : completion;
+    completed = true;
+  }
+  Q_EMIT finished(QString::fromStdString(text), completed);
 }
 
 std::string SendFailedText(const std::string& reason) { return "Sequence not sent: " + reason + "."; }
+
+std::string TxLimitText(std::chrono::seconds limit) {
+  return "the TX time limit of " + std::to_string(limit.count()) + " s was reached";
+}
 
 }  // namespace tonalis

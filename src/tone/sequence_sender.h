@@ -31,17 +31,31 @@ class SequenceSender : public QObject {
   // result of the field corrections.
   bool send(const std::string& sequence, const SendTiming& timing);
   bool busy() const { return step_ != Step::Idle; }
+  // Ends the send under way at once: the sound stops, the transmitter is
+  // released, and `finished` follows with "Sequence stopped: " and `why`.
+  void stop(const std::string& why);
+  // The longest time the transmitter stays keyed; then the send stops. Zero:
+  // no limit.
+  void setTxLimit(std::chrono::seconds limit) { txLimit_ = limit; }
+  // The last send could not release the transmitter: it may still be keyed.
+  bool releaseFailed() const { return releaseFailed_; }
+  // The last send played with the transmitter unkeyed (PTT not enabled).
+  bool sentWithoutPtt() const { return unkeyed_; }
 
  Q_SIGNALS:
-  // The send is over. `completed`: the sequence played (or there was nothing
-  // to play) and the status is the completion text; otherwise the status
-  // says that it failed and why, and the details were shown in a box.
+  // The send is over. `completed`: the sequence played to its end (or there
+  // was nothing to play) and the transmitter, if keyed, was released; the
+  // status is the completion text ("Sequence sent without PTT." when the
+  // transmitter was not keyed). Otherwise the status says that it failed,
+  // was stopped, or could not release the transmitter, and why.
   void finished(const QString& statusText, bool completed);
 
  private:
-  enum class Step { Idle, Rendering, Keying, TxDelay, Playing, Tail, Releasing };
+  enum class Step { Idle, Rendering, Opening, Keying, TxDelay, Playing, Tail, Releasing };
 
   void onRendered();
+  void onPrepared(bool ready);
+  void keyAndPlay();
   void onKeyed(bool ok);
   void startPlaying();
   void onPlayed();
@@ -56,10 +70,19 @@ class SequenceSender : public QObject {
   int txDelayMs_ = 0;
   bool prepared_ = false;  // the device is open with the sequence
   bool keyed_ = false;     // this send keyed the transmitter: it releases it
+  bool unkeyed_ = false;   // it played with PTT not enabled
+  bool wasKeyed_ = false;  // it keyed (or tried to key) the transmitter
+  bool releaseFailed_ = false;
   std::string failure_;    // why the send failed, said once it is released
+  std::string stopped_;    // why stop() ended it
+  std::chrono::seconds txLimit_{0};
   QFutureWatcher<std::shared_ptr<RenderedSequence>> render_;
   QTimer timer_;
+  QTimer limit_;
 };
+
+// What stop() says when the TX time limit ends a send.
+std::string TxLimitText(std::chrono::seconds limit);
 
 inline constexpr std::chrono::milliseconds kPttTail{40};
 

@@ -9,36 +9,58 @@ namespace tonalis {
 std::string ResultCodeText(int code) { return (code >= 0 ? " " : "") + std::to_string(code); }
 
 TonePlayer::TonePlayer(AudioOutput& output, MessageSink& messages, QObject* parent)
-    : QObject(parent), output_(output), messages_(messages) {
+    : QObject(parent), output_(output), messages_(messages), device_(this) {
   watchdog_.setSingleShot(true);
   connect(&watchdog_, &QTimer::timeout, this, &TonePlayer::onWatchdog);
 }
 
 TonePlayer::~TonePlayer() {
   ++generation_;
-  if (soundBusy_) output_.reset();
+  if (soundBusy_) closeWaveOut();
 }
 
-TonePlayer::Prepared TonePlayer::prepare(RenderedSequence sequence) {
-  if (soundBusy_) return Prepared::Refused;
+bool TonePlayer::prepare(RenderedSequence sequence) {
+  if (soundBusy_ || sequence.count == 0) return false;
   failure_.clear();
-  if (sequence.count == 0) return Prepared::Refused;
   sequence_ = std::move(sequence);
   soundBusy_ = true;
-  if (const int e = output_.open(); e != 0) {
-    fail("1. waveOutOpen failed - ", e, "the sound device could not be opened", Emit::Never);
-    return Prepared::Failed;
+  if (device_.busy()) {
+    // An earlier call never came back: this one would queue behind it.
+    failure_ = "the sound device does not respond";
+    messages_.showMessage({" SuonaSequenza",
+                           "The sound device still does not respond: it has not finished opening or closing. "
+                           "Check the sound system, or choose another device in the Station dialog.",
+                           UserMessage::Icon::Error});
+    end(Emit::Never);
+    QMetaObject::invokeMethod(this, [this] { Q_EMIT prepared(false); }, Qt::QueuedConnection);
+    return true;
   }
-  prepared_ = true;
-  return Prepared::Ready;
+  stage_ = Stage::Opening;
+  const unsigned generation = ++generation_;
+  device_.run([this] { return output_.open(); }, [this, generation](int e) { onOpened(generation, e); });
+  watchdog_.start(deviceTimeout_);
+  return true;
+}
+
+void TonePlayer::onOpened(unsigned generation, int error) {
+  // Opened after the player gave up on it: the reset queued then closes it.
+  if (generation != generation_ || stage_ != Stage::Opening) return;
+  watchdog_.stop();
+  if (error != 0) {
+    fail("1. waveOutOpen failed - ", error, "the sound device could not be opened", Emit::Never);
+    Q_EMIT prepared(false);
+    return;
+  }
+  stage_ = Stage::Open;
+  Q_EMIT prepared(true);
 }
 
 void TonePlayer::start() {
-  if (!prepared_) return;
-  prepared_ = false;
+  if (stage_ != Stage::Open) return;
+  stage_ = Stage::Playing;
   const unsigned generation = ++generation_;
   QPointer<TonePlayer> self(this);
-  const int e = output_.start(sequence_.samples.get(), sequence_.count, [self, generation] {
+  auto finished = [self, generation] {
     const auto at = std::chrono::steady_clock::now();
     // From the device's thread to ours; dropped if the player is gone.
     if (self)
@@ -48,62 +70,115 @@ void TonePlayer::start() {
             if (self) self->onDeviceFinished(generation, at);
           },
           Qt::QueuedConnection);
-  });
-  if (e != 0) {
-    fail("2. waveOutPrepareHeader failed - ", e, "the sound device would not start", Emit::Later);
-    return;
-  }
+  };
+  const std::int16_t* samples = sequence_.samples.get();
+  const std::int64_t count = sequence_.count;
+  device_.run([this, samples, count, finished] { return output_.start(samples, count, finished); },
+              [this, generation](int e) { onStarted(generation, e); });
   started_ = std::chrono::steady_clock::now();
   const auto length = std::chrono::milliseconds(sequence_.count * 1000 / static_cast<std::int64_t>(kSampleRate));
   watchdog_.start(length + watchdogMargin_ + length / 4);
 }
 
+void TonePlayer::onStarted(unsigned generation, int error) {
+  if (generation != generation_ || stage_ != Stage::Playing) return;
+  if (error != 0) {
+    fail("2. waveOutPrepareHeader failed - ", error, "the sound device would not start", Emit::Now);
+    return;
+  }
+  // The clock runs from the moment the device took the sound.
+  started_ = std::chrono::steady_clock::now();
+}
+
 void TonePlayer::cancel() {
-  if (!prepared_) return;
-  prepared_ = false;
+  if (stage_ != Stage::Opening && stage_ != Stage::Open) return;
+  ++generation_;
   closeWaveOut();
   end(Emit::Never);
 }
 
+void TonePlayer::abort(const std::string& why) {
+  if (stage_ == Stage::Idle || stage_ == Stage::Closing) return;
+  ++generation_;
+  closeWaveOut();
+  failure_ = why;
+  end(Emit::Later);
+}
+
 bool TonePlayer::play(RenderedSequence sequence) {
-  switch (prepare(std::move(sequence))) {
-    case Prepared::Refused:
-      return false;
-    case Prepared::Failed:
-      QMetaObject::invokeMethod(this, &TonePlayer::finished, Qt::QueuedConnection);
-      return true;
-    case Prepared::Ready:
+  auto once = std::make_shared<QMetaObject::Connection>();
+  if (!prepare(std::move(sequence))) return false;
+  *once = connect(this, &TonePlayer::prepared, this, [this, once](bool ready) {
+    disconnect(*once);
+    if (ready)
       start();
-      return true;
-  }
-  return false;
+    else
+      Q_EMIT finished();
+  });
+  return true;
 }
 
 void TonePlayer::onDeviceFinished(unsigned generation, std::chrono::steady_clock::time_point at) {
-  if (generation != generation_ || !soundBusy_) return;
-  watchdog_.stop();
+  if (generation != generation_ || stage_ != Stage::Playing) return;
   effectiveTimeMs_ =
       static_cast<std::int32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(at - started_).count());
+  stage_ = Stage::Closing;
+  // The device gets its own time to let go.
+  watchdog_.start(deviceTimeout_);
+  auto codes = std::make_shared<std::pair<int, int>>(0, 0);
+  device_.run(
+      [this, codes] {
+        codes->first = output_.stop();
+        codes->second = codes->first == 0 ? output_.close() : 0;
+        return 0;
+      },
+      [this, generation, codes](int) {
+        if (generation == generation_ && stage_ == Stage::Closing) onStopped(codes->first, codes->second);
+      });
+}
+
+void TonePlayer::onStopped(int stopError, int closeError) {
+  watchdog_.stop();
   // The sequence has played: a device that then fails to let go has still
   // put it on the air.
-  if (const int e = output_.stop(); e != 0) {
-    fail("4. waveOutUnPrepareHeader failed - 1 - ", e, "", Emit::Now);
+  if (stopError != 0) {
+    fail("4. waveOutUnPrepareHeader failed - 1 - ", stopError, "", Emit::Now);
     return;
   }
-  if (const int e = output_.close(); e != 0)
+  if (closeError != 0)
     messages_.showMessage(
-        {" SuonaSequenza", "5. waveOutClose failed - " + ResultCodeText(e), UserMessage::Icon::Error});
+        {" SuonaSequenza", "5. waveOutClose failed - " + ResultCodeText(closeError), UserMessage::Icon::Error});
   end();
 }
 
 void TonePlayer::onWatchdog() {
   if (!soundBusy_) return;
+  const Stage stage = stage_;
   ++generation_;
   closeWaveOut();
-  failure_ = "the sound device stopped playing";
-  messages_.showMessage({" SuonaSequenza",
-                         "The sound device did not finish playing the sequence in time; playback was stopped.",
-                         UserMessage::Icon::Error});
+  switch (stage) {
+    case Stage::Opening:
+      failure_ = "the sound device does not respond";
+      messages_.showMessage({" SuonaSequenza",
+                             "The sound device does not respond: it did not open within " +
+                                 std::to_string(deviceTimeout_.count() / 1000) +
+                                 " s. Check the sound system, or choose another device in the Station dialog.",
+                             UserMessage::Icon::Error});
+      end(Emit::Never);
+      Q_EMIT prepared(false);
+      return;
+    case Stage::Closing:
+      // Played to the end; only letting go took too long.
+      messages_.showMessage({" SuonaSequenza", "The sound device does not respond after playing the sequence.",
+                             UserMessage::Icon::Error});
+      break;
+    default:
+      failure_ = "the sound device stopped playing";
+      messages_.showMessage({" SuonaSequenza",
+                             "The sound device did not finish playing the sequence in time; playback was stopped.",
+                             UserMessage::Icon::Error});
+      break;
+  }
   end();
 }
 
@@ -115,16 +190,21 @@ void TonePlayer::fail(const std::string& text, int code, const std::string& fail
 }
 
 void TonePlayer::closeWaveOut() {
-  output_.reset();
+  // The buffer stays alive until the device has let go of it.
+  auto samples = std::make_shared<RenderedSequence>(std::move(sequence_));
+  device_.run([this, samples] {
+    output_.reset();
+    return 0;
+  });
   soundBusy_ = false;
 }
 
 void TonePlayer::end(Emit when) {
   watchdog_.stop();
   soundBusy_ = false;
-  prepared_ = false;
+  stage_ = Stage::Idle;
   sequence_ = RenderedSequence{};  // the buffer can be large: give it back now
-  // A failure inside play() reports its end after play() has returned.
+  // A failure inside a call reports its end after that call has returned.
   if (when == Emit::Later)
     QMetaObject::invokeMethod(this, &TonePlayer::finished, Qt::QueuedConnection);
   else if (when == Emit::Now)

@@ -8,17 +8,24 @@
 
 #include "config/user_message.h"
 #include "tone/audio_output.h"
+#include "tone/device_thread.h"
 #include "tone/synthesis.h"
 
 namespace tonalis {
 
+inline constexpr std::chrono::milliseconds kDeviceTimeout{5000};
+
 // The one tone player: plays a rendered sequence once on the sound device
-// and reports when the device has played it all. Completion comes from the
-// device's own thread as a queued call; nothing polls and nothing blocks.
+// and reports when the device has played it all. Every call into the device
+// runs on a thread of its own (a device can block: a hung sound server, a
+// FIFO nobody reads) and its result comes back as a queued call; nothing
+// polls and nothing blocks. A device that does not open within
+// kDeviceTimeout is reported as not responding, and the player refuses to
+// use it until that call has returned.
 //
 // Opening and starting are two steps so that the sender can open the device
-// before it keys the transmitter: a missing or busy device is found with the
-// transmitter still off.
+// before it keys the transmitter: a missing, busy or hung device is found
+// with the transmitter still off.
 class TonePlayer : public QObject {
   Q_OBJECT
 
@@ -26,17 +33,19 @@ class TonePlayer : public QObject {
   TonePlayer(AudioOutput& output, MessageSink& messages, QObject* parent = nullptr);
   ~TonePlayer() override;
 
-  enum class Prepared {
-    Ready,    // the device is open; start() plays
-    Refused,  // an empty sequence, or one is already playing: nothing happened
-    Failed,   // the device could not be opened: said in a box, nothing to play
-  };
-  // Takes the sequence and opens the device (SoundBusy from here on).
-  Prepared prepare(RenderedSequence sequence);
-  // Plays what prepare() took; `finished` follows, also when it fails.
+  // Takes the sequence and opens the device (SoundBusy from here on);
+  // `prepared` follows, once the device is open or has failed to open (said
+  // in a box). False, and nothing happens, for an empty sequence or while
+  // one is playing.
+  bool prepare(RenderedSequence sequence);
+  // Plays what prepare() opened; `finished` follows, also when it fails.
   void start();
-  // Closes a device that prepare() opened and start() never used.
+  // Closes a device that prepare() is opening or opened and start() never
+  // used; no signal follows.
   void cancel();
+  // Stops a sequence that is playing (or not yet started) and closes the
+  // device; `finished` follows, with failure() set to `why`.
+  void abort(const std::string& why);
 
   // prepare() then start(); false (and nothing happens) when refused.
   // Failures are reported in message boxes titled " SuonaSequenza";
@@ -53,12 +62,21 @@ class TonePlayer : public QObject {
   // Extra time the device gets beyond the sequence's own length before the
   // player gives up on it.
   void setWatchdogMargin(std::chrono::milliseconds margin) { watchdogMargin_ = margin; }
+  // How long the device may take to open before it counts as not responding.
+  void setDeviceTimeout(std::chrono::milliseconds timeout) { deviceTimeout_ = timeout; }
+  // A call into the device is still under way (perhaps stuck).
+  bool deviceBusy() const { return device_.busy(); }
 
  Q_SIGNALS:
+  void prepared(bool ready);
   void finished();
 
  private:
+  enum class Stage { Idle, Opening, Open, Playing, Closing };
+  void onOpened(unsigned generation, int error);
+  void onStarted(unsigned generation, int error);
   void onDeviceFinished(unsigned generation, std::chrono::steady_clock::time_point at);
+  void onStopped(int stopError, int closeError);
   void onWatchdog();
   enum class Emit { Now, Later, Never };
   void fail(const std::string& text, int code, const std::string& failure, Emit when);
@@ -68,14 +86,16 @@ class TonePlayer : public QObject {
   AudioOutput& output_;
   MessageSink& messages_;
   RenderedSequence sequence_;
+  Stage stage_ = Stage::Idle;
   bool soundBusy_ = false;
-  bool prepared_ = false;
   std::int32_t effectiveTimeMs_ = 0;
   std::string failure_;
   unsigned generation_ = 0;  // tells a stale completion from the current one
   std::chrono::steady_clock::time_point started_;
   std::chrono::milliseconds watchdogMargin_{3000};
+  std::chrono::milliseconds deviceTimeout_{kDeviceTimeout};
   QTimer watchdog_;
+  DeviceThread device_;  // last: it goes first, while the rest is still here
 };
 
 // " 12" for 12, "-9996" for -9996: how the player's messages show a code.

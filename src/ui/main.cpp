@@ -5,6 +5,7 @@
 
 #include "config/version.h"
 #include "link/serial_trace.h"
+#include "radio/ptt_guard.h"
 #include "radio/signal_quit.h"
 #include "storage/settings_folder.h"
 #include "tone/portaudio_output.h"
@@ -17,6 +18,8 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName("tonalis");
   QApplication::setApplicationVersion(QString::fromStdString(tonalis::VersionText()));
   QApplication::setWindowIcon(tonalis::AppIcon());
+  // tonalis-cli, beside this program, runs the PTT guard.
+  tonalis::PttGuard::setProgram((QApplication::applicationDirPath() + "/tonalis-cli").toStdString());
 
   QCommandLineParser parser;
   parser.setApplicationDescription("Edits, reads and programs the DTMF decoder board, and sends DTMF sequences.");

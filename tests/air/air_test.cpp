@@ -144,7 +144,7 @@ TEST_F(AirTest, TheWindowHearsTheBoardsReply) {
   const QString shown = window.replyLabel()->text();
   EXPECT_TRUE(shown.startsWith("Board's reply at ")) << shown.toStdString();
   EXPECT_TRUE(shown.endsWith(": ABC R  \u2714 call ABC recognised")) << shown.toStdString();
-  EXPECT_EQ(c.lblInfoSend->text().left(19), "Sequence completed.") << "the completion text stays";
+  EXPECT_EQ(c.lblInfoSend->text().left(26), "Sequence sent without PTT.") << "the completion text stays";
   EXPECT_TRUE(messages.shown.empty());
   ASSERT_TRUE(heard(1));
   EXPECT_EQ(board_->heard()[0], "heard 10 -> command 1: Output 1 OFF");

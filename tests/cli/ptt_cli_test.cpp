@@ -5,7 +5,12 @@
 #include <QProcess>
 #include <QThread>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <csignal>
+#include <functional>
 
 #include "support/rigctld.h"
 #include "support/run_cli.h"
@@ -77,17 +82,79 @@ TEST(PttCli, StoppedBySignalItReleases) {
   const Case cases[] = {
       {{"ptt-test", "--rigctld", Q(rig.address()), "--seconds", "60"}, SIGTERM},
       {{"ptt-test", "--rigctld", Q(rig.address()), "--seconds", "60"}, SIGINT},
-      // A send caught in its TX delay.
+      {{"ptt-test", "--rigctld", Q(rig.address()), "--seconds", "60"}, SIGHUP},
+      {{"ptt-test", "--rigctld", Q(rig.address()), "--seconds", "60"}, SIGQUIT},
+      {{"ptt-test", "--rigctld", Q(rig.address()), "--seconds", "60"}, SIGUSR1},
+      {{"ptt-test", "--rigctld", Q(rig.address()), "--seconds", "60"}, SIGALRM},
+      // A send caught in its TX delay, and one playing a long digit.
       {{"send", "123", "--rigctld", Q(rig.address()), "--tx-delay-ms", "2000"}, SIGINT},
+      {{"send", "1", "--rigctld", Q(rig.address()), "--tx-delay-ms", "20", "--digit-ms", "9000"}, SIGTERM},
   };
   for (const auto& c : cases) {
+    const std::string name = c.args.join(' ').toStdString() + " / signal " + std::to_string(c.signal);
     PttCli cli(dir);
     cli.start(c.args);
-    ASSERT_TRUE(WaitUntil([&] { return rig.ptt() == 1; }, 5000)) << c.args.join(' ').toStdString();
+    ASSERT_TRUE(WaitUntil([&] { return rig.ptt() == 1; }, 5000)) << name;
     ::kill(static_cast<pid_t>(cli.process.processId()), c.signal);
-    EXPECT_EQ(cli.finish(), 128 + c.signal) << cli.err();
-    EXPECT_EQ(rig.ptt(), 0) << c.args.join(' ').toStdString();
+    EXPECT_EQ(cli.finish(), 128 + c.signal) << name << cli.err();
+    EXPECT_EQ(rig.ptt(), 0) << name;
+    const std::string said = "Stopped by signal " + std::to_string(c.signal) + "; the transmitter is released.";
+    EXPECT_NE(cli.err().find(said), std::string::npos) << name;
   }
+}
+
+TEST(PttCli, AClosedPipeOnOutputDoesNotKillItKeyed) {
+  testing::Rigctld rig;
+  const QString command = QStringLiteral(TONALIS_CLI) + " ptt-test --seconds 1 --rigctld " + Q(rig.address()) +
+                          " | head -1";
+  const auto run = testing::RunProgram("bash", {"-o", "pipefail", "-c", command});
+  EXPECT_EQ(run.out, "keying rigctld at " + rig.address() + " for 1 s\n");
+  EXPECT_EQ(run.exitCode, 0) << "ptt-test ends as it should, not by SIGPIPE: " << run.err;
+  EXPECT_EQ(rig.ptt(), 0);
+}
+
+// Killed where nothing in it can release: the guard it started does.
+TEST(PttCli, KilledWhileKeyedTheGuardReleasesWithinASecond) {
+  TempDir dir;
+  testing::Rigctld rig;
+  const std::string fifo = dir.file("hidraw");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const int reader = ::open(fifo.c_str(), O_RDWR | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  auto cm108State = [&]() -> int {
+    std::uint8_t report[5];
+    int state = -1;
+    while (::read(reader, report, sizeof report) == 5) state = report[2] != 0;
+    return state;
+  };
+  struct Case {
+    QStringList args;
+    std::function<int()> keyed;  // 1 keyed, 0 released, -1 not known yet
+  };
+  int lastCm108 = -1;
+  const Case cases[] = {
+      {{"--cm108", Q(fifo + ":3")},
+       [&] {
+         const int now = cm108State();
+         if (now >= 0) lastCm108 = now;
+         return lastCm108;
+       }},
+      {{"--rigctld", Q(rig.address())}, [&] { return rig.ptt(); }},
+      // CAT through Hamlib with its network rig model, so that the rig's state outlives the process.
+      {{"--rig", Q("2:" + rig.address() + ":4800")}, [&] { return rig.ptt(); }},
+  };
+  for (const auto& c : cases) {
+    const std::string name = c.args.join(' ').toStdString();
+    PttCli cli(dir);
+    cli.start(QStringList{"ptt-test", "--seconds", "60"} + c.args);
+    ASSERT_TRUE(WaitUntil([&] { return c.keyed() == 1; }, 5000)) << name << cli.err();
+    cli.process.kill();
+    cli.process.waitForFinished();
+    const auto killed = std::chrono::steady_clock::now();
+    EXPECT_TRUE(WaitUntil([&] { return c.keyed() == 0; }, 3000)) << name;
+    EXPECT_LT(std::chrono::steady_clock::now() - killed, std::chrono::seconds(1)) << name;
+  }
+  ::close(reader);
 }
 
 TEST(PttCli, SendKeysAsTheStationSetupSays) {
@@ -118,14 +185,42 @@ TEST(PttCli, RefusalsAndFailures) {
       {{"ptt-test", "--ptt", "1", "--ptt-line", "cts"}, 2, "--ptt-line takes rts or dtr"},
       {{"ptt-test", "--seconds", "0", "--rigctld", "localhost:4532"}, 2, "--seconds takes"},
       {{"ptt-test", "--cm108", Q(dir.file("none")), "--seconds", "1"}, 1, "is not there"},
+      {{"ptt-test", "--cm108", Q(dir.file("notes.txt") + ":3"), "--seconds", "1"}, 1, "it is an ordinary file"},
+      {{"ptt-test", "--cm108", Q(dir.path().string()), "--seconds", "1"}, 1, "it is a folder"},
+      {{"ptt-test", "--cm108", "/dev/null", "--seconds", "1"}, 1, "it is a device of another kind"},
+      {{"send", "1", "--tx-limit", "-1"}, 2, "--tx-limit takes"},
+      {{"send", "1", "--tx-limit", "3601"}, 2, "--tx-limit takes"},
       {{"ptt-test", "--rigctld", "127.0.0.1:1", "--seconds", "1"}, 1, "rigctld does not answer"},
   };
+  testing::WriteAll(dir.file("notes.txt"), "my notes");
   for (const auto& c : cases) {
     PttCli cli(dir);
     cli.start(c.args);
     EXPECT_EQ(cli.finish(), c.exit) << c.args.join(' ').toStdString();
     const std::string err = cli.err();
     EXPECT_NE(err.find(c.err), std::string::npos) << err;
+  }
+  EXPECT_EQ(testing::ReadAll(dir.file("notes.txt")), "my notes") << "nothing is written to a file";
+}
+
+// A stored PTT that cannot be read keys nothing, and never another transmitter.
+TEST(PttCli, AStationSettingThatCannotBeReadIsRefusedWithItsLine) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"[ptt]\nmethod=rts-and-dtr\n", "station.ini line 2: ptt/method = 'rts-and-dtr' is not one of"},
+      {"[ptt]\nmethod=rigctld\n\nrigctld_port=99999\n", "station.ini line 4: ptt/rigctld_port = '99999' is not"},
+      {"[ptt]\nmethod=cm108\ncm108_gpio=0\n", "station.ini line 3: ptt/cm108_gpio = '0' is not"},
+  };
+  for (const auto& [ini, said] : cases) {
+    TempDir dir;
+    testing::WriteAll(dir.file("station.ini"), ini);
+    for (const char* command : {"ptt-test", "send"}) {
+      PttCli cli(dir);
+      cli.start({command, "1"});
+      EXPECT_EQ(cli.finish(), 2) << ini << command;
+      const std::string err = cli.err();
+      EXPECT_NE(err.find(said), std::string::npos) << err;
+      EXPECT_EQ(cli.out(), "") << "nothing keyed, nothing sent";
+    }
   }
 }
 

@@ -66,7 +66,7 @@ TEST(ToneCli, SendPlaysOrSaysWhyNot) {
 
   const auto [ok, out, err] = send(good, {"0123456789*#ABCD"});
   EXPECT_EQ(ok, 0) << err;
-  EXPECT_EQ(out.rfind("Sequence completed.\nEffective time = ", 0), 0u) << out;
+  EXPECT_EQ(out.rfind("Sequence sent without PTT.\nEffective time = ", 0), 0u) << out;
   EXPECT_EQ(err, "") << "no chatter from the sound libraries";
   EXPECT_EQ(testing::DecodeDtmfRaw(raw), "0123456789*#ABCD");
 

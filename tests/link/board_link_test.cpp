@@ -311,6 +311,9 @@ TEST_F(BoardLinkTest, ABoardThatVanishesEndsTheExchangeOnce) {
     SCOPED_TRACE(c.fault);
     messages_.shown.clear();
     startBoard({"--fault", c.fault, "--fault-requests", "1000"});
+    // A PTT keyed another way (CM108, CAT, rigctld) is not this port's.
+    link_->setPttUsesPort(false);
+    link_->setPttTicked(true, "1");
     link_->setProgrammingTicked(true, "1");
     if (std::string(c.fault) == "vanish-on-identify") {
       // Enabling already asks the board to identify.
@@ -327,7 +330,9 @@ TEST_F(BoardLinkTest, ABoardThatVanishesEndsTheExchangeOnce) {
     EXPECT_EQ(messages_.shown[0].text.rfind("The connection to COM1 was lost", 0), 0u) << messages_.shown[0].text;
     const auto after = link_->controls();
     EXPECT_TRUE(!after.chkPrg && !after.cmdReadEnabled && !after.cmdSendEnabled && after.txtPrgCommEnabled);
+    EXPECT_TRUE(after.chkPtt) << "sends stay keyed";
     EXPECT_FALSE(link_->portOpen());
+    link_->setPttTicked(false, "1");
   }
 }
 

@@ -6,6 +6,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 
 #include "support/alsa_file_device.h"
@@ -129,6 +131,7 @@ TEST(TonePlayer, EachFailingStepHasItsMessage) {
     EXPECT_EQ(messages.shown[0].text, text);
     EXPECT_EQ(messages.shown[0].title, " SuonaSequenza");
     EXPECT_FALSE(player.soundBusy()) << text;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !player.deviceBusy(); }, 3000));
     EXPECT_EQ(output.resets, step == ScriptedOutput::Close ? 0 : 1) << text;
     QTest::qWait(10);
     EXPECT_EQ(finished.count(), 1) << text;
@@ -141,10 +144,11 @@ class RecordingPtt : public PttLine {
   bool pttEnabled() const override { return enabled; }
   void setPtt(bool on, Done done) override {
     changes.emplace_back(on, Clock::now());
-    if (done) done(!on || keys);
+    if (done) done(on ? keys : releases);
   }
   bool enabled = true;
-  bool keys = true;  // false: the line cannot be driven
+  bool keys = true;      // false: the line cannot be driven
+  bool releases = true;  // false: the release fails
   std::vector<std::pair<bool, Clock::time_point>> changes;
 };
 
@@ -205,6 +209,127 @@ TEST(SequenceSender, WithoutPttOrSoundItStillCompletes) {
   ASSERT_TRUE(finished.wait(10000));
   EXPECT_TRUE(ptt.changes.empty());
   EXPECT_TRUE(messages.shown.empty());
+  const std::string status = finished.first().at(0).toString().toStdString();
+  EXPECT_EQ(status.rfind("Sequence sent without PTT.\r\nEffective time = ", 0), 0u) << status;
+  EXPECT_TRUE(sender.sentWithoutPtt());
+}
+
+// A device whose opening blocks until it is let go, as ALSA's file device on
+// a FIFO nobody reads does.
+class HangingOutput : public AudioOutput {
+ public:
+  int open() override {
+    std::unique_lock<std::mutex> lock(mutex_);
+    wake_.wait(lock, [this] { return !hanging_; });
+    return 0;
+  }
+  int start(const std::int16_t*, std::int64_t, std::function<void()> finished) override {
+    thread_ = std::thread(std::move(finished));
+    return 0;
+  }
+  int stop() override { return 0; }
+  int close() override { return 0; }
+  void reset() override {}
+  void letGo() {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      hanging_ = false;
+    }
+    wake_.notify_all();
+  }
+  ~HangingOutput() override {
+    letGo();
+    if (thread_.joinable()) thread_.join();
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  bool hanging_ = true;
+  std::thread thread_;
+};
+
+TEST(SequenceSender, ADeviceThatDoesNotRespondIsSaidAndTheTransmitterNeverKeyed) {
+  RecordingMessages messages;
+  HangingOutput output;
+  TonePlayer player(output, messages);
+  player.setDeviceTimeout(std::chrono::milliseconds(300));
+  RecordingPtt ptt;
+  SequenceSender sender(player, ptt, messages);
+  const SendTiming timing = CorrectSendTiming({"50", "50", "1000", "20"});
+  const std::string notResponding = "Sequence not sent: the sound device does not respond.";
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    // The second send finds the first opening still stuck, and says so at once.
+    QSignalSpy finished(&sender, &SequenceSender::finished);
+    const auto before = Clock::now();
+    ASSERT_TRUE(sender.send("1", timing));
+    ASSERT_TRUE(finished.wait(5000));
+    EXPECT_EQ(finished.first().at(0).toString().toStdString(), notResponding);
+    EXPECT_GE(Ms(before, Clock::now()), attempt == 0 ? 250 : 0) << "a coarse timer may be 5% early";
+    EXPECT_TRUE(ptt.changes.empty()) << "keyed only once the device is ready";
+    EXPECT_TRUE(player.deviceBusy());
+  }
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_NE(messages.shown[0].text.find("does not respond"), std::string::npos);
+
+  output.letGo();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !player.deviceBusy(); }, 5000));
+  QSignalSpy finished(&sender, &SequenceSender::finished);
+  ASSERT_TRUE(sender.send("1", timing));
+  ASSERT_TRUE(finished.wait(5000));
+  EXPECT_TRUE(finished.first().at(1).toBool()) << "the device answers again: sends work";
+  EXPECT_EQ(ptt.changes.size(), 2u);
+}
+
+TEST(SequenceSender, EveryStopReleasesAndSaysWhatHappened) {
+  struct Case {
+    const char* name;
+    int limitSeconds;     // the TX time limit, 0: none
+    int stopAfterMs;      // stop() this long after the sound starts, -1: never
+    bool releases;
+    std::string status;
+    bool completed;
+  };
+  const Case cases[] = {
+      {"TX time limit", 1, -1, true,
+       "Sequence stopped: the TX time limit of 1 s was reached; the transmitter is released.", false},
+      {"stopped from outside", 0, 100, true, "Sequence stopped: signal 15; the transmitter is released.", false},
+      {"a release that fails", 0, -1, false,
+       "Sequence sent; the transmitter could NOT be released: check it now!", false},
+  };
+  for (const auto& c : cases) {
+    RecordingMessages messages;
+    RealTimeOutput output;
+    TonePlayer player(output, messages);
+    RecordingPtt ptt;
+    ptt.releases = c.releases;
+    SequenceSender sender(player, ptt, messages);
+    sender.setTxLimit(std::chrono::seconds(c.limitSeconds));
+    QSignalSpy finished(&sender, &SequenceSender::finished);
+    // Two seconds of tone, or half a second where nothing stops it.
+    const char* digitMs = c.limitSeconds > 0 || c.stopAfterMs >= 0 ? "2000" : "500";
+    ASSERT_TRUE(sender.send("1", CorrectSendTiming({digitMs, "50", "1000", "20"})));
+    if (c.stopAfterMs >= 0) {
+      ASSERT_TRUE(QTest::qWaitFor([&] { return output.started != Clock::time_point{}; }, 5000));
+      QTest::qWait(c.stopAfterMs);
+      sender.stop("signal 15");
+    }
+    ASSERT_TRUE(finished.wait(10000)) << c.name;
+    EXPECT_EQ(finished.first().at(0).toString().toStdString(), c.status) << c.name;
+    EXPECT_EQ(finished.first().at(1).toBool(), c.completed) << c.name;
+    EXPECT_EQ(sender.releaseFailed(), !c.releases) << c.name;
+    ASSERT_EQ(ptt.changes.size(), 2u) << c.name;
+    EXPECT_FALSE(ptt.changes[1].first) << c.name;
+    const double keyedMs = Ms(ptt.changes[0].second, ptt.changes[1].second);
+    if (c.limitSeconds > 0) {
+      EXPECT_GE(keyedMs, c.limitSeconds * 1000.0) << "never before the limit";
+      EXPECT_LT(keyedMs, c.limitSeconds * 1000.0 + 500) << c.name;
+    }
+    if (c.stopAfterMs >= 0) {
+      EXPECT_LT(keyedMs, 20 + c.stopAfterMs + 500) << c.name << ": released at once";
+    }
+    EXPECT_FALSE(player.soundBusy()) << c.name;
+  }
 }
 
 TEST(SequenceSender, AFailedSendSaysSoAndNeverKeysForNothing) {

@@ -374,7 +374,7 @@ TEST_F(WindowTest, SendCorrectsTheFieldsPlaysAndReports) {
                                              UserMessage::Icon::Information}));
 
   ASSERT_TRUE(finished.wait(10000));
-  EXPECT_EQ(S(c().lblInfoSend->text()).rfind("Sequence completed.\nEffective time = ", 0), 0u)
+  EXPECT_EQ(S(c().lblInfoSend->text()).rfind("Sequence sent without PTT.\nEffective time = ", 0), 0u)
       << S(c().lblInfoSend->text());
   EXPECT_EQ(S(c().lblInfoSend->text()).substr(S(c().lblInfoSend->text()).size() - 3), "mS.");
   EXPECT_TRUE(c().cmdTone->isEnabled());

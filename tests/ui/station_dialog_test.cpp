@@ -178,7 +178,7 @@ TEST_F(StationTest, ListeningWithoutAnInputIsSaidOnceAndTheSendStands) {
     window_->controls().cmdTone->click();
     ASSERT_TRUE(sent.wait(5000));
     EXPECT_TRUE(sent.first().at(1).toBool()) << "the send itself is not affected";
-    EXPECT_EQ(window_->controls().lblInfoSend->text().left(19), "Sequence completed.");
+    EXPECT_EQ(window_->controls().lblInfoSend->text().left(26), "Sequence sent without PTT.");
     EXPECT_EQ(window_->replyLabel()->text(),
               "Not listening for the reply: no sound input device is called USB CODEC.");
   }
