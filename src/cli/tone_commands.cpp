@@ -277,6 +277,11 @@ int RunPttTest(const QStringList& args) {
   StationPtt& ptt = chosenPtt.ptt;
   if (!chosenPtt.enable(chosen->portText)) return kExitRefused;
 
+  // The station's TX time limit holds for the test as for a send.
+  const int limit = ReadStationSettings(SettingsFolder()).txLimitSeconds;
+  const int holdSeconds = limit > 0 ? std::min(keySeconds, limit) : keySeconds;
+  if (holdSeconds < keySeconds)
+    std::cerr << "keyed for " << holdSeconds << " s only: the Station setup's TX time limit" << std::endl;
   bool keyed = false;
   bool released = false;
   QTimer hold;
@@ -310,7 +315,7 @@ int RunPttTest(const QStringList& args) {
       if (signals.received())
         release();
       else
-        hold.start(std::chrono::seconds(keySeconds));
+        hold.start(std::chrono::seconds(holdSeconds));
     });
   });
   QCoreApplication::exec();

@@ -3,8 +3,6 @@
 
 #include <hamlib/rig.h>
 
-#include <QFutureWatcher>
-#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <chrono>
 #include <clocale>
@@ -117,52 +115,54 @@ std::string ReleaseRig(HamlibPtt::Rig& r, const PttChoice& choice) {
 void HamlibPtt::setVerbose(bool verbose) { InitHamlib(verbose); }
 
 HamlibPtt::HamlibPtt(const PttChoice& choice, MessageSink& messages, QObject* parent)
-    : QObject(parent), choice_(choice), messages_(messages), rig_(std::make_unique<Rig>()) {
+    : QObject(parent), choice_(choice), messages_(messages), rig_(std::make_shared<Rig>()), worker_(this) {
   InitHamlib(false);
-  worker_.setMaxThreadCount(1);
-  worker_.setExpiryTimeout(-1);
 }
 
 HamlibPtt::~HamlibPtt() {
-  worker_.waitForDone();
-  if (rig_->keyed) ReleaseRig(*rig_, choice_);
-  rig_.reset();
+  // Queued behind what is under way; the worker runs it even if this object
+  // is gone by then (a rig that does not answer takes its time-out).
+  worker_.run([rig = rig_, choice = choice_] {
+    if (rig->keyed) ReleaseRig(*rig, choice);
+    return 0;
+  });
 }
 
 void HamlibPtt::key(bool on, Done done) {
-  auto* watcher = new QFutureWatcher<std::string>(this);
-  connect(watcher, &QFutureWatcher<std::string>::finished, this, [this, watcher, on, done] {
-    const std::string failure = watcher->result();
-    watcher->deleteLater();
-    if (!failure.empty())
-      messages_.showMessage({"Warning",
-                             std::string(on ? "Cannot key" : "Cannot release") + " the transmitter (" +
-                                 DescribePtt(choice_) + "):" + kCrLf + failure,
-                             UserMessage::Icon::Exclamation});
-    if (done) done(failure.empty());
-  });
-  watcher->setFuture(QtConcurrent::run(&worker_, [this, on] { return apply(on); }));
+  auto failure = std::make_shared<std::string>();
+  worker_.run(
+      [rig = rig_, choice = choice_, unknown = unknown_, on, failure] {
+        *failure = Apply(*rig, choice, on, *unknown);
+        return 0;
+      },
+      [this, on, done, failure](int) {
+        if (!failure->empty())
+          messages_.showMessage({"Warning",
+                                 std::string(on ? "Cannot key" : "Cannot release") + " the transmitter (" +
+                                     DescribePtt(choice_) + "):" + kCrLf + *failure,
+                                 UserMessage::Icon::Exclamation});
+        if (done) done(failure->empty());
+      });
 }
 
-std::string HamlibPtt::apply(bool on) {
-  Rig& r = *rig_;
+std::string HamlibPtt::Apply(Rig& r, const PttChoice& choice, bool on, std::atomic<bool>& unknown) {
   if (!on) {
-    const std::string failure = ReleaseRig(r, choice_);
-    unknown_ = !failure.empty();
+    const std::string failure = ReleaseRig(r, choice);
+    unknown = !failure.empty();
     return failure;
   }
-  if (const std::string failure = OpenRig(r, choice_); !failure.empty()) return failure;
+  if (const std::string failure = OpenRig(r, choice); !failure.empty()) return failure;
   const int e = rig_set_ptt(r.rig, RIG_VFO_CURR, RIG_PTT_ON);
   r.keyed = true;  // even when the answer was lost or garbled, the rig may have keyed
   if (e == RIG_OK) {
-    unknown_ = false;
+    unknown = false;
     return {};
   }
   // The connection may be out of step with the rig: the release gets a new one.
   r.close();
   const std::string why = Words(e);
-  const std::string release = ReleaseRig(r, choice_);
-  unknown_ = !release.empty();
+  const std::string release = ReleaseRig(r, choice);
+  unknown = !release.empty();
   if (release.empty()) return "The rig did not confirm PTT (" + why + "); it was released again, to be safe.";
   return "The rig did not confirm PTT (" + why + "), and releasing it failed too (" + release +
          "): the keyed state is unknown. Check the transmitter now!";

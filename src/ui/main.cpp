@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QCommandLineParser>
+#include <cstdlib>
 #include <memory>
 
 #include "config/version.h"
@@ -8,6 +9,7 @@
 #include "radio/ptt_guard.h"
 #include "radio/signal_quit.h"
 #include "storage/settings_folder.h"
+#include "tone/device_thread.h"
 #include "tone/portaudio_output.h"
 #include "ui/app_icon.h"
 #include "ui/main_window.h"
@@ -51,19 +53,25 @@ int main(int argc, char* argv[]) {
     return 2;
   }
 
-  tonalis::QtMessageBoxes messages;
-  tonalis::PortAudioOutput audio(device);
-  tonalis::FrmTone window(messages, audio, tonalis::SettingsFolder());
-  window.overrideAudioDevice(device);
-  window.setHistoryFolder(tonalis::HistoryFolder());
-  if (trace) window.link().setTrace(trace.get());
-  // Boxes from the load wait for the window, so none can end up beneath it.
-  messages.setWindow(&window);
-  window.load();
-  window.show();
-  window.checkSoundCard(tonalis::HasInputDevice());
-  // Stopped from outside: the window goes, and with it any keyed transmitter.
-  tonalis::SignalQuit signals;
-  QObject::connect(&signals, &tonalis::SignalQuit::signalled, &app, &QApplication::quit);
-  return QApplication::exec();
+  int status = 0;
+  {
+    tonalis::QtMessageBoxes messages;
+    tonalis::PortAudioOutput audio(device);
+    tonalis::FrmTone window(messages, audio, tonalis::SettingsFolder());
+    window.overrideAudioDevice(device);
+    window.setHistoryFolder(tonalis::HistoryFolder());
+    if (trace) window.link().setTrace(trace.get());
+    // Boxes from the load wait for the window, so none can end up beneath it.
+    messages.setWindow(&window);
+    window.load();
+    window.show();
+    window.checkSoundCard(tonalis::HasInputDevice());
+    // Stopped from outside: the send stops, the transmitter is released, the settings are kept.
+    tonalis::SignalQuit signals;
+    QObject::connect(&signals, &tonalis::SignalQuit::signalled, &window, &tonalis::FrmTone::quitForSignal);
+    status = QApplication::exec();
+  }
+  // A sound device that never returned from a call cannot be waited for.
+  if (tonalis::DeviceCallLeftBehind()) std::_Exit(status);
+  return status;
 }

@@ -438,6 +438,14 @@ void FrmTone::load() {
   timer1_.start();
   applySettings();
   StationSettings station = ReadStationSettings(settingsFolder_);
+  if (!station.problems.empty()) {
+    std::string text = "Some of the Station setup cannot be read:";
+    for (const auto& problem : station.problems) text += kCrLf + problem;
+    if (!station.ptt.unusable.empty())
+      text += std::string(kCrLf) + kCrLf +
+              "The transmitter is not keyed until the PTT is chosen again in the Station dialog.";
+    messages_.showMessage({"Station", text, UserMessage::Icon::Exclamation});
+  }
   // A sound card chosen before and unplugged since: the default, said once.
   if (commandLineDevice_.empty() && !station.outputDevice.empty() &&
       PortAudioSession::instance().outputDevice(station.outputDevice) < 0) {
@@ -457,6 +465,7 @@ void FrmTone::load() {
 
 void FrmTone::applyStation(const StationSettings& station) {
   stationPtt_.setChoice(station.ptt);
+  sender_.setTxLimit(std::chrono::seconds(station.txLimitSeconds));
   // Nothing chosen anywhere: the output keeps the device it was made with.
   const std::string& device = commandLineDevice_.empty() ? station.outputDevice : commandLineDevice_;
   if (!device.empty() || stationChosenHere_) audio_.setDevice(device);
@@ -553,6 +562,23 @@ void FrmTone::checkSoundCard(bool hasInputDevice) {
     messages_.showMessage(*warning);
     c_.cmdTone->setEnabled(false);
   }
+}
+
+void FrmTone::quitForSignal(int number) {
+  auto leave = [this, number] {
+    QString error;
+    saveSettings(&error);  // nobody is there to be told of a failure
+    link_.shutdown();
+    if (dialog_) dialog_->hide();
+    QCoreApplication::exit(128 + number);
+  };
+  if (!sender_.busy()) {
+    leave();
+    return;
+  }
+  // Released first; the window goes once the release is done.
+  connect(&sender_, &SequenceSender::finished, this, leave);
+  sender_.stop("stopped by signal " + std::to_string(number));
 }
 
 void FrmTone::closeEvent(QCloseEvent* event) {

@@ -43,6 +43,10 @@ class FrmTone : public QWidget, public ProgressView {
   void load();
   // A sound device named on the command line: used instead of the station's.
   void overrideAudioDevice(const std::string& name) { commandLineDevice_ = name; }
+  // Stopped from outside (SIGTERM and the like): a send under way stops and
+  // releases the transmitter, the settings are saved, and the application
+  // exits with 128 + `number`. The close button still waits for the sound.
+  void quitForSignal(int number);
   // After the window is shown: without a sound device, says so and
   // disables Send Sequence.
   void checkSoundCard(bool hasInputDevice);
@@ -50,6 +54,7 @@ class FrmTone : public QWidget, public ProgressView {
   const FormControls& controls() const { return c_; }
   BoardLink& link() { return link_; }
   SequenceSender& sender() { return sender_; }
+  TonePlayer& player() { return player_; }
   StationPtt& stationPtt() { return stationPtt_; }
   const StationSettings& station() const { return station_; }
   QPushButton* stationButton() const { return cmdStation_; }

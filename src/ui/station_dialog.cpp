@@ -351,8 +351,17 @@ QWidget* StationDialog::buildPttPage() {
   testLayout->addLayout(testRow);
   testLayout->addWidget(testStatus_);
 
+  txLimit_ = new QSpinBox(page);
+  txLimit_->setObjectName("txLimit");
+  txLimit_->setRange(0, kMaxTxLimitSeconds);
+  txLimit_->setSpecialValueText("no limit");
+  txLimit_->setSuffix(" s");
+  txLimit_->setValue(initial_.txLimitSeconds);
+  txLimit_->setToolTip("A send that keeps the transmitter keyed longer than this is stopped and the "
+                       "transmitter released (a TX watchdog). Long sequences need a long limit.");
   auto* form = new QFormLayout;
   form->addRow("Key the transmitter by:", method_);
+  form->addRow("TX time limit:", txLimit_);
   auto* layout = new QVBoxLayout(page);
   layout->addLayout(form);
   layout->addWidget(pages_);
@@ -420,6 +429,7 @@ StationSettings StationDialog::settings() const {
   s.ptt = pttChoice();
   s.listenForReply = listen_->isChecked();
   s.listenSeconds = listenSeconds_->value();
+  s.txLimitSeconds = txLimit_->value();
   return s;
 }
 
@@ -473,6 +483,8 @@ void StationDialog::onTestKeyed(bool ok) {
   }
   transmitting_ = true;
   secondsLeft_ = testSeconds_->value();
+  // The TX time limit holds for the test as for a send.
+  if (txLimit_->value() > 0) secondsLeft_ = std::min(secondsLeft_, txLimit_->value());
   stop_->setEnabled(true);
   testStatus_->setText(QString("Transmitting: %1 s left.").arg(secondsLeft_));
   countdown_.start();

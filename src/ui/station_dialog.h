@@ -62,6 +62,7 @@ class StationDialog : public QDialog {
   QComboBox* rigBaud() const { return rigBaud_; }
   QLineEdit* rigctldHost() const { return rigctldHost_; }
   QSpinBox* rigctldPort() const { return rigctldPort_; }
+  QSpinBox* txLimit() const { return txLimit_; }
   QSpinBox* testSeconds() const { return testSeconds_; }
   QPushButton* testButton() const { return test_; }
   QPushButton* stopButton() const { return stop_; }
@@ -126,6 +127,7 @@ class StationDialog : public QDialog {
   QComboBox* rigBaud_ = nullptr;
   QLineEdit* rigctldHost_ = nullptr;
   QSpinBox* rigctldPort_ = nullptr;
+  QSpinBox* txLimit_ = nullptr;
   QSpinBox* testSeconds_ = nullptr;
   QPushButton* test_ = nullptr;
   QPushButton* stop_ = nullptr;

@@ -5,9 +5,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
+
 #include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 
 #include "radio/cm108_ptt.h"
@@ -70,6 +74,48 @@ TEST(Cm108Ptt, WritesOneReportPerChange) {
       << messages.shown[0].text;
 }
 
+TEST(Cm108Ptt, WritesOnlyToAHidrawDeviceOrAFifo) {
+  testing::TempDir dir;
+  const std::string fifo = dir.file("fifo");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  testing::WriteAll(dir.file("notes.txt"), "notes");
+  // A sysfs that calls /dev/null (1:3) a hidraw device.
+  const std::string sysfs = dir.file("sys");
+  std::filesystem::create_directories(sysfs + "/dev/char/1:3");
+  std::filesystem::create_directories(sysfs + "/class/hidraw");
+  std::filesystem::create_directory_symlink(sysfs + "/class/hidraw", sysfs + "/dev/char/1:3/subsystem");
+  std::string disk;
+  for (const char* candidate : {"/dev/loop0", "/dev/sda", "/dev/vda", "/dev/nvme0n1", "/dev/ram0"}) {
+    struct stat st {};
+    if (::stat(candidate, &st) == 0 && S_ISBLK(st.st_mode)) {
+      disk = candidate;
+      break;
+    }
+  }
+  struct Case {
+    std::string device;
+    std::string sysfs;
+    const char* refused;  // empty: accepted
+  };
+  const Case cases[] = {
+      {fifo, "/sys", ""},
+      {dir.file("missing"), "/sys", ""},  // the opening says it is not there
+      {"/dev/null", sysfs, ""},
+      {"/dev/null", "/sys", "it is a device of another kind"},
+      {dir.file("notes.txt"), "/sys", "it is an ordinary file"},
+      {dir.path().string(), "/sys", "it is a folder"},
+      {disk, "/sys", "it is a disk"},
+  };
+  for (const auto& c : cases) {
+    if (c.device.empty()) continue;  // no block device on this machine
+    const auto problem = Cm108DeviceProblem(c.device, c.sysfs);
+    EXPECT_EQ(problem.has_value(), std::string(c.refused) != "") << c.device;
+    if (problem) {
+      EXPECT_NE(problem->find(c.refused), std::string::npos) << *problem;
+    }
+  }
+}
+
 TEST(HamlibPtt, KeysAndReleasesThroughRigctld) {
   testing::Rigctld rig;
   ASSERT_EQ(rig.ptt(), 0) << "rigctld did not start";
@@ -127,6 +173,85 @@ TEST(HamlibPtt, FailuresAreSaidInPlainWords) {
   EXPECT_EQ(Key(cat, true), true);
   EXPECT_EQ(Key(cat, false), true);
   EXPECT_TRUE(messages.shown.empty());
+}
+
+// Between Hamlib and rigctld: passes everything on, except the answer to
+// "T 1", which it garbles or loses with the connection, as a noisy link or a
+// dropped network does; with `vanishes` it then takes no new connection.
+class LossyRigLink : public QObject {
+ public:
+  enum class Fault { CutConnection, GarbleAnswer };
+  LossyRigLink(int rigPort, Fault fault, bool vanishes) : rigPort_(rigPort), fault_(fault), vanishes_(vanishes) {
+    server_.listen(QHostAddress::LocalHost);
+    connect(&server_, &QTcpServer::newConnection, this, [this] {
+      while (QTcpSocket* client = server_.nextPendingConnection()) {
+        if (gone_) {
+          client->abort();
+          client->deleteLater();
+          continue;
+        }
+        auto* rig = new QTcpSocket(client);
+        rig->connectToHost(QHostAddress::LocalHost, static_cast<quint16>(rigPort_));
+        connect(client, &QTcpSocket::readyRead, rig, [this, client, rig] {
+          const QByteArray data = client->readAll();
+          if (data.startsWith("T") && data.trimmed().endsWith(" 1")) keyCommands_ = true;
+          rig->write(data);
+        });
+        connect(rig, &QTcpSocket::readyRead, client, [this, client, rig] {
+          QByteArray answer = rig->readAll();
+          // The answer to "T 1" is its RPRT line; what comes before it ends an earlier answer.
+          if (keyCommands_ && answer.contains("RPRT")) {
+            keyCommands_ = false;
+            client->write(answer.left(answer.indexOf("RPRT")));
+            if (fault_ == Fault::GarbleAnswer) client->write("\x7f#&!%\n");
+            if (fault_ == Fault::CutConnection) client->abort();
+            if (vanishes_) {
+              gone_ = true;
+              server_.close();
+            }
+            return;
+          }
+          client->write(answer);
+        });
+        connect(client, &QTcpSocket::disconnected, client, &QObject::deleteLater);
+      }
+    });
+  }
+  int port() const { return server_.serverPort(); }
+
+ private:
+  QTcpServer server_;
+  int rigPort_;
+  Fault fault_;
+  bool vanishes_;
+  bool keyCommands_ = false;
+  bool gone_ = false;
+};
+
+TEST(HamlibPtt, AKeyWhoseAnswerIsLostIsReleasedAgain) {
+  struct Case {
+    const char* name;
+    LossyRigLink::Fault fault;
+    bool vanishes;
+    const char* said;
+  };
+  const Case cases[] = {
+      {"answer garbled", LossyRigLink::Fault::GarbleAnswer, false, "it was released again, to be safe"},
+      {"answer lost, then no rig", LossyRigLink::Fault::CutConnection, true, "the keyed state is unknown"},
+  };
+  for (const auto& c : cases) {
+    testing::Rigctld rig;
+    LossyRigLink link(rig.port(), c.fault, c.vanishes);
+    PttChoice choice = Rigctld(rig);
+    choice.rigctldPort = link.port();
+    RecordingMessages messages;
+    HamlibPtt ptt(choice, messages);
+    EXPECT_EQ(Key(ptt, true), false) << c.name << ": the key is not reported as done";
+    ASSERT_EQ(messages.shown.size(), 1u) << c.name;
+    EXPECT_NE(messages.shown[0].text.find(c.said), std::string::npos) << messages.shown[0].text;
+    EXPECT_EQ(ptt.stateUnknown(), c.vanishes) << c.name;
+    EXPECT_EQ(rig.ptt(), c.vanishes ? 1 : 0) << c.name << ": the rig did key; it was released unless unreachable";
+  }
 }
 
 TEST(StationPtt, TheBoxEnablesAndUntickingReleases) {

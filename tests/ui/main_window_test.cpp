@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
@@ -44,6 +48,9 @@ using testing::TempDir;
 
 std::string S(const QString& s) { return s.toStdString(); }
 QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// Where ALSA's file device writes what the window plays.
+std::filesystem::path gScratch;
 
 class WindowTest : public ::testing::Test {
  protected:
@@ -828,11 +835,54 @@ TEST(WindowProgram, RefusesWhatItCannotUseBeforeOpening) {
   window.waitForFinished();
 }
 
+TEST_F(WindowTest, ATerminationSignalStopsTheSendAndKeepsTheSettings) {
+  open();
+  c().Text1->setText("147");
+  c().Text2->setText("5000");
+  QSignalSpy finished(&window_->sender(), &SequenceSender::finished);
+  c().cmdTone->click();
+  window_->close();
+  EXPECT_TRUE(window_->isVisible()) << "the close button still waits for the sound";
+  window_->quitForSignal(15);
+  ASSERT_TRUE(finished.count() == 1 || finished.wait(3000)) << "stopped at once, not after 15 s of tones";
+  EXPECT_EQ(finished.first().at(0).toString(), "Sequence stopped: stopped by signal 15.");
+  EXPECT_NE(settingsFile().find("147"), std::string::npos) << "the settings are saved";
+}
+
+// ALSA's file device on a FIFO nobody reads blocks in its opening, as a hung
+// sound server does.
+TEST_F(WindowTest, ASoundDeviceThatHangsNeverFreezesTheWindow) {
+  const std::string played = (gScratch / "played.raw").string();
+  std::filesystem::remove(played);
+  ASSERT_EQ(::mkfifo(played.c_str(), 0600), 0);
+  open();
+  window_->player().setDeviceTimeout(std::chrono::milliseconds(1000));
+  c().Text1->setText("1");
+  QSignalSpy finished(&window_->sender(), &SequenceSender::finished);
+  c().cmdTone->click();  // returns: the opening is not on this thread
+  QTest::qWait(200);
+  EXPECT_FALSE(window_->grab().isNull()) << "the window repaints while the device hangs";
+  EXPECT_EQ(c().lblInfoSend->text(), "Sending Sequence.....");
+  ASSERT_TRUE(finished.wait(5000));
+  EXPECT_EQ(c().lblInfoSend->text(), "Sequence not sent: the sound device does not respond.");
+  ASSERT_FALSE(messages_.shown.empty());
+  EXPECT_NE(messages_.shown.back().text.find("does not respond"), std::string::npos);
+  window_->close();
+  EXPECT_FALSE(window_->isVisible()) << "and it closes";
+
+  // A reader lets the opening go.
+  const int reader = ::open(played.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window_->player().deviceBusy(); }, 5000));
+  ::close(reader);
+  std::filesystem::remove(played);
+}
+
 }  // namespace
 }  // namespace tonalis
 
 int main(int argc, char** argv) {
   const auto scratch = std::filesystem::temp_directory_path() / ("tonalis-window-" + std::to_string(::getpid()));
+  tonalis::gScratch = scratch;
   tonalis::testing::UseAlsaFileDevice(scratch);
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);

@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "station/station_settings.h"
+
+#include <gtest/gtest.h>
+
+#include "support/test_files.h"
+
+namespace tonalis {
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+TEST(StationSettings, EveryValueComesBackAtItsBounds) {
+  std::vector<StationSettings> cases;
+  auto with = [&](auto change) {
+    StationSettings s;
+    change(s);
+    cases.push_back(s);
+  };
+  with([](StationSettings& s) { s.ptt.method = PttMethod::Cm108, s.ptt.cm108Gpio = 1, s.ptt.cm108Device = "/dev/h"; });
+  with([](StationSettings& s) { s.ptt.method = PttMethod::Cm108, s.ptt.cm108Gpio = 8; });
+  with([](StationSettings& s) { s.ptt.line = SerialLine::Dtr, s.ptt.invert = true; });
+  with([](StationSettings& s) { s.ptt.method = PttMethod::Rigctld, s.ptt.rigctldPort = 1, s.ptt.rigctldHost = "::1"; });
+  with([](StationSettings& s) { s.ptt.method = PttMethod::Rigctld, s.ptt.rigctldPort = 65535; });
+  with([](StationSettings& s) {
+    s.ptt.method = PttMethod::Cat, s.ptt.rigModel = 1, s.ptt.rigBaud = 300, s.ptt.rigDevice = "/dev/tty USB0";
+  });
+  with([](StationSettings& s) { s.ptt.method = PttMethod::Cat, s.ptt.rigModel = 999999, s.ptt.rigBaud = 4000000; });
+  with([](StationSettings& s) { s.listenForReply = true, s.listenSeconds = 2, s.txLimitSeconds = 1; });
+  with([](StationSettings& s) { s.listenSeconds = 120, s.txLimitSeconds = kMaxTxLimitSeconds; });
+  with([](StationSettings& s) { s.outputDevice = "USB Audio CODEC: #1", s.inputDevice = "hw:1,0"; });
+  for (const auto& written : cases) {
+    testing::TempDir dir;
+    ASSERT_FALSE(WriteStationSettings(Q(dir.path().string()), written));
+    const StationSettings read = ReadStationSettings(Q(dir.path().string()));
+    EXPECT_EQ(read, written) << testing::ReadAll(dir.file("station.ini"));
+    EXPECT_TRUE(read.problems.empty()) << read.problems[0];
+  }
+}
+
+TEST(StationSettings, AValueThatCannotBeReadIsSaidWithItsLine) {
+  struct Case {
+    std::string ini;
+    std::string said;   // the first problem begins so
+    bool pttUnusable;   // a PTT value: nothing is keyed
+  };
+  const Case cases[] = {
+      {"[ptt]\nmethod=rts\n", "", false},
+      {"[ptt]\nmethod=RTS\n", "station.ini line 2: ptt/method = 'RTS' is not one of", true},
+      {"[listen]\nseconds=1\n", "station.ini line 2: listen/seconds = '1' is not a whole number from 2 to 120", false},
+      {"[listen]\nseconds=121\n", "station.ini line 2: listen/seconds = '121'", false},
+      {"[ptt]\ninvert=maybe\n", "station.ini line 2: ptt/invert = 'maybe' is neither true nor false", true},
+      {"[ptt]\n\ntx_limit_seconds=-1\n", "station.ini line 3: ptt/tx_limit_seconds = '-1'", false},
+      {"[ptt]\ntx_limit_seconds=3601\n", "station.ini line 2: ptt/tx_limit_seconds = '3601'", false},
+      {"[ptt]\ncm108_gpio=9\n", "station.ini line 2: ptt/cm108_gpio = '9'", true},
+      {"[ptt]\nrigctld_port=0\n", "station.ini line 2: ptt/rigctld_port = '0'", true},
+      {"[ptt]\nrigctld_port=4532x\n", "station.ini line 2: ptt/rigctld_port = '4532x'", true},
+      {"[ptt]\nrig_baud=4000001\n", "station.ini line 2: ptt/rig_baud = '4000001'", true},
+      {"[sound]\noutput=" + std::string(5000, 'x') + "\n",
+       "station.ini line 2: sound/output = '" + std::string(60, 'x') + "...' is longer than 4096 characters", false},
+  };
+  for (const auto& c : cases) {
+    testing::TempDir dir;
+    testing::WriteAll(dir.file("station.ini"), c.ini);
+    const StationSettings s = ReadStationSettings(Q(dir.path().string()));
+    if (c.said.empty()) {
+      EXPECT_TRUE(s.problems.empty()) << c.ini;
+      continue;
+    }
+    ASSERT_FALSE(s.problems.empty()) << c.ini;
+    EXPECT_EQ(s.problems[0].rfind(c.said, 0), 0u) << s.problems[0];
+    EXPECT_LT(s.problems[0].size(), 200u) << "a huge value is not printed whole";
+    EXPECT_EQ(!s.ptt.unusable.empty(), c.pttUnusable) << c.ini;
+    EXPECT_EQ(s.ptt.usesPttPort(), !c.pttUnusable) << "an unreadable PTT never keys the PTT Comm port";
+  }
+  // A file far larger than a station file is refused whole.
+  testing::TempDir dir;
+  testing::WriteAll(dir.file("station.ini"), "[sound]\noutput=" + std::string(200000, 'y') + "\n");
+  const StationSettings huge = ReadStationSettings(Q(dir.path().string()));
+  ASSERT_EQ(huge.problems.size(), 1u);
+  EXPECT_NE(huge.problems[0].find("too large"), std::string::npos);
+  EXPECT_FALSE(huge.ptt.unusable.empty());
+}
+
+}  // namespace
+}  // namespace tonalis
