@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace tonalis {
 
@@ -27,8 +29,17 @@ namespace tonalis {
 // them, tests record them.
 class MessageSink {
  public:
+  using Answered = std::function<void(int button)>;
   virtual ~MessageSink() = default;
   virtual void showMessage(const UserMessage& message) = 0;
+  // A question with its buttons, the first the default and the last the one
+  // Escape gives; `answered` gets the index of the one chosen, later, once
+  // the user has chosen. A sink that cannot ask shows the question and
+  // answers with the last button (the one that changes nothing).
+  virtual void ask(const UserMessage& question, const std::vector<std::string>& buttons, Answered answered) {
+    showMessage(question);
+    if (answered) answered(static_cast<int>(buttons.size()) - 1);
+  }
 };
 
 }  // namespace tonalis

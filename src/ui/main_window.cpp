@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -146,6 +147,14 @@ void FrmTone::connectControls() {
     c_.Label8->setText(Q(CommandMatchCaption(kNewCaption, kNewMatchSeparator, Std(text), readConfig().txtMem)));
   });
   connect(c_.cmdSeqCalc, &QPushButton::clicked, this, &FrmTone::calculateReplacement);
+
+  // Every field a configuration file holds.
+  for (QLineEdit* f : c_.txtMem) connect(f, &QLineEdit::textChanged, this, &FrmTone::updateModified);
+  for (QLineEdit* f : {c_.txtSeqCmd, c_.txtCrcTag, c_.txtCallID, c_.txtMorseSpeed, c_.txtTmr2, c_.txtBlo, c_.txtBhi,
+                       c_.txtPrgComm})
+    connect(f, &QLineEdit::textChanged, this, &FrmTone::updateModified);
+  for (QPushButton* b : c_.chkOutput) connect(b, &QPushButton::toggled, this, &FrmTone::updateModified);
+  for (QCheckBox* b : {c_.chkMorse, c_.chkBCheck}) connect(b, &QCheckBox::toggled, this, &FrmTone::updateModified);
 }
 
 bool FrmTone::eventFilter(QObject* watched, QEvent* event) {
@@ -295,25 +304,66 @@ void FrmTone::loadConfigFile(const QString& path) {
     return;
   }
   currentConfigPath_ = path;
-  setCaptionFor(path);
+  markSaved();
 }
 
-void FrmTone::saveConfigFile(const QString& path) {
+bool FrmTone::saveConfigFile(const QString& path) {
   const ConfigFileContent content{readConfig(), Std(c_.txtPrgComm->text())};
   if (const auto error = WriteConfigFile(FilePath(path), content)) {
     messages_.showMessage({"Warning", *error, UserMessage::Icon::None});
-    return;
+    return false;
   }
   currentConfigPath_ = path;
-  setCaptionFor(path);
+  markSaved();
+  return true;
 }
 
 void FrmTone::setCaptionFor(const QString& path) {
   const int slash = std::max(path.lastIndexOf('/'), path.lastIndexOf('\\'));
-  setWindowTitle("Tonalis v" + Q(VersionText()) + " - " + path.mid(slash + 1));
+  const QString caption = path.isEmpty() ? QString(kInitialCaption) : "Tonalis v" + Q(VersionText()) + " - " + path.mid(slash + 1);
+  setWindowTitle(caption + (modified_ ? " *" : ""));
 }
 
-void FrmTone::onLoadClicked() { openFileDialog(QFileDialog::AcceptOpen); }
+void FrmTone::markSaved() {
+  saved_ = {readConfig(), Std(c_.txtPrgComm->text())};
+  modified_ = false;
+  setCaptionFor(currentConfigPath_);
+}
+
+void FrmTone::updateModified() {
+  const ConfigFileContent now{readConfig(), Std(c_.txtPrgComm->text())};
+  const bool modified = !(now.config == saved_.config) || now.txtPrgComm != saved_.txtPrgComm;
+  if (modified == modified_) return;
+  modified_ = modified;
+  setCaptionFor(currentConfigPath_);
+}
+
+void FrmTone::afterSavingChanges(std::function<void()> go) {
+  if (!modified_) {
+    go();
+    return;
+  }
+  const QString name = currentConfigPath_.isEmpty() ? QString(kDefaultConfigName) : QFileInfo(currentConfigPath_).fileName();
+  QPointer<FrmTone> self(this);
+  messages_.ask({"Save changes?",
+                 "The configuration in the fields has changes that are not saved in " + Std(name) +
+                     ". Save them before going on?",
+                 UserMessage::Icon::Exclamation},
+                {"Save", "Discard", "Cancel"}, [self, go = std::move(go)](int answer) {
+                  if (!self || answer == 2) return;
+                  if (answer == 0) {
+                    const QString path = self->currentConfigPath_.isEmpty()
+                                             ? self->settingsFolder_ + "/" + kDefaultConfigName
+                                             : self->currentConfigPath_;
+                    if (!self->saveConfigFile(path)) return;  // said; nothing is lost
+                  }
+                  go();
+                });
+}
+
+void FrmTone::onLoadClicked() {
+  afterSavingChanges([this] { openFileDialog(QFileDialog::AcceptOpen); });
+}
 void FrmTone::onSaveClicked() { openFileDialog(QFileDialog::AcceptSave); }
 
 void FrmTone::openFileDialog(int mode) {
@@ -326,9 +376,20 @@ void FrmTone::openFileDialog(int mode) {
   dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dialog->setDefaultSuffix("prg");
-  dialog->selectFile(kDefaultConfigName);
+  // Save writes where the title says, unless the user chooses otherwise.
+  if (save && !currentConfigPath_.isEmpty()) {
+    dialog->setDirectory(QFileInfo(currentConfigPath_).absolutePath());
+    dialog->selectFile(QFileInfo(currentConfigPath_).fileName());
+  } else {
+    dialog->selectFile(kDefaultConfigName);
+  }
   connect(dialog, &QFileDialog::fileSelected, this,
-          [this, save](const QString& path) { save ? saveConfigFile(path) : loadConfigFile(path); });
+          [this, save](const QString& path) {
+            if (save)
+              saveConfigFile(path);
+            else
+              loadConfigFile(path);
+          });
   fileDialog_ = dialog;
   dialog->open();
 }
@@ -564,6 +625,30 @@ void FrmTone::checkSoundCard(bool hasInputDevice) {
   }
 }
 
+void FrmTone::askToCloseDuringProgram() {
+  QPointer<FrmTone> self(this);
+  messages_.ask({"Tonalis",
+                 "PROGRAM is writing the board. Closing now leaves it half written." + std::string(kCrLf) +
+                     "Wait for PROGRAM to end?",
+                 UserMessage::Icon::Exclamation},
+                {"Wait", "Close anyway"}, [self](int answer) {
+                  if (!self || answer == 0 || !self->link_.exchangeRunning()) return;
+                  const auto last = self->history_.store().entries();
+                  const std::string entry =
+                      last.empty() ? std::string() : " (the board history's last entry, " + last.back().id + ")";
+                  self->messages_.showMessage(
+                      {"Tonalis",
+                       "PROGRAM was stopped: the board may now hold part of the new configuration and part of "
+                       "the old one. Program it again before use: the content it held before" +
+                           entry + " or the configuration in the fields.",
+                       UserMessage::Icon::Exclamation});
+                  QTimer::singleShot(0, self, [self] {
+                    self->closeConfirmed_ = true;
+                    self->close();
+                  });
+                });
+}
+
 void FrmTone::quitForSignal(int number) {
   auto leave = [this, number] {
     QString error;
@@ -586,6 +671,24 @@ void FrmTone::closeEvent(QCloseEvent* event) {
     event->ignore();
     messages_.showMessage({"Tonalis v" + std::to_string(kVersionMajor),
                            "Please wait end of sound before closing application.", UserMessage::Icon::Information});
+    return;
+  }
+  if (!closeConfirmed_ && link_.exchangeRunning() && link_.lastExchangeWasProgram()) {
+    event->ignore();
+    askToCloseDuringProgram();
+    return;
+  }
+  if (!closeConfirmed_ && modified_) {
+    event->ignore();
+    QPointer<FrmTone> self(this);
+    afterSavingChanges([self] {
+      // Not from inside this close event, which Qt would ignore.
+      QTimer::singleShot(0, self, [self] {
+        self->closeConfirmed_ = true;
+        self->close();
+        if (self) self->closeConfirmed_ = false;
+      });
+    });
     return;
   }
   QString error;

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "config/decoder_config.h"
@@ -79,7 +80,12 @@ class FrmTone : public QWidget, public ProgressView {
 
   DecoderConfig readConfig() const;
   void loadConfigFile(const QString& path);
-  void saveConfigFile(const QString& path);
+  // True when the file was written.
+  bool saveConfigFile(const QString& path);
+  // The fields differ from what was last loaded or saved (a READ, a history
+  // entry put back, or any edit): the title says so, and closing or loading
+  // asks first.
+  bool isModified() const { return modified_; }
 
   // ProgressView, forwarded to the dialog, which is created on first use.
   void setMessage(const std::string& text) override;
@@ -108,6 +114,11 @@ class FrmTone : public QWidget, public ProgressView {
   void applyCommands(const std::array<std::string, kCommandCount>& commands);
   void applyDecoded(const DecoderConfig& config);
   void setCaptionFor(const QString& path);
+  void markSaved();
+  void updateModified();
+  // Asks to save unsaved fields, then calls `go` unless the user cancels.
+  void afterSavingChanges(std::function<void()> go);
+  void askToCloseDuringProgram();
 
   void onProgramClicked();
   void onLoadClicked();
@@ -152,6 +163,9 @@ class FrmTone : public QWidget, public ProgressView {
   QTimer timer1_;
   QPointer<QFileDialog> fileDialog_;
   bool settingsSaveFailed_ = false;
+  ConfigFileContent saved_;  // the fields as last loaded or saved
+  bool modified_ = false;
+  bool closeConfirmed_ = false;
 };
 
 inline constexpr const char* kInitialCaption = "Tonalis v3 by Velkaro";

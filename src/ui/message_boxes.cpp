@@ -3,7 +3,9 @@
 
 #include <QEvent>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 
 namespace tonalis {
 
@@ -16,7 +18,12 @@ void QtMessageBoxes::setWindow(QWidget* window) {
 }
 
 void QtMessageBoxes::showMessage(const UserMessage& message) {
-  queue_.push_back(message);
+  queue_.push_back({message, {}, {}});
+  showNext();
+}
+
+void QtMessageBoxes::ask(const UserMessage& question, const std::vector<std::string>& buttons, Answered answered) {
+  queue_.push_back({question, buttons, std::move(answered)});
   showNext();
 }
 
@@ -29,8 +36,9 @@ bool QtMessageBoxes::eventFilter(QObject* watched, QEvent* event) {
 void QtMessageBoxes::showNext() {
   if (current_ || queue_.empty()) return;
   if (window_ && !window_->isVisible()) return;
-  const UserMessage message = queue_.front();
+  const Pending pending = queue_.front();
   queue_.pop_front();
+  const UserMessage& message = pending.message;
 
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   switch (message.icon) {
@@ -46,14 +54,28 @@ void QtMessageBoxes::showNext() {
     case UserMessage::Icon::None:
       break;
   }
-  auto* box =
-      new QMessageBox(icon, QString::fromStdString(message.title), DisplayText(message.text), QMessageBox::Ok, window_);
+  auto* box = new QMessageBox(icon, QString::fromStdString(message.title), DisplayText(message.text),
+                              pending.buttons.empty() ? QMessageBox::Ok : QMessageBox::NoButton, window_);
+  std::vector<QAbstractButton*> buttons;
+  for (const auto& label : pending.buttons)
+    buttons.push_back(box->addButton(QString::fromStdString(label), QMessageBox::ActionRole));
+  if (buttons.empty()) {
+    box->setEscapeButton(QMessageBox::Ok);
+  } else {
+    box->setDefaultButton(static_cast<QPushButton*>(buttons.front()));
+    box->setEscapeButton(buttons.back());
+  }
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setWindowModality(Qt::WindowModal);
-  box->setEscapeButton(QMessageBox::Ok);
   current_ = box;
-  connect(box, &QMessageBox::finished, this, [this] {
+  connect(box, &QMessageBox::finished, this, [this, box, buttons, answered = pending.answered] {
     current_ = nullptr;
+    if (answered) {
+      const auto chosen = std::find(buttons.begin(), buttons.end(), box->clickedButton());
+      // Closed without a button (the window manager's close): as Escape.
+      answered(chosen == buttons.end() ? static_cast<int>(buttons.size()) - 1
+                                       : static_cast<int>(chosen - buttons.begin()));
+    }
     QTimer::singleShot(0, this, &QtMessageBoxes::showNext);
   });
   box->open();

@@ -11,7 +11,8 @@
 
 namespace tonalis {
 
-// Message boxes on screen: one OK button, the title, text and icon given,
+// Message boxes on screen: one OK button (or a question's buttons), the
+// title, text and icon given,
 // modal to the window, raised above it and focused. One box at a time: a
 // message that comes while one is shown waits until it is dismissed, and
 // none is shown before the window itself is on screen, so a box can never
@@ -23,6 +24,8 @@ class QtMessageBoxes : public QObject, public MessageSink {
  public:
   void setWindow(QWidget* window);
   void showMessage(const UserMessage& message) override;
+  // In the same queue as the messages, one box at a time.
+  void ask(const UserMessage& question, const std::vector<std::string>& buttons, Answered answered) override;
 
   // The box on screen, if any, and how many wait behind it.
   QMessageBox* current() const { return current_; }
@@ -34,9 +37,14 @@ class QtMessageBoxes : public QObject, public MessageSink {
  private:
   void showNext();
 
+  struct Pending {
+    UserMessage message;
+    std::vector<std::string> buttons;  // empty: OK
+    Answered answered;
+  };
   QPointer<QWidget> window_;
   QPointer<QMessageBox> current_;
-  std::deque<UserMessage> queue_;
+  std::deque<Pending> queue_;
 };
 
 // Line breaks for Qt: CR LF becomes LF.

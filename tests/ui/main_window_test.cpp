@@ -277,14 +277,25 @@ TEST_F(WindowTest, SaveAndLoadThroughTheFileDialogs) {
   chooseFile(path);
   EXPECT_EQ(testing::ReadAll(path), FormatConfigFile({example, "1"}));
   EXPECT_EQ(S(window_->windowTitle()), "Tonalis v3.0 - saved.prg");
+  // Save again suggests the file in the title, not Default.prg.
+  c().cmdSave->click();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window_->findChild<QFileDialog*>() != nullptr; }));
+  EXPECT_EQ(window_->findChild<QFileDialog*>()->selectedFiles(), QStringList{Q(path)});
+  window_->findChild<QFileDialog*>()->reject();
+  QTest::qWait(20);
 
-  // Change everything, then load it back.
+  // Change everything, then load it back: the edits are marked, and Load asks first.
   c().chkOutput[0]->click();
   c().txtMem[0]->setText("999");
   c().txtPrgComm->setText("5");
+  EXPECT_EQ(S(window_->windowTitle()), "Tonalis v3.0 - saved.prg *");
+  messages_.answers = {"Discard"};
   c().cmdLoad->click();
+  ASSERT_EQ(messages_.asked.size(), 1u);
+  EXPECT_EQ(messages_.asked[0].title, "Save changes?");
   EXPECT_EQ(S(window_->findChild<QFileDialog*>()->windowTitle()), "Load File");
   chooseFile(path);
+  EXPECT_EQ(S(window_->windowTitle()), "Tonalis v3.0 - saved.prg") << "as loaded: nothing to save";
   EXPECT_EQ(window_->readConfig(), example);
   EXPECT_EQ(c().chkOutput[0]->text(), "Output 1 ON");
   EXPECT_EQ(c().txtPrgComm->text(), "1");
@@ -305,7 +316,7 @@ TEST_F(WindowTest, SaveAndLoadThroughTheFileDialogs) {
   ASSERT_EQ(messages_.shown.size(), 1u);
   EXPECT_EQ(messages_.shown[0].title, "Unable to load data file " + cut);
   EXPECT_EQ(messages_.shown[0].text, cut + "\r\nThe file ends early: item 14 of 30 is missing.");
-  EXPECT_EQ(S(window_->windowTitle()), "Tonalis v3.0 - saved.prg");
+  EXPECT_EQ(S(window_->windowTitle()), "Tonalis v3.0 - saved.prg *") << "the fields no longer match it";
   EXPECT_EQ(S(window_->currentConfigPath()), path);
 }
 
@@ -572,7 +583,7 @@ TEST_F(WindowTest, FailedSavesKeepThePreviousFileAndTheToolGoesOn) {
     EXPECT_EQ(messages_.shown[0].title, "Warning") << k.name;
     EXPECT_NE(messages_.shown[0].text.find(k.part), std::string::npos) << k.name << ": " << messages_.shown[0].text;
     EXPECT_EQ(testing::ReadAll(path), before) << k.name;
-    EXPECT_EQ(S(window_->windowTitle()), "Tonalis v3 by Velkaro") << "no success claimed";
+    EXPECT_EQ(S(window_->windowTitle()), "Tonalis v3 by Velkaro *") << "no success claimed";
   }
   // And the next save works, once the user agrees to replace the file.
   c().cmdSave->click();
@@ -802,7 +813,9 @@ TEST_F(BoardWindowTest, EnableReadEditProgramAndReadBack) {
   c().chkPrg->click();
   ASSERT_TRUE(window_->link().portOpen());
   QTest::qWait(100);
+  messages_.answers = {"Discard"};  // what was read and edited is not kept
   window_->close();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window_->isVisible(); }, 1000));
   QTest::qWait(100);
   const Bytes received = board_->received();
   EXPECT_EQ(Bytes(received.end() - 2, received.end()), kEndSession);
@@ -833,6 +846,53 @@ TEST(WindowProgram, RefusesWhatItCannotUseBeforeOpening) {
   EXPECT_FALSE(window.waitForFinished(1500)) << window.readAllStandardError().toStdString();
   window.kill();
   window.waitForFinished();
+}
+
+TEST_F(BoardWindowTest, ClosingDuringProgramAsksAndSaysWhatTheBoardMayHold) {
+  open();
+  ASSERT_FALSE(WriteConfigFile(dir_.file("site1.prg"), {testing::WorkedExample(), "1"}));
+  window_->loadConfigFile(Q(dir_.file("site1.prg")));
+  window_->link().setProgrammingTicked(false, "1");
+  c().chkPrg->click();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window_->dialog() && window_->dialog()->isVisible(); }, 3000));
+  c().cmdSend->click();
+  ASSERT_TRUE(window_->link().exchangeRunning());
+  messages_.answers = {"Wait"};
+  window_->close();
+  QTest::qWait(50);
+  EXPECT_TRUE(window_->isVisible());
+  EXPECT_TRUE(window_->link().exchangeRunning()) << "waiting leaves PROGRAM alone";
+  messages_.answers = {"Close anyway"};
+  window_->close();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window_->isVisible(); }, 1000));
+  ASSERT_EQ(messages_.asked.size(), 2u);
+  EXPECT_EQ(messages_.asked[1].text.rfind("PROGRAM is writing the board.", 0), 0u);
+  ASSERT_FALSE(messages_.shown.empty());
+  EXPECT_EQ(messages_.shown.back().text.rfind("PROGRAM was stopped: the board may now hold part", 0), 0u);
+}
+
+TEST_F(WindowTest, UnsavedEditsAreNeverLostWithoutAQuestion) {
+  struct Case {
+    const char* answer;
+    bool closes;
+    bool saved;
+  };
+  const std::string path = dir_.file("site1.prg");
+  for (const Case& c : {Case{"Cancel", false, false}, Case{"Discard", true, false}, Case{"Save", true, true}}) {
+    ASSERT_FALSE(WriteConfigFile(path, {testing::WorkedExample(), "1"}));
+    open();
+    window_->loadConfigFile(Q(path));
+    window_->controls().txtMem[5]->setText("5555");
+    messages_.asked.clear();
+    messages_.answers = {c.answer};
+    window_->close();
+    ASSERT_EQ(messages_.asked.size(), 1u) << c.answer;
+    EXPECT_NE(messages_.asked[0].text.find("site1.prg"), std::string::npos);
+    QTest::qWait(50);
+    EXPECT_EQ(window_->isVisible(), !c.closes) << c.answer;
+    EXPECT_EQ(testing::ReadAll(path).find("5555") != std::string::npos, c.saved) << c.answer;
+    window_.reset();
+  }
 }
 
 TEST_F(WindowTest, ATerminationSignalStopsTheSendAndKeepsTheSettings) {
