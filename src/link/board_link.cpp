@@ -76,6 +76,10 @@ void BoardLink::openPort(const std::string& fieldText, bool forPtt) {
   portFieldName_ = target.name.empty() ? "COM" + fieldText : target.name;
   const std::string& device = target.device;
   portDevice_ = device;
+  if (!target.refused.empty()) {
+    messages_.showMessage({"Warning", target.refused, UserMessage::Icon::Information});
+    return;
+  }
   QString reason;
   if (port_.open(QString::fromStdString(device), forPtt, &reason)) {
     pttOpen_ = forPtt;

@@ -53,6 +53,7 @@ class BoardLink : public QObject, public PttLine {
     std::string device;    // what is opened
     std::string name;      // how messages name the port; empty: "COM" and the field's text
     std::string problems;  // lines of the port map that were not understood, said once
+    std::string refused;   // why this port is not opened at all
   };
   using PortResolver = std::function<PortTarget(int number)>;
 

@@ -12,6 +12,9 @@ BoardLink::PortTarget PortFromPortsIni(const std::string& folder, int number) {
   const PortMap map = in ? ParsePortMap(in) : PortMap{};
   BoardLink::PortTarget target(DeviceForPort(number, map));
   target.problems = map.problemText();
+  if (const auto refused = map.refused.find(number); refused != map.refused.end())
+    target.refused = "COM" + std::to_string(number) + " cannot be opened: its line in ports.ini cannot be read (" +
+                     refused->second + "). Correct it, or choose the port again in the Station dialog.";
   return target;
 }
 

@@ -25,12 +25,16 @@ std::optional<int> PortNumberFromText(const std::string& text) {
 namespace {
 
 // Why a line of ports.ini is not a port: empty when it is one, with the
-// port number and device set.
+// port number and device set. `number` is set as soon as the key names a
+// port, so that a port whose line cannot be read is known. The device runs
+// to the end of the line (a path may hold spaces) or to a comment after a
+// blank ("# ..." or "; ..."); in double quotes it is exactly what they hold.
 std::string ParsePortLine(const std::string& line, int& number, std::string& device) {
+  number = 0;
   const auto eq = line.find('=');
   if (eq == std::string::npos) return "not of the form COMn=device";
   const std::string key = Trim(line.substr(0, eq));
-  device = Trim(line.substr(eq + 1));
+  std::string value = Trim(line.substr(eq + 1));
   const bool com = key.size() > 3 && std::toupper(static_cast<unsigned char>(key[0])) == 'C' &&
                    std::toupper(static_cast<unsigned char>(key[1])) == 'O' &&
                    std::toupper(static_cast<unsigned char>(key[2])) == 'M';
@@ -38,10 +42,24 @@ std::string ParsePortLine(const std::string& line, int& number, std::string& dev
   const std::string digits = key.substr(3);
   if (digits.size() > 2 || digits.find_first_not_of("0123456789") != std::string::npos)
     return "the port number must be 1 to 16";
-  number = std::stoi(digits);
-  if (number < 1 || number > 16) return "the port number must be 1 to 16";
+  const int n = std::stoi(digits);
+  if (n < 1 || n > 16) return "the port number must be 1 to 16";
+  number = n;
+  if (!value.empty() && value[0] == '"') {
+    const auto close = value.find('"', 1);
+    if (close == std::string::npos) return "a quote that is not closed";
+    const std::string after = Trim(value.substr(close + 1));
+    if (!after.empty() && after[0] != '#' && after[0] != ';') return "text after the quoted device path";
+    device = value.substr(1, close - 1);
+  } else {
+    for (std::size_t i = 1; i < value.size(); ++i)
+      if ((value[i] == '#' || value[i] == ';') && (value[i - 1] == ' ' || value[i - 1] == '\t')) {
+        value = Trim(value.substr(0, i));
+        break;
+      }
+    device = value;
+  }
   if (device.empty()) return "no device after '='";
-  if (device.find_first_of(" \t") != std::string::npos) return "text after the device path";
   return {};
 }
 
@@ -63,10 +81,13 @@ PortMap ParsePortMap(std::istream& in) {
     int number = 0;
     std::string device;
     const std::string reason = ParsePortLine(line, number, device);
-    if (reason.empty())
+    if (reason.empty()) {
       map.devices[number] = device;
-    else
+      map.refused.erase(number);
+    } else {
       map.problems.push_back({lineNumber, line.substr(0, 80), reason});
+      if (number > 0) map.refused[number] = "line " + std::to_string(lineNumber) + ": " + reason;
+    }
   }
   return map;
 }
@@ -79,7 +100,8 @@ std::string PortMap::problemText() const {
 }
 
 std::string SetPortInMap(const std::string& text, int number, const std::string& device) {
-  const std::string mapping = "COM" + std::to_string(number) + "=" + device;
+  const bool quote = device.find_first_of(" \t#;") != std::string::npos;
+  const std::string mapping = "COM" + std::to_string(number) + "=" + (quote ? "\"" + device + "\"" : device);
   const bool crlf = text.find("\r\n") != std::string::npos;
   std::string out;
   bool written = false;
@@ -113,6 +135,7 @@ std::string SetPortInMap(const std::string& text, int number, const std::string&
 std::string DeviceForPort(int number, const PortMap& map) {
   const auto it = map.devices.find(number);
   if (it != map.devices.end()) return it->second;
+  if (map.refused.count(number)) return {};
   return "/dev/ttyS" + std::to_string(number - 1);
 }
 

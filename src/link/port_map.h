@@ -14,7 +14,8 @@ namespace tonalis {
 std::optional<int> PortNumberFromText(const std::string& text);
 
 // Port numbers are COM1..COM16 to the user. Outside Windows a text file
-// (ports.ini) maps them to devices, one "COM3=/dev/ttyUSB0" a line; blank
+// (ports.ini) maps them to devices, one "COM3=/dev/ttyUSB0" a line (the path
+// to the end of the line or to a " # comment", or in double quotes); blank
 // lines and lines starting with '#' or ';' are skipped, and a UTF-8
 // byte-order mark is ignored.
 struct PortMap {
@@ -25,6 +26,9 @@ struct PortMap {
   };
   std::map<int, std::string> devices;
   std::vector<Problem> problems;  // the lines that were not understood
+  // Ports whose last line could not be read, with the line and why: such a
+  // port is not opened at all, never replaced by another device.
+  std::map<int, std::string> refused;
 
   // "line 6: COM17=/dev/ttyUSB9 (the port number must be 1 to 16)", one a line.
   std::string problemText() const;
@@ -36,7 +40,8 @@ PortMap ParsePortMap(std::istream& in);
 // or a line is added; comments, other lines and line endings stay.
 std::string SetPortInMap(const std::string& text, int number, const std::string& device);
 
-// The mapped device, or /dev/ttyS<n-1>.
+// The mapped device, /dev/ttyS<n-1> for a port ports.ini does not name, or
+// nothing for one whose line cannot be read.
 std::string DeviceForPort(int number, const PortMap& map);
 
 }  // namespace tonalis

@@ -55,7 +55,7 @@ TEST(ToneCli, SendPlaysOrSaysWhyNot) {
 
   auto send = [](const std::string& conf, const QStringList& args) {
     QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment env = testing::ProgramEnvironment();
     env.insert("ALSA_CONFIG_PATH", QString::fromStdString(conf));
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(TONALIS_CLI), QStringList{"send"} + args);
@@ -87,7 +87,7 @@ TEST(ToneCli, SendPlaysOrSaysWhyNot) {
                                   raw + "\" format \"raw\" } capture.pcm { type hw card 98 } }\n");
   for (const auto& [conf, warned] : {std::pair{good, false}, std::pair{playOnly, true}}) {
     QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment env = testing::ProgramEnvironment();
     env.insert("ALSA_CONFIG_PATH", QString::fromStdString(conf));
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(TONALIS_CLI), {"audio-devices"});

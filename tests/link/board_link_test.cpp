@@ -410,7 +410,7 @@ TEST_F(BoardLinkTest, PortChoiceAndMutualExclusion) {
   // Lines of ports.ini it does not understand are said once, where a port is
   // opened, and the lines it does understand still apply.
   messages_.shown.clear();
-  testing::WriteAll(dir_.file("ports.ini"), "\xEF\xBB\xBF" "COM2=" + sim_->link() + "\nCOM3=/dev/ttyUSB0 radio\n");
+  testing::WriteAll(dir_.file("ports.ini"), "\xEF\xBB\xBF" "COM2=" + sim_->link() + "\nCOM3=\"/dev/ttyUSB0\" radio\n");
   BoardLink mapped(progress_, messages_, [this](int n) { return PortFromPortsIni(dir_.path().string(), n); });
   for (int twice = 0; twice < 2; ++twice) {
     mapped.setProgrammingTicked(true, "2");
@@ -420,7 +420,7 @@ TEST_F(BoardLinkTest, PortChoiceAndMutualExclusion) {
   ASSERT_EQ(messages_.shown.size(), 1u);
   EXPECT_EQ(messages_.shown[0].text,
             "Some lines of ports.ini are not understood and are ignored:\r\n"
-            "line 2: COM3=/dev/ttyUSB0 radio (text after the device path)");
+            "line 2: COM3=\"/dev/ttyUSB0\" radio (text after the quoted device path)");
 }
 
 TEST_F(BoardLinkTest, TheChosenLineKeysAtItsLevel) {

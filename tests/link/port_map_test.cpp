@@ -39,20 +39,30 @@ TEST(PortMap, FileMapsNumbersToDevices) {
       "COM3=/dev/ttyACM0\n"
       "COM6=/dev/ttyUSB1 # the radio\n"
       "COM7=\n"
-      "COM2=/dev/ttyUSB2\n");
+      "COM2=/dev/ttyUSB2\n"
+      "COM8=/home/op/My Radio/board port\n"
+      "COM9=\"/home/op/a #b\" ; quoted\n"
+      "COM10=\"/dev/x\" more\n"
+      "COM11=\"/dev/x\n");
   const PortMap map = ParsePortMap(in);
   EXPECT_EQ(DeviceForPort(3, map), "/dev/ttyACM0");
   EXPECT_EQ(DeviceForPort(4, map), "/dev/serial/by-id/usb-FTDI_FT232R-if00-port0");
   EXPECT_EQ(DeviceForPort(1, map), "/dev/ttyS0");
   EXPECT_EQ(DeviceForPort(16, map), "/dev/ttyS15");
   EXPECT_EQ(DeviceForPort(2, map), "/dev/ttyUSB2");
-  EXPECT_EQ(DeviceForPort(6, map), "/dev/ttyS5");
+  EXPECT_EQ(DeviceForPort(6, map), "/dev/ttyUSB1") << "a comment after the path";
+  EXPECT_EQ(DeviceForPort(8, map), "/home/op/My Radio/board port") << "spaces in a path";
+  EXPECT_EQ(DeviceForPort(9, map), "/home/op/a #b");
+  // A port whose line cannot be read is not opened, never another device in its place.
+  for (int unreadable : {7, 10, 11}) EXPECT_EQ(DeviceForPort(unreadable, map), "") << unreadable;
+  EXPECT_EQ(map.refused.at(7), "line 11: no device after '='");
   EXPECT_EQ(map.problemText(),
             "line 6: COM17=/dev/ttyUSB9 (the port number must be 1 to 16)\n"
             "line 7: COM5 (not of the form COMn=device)\n"
             "line 8: LPT1=/dev/lp0 (not of the form COMn=device)\n"
-            "line 10: COM6=/dev/ttyUSB1 # the radio (text after the device path)\n"
-            "line 11: COM7= (no device after '=')\n");
+            "line 11: COM7= (no device after '=')\n"
+            "line 15: COM10=\"/dev/x\" more (text after the quoted device path)\n"
+            "line 16: COM11=\"/dev/x (a quote that is not closed)\n");
 
   // A byte-order mark on a first line that is a port.
   std::istringstream bom("\xEF\xBB\xBF" "COM1=/dev/ttyUSB0\n");
@@ -87,6 +97,11 @@ TEST(PortMap, ChoosingAPortKeepsTheRestOfTheFile) {
     std::istringstream in(after);
     EXPECT_EQ(DeviceForPort(3, ParsePortMap(in)), "/dev/serial/by-id/x") << c.name;
   }
+  // A path with a space is quoted, and reads back whole.
+  const std::string spaced = SetPortInMap("", 1, "/home/op/my checkout/build/board-sim-port");
+  EXPECT_EQ(spaced, "COM1=\"/home/op/my checkout/build/board-sim-port\"\n");
+  std::istringstream in(spaced);
+  EXPECT_EQ(DeviceForPort(1, ParsePortMap(in)), "/home/op/my checkout/build/board-sim-port");
 }
 
 }  // namespace

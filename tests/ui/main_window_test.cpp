@@ -841,6 +841,7 @@ TEST(WindowProgram, RefusesWhatItCannotUseBeforeOpening) {
 
   // A device that is there: the window opens and stays.
   QProcess window;
+  window.setProcessEnvironment(testing::ProgramEnvironment());
   window.start(QStringLiteral(TONALIS_GUI), {"--audio-device", "default"});
   ASSERT_TRUE(window.waitForStarted());
   EXPECT_FALSE(window.waitForFinished(1500)) << window.readAllStandardError().toStdString();
