@@ -17,6 +17,7 @@
 
 #include "cli/air_side.h"
 #include "cli/cli_support.h"
+#include "storage/file_reading.h"
 #include "cli/commands.h"
 #include "link/board_sim.h"
 #include "link/serial_trace.h"
@@ -39,13 +40,17 @@ struct PendingByte {
 };
 
 std::optional<DecoderImage> LoadImage(const std::string& path, std::string& error) {
-  std::ifstream in(path, std::ios::binary);
+  std::string bytes;
+  if (const auto problem = ReadSmallFile(path, kImageSize, bytes)) {
+    error = *problem;
+    return std::nullopt;
+  }
   DecoderImage image{};
-  in.read(reinterpret_cast<char*>(image.data()), static_cast<std::streamsize>(image.size()));
-  if (in.gcount() != static_cast<std::streamsize>(image.size()) || in.peek() != std::char_traits<char>::eof()) {
+  if (bytes.size() != image.size()) {
     error = path + " is not a 192-byte decoder image.";
     return std::nullopt;
   }
+  std::copy(bytes.begin(), bytes.end(), image.begin());
   return image;
 }
 

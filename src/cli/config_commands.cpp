@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "cli/cli_support.h"
+#include "storage/file_reading.h"
 #include "cli/commands.h"
 #include "config/decoder_image.h"
 #include "remote/replacement.h"
@@ -68,8 +69,12 @@ int RunDecode(const QStringList& args) {
   if (auto exit = RequireOnePositional(parser, imagePath)) return *exit;
 
   const QFileInfo info(imagePath);
-  if (!info.exists() || !info.isFile()) {
+  if (!info.exists()) {
     PrintError(ToStd(imagePath) + ": no such file.");
+    return kExitUsage;
+  }
+  if (const auto problem = SmallFileProblem(ToStd(imagePath), 1 << 20)) {
+    PrintError(*problem);
     return kExitUsage;
   }
   if (info.size() != static_cast<qint64>(kImageSize)) {

@@ -10,25 +10,35 @@
 #include "history/differences.h"
 #include "history/history_recorder.h"
 #include "storage/config_file.h"
+#include "storage/file_reading.h"
 
 namespace tonalis::cli {
 namespace {
 
+constexpr std::uintmax_t kMaxComparedFileBytes = 64 * 1024;
+
 // An entry's id, or a configuration (.prg) or 192-byte image file: its image.
 // On failure says why and gives the exit status.
 std::optional<int> ImageOf(const HistoryStore& store, const std::string& what, DecoderImage& image) {
-  if (const auto entry = store.find(what)) {
+  std::string damaged;
+  if (const auto entry = store.find(what, &damaged)) {
     image = entry->image;
     return std::nullopt;
+  }
+  if (!damaged.empty()) {
+    PrintError("The entry " + what + " of " + store.folder() + " cannot be read: " + damaged + ".");
+    return kExitUsage;
   }
   if (!QFileInfo::exists(QString::fromStdString(what))) {
     PrintError("'" + what + "' is neither an entry of " + store.folder() + " nor a file.");
     return kExitUsage;
   }
-  std::ifstream in(what, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  const std::string content = bytes.str();
+  // An image, a .prg or an entry: a few kilobytes at most.
+  std::string content;
+  if (const auto problem = ReadSmallFile(what, kMaxComparedFileBytes, content)) {
+    PrintError(*problem);
+    return kExitUsage;
+  }
   if (content.size() == kImageSize) {
     std::copy(content.begin(), content.end(), image.begin());
     return std::nullopt;
@@ -68,23 +78,31 @@ int RunHistory(const QStringList& args) {
   const HistoryStore store(parser.isSet(folder) ? ToStd(parser.value(folder)) : HistoryFolder());
 
   if (action == "list" && positional.size() == 1) {
-    const auto entries = store.entries();
+    if (!store.folderExists()) {
+      PrintError("No board history: " + store.folder() + " does not exist (nothing was read or programmed yet).");
+      return kExitUsage;
+    }
+    std::vector<HistoryStore::Damaged> damaged;
+    const auto entries = store.entries(&damaged);
     const std::string only = ToStd(parser.value(port));
     for (std::size_t i = 0; i < entries.size(); ++i) {
       const HistoryEntry& e = entries[i];
       if (!only.empty() && e.port != only && e.device != only) continue;
-      const auto before = store.previous(e);
+      const auto before = HistoryStore::PreviousIn(entries, e);
       const std::string changes =
           before ? std::to_string(ImageDifferences(before->image, e.image).size()) + " changes" : "first";
       std::cout << e.id << "  " << LocalTimeText(e.timeMs) << "  " << e.operation << "  " << e.port << "  "
                 << (e.file.empty() ? "-" : e.file) << "  " << changes << '\n';
     }
+    for (const auto& d : damaged) std::cout << d.id << "  DAMAGED: " << d.why << '\n';
     return kExitOk;
   }
   if (action == "show" && positional.size() == 2) {
-    const auto entry = store.find(ToStd(positional[1]));
+    std::string damaged;
+    const auto entry = store.find(ToStd(positional[1]), &damaged);
     if (!entry) {
-      PrintError("No entry " + ToStd(positional[1]) + " in " + store.folder() + ".");
+      PrintError(damaged.empty() ? "No entry " + ToStd(positional[1]) + " in " + store.folder() + "."
+                                 : "The entry " + ToStd(positional[1]) + " cannot be read: " + damaged + ".");
       return kExitUsage;
     }
     ConfigFileContent content;

@@ -113,15 +113,12 @@ struct ChosenPtt {
 std::optional<int> ReadSoundArgument(const QCommandLineParser& parser, SoundFile& file) {
   QString path;
   if (auto exit = RequireOnePositional(parser, path)) return *exit;
-  file = ReadSoundFile(ToStd(path));
+  file = ReadSoundFile(ToStd(path), 8000, 48000);
   if (!file.error.empty()) {
     PrintError(file.error);
     return kExitUsage;
   }
-  if (file.sampleRate < 8000 || file.sampleRate > 48000) {
-    PrintError(ToStd(path) + " is at " + std::to_string(file.sampleRate) + " Hz; the decoders take 8000 to 48000 Hz.");
-    return kExitUsage;
-  }
+  if (!file.warning.empty()) PrintError(file.warning);
   return std::nullopt;
 }
 

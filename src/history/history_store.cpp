@@ -11,6 +11,7 @@
 
 #include "history/differences.h"
 #include "storage/atomic_file.h"
+#include "storage/file_reading.h"
 
 namespace tonalis {
 namespace {
@@ -21,13 +22,20 @@ constexpr std::int64_t kDayMs = 24LL * 3600 * 1000;
 // An entry is a few kilobytes; anything much larger is not one.
 constexpr std::uintmax_t kMaxEntryBytes = 64 * 1024;
 
-std::optional<HistoryEntry> ReadEntry(const fs::path& path) {
-  std::error_code ec;
-  if (!fs::is_regular_file(path, ec) || fs::file_size(path, ec) > kMaxEntryBytes) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return ParseHistoryEntry(text.str());
+// An entry, or why the file is not one. The file's name is the entry's id.
+std::optional<HistoryEntry> ReadEntry(const fs::path& path, std::string* why = nullptr) {
+  std::string text;
+  if (auto problem = ReadSmallFile(path.string(), kMaxEntryBytes, text)) {
+    if (why) *why = *problem;
+    return std::nullopt;
+  }
+  auto entry = ParseHistoryEntry(text);
+  if (!entry) {
+    if (why) *why = "not a history entry (damaged, or cut short)";
+    return std::nullopt;
+  }
+  entry->id = path.stem().string();
+  return entry;
 }
 
 bool SameDevice(const HistoryEntry& a, const HistoryEntry& b) {
@@ -41,29 +49,49 @@ std::int64_t NowMs() {
       .count();
 }
 
-std::vector<HistoryEntry> HistoryStore::entries() const {
+std::vector<HistoryEntry> HistoryStore::entries(std::vector<Damaged>* damaged) const {
   std::vector<HistoryEntry> list;
   std::error_code ec;
   for (const auto& file : fs::directory_iterator(folder_, ec)) {
-    if (file.path().extension() != kSuffix) continue;
-    if (auto entry = ReadEntry(file.path())) list.push_back(std::move(*entry));
+    const std::string name = file.path().filename().string();
+    if (file.path().extension() != kSuffix || name[0] == '.') continue;
+    std::string why;
+    if (auto entry = ReadEntry(file.path(), &why))
+      list.push_back(std::move(*entry));
+    else if (damaged)
+      damaged->push_back({file.path().stem().string(), why});
   }
+  if (damaged)
+    std::sort(damaged->begin(), damaged->end(), [](const Damaged& a, const Damaged& b) { return a.id < b.id; });
   std::sort(list.begin(), list.end(), [](const HistoryEntry& a, const HistoryEntry& b) {
     return a.timeMs != b.timeMs ? a.timeMs < b.timeMs : a.id < b.id;
   });
   return list;
 }
 
-std::optional<HistoryEntry> HistoryStore::find(const std::string& id) const {
-  if (id.empty() || id.find('/') != std::string::npos) return std::nullopt;
-  return ReadEntry(fs::path(folder_) / (id + kSuffix));
+std::optional<HistoryEntry> HistoryStore::find(const std::string& id, std::string* why) const {
+  if (id.empty() || id.find('/') != std::string::npos || id[0] == '.') return std::nullopt;
+  const fs::path path = fs::path(folder_) / (id + kSuffix);
+  std::error_code ec;
+  if (!fs::exists(fs::symlink_status(path, ec))) return std::nullopt;
+  return ReadEntry(path, why);
+}
+
+bool HistoryStore::folderExists() const {
+  std::error_code ec;
+  return fs::is_directory(folder_, ec);
 }
 
 std::optional<HistoryEntry> HistoryStore::previous(const HistoryEntry& entry) const {
+  return PreviousIn(entries(), entry);
+}
+
+std::optional<HistoryEntry> HistoryStore::PreviousIn(const std::vector<HistoryEntry>& oldestFirst,
+                                                     const HistoryEntry& entry) {
   std::optional<HistoryEntry> found;
-  for (auto& e : entries()) {
+  for (const auto& e : oldestFirst) {
     if (e.timeMs > entry.timeMs || (e.timeMs == entry.timeMs && e.id >= entry.id)) break;
-    if (SameDevice(e, entry)) found = std::move(e);
+    if (SameDevice(e, entry)) found = e;
   }
   return found;
 }
@@ -73,17 +101,32 @@ std::optional<std::string> HistoryStore::add(HistoryEntry& entry) {
   fs::create_directories(folder_, ec);
   if (ec) return "Cannot make the folder " + folder_ + ": " + ec.message();
   const std::string base = HistoryIdFor(entry.timeMs);
-  entry.id = base;
-  for (int n = 2; fs::exists(fs::path(folder_) / (entry.id + kSuffix), ec); ++n) entry.id = base + "-" + std::to_string(n);
+  std::vector<HistoryEntry> all = entries();
+  auto idFor = [&base](int n) { return n == 1 ? base : base + "-" + std::to_string(n); };
+  int n = 1;
+  while (fs::exists(fs::path(folder_) / (idFor(n) + kSuffix), ec)) ++n;
+  entry.id = idFor(n);
   if (entry.isProgram()) {
-    if (const auto before = previous(entry)) {
+    if (const auto before = PreviousIn(all, entry)) {
       entry.changes = ImageDifferences(before->image, entry.image);
       entry.previousKnown = true;
     }
   }
-  if (auto error = WriteFileAtomically((fs::path(folder_) / (entry.id + kSuffix)).string(), FormatHistoryEntry(entry)))
-    return error;
-  for (const std::string& id : PruneList(entries(), entry.timeMs)) fs::remove(fs::path(folder_) / (id + kSuffix), ec);
+  // Created, never put in place of another: two processes that end in the
+  // same millisecond each keep their entry.
+  for (;; ++n) {
+    entry.id = idFor(n);
+    bool existed = false;
+    const auto error = CreateFileAtomically((fs::path(folder_) / (entry.id + kSuffix)).string(),
+                                            FormatHistoryEntry(entry), existed);
+    if (!error) break;
+    if (!existed || n >= 1000) return error;
+  }
+  all.push_back(entry);
+  std::sort(all.begin(), all.end(), [](const HistoryEntry& a, const HistoryEntry& b) {
+    return a.timeMs != b.timeMs ? a.timeMs < b.timeMs : a.id < b.id;
+  });
+  for (const std::string& id : PruneList(all, entry.timeMs)) fs::remove(fs::path(folder_) / (id + kSuffix), ec);
   return std::nullopt;
 }
 
@@ -101,7 +144,8 @@ std::vector<std::string> PruneList(const std::vector<HistoryEntry>& oldestFirst,
   for (std::size_t i = 0; i < oldestFirst.size(); ++i) {
     if (kept.count(i)) continue;
     const bool tooMany = left > maxEntries;
-    const bool tooOld = nowMs - oldestFirst[i].timeMs > maxAgeMs;
+    // Compared without a subtraction that a hostile time could overflow.
+    const bool tooOld = oldestFirst[i].timeMs < nowMs - maxAgeMs;
     if (!tooMany && !tooOld) continue;
     removed.push_back(oldestFirst[i].id);
     --left;

@@ -17,9 +17,18 @@ class HistoryStore {
   explicit HistoryStore(std::string folder) : folder_(std::move(folder)) {}
   const std::string& folder() const { return folder_; }
 
-  // Every entry, oldest first. Files that are not entries are left alone.
-  std::vector<HistoryEntry> entries() const;
-  std::optional<HistoryEntry> find(const std::string& id) const;
+  // Every entry, oldest first, read in one pass over the folder. Files that
+  // are not entries are left alone; those named as entries that cannot be
+  // read are listed in `damaged` (file name, why) when asked for.
+  struct Damaged {
+    std::string id;
+    std::string why;
+  };
+  std::vector<HistoryEntry> entries(std::vector<Damaged>* damaged = nullptr) const;
+  // The entry, or nothing; `why` says what is wrong with a file that is
+  // there but is no entry.
+  std::optional<HistoryEntry> find(const std::string& id, std::string* why = nullptr) const;
+  bool folderExists() const;
 
   // Stores `entry` (its id is made here, and for a PROGRAM what it changed
   // from the last entry of the same device), then prunes. The reason when the
@@ -28,6 +37,9 @@ class HistoryStore {
 
   // The entry before `entry` for the same device, if any.
   std::optional<HistoryEntry> previous(const HistoryEntry& entry) const;
+  // The same, in a list entries() made.
+  static std::optional<HistoryEntry> PreviousIn(const std::vector<HistoryEntry>& oldestFirst,
+                                                const HistoryEntry& entry);
 
  private:
   std::string folder_;

@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
+#include <cstdlib>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
@@ -34,6 +36,62 @@ bool WriteAll(int fd, const std::string& content) {
   return true;
 }
 
+// Removes temporary files of `target` left by writers that are gone (a
+// process killed between writing and renaming).
+void RemoveStaleTemporaries(const fs::path& dir, const fs::path& target) {
+  const std::string prefix = "." + target.filename().string() + ".tmp-";
+  std::error_code ec;
+  for (const auto& file : fs::directory_iterator(dir, ec)) {
+    const std::string name = file.path().filename().string();
+    if (name.rfind(prefix, 0) != 0) continue;
+    const long pid = std::strtol(name.c_str() + prefix.size(), nullptr, 10);
+    if (pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) fs::remove(file.path(), ec);
+  }
+}
+
+// Writes `content` to a new temporary file beside `target`, flushed to the
+// disk; its path, or the reason it could not be written.
+std::optional<std::string> WriteTemporary(const fs::path& target, const std::string& content, const struct stat* mode,
+                                          fs::path& temp) {
+  const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  RemoveStaleTemporaries(dir, target);
+  static std::atomic<unsigned> counter{0};
+  int fd = -1;
+  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+    temp = dir /
+           ("." + target.filename().string() + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EEXIST) return Describe("Cannot create a file in", dir, errno);
+  }
+  if (fd < 0) return Describe("Cannot create a file in", dir, EEXIST);
+
+  auto fail = [&](const std::string& what) {
+    const int error = errno;
+    ::close(fd);
+    ::unlink(temp.c_str());
+    return Describe(what, target, error);
+  };
+  if (mode && ::fchmod(fd, mode->st_mode & 07777) != 0) return fail("Cannot set the permissions of");
+  if (!WriteAll(fd, content)) return fail("Cannot write");
+  if (::fsync(fd) != 0) return fail("Cannot write");
+  if (::close(fd) != 0) {
+    const int error = errno;
+    ::unlink(temp.c_str());
+    return Describe("Cannot write", target, error);
+  }
+  return std::nullopt;
+}
+
+// Makes a rename or link itself durable; a failure here loses nothing written.
+void SyncFolder(const fs::path& target) {
+  const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dirFd >= 0) {
+    ::fsync(dirFd);
+    ::close(dirFd);
+  }
+}
+
 }  // namespace
 
 std::optional<std::string> WriteFileAtomically(const std::string& pathText, const std::string& content) {
@@ -51,43 +109,32 @@ std::optional<std::string> WriteFileAtomically(const std::string& pathText, cons
   // A device or pipe cannot be replaced by a renamed file, and must not be.
   if (exists && !S_ISREG(existing.st_mode)) return "Cannot write " + target.string() + ": not a regular file";
 
-  const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  static std::atomic<unsigned> counter{0};
   fs::path temp;
-  int fd = -1;
-  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temp = dir /
-           ("." + target.filename().string() + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) return Describe("Cannot create a file in", dir, errno);
-  }
-  if (fd < 0) return Describe("Cannot create a file in", dir, EEXIST);
-
-  auto fail = [&](const std::string& what) {
-    const int error = errno;
-    ::close(fd);
-    ::unlink(temp.c_str());
-    return Describe(what, target, error);
-  };
-  if (exists && ::fchmod(fd, existing.st_mode & 07777) != 0) return fail("Cannot set the permissions of");
-  if (!WriteAll(fd, content)) return fail("Cannot write");
-  if (::fsync(fd) != 0) return fail("Cannot write");
-  if (::close(fd) != 0) {
-    const int error = errno;
-    ::unlink(temp.c_str());
-    return Describe("Cannot write", target, error);
-  }
+  if (auto error = WriteTemporary(target, content, exists ? &existing : nullptr, temp)) return error;
   if (::rename(temp.c_str(), target.c_str()) != 0) {
     const int error = errno;
     ::unlink(temp.c_str());
     return Describe("Cannot replace", target, error);
   }
-  // Make the rename itself durable; a failure here loses nothing already written.
-  const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dirFd >= 0) {
-    ::fsync(dirFd);
-    ::close(dirFd);
+  SyncFolder(target);
+  return std::nullopt;
+}
+
+std::optional<std::string> CreateFileAtomically(const std::string& pathText, const std::string& content,
+                                                bool& existed) {
+  const fs::path target(pathText);
+  existed = false;
+  fs::path temp;
+  if (auto error = WriteTemporary(target, content, nullptr, temp)) return error;
+  // A hard link is made only where no file is: two writers never replace each other.
+  const int linked = ::link(temp.c_str(), target.c_str());
+  const int error = errno;
+  ::unlink(temp.c_str());
+  if (linked != 0) {
+    existed = error == EEXIST;
+    return Describe("Cannot create", target, error);
   }
+  SyncFolder(target);
   return std::nullopt;
 }
 

@@ -136,6 +136,13 @@ ConfigFileLoad ReadConfigFile(const std::string& path) {
     load.error = "This is a folder, not a configuration file.";
     return load;
   }
+  // A pipe or device could block or never end. (A large file is read only
+  // as far as its items go.)
+  if (!S_ISREG(st.st_mode)) {
+    ConfigFileLoad load;
+    load.error = "This is a pipe or a device, not a configuration file.";
+    return load;
+  }
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     ConfigFileLoad load;

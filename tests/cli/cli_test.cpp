@@ -1,5 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 #include <fstream>
 
@@ -224,6 +230,66 @@ TEST(Cli, HostileFilesNeverCrashIt) {
     EXPECT_EQ(run.exitCode, exit) << run.err;
     EXPECT_FALSE(run.err.empty());
   }
+}
+
+// Every reader refuses what is no file of its kind at once, instead of
+// hanging on a FIFO nobody writes or reading a device without end.
+TEST(Cli, NoReaderHangsOnAPipeOrADevice) {
+  TempDir dir;
+  const std::string fifo = dir.file("fifo");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string history = dir.file("history");
+  std::filesystem::create_directories(history);
+  const QStringList runs[] = {
+      {"dtmf-decode", Q(fifo)},
+      {"cw-decode", Q(fifo)},
+      {"dtmf-decode", "/dev/zero"},
+      {"dtmf-decode", Q(dir.path().string())},
+      {"encode", Q(fifo)},
+      {"encode", "/dev/zero"},
+      {"decode", Q(fifo)},
+      {"board-sim", "--image", Q(fifo)},
+      {"history", "diff", Q(fifo), "/dev/zero", "--history-dir", Q(history)},
+      {"history", "diff", "/dev/zero", Q(fifo), "--history-dir", Q(history)},
+  };
+  for (const auto& args : runs) {
+    const auto run = RunCli(args, 5000);
+    EXPECT_FALSE(run.crashed) << args.join(' ').toStdString() << ": it hung or crashed";
+    EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString() << run.err;
+    EXPECT_TRUE(run.err.find("pipe") != std::string::npos || run.err.find("device") != std::string::npos ||
+                run.err.find("folder") != std::string::npos)
+        << run.err;
+  }
+}
+
+// One rule for every file written: a regular file is replaced whole (through
+// a link, the file it points to), a FIFO gets the bytes, nothing else is replaced.
+TEST(Cli, WrittenFilesReplaceOnlyFiles) {
+  TempDir dir;
+  const std::string target = dir.file("real.wav");
+  WriteAll(target, "old");
+  const std::string link = dir.file("link.wav");
+  std::filesystem::create_symlink(target, link);
+  EXPECT_EQ(RunCli({"render", "1", "-o", Q(link)}).exitCode, 0);
+  EXPECT_TRUE(std::filesystem::is_symlink(link)) << "the link stays a link";
+  EXPECT_EQ(testing::ReadAll(target).substr(0, 4), "RIFF");
+
+  const std::string fifo = dir.file("stream.wav");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+  const auto run = RunCli({"render", "1", "-o", Q(fifo)}, 5000);
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  char head[4] = {};
+  EXPECT_EQ(::read(reader, head, 4), 4);
+  EXPECT_EQ(std::string(head, 4), "RIFF") << "streamed into the FIFO";
+  ::close(reader);
+  struct stat st {};
+  ASSERT_EQ(::stat(fifo.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode)) << "the FIFO is still a FIFO";
+
+  const auto folder = RunCli({"render", "1", "-o", Q(dir.path().string())});
+  EXPECT_EQ(folder.exitCode, 2);
+  EXPECT_TRUE(std::filesystem::is_directory(dir.path()));
 }
 
 }  // namespace

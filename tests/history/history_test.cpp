@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <climits>
 #include <filesystem>
 
 #include "history/differences.h"
@@ -124,6 +129,7 @@ TEST(HistoryStore, PruningKeepsTheNewestAndEveryDayOfAProgram) {
        5, {0, 2}},
       {"and when there are too many",
        {entry(now - 3 * kDay, "PROGRAM"), entry(now - 2, "READ"), entry(now - 1, "READ"), entry(now, "READ")}, 2, {1, 2}},
+      {"a hostile time is only old", {entry(INT64_MIN, "READ"), entry(INT64_MAX, "READ")}, 5, {0}},
   };
   for (const auto& c : cases) {
     std::vector<std::string> expected;
@@ -156,6 +162,42 @@ TEST(HistoryStore, AProgramRecordsWhatItChangedOnThatDevice) {
   ASSERT_EQ(entries.size(), 3u);
   EXPECT_EQ(store.find(program.id)->changes, program.changes);
   EXPECT_EQ(store.previous(entries[2])->id, read.id);
+
+  // Two processes writing in the same millisecond each keep every entry.
+  HistoryStore shared(dir.file("shared"));
+  std::vector<pid_t> writers;
+  for (int w = 0; w < 2; ++w) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+      for (int i = 0; i < 60; ++i) {
+        HistoryEntry e;
+        e.timeMs = 1796665023125;
+        e.operation = "READ";
+        if (shared.add(e)) ::_exit(1);
+      }
+      ::_exit(0);
+    }
+    writers.push_back(pid);
+  }
+  for (const pid_t pid : writers) {
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  EXPECT_EQ(shared.entries().size(), 120u) << "none replaced another";
+
+  // A damaged file is listed as such; a renamed entry goes by its file's name.
+  testing::WriteAll(dir.file("history/20261208T000000.000Z.txt"), "tonalis-history: 1\nid: x\nimage: FF\n");
+  std::filesystem::rename(dir.file("history/" + read.id + ".txt"), dir.file("history/renamed.txt"));
+  std::vector<HistoryStore::Damaged> damaged;
+  const auto listed = store.entries(&damaged);
+  ASSERT_EQ(damaged.size(), 1u);
+  EXPECT_EQ(damaged[0].id, "20261208T000000.000Z");
+  std::string why;
+  EXPECT_FALSE(store.find("20261208T000000.000Z", &why));
+  EXPECT_NE(why.find("not a history entry"), std::string::npos) << why;
+  EXPECT_TRUE(store.find("renamed")) << "shown by the id it is listed with";
+  EXPECT_TRUE(std::any_of(listed.begin(), listed.end(), [](const HistoryEntry& e) { return e.id == "renamed"; }));
 
   // A folder that cannot be made says why.
   testing::WriteAll(dir.file("file"), "x");
