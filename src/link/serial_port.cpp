@@ -21,7 +21,12 @@ bool SerialPort::open(const QString& device, bool forPtt, QString* error) {
   close();
   port_.setPortName(device);
   if (!port_.open(QIODevice::ReadWrite)) {
-    if (error) *error = port_.errorString();
+    // Qt calls a port that another program holds a locking error.
+    if (error)
+      *error = port_.error() == QSerialPort::PermissionError && port_.errorString().contains("lock", Qt::CaseInsensitive)
+                   ? QStringLiteral("the port is in use by another program (another Tonalis, a terminal, ModemManager?). "
+                                    "Close it there, then try again.")
+                   : port_.errorString();
     port_.clearError();
     return false;
   }

@@ -163,6 +163,10 @@ std::string HamlibPtt::Apply(Rig& r, const PttChoice& choice, bool on, std::atom
   const std::string why = Words(e);
   const std::string release = ReleaseRig(r, choice);
   unknown = !release.empty();
+  if (e == -RIG_EINVAL && choice.method == PttMethod::Rigctld && release.empty())
+    return "rigctld refused PTT (" + why +
+           "). A rigctld started without a PTT type refuses it: start it with -P RIG (or the PTT type your "
+           "radio needs).";
   if (release.empty()) return "The rig did not confirm PTT (" + why + "); it was released again, to be safe.";
   return "The rig did not confirm PTT (" + why + "), and releasing it failed too (" + release +
          "): the keyed state is unknown. Check the transmitter now!";

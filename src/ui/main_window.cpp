@@ -420,6 +420,7 @@ void FrmTone::sendSequence() {
   c_.Text3->setText(Q(timing.texts.gapMs));
   c_.Text4->setText(Q(timing.texts.pauseMs));
   QApplication::setOverrideCursor(Qt::WaitCursor);
+  lblReply_->clear();  // the last reply answered the last send
   c_.lblInfoSend->setText(kSendingText);
   c_.cmdTone->setEnabled(false);
   c_.txtTxd->setText(Q(timing.texts.txDelayMs));

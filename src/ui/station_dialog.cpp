@@ -7,6 +7,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHostAddress>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <fstream>
@@ -51,6 +53,15 @@ constexpr MethodEntry kMethods[] = {
 constexpr int kBauds[] = {1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200};
 // The test tone: one digit for a second.
 constexpr const char* kTestDigit = "5";
+
+// A host name (letters, digits, '-', '.') or an IPv4 or IPv6 address.
+bool IsHostName(const std::string& host) {
+  if (host.empty() || host.size() > 253) return false;
+  if (!QHostAddress(Q(host)).isNull()) return true;
+  return QRegularExpression("^[A-Za-z0-9]([A-Za-z0-9-]*[A-Za-z0-9])?(\\.[A-Za-z0-9]([A-Za-z0-9-]*[A-Za-z0-9])?)*$")
+      .match(Q(host))
+      .hasMatch();
+}
 
 void SelectData(QComboBox* box, const QString& data) {
   const int at = box->findData(data);
@@ -159,7 +170,11 @@ void StationDialog::fillPorts() {
     const SerialPortEntry& p = ports[static_cast<std::size_t>(row)];
     const std::string cells[] = {p.device,       p.stablePath,   p.description,
                                  p.manufacturer, p.serialNumber, p.problem.empty() ? "can be opened" : p.problem};
-    for (int col = 0; col < 6; ++col) portTable_->setItem(row, col, new QTableWidgetItem(Q(cells[col])));
+    for (int col = 0; col < 6; ++col) {
+      auto* item = new QTableWidgetItem(Q(cells[col]));
+      item->setToolTip(Q(cells[col]));  // a long text is cut short in its column
+      portTable_->setItem(row, col, item);
+    }
     portTable_->item(row, 0)->setData(Qt::UserRole, Q(p.pathToUse()));
   }
   portTable_->resizeColumnsToContents();
@@ -200,6 +215,7 @@ QWidget* StationDialog::buildSoundPage() {
   output_->addItem("default", QString());
   input_->addItem("default", QString());
   for (const auto& d : PortAudioSession::instance().devices()) {
+    if (d.name == "default") continue;  // the first entry already stands for it
     const QString label = Q(d.name) + "  [" + Q(d.hostApi) + "]";
     if (d.outputs > 0) output_->addItem(label, Q(d.name));
     if (d.inputs > 0) input_->addItem(label, Q(d.name));
@@ -278,6 +294,9 @@ QWidget* StationDialog::buildPttPage() {
   cm108Device_->setEditable(true);
   for (const auto& d : ListHidDevices())
     cm108Device_->addItem(Q(d.device + "  " + d.name + (d.cm108 ? "  (CM108 family)" : "")), Q(d.device));
+  cm108Device_->lineEdit()->setPlaceholderText(cm108Device_->count() == 0
+                                                   ? "No hidraw device found: is the radio interface plugged in?"
+                                                   : "/dev/hidrawN");
   cm108Gpio_ = new QSpinBox(cm108);
   cm108Gpio_->setObjectName("cm108Gpio");
   cm108Gpio_->setRange(1, 8);
@@ -552,7 +571,9 @@ void StationDialog::accept() {
   if (p.method == PttMethod::Cm108 && p.cm108Device.empty()) missing = "Choose the hidraw device of the sound chip.";
   if (p.method == PttMethod::Cat && (p.rigModel <= 0 || p.rigDevice.empty()))
     missing = "Choose the rig model and its serial device.";
-  if (p.method == PttMethod::Rigctld && p.rigctldHost.empty()) missing = "Give the host rigctld runs on.";
+  if (p.method == PttMethod::Rigctld && !IsHostName(p.rigctldHost))
+    missing = "Give the host rigctld runs on: a name such as localhost or an address such as 127.0.0.1 "
+              "(no spaces, no port: the port has its own field).";
   if (!missing.empty()) {
     messages_.showMessage({"Station", missing, UserMessage::Icon::Information});
     return;

@@ -80,6 +80,9 @@ TEST(BoardAir, AReplacementWithItsChecksumReplacesTheCommand) {
       {"991234345#D#", "ignored", "11"},                // no such command
       {*CalculateReplacement("11", "1234", "#", "20").sequence,
        "replacement of command 0 refused: the new command is already one", "11"},
+      // The longest command a slot holds.
+      {*CalculateReplacement("11", "1234", "#", "9876543210").sequence, "command 0 replaced by 9876543210",
+       "9876543210"},
   };
   for (const auto& c : cases) {
     DecoderImage memory = Memory();

@@ -351,6 +351,17 @@ TEST_F(BoardLinkTest, ClosingThePortStopsARunningExchange) {
   EXPECT_EQ(Bytes(received.end() - 2, received.end()), kEndSession);
 }
 
+TEST_F(BoardLinkTest, APortInUseElsewhereIsSaidSo) {
+  startBoard();
+  enable();
+  RecordingMessages other;
+  BoardLink second(progress_, other, [this](int) { return sim_->link(); });
+  second.setProgrammingTicked(true, "1");
+  EXPECT_FALSE(second.portOpen());
+  ASSERT_EQ(other.shown.size(), 1u);
+  EXPECT_NE(other.shown[0].text.find("in use by another program"), std::string::npos) << other.shown[0].text;
+}
+
 TEST_F(BoardLinkTest, PortChoiceAndMutualExclusion) {
   startBoard();
   // Invalid numbers: the box stays ticked, nothing opens or goes out.

@@ -18,13 +18,17 @@ Samples Render(const std::string& sequence, double digitS, double gapS, double p
   return Samples(r.samples.get(), r.samples.get() + r.count);
 }
 
-// Tone pairs at any rate, frequencies scaled by `factor`.
-Samples Tones(const std::string& digits, int rate, double digitS, double gapS, double factor = 1.0) {
+// Tone pairs at any rate, frequencies scaled by `factor`, the high tone
+// `twistDb` above the low one.
+Samples Tones(const std::string& digits, int rate, double digitS, double gapS, double factor = 1.0,
+              double twistDb = 0) {
   Samples s;
+  const double low = 8000 * std::min(1.0, std::pow(10, -twistDb / 20));
+  const double high = 8000 * std::min(1.0, std::pow(10, twistDb / 20));
   for (char c : digits) {
     for (int n = 0; n < static_cast<int>(digitS * rate); ++n)
-      s.push_back(static_cast<std::int16_t>(8000 * std::sin(2 * M_PI * LowFrequency(c) * factor * n / rate) +
-                                            8000 * std::sin(2 * M_PI * HighFrequency(c) * factor * n / rate)));
+      s.push_back(static_cast<std::int16_t>(low * std::sin(2 * M_PI * LowFrequency(c) * factor * n / rate) +
+                                            high * std::sin(2 * M_PI * HighFrequency(c) * factor * n / rate)));
     s.resize(s.size() + static_cast<std::size_t>(gapS * rate), 0);
   }
   return s;
@@ -115,6 +119,22 @@ TEST(DtmfDecoder, WhatIsNotADigit) {
   };
   for (const auto& c : cases) EXPECT_EQ(Digits(Decode(c.samples)), "") << c.name;
   EXPECT_EQ(Digits(Decode(Tones("123", 8000, 0.1, 0.1, 1.015))), "123") << "1.5 % off is accepted";
+}
+
+// A telephone receiver takes the high tone up to 4 dB above the low one and
+// up to 8 dB below it (a radio's flat input favours the low tone).
+TEST(DtmfDecoder, TwistWithinTheReceiversLimits) {
+  const std::pair<double, const char*> cases[] = {
+      {0, "159#"}, {+3.5, "159#"}, {-7.5, "159#"}, {+7, ""}, {-12, ""},
+  };
+  for (const auto& [twist, heard] : cases)
+    EXPECT_EQ(Digits(Decode(Tones("159#", 8000, 0.06, 0.06, 1.0, twist))), heard) << "twist " << twist << " dB";
+}
+
+// A digit ends as soon as its energy drops: a repeated digit needs only a short gap.
+TEST(DtmfDecoder, RepeatsAfterTheShortestGapStayApart) {
+  for (const double gap : {0.008, 0.010, 0.015})
+    EXPECT_EQ(Digits(Decode(Tones("5555", 8000, 0.04, gap))), "5555") << gap * 1000 << " ms gaps";
 }
 
 }  // namespace

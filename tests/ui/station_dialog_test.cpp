@@ -77,6 +77,7 @@ TEST_F(StationTest, OkStoresThePortsAndTheStationAndTheWindowUsesThem) {
   const StationSettings stored = ReadStationSettings(Q(dir_.path().string()));
   EXPECT_EQ(stored.ptt.method, PttMethod::Cm108);
   EXPECT_EQ(stored.ptt.cm108Device, "/dev/hidraw7");
+  EXPECT_TRUE(stored.problems.empty());
   EXPECT_EQ(stored.ptt.cm108Gpio, 4);
   EXPECT_EQ(window_->station(), stored);
   EXPECT_EQ(window_->controls().chkPtt->toolTip().toStdString().rfind("PTT by CM108 GPIO 4 on /dev/hidraw7", 0), 0u);
@@ -95,6 +96,40 @@ TEST_F(StationTest, OkStoresThePortsAndTheStationAndTheWindowUsesThem) {
   QTest::keyClick(again, Qt::Key_Escape);
   ASSERT_TRUE(QTest::qWaitFor([&] { return !again->isVisible(); }));
   EXPECT_EQ(ReadAll(dir_.file("station.ini")), before);
+}
+
+TEST_F(StationTest, AListedHidrawDeviceIsStoredByItsPath) {
+  open();
+  StationDialog* d = dialog();
+  d->method()->setCurrentIndex(d->method()->findData("cm108"));
+  // As the list shows one the system has (this machine may have none).
+  d->cm108Device()->insertItem(0, "/dev/hidraw3  C-Media USB Audio Device  (CM108 family)", "/dev/hidraw3");
+  d->cm108Device()->setCurrentIndex(0);
+  d->accept();
+  EXPECT_EQ(ReadStationSettings(Q(dir_.path().string())).ptt.cm108Device, "/dev/hidraw3");
+}
+
+TEST_F(StationTest, OkTakesOnlyAHostRigctldCanBeReachedBy) {
+  open();
+  const std::pair<const char*, bool> hosts[] = {{"localhost", true},    {"127.0.0.1", true}, {"::1", true},
+                                                {"shack-pi.lan", true}, {"", false},         {"local host", false},
+                                                {"localhost:4532", false}, {"-pi", false}};
+  for (const auto& [host, taken] : hosts) {
+    messages_.shown.clear();
+    StationDialog* d = dialog();
+    d->method()->setCurrentIndex(d->method()->findData("rigctld"));
+    d->rigctldHost()->setText(host);
+    d->txLimit()->setValue(kMaxTxLimitSeconds);
+    d->accept();
+    EXPECT_EQ(messages_.shown.empty(), taken) << host;
+    if (taken) {
+      EXPECT_EQ(ReadStationSettings(Q(dir_.path().string())).ptt.rigctldHost, host);
+      EXPECT_EQ(window_->station().txLimitSeconds, kMaxTxLimitSeconds) << "the limit reaches the window";
+    } else {
+      d->reject();
+    }
+    QTest::qWait(10);
+  }
 }
 
 TEST_F(StationTest, ASoundDeviceThatIsGoneFallsBackWithOneMessage) {
@@ -122,12 +157,17 @@ TEST_F(StationTest, TestPttKeysForItsTimeAndReleases) {
   d->testButton()->click();
   ASSERT_TRUE(QTest::qWaitFor([&] { return d->testStatus()->text().startsWith("Transmitting: 2 s left."); }, 5000))
       << d->testStatus()->text().toStdString();
+  const auto keyed = std::chrono::steady_clock::now();
   EXPECT_EQ(rig.ptt(), 1);
   EXPECT_TRUE(d->stopButton()->isEnabled());
   ASSERT_TRUE(QTest::qWaitFor([&] { return d->testStatus()->text().startsWith("Transmitting: 1 s left."); }, 3000));
   ASSERT_TRUE(QTest::qWaitFor([&] { return d->testStatus()->text() == "The transmitter was keyed and released."; },
                               5000));
+  const auto keyedFor = std::chrono::steady_clock::now() - keyed;
   EXPECT_EQ(rig.ptt(), 0);
+  // Two seconds as asked: not one more (a busy machine may add a little).
+  EXPECT_GE(keyedFor, std::chrono::milliseconds(1900));
+  EXPECT_LT(keyedFor, std::chrono::milliseconds(2800));
 
   // Stop ends it early; closing the dialog while keyed releases too.
   d->testSeconds()->setValue(30);
