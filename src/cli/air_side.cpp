@@ -78,6 +78,10 @@ std::unique_ptr<AirSide> AirSide::Open(const Options& options, BoardSim& board, 
     }
     side->decoder_ = DtmfDecoder(file.sampleRate);
     side->fileSamples_ = file.samples;
+  } else if (::stat(source.c_str(), &info) == 0 && !S_ISFIFO(info.st_mode)) {
+    // A device such as /dev/urandom never ends and is no sound source.
+    error = source + " is neither a sound file, a FIFO nor a sound device.";
+    return nullptr;
   } else if (::stat(source.c_str(), &info) == 0) {
     side->fd_ = ::open(source.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (side->fd_ < 0) {

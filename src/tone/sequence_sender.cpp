@@ -13,6 +13,7 @@ SequenceSender::SequenceSender(TonePlayer& player, PttLine& ptt, MessageSink& me
   timer_.setSingleShot(true);
   timer_.setTimerType(Qt::PreciseTimer);
   limit_.setSingleShot(true);
+  limit_.setTimerType(Qt::PreciseTimer);  // a coarse one may end the send 5 % early
   connect(&timer_, &QTimer::timeout, this, &SequenceSender::onTimer);
   connect(&limit_, &QTimer::timeout, this, [this] { stop(TxLimitText(txLimit_)); });
   connect(&render_, &QFutureWatcher<std::shared_ptr<RenderedSequence>>::finished, this, &SequenceSender::onRendered);

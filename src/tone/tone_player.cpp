@@ -73,9 +73,15 @@ void TonePlayer::start() {
   };
   const std::int16_t* samples = sequence_.samples.get();
   const std::int64_t count = sequence_.count;
-  device_.run([this, samples, count, finished] { return output_.start(samples, count, finished); },
-              [this, generation](int e) { onStarted(generation, e); });
-  started_ = std::chrono::steady_clock::now();
+  // The clock runs from the moment the device is asked to play: before any
+  // completion it can report, so the time is never negative.
+  auto startedAt = startedAt_;
+  device_.run(
+      [this, samples, count, finished, startedAt] {
+        *startedAt = std::chrono::steady_clock::now();
+        return output_.start(samples, count, finished);
+      },
+      [this, generation](int e) { onStarted(generation, e); });
   const auto length = std::chrono::milliseconds(sequence_.count * 1000 / static_cast<std::int64_t>(kSampleRate));
   watchdog_.start(length + watchdogMargin_ + length / 4);
 }
@@ -84,10 +90,7 @@ void TonePlayer::onStarted(unsigned generation, int error) {
   if (generation != generation_ || stage_ != Stage::Playing) return;
   if (error != 0) {
     fail("2. waveOutPrepareHeader failed - ", error, "the sound device would not start", Emit::Now);
-    return;
   }
-  // The clock runs from the moment the device took the sound.
-  started_ = std::chrono::steady_clock::now();
 }
 
 void TonePlayer::cancel() {
@@ -120,8 +123,8 @@ bool TonePlayer::play(RenderedSequence sequence) {
 
 void TonePlayer::onDeviceFinished(unsigned generation, std::chrono::steady_clock::time_point at) {
   if (generation != generation_ || stage_ != Stage::Playing) return;
-  effectiveTimeMs_ =
-      static_cast<std::int32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(at - started_).count());
+  effectiveTimeMs_ = static_cast<std::int32_t>(
+      std::max<std::int64_t>(0, std::chrono::duration_cast<std::chrono::milliseconds>(at - *startedAt_).count()));
   stage_ = Stage::Closing;
   // The device gets its own time to let go.
   watchdog_.start(deviceTimeout_);

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <chrono>
 #include <cstdint>
+#include <memory>
 
 #include "config/user_message.h"
 #include "tone/audio_output.h"
@@ -91,7 +92,9 @@ class TonePlayer : public QObject {
   std::int32_t effectiveTimeMs_ = 0;
   std::string failure_;
   unsigned generation_ = 0;  // tells a stale completion from the current one
-  std::chrono::steady_clock::time_point started_;
+  // Written on the device's thread before it starts; read after it finished.
+  std::shared_ptr<std::chrono::steady_clock::time_point> startedAt_ =
+      std::make_shared<std::chrono::steady_clock::time_point>();
   std::chrono::milliseconds watchdogMargin_{3000};
   std::chrono::milliseconds deviceTimeout_{kDeviceTimeout};
   QTimer watchdog_;

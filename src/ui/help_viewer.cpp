@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/help_viewer.h"
 
+#include <QShortcut>
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -19,6 +22,8 @@ namespace {
 
 QPointer<FrmIstruzioni> gViewer;
 
+constexpr int kReadableWidth = 760;
+constexpr int kReadableHeight = 560;
 constexpr int kDesignWidthTwips = 8745;
 constexpr int kDesignHeightTwips = 4515;
 // No manual is anywhere near this; a larger file is not one.
@@ -76,7 +81,15 @@ FrmIstruzioni::FrmIstruzioni(MessageSink& messages) : QWidget(nullptr, Qt::Windo
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(text_);
-  resize(TwipsToPixels(kDesignWidthTwips, 1.0), TwipsToPixels(kDesignHeightTwips, 1.0));
+  // The design size shows a dozen lines; a manual wants more, within the screen.
+  QSize size(std::max(TwipsToPixels(kDesignWidthTwips, 1.0), kReadableWidth),
+             std::max(TwipsToPixels(kDesignHeightTwips, 1.0), kReadableHeight));
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+  resize(size);
+  // Escape and Ctrl+W close it, as they close a document window.
+  for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+    connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
 }
 
 void FrmIstruzioni::centre() {
@@ -113,6 +126,10 @@ void FrmIstruzioni::activated() {
     return;
   }
   const QByteArray bytes = file.readAll();
+  // The same manual again: the reader keeps the place they were reading.
+  if (bytes == shownBytes_ && path == shownPath_) return;
+  shownBytes_ = bytes;
+  shownPath_ = path;
   const RtfConversion converted =
       RtfToHtml(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
   text_->setHtml(converted.error.empty() ? QString::fromStdString(converted.html)

@@ -28,6 +28,8 @@ class FrmIstruzioni : public QWidget {
   bool event(QEvent* event) override;
 
  private:
+  QByteArray shownBytes_;  // what the text shows, to keep its place when nothing changed
+  QString shownPath_;
   explicit FrmIstruzioni(MessageSink& messages);
   void centre();
   void activated();

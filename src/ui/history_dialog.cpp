@@ -71,7 +71,8 @@ HistoryDialog::HistoryDialog(QWidget* parent, const HistoryStore& store, std::fu
   load_->setToolTip("Puts this content into the window's fields as READ would; PROGRAM then restores it");
   save_ = new QPushButton("Save as .prg...", this);
   save_->setObjectName("saveButton");
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close | QDialogButtonBox::Help, this);
+  connect(buttons, &QDialogButtonBox::helpRequested, this, &HistoryDialog::helpRequested);
   buttons->addButton(load_, QDialogButtonBox::ActionRole);
   buttons->addButton(save_, QDialogButtonBox::ActionRole);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -36,6 +36,8 @@ class HistoryDialog : public QDialog {
  Q_SIGNALS:
   // "Load into the fields" for this entry.
   void loadRequested(const tonalis::HistoryEntry& entry);
+  // Help, or F1: the manual.
+  void helpRequested();
 
  private:
   const HistoryEntry* selected() const;

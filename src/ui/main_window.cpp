@@ -160,9 +160,10 @@ void FrmTone::connectControls() {
 bool FrmTone::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
       watched->isWidgetType()) {
-    // This window, or one of its message boxes, which are modal to it.
+    // This window, or one of its dialogs and message boxes (Station, History,
+    // the file dialogs, the progress dialog): the manual covers them all.
     const QWidget* active = QApplication::activeWindow();
-    if (active == this || (active && active->parentWidget() == this && qobject_cast<const QMessageBox*>(active)))
+    if (active == this || (active && active->parentWidget() == this && qobject_cast<const QDialog*>(active)))
       Q_EMIT helpRequested();
   }
   return QWidget::eventFilter(watched, event);
@@ -263,6 +264,7 @@ void FrmTone::setHistoryFolder(const std::string& folder) { history_.store() = H
 
 HistoryDialog* FrmTone::openHistoryDialog() {
   auto* dialog = new HistoryDialog(this, history_.store(), [this] { return readConfig(); }, messages_);
+  connect(dialog, &HistoryDialog::helpRequested, this, &FrmTone::helpRequested);
   connect(dialog, &HistoryDialog::loadRequested, this,
           [this](const HistoryEntry& entry) { loadImageIntoFields(entry.image); });
   dialog->open();
@@ -557,6 +559,7 @@ void FrmTone::placeCornerButtons() {
 
 StationDialog* FrmTone::openStationDialog() {
   auto* dialog = new StationDialog(this, settingsFolder_, station_, link_, Std(c_.txtPttCom->text()), messages_);
+  connect(dialog, &StationDialog::helpRequested, this, &FrmTone::helpRequested);
   connect(dialog, &StationDialog::stationChosen, this, [this](const StationSettings& chosen) {
     station_ = chosen;
     commandLineDevice_.clear();  // chosen now, in the window: it wins

@@ -102,7 +102,8 @@ StationDialog::StationDialog(QWidget* parent, const QString& settingsFolder, con
   tabs->addTab(buildPortsPage(), "Serial ports");
   tabs->addTab(buildSoundPage(), "Sound");
   tabs->addTab(buildPttPage(), "PTT");
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+  connect(buttons, &QDialogButtonBox::helpRequested, this, &StationDialog::helpRequested);
   connect(buttons, &QDialogButtonBox::accepted, this, &StationDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &StationDialog::reject);
   auto* layout = new QVBoxLayout(this);

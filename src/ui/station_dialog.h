@@ -71,6 +71,8 @@ class StationDialog : public QDialog {
  Q_SIGNALS:
   // OK was pressed and the files were written: the window applies these.
   void stationChosen(const tonalis::StationSettings& settings);
+  // Help, or F1: the manual.
+  void helpRequested();
 
  public Q_SLOTS:
   void accept() override;

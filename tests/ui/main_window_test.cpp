@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window.h"
+#include "ui/history_dialog.h"
+#include "ui/station_dialog.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -16,6 +18,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -720,6 +723,43 @@ TEST_F(HelpViewerTest, F1OpensTheManualAndReloadsItOnActivation) {
   // Closing the main window leaves the viewer open.
   window_->close();
   EXPECT_TRUE(viewer->isVisible());
+}
+
+TEST_F(HelpViewerTest, TheManualFromEveryDialogReadableAndClosedByTheKeyboard) {
+  std::string manual = "{\\rtf1 ";
+  for (int line = 0; line < 400; ++line) manual += "Line " + std::to_string(line) + "\\par ";
+  testing::WriteAll(dir_.file("Manuale_Tonalis2.rtf"), manual + "}");
+  open();
+  const std::function<QDialog*()> openers[] = {[this] { return window_->openStationDialog(); },
+                                               [this] { return window_->openHistoryDialog(); }};
+  for (const auto& openDialog : openers) {
+    QDialog* d = openDialog();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(d));
+    d->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d));
+    QTest::keyClick(d, Qt::Key_F1);
+    ASSERT_TRUE(FrmIstruzioni::Instance()) << d->objectName().toStdString() << ": F1 opens the manual";
+    FrmIstruzioni* viewer = FrmIstruzioni::Instance();
+    EXPECT_GE(viewer->width(), 700) << "a readable size";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return viewer->rtfIstruzioni()->toPlainText().startsWith("Line 0"); }));
+    // Read on, leave, come back: the place is kept.
+    QScrollBar* bar = viewer->rtfIstruzioni()->verticalScrollBar();
+    bar->setValue(bar->maximum() / 2);
+    const int place = bar->value();
+    d->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d));
+    viewer->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(viewer));
+    EXPECT_EQ(bar->value(), place);
+    QTest::keyClick(viewer, Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !FrmIstruzioni::Instance(); })) << "Escape closes it";
+    d->reject();
+  }
+  // Ctrl+W too.
+  FrmIstruzioni::Apri(kHelpFileName, kHelpTitle, messages_);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(FrmIstruzioni::Instance()));
+  QTest::keyClick(FrmIstruzioni::Instance(), Qt::Key_W, Qt::ControlModifier);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !FrmIstruzioni::Instance(); }));
 }
 
 TEST_F(HelpViewerTest, AMissingManualIsReportedAndNothingStays) {
