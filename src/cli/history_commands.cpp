@@ -107,7 +107,7 @@ int RunHistory(const QStringList& args) {
     }
     ConfigFileContent content;
     content.config = DecodeImage(entry->image);
-    content.txtPrgComm = "1";
+    content.txtPrgComm = PrgCommForPort(entry->port);
     return WriteOutput(parser.value(output), FormatConfigFile(content));
   }
   if (action == "diff" && positional.size() == 3) {

@@ -132,4 +132,13 @@ std::optional<HistoryEntry> ParseHistoryEntry(const std::string& text, std::stri
   return e;
 }
 
+std::string PrgCommForPort(const std::string& port) {
+  if (port.size() >= 4 && port.size() <= 5 && port.compare(0, 3, "COM") == 0 &&
+      port.find_first_not_of("0123456789", 3) == std::string::npos) {
+    const int n = std::stoi(port.substr(3));
+    if (n >= 1 && n <= 16) return std::to_string(n);
+  }
+  return "1";
+}
+
 }  // namespace tonalis

@@ -40,4 +40,8 @@ std::optional<HistoryEntry> ParseHistoryEntry(const std::string& text, std::stri
 // Local time as "2026-12-07 18:26:00".
 std::string LocalTimeText(std::int64_t timeMs);
 
+// The "Prg Comm" a .prg made from an entry names: the entry's port number
+// ("3" for COM3), or "1" for a port known only by its device path.
+std::string PrgCommForPort(const std::string& port);
+
 }  // namespace tonalis

@@ -2,6 +2,8 @@
 #include "ui/history_dialog.h"
 
 #include <QDialogButtonBox>
+#include <QLabel>
+#include <QTime>
 #include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -66,10 +68,10 @@ HistoryDialog::HistoryDialog(QWidget* parent, const HistoryStore& store, std::fu
   details_ = new QPlainTextEdit(this);
   details_->setObjectName("historyDetails");
   details_->setReadOnly(true);
-  load_ = new QPushButton("Load into the fields", this);
+  load_ = new QPushButton("&Load into the fields", this);
   load_->setObjectName("loadButton");
   load_->setToolTip("Puts this content into the window's fields as READ would; PROGRAM then restores it");
-  save_ = new QPushButton("Save as .prg...", this);
+  save_ = new QPushButton("Sa&ve as .prg...", this);
   save_->setObjectName("saveButton");
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close | QDialogButtonBox::Help, this);
   connect(buttons, &QDialogButtonBox::helpRequested, this, &HistoryDialog::helpRequested);
@@ -78,7 +80,11 @@ HistoryDialog::HistoryDialog(QWidget* parent, const HistoryStore& store, std::fu
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(list_, &QTreeWidget::itemSelectionChanged, this, &HistoryDialog::showSelected);
   connect(load_, &QPushButton::clicked, this, [this] {
-    if (const HistoryEntry* e = selected()) Q_EMIT loadRequested(*e);
+    if (const HistoryEntry* e = selected()) {
+      Q_EMIT loadRequested(*e);
+      status_->setText("Loaded into the fields at " + QTime::currentTime().toString("HH:mm:ss") +
+                       ". PROGRAM writes exactly these bytes while the fields still show them.");
+    }
     showSelected();
   });
   connect(save_, &QPushButton::clicked, this, [this] {
@@ -97,6 +103,9 @@ HistoryDialog::HistoryDialog(QWidget* parent, const HistoryStore& store, std::fu
     layout->addWidget(new QLabel("Nothing yet: every READ and PROGRAM is kept here, in " + Q(store.folder()), this));
   layout->addWidget(list_, 3);
   layout->addWidget(details_, 2);
+  status_ = new QLabel(this);
+  status_->setObjectName("historyStatus");
+  layout->addWidget(status_);
   layout->addWidget(buttons);
   resize(760, 520);
   if (list_->topLevelItemCount() > 0) list_->setCurrentItem(list_->topLevelItem(0));
@@ -134,7 +143,7 @@ void HistoryDialog::saveSelected(const QString& path) {
   if (!e) return;
   ConfigFileContent content;
   content.config = DecodeImage(e->image);
-  content.txtPrgComm = "1";
+  content.txtPrgComm = PrgCommForPort(e->port);
   if (const auto error = WriteConfigFile(QFile::encodeName(path).toStdString(), content))
     messages_.showMessage({"Warning", *error, UserMessage::Icon::None});
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -51,6 +52,7 @@ class HistoryDialog : public QDialog {
   QPlainTextEdit* details_;
   QPushButton* load_;
   QPushButton* save_;
+  QLabel* status_ = nullptr;  // what the last button did
 };
 
 }  // namespace tonalis

@@ -57,7 +57,11 @@ FrmTone::FrmTone(MessageSink& messages, AudioOutput& audio, const QString& setti
       player_(audio, messages),
       sender_(player_, stationPtt_, messages),
       history_(link_, messages, FilePath(settingsFolder + "/history"),
-               [this] { return Std(QFileInfo(currentConfigPath_).fileName()); }),
+               [this] {
+                 // The file as loaded, or marked when the fields had moved on from it.
+                 const std::string name = Std(QFileInfo(currentConfigPath_).fileName());
+                 return name.empty() || !modified_ ? name : name + " (modified)";
+               }),
       ownInput_(input ? nullptr : std::make_unique<PortAudioInput>()),
       listener_(input ? *input : *ownInput_) {
   setObjectName("frmTone");
@@ -538,11 +542,11 @@ void FrmTone::applyStation(const StationSettings& station) {
 
 // Small buttons in the free end of the tab row: no specified control moves.
 void FrmTone::placeCornerButtons() {
-  cmdStation_ = new QPushButton("Station...", this);
+  cmdStation_ = new QPushButton("&Station...", this);
   cmdStation_->setObjectName("cmdStation");
   cmdStation_->setToolTip("Serial ports, the radio's sound card and how the transmitter is keyed");
   connect(cmdStation_, &QPushButton::clicked, this, [this] { openStationDialog(); });
-  cmdHistory_ = new QPushButton("History...", this);
+  cmdHistory_ = new QPushButton("H&istory...", this);
   cmdHistory_->setObjectName("cmdHistory");
   cmdHistory_->setToolTip("Every board content read or programmed: compare it, put it back");
   connect(cmdHistory_, &QPushButton::clicked, this, [this] { openHistoryDialog(); });

@@ -139,7 +139,7 @@ QWidget* StationDialog::buildPortsPage() {
   comNumber_->setObjectName("comNumber");
   comNumber_->setRange(1, 16);
   comNumber_->setPrefix("COM");
-  mapButton_ = new QPushButton("Use the selected port as", page);
+  mapButton_ = new QPushButton("&Use the selected port as", page);
   mapButton_->setObjectName("mapButton");
   connect(mapButton_, &QPushButton::clicked, this, &StationDialog::mapSelectedPort);
   auto* mapRow = new QHBoxLayout;
@@ -227,9 +227,9 @@ QWidget* StationDialog::buildSoundPage() {
     SelectData(box, Q(name));
   }
 
-  play_ = new QPushButton("Play test tone", page);
+  play_ = new QPushButton("&Play test tone", page);
   play_->setObjectName("playButton");
-  playKeys_ = new QCheckBox("Key the transmitter while it plays", page);
+  playKeys_ = new QCheckBox("&Key the transmitter while it plays", page);
   playKeys_->setObjectName("playKeys");
   connect(play_, &QPushButton::clicked, this, &StationDialog::playTestTone);
 
@@ -243,7 +243,7 @@ QWidget* StationDialog::buildSoundPage() {
   auto* note = new QLabel(
       "The test tone is the digit 5 for one second. The input is where the board's Morse replies are heard.", page);
   note->setWordWrap(true);
-  listen_ = new QCheckBox("After each send, listen for the board's Morse reply for up to", page);
+  listen_ = new QCheckBox("After each send, &listen for the board's Morse reply for up to", page);
   listen_->setObjectName("listenForReply");
   listen_->setChecked(initial_.listenForReply);
   listenSeconds_ = new QSpinBox(page);
@@ -275,7 +275,7 @@ QWidget* StationDialog::buildPttPage() {
 
   // The PTT Comm port's lines.
   auto* serial = new QWidget;
-  invert_ = new QCheckBox("Inverted: the transmitter is keyed when the line is low", serial);
+  invert_ = new QCheckBox("&Inverted: the transmitter is keyed when the line is low", serial);
   invert_->setObjectName("invert");
   auto* serialNote = new QLabel(
       QString("The port is the window's \"PTT Comm\" (COM%1), opened when its Enable box is ticked. "
@@ -351,9 +351,9 @@ QWidget* StationDialog::buildPttPage() {
   testSeconds_->setRange(1, 60);
   testSeconds_->setValue(2);
   testSeconds_->setSuffix(" s");
-  test_ = new QPushButton("Test PTT", testBox);
+  test_ = new QPushButton("&Test PTT", testBox);
   test_->setObjectName("testButton");
-  stop_ = new QPushButton("Stop", testBox);
+  stop_ = new QPushButton("St&op", testBox);
   stop_->setObjectName("stopButton");
   stop_->setEnabled(false);
   testStatus_ = new QLabel(testBox);

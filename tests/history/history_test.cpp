@@ -102,6 +102,12 @@ TEST(HistoryEntry, FileRoundTripAndRefusals) {
   }
 }
 
+TEST(HistoryEntry, APrgMadeFromAnEntryNamesItsPort) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"COM3", "3"}, {"COM16", "16"}, {"COM17", "1"}, {"COM0", "1"}, {"/dev/ttyUSB0", "1"}, {"COMx", "1"}, {"", "1"}};
+  for (const auto& [port, prgComm] : cases) EXPECT_EQ(PrgCommForPort(port), prgComm) << port;
+}
+
 TEST(HistoryStore, PruningKeepsTheNewestAndEveryDayOfAProgram) {
   constexpr std::int64_t kDay = 24LL * 3600 * 1000;
   const std::int64_t now = 1000 * kDay;

@@ -74,8 +74,11 @@ TEST(HistoryWindow, AnEarlierContentGoesBackByteForByte) {
   EXPECT_NE(history->details()->toPlainText().indexOf("Output 2 at power-on: ON \u2192 OFF"), -1)
       << "how the entry differs from the fields";
   history->loadButton()->click();
+  EXPECT_TRUE(history->findChild<QLabel*>("historyStatus")->text().startsWith("Loaded into the fields at "))
+      << "the load is confirmed";
   history->reject();
   EXPECT_EQ(c.txtCallID->text(), "ABC");
+  EXPECT_TRUE(window.windowTitle().endsWith(" *")) << "an entry put back is a change of the fields";
   EXPECT_EQ(c.txtMem[3]->text(), "");
   ASSERT_TRUE(exchange(c.cmdSend));
   EXPECT_EQ(BoardImage(memory), original) << "the board holds its first 192 bytes again";
