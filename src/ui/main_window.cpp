@@ -127,6 +127,16 @@ void FrmTone::connectControls() {
   connect(&link_, &BoardLink::configurationRead, this, [this](const DecoderConfig& config) {
     restoredImage_.reset();
     applyDecoded(config);
+    const DecoderImage& image = link_.readImage();
+    if (std::all_of(image.begin(), image.end(), [](std::uint8_t b) { return b == 0xFF; })) {
+      // Erased memory decodes as a call of six 'ÿ' at 5 WPM: shown as what it is, nothing.
+      c_.txtCallID->clear();
+      c_.txtMorseSpeed->clear();
+      messages_.showMessage({"Tonalis",
+                             "The board looks unprogrammed: every byte of its memory is FF (erased). The fields "
+                             "show no commands and no CW call; fill them in and PROGRAM the board.",
+                             UserMessage::Icon::Information});
+    }
   });
   connect(c_.cmdRead, &QPushButton::clicked, &link_, &BoardLink::readBoard);
   connect(c_.cmdSend, &QPushButton::clicked, this, &FrmTone::onProgramClicked);

@@ -889,6 +889,23 @@ TEST(WindowProgram, RefusesWhatItCannotUseBeforeOpening) {
   window.waitForFinished();
 }
 
+TEST_F(WindowTest, ABlankBoardReadsAsEmptyFieldsWithANote) {
+  testing::WriteAll(dir_.file("blank.bin"), std::string(kImageSize, '\xFF'));
+  testing::BoardSimProcess board(dir_.path().string(), QStringList{"--image", Q(dir_.file("blank.bin"))});
+  testing::WriteAll(dir_.file("ports.ini"), "COM1=" + board.link() + "\n");
+  open();
+  window_->link().setProgrammingTicked(false, "1");
+  c().chkPrg->click();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window_->dialog() && window_->dialog()->isVisible(); }, 3000));
+  messages_.shown.clear();
+  c().cmdRead->click();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !messages_.shown.empty(); }, 5000));
+  EXPECT_EQ(messages_.shown[0].text.rfind("The board looks unprogrammed", 0), 0u);
+  EXPECT_EQ(c().txtCallID->text(), "") << "not six \u00ff";
+  EXPECT_EQ(c().txtMorseSpeed->text(), "");
+  messages_.answers = {"Discard"};
+}
+
 TEST_F(BoardWindowTest, ClosingDuringProgramAsksAndSaysWhatTheBoardMayHold) {
   open();
   ASSERT_FALSE(WriteConfigFile(dir_.file("site1.prg"), {testing::WorkedExample(), "1"}));
