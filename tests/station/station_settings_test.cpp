@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "support/test_files.h"
 
 namespace tonalis {
@@ -29,11 +31,14 @@ TEST(StationSettings, EveryValueComesBackAtItsBounds) {
   with([](StationSettings& s) { s.listenForReply = true, s.listenSeconds = 2, s.txLimitSeconds = 1; });
   with([](StationSettings& s) { s.listenSeconds = 120, s.txLimitSeconds = kMaxTxLimitSeconds; });
   with([](StationSettings& s) { s.outputDevice = "USB Audio CODEC: #1", s.inputDevice = "hw:1,0"; });
+  testing::TempDir dir;
+  int row = 0;
   for (const auto& written : cases) {
-    testing::TempDir dir;
-    ASSERT_FALSE(WriteStationSettings(Q(dir.path().string()), written));
-    const StationSettings read = ReadStationSettings(Q(dir.path().string()));
-    EXPECT_EQ(read, written) << testing::ReadAll(dir.file("station.ini"));
+    const std::string folder = dir.file(std::to_string(row++));  // one each, as below
+    std::filesystem::create_directories(folder);
+    ASSERT_FALSE(WriteStationSettings(Q(folder), written));
+    const StationSettings read = ReadStationSettings(Q(folder));
+    EXPECT_EQ(read, written) << testing::ReadAll(folder + "/station.ini");
     EXPECT_TRUE(read.problems.empty()) << read.problems[0];
   }
 }
@@ -59,10 +64,15 @@ TEST(StationSettings, AValueThatCannotBeReadIsSaidWithItsLine) {
       {"[sound]\noutput=" + std::string(5000, 'x') + "\n",
        "station.ini line 2: sound/output = '" + std::string(60, 'x') + "...' is longer than 4096 characters", false},
   };
+  testing::TempDir dir;
+  int row = 0;
   for (const auto& c : cases) {
-    testing::TempDir dir;
-    testing::WriteAll(dir.file("station.ini"), c.ini);
-    const StationSettings s = ReadStationSettings(Q(dir.path().string()));
+    // A folder for each row: QSettings keeps what it read of a path while its
+    // time and size look unchanged, and rows come within one clock tick.
+    const std::string folder = dir.file(std::to_string(row++));
+    std::filesystem::create_directories(folder);
+    testing::WriteAll(folder + "/station.ini", c.ini);
+    const StationSettings s = ReadStationSettings(Q(folder));
     if (c.said.empty()) {
       EXPECT_TRUE(s.problems.empty()) << c.ini;
       continue;
@@ -74,7 +84,6 @@ TEST(StationSettings, AValueThatCannotBeReadIsSaidWithItsLine) {
     EXPECT_EQ(s.ptt.usesPttPort(), !c.pttUnusable) << "an unreadable PTT never keys the PTT Comm port";
   }
   // A file far larger than a station file is refused whole.
-  testing::TempDir dir;
   testing::WriteAll(dir.file("station.ini"), "[sound]\noutput=" + std::string(200000, 'y') + "\n");
   const StationSettings huge = ReadStationSettings(Q(dir.path().string()));
   ASSERT_EQ(huge.problems.size(), 1u);
