@@ -86,7 +86,12 @@ PortMap ParsePortMap(std::istream& in) {
       map.refused.erase(number);
     } else {
       map.problems.push_back({lineNumber, line.substr(0, 80), reason});
-      if (number > 0) map.refused[number] = "line " + std::to_string(lineNumber) + ": " + reason;
+      // The last line for a port is the one meant: when it cannot be used,
+      // an earlier mapping is not used in its place.
+      if (number > 0) {
+        map.refused[number] = "line " + std::to_string(lineNumber) + ": " + reason;
+        map.devices.erase(number);
+      }
     }
   }
   return map;

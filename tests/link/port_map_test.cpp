@@ -43,7 +43,9 @@ TEST(PortMap, FileMapsNumbersToDevices) {
       "COM8=/home/op/My Radio/board port\n"
       "COM9=\"/home/op/a #b\" ; quoted\n"
       "COM10=\"/dev/x\" more\n"
-      "COM11=\"/dev/x\n");
+      "COM11=\"/dev/x\n"
+      "COM12=/dev/ttyUSB4\n"
+      "COM12=\"/dev/ttyUSB5\n");
   const PortMap map = ParsePortMap(in);
   EXPECT_EQ(DeviceForPort(3, map), "/dev/ttyACM0");
   EXPECT_EQ(DeviceForPort(4, map), "/dev/serial/by-id/usb-FTDI_FT232R-if00-port0");
@@ -54,7 +56,7 @@ TEST(PortMap, FileMapsNumbersToDevices) {
   EXPECT_EQ(DeviceForPort(8, map), "/home/op/My Radio/board port") << "spaces in a path";
   EXPECT_EQ(DeviceForPort(9, map), "/home/op/a #b");
   // A port whose line cannot be read is not opened, never another device in its place.
-  for (int unreadable : {7, 10, 11}) EXPECT_EQ(DeviceForPort(unreadable, map), "") << unreadable;
+  for (int unreadable : {7, 10, 11, 12}) EXPECT_EQ(DeviceForPort(unreadable, map), "") << unreadable;
   EXPECT_EQ(map.refused.at(7), "line 11: no device after '='");
   EXPECT_EQ(map.problemText(),
             "line 6: COM17=/dev/ttyUSB9 (the port number must be 1 to 16)\n"
@@ -62,7 +64,8 @@ TEST(PortMap, FileMapsNumbersToDevices) {
             "line 8: LPT1=/dev/lp0 (not of the form COMn=device)\n"
             "line 11: COM7= (no device after '=')\n"
             "line 15: COM10=\"/dev/x\" more (text after the quoted device path)\n"
-            "line 16: COM11=\"/dev/x (a quote that is not closed)\n");
+            "line 16: COM11=\"/dev/x (a quote that is not closed)\n"
+            "line 18: COM12=\"/dev/ttyUSB5 (a quote that is not closed)\n");
 
   // A byte-order mark on a first line that is a port.
   std::istringstream bom("\xEF\xBB\xBF" "COM1=/dev/ttyUSB0\n");
