@@ -18,6 +18,8 @@ namespace tonalis::cli {
 namespace {
 
 constexpr int kRawRate = 8000;
+// A FIFO source is read in steps of this much audio.
+constexpr std::size_t kPacedChunk = kRawRate / 20 * sizeof(std::int16_t);
 // The dot of a board whose memory holds no Morse timing (20 WPM).
 constexpr double kDefaultDotMs = 60;
 
@@ -89,6 +91,8 @@ std::unique_ptr<AirSide> AirSide::Open(const Options& options, BoardSim& board, 
       return nullptr;
     }
     side->reopen_ = S_ISFIFO(info.st_mode);
+    // The smallest pipe: its writer runs at most this far ahead of the air.
+    if (side->reopen_) ::fcntl(side->fd_, F_SETPIPE_SZ, 4096);
   } else {
     // A sound input device by name.
     auto& session = PortAudioSession::instance();
@@ -159,10 +163,18 @@ void AirSide::start() {
   endOfStream();
 }
 
+int AirSide::fd() const { return reopen_ && heardUntil_ > Clock::now() ? -1 : fd_; }
+
 void AirSide::onReadable() {
   char buffer[16384];
-  const ssize_t n = ::read(fd_, buffer, sizeof buffer);
+  const auto at = Clock::now();
+  if (reopen_ && heardUntil_ > at) return;
+  const ssize_t n = ::read(fd_, buffer, reopen_ ? kPacedChunk : sizeof buffer);
   if (n < 0) return;  // nothing after all, or interrupted
+  if (reopen_)
+    heardUntil_ = std::max(heardUntil_, at) +
+                  std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(
+                      static_cast<double>(n) / (kRawRate * sizeof(std::int16_t))));
   if (n == 0) {
     endOfStream();
     if (reopen_) {
@@ -213,6 +225,7 @@ void AirSide::onTime() {
 std::optional<AirSide::Clock::time_point> AirSide::deadline() const {
   std::optional<Clock::time_point> next;
   if (stream_ >= 0) next = Clock::now() + std::chrono::milliseconds(20);
+  if (fd_ >= 0 && reopen_ && heardUntil_ > Clock::now() && (!next || heardUntil_ < *next)) next = heardUntil_;
   if (sequences_.deadline()) {
     const auto at = lastAudio_ + std::chrono::duration_cast<Clock::duration>(
                                      std::chrono::duration<double>(options_.sequenceGapSeconds + 0.001));

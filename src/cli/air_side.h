@@ -45,8 +45,9 @@ class AirSide {
 
   // Hears a sound file source at once; nothing for the others.
   void start();
-  // The file descriptor to poll for audio, or -1.
-  int fd() const { return fd_; }
+  // The file descriptor to poll for audio, or -1 (also while a FIFO's audio
+  // is ahead of the clock: deadline() says when to read on).
+  int fd() const;
   // Reads what arrived on fd().
   void onReadable();
   // Closes a sequence after its gap and runs the board's timer.
@@ -70,6 +71,9 @@ class AirSide {
   SequenceAssembler sequences_;
   int fd_ = -1;
   bool reopen_ = false;  // a FIFO: open again at its end
+  // A FIFO is read no faster than it would play, as a receiver hears it:
+  // its writer (ALSA's file device) then takes as long as a sound card.
+  Clock::time_point heardUntil_;
   std::string pending_;  // an odd byte of raw audio
   std::vector<std::int16_t> fileSamples_;
   Clock::time_point started_ = Clock::now();

@@ -241,10 +241,11 @@ int RunBoardSim(const QStringList& args) {
     pollfd fds[2] = {{master, POLLIN, 0}, {ear ? ear->fd() : -1, POLLIN, 0}};
     pollfd& pfd = fds[0];
     const int ready = ::ppoll(fds, 2, wait, nullptr);
+    const int pollError = ready < 0 ? errno : 0;  // before the ear's own calls change errno
     if (ready > 0 && ear && fds[1].fd >= 0 && (fds[1].revents & (POLLIN | POLLHUP))) ear->onReadable();
     if (ear) ear->onTime();
-    if (ready < 0 && errno != EINTR) {
-      PrintError(std::string("poll: ") + std::strerror(errno));
+    if (ready < 0 && pollError != EINTR) {
+      PrintError(std::string("poll: ") + std::strerror(pollError));
       status = kExitUsage;
       break;
     }

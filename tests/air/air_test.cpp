@@ -44,6 +44,11 @@ class AirTest : public ::testing::Test {
         QStringList{"--image", Q(memory()), "--listen", Q(gFifo), "--reply", Q(gReplyFifo)});
     ASSERT_FALSE(board_->device().empty());
   }
+  void TearDown() override {
+    if (board_) {
+      EXPECT_EQ(board_->stop(), "") << "the simulated board, ended by SIGTERM";
+    }
+  }
   std::string memory() const { return dir_.file("board.bin"); }
   std::string command0() const {
     const std::string bytes = testing::ReadAll(memory());
@@ -66,6 +71,11 @@ TEST_F(AirTest, TheCommandLineReplacesACommandOverTheAir) {
 
   const auto refused = testing::RunCli({"send", Q(wrong)});
   ASSERT_EQ(refused.exitCode, 0) << refused.err;
+  // The air is heard in real time, so the sound takes about as long as on a
+  // sound card (12 digits of 100 ms): not the few ms of a file taken at once.
+  const auto ms = refused.out.find("Effective time = ");
+  ASSERT_NE(ms, std::string::npos) << refused.out;
+  EXPECT_GT(std::stoi(refused.out.substr(ms + 17)), 600) << refused.out;
   ASSERT_TRUE(heard(1));
   EXPECT_EQ(board_->heard()[0], "heard 111234345#D1 -> replacement of command 0 refused: wrong checksum");
   EXPECT_EQ(command0(), "11");

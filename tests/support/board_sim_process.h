@@ -27,11 +27,17 @@ class BoardSimProcess {
   }
   ~BoardSimProcess() { stop(); }
 
-  void stop() {
-    if (process_.state() == QProcess::NotRunning) return;
+  // Ends it as a user's SIGTERM does: what it printed on standard error
+  // unless it went cleanly (exit 0, nothing said).
+  std::string stop() {
+    if (process_.state() == QProcess::NotRunning) return {};
     process_.terminate();
     if (!process_.waitForFinished(3000)) process_.kill();
     process_.waitForFinished(3000);
+    const std::string err = process_.readAllStandardError().toStdString();
+    if (process_.exitStatus() != QProcess::NormalExit || process_.exitCode() != 0 || !err.empty())
+      return "exit " + std::to_string(process_.exitCode()) + ": " + err;
+    return {};
   }
   bool running() const { return process_.state() == QProcess::Running; }
 
