@@ -141,7 +141,7 @@ std::string DeviceForPort(int number, const PortMap& map) {
   const auto it = map.devices.find(number);
   if (it != map.devices.end()) return it->second;
   if (map.refused.count(number)) return {};
-  return "/dev/ttyS" + std::to_string(number - 1);
+  return DefaultDeviceForPort(number);
 }
 
 }  // namespace tonalis

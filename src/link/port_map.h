@@ -42,6 +42,10 @@ std::string SetPortInMap(const std::string& text, int number, const std::string&
 
 // The mapped device, /dev/ttyS<n-1> for a port ports.ini does not name, or
 // nothing for one whose line cannot be read.
+// The device of port `number` when ports.ini does not name one: the
+// system's own serial port of that number.
+std::string DefaultDeviceForPort(int number);
+
 std::string DeviceForPort(int number, const PortMap& map);
 
 }  // namespace tonalis

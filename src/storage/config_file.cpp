@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/config_file.h"
 
-#include <sys/stat.h>
-
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 
 #include "config/text_value.h"
 #include "storage/atomic_file.h"
+#include "storage/file_reading.h"
 #include "storage/item_reader.h"
 
 namespace tonalis {
@@ -125,25 +125,27 @@ ConfigFileLoad ParseConfigFile(std::istream& in) {
 }
 
 ConfigFileLoad ReadConfigFile(const std::string& path) {
-  struct stat st {};
-  if (::stat(path.c_str(), &st) != 0) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::file_status status = fs::status(FilePath(path), ec);
+  if (ec || status.type() == fs::file_type::not_found) {
     ConfigFileLoad load;
-    load.error = errno == ENOENT ? "File not found." : std::string("Cannot open the file: ") + std::strerror(errno);
+    load.error = status.type() == fs::file_type::not_found ? "File not found." : "Cannot open the file: " + ec.message();
     return load;
   }
-  if (S_ISDIR(st.st_mode)) {
+  if (fs::is_directory(status)) {
     ConfigFileLoad load;
     load.error = "This is a folder, not a configuration file.";
     return load;
   }
   // A pipe or device could block or never end. (A large file is read only
   // as far as its items go.)
-  if (!S_ISREG(st.st_mode)) {
+  if (!fs::is_regular_file(status)) {
     ConfigFileLoad load;
     load.error = "This is a pipe or a device, not a configuration file.";
     return load;
   }
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(FilePath(path), std::ios::binary);
   if (!in) {
     ConfigFileLoad load;
     load.error = std::string("Cannot open the file: ") + std::strerror(errno);

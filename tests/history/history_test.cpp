@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <climits>
 #include <filesystem>
@@ -168,29 +165,6 @@ TEST(HistoryStore, AProgramRecordsWhatItChangedOnThatDevice) {
   ASSERT_EQ(entries.size(), 3u);
   EXPECT_EQ(store.find(program.id)->changes, program.changes);
   EXPECT_EQ(store.previous(entries[2])->id, read.id);
-
-  // Two processes writing in the same millisecond each keep every entry.
-  HistoryStore shared(dir.file("shared"));
-  std::vector<pid_t> writers;
-  for (int w = 0; w < 2; ++w) {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-      for (int i = 0; i < 60; ++i) {
-        HistoryEntry e;
-        e.timeMs = 1796665023125;
-        e.operation = "READ";
-        if (shared.add(e)) ::_exit(1);
-      }
-      ::_exit(0);
-    }
-    writers.push_back(pid);
-  }
-  for (const pid_t pid : writers) {
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-  }
-  EXPECT_EQ(shared.entries().size(), 120u) << "none replaced another";
 
   // A damaged file is listed as such; a renamed entry goes by its file's name.
   testing::WriteAll(dir.file("history/20261208T000000.000Z.txt"), "tonalis-history: 1\nid: x\nimage: FF\n");

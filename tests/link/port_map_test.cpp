@@ -49,8 +49,13 @@ TEST(PortMap, FileMapsNumbersToDevices) {
   const PortMap map = ParsePortMap(in);
   EXPECT_EQ(DeviceForPort(3, map), "/dev/ttyACM0");
   EXPECT_EQ(DeviceForPort(4, map), "/dev/serial/by-id/usb-FTDI_FT232R-if00-port0");
+#ifdef _WIN32
+  EXPECT_EQ(DeviceForPort(1, map), "\\\\.\\COM1");
+  EXPECT_EQ(DeviceForPort(16, map), "\\\\.\\COM16") << "COM10 and above only through the device namespace";
+#else
   EXPECT_EQ(DeviceForPort(1, map), "/dev/ttyS0");
   EXPECT_EQ(DeviceForPort(16, map), "/dev/ttyS15");
+#endif
   EXPECT_EQ(DeviceForPort(2, map), "/dev/ttyUSB2");
   EXPECT_EQ(DeviceForPort(6, map), "/dev/ttyUSB1") << "a comment after the path";
   EXPECT_EQ(DeviceForPort(8, map), "/home/op/My Radio/board port") << "spaces in a path";

@@ -12,6 +12,13 @@
 
 namespace tonalis::testing {
 
+// A device every system has, which is no file.
+#ifdef _WIN32
+inline const std::string kNullDevice = "NUL";
+#else
+inline const std::string kNullDevice = "/dev/null";
+#endif
+
 // A fresh folder for one test, removed afterwards.
 class TempDir {
  public:
@@ -26,7 +33,8 @@ class TempDir {
     std::error_code ec;
     std::filesystem::remove_all(path_, ec);
   }
-  std::string file(const std::string& name) const { return (path_ / name).string(); }
+  // UTF-8, as the tool keeps paths.
+  std::string file(const std::string& name) const { return (path_ / std::filesystem::u8path(name)).u8string(); }
   const std::filesystem::path& path() const { return path_; }
 
  private:
@@ -34,7 +42,7 @@ class TempDir {
 };
 
 inline std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
   std::ostringstream out;
   out << in.rdbuf();
   return out.str();
@@ -46,7 +54,7 @@ inline std::string ReplaceAll(std::string text, const std::string& from, const s
 }
 
 inline void WriteAll(const std::string& path, const std::string& content) {
-  std::ofstream(path, std::ios::binary) << content;
+  std::ofstream(std::filesystem::u8path(path), std::ios::binary) << content;
 }
 
 }  // namespace tonalis::testing

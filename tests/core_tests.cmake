@@ -1,0 +1,29 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The core library's tests, on every platform (paths from tests/).
+set(TONALIS_CORE_TEST_SOURCES
+  config/digits_test.cpp
+  config/text_value_test.cpp
+  config/decoder_image_test.cpp
+  remote/replacement_test.cpp
+  storage/item_reader_test.cpp
+  storage/config_file_test.cpp
+  storage/atomic_file_test.cpp
+  storage/atomic_file_${TONALIS_PLATFORM}_test.cpp
+  storage/settings_file_test.cpp
+  link/protocol_test.cpp
+  link/port_map_test.cpp
+  link/board_air_test.cpp
+  link/board_sim_test.cpp
+  station/ptt_choice_test.cpp
+  history/history_test.cpp
+  listen/dtmf_decoder_test.cpp
+  listen/morse_decoder_test.cpp
+  tone/morse_test.cpp
+  tone/synthesis_test.cpp
+  tone/send_fields_test.cpp
+  ui/field_rules_test.cpp
+  ui/rtf_reader_test.cpp
+)
+if(NOT WIN32)
+  list(APPEND TONALIS_CORE_TEST_SOURCES history/history_processes_posix_test.cpp tone/synthesis_posix_test.cpp)
+endif()
