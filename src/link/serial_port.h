@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QObject>
-#include <QSerialPort>
 #include <QString>
 #include <memory>
 
@@ -51,12 +50,15 @@ class SerialPort : public QObject {
   void lost(const QString& description);
 
  private:
-  void onReadyRead();
-  void onError(QSerialPort::SerialPortError error);
+  // The system's port: QSerialPort on Linux, the Win32 communications API
+  // on Windows.
+  struct Device;
+  friend struct Device;
+  // What the device read: traced, NULs dropped while dropping is on, passed on.
+  void deliver(Bytes bytes);
 
-  QSerialPort port_;
+  std::unique_ptr<Device> device_;
   bool dropNul_ = true;
-  bool quiet_ = false;  // errors of our own RTS/DTR calls are handled where made
   SerialTrace* trace_ = nullptr;
 };
 

@@ -1,54 +1,105 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tone/wav_file.h"
 
-#include <fcntl.h>
 #include <sndfile.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 
 #include "storage/atomic_file.h"
+#include "storage/file_reading.h"
 #include "tone/synthesis.h"
 
 namespace tonalis {
 namespace {
 
-// The WAV bytes of the samples, made in a temporary file (libsndfile
-// writes its header last, so it needs a file it can seek in).
+// libsndfile on a string in memory (it writes a WAV's header last, so it
+// needs something it can seek in) or on a stream opened by its wide path.
+struct MemoryFile {
+  std::string bytes;
+  sf_count_t at = 0;
+};
+SF_VIRTUAL_IO MemoryIo() {
+  SF_VIRTUAL_IO io{};
+  io.get_filelen = [](void* p) { return static_cast<sf_count_t>(static_cast<MemoryFile*>(p)->bytes.size()); };
+  io.seek = [](sf_count_t offset, int whence, void* p) {
+    auto* f = static_cast<MemoryFile*>(p);
+    const sf_count_t base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? f->at : static_cast<sf_count_t>(f->bytes.size());
+    f->at = std::max<sf_count_t>(0, base + offset);
+    return f->at;
+  };
+  io.read = [](void* out, sf_count_t count, void* p) {
+    auto* f = static_cast<MemoryFile*>(p);
+    const sf_count_t left = std::max<sf_count_t>(0, static_cast<sf_count_t>(f->bytes.size()) - f->at);
+    const sf_count_t n = std::min(count, left);
+    std::memcpy(out, f->bytes.data() + f->at, static_cast<std::size_t>(n));
+    f->at += n;
+    return n;
+  };
+  io.write = [](const void* in, sf_count_t count, void* p) {
+    auto* f = static_cast<MemoryFile*>(p);
+    const auto end = static_cast<std::size_t>(f->at + count);
+    if (f->bytes.size() < end) f->bytes.resize(end);
+    std::memcpy(f->bytes.data() + f->at, in, static_cast<std::size_t>(count));
+    f->at += count;
+    return count;
+  };
+  io.tell = [](void* p) { return static_cast<MemoryFile*>(p)->at; };
+  return io;
+}
+
+SF_VIRTUAL_IO StreamIo() {
+  SF_VIRTUAL_IO io{};
+  io.get_filelen = [](void* p) {
+    auto* in = static_cast<std::ifstream*>(p);
+    in->clear();
+    const auto at = in->tellg();
+    in->seekg(0, std::ios::end);
+    const auto size = in->tellg();
+    in->seekg(at);
+    return static_cast<sf_count_t>(size);
+  };
+  io.seek = [](sf_count_t offset, int whence, void* p) {
+    auto* in = static_cast<std::ifstream*>(p);
+    in->clear();
+    in->seekg(offset, whence == SEEK_SET ? std::ios::beg : whence == SEEK_CUR ? std::ios::cur : std::ios::end);
+    return static_cast<sf_count_t>(in->tellg());
+  };
+  io.read = [](void* out, sf_count_t count, void* p) {
+    auto* in = static_cast<std::ifstream*>(p);
+    in->read(static_cast<char*>(out), static_cast<std::streamsize>(count));
+    return static_cast<sf_count_t>(in->gcount());
+  };
+  io.write = [](const void*, sf_count_t, void*) { return sf_count_t{0}; };
+  io.tell = [](void* p) {
+    auto* in = static_cast<std::ifstream*>(p);
+    in->clear();
+    return static_cast<sf_count_t>(in->tellg());
+  };
+  return io;
+}
+
+// The WAV bytes of the samples.
 std::optional<std::string> WavBytes(const std::int16_t* samples, std::int64_t count, int sampleRate,
                                     std::string& bytes) {
-  std::string temp = (std::filesystem::temp_directory_path() / "tonalis-wav-XXXXXX").string();
-  const int fd = ::mkstemp(temp.data());
-  if (fd < 0) return std::string("Cannot make a temporary file: ") + std::strerror(errno);
+  MemoryFile memory;
+  SF_VIRTUAL_IO io = MemoryIo();
   SF_INFO info{};
   info.samplerate = sampleRate;
   info.channels = 1;
   info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-  SNDFILE* file = sf_open_fd(fd, SFM_RDWR, &info, SF_FALSE);
+  SNDFILE* file = sf_open_virtual(&io, SFM_RDWR, &info, &memory);
+  if (!file) return std::string(sf_strerror(nullptr));
   std::string error;
-  if (!file) {
-    error = sf_strerror(nullptr);
-  } else {
-    const sf_count_t written = count > 0 ? sf_write_short(file, samples, count) : 0;
-    if (written != count) error = sf_strerror(file);
-    if (sf_close(file) != 0 && error.empty()) error = "the sound could not be completed";
-  }
-  if (error.empty()) {
-    bytes.clear();
-    char buffer[65536];
-    ssize_t n;
-    ::lseek(fd, 0, SEEK_SET);
-    while ((n = ::read(fd, buffer, sizeof buffer)) > 0) bytes.append(buffer, static_cast<std::size_t>(n));
-    if (n < 0) error = std::strerror(errno);
-  }
-  ::close(fd);
-  ::unlink(temp.c_str());
+  const sf_count_t written = count > 0 ? sf_write_short(file, samples, count) : 0;
+  if (written != count) error = sf_strerror(file);
+  if (sf_close(file) != 0 && error.empty()) error = "the sound could not be completed";
   if (!error.empty()) return error;
+  bytes = std::move(memory.bytes);
   return std::nullopt;
 }
 
@@ -58,22 +109,13 @@ std::optional<std::string> WriteWav(const std::string& path, const std::int16_t*
                                     int sampleRate) {
   std::string bytes;
   if (const auto error = WavBytes(samples, count, sampleRate, bytes)) return "Cannot write " + path + ": " + *error;
-  struct stat st {};
-  if (::stat(path.c_str(), &st) == 0 && S_ISFIFO(st.st_mode)) {
+  std::error_code ec;
+  if (std::filesystem::is_fifo(std::filesystem::status(FilePath(path), ec))) {
     // A FIFO streams what is written: it is what its reader asked for.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
-    if (fd < 0) return "Cannot write " + path + ": " + std::strerror(errno);
-    for (std::size_t done = 0; done < bytes.size();) {
-      const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) {
-        const int error = errno;
-        ::close(fd);
-        return "Cannot write " + path + ": " + std::strerror(error);
-      }
-      done += static_cast<std::size_t>(n);
-    }
-    ::close(fd);
+    std::ofstream out(FilePath(path), std::ios::binary);
+    if (!out) return "Cannot write " + path + ": " + std::strerror(errno);
+    if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) || !out.flush())
+      return "Cannot write " + path + ": the reader went away";
     return std::nullopt;
   }
   // A regular file is replaced whole; a device or folder is refused.
@@ -82,14 +124,22 @@ std::optional<std::string> WriteWav(const std::string& path, const std::int16_t*
 
 SoundFile ReadSoundFile(const std::string& path, int minRate, int maxRate, double maxSeconds) {
   SoundFile out;
-  struct stat st {};
-  if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
-    out.error = path + (S_ISDIR(st.st_mode) ? " is a folder" : S_ISFIFO(st.st_mode) ? " is a pipe (FIFO)" : " is a device") +
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::file_status status = fs::status(FilePath(path), ec);
+  if (fs::exists(status) && !fs::is_regular_file(status)) {
+    out.error = path + (fs::is_directory(status) ? " is a folder" : fs::is_fifo(status) ? " is a pipe (FIFO)" : " is a device") +
                 ", not a sound file: it is not read.";
     return out;
   }
+  std::ifstream in(FilePath(path), std::ios::binary);
+  if (!in) {
+    out.error = "Cannot read " + path + ": " + std::strerror(errno);
+    return out;
+  }
+  SF_VIRTUAL_IO io = StreamIo();
   SF_INFO info{};
-  SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
+  SNDFILE* file = sf_open_virtual(&io, SFM_READ, &info, &in);
   if (!file) {
     out.error = "Cannot read " + path + ": " + sf_strerror(nullptr);
     return out;
