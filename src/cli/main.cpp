@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QCoreApplication>
+#include <cstdint>
 #include <cstdlib>
 #include <vector>
 #include <iostream>
@@ -54,7 +55,8 @@ int main(int argc, char* argv[]) {
   if (argc >= 3 && std::string_view(argv[1]) == "ptt-guard") {
     const auto choice = tonalis::PttChoiceFromWords(std::vector<std::string>(argv + 3, argv + argc));
     if (!choice) return tonalis::cli::kExitUsage;
-    return tonalis::RunPttGuard(std::atoi(argv[2]), *choice);
+    QCoreApplication app(argc, argv);  // for a rigctld reached through Qt's sockets
+    return tonalis::RunPttGuard(static_cast<std::intptr_t>(std::atoll(argv[2])), *choice);
   }
   QCoreApplication app(argc, argv);
   tonalis::PttGuard::setProgram(QCoreApplication::applicationFilePath().toStdString());

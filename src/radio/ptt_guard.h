@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "station/ptt_choice.h"
@@ -32,14 +33,18 @@ class PttGuard {
   void disarm();
   // Ends the guard without a word: it releases once more.
   void letGo();
-  bool armed() const { return pipe_ >= 0; }
+  bool armed() const { return pipe_ != -1; }
 
  private:
-  int pipe_ = -1;
+  std::intptr_t pipe_ = -1;  // a file descriptor, or on Windows a handle
 };
 
-// The guard's side: waits on `fd` and, when it closes without "released",
-// releases the transmitter of `choice`. Returns the exit status.
-int RunPttGuard(int fd, const PttChoice& choice);
+// The guard's side: waits on `pipe` (a file descriptor, or on Windows a
+// handle) and, when it closes without "released", releases the transmitter
+// of `choice`. Returns the exit status.
+int RunPttGuard(std::intptr_t pipe, const PttChoice& choice);
+
+// The release itself, told on standard error; the exit status.
+int ReleaseForGoneOwner(const PttChoice& choice);
 
 }  // namespace tonalis

@@ -9,8 +9,6 @@
 #include <cstdio>
 #include <vector>
 
-#include "radio/cm108_ptt.h"
-#include "radio/hamlib_ptt.h"
 #include "radio/ptt_guard.h"
 
 namespace tonalis {
@@ -19,12 +17,6 @@ namespace {
 std::string gProgram;
 constexpr char kReleased = 'R';
 
-class StderrMessages : public MessageSink {
- public:
-  void showMessage(const UserMessage& message) override { text = message.text; }
-  std::string text;
-};
-
 }  // namespace
 
 void PttGuard::setProgram(const std::string& path) { gProgram = path; }
@@ -32,7 +24,7 @@ void PttGuard::setProgram(const std::string& path) { gProgram = path; }
 PttGuard::~PttGuard() { letGo(); }
 
 void PttGuard::letGo() {
-  if (pipe_ >= 0) ::close(pipe_);
+  if (pipe_ >= 0) ::close(static_cast<int>(pipe_));
   pipe_ = -1;
 }
 
@@ -74,12 +66,13 @@ bool PttGuard::arm(const PttChoice& choice) {
 
 void PttGuard::disarm() {
   if (pipe_ < 0) return;
-  [[maybe_unused]] const ssize_t n = ::write(pipe_, &kReleased, 1);
-  ::close(pipe_);
+  [[maybe_unused]] const ssize_t n = ::write(static_cast<int>(pipe_), &kReleased, 1);
+  ::close(static_cast<int>(pipe_));
   pipe_ = -1;
 }
 
-int RunPttGuard(int fd, const PttChoice& choice) {
+int RunPttGuard(std::intptr_t pipe, const PttChoice& choice) {
+  const int fd = static_cast<int>(pipe);
   std::signal(SIGPIPE, SIG_IGN);
   char word = 0;
   ssize_t n;
@@ -89,23 +82,7 @@ int RunPttGuard(int fd, const PttChoice& choice) {
   ::close(fd);
   if (n == 1 && word == kReleased) return 0;
 
-  std::string failure;
-  if (choice.method == PttMethod::Cm108) {
-    StderrMessages messages;
-    bool ok = false;
-    Cm108Ptt(choice.cm108Device, choice.cm108Gpio, messages).key(false, [&](bool done) { ok = done; });
-    if (!ok) failure = messages.text;
-  } else if (choice.method == PttMethod::Cat || choice.method == PttMethod::Rigctld) {
-    failure = HamlibReleaseNow(choice);
-  }
-  if (failure.empty()) {
-    std::fprintf(stderr, "tonalis: the program that keyed %s ended without releasing it; released.\n",
-                 DescribePtt(choice).c_str());
-    return 0;
-  }
-  std::fprintf(stderr, "tonalis: the program that keyed %s ended without releasing it, and the release failed: %s\n",
-               DescribePtt(choice).c_str(), failure.c_str());
-  return 1;
+  return ReleaseForGoneOwner(choice);
 }
 
 }  // namespace tonalis

@@ -4,6 +4,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <QSocketNotifier>
 #include <csignal>
 
 namespace tonalis {
@@ -28,14 +29,12 @@ void OnSignal(int number) {
 
 SignalQuit::SignalQuit(QObject* parent) : QObject(parent) {
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, gPipe) != 0) return;
-  notifier_ = std::make_unique<QSocketNotifier>(gPipe[0], QSocketNotifier::Read);
-  connect(notifier_.get(), &QSocketNotifier::activated, this, [this] {
+  auto notifier = std::make_unique<QSocketNotifier>(gPipe[0], QSocketNotifier::Read);
+  connect(notifier.get(), &QSocketNotifier::activated, this, [this] {
     char byte = 0;
-    if (::read(gPipe[0], &byte, 1) == 1) {
-      received_ = static_cast<unsigned char>(byte);
-      Q_EMIT signalled(received_);
-    }
+    if (::read(gPipe[0], &byte, 1) == 1) deliver(static_cast<unsigned char>(byte));
   });
+  notifier_ = std::move(notifier);
   struct sigaction action {};
   action.sa_handler = OnSignal;
   sigemptyset(&action.sa_mask);
@@ -44,6 +43,11 @@ SignalQuit::SignalQuit(QObject* parent) : QObject(parent) {
   // A closed pipe on standard output (`| head -1`) is a write error that the
   // writer handles, not a reason to die with the transmitter keyed.
   std::signal(SIGPIPE, SIG_IGN);
+}
+
+void SignalQuit::deliver(int number) {
+  received_ = number;
+  Q_EMIT signalled(number);
 }
 
 SignalQuit::~SignalQuit() {
