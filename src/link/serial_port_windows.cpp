@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The serial port through the Win32 communications API: an overlapped wait
-// for arriving bytes and overlapped writes, their completions watched on
-// the event loop.
+// The serial port through the Win32 communications API: an overlapped read
+// of the first byte to arrive, then of what has arrived with it, and
+// overlapped writes, their completions watched on the event loop. (Waiting
+// with WaitCommEvent, or with the read time-outs meant for this, fails
+// under Wine on a pseudo-terminal; this way works on both.)
 #include <windows.h>
 
 #include <QRegularExpression>
@@ -64,9 +66,8 @@ struct SerialPort::Device {
   SerialPort& owner;
   HANDLE handle = INVALID_HANDLE_VALUE;
   QString name;
-  OVERLAPPED reading{};  // the wait for bytes (or a line error)
-  DWORD events = 0;
-  OVERLAPPED draining{};  // reading what has arrived, which returns at once
+  OVERLAPPED reading{};   // the first byte
+  OVERLAPPED draining{};  // what has arrived with it, which returns at once
   char buffer[4096];
   bool readPending = false;
   OVERLAPPED writing{};
@@ -79,7 +80,7 @@ struct SerialPort::Device {
 
 void SerialPort::Device::startRead() {
   if (!isOpen()) return;
-  if (!WaitCommEvent(handle, &events, &reading) && GetLastError() != ERROR_IO_PENDING) {
+  if (!ReadFile(handle, buffer, 1, nullptr, &reading) && GetLastError() != ERROR_IO_PENDING) {
     fail(QStringLiteral("the device went away (unplugged, or its driver stopped)."));
     return;
   }
@@ -94,36 +95,29 @@ void SerialPort::Device::onRead() {
   if (!ok && GetLastError() == ERROR_IO_INCOMPLETE) return;
   readPending = false;
   ResetEvent(reading.hEvent);
-  // Wine ends a pending wait when the lines are changed; closing the port
-  // (which also ends it) does not come here.
+  // Closing the port ends the read too, but does not come here.
   if (!ok && GetLastError() != ERROR_OPERATION_ABORTED) {
     fail(QStringLiteral("the device went away (unplugged, or its driver stopped)."));
     return;
   }
-  // Everything that has arrived; what is delivered may close the port.
-  while (isOpen()) {
-    DWORD errors = 0;
-    COMSTAT status{};
-    if (!ClearCommError(handle, &errors, &status)) {
-      fail(QStringLiteral("the device went away (unplugged, or its driver stopped)."));
-      return;
-    }
-    reportLineErrors(errors);
-    if (status.cbInQue == 0) break;
-    const DWORD wanted = std::min<DWORD>(status.cbInQue, sizeof buffer);
-    DWORD got = 0;
-    if (!ReadFile(handle, buffer, wanted, nullptr, &draining) && GetLastError() != ERROR_IO_PENDING) {
-      fail(QStringLiteral("the device went away (unplugged, or its driver stopped)."));
-      return;
-    }
-    if (!GetOverlappedResult(handle, &draining, &got, TRUE)) {
-      if (GetLastError() != ERROR_OPERATION_ABORTED)
-        fail(QStringLiteral("the device went away (unplugged, or its driver stopped)."));
-      return;
-    }
-    if (got == 0) break;
-    owner.deliver(Bytes(buffer, buffer + got));
+  DWORD errors = 0;
+  COMSTAT status{};
+  if (!ClearCommError(handle, &errors, &status)) {
+    fail(QStringLiteral("the device went away (unplugged, or its driver stopped)."));
+    return;
   }
+  reportLineErrors(errors);
+  DWORD more = 0;
+  if (ok && status.cbInQue > 0) {
+    const DWORD wanted = std::min<DWORD>(status.cbInQue, sizeof buffer - count);
+    const bool read = ReadFile(handle, buffer + count, wanted, nullptr, &draining) || GetLastError() == ERROR_IO_PENDING;
+    if (!read || !GetOverlappedResult(handle, &draining, &more, TRUE)) {
+      fail(QStringLiteral("the device went away (unplugged, or its driver stopped)."));
+      return;
+    }
+  }
+  // What is delivered may close the port.
+  if (count + more > 0) owner.deliver(Bytes(buffer, buffer + count + more));
   startRead();
 }
 
@@ -234,10 +228,9 @@ bool SerialPort::open(const QString& device, bool forPtt, QString* error) {
     dcb.fAbortOnError = FALSE;
     ok = SetCommState(d.handle, &dcb);
   }
-  // A read returns what has arrived, at once; writes have no time-out.
-  COMMTIMEOUTS timeouts{MAXDWORD, 0, 0, 0, 0};
+  // No time-outs: a read waits for as many bytes as it asks for.
+  COMMTIMEOUTS timeouts{0, 0, 0, 0, 0};
   if (ok) ok = SetCommTimeouts(d.handle, &timeouts);
-  if (ok) ok = SetCommMask(d.handle, EV_RXCHAR | EV_ERR | EV_BREAK);
   if (!ok) {
     const DWORD code = GetLastError();
     CloseHandle(d.handle);
