@@ -26,6 +26,11 @@ class Cm108Ptt : public PttDriver {
   bool keyed_ = false;
 };
 
+// What the system calls the chip's device, and how one is named:
+// "hidraw device", "/dev/hidrawN" (Linux); "HID device", "\\?\hid#..." (Windows).
+extern const std::string kHidDeviceKind;
+extern const std::string kHidDeviceExample;
+
 // A hidraw device as the system describes it.
 struct HidDevice {
   std::string device;  // /dev/hidrawN

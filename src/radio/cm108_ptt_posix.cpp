@@ -40,6 +40,9 @@ std::string WhyNot(const std::string& device, int error) {
 
 }  // namespace
 
+const std::string kHidDeviceKind = "hidraw device";
+const std::string kHidDeviceExample = "/dev/hidrawN";
+
 std::optional<std::string> Cm108DeviceProblem(const std::string& device, const std::string& sysfs) {
   struct stat st {};
   if (::stat(device.c_str(), &st) != 0) return std::nullopt;

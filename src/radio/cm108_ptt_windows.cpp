@@ -39,6 +39,9 @@ std::string WhyNot(const std::string& device, DWORD error) {
 
 }  // namespace
 
+const std::string kHidDeviceKind = "HID device";
+const std::string kHidDeviceExample = "\\\\?\\hid#vid_0d8c&pid_...";
+
 std::optional<std::string> Cm108DeviceProblem(const std::string& device, const std::string&) {
   // HID interfaces are named \\?\hid#vid_0d8c&pid_013c#...
   if (QString::fromStdString(device).startsWith(QLatin1String("\\\\?\\hid#"), Qt::CaseInsensitive)) return std::nullopt;

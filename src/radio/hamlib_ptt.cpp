@@ -81,6 +81,18 @@ std::string HamlibPtt::Apply(Rig& r, const PttChoice& choice, bool on, std::atom
   }
   if (const std::string failure = OpenRig(r, choice); !failure.empty()) return failure;
   const RigConnection::Answer answer = r.connection->setPtt(true);
+  const std::string& why = answer.words;
+  if (answer.refused) {
+    // An answer that says no: the rig did not key, and there is nothing to
+    // release (a rigctld that refuses T 1 refuses T 0 as well).
+    r.close();
+    unknown = false;
+    if (choice.method == PttMethod::Rigctld)
+      return "rigctld refused PTT (" + why +
+             "). A rigctld started without a PTT type refuses it: start it with -P RIG (or the PTT type your "
+             "radio needs).";
+    return "The rig refused PTT (" + why + ").";
+  }
   r.keyed = true;  // even when the answer was lost or garbled, the rig may have keyed
   if (answer.ok) {
     unknown = false;
@@ -88,13 +100,8 @@ std::string HamlibPtt::Apply(Rig& r, const PttChoice& choice, bool on, std::atom
   }
   // The connection may be out of step with the rig: the release gets a new one.
   r.close();
-  const std::string& why = answer.words;
   const std::string release = ReleaseRig(r, choice);
   unknown = !release.empty();
-  if (answer.refused && choice.method == PttMethod::Rigctld && release.empty())
-    return "rigctld refused PTT (" + why +
-           "). A rigctld started without a PTT type refuses it: start it with -P RIG (or the PTT type your "
-           "radio needs).";
   if (release.empty()) return "The rig did not confirm PTT (" + why + "); it was released again, to be safe.";
   return "The rig did not confirm PTT (" + why + "), and releasing it failed too (" + release +
          "): the keyed state is unknown. Check the transmitter now!";

@@ -187,7 +187,9 @@ void StationDialog::fillPorts() {
   std::istringstream in(text);
   const PortMap map = ParsePortMap(in);
   QString lines = ports.empty() ? "No serial ports were found on this machine.\n" : QString();
-  lines += map.devices.empty() ? "No port is mapped: COMn is /dev/ttyS<n-1>." : "Mapped:";
+  lines += map.devices.empty() ? QString("No port is mapped: COM1 is %1, COM2 is %2, and so on.")
+                                     .arg(Q(DefaultDeviceForPort(1)), Q(DefaultDeviceForPort(2)))
+                               : QString("Mapped:");
   for (const auto& [number, device] : map.devices) lines += QString("  COM%1 = %2").arg(number).arg(Q(device));
   portMapLines_->setText(lines);
   portMapProblems_->setText(map.problems.empty()
@@ -296,13 +298,13 @@ QWidget* StationDialog::buildPttPage() {
   for (const auto& d : ListHidDevices())
     cm108Device_->addItem(Q(d.device + "  " + d.name + (d.cm108 ? "  (CM108 family)" : "")), Q(d.device));
   cm108Device_->lineEdit()->setPlaceholderText(cm108Device_->count() == 0
-                                                   ? "No hidraw device found: is the radio interface plugged in?"
-                                                   : "/dev/hidrawN");
+                                                   ? Q("No " + kHidDeviceKind + " found: is the radio interface plugged in?")
+                                                   : Q(kHidDeviceExample));
   cm108Gpio_ = new QSpinBox(cm108);
   cm108Gpio_->setObjectName("cm108Gpio");
   cm108Gpio_->setRange(1, 8);
   auto* cm108Form = new QFormLayout(cm108);
-  cm108Form->addRow("hidraw device:", cm108Device_);
+  cm108Form->addRow(Q(kHidDeviceKind + ":"), cm108Device_);
   cm108Form->addRow("GPIO pin:", cm108Gpio_);
 
   // CAT through Hamlib.
@@ -326,6 +328,14 @@ QWidget* StationDialog::buildPttPage() {
   catForm->addRow("", rigModel_);
   catForm->addRow("Serial device:", rigDevice_);
   catForm->addRow("Speed:", rigBaud_);
+  if (HamlibRigModels().empty()) {
+    // The Windows build has no Hamlib of its own.
+    auto* none = new QLabel("CAT through Hamlib is not part of this build: run rigctld (Hamlib) for the rig "
+                            "and choose rigctld above.", cat);
+    none->setObjectName("catUnavailable");
+    none->setWordWrap(true);
+    catForm->addRow(none);
+  }
 
   // rigctld.
   auto* daemon = new QWidget;
@@ -569,7 +579,7 @@ void StationDialog::accept() {
   const StationSettings chosen = settings();
   const PttChoice& p = chosen.ptt;
   std::string missing;
-  if (p.method == PttMethod::Cm108 && p.cm108Device.empty()) missing = "Choose the hidraw device of the sound chip.";
+  if (p.method == PttMethod::Cm108 && p.cm108Device.empty()) missing = "Choose the " + kHidDeviceKind + " of the sound chip.";
   if (p.method == PttMethod::Cat && (p.rigModel <= 0 || p.rigDevice.empty()))
     missing = "Choose the rig model and its serial device.";
   if (p.method == PttMethod::Rigctld && !IsHostName(p.rigctldHost))

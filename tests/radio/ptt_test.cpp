@@ -150,8 +150,11 @@ TEST(HamlibPtt, FailuresAreSaidInPlainWords) {
   gone.method = PttMethod::Cat;
   gone.rigModel = 1035;
   gone.rigDevice = "/dev/tonalis-no-such-rig";
+  const testing::Rigctld refusing(false);
   const Case cases[] = {
       {nobody, "rigctld does not answer at 127.0.0.1:1"},
+      // A refusal is an answer: not keyed, and nothing is left to release.
+      {Rigctld(refusing), "rigctld refused PTT (Invalid parameter). A rigctld started without a PTT type"},
       {unknown, "Hamlib has no rig model 99999"},
       {gone, "Cannot open /dev/tonalis-no-such-rig"},
   };
@@ -162,6 +165,7 @@ TEST(HamlibPtt, FailuresAreSaidInPlainWords) {
     ASSERT_EQ(messages.shown.size(), 1u) << c.said;
     EXPECT_EQ(messages.shown[0].text.rfind("Cannot key the transmitter (" + DescribePtt(c.choice) + "):", 0), 0u);
     EXPECT_NE(messages.shown[0].text.find(c.said), std::string::npos) << messages.shown[0].text;
+    EXPECT_FALSE(ptt.stateUnknown()) << c.said;
   }
   // The dummy rig answers CAT directly.
   PttChoice dummy;

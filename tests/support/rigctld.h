@@ -15,13 +15,15 @@
 namespace tonalis::testing {
 
 // Hamlib's daemon with its dummy rig, on a free port of this machine, for
-// as long as the object lives. `-P RIG` makes the dummy accept PTT; it
-// answers `t` with the PTT state it holds.
+// as long as the object lives. `-P RIG` makes the dummy accept PTT (without
+// it, it refuses T 1 and T 0 alike); it answers `t` with the PTT state it holds.
 class Rigctld {
  public:
-  Rigctld() {
+  explicit Rigctld(bool acceptsPtt = true) {
     port_ = FreePort();
-    process_.start("rigctld", {"-m", "1", "-P", "RIG", "-T", "127.0.0.1", "-t", QString::number(port_)});
+    QStringList args = {"-m", "1", "-T", "127.0.0.1", "-t", QString::number(port_)};
+    if (acceptsPtt) args << "-P" << "RIG";
+    process_.start("rigctld", args);
     process_.waitForStarted(5000);
     for (int i = 0; i < 200 && running() && ptt() < 0; ++i) QThread::msleep(50);
   }
