@@ -17,6 +17,7 @@ set(TONALIS_CORE_TEST_SOURCES
   station/ptt_choice_test.cpp
   history/history_test.cpp
   listen/dtmf_decoder_test.cpp
+  listen/dtmf_measure_test.cpp
   listen/morse_decoder_test.cpp
   tone/morse_test.cpp
   tone/synthesis_test.cpp

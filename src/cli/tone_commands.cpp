@@ -17,6 +17,7 @@
 #include "link/port_map.h"
 #include "link/serial_ports.h"
 #include "listen/dtmf_decoder.h"
+#include "listen/dtmf_measure.h"
 #include "listen/morse_decoder.h"
 #include "radio/signal_quit.h"
 #include "radio/station_ptt.h"
@@ -379,17 +380,55 @@ int RunDtmfDecode(const QStringList& args) {
   parser.setApplicationDescription(
       "Prints the DTMF digits heard in a sound file (WAV or any format libsndfile reads, any\n"
       "rate from 8000 to 48000 Hz, the first channel), one a line with its start time and\n"
-      "duration in seconds.");
+      "duration in seconds.\n"
+      "--measure prints a CSV table instead, a row a digit:\n"
+      "  digit,start_ms,length_ms,gap_ms,low_hz,high_hz,low_dbfs,high_dbfs,twist_db\n"
+      "(gap_ms: the silence before the digit, empty for the first; dBFS: a sine of peak\n"
+      "amplitude A is 20 log10(A/32768) dBFS; twist: high minus low), then a summary row:\n"
+      "the number of digits, the shortest digit and gap, the lowest level, the twist's range\n"
+      "and the largest frequency offset. --expect checks the digits against those sent, as a\n"
+      "telephone-grade receiver takes them (within 1.5 %, twist +4/-8 dB, 40 ms digits,\n"
+      "20 ms gaps, above the level floor): exit status 0 when every digit would be taken.");
   parser.addPositionalArgument("FILE.wav", "The sound to listen to.");
   const QCommandLineOption quiet("quiet", "Print only the digits, on one line.");
-  parser.addOption(quiet);
+  const QCommandLineOption measure("measure", "Print the table of what each digit measures.");
+  const QCommandLineOption expect("expect", "The digits that were sent: say, digit by digit, what would make a receiver miss one.", "SEQUENCE");
+  const QCommandLineOption floor("floor-dbfs", "The level floor for --expect, -90 to 0 dBFS (default -40).", "N");
+  parser.addOptions({quiet, measure, expect, floor});
   if (auto exit = ParseArguments(parser, args)) return *exit;
+  ReceiverLimits limits;
+  if (parser.isSet(floor)) {
+    bool ok = false;
+    limits.floorDbfs = parser.value(floor).toDouble(&ok);
+    if (!ok || limits.floorDbfs < -90 || limits.floorDbfs > 0) {
+      PrintError("--floor-dbfs takes a number from -90 to 0.");
+      return kExitUsage;
+    }
+  }
+  const std::string sent = ToStd(parser.value(expect));
+  if (parser.isSet(expect) && (sent.empty() || sent.find_first_not_of("0123456789*#ABCD") != std::string::npos)) {
+    PrintError("--expect takes the DTMF digits sent: 0-9, *, #, A-D.");
+    return kExitUsage;
+  }
   SoundFile file;
   if (auto exit = ReadSoundArgument(parser, file)) return *exit;
   DtmfDecoder decoder(file.sampleRate);
   auto digits = decoder.push(file.samples.data(), file.samples.size());
   const auto last = decoder.finish();
   digits.insert(digits.end(), last.begin(), last.end());
+  if (parser.isSet(measure) || parser.isSet(expect)) {
+    const auto measured = MeasureDigits(file.samples.data(), file.samples.size(), file.sampleRate, digits);
+    if (parser.isSet(measure)) std::cout << MeasureTable(measured);
+    if (!parser.isSet(expect)) return kExitOk;
+    int missed = 0;
+    for (const auto& v : CheckDigits(sent, measured, limits)) {
+      const char shown = v.expected ? v.expected : v.heard->digit;
+      std::cout << "digit " << shown << ": " << (v.problem.empty() ? "taken" : v.problem) << '\n';
+      missed += v.problem.empty() ? 0 : 1;
+    }
+    std::cout << (missed == 0 ? "every digit would be taken\n" : std::to_string(missed) + " would be missed\n");
+    return missed == 0 ? kExitOk : kExitRefused;
+  }
   if (parser.isSet(quiet)) {
     std::string all;
     for (const auto& d : digits) all += d.digit;

@@ -117,6 +117,18 @@ TEST(ToneCli, TheDecodersHearWhatTheToolAndTheBoardSend) {
   const auto timed = RunCli({"dtmf-decode", QString::fromStdString(wav)});
   EXPECT_EQ(std::count(timed.out.begin(), timed.out.end(), '\n'), 12) << timed.out;
   EXPECT_EQ(timed.out.substr(0, 10), "1     0.00") << "each digit with its start and length";
+  // Measured: a row a digit, the render's own 25 ms; checked against what was sent.
+  const auto table = RunCli({"dtmf-decode", "--measure", QString::fromStdString(wav)});
+  EXPECT_EQ(table.out.rfind("digit,start_ms,length_ms,gap_ms,low_hz,high_hz,low_dbfs,high_dbfs,twist_db\n"
+                            "1,0.0,25.0,,697.0,1209.0,-10.3,-10.3,0.0\n"
+                            "2,40.0,25.1,15.0,697.0,1336.0,-10.3,-10.3,0.0\n", 0), 0u) << table.out;
+  EXPECT_NE(table.out.find("\n1,1887.6,25.4,1500.5,"), std::string::npos) << "the pause is a gap: " << table.out;
+  EXPECT_NE(table.out.find("\nsummary,digits=12,shortest_ms=24.6,shortest_gap_ms=14.5,lowest_dbfs=-10.3,"),
+            std::string::npos) << table.out;
+  const auto check = RunCli({"dtmf-decode", "--expect", "1299345#D#10", QString::fromStdString(wav)});
+  EXPECT_EQ(check.exitCode, 1) << "25 ms digits and 15 ms gaps are too short for a receiver";
+  EXPECT_NE(check.out.find("digit 1: 25.0 ms long, under 40 ms"), std::string::npos) << check.out;
+  EXPECT_NE(check.out.find("12 would be missed"), std::string::npos) << check.out;
 
   // The simulated board hears the file and answers in Morse, which cw-decode reads.
   ConfigFileContent board;

@@ -1,0 +1,270 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "listen/dtmf_measure.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <tuple>
+
+#include "tone/synthesis.h"
+
+namespace tonalis {
+namespace {
+
+constexpr double kFullScale = 32768.0;
+// The tones' amplitude is followed over this much audio to find the edges.
+constexpr double kEdgeWindowSeconds = 0.006;
+// Frequencies are sought this far either side of the nominal one.
+constexpr double kSearch = 0.03;
+// (The second look searches around the first one's answer, as far again.)
+// The steady part measured: at most this long, from the middle.
+constexpr double kMaxSteadySeconds = 0.2;
+
+// Rounded to the tenth printed, so that a value a hair under zero shows as 0.0.
+double Tenth(double v) { return std::round(v * 10) / 10 + 0.0; }
+
+double Dbfs(double amplitude) { return 20.0 * std::log10(std::max(amplitude, 1e-9) / kFullScale); }
+
+// The amplitude of a sine at `hz` in samples [begin, end), through a Hann
+// window (which keeps the other tone of the pair out).
+double Amplitude(const std::int16_t* s, std::size_t begin, std::size_t end, double hz, int rate,
+                 const std::vector<double>& window) {
+  const double w = 2.0 * M_PI * hz / rate;
+  double re = 0, im = 0;
+  const std::size_t n = end - begin;
+  // A rotating phasor, renormalised now and then, rather than a sine and a
+  // cosine a sample.
+  double c = 1, si = 0;
+  const double dc = std::cos(w), ds = std::sin(w);
+  for (std::size_t i = 0; i < n; ++i) {
+    const double x = s[begin + i] * window[i];
+    re += x * c;
+    im -= x * si;
+    const double nc = c * dc - si * ds;
+    si = c * ds + si * dc;
+    c = nc;
+    if ((i & 1023) == 1023) {
+      const double r = std::hypot(c, si);
+      c /= r;
+      si /= r;
+    }
+  }
+  double sum = 0;
+  for (double v : window) sum += v;
+  return 2.0 * std::hypot(re, im) / sum;
+}
+
+std::vector<double> Hann(std::size_t n) {
+  std::vector<double> w(n);
+  for (std::size_t i = 0; i < n; ++i) w[i] = 0.5 - 0.5 * std::cos(2.0 * M_PI * (i + 0.5) / n);
+  return w;
+}
+
+// The frequency near `nominal` where the windowed spectrum peaks, and the
+// amplitude there: a coarse grid, then a parabola through the best three.
+std::pair<double, double> Peak(const std::int16_t* s, std::size_t begin, std::size_t end, double nominal, int rate) {
+  const std::vector<double> window = Hann(end - begin);
+  const double from = nominal * (1 - kSearch), to = nominal * (1 + kSearch);
+  // A step a fifth of the window's resolution.
+  const double step = std::max(0.05, static_cast<double>(rate) / static_cast<double>(end - begin) / 5.0);
+  double bestHz = nominal, best = -1, before = 0, after = 0;
+  std::vector<std::pair<double, double>> grid;
+  for (double hz = from; hz <= to; hz += step) grid.push_back({hz, Amplitude(s, begin, end, hz, rate, window)});
+  std::size_t at = 0;
+  for (std::size_t i = 0; i < grid.size(); ++i)
+    if (grid[i].second > best) {
+      best = grid[i].second;
+      at = i;
+    }
+  bestHz = grid[at].first;
+  if (at > 0 && at + 1 < grid.size()) {
+    before = grid[at - 1].second;
+    after = grid[at + 1].second;
+    const double denominator = before - 2 * best + after;
+    if (denominator < 0) bestHz += 0.5 * step * (before - after) / denominator;
+  }
+  return {bestHz, Amplitude(s, begin, end, bestHz, rate, window)};
+}
+
+// The pair's amplitude over a short window centred on sample `at`.
+double PairAmplitude(const std::int16_t* s, std::size_t count, std::size_t at, double low, double high, int rate,
+                     const std::vector<double>& window) {
+  const std::size_t half = window.size() / 2;
+  if (count < window.size()) return 0;
+  // At the ends of the file the window stays inside it: a tone that starts
+  // with the file starts at its first sample.
+  at = std::clamp(at, half, count - window.size() + half);
+  return Amplitude(s, at - half, at - half + window.size(), low, rate, window) +
+         Amplitude(s, at - half, at - half + window.size(), high, rate, window);
+}
+
+// Where, between `from` and `to`, the pair's amplitude steps up (a start)
+// or down (an end) through `level`: the point that best splits the range
+// into a part below and a part above it (least squares), which noise moves
+// far less than a first crossing.
+double Edge(const std::int16_t* s, std::size_t count, std::size_t from, std::size_t to, double level, bool rising,
+            double low, double high, int rate, const std::vector<double>& window) {
+  double sum = 0, best = 0;
+  std::size_t at = from;
+  for (std::size_t i = from; i <= to; ++i) {
+    sum += PairAmplitude(s, count, i, low, high, rate, window) - level;
+    // Rising: the running sum is lowest at the step; falling: highest.
+    if (rising ? sum < best : sum > best) {
+      best = sum;
+      at = i + 1;
+    }
+  }
+  return static_cast<double>(at);
+}
+
+}  // namespace
+
+std::vector<DigitMeasure> MeasureDigits(const std::int16_t* samples, std::size_t count, int rate,
+                                        const std::vector<DtmfDecoder::Digit>& heard) {
+  std::vector<DigitMeasure> out;
+  const std::vector<double> edgeWindow = Hann(static_cast<std::size_t>(kEdgeWindowSeconds * rate) | 1);
+  double previousEnd = -1;
+  for (const auto& d : heard) {
+    DigitMeasure m;
+    m.digit = d.digit;
+    const double low = LowFrequency(d.digit), high = HighFrequency(d.digit);
+    const auto first = static_cast<std::size_t>(std::max(0.0, d.start * rate));
+    const auto last = std::min(count, static_cast<std::size_t>((d.start + d.duration) * rate));
+    if (low == 0 || last <= first + 8) continue;
+    // The steady part: the middle, clear of the edges the decoder found.
+    const std::size_t margin = std::min((last - first) / 4, static_cast<std::size_t>(0.005 * rate));
+    std::size_t begin = first + margin, end = last - margin;
+    const auto cap = static_cast<std::size_t>(kMaxSteadySeconds * rate);
+    if (end - begin > cap) {
+      begin = (begin + end) / 2 - cap / 2;
+      end = begin + cap;
+    }
+    auto [lowHz, lowAmplitude] = Peak(samples, begin, end, low, rate);
+    auto [highHz, highAmplitude] = Peak(samples, begin, end, high, rate);
+    // The edges: where the pair reaches half its steady amplitude, sought
+    // within 20 ms of where the decoder put them.
+    const double steady = lowAmplitude + highAmplitude;
+    const auto reach = static_cast<std::size_t>(0.02 * rate);
+    const std::size_t mid = (first + last) / 2;
+    const double start = Edge(samples, count, first > reach ? first - reach : 0, std::min(mid, first + reach),
+                                  steady / 2, true, lowHz, highHz, rate, edgeWindow);
+    const double stop = Edge(samples, count, std::max(mid, last > reach ? last - reach : 0),
+                                 std::min(count - 1, last + reach), steady / 2, false, lowHz, highHz, rate, edgeWindow);
+    m.startMs = start * 1000.0 / rate;
+    m.lengthMs = (stop - start) * 1000.0 / rate;
+    // The tones again, over exactly their steady part now that it is known.
+    const auto edge = static_cast<std::size_t>(0.002 * rate);
+    const auto steadyBegin = static_cast<std::size_t>(start) + edge, steadyEnd = static_cast<std::size_t>(stop) - edge;
+    if (stop > start + 4 * edge + 16 && steadyEnd <= count) {
+      begin = steadyBegin;
+      end = std::min(steadyEnd, begin + cap);
+      std::tie(lowHz, lowAmplitude) = Peak(samples, begin, end, lowHz, rate);
+      std::tie(highHz, highAmplitude) = Peak(samples, begin, end, highHz, rate);
+    }
+    // Noise in the window raises what a tone seems to measure: what is left
+    // of the power besides the two tones says by how much.
+    double power = 0;
+    for (std::size_t i = begin; i < end; ++i) power += static_cast<double>(samples[i]) * samples[i];
+    power /= static_cast<double>(end - begin);
+    const double noise = std::max(0.0, power - (lowAmplitude * lowAmplitude + highAmplitude * highAmplitude) / 2);
+    const std::vector<double> window = Hann(end - begin);
+    double sum = 0, squares = 0;
+    for (double w : window) {
+      sum += w;
+      squares += w * w;
+    }
+    const double bias = 4 * noise * squares / (sum * sum);
+    m.lowHz = lowHz;
+    m.highHz = highHz;
+    m.lowDbfs = Dbfs(std::sqrt(std::max(lowAmplitude * lowAmplitude - bias, lowAmplitude * lowAmplitude / 4)));
+    m.highDbfs = Dbfs(std::sqrt(std::max(highAmplitude * highAmplitude - bias, highAmplitude * highAmplitude / 4)));
+    if (previousEnd >= 0) m.gapMs = m.startMs - previousEnd;
+    previousEnd = m.startMs + m.lengthMs;
+    out.push_back(m);
+  }
+  return out;
+}
+
+std::vector<DigitVerdict> CheckDigits(const std::string& expected, const std::vector<DigitMeasure>& heard,
+                                      const ReceiverLimits& limits) {
+  // The longest common subsequence pairs what was sent with what was heard.
+  const std::size_t n = expected.size(), m = heard.size();
+  std::vector<std::vector<int>> common(n + 1, std::vector<int>(m + 1, 0));
+  for (std::size_t i = n; i-- > 0;)
+    for (std::size_t j = m; j-- > 0;)
+      common[i][j] = expected[i] == heard[j].digit ? common[i + 1][j + 1] + 1
+                                                   : std::max(common[i + 1][j], common[i][j + 1]);
+  std::vector<DigitVerdict> out;
+  char text[160];
+  std::size_t i = 0, j = 0;
+  while (i < n || j < m) {
+    if (i < n && j < m && expected[i] == heard[j].digit) {
+      DigitVerdict v{expected[i], &heard[j], {}};
+      const DigitMeasure& d = heard[j];
+      const double lowError = d.lowHz / LowFrequency(d.digit) - 1, highError = d.highHz / HighFrequency(d.digit) - 1;
+      if (std::abs(lowError) > limits.maxFrequencyError || std::abs(highError) > limits.maxFrequencyError) {
+        const bool lowWorse = std::abs(lowError) >= std::abs(highError);
+        std::snprintf(text, sizeof text, "%s tone %.1f Hz is %+.1f %% off", lowWorse ? "low" : "high",
+                      lowWorse ? d.lowHz : d.highHz, 100 * (lowWorse ? lowError : highError));
+        v.problem = text;
+      } else if (std::min(d.lowDbfs, d.highDbfs) < limits.floorDbfs) {
+        std::snprintf(text, sizeof text, "level %.1f dBFS, below %.1f dBFS", std::min(d.lowDbfs, d.highDbfs),
+                      limits.floorDbfs);
+        v.problem = text;
+      } else if (d.twistDb() > limits.maxTwistDb || d.twistDb() < limits.minTwistDb) {
+        std::snprintf(text, sizeof text, "twist %+.1f dB, beyond %+.0f/%+.0f dB", d.twistDb(), limits.maxTwistDb,
+                      limits.minTwistDb);
+        v.problem = text;
+      } else if (d.lengthMs < limits.minLengthMs) {
+        std::snprintf(text, sizeof text, "%.1f ms long, under %.0f ms", d.lengthMs, limits.minLengthMs);
+        v.problem = text;
+      } else if (d.gapMs && *d.gapMs < limits.minGapMs) {
+        std::snprintf(text, sizeof text, "gap before it %.1f ms, under %.0f ms", *d.gapMs, limits.minGapMs);
+        v.problem = text;
+      }
+      out.push_back(v);
+      ++i;
+      ++j;
+    } else if (j < m && (i == n || common[i][j + 1] >= common[i + 1][j])) {
+      out.push_back({0, &heard[j], std::string("heard ") + heard[j].digit + ", which was not sent"});
+      ++j;
+    } else {
+      out.push_back({expected[i], nullptr, "not heard"});
+      ++i;
+    }
+  }
+  return out;
+}
+
+std::string MeasureTable(const std::vector<DigitMeasure>& digits) {
+  std::string out = "digit,start_ms,length_ms,gap_ms,low_hz,high_hz,low_dbfs,high_dbfs,twist_db\n";
+  char row[200];
+  for (const auto& d : digits) {
+    char gap[32] = "";
+    if (d.gapMs) std::snprintf(gap, sizeof gap, "%.1f", Tenth(*d.gapMs));
+    std::snprintf(row, sizeof row, "%c,%.1f,%.1f,%s,%.1f,%.1f,%.1f,%.1f,%.1f\n", d.digit, Tenth(d.startMs),
+                  Tenth(d.lengthMs), gap, Tenth(d.lowHz), Tenth(d.highHz), Tenth(d.lowDbfs), Tenth(d.highDbfs),
+                  Tenth(d.twistDb()));
+    out += row;
+  }
+  // The summary: how many, and the worst of each.
+  if (digits.empty()) return out + "summary,digits=0\n";
+  double shortest = 1e18, shortestGap = 1e18, lowest = 1e18, twistMax = -1e18, twistMin = 1e18, offMax = 0;
+  for (const auto& d : digits) {
+    shortest = std::min(shortest, d.lengthMs);
+    if (d.gapMs) shortestGap = std::min(shortestGap, *d.gapMs);
+    lowest = std::min({lowest, d.lowDbfs, d.highDbfs});
+    twistMax = std::max(twistMax, d.twistDb());
+    twistMin = std::min(twistMin, d.twistDb());
+    offMax = std::max({offMax, std::abs(d.lowHz / LowFrequency(d.digit) - 1), std::abs(d.highHz / HighFrequency(d.digit) - 1)});
+  }
+  char gap[32] = "";
+  if (shortestGap < 1e18) std::snprintf(gap, sizeof gap, "%.1f", Tenth(shortestGap));
+  std::snprintf(row, sizeof row,
+                "summary,digits=%zu,shortest_ms=%.1f,shortest_gap_ms=%s,lowest_dbfs=%.1f,twist_db=%.1f..%.1f,"
+                "worst_offset_pct=%.2f\n",
+                digits.size(), Tenth(shortest), gap, Tenth(lowest), Tenth(twistMin), Tenth(twistMax), 100 * offMax);
+  return out + row;
+}
+
+}  // namespace tonalis
