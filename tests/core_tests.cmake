@@ -12,8 +12,8 @@ set(TONALIS_CORE_TEST_SOURCES
   storage/settings_file_test.cpp
   link/protocol_test.cpp
   link/port_map_test.cpp
-  link/board_air_test.cpp
-  link/board_sim_test.cpp
+  sim/board_air_test.cpp
+  sim/board_sim_test.cpp
   station/ptt_choice_test.cpp
   history/history_test.cpp
   listen/dtmf_decoder_test.cpp

@@ -15,11 +15,11 @@
 #include <iostream>
 #include <memory>
 
-#include "cli/air_side.h"
+#include "sim/air_side.h"
 #include "cli/cli_support.h"
 #include "storage/file_reading.h"
 #include "cli/commands.h"
-#include "link/board_sim.h"
+#include "sim/board_sim.h"
 #include "link/serial_trace.h"
 #include "storage/atomic_file.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/air_side.h"
+#include "sim/air_side.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -14,7 +14,7 @@
 #include "tone/portaudio_output.h"
 #include "tone/wav_file.h"
 
-namespace tonalis::cli {
+namespace tonalis {
 namespace {
 
 constexpr int kRawRate = 8000;
@@ -308,4 +308,4 @@ void AirSide::sendReply(const std::string& text) {
   say(outcome);
 }
 
-}  // namespace tonalis::cli
+}  // namespace tonalis

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "link/board_air.h"
-#include "link/board_sim.h"
+#include "sim/board_air.h"
+#include "sim/board_sim.h"
 #include "listen/dtmf_decoder.h"
 
-namespace tonalis::cli {
+namespace tonalis {
 
 // The simulated board's ear and voice: it listens to a source of audio,
 // hears DTMF sequences, acts on the board's memory as the board would, and
@@ -89,4 +89,4 @@ class AirSide {
   std::vector<std::int16_t> queued_;  // reply samples not yet streamed
 };
 
-}  // namespace tonalis::cli
+}  // namespace tonalis

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "link/board_sim.h"
+#include "sim/board_sim.h"
 
 #include <map>
 #include <utility>
