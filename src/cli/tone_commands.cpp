@@ -33,6 +33,34 @@
 namespace tonalis::cli {
 namespace {
 
+// The output's level and twist: the Station setup's unless given here.
+struct LevelOptions {
+  QCommandLineOption level{"level-db", "The level, -40 to +6 dB from the usual amplitude (default: the Station setup's).",
+                           "DB"};
+  QCommandLineOption twist{"twist-db", "The high tone's level above the low one's, -10 to +10 dB (default: the "
+                                       "Station setup's).",
+                           "DB"};
+  void addTo(QCommandLineParser& parser) { parser.addOptions({level, twist}); }
+  // Nothing, said on standard error, when they cannot be played.
+  std::optional<ToneLevels> read(const QCommandLineParser& parser, const ToneLevels& station) const {
+    ToneLevels levels = station;
+    for (auto [option, value] : {std::pair{&level, &levels.levelDb}, std::pair{&twist, &levels.twistDb}}) {
+      if (!parser.isSet(*option)) continue;
+      bool ok = false;
+      *value = parser.value(*option).toDouble(&ok);
+      if (!ok) {
+        PrintError("--" + ToStd(option->names().first()) + " takes a number of dB.");
+        return std::nullopt;
+      }
+    }
+    if (const auto problem = ToneLevelsProblem(levels)) {
+      PrintError(*problem);
+      return std::nullopt;
+    }
+    return levels;
+  }
+};
+
 struct TimingOptions {
   QCommandLineOption digit{"digit-ms", "Digit duration in ms (at least 25; default 50).", "N", "50"};
   QCommandLineOption gap{"gap-ms", "Pause between digits in ms (at least 15; default 50).", "N", "50"};
@@ -145,6 +173,8 @@ int RunRender(const QStringList& args) {
   parser.addOption(output);
   TimingOptions timing;
   timing.addTo(parser);
+  LevelOptions levelOptions;
+  levelOptions.addTo(parser);
   if (auto exit = ParseArguments(parser, args)) return *exit;
   std::string sequence;
   if (auto exit = OneSequence(parser, sequence)) return *exit;
@@ -152,10 +182,13 @@ int RunRender(const QStringList& args) {
     PrintError("-o OUT.wav is required. Try --help.");
     return kExitUsage;
   }
+  const auto levels = levelOptions.read(parser, ReadStationSettings(SettingsFolder()).levels);
+  if (!levels) return kExitUsage;
 
   const SendTiming t = timing.read(parser);
   WarnAboutSilentCharacters(sequence);
-  const RenderedSequence r = RenderSequence(sequence, CalcSampleCounts(t.digitSeconds, t.gapSeconds, t.pauseSeconds));
+  const RenderedSequence r =
+      RenderSequence(sequence, CalcSampleCounts(t.digitSeconds, t.gapSeconds, t.pauseSeconds), 0, *levels);
   if (!r.error.empty()) {
     PrintError(r.error);
     return kExitRefused;
@@ -185,7 +218,12 @@ int RunSend(const QStringList& args) {
                                   "NAME");
   const QCommandLineOption txLimit(
       "tx-limit", "Stop and release after N s keyed (0: no limit; default: the Station setup's).", "N");
-  parser.addOptions({txDelay, device, txLimit});
+  const QCommandLineOption tail("tail-ms", "How long PTT stays keyed after the sound, 0-2000 ms (default: the Station "
+                                           "setup's, 40).",
+                                "N");
+  parser.addOptions({txDelay, device, txLimit, tail});
+  LevelOptions levelOptions;
+  levelOptions.addTo(parser);
   if (auto exit = ParseArguments(parser, args)) return *exit;
   std::string sequence;
   if (auto exit = OneSequence(parser, sequence)) return *exit;
@@ -214,10 +252,23 @@ int RunSend(const QStringList& args) {
       return kExitUsage;
     }
   }
+  int tailMs = station.tailMs;
+  if (parser.isSet(tail)) {
+    bool ok = false;
+    tailMs = parser.value(tail).toInt(&ok);
+    if (!ok || tailMs < 0 || tailMs > kMaxTailMs) {
+      PrintError("--tail-ms takes a number of ms from 0 to " + std::to_string(kMaxTailMs) + ".");
+      return kExitUsage;
+    }
+  }
+  const auto levels = levelOptions.read(parser, station.levels);
+  if (!levels) return kExitUsage;
   PortAudioOutput output(deviceName);
   TonePlayer player(output, messages);
   SequenceSender sender(player, ptt, messages);
   sender.setTxLimit(std::chrono::seconds(limitSeconds));
+  sender.setLevels(*levels);
+  sender.setTail(std::chrono::milliseconds(tailMs));
   bool completed = false;
   QObject::connect(&sender, &SequenceSender::finished, [&](const QString& text, bool played) {
     completed = played;

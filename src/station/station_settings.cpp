@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <cmath>
 
 namespace tonalis {
 namespace {
@@ -43,6 +44,17 @@ class Reader {
     const int n = value.trimmed().toInt(&ok);
     if (ok && n >= low && n <= high) return n;
     problem(key, value, "not a whole number from " + std::to_string(low) + " to " + std::to_string(high));
+    return std::nullopt;
+  }
+  // A number in [low, high], to a tenth; nothing (and a problem) otherwise.
+  std::optional<double> decimal(const char* key, double fallback, double low, double high) {
+    if (!has(key)) return fallback;
+    const QString value = settings_.value(key).toString();
+    bool ok = false;
+    const double n = value.trimmed().toDouble(&ok);
+    if (ok && n >= low && n <= high) return std::round(n * 10) / 10;
+    problem(key, value, "not a number from " + QString::number(low).toStdString() + " to " +
+                            QString::number(high).toStdString());
     return std::nullopt;
   }
   std::optional<bool> flag(const char* key, bool fallback) {
@@ -101,6 +113,16 @@ StationSettings ReadStationSettings(const QString& folder) {
   st.listenForReply = r.flag("listen/reply", false).value_or(false);
   st.listenSeconds = r.number("listen/seconds", 10, 2, 120).value_or(10);
   st.txLimitSeconds = r.number("ptt/tx_limit_seconds", 0, 0, kMaxTxLimitSeconds).value_or(0);
+  st.tailMs = r.number("ptt/tail_ms", 40, 0, kMaxTailMs).value_or(40);
+  ToneLevels levels;
+  levels.levelDb = r.decimal("output/level_db", 0, kMinLevelDb, kMaxLevelDb).value_or(0);
+  levels.twistDb = r.decimal("output/twist_db", 0, -kMaxTwistDb, kMaxTwistDb).value_or(0);
+  // Each in range, but together too loud: today's levels, never a clipped sound.
+  if (const auto clip = ToneLevelsProblem(levels)) {
+    r.problem("output/level_db", QString::number(levels.levelDb), "too loud with that twist (the tones would clip)");
+    levels = {};
+  }
+  st.levels = levels;
 
   // Every PTT value that cannot be read makes the PTT unusable.
   const std::size_t before = r.problems().size();
@@ -137,6 +159,9 @@ std::optional<std::string> WriteStationSettings(const QString& folder, const Sta
   s.setValue("ptt/rigctld_host", QString::fromStdString(p.rigctldHost));
   s.setValue("ptt/rigctld_port", p.rigctldPort);
   s.setValue("ptt/tx_limit_seconds", st.txLimitSeconds);
+  s.setValue("ptt/tail_ms", st.tailMs);
+  s.setValue("output/level_db", st.levels.levelDb);
+  s.setValue("output/twist_db", st.levels.twistDb);
   s.sync();
   if (s.status() != QSettings::NoError) return "Cannot write " + PathIn(folder).toStdString() + ".";
   return std::nullopt;

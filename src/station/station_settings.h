@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "station/ptt_choice.h"
+#include "tone/synthesis.h"
 
 namespace tonalis {
 
@@ -21,16 +22,20 @@ struct StationSettings {
   int listenSeconds = 10;
   // The longest a send may keep the transmitter keyed; 0: no limit.
   int txLimitSeconds = 0;
+  // The output's level and twist; the time PTT stays keyed after the sound.
+  ToneLevels levels;
+  int tailMs = 40;
   // The lines of station.ini that could not be read, with why (not stored).
   std::vector<std::string> problems;
   bool operator==(const StationSettings& o) const {
     return outputDevice == o.outputDevice && inputDevice == o.inputDevice && ptt == o.ptt &&
            listenForReply == o.listenForReply && listenSeconds == o.listenSeconds &&
-           txLimitSeconds == o.txLimitSeconds;
+           txLimitSeconds == o.txLimitSeconds && levels == o.levels && tailMs == o.tailMs;
   }
 };
 
 inline constexpr int kMaxTxLimitSeconds = 3600;
+inline constexpr int kMaxTailMs = 2000;
 
 inline constexpr const char* kStationFileName = "station.ini";
 

@@ -38,8 +38,9 @@ bool SequenceSender::send(const std::string& sequence, const SendTiming& timing)
   stopped_.clear();
   const SampleCounts counts = CalcSampleCounts(timing.digitSeconds, timing.gapSeconds, timing.pauseSeconds);
   // Long sequences take a second or more to render: not on the window's thread.
-  render_.setFuture(QtConcurrent::run(
-      [sequence, counts] { return std::make_shared<RenderedSequence>(RenderSequence(sequence, counts)); }));
+  render_.setFuture(QtConcurrent::run([sequence, counts, levels = levels_] {
+    return std::make_shared<RenderedSequence>(RenderSequence(sequence, counts, 0, levels));
+  }));
   return true;
 }
 
@@ -145,7 +146,7 @@ void SequenceSender::onPlayed() {
       return;
     }
     step_ = Step::Tail;
-    timer_.start(kPttTail);
+    timer_.start(tail_);
     return;
   }
   done(stopped_.empty() ? player_.failure() : std::string());

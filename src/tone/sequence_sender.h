@@ -15,6 +15,9 @@
 
 namespace tonalis {
 
+// The time PTT stays keyed after the sound, unless the Station setup says otherwise.
+inline constexpr std::chrono::milliseconds kPttTail{40};
+
 // The Send action beneath the window: renders the sequence, opens the sound
 // device, keys the transmitter, waits the TX delay, plays, waits the tail and
 // releases it. Rendering and opening come before the key, so the carrier is
@@ -37,6 +40,10 @@ class SequenceSender : public QObject {
   // The longest time the transmitter stays keyed; then the send stops. Zero:
   // no limit.
   void setTxLimit(std::chrono::seconds limit) { txLimit_ = limit; }
+  // The output's level and twist, and how long PTT stays keyed after the
+  // sound (the Station setup's); they apply from the next send.
+  void setLevels(const ToneLevels& levels) { levels_ = levels; }
+  void setTail(std::chrono::milliseconds tail) { tail_ = tail; }
   // The last send could not release the transmitter: it may still be keyed.
   bool releaseFailed() const { return releaseFailed_; }
   // The last send played with the transmitter unkeyed (PTT not enabled).
@@ -76,6 +83,8 @@ class SequenceSender : public QObject {
   std::string failure_;    // why the send failed, said once it is released
   std::string stopped_;    // why stop() ended it
   std::chrono::seconds txLimit_{0};
+  ToneLevels levels_;
+  std::chrono::milliseconds tail_ = kPttTail;
   QFutureWatcher<std::shared_ptr<RenderedSequence>> render_;
   QTimer timer_;
   QTimer limit_;
@@ -84,7 +93,6 @@ class SequenceSender : public QObject {
 // What stop() says when the TX time limit ends a send.
 std::string TxLimitText(std::chrono::seconds limit);
 
-inline constexpr std::chrono::milliseconds kPttTail{40};
 
 // "Sequence not sent: " and the reason.
 std::string SendFailedText(const std::string& reason);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdio>
 #include <new>
 #include <system_error>
 #include <thread>
@@ -30,15 +31,16 @@ inline double RoundSmall(double x) {
   return shifted - kShift;
 }
 
-inline std::int16_t Term(double k, double w) {
+inline std::int16_t Term(double k, double w, double amplitude) {
   if (w == 0.0) return 0;  // sin(0) is 0: silence needs no sine
-  return static_cast<std::int16_t>(RoundSmall(kToneAmplitude * std::sin(k * w)));
+  return static_cast<std::int16_t>(RoundSmall(amplitude * std::sin(k * w)));
 }
 
 // Below this many samples a single thread is quicker than starting more.
 constexpr std::int64_t kSamplesPerThreadMin = 200000;
 
-void RenderRange(const std::vector<Segment>& segments, std::int16_t* out, std::int64_t from, std::int64_t to) {
+void RenderRange(const std::vector<Segment>& segments, std::int16_t* out, std::int64_t from, std::int64_t to,
+                 double a1, double a2) {
   // `from` and `to` are 1-based, inclusive; out[0] is sample 1.
   auto it = std::upper_bound(segments.begin(), segments.end(), from,
                              [](std::int64_t k, const Segment& s) { return k < s.first; });
@@ -54,7 +56,7 @@ void RenderRange(const std::vector<Segment>& segments, std::int16_t* out, std::i
     const double w2 = it->w2;
     double k = static_cast<double>(begin);  // exact: indices stay far below 2^53
     for (std::int16_t* p = out + (begin - 1); p != out + end; ++p, k += 1.0)
-      *p = static_cast<std::int16_t>(Term(k, w1) + Term(k, w2));
+      *p = static_cast<std::int16_t>(Term(k, w1, a1) + Term(k, w2, a2));
   }
 }
 
@@ -148,9 +150,33 @@ std::vector<Segment> SequenceSegments(const std::string& s, const SampleCounts& 
   return segments;
 }
 
-std::int16_t SampleAt(std::int64_t k, double w1, double w2) {
+std::int16_t SampleAt(std::int64_t k, double w1, double w2, const ToneLevels& levels) {
   const auto kd = static_cast<double>(k);
-  return static_cast<std::int16_t>(Term(kd, w1) + Term(kd, w2));
+  return static_cast<std::int16_t>(Term(kd, w1, levels.lowAmplitude()) + Term(kd, w2, levels.highAmplitude()));
+}
+
+// 10^(0/20) is exactly 1: at the defaults the amplitude is kToneAmplitude itself.
+double ToneLevels::lowAmplitude() const { return kToneAmplitude * std::pow(10.0, levelDb / 20.0); }
+double ToneLevels::highAmplitude() const { return lowAmplitude() * std::pow(10.0, twistDb / 20.0); }
+
+std::optional<std::string> ToneLevelsProblem(const ToneLevels& levels) {
+  char text[200];
+  if (!(levels.levelDb >= kMinLevelDb && levels.levelDb <= kMaxLevelDb)) {
+    std::snprintf(text, sizeof text, "The level must be %.0f to %+.0f dB.", kMinLevelDb, kMaxLevelDb);
+    return std::string(text);
+  }
+  if (!(std::abs(levels.twistDb) <= kMaxTwistDb)) {
+    std::snprintf(text, sizeof text, "The twist must be -%.0f to +%.0f dB.", kMaxTwistDb, kMaxTwistDb);
+    return std::string(text);
+  }
+  // Two rounded terms, each up to half a unit more.
+  if (levels.lowAmplitude() + levels.highAmplitude() + 1 > 32767) {
+    std::snprintf(text, sizeof text,
+                  "Level %+.1f dB with twist %+.1f dB would clip: the two tones together pass full scale.",
+                  levels.levelDb, levels.twistDb);
+    return std::string(text);
+  }
+  return std::nullopt;
 }
 
 std::string OneBytePerCharacter(std::string_view utf8) {
@@ -169,8 +195,14 @@ std::string OneBytePerCharacter(std::string_view utf8) {
   return out;
 }
 
-RenderedSequence RenderSequence(const std::string& text, const SampleCounts& counts, unsigned threads) {
+RenderedSequence RenderSequence(const std::string& text, const SampleCounts& counts, unsigned threads,
+                                const ToneLevels& levels) {
   RenderedSequence r;
+  if (const auto problem = ToneLevelsProblem(levels)) {
+    r.error = *problem;
+    return r;
+  }
+  const double a1 = levels.lowAmplitude(), a2 = levels.highAmplitude();
   const std::string sequence = OneBytePerCharacter(text);
   const std::int64_t n = SequenceSampleCount(sequence, counts);
   if (n > kMaxSamples || n < 0) {
@@ -189,7 +221,7 @@ RenderedSequence RenderSequence(const std::string& text, const SampleCounts& cou
   if (threads == 0) threads = std::max(1u, std::thread::hardware_concurrency());
   threads = static_cast<unsigned>(std::clamp<std::int64_t>(n / kSamplesPerThreadMin, 1, threads));
   if (threads == 1) {
-    RenderRange(segments, r.samples.get(), 1, n);
+    RenderRange(segments, r.samples.get(), 1, n, a1, a2);
     return r;
   }
   std::vector<std::thread> workers;
@@ -199,12 +231,12 @@ RenderedSequence RenderSequence(const std::string& text, const SampleCounts& cou
     const std::int64_t to = std::min(n, slice * (t + 1));
     if (from > to) continue;
     try {
-      workers.emplace_back(RenderRange, std::cref(segments), r.samples.get(), from, to);
+      workers.emplace_back(RenderRange, std::cref(segments), r.samples.get(), from, to, a1, a2);
     } catch (const std::system_error&) {
-      RenderRange(segments, r.samples.get(), from, to);  // no thread to be had: do it here
+      RenderRange(segments, r.samples.get(), from, to, a1, a2);  // no thread to be had: do it here
     }
   }
-  RenderRange(segments, r.samples.get(), 1, std::min(n, slice));
+  RenderRange(segments, r.samples.get(), 1, std::min(n, slice), a1, a2);
   for (auto& w : workers) w.join();
   return r;
 }

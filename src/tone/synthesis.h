@@ -48,6 +48,22 @@ struct Segment {
   double w2;
 };
 
+// The output's level and twist (Station setup): the low tone at `levelDb`
+// relative to today's amplitude, the high tone `twistDb` above the low one
+// (a radio's flat data input loses the high tone: a positive twist makes
+// up for it). At 0 and 0 every sample is what it always was.
+struct ToneLevels {
+  double levelDb = 0;
+  double twistDb = 0;
+  double lowAmplitude() const;
+  double highAmplitude() const;
+  bool operator==(const ToneLevels& o) const { return levelDb == o.levelDb && twistDb == o.twistDb; }
+};
+inline constexpr double kMinLevelDb = -40, kMaxLevelDb = 6, kMaxTwistDb = 10;
+// Why these levels cannot be played (out of range, or the two tones'
+// peaks together beyond full scale, which would clip), or nothing.
+std::optional<std::string> ToneLevelsProblem(const ToneLevels& levels);
+
 // The number of samples of a sequence: digits, a gap between adjacent
 // digits, a pause per space.
 std::int64_t SequenceSampleCount(const std::string& sequence, const SampleCounts& counts);
@@ -56,7 +72,7 @@ std::int64_t SequenceSampleCount(const std::string& sequence, const SampleCounts
 std::vector<Segment> SequenceSegments(const std::string& sequence, const SampleCounts& counts);
 
 // The value of sample k (1-based) of a segment.
-std::int16_t SampleAt(std::int64_t k, double w1, double w2);
+std::int16_t SampleAt(std::int64_t k, double w1, double w2, const ToneLevels& levels = {});
 
 // One buffer for a whole sequence, computed before it is played.
 struct RenderedSequence {
@@ -76,6 +92,7 @@ std::string OneBytePerCharacter(std::string_view utf8);
 
 // Renders `sequence` (UTF-8), spreading the work over `threads` threads (0: as many
 // as the machine has). Every sample is the same whatever the split.
-RenderedSequence RenderSequence(const std::string& sequence, const SampleCounts& counts, unsigned threads = 0);
+RenderedSequence RenderSequence(const std::string& sequence, const SampleCounts& counts, unsigned threads = 0,
+                                const ToneLevels& levels = {});
 
 }  // namespace tonalis

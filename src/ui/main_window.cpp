@@ -544,6 +544,8 @@ void FrmTone::load() {
 void FrmTone::applyStation(const StationSettings& station) {
   stationPtt_.setChoice(station.ptt);
   sender_.setTxLimit(std::chrono::seconds(station.txLimitSeconds));
+  sender_.setLevels(station.levels);
+  sender_.setTail(std::chrono::milliseconds(station.tailMs));
   // Nothing chosen anywhere: the output keeps the device it was made with.
   const std::string& device = commandLineDevice_.empty() ? station.outputDevice : commandLineDevice_;
   if (!device.empty() || stationChosenHere_) audio_.setDevice(device);

@@ -235,9 +235,29 @@ QWidget* StationDialog::buildSoundPage() {
   playKeys_->setObjectName("playKeys");
   connect(play_, &QPushButton::clicked, this, &StationDialog::playTestTone);
 
+  level_ = new QDoubleSpinBox(page);
+  level_->setObjectName("outputLevel");
+  level_->setRange(kMinLevelDb, kMaxLevelDb);
+  level_->setDecimals(1);
+  level_->setSingleStep(0.5);
+  level_->setSuffix(" dB");
+  level_->setValue(initial_.levels.levelDb);
+  level_->setToolTip("The tones' level from the usual one (0 dB): lower it when the transmitter over-deviates "
+                     "and the board misses digits.");
+  twist_ = new QDoubleSpinBox(page);
+  twist_->setObjectName("outputTwist");
+  twist_->setRange(-kMaxTwistDb, kMaxTwistDb);
+  twist_->setDecimals(1);
+  twist_->setSingleStep(0.5);
+  twist_->setSuffix(" dB");
+  twist_->setValue(initial_.levels.twistDb);
+  twist_->setToolTip("The high tone's level above the low one's (0: equal). A radio's flat data input loses "
+                     "the high tone: a positive twist makes up for it.");
   auto* form = new QFormLayout;
   form->addRow("Output to the radio:", output_);
   form->addRow("Input from the receiver:", input_);
+  form->addRow("Output &level:", level_);
+  form->addRow("T&wist (high tone):", twist_);
   auto* playRow = new QHBoxLayout;
   playRow->addWidget(play_);
   playRow->addWidget(playKeys_);
@@ -389,9 +409,17 @@ QWidget* StationDialog::buildPttPage() {
   txLimit_->setValue(initial_.txLimitSeconds);
   txLimit_->setToolTip("A send that keeps the transmitter keyed longer than this is stopped and the "
                        "transmitter released (a TX watchdog). Long sequences need a long limit.");
+  tail_ = new QSpinBox(page);
+  tail_->setObjectName("pttTail");
+  tail_->setRange(0, kMaxTailMs);
+  tail_->setSuffix(" ms");
+  tail_->setValue(initial_.tailMs);
+  tail_->setToolTip("How long the transmitter stays keyed after the last tone, so that the carrier does not "
+                    "drop under it.");
   auto* form = new QFormLayout;
   form->addRow("Key the transmitter by:", method_);
   form->addRow("TX time limit:", txLimit_);
+  form->addRow("PTT tail:", tail_);
   auto* layout = new QVBoxLayout(page);
   layout->addLayout(form);
   layout->addWidget(pages_);
@@ -460,6 +488,8 @@ StationSettings StationDialog::settings() const {
   s.listenForReply = listen_->isChecked();
   s.listenSeconds = listenSeconds_->value();
   s.txLimitSeconds = txLimit_->value();
+  s.levels = {level_->value(), twist_->value()};
+  s.tailMs = tail_->value();
   return s;
 }
 
@@ -557,6 +587,10 @@ void StationDialog::playTestTone() {
   tester_->output = std::make_unique<PortAudioOutput>(S(output_->currentData().toString()));
   tester_->player = std::make_unique<TonePlayer>(*tester_->output, messages_);
   tester_->sender = std::make_unique<SequenceSender>(*tester_->player, *tester_->ptt, messages_);
+  // The test tone as the sends will sound: at the level and twist chosen here.
+  const StationSettings chosen = settings();
+  if (!ToneLevelsProblem(chosen.levels)) tester_->sender->setLevels(chosen.levels);
+  tester_->sender->setTail(std::chrono::milliseconds(chosen.tailMs));
   connect(tester_->sender.get(), &SequenceSender::finished, this,
           [this](const QString& status, bool) { finishTest(status); });
   test_->setEnabled(false);
@@ -582,6 +616,7 @@ void StationDialog::accept() {
   if (p.method == PttMethod::Cm108 && p.cm108Device.empty()) missing = "Choose the " + kHidDeviceKind + " of the sound chip.";
   if (p.method == PttMethod::Cat && (p.rigModel <= 0 || p.rigDevice.empty()))
     missing = "Choose the rig model and its serial device.";
+  if (const auto clip = ToneLevelsProblem(chosen.levels)) missing = *clip + " Lower the level or the twist.";
   if (p.method == PttMethod::Rigctld && !IsHostName(p.rigctldHost))
     missing = "Give the host rigctld runs on: a name such as localhost or an address such as 127.0.0.1 "
               "(no spaces, no port: the port has its own field).";

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QDoubleSpinBox>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTableWidget>
@@ -63,6 +64,9 @@ class StationDialog : public QDialog {
   QLineEdit* rigctldHost() const { return rigctldHost_; }
   QSpinBox* rigctldPort() const { return rigctldPort_; }
   QSpinBox* txLimit() const { return txLimit_; }
+  QDoubleSpinBox* level() const { return level_; }
+  QDoubleSpinBox* twist() const { return twist_; }
+  QSpinBox* tail() const { return tail_; }
   QSpinBox* testSeconds() const { return testSeconds_; }
   QPushButton* testButton() const { return test_; }
   QPushButton* stopButton() const { return stop_; }
@@ -118,6 +122,9 @@ class StationDialog : public QDialog {
   QCheckBox* playKeys_ = nullptr;
   QCheckBox* listen_ = nullptr;
   QSpinBox* listenSeconds_ = nullptr;
+  QDoubleSpinBox* level_ = nullptr;
+  QDoubleSpinBox* twist_ = nullptr;
+  QSpinBox* tail_ = nullptr;
   QComboBox* method_ = nullptr;
   QStackedWidget* pages_ = nullptr;
   QCheckBox* invert_ = nullptr;

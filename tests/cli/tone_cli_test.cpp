@@ -29,6 +29,14 @@ TEST(ToneCli, RenderWritesWhatAnIndependentDecoderHears) {
   EXPECT_EQ(testing::DecodeDtmfWav(wav), "0123456789*#ABCD");
   // RIFF header of 44 bytes, then 31 segments of 401 samples.
   EXPECT_EQ(testing::ReadAll(wav).size(), 44u + 31 * 401 * 2);
+
+  // A level and a twist, as the tool's own measurement hears them; too loud is refused.
+  ASSERT_EQ(RunCli({"render", "5", "-o", Q(wav), "--level-db", "-6", "--twist-db", "2.5"}).exitCode, 0);
+  const auto measured = RunCli({"dtmf-decode", "--measure", Q(wav)});
+  EXPECT_NE(measured.out.find("\n5,0.0,50.1,,770.0,1336.0,-16.3,-13.8,2.5\n"), std::string::npos) << measured.out;
+  const auto loud = RunCli({"render", "5", "-o", Q(dir.file("loud.wav")), "--level-db", "5", "--twist-db", "2"});
+  EXPECT_EQ(loud.exitCode, 2);
+  EXPECT_EQ(loud.err, "tonalis-cli: Level +5.0 dB with twist +2.0 dB would clip: the two tones together pass full scale.\n");
 }
 
 TEST(ToneCli, RenderCorrectsTheTimingAsSendDoes) {

@@ -31,6 +31,9 @@ TEST(StationSettings, EveryValueComesBackAtItsBounds) {
   with([](StationSettings& s) { s.listenForReply = true, s.listenSeconds = 2, s.txLimitSeconds = 1; });
   with([](StationSettings& s) { s.listenSeconds = 120, s.txLimitSeconds = kMaxTxLimitSeconds; });
   with([](StationSettings& s) { s.outputDevice = "USB Audio CODEC: #1", s.inputDevice = "hw:1,0"; });
+  with([](StationSettings& s) { s.levels = {kMinLevelDb, -kMaxTwistDb}, s.tailMs = 0; });
+  with([](StationSettings& s) { s.levels = {4.1, -0.3}, s.tailMs = kMaxTailMs; });
+  with([](StationSettings& s) { s.levels = {-10, kMaxTwistDb}; });
   testing::TempDir dir;
   int row = 0;
   for (const auto& written : cases) {
@@ -58,6 +61,10 @@ TEST(StationSettings, AValueThatCannotBeReadIsSaidWithItsLine) {
       {"[ptt]\n\ntx_limit_seconds=-1\n", "station.ini line 3: ptt/tx_limit_seconds = '-1'", false},
       {"[ptt]\ntx_limit_seconds=3601\n", "station.ini line 2: ptt/tx_limit_seconds = '3601'", false},
       {"[ptt]\ncm108_gpio=9\n", "station.ini line 2: ptt/cm108_gpio = '9'", true},
+      {"[ptt]\ntail_ms=2001\n", "station.ini line 2: ptt/tail_ms = '2001'", false},
+      {"[output]\nlevel_db=-40.1\n", "station.ini line 2: output/level_db = '-40.1' is not a number from -40 to 6", false},
+      {"[output]\ntwist_db=+10.5\n", "station.ini line 2: output/twist_db = '+10.5'", false},
+      {"[output]\ntwist_db=3\nlevel_db=6\n", "station.ini line 3: output/level_db = '6' is too loud with that twist", false},
       {"[ptt]\nrigctld_port=0\n", "station.ini line 2: ptt/rigctld_port = '0'", true},
       {"[ptt]\nrigctld_port=4532x\n", "station.ini line 2: ptt/rigctld_port = '4532x'", true},
       {"[ptt]\nrig_baud=4000001\n", "station.ini line 2: ptt/rig_baud = '4000001'", true},

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <functional>
 #include <thread>
 
@@ -22,8 +24,11 @@ class RealTimeOutput : public AudioOutput {
     opened = Clock::now();
     return openResult;
   }
-  int start(const std::int16_t*, std::int64_t count, std::function<void()> finished) override {
+  int start(const std::int16_t* samples, std::int64_t count, std::function<void()> finished) override {
+    if (thread_.joinable()) thread_.join();  // the sound before, long over
     started = Clock::now();
+    peak = 0;
+    for (std::int64_t i = 0; i < count; ++i) peak = std::max(peak, std::abs(int{samples[i]}));
     if (stalls) return 0;
     const auto length = std::chrono::microseconds(count * 1000000 / 8000);
     thread_ = std::thread([this, length, finished = std::move(finished)] {
@@ -40,6 +45,7 @@ class RealTimeOutput : public AudioOutput {
   int openResult = 0;
   bool stalls = false;
   Clock::time_point opened{}, started{}, done{};
+  int peak = 0;  // of the sound last started
 
  private:
   std::thread thread_;

@@ -185,6 +185,21 @@ TEST(SequenceSender, OpensTheDeviceKeysWaitsPlaysAndReleasesAfterTheTail) {
   EXPECT_EQ(finished.first().at(0).toString().toStdString(), CompletionText(player.effectiveTimeMs()));
   EXPECT_TRUE(finished.first().at(1).toBool());
   EXPECT_TRUE(messages.shown.empty());
+  EXPECT_LE(output.peak, 20000) << "two tones of 10000 at most";
+  EXPECT_GT(output.peak, 19000);
+
+  // The Station setup's tail and level apply to the next send.
+  sender.setTail(std::chrono::milliseconds(300));
+  sender.setLevels({-6, 2});
+  finished.clear();
+  ptt.changes.clear();
+  ASSERT_TRUE(sender.send("1", timing));
+  ASSERT_TRUE(finished.wait(10000));
+  ASSERT_EQ(ptt.changes.size(), 2u);
+  EXPECT_GE(Ms(output.done, ptt.changes[1].second), 300);
+  EXPECT_LT(Ms(output.done, ptt.changes[1].second), 300 + 150);
+  EXPECT_LE(output.peak, 5012 + 6310) << "-6 dB, the high tone 2 dB above the low";
+  EXPECT_GT(output.peak, 5012 + 6310 - 400);
 }
 
 TEST(SequenceSender, WithoutPttOrSoundItStillCompletes) {

@@ -67,6 +67,17 @@ TEST_F(StationTest, OkStoresThePortsAndTheStationAndTheWindowUsesThem) {
   d->cm108Gpio()->setValue(4);
   const auto output = d->outputDevice()->findText("default");
   d->outputDevice()->setCurrentIndex(output);
+  // Too loud a level with that twist is refused, with why.
+  d->level()->setValue(6);
+  d->twist()->setValue(3);
+  QTest::keyClick(d, Qt::Key_Return);
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_NE(messages_.shown[0].text.find("would clip"), std::string::npos) << messages_.shown[0].text;
+  EXPECT_TRUE(d->isVisible());
+  messages_.shown.clear();
+  d->level()->setValue(-4.5);
+  d->twist()->setValue(1.5);
+  d->tail()->setValue(120);
   QTest::keyClick(d, Qt::Key_Return);  // OK
 
   ASSERT_TRUE(QTest::qWaitFor([&] { return !d->isVisible(); }));
@@ -79,6 +90,8 @@ TEST_F(StationTest, OkStoresThePortsAndTheStationAndTheWindowUsesThem) {
   EXPECT_EQ(stored.ptt.cm108Device, "/dev/hidraw7");
   EXPECT_TRUE(stored.problems.empty());
   EXPECT_EQ(stored.ptt.cm108Gpio, 4);
+  EXPECT_EQ(stored.levels, (ToneLevels{-4.5, 1.5}));
+  EXPECT_EQ(stored.tailMs, 120);
   EXPECT_EQ(window_->station(), stored);
   EXPECT_EQ(window_->controls().chkPtt->toolTip().toStdString().rfind("PTT by CM108 GPIO 4 on /dev/hidraw7", 0), 0u);
 
