@@ -200,6 +200,46 @@ int RunRender(const QStringList& args) {
   return kExitOk;
 }
 
+// Plays what `start` asks the sender for, keyed as chosen, through to the
+// release: the completion text on standard output (a failure on standard
+// error), Ctrl+C and SIGTERM stopping it; the exit status.
+int PlayKeyed(SignalQuit& signals, ConsoleMessages& messages, ChosenPtt& chosenPtt, const std::string& deviceName,
+              int limitSeconds, int tailMs, const ToneLevels& levels, const std::function<void(SequenceSender&)>& start) {
+  BoardLink& link = chosenPtt.link;
+  StationPtt& ptt = chosenPtt.ptt;
+  PortAudioOutput output(deviceName);
+  TonePlayer player(output, messages);
+  SequenceSender sender(player, ptt, messages);
+  sender.setTxLimit(std::chrono::seconds(limitSeconds));
+  sender.setLevels(levels);
+  sender.setTail(std::chrono::milliseconds(tailMs));
+  bool completed = false;
+  QObject::connect(&sender, &SequenceSender::finished, [&](const QString& text, bool played) {
+    completed = played;
+    if (!signals.received()) (played ? std::cout : std::cerr) << ForTerminal(text.toStdString()) << std::endl;
+    QCoreApplication::exit(0);
+  });
+  QObject::connect(&signals, &SignalQuit::signalled, [&](int number) {
+    if (sender.busy())
+      sender.stop("stopped by signal " + std::to_string(number));
+    else
+      QCoreApplication::exit(0);
+  });
+  start(sender);
+  QCoreApplication::exec();
+  link.shutdown();
+  if (signals.received()) {
+    PrintError(StoppedBySignalText(signals.received(), !sender.releaseFailed() && !ptt.stateUnknown()));
+    return 128 + signals.received();
+  }
+  if (DeviceCallLeftBehind()) {
+    // A sound device that never returned cannot be waited for.
+    std::cout.flush();
+    std::_Exit(kExitRefused);
+  }
+  return completed && messages.count == 0 ? kExitOk : kExitRefused;
+}
+
 int RunSend(const QStringList& args) {
   QCommandLineParser parser;
   parser.setApplicationDescription(
@@ -236,8 +276,6 @@ int RunSend(const QStringList& args) {
   SignalQuit signals;
   ConsoleMessages messages;
   ChosenPtt chosenPtt(*chosen, messages);
-  BoardLink& link = chosenPtt.link;
-  StationPtt& ptt = chosenPtt.ptt;
   if (chosen->enabled && !chosenPtt.enable(chosen->portText)) return kExitRefused;
 
   const StationSettings station = ReadStationSettings(SettingsFolder());
@@ -263,37 +301,45 @@ int RunSend(const QStringList& args) {
   }
   const auto levels = levelOptions.read(parser, station.levels);
   if (!levels) return kExitUsage;
-  PortAudioOutput output(deviceName);
-  TonePlayer player(output, messages);
-  SequenceSender sender(player, ptt, messages);
-  sender.setTxLimit(std::chrono::seconds(limitSeconds));
-  sender.setLevels(*levels);
-  sender.setTail(std::chrono::milliseconds(tailMs));
-  bool completed = false;
-  QObject::connect(&sender, &SequenceSender::finished, [&](const QString& text, bool played) {
-    completed = played;
-    if (!signals.received()) (played ? std::cout : std::cerr) << ForTerminal(text.toStdString()) << std::endl;
-    QCoreApplication::exit(0);
-  });
-  QObject::connect(&signals, &SignalQuit::signalled, [&](int number) {
-    if (sender.busy())
-      sender.stop("stopped by signal " + std::to_string(number));
-    else
-      QCoreApplication::exit(0);
-  });
-  sender.send(sequence, t);
-  QCoreApplication::exec();
-  link.shutdown();
-  if (signals.received()) {
-    PrintError(StoppedBySignalText(signals.received(), !sender.releaseFailed() && !ptt.stateUnknown()));
-    return 128 + signals.received();
+  return PlayKeyed(signals, messages, chosenPtt, deviceName, limitSeconds, tailMs, *levels,
+                   [&](SequenceSender& sender) { sender.send(sequence, t); });
+}
+
+int RunTone(const QStringList& args) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      "Plays a steady sine with the transmitter keyed as chosen (or as the Station setup stored\n"
+      "it), to set the transmitter's deviation and the sound card's mixer; Ctrl+C stops it.\n"
+      "Levels are the sine's peak in dBFS (a sine of peak A is 20 log10(A/32768) dBFS); the\n"
+      "default is the peak of one DTMF tone. The manual tells the Bessel-null method.");
+  PttOptions pttOptions;
+  pttOptions.addTo(parser);
+  const QCommandLineOption hz("hz", "The tone, 100-3500 Hz (default 1000).", "F", "1000");
+  const QCommandLineOption seconds("seconds", "How long, up to 600 s (default 10).", "N", "10");
+  const QCommandLineOption level("level", "The peak, -60 to 0 dBFS (default -10.3).", "DBFS", "-10.3");
+  const QCommandLineOption device("audio-device", "Play on this device; default: the Station setup's, or the default.",
+                                  "NAME");
+  parser.addOptions({hz, seconds, level, device});
+  if (auto exit = ParseArguments(parser, args)) return *exit;
+  bool ok1 = false, ok2 = false, ok3 = false;
+  const double frequency = parser.value(hz).toDouble(&ok1), length = parser.value(seconds).toDouble(&ok2),
+               peak = parser.value(level).toDouble(&ok3);
+  const RenderedSequence check = ok1 && ok2 && ok3 ? RenderTone(frequency, 0.01, peak) : RenderedSequence{};
+  if (!ok1 || !ok2 || !ok3 || !check.error.empty() || !(length > 0 && length <= kMaxCalibrationSeconds)) {
+    PrintError("--hz takes 100 to 3500, --seconds up to 600, --level -60 to 0 dBFS.");
+    return kExitUsage;
   }
-  if (DeviceCallLeftBehind()) {
-    // A sound device that never returned cannot be waited for.
-    std::cout.flush();
-    std::_Exit(kExitRefused);
-  }
-  return completed && messages.count == 0 ? kExitOk : kExitRefused;
+  const auto chosen = pttOptions.read(parser);
+  if (!chosen) return kExitUsage;
+  SignalQuit signals;
+  ConsoleMessages messages;
+  ChosenPtt chosenPtt(*chosen, messages);
+  if (chosen->enabled && !chosenPtt.enable(chosen->portText)) return kExitRefused;
+  const StationSettings station = ReadStationSettings(SettingsFolder());
+  const std::string deviceName = parser.isSet(device) ? ToStd(parser.value(device)) : station.outputDevice;
+  // A tone longer than the TX limit is stopped by it, as a send is.
+  return PlayKeyed(signals, messages, chosenPtt, deviceName, station.txLimitSeconds, station.tailMs, station.levels,
+                   [&](SequenceSender& sender) { sender.sendTone(frequency, length, peak, 200); });
 }
 
 int RunPttTest(const QStringList& args) {

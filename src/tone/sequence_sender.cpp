@@ -29,18 +29,26 @@ SequenceSender::~SequenceSender() {
 }
 
 bool SequenceSender::send(const std::string& sequence, const SendTiming& timing) {
+  const SampleCounts counts = CalcSampleCounts(timing.digitSeconds, timing.gapSeconds, timing.pauseSeconds);
+  return start(timing.txDelayMs, [sequence, counts, levels = levels_] {
+    return std::make_shared<RenderedSequence>(RenderSequence(sequence, counts, 0, levels));
+  });
+}
+
+bool SequenceSender::sendTone(double hz, double seconds, double peakDbfs, int txDelayMs) {
+  return start(txDelayMs, [hz, seconds, peakDbfs] { return std::make_shared<RenderedSequence>(RenderTone(hz, seconds, peakDbfs)); });
+}
+
+bool SequenceSender::start(int txDelayMs, std::function<std::shared_ptr<RenderedSequence>()> render) {
   if (busy()) return false;
   step_ = Step::Rendering;
-  txDelayMs_ = timing.txDelayMs;
+  txDelayMs_ = txDelayMs;
   unkeyed_ = false;
   wasKeyed_ = false;
   releaseFailed_ = false;
   stopped_.clear();
-  const SampleCounts counts = CalcSampleCounts(timing.digitSeconds, timing.gapSeconds, timing.pauseSeconds);
   // Long sequences take a second or more to render: not on the window's thread.
-  render_.setFuture(QtConcurrent::run([sequence, counts, levels = levels_] {
-    return std::make_shared<RenderedSequence>(RenderSequence(sequence, counts, 0, levels));
-  }));
+  render_.setFuture(QtConcurrent::run(std::move(render)));
   return true;
 }
 

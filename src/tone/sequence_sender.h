@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "config/user_message.h"
@@ -33,6 +34,8 @@ class SequenceSender : public QObject {
   // Starts sending; false when a send is already under way. `timing` is the
   // result of the field corrections.
   bool send(const std::string& sequence, const SendTiming& timing);
+  // The same for a calibration tone (RenderTone), keyed as a send is.
+  bool sendTone(double hz, double seconds, double peakDbfs, int txDelayMs);
   bool busy() const { return step_ != Step::Idle; }
   // Ends the send under way at once: the sound stops, the transmitter is
   // released, and `finished` follows with "Sequence stopped: " and `why`.
@@ -58,6 +61,7 @@ class SequenceSender : public QObject {
   void finished(const QString& statusText, bool completed);
 
  private:
+  bool start(int txDelayMs, std::function<std::shared_ptr<RenderedSequence>()> render);
   enum class Step { Idle, Rendering, Opening, Keying, TxDelay, Playing, Tail, Releasing };
 
   void onRendered();

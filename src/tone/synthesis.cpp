@@ -195,6 +195,27 @@ std::string OneBytePerCharacter(std::string_view utf8) {
   return out;
 }
 
+RenderedSequence RenderTone(double hz, double seconds, double peakDbfs) {
+  RenderedSequence r;
+  if (!(hz >= 100 && hz <= 3500) || !(seconds > 0 && seconds <= kMaxCalibrationSeconds) ||
+      !(peakDbfs >= -60 && peakDbfs <= 0)) {
+    r.error = "A calibration tone is 100 to 3500 Hz, up to 600 s, its peak -60 to 0 dBFS.";
+    return r;
+  }
+  const auto n = static_cast<std::int64_t>(std::llround(seconds * kSampleRate));
+  r.samples.reset(new (std::nothrow) std::int16_t[static_cast<std::size_t>(n)]);
+  if (!r.samples) {
+    r.error = "Not enough memory for the tone.";
+    return r;
+  }
+  r.count = n;
+  const double amplitude = std::min(32767.0, 32768.0 * std::pow(10.0, peakDbfs / 20.0));
+  const double w = kTwoPi * hz / kSampleRate;
+  for (std::int64_t k = 0; k < n; ++k)
+    r.samples[static_cast<std::size_t>(k)] = static_cast<std::int16_t>(std::lround(amplitude * std::sin(w * static_cast<double>(k))));
+  return r;
+}
+
 RenderedSequence RenderSequence(const std::string& text, const SampleCounts& counts, unsigned threads,
                                 const ToneLevels& levels) {
   RenderedSequence r;

@@ -90,6 +90,14 @@ inline constexpr std::int64_t kMaxSamples = INT32_MAX;
 inline constexpr char kNoToneCharacter = '?';
 std::string OneBytePerCharacter(std::string_view utf8);
 
+// A steady sine of `hz` for `seconds`, its peak at `peakDbfs` (a sine of
+// peak A is 20 log10(A / 32768) dBFS), for setting the transmitter's
+// deviation and the sound card's mixer. The default peak is that of one
+// DTMF tone.
+inline constexpr double kCalibrationDbfs = -10.3;
+inline constexpr double kMaxCalibrationSeconds = 600;
+RenderedSequence RenderTone(double hz, double seconds, double peakDbfs = kCalibrationDbfs);
+
 // Renders `sequence` (UTF-8), spreading the work over `threads` threads (0: as many
 // as the machine has). Every sample is the same whatever the split.
 RenderedSequence RenderSequence(const std::string& sequence, const SampleCounts& counts, unsigned threads = 0,

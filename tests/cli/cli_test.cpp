@@ -189,6 +189,8 @@ TEST(Cli, UsageAndFileErrors) {
       {{"decode", Q(small), "-o"}, 2, "Missing value after '-o'"},
       {{"encode", Q(small), "-o", Q(dir.file("nowhere/x.bin"))}, 2, "Unable to load data file"},
       {{"dtmf-decode", Q(small), "--expect", "12x"}, 2, "--expect takes the DTMF digits sent"},
+      {{"tone", "--hz", "3501"}, 2, "--hz takes 100 to 3500, --seconds up to 600"},
+      {{"tone", "--seconds", "0"}, 2, "--hz takes 100 to 3500, --seconds up to 600"},
       {{"dtmf-decode", Q(small), "--expect", "1", "--floor-dbfs", "-91"}, 2, "--floor-dbfs takes a number from -90 to 0"},
   };
   for (const auto& c : cases) {

@@ -143,5 +143,33 @@ TEST(Synthesis, LengthsBeyondTheLimitAreRefused) {
   EXPECT_EQ(r.error, "The sequence is too long to play: 3000000003 samples.");
 }
 
+TEST(Synthesis, ACalibrationToneAtItsFrequencyAndPeak) {
+  struct Case {
+    double hz, seconds, dbfs;
+    const char* error;
+  };
+  const Case cases[] = {
+      {1000, 1, -6, ""},
+      {100, 0.5, 0, ""},
+      {3500, 0.25, -60, ""},
+      {99, 1, -6, "A calibration tone is 100 to 3500 Hz"},
+      {1000, 601, -6, "A calibration tone is 100 to 3500 Hz"},
+      {1000, 1, 0.1, "A calibration tone is 100 to 3500 Hz"},
+  };
+  for (const auto& c : cases) {
+    const RenderedSequence r = RenderTone(c.hz, c.seconds, c.dbfs);
+    EXPECT_EQ(r.error.rfind(c.error, 0), 0u) << c.hz;
+    if (*c.error) continue;
+    ASSERT_EQ(r.count, static_cast<std::int64_t>(c.seconds * kSampleRate));
+    int peak = 0, crossings = 0;
+    for (std::int64_t k = 0; k < r.count; ++k) {
+      peak = std::max(peak, std::abs(int{r.samples[k]}));
+      if (k > 0 && (r.samples[k - 1] < 0) != (r.samples[k] < 0)) ++crossings;
+    }
+    EXPECT_NEAR(peak, std::min(32767.0, 32768 * std::pow(10, c.dbfs / 20)), 1) << c.hz;
+    EXPECT_NEAR(crossings / 2.0 / c.seconds, c.hz, 2) << c.hz;
+  }
+}
+
 }  // namespace
 }  // namespace tonalis
