@@ -234,6 +234,17 @@ QWidget* StationDialog::buildSoundPage() {
   playKeys_ = new QCheckBox("&Key the transmitter while it plays", page);
   playKeys_->setObjectName("playKeys");
   connect(play_, &QPushButton::clicked, this, &StationDialog::playTestTone);
+  calibrate_ = new QPushButton("&Calibration tone", page);
+  calibrate_->setObjectName("calibrateButton");
+  calibrate_->setToolTip("A steady 1 kHz sine for 60 s, at the peak of one DTMF tone and the level above: set "
+                         "the transmitter's deviation (the manual tells how) and the sound card's mixer.");
+  stopTone_ = new QPushButton("Stop &tone", page);
+  stopTone_->setObjectName("stopToneButton");
+  stopTone_->setEnabled(false);
+  connect(calibrate_, &QPushButton::clicked, this, &StationDialog::playCalibrationTone);
+  connect(stopTone_, &QPushButton::clicked, this, [this] {
+    if (tester_ && tester_->sender) tester_->sender->stop("stopped");
+  });
 
   level_ = new QDoubleSpinBox(page);
   level_->setObjectName("outputLevel");
@@ -260,6 +271,8 @@ QWidget* StationDialog::buildSoundPage() {
   form->addRow("T&wist (high tone):", twist_);
   auto* playRow = new QHBoxLayout;
   playRow->addWidget(play_);
+  playRow->addWidget(calibrate_);
+  playRow->addWidget(stopTone_);
   playRow->addWidget(playKeys_);
   playRow->addStretch();
   auto* note = new QLabel(
@@ -529,6 +542,7 @@ void StationDialog::startPttTest() {
   if (!prepareTester(true)) return;
   test_->setEnabled(false);
   play_->setEnabled(false);
+  calibrate_->setEnabled(false);
   testStatus_->setText("Keying " + Q(DescribePtt(pttChoice())) + "...");
   QPointer<StationDialog> self(this);
   tester_->ptt->setPtt(true, [self](bool ok) {
@@ -579,10 +593,16 @@ void StationDialog::finishTest(const QString& status) {
   testStatus_->setText(status);
   test_->setEnabled(true);
   play_->setEnabled(true);
+  calibrate_->setEnabled(true);
+  stopTone_->setEnabled(false);
   retireTester();
 }
 
-void StationDialog::playTestTone() {
+void StationDialog::playTestTone() { startTone(false); }
+
+void StationDialog::playCalibrationTone() { startTone(true); }
+
+void StationDialog::startTone(bool calibration) {
   if (!prepareTester(playKeys_->isChecked())) return;
   tester_->output = std::make_unique<PortAudioOutput>(S(output_->currentData().toString()));
   tester_->player = std::make_unique<TonePlayer>(*tester_->output, messages_);
@@ -591,12 +611,21 @@ void StationDialog::playTestTone() {
   const StationSettings chosen = settings();
   if (!ToneLevelsProblem(chosen.levels)) tester_->sender->setLevels(chosen.levels);
   tester_->sender->setTail(std::chrono::milliseconds(chosen.tailMs));
+  tester_->sender->setTxLimit(std::chrono::seconds(chosen.txLimitSeconds));
   connect(tester_->sender.get(), &SequenceSender::finished, this,
           [this](const QString& status, bool) { finishTest(status); });
   test_->setEnabled(false);
   play_->setEnabled(false);
-  testStatus_->setText("Playing the test tone...");
-  tester_->sender->send(kTestDigit, CorrectSendTiming({"1000", "50", "1000", "200"}));
+  calibrate_->setEnabled(false);
+  stopTone_->setEnabled(calibration);
+  if (calibration) {
+    testStatus_->setText("Playing the calibration tone: 1 kHz for 60 s...");
+    const double peak = kCalibrationDbfs + (ToneLevelsProblem(chosen.levels) ? 0 : chosen.levels.levelDb);
+    tester_->sender->sendTone(1000, 60, std::min(0.0, peak), 200);
+  } else {
+    testStatus_->setText("Playing the test tone...");
+    tester_->sender->send(kTestDigit, CorrectSendTiming({"1000", "50", "1000", "200"}));
+  }
 }
 
 void StationDialog::releaseTester() { tester_.reset(); }

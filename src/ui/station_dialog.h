@@ -64,6 +64,8 @@ class StationDialog : public QDialog {
   QLineEdit* rigctldHost() const { return rigctldHost_; }
   QSpinBox* rigctldPort() const { return rigctldPort_; }
   QSpinBox* txLimit() const { return txLimit_; }
+  QPushButton* calibrateButton() const { return calibrate_; }
+  QPushButton* stopToneButton() const { return stopTone_; }
   QDoubleSpinBox* level() const { return level_; }
   QDoubleSpinBox* twist() const { return twist_; }
   QSpinBox* tail() const { return tail_; }
@@ -101,6 +103,9 @@ class StationDialog : public QDialog {
   void stopPttTest();
   void finishTest(const QString& status);
   void playTestTone();
+  // A steady 1 kHz sine at the level of one DTMF tone, for the deviation and the mixer.
+  void playCalibrationTone();
+  void startTone(bool calibration);
   void releaseTester();
   void retireTester();
 
@@ -119,6 +124,8 @@ class StationDialog : public QDialog {
   QComboBox* output_ = nullptr;
   QComboBox* input_ = nullptr;
   QPushButton* play_ = nullptr;
+  QPushButton* calibrate_ = nullptr;
+  QPushButton* stopTone_ = nullptr;
   QCheckBox* playKeys_ = nullptr;
   QCheckBox* listen_ = nullptr;
   QSpinBox* listenSeconds_ = nullptr;

@@ -196,6 +196,22 @@ TEST_F(StationTest, TestPttKeysForItsTimeAndReleases) {
   d->reject();
   EXPECT_EQ(rig.ptt(), 0);
 
+  // The calibration tone keys while it plays (the test machine's device takes
+  // it at once) and releases after it; Stop tone is offered only meanwhile.
+  StationDialog* c = dialog();
+  c->method()->setCurrentIndex(c->method()->findData("rigctld"));
+  c->rigctldHost()->setText("127.0.0.1");
+  c->rigctldPort()->setValue(rig.port());
+  c->playKeys()->setChecked(true);
+  EXPECT_FALSE(c->stopToneButton()->isEnabled());
+  c->calibrateButton()->click();
+  EXPECT_FALSE(c->calibrateButton()->isEnabled());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return c->calibrateButton()->isEnabled(); }, 10000));
+  EXPECT_EQ(c->testStatus()->text().left(19).toStdString(), "Sequence completed.") << "keyed, then released";
+  EXPECT_EQ(rig.ptt(), 0);
+  EXPECT_FALSE(c->stopToneButton()->isEnabled());
+  c->reject();
+
   // A rig that does not answer: said in plain words, in a box.
   StationDialog* e = dialog();
   e->method()->setCurrentIndex(e->method()->findData("rigctld"));
