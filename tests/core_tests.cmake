@@ -14,6 +14,7 @@ set(TONALIS_CORE_TEST_SOURCES
   link/port_map_test.cpp
   sim/board_air_test.cpp
   sim/board_sim_test.cpp
+  sim/radio_channel_test.cpp
   station/ptt_choice_test.cpp
   history/history_test.cpp
   listen/dtmf_decoder_test.cpp

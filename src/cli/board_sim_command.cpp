@@ -10,6 +10,7 @@
 #include <csignal>
 #include <cstring>
 #include <deque>
+#include <tuple>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -90,8 +91,18 @@ int RunBoardSim(const QStringList& args) {
                                  "or a sound output device.",
                                  "TARGET");
   const QCommandLineOption tone("cw-tone-hz", "The Morse reply's tone (default 800 Hz).", "F", "800");
+  const QCommandLineOption channel("channel", "Hear the air through an FM radio link: 'emphasis' (the "
+                                              "transmitter's microphone path) or 'flat' (a data input, whose "
+                                              "high tone the receiver's de-emphasis lowers).",
+                                   "INPUT");
+  const QCommandLineOption clip("clip-dbfs", "The link's deviation limiter: it clips above a sine of this peak "
+                                             "(-40 to 0 dBFS; with --channel).",
+                                "N");
+  const QCommandLineOption snr("snr-db", "Noise on the link, this far under a DTMF pair at the tool's usual level "
+                                         "(0 to 60 dB; with --channel).",
+                               "N");
   parser.addOptions({link, imageOption, banner, fault, faultRequests, faultSkip, log, instant, bannerDelay, dataDelay,
-                     listen, gap, reply, tone});
+                     listen, gap, reply, tone, channel, clip, snr});
   if (auto exit = ParseArguments(parser, args)) return *exit;
 
   BoardSim::Options options;
@@ -160,6 +171,29 @@ int RunBoardSim(const QStringList& args) {
       return kExitUsage;
     }
     air.sequenceGapSeconds = gapMs / 1000.0;
+  }
+  if (parser.isSet(channel)) {
+    const auto input = ChannelInputFromName(ToStd(parser.value(channel)));
+    if (!input) {
+      PrintError("--channel takes emphasis or flat.");
+      return kExitUsage;
+    }
+    ChannelOptions c;
+    c.input = *input;
+    for (auto [option, value, low, high] : {std::tuple{&clip, &c.clipDbfs, -40.0, 0.0}, std::tuple{&snr, &c.snrDb, 0.0, 60.0}}) {
+      if (!parser.isSet(*option)) continue;
+      bool ok = false;
+      const double n = parser.value(*option).toDouble(&ok);
+      if (!ok || n < low || n > high) {
+        PrintError("--clip-dbfs takes -40 to 0, --snr-db 0 to 60.");
+        return kExitUsage;
+      }
+      *value = n;
+    }
+    air.channel = c;
+  } else if (parser.isSet(clip) || parser.isSet(snr)) {
+    PrintError("--clip-dbfs and --snr-db go with --channel.");
+    return kExitUsage;
   }
   if (parser.isSet(reply) && !parser.isSet(listen)) {
     PrintError("--reply goes with --listen.");

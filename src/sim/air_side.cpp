@@ -199,6 +199,16 @@ void AirSide::onReadable() {
 
 void AirSide::feed(const std::int16_t* samples, std::size_t count) {
   lastAudio_ = Clock::now();
+  std::vector<std::int16_t> heard;
+  if (options_.channel) {
+    if (!channel_ || channelRate_ != decoder_.sampleRate()) {
+      channelRate_ = decoder_.sampleRate();
+      channel_ = std::make_unique<RadioChannel>(channelRate_, *options_.channel);
+    }
+    heard.assign(samples, samples + count);
+    channel_->process(heard.data(), heard.size());
+    samples = heard.data();
+  }
   for (const auto& d : decoder_.push(samples, count))
     if (const auto closed = sequences_.digit(d.digit, d.start, d.duration)) handle(*closed);
   if (const auto closed = sequences_.quiet(decoder_.time())) handle(*closed);

@@ -11,6 +11,7 @@
 #include "sim/board_air.h"
 #include "sim/board_sim.h"
 #include "listen/dtmf_decoder.h"
+#include "sim/radio_channel.h"
 
 namespace tonalis {
 
@@ -34,6 +35,8 @@ class AirSide {
     double sequenceGapSeconds = 1.0;
     std::string reply;  // empty: no reply
     double toneHz = 800;
+    // The radio link the air goes through before the board hears it; none: heard as it was sent.
+    std::optional<ChannelOptions> channel;
   };
 
   // Nothing, with `error` set, when the source cannot be used.
@@ -68,6 +71,8 @@ class AirSide {
   BoardSim& board_;
   BoardAir air_;
   DtmfDecoder decoder_;
+  std::unique_ptr<RadioChannel> channel_;
+  int channelRate_ = 0;
   SequenceAssembler sequences_;
   int fd_ = -1;
   bool reopen_ = false;  // a FIFO: open again at its end

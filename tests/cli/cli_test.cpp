@@ -190,6 +190,9 @@ TEST(Cli, UsageAndFileErrors) {
       {{"encode", Q(small), "-o", Q(dir.file("nowhere/x.bin"))}, 2, "Unable to load data file"},
       {{"dtmf-decode", Q(small), "--expect", "12x"}, 2, "--expect takes the DTMF digits sent"},
       {{"tone", "--hz", "3501"}, 2, "--hz takes 100 to 3500, --seconds up to 600"},
+      {{"board-sim", "--listen", Q(small), "--channel", "loud"}, 2, "--channel takes emphasis or flat"},
+      {{"board-sim", "--listen", Q(small), "--snr-db", "10"}, 2, "--clip-dbfs and --snr-db go with --channel"},
+      {{"board-sim", "--listen", Q(small), "--channel", "flat", "--clip-dbfs", "1"}, 2, "--clip-dbfs takes -40 to 0"},
       {{"tone", "--seconds", "0"}, 2, "--hz takes 100 to 3500, --seconds up to 600"},
       {{"dtmf-decode", Q(small), "--expect", "1", "--floor-dbfs", "-91"}, 2, "--floor-dbfs takes a number from -90 to 0"},
   };

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+
+#include <filesystem>
 #include <QTest>
 
 #include <algorithm>
@@ -155,6 +157,19 @@ TEST(ToneCli, TheDecodersHearWhatTheToolAndTheBoardSend) {
   const auto morse = RunCli({"cw-decode", "--verbose", QString::fromStdString(reply)});
   EXPECT_EQ(morse.out, "ABC R\n");
   EXPECT_EQ(morse.err.rfind("tone 800 Hz, speed 20 WPM", 0), 0u) << morse.err;
+
+  // Through a radio link whose limiter clips: too loud loses digits, 10 dB lower is heard whole.
+  for (const auto& [level, heard] : {std::pair{"0", "heard 0123456789CD -> ignored"},
+                                     std::pair{"-10", "heard 0123456789ABCD -> ignored"}}) {
+    const std::string sent = dir.file(std::string("level") + level + ".wav");
+    ASSERT_EQ(RunCli({"render", "0123456789ABCD", "-o", QString::fromStdString(sent), "--level-db", level}).exitCode, 0);
+    const std::string link = dir.file(std::string("link") + level);
+    std::filesystem::create_directories(link);
+    testing::BoardSimProcess air(link, {"--listen", QString::fromStdString(sent), "--channel",
+                                                        "emphasis", "--clip-dbfs", "-20"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return air.heard().size() == 1; }, 5000)) << level;
+    EXPECT_EQ(air.heard()[0], heard);
+  }
 }
 
 }  // namespace

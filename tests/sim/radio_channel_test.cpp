@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sim/radio_channel.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "listen/dtmf_measure.h"
+#include "tone/synthesis.h"
+
+namespace tonalis {
+namespace {
+
+// The tool's sound for all sixteen digits at `levels`, through `channel`,
+// as the board's ear measures it.
+std::vector<DigitMeasure> ThroughTheLink(const ChannelOptions& channel, const ToneLevels& levels = {}) {
+  const RenderedSequence r = RenderSequence("0123456789*#ABCD", CalcSampleCounts(0.06, 0.04, 1), 1, levels);
+  std::vector<std::int16_t> air(r.samples.get(), r.samples.get() + r.count);
+  air.resize(air.size() + 800, 0);
+  RadioChannel(8000, channel).process(air.data(), air.size());
+  DtmfDecoder decoder(8000);
+  auto heard = decoder.push(air.data(), air.size());
+  const auto tail = decoder.finish();
+  heard.insert(heard.end(), tail.begin(), tail.end());
+  return MeasureDigits(air.data(), air.size(), 8000, heard);
+}
+
+std::size_t Taken(const std::vector<DigitMeasure>& heard) {
+  std::size_t taken = 0;
+  for (const auto& v : CheckDigits("0123456789*#ABCD", heard)) taken += v.heard && v.problem.empty();
+  return taken;
+}
+
+TEST(RadioChannel, EmphasisCancelsAFlatInputGivesTwistTheLimiterClips) {
+  ChannelOptions voice;
+  const auto clean = ThroughTheLink(voice);
+  ASSERT_EQ(clean.size(), 16u);
+  for (const auto& d : clean) {
+    EXPECT_NEAR(d.twistDb(), 0, 1) << d.digit << ": pre- and de-emphasis cancel";
+    EXPECT_NEAR(d.lowDbfs, -10.3, 1) << d.digit;
+  }
+  EXPECT_EQ(Taken(clean), 16u);
+
+  ChannelOptions data;
+  data.input = ChannelOptions::Input::Flat;
+  const auto flat = ThroughTheLink(data);
+  double worst = 0;
+  for (const auto& d : flat) worst = std::min(worst, d.twistDb());
+  EXPECT_LT(worst, -5) << "the receiver's de-emphasis takes the high tone down";
+  // The right twist at the sender makes up for it.
+  const auto corrected = ThroughTheLink(data, {0, 4});
+  for (const auto& d : corrected) EXPECT_NEAR(d.twistDb(), 0, 2.5) << d.digit;
+  EXPECT_EQ(Taken(corrected), 16u);
+
+  // Too loud for the limiter: digits lost; lowered under it, all heard.
+  ChannelOptions limited;
+  limited.clipDbfs = -20;
+  const auto clipped = ThroughTheLink(limited);
+  EXPECT_LT(clipped.size(), 16u) << "the board does not even hear some";
+  EXPECT_LT(Taken(clipped), 8u);
+  EXPECT_EQ(Taken(ThroughTheLink(limited, {-10, 0})), 16u);
+
+  ChannelOptions noisy;
+  noisy.snrDb = 20;
+  EXPECT_EQ(Taken(ThroughTheLink(noisy)), 16u);
+}
+
+}  // namespace
+}  // namespace tonalis
