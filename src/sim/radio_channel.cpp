@@ -43,7 +43,8 @@ RadioChannel::RadioChannel(int rate, const ChannelOptions& options, std::uint32_
     : options_(options),
       clip_(options.clipDbfs ? 32768.0 * std::pow(10.0, *options.clipDbfs / 20.0) : 1e300),
       random_(seed),
-      noise_(0.0, options.snrDb ? std::sqrt(kPairPower / std::pow(10.0, *options.snrDb / 10.0)) : 0.0) {
+      // (A deviation of 0 is not one: without noise it is never drawn from.)
+      noise_(0.0, options.snrDb ? std::sqrt(kPairPower / std::pow(10.0, *options.snrDb / 10.0)) : 1.0) {
   // Emphasis of 6 dB an octave from about 300 Hz: 1 - e z^-1, and its
   // inverse at the receiver, both unity at 1 kHz.
   emphasis_ = std::exp(-2 * kPi * 300.0 / rate);
