@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "radio/ptt_driver.h"
+#include "station/ptt_choice.h"
 
 namespace tonalis {
 
@@ -45,6 +46,10 @@ struct HidDevice {
 // other device is refused, so a mistyped path is never written to. A path
 // that is not there is left to the opening, which says so.
 std::optional<std::string> Cm108DeviceProblem(const std::string& device, const std::string& sysfs = "/sys");
+
+// Writes the GPIO report to `device` (already checked by
+// Cm108DeviceProblem), never blocking; why not, in plain words, or nothing.
+std::optional<std::string> WriteCm108Report(const std::string& device, const Cm108Report& report);
 
 // Every /dev/hidraw* with its name, the CM108-family ones first.
 std::vector<HidDevice> ListHidDevices(const std::string& sysfs = "/sys/class/hidraw");

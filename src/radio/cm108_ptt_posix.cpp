@@ -62,35 +62,18 @@ std::optional<std::string> Cm108DeviceProblem(const std::string& device, const s
   return std::nullopt;
 }
 
-Cm108Ptt::Cm108Ptt(std::string device, int gpio, MessageSink& messages)
-    : device_(std::move(device)), gpio_(gpio), messages_(messages) {}
-
-Cm108Ptt::~Cm108Ptt() {
-  if (keyed_) key(false, {});
-}
-
-void Cm108Ptt::key(bool on, Done done) {
-  const Cm108Report report = Cm108PttReport(gpio_, on);
-  const auto refused = Cm108DeviceProblem(device_);
+std::optional<std::string> WriteCm108Report(const std::string& device, const Cm108Report& report) {
   // Never blocks: a FIFO nobody reads is "not there" rather than a freeze.
-  const int fd = refused ? -1 : ::open(device_.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-  int error = refused ? EINVAL : fd < 0 ? errno : 0;
-  if (fd >= 0) {
-    ssize_t n;
-    do {
-      n = ::write(fd, report.data(), report.size());
-    } while (n < 0 && errno == EINTR);
-    if (n != static_cast<ssize_t>(report.size())) error = n < 0 ? errno : EIO;
-    ::close(fd);
-  }
-  const bool ok = error == 0;
-  if (ok) keyed_ = on;
-  if (!ok)
-    messages_.showMessage({"Warning",
-                           std::string(on ? "Cannot key" : "Cannot release") + " the transmitter (CM108 GPIO " +
-                               std::to_string(gpio_) + "):" + kCrLf + (refused ? *refused : WhyNot(device_, error)),
-                           UserMessage::Icon::Exclamation});
-  if (done) done(ok);
+  const int fd = ::open(device.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+  if (fd < 0) return WhyNot(device, errno);
+  ssize_t n;
+  do {
+    n = ::write(fd, report.data(), report.size());
+  } while (n < 0 && errno == EINTR);
+  const int error = n == static_cast<ssize_t>(report.size()) ? 0 : n < 0 ? errno : EIO;
+  ::close(fd);
+  if (error) return WhyNot(device, error);
+  return std::nullopt;
 }
 
 std::vector<HidDevice> ListHidDevices(const std::string& sysfs) {

@@ -48,35 +48,17 @@ std::optional<std::string> Cm108DeviceProblem(const std::string& device, const s
   return device + " is not a CM108's HID device (the Station dialog lists them), and it is not written to.";
 }
 
-Cm108Ptt::Cm108Ptt(std::string device, int gpio, MessageSink& messages)
-    : device_(std::move(device)), gpio_(gpio), messages_(messages) {}
-
-Cm108Ptt::~Cm108Ptt() {
-  if (keyed_) key(false, {});
-}
-
-void Cm108Ptt::key(bool on, Done done) {
-  Cm108Report report = Cm108PttReport(gpio_, on);
-  const auto refused = Cm108DeviceProblem(device_);
-  DWORD error = refused ? ERROR_INVALID_NAME : 0;
-  if (!refused) {
-    HANDLE hid = CreateFileW(Wide(device_).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                             OPEN_EXISTING, 0, nullptr);
-    if (hid == INVALID_HANDLE_VALUE) {
-      error = GetLastError();
-    } else {
-      if (!HidD_SetOutputReport(hid, report.data(), static_cast<ULONG>(report.size()))) error = GetLastError();
-      CloseHandle(hid);
-    }
-  }
-  const bool ok = error == 0;
-  if (ok) keyed_ = on;
-  if (!ok)
-    messages_.showMessage({"Warning",
-                           std::string(on ? "Cannot key" : "Cannot release") + " the transmitter (CM108 GPIO " +
-                               std::to_string(gpio_) + "):" + kCrLf + (refused ? *refused : WhyNot(device_, error)),
-                           UserMessage::Icon::Exclamation});
-  if (done) done(ok);
+std::optional<std::string> WriteCm108Report(const std::string& device, const Cm108Report& report) {
+  HANDLE hid = CreateFileW(Wide(device).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+  if (hid == INVALID_HANDLE_VALUE) return WhyNot(device, GetLastError());
+  // HidD_SetOutputReport takes the report as a writable buffer.
+  Cm108Report buffer = report;
+  const bool written = HidD_SetOutputReport(hid, buffer.data(), static_cast<ULONG>(buffer.size()));
+  const DWORD error = written ? 0 : GetLastError();
+  CloseHandle(hid);
+  if (!written) return WhyNot(device, error);
+  return std::nullopt;
 }
 
 std::vector<HidDevice> ListHidDevices(const std::string&) {
