@@ -42,53 +42,50 @@ constexpr double kHoldShare = 0.25;
 constexpr double kStartLead = 0.002;
 constexpr double kEndLag = 0.006;
 
+// Goertzel over `n` samples for `K` tones at once: the tones' recurrences are
+// independent, so running them side by side keeps the processor busy where
+// one alone would wait on each step. As energy in the window: a tone of
+// amplitude A gives A^2 N / 2.
+template <std::size_t K>
+void Goertzel(const float* x, std::size_t n, const double* coefficients, double* powers) {
+  double s1[K] = {}, s2[K] = {};
+  for (std::size_t i = 0; i < n; ++i) {
+    for (std::size_t k = 0; k < K; ++k) {
+      const double s = x[i] + coefficients[k] * s1[k] - s2[k];
+      s2[k] = s1[k];
+      s1[k] = s;
+    }
+  }
+  for (std::size_t k = 0; k < K; ++k)
+    powers[k] = 2.0 * (s1[k] * s1[k] + s2[k] * s2[k] - coefficients[k] * s1[k] * s2[k]) / static_cast<double>(n);
+}
+
 }  // namespace
 
 DtmfDecoder::DtmfDecoder(int sampleRate) : rate_(std::clamp(sampleRate, 8000, 48000)) {
   window_ = static_cast<std::size_t>(std::lround(rate_ * kWindowSeconds));
   hop_ = static_cast<std::size_t>(std::lround(rate_ * kHopSeconds));
-  auto tone = [this](double f) { return Tone{2.0 * std::cos(2.0 * M_PI * f / rate_)}; };
+  auto coefficient = [this](double f) { return 2.0 * std::cos(2.0 * M_PI * f / rate_); };
   for (int i = 0; i < 4; ++i) {
-    low_.push_back(tone(kLow[i]));
-    high_.push_back(tone(kHigh[i]));
-    lowSides_.push_back(tone(kLow[i] * (1 - kSideOffset)));
-    lowSides_.push_back(tone(kLow[i] * (1 + kSideOffset)));
-    highSides_.push_back(tone(kHigh[i] * (1 - kSideOffset)));
-    highSides_.push_back(tone(kHigh[i] * (1 + kSideOffset)));
-    highHarmonics_.push_back(tone(2 * kHigh[i]));
+    tones_[i] = coefficient(kLow[i]);
+    tones_[4 + i] = coefficient(kHigh[i]);
+    lowSides_[2 * i] = coefficient(kLow[i] * (1 - kSideOffset));
+    lowSides_[2 * i + 1] = coefficient(kLow[i] * (1 + kSideOffset));
+    highSides_[2 * i] = coefficient(kHigh[i] * (1 - kSideOffset));
+    highSides_[2 * i + 1] = coefficient(kHigh[i] * (1 + kSideOffset));
+    highHarmonics_[i] = coefficient(2 * kHigh[i]);
   }
   ring_.assign(window_ * 2, 0.0f);
+  at_ = window_ - 1;
 }
 
-double DtmfDecoder::power(const Tone& tone, std::size_t end) const {
-  // Goertzel over the window ending just before ring_[end].
-  double s1 = 0, s2 = 0;
-  const std::size_t size = ring_.size();
-  std::size_t at = (end + size - window_) % size;
-  for (std::size_t n = 0; n < window_; ++n) {
-    const double s = ring_[at] + tone.coefficient * s1 - s2;
-    s2 = s1;
-    s1 = s;
-    if (++at == size) at = 0;
-  }
-  // As energy in the window: a tone of amplitude A gives A^2 N / 2.
-  return 2.0 * (s1 * s1 + s2 * s2 - tone.coefficient * s1 * s2) / static_cast<double>(window_);
-}
-
-void DtmfDecoder::groupPowers(std::size_t end, double* low, double* high) const {
-  for (std::size_t i = 0; i < 4; ++i) {
-    low[i] = power(low_[i], end);
-    high[i] = power(high_[i], end);
-  }
-}
-
-bool DtmfDecoder::holds(char digit, std::size_t end) const {
+bool DtmfDecoder::holds(char digit) const {
   int l = -1, h = -1;
   for (int r = 0; r < 4; ++r)
     for (int c = 0; c < 4; ++c)
       if (kKeys[r][c] == digit) l = r, h = c;
-  double p[4], q[4];
-  groupPowers(end, p, q);
+  const double* p = powers_;
+  const double* q = powers_ + 4;
   if (p[l] + q[h] < kHoldShare * lastEnergy_) return false;
   for (int i = 0; i < 4; ++i) {
     if (i != l && p[l] < kHoldMargin * p[i]) return false;
@@ -97,16 +94,15 @@ bool DtmfDecoder::holds(char digit, std::size_t end) const {
   return true;
 }
 
-char DtmfDecoder::classify(std::size_t end) {
-  double energy = 0;
-  const std::size_t size = ring_.size();
-  for (std::size_t n = 0, at = (end + size - window_) % size; n < window_; ++n, at = (at + 1) % size)
-    energy += static_cast<double>(ring_[at]) * ring_[at];
+char DtmfDecoder::classify() {
+  const double energy = static_cast<double>(energy_);
   lastEnergy_ = energy;
   if (energy < kMinRms * kMinRms * static_cast<double>(window_)) return 0;
 
-  double p[4], q[4];
-  groupPowers(end, p, q);
+  Goertzel<8>(window(), window_, tones_, powers_);
+  analysed_ = true;
+  const double* p = powers_;
+  const double* q = powers_ + 4;
   const int l = static_cast<int>(std::max_element(p, p + 4) - p);
   const int h = static_cast<int>(std::max_element(q, q + 4) - q);
   if (p[l] + q[h] < kMinToneShare * energy) return 0;
@@ -115,27 +111,40 @@ char DtmfDecoder::classify(std::size_t end) {
     if (i != l && p[l] < kGroupMargin * p[i]) return 0;
     if (i != h && q[h] < kGroupMargin * q[i]) return 0;
   }
-  const auto L = static_cast<std::size_t>(l);
-  const auto H = static_cast<std::size_t>(h);
-  for (std::size_t side : {2 * L, 2 * L + 1})
-    if (power(lowSides_[side], end) > p[l]) return 0;
-  for (std::size_t side : {2 * H, 2 * H + 1})
-    if (power(highSides_[side], end) > q[h]) return 0;
-  if (power(highHarmonics_[H], end) > kMaxHarmonic * q[h]) return 0;
+  // A digit already heard goes on whatever its sides show (holds() passes
+  // where these checks passed), so they are only needed for a new one.
+  if (kKeys[l][h] == current_) return current_;
+  // The tones' sides and the high tone's harmonic, in one pass.
+  const double checks[5] = {lowSides_[2 * l], lowSides_[2 * l + 1], highSides_[2 * h], highSides_[2 * h + 1],
+                            highHarmonics_[h]};
+  double c[5];
+  Goertzel<5>(window(), window_, checks, c);
+  if (c[0] > p[l] || c[1] > p[l] || c[2] > q[h] || c[3] > q[h]) return 0;
+  if (c[4] > kMaxHarmonic * q[h]) return 0;
   return kKeys[l][h];
 }
 
 std::vector<DtmfDecoder::Digit> DtmfDecoder::push(const std::int16_t* samples, std::size_t count) {
   std::vector<Digit> out;
-  const std::size_t size = ring_.size();
   for (std::size_t i = 0; i < count; ++i) {
-    ring_[filled_ % size] = samples[i];
+    // The slot after the window's newest holds the sample leaving it.
+    if (++at_ == window_) at_ = 0;
+    const auto leaving = static_cast<std::int64_t>(ring_[at_]);
+    const std::int64_t entering = samples[i];
+    energy_ += entering * entering - leaving * leaving;
+    ring_[at_] = ring_[at_ + window_] = samples[i];
     ++filled_;
     ++consumed_;
     if (filled_ < window_ || ++sinceHop_ < hop_) continue;
     sinceHop_ = 0;
-    const char heard = classify(filled_ % size);
-    step(heard, current_ && heard != current_ && holds(current_, filled_ % size), out);
+    analysed_ = false;
+    const char heard = classify();
+    bool held = false;
+    if (current_ && heard != current_) {
+      if (!analysed_) Goertzel<8>(window(), window_, tones_, powers_);
+      held = holds(current_);
+    }
+    step(heard, held, out);
   }
   return out;
 }

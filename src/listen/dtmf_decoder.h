@@ -34,21 +34,26 @@ class DtmfDecoder {
   double time() const { return static_cast<double>(consumed_) / rate_; }
 
  private:
-  struct Tone {
-    double coefficient;  // Goertzel: 2 cos(2 pi f / rate)
-  };
-  char classify(std::size_t end);  // the digit the window ending at `end` holds, or 0
-  double power(const Tone& tone, std::size_t end) const;
-  void groupPowers(std::size_t end, double* low, double* high) const;  // the four of each group
-  bool holds(char digit, std::size_t end) const;  // the looser test a digit already heard must pass
+  const float* window() const { return &ring_[at_ + 1]; }  // the last `window_` samples, oldest first
+  char classify();  // the digit the last window holds, or 0
+  bool holds(char digit) const;  // the looser test a digit already heard must pass
   void step(char heard, bool held, std::vector<Digit>& out);
   void endDigit(std::vector<Digit>& out);
 
   int rate_;
   std::size_t window_;  // samples per analysis window
   std::size_t hop_;     // samples between windows
-  std::vector<Tone> low_, high_, lowSides_, highSides_, highHarmonics_;
-  std::vector<float> ring_;  // the last `window_` samples, and room to fill
+  // Goertzel coefficients, 2 cos(2 pi f / rate): the eight tones (low group
+  // first), then for the digit found, its tones' sides and harmonic.
+  double tones_[8];
+  double lowSides_[8], highSides_[8], highHarmonics_[4];
+  double powers_[8];  // of the last window, low group first
+  bool analysed_ = false;  // powers_ are of the last window
+  // Each sample is stored twice, `window_` apart, so that the last window is
+  // always contiguous: ring_[at_ + 1 .. at_ + window_].
+  std::vector<float> ring_;
+  std::size_t at_ = 0;
+  std::int64_t energy_ = 0;  // sum of squares over the last window, exact
   std::size_t filled_ = 0;
   std::uint64_t consumed_ = 0;
   std::size_t sinceHop_ = 0;
