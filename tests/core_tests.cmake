@@ -19,6 +19,7 @@ set(TONALIS_CORE_TEST_SOURCES
   history/history_test.cpp
   listen/dtmf_decoder_test.cpp
   listen/dtmf_measure_test.cpp
+  listen/transmission_check_test.cpp
   listen/morse_decoder_test.cpp
   tone/morse_test.cpp
   tone/synthesis_test.cpp

@@ -19,6 +19,8 @@
 #include "listen/dtmf_decoder.h"
 #include "listen/dtmf_measure.h"
 #include "listen/morse_decoder.h"
+#include "listen/send_monitor.h"
+#include "listen/transmission_check.h"
 #include "radio/signal_quit.h"
 #include "radio/station_ptt.h"
 #include "station/station_settings.h"
@@ -203,8 +205,16 @@ int RunRender(const QStringList& args) {
 // Plays what `start` asks the sender for, keyed as chosen, through to the
 // release: the completion text on standard output (a failure on standard
 // error), Ctrl+C and SIGTERM stopping it; the exit status.
+// What a send's own transmission is checked against, heard on an input device.
+struct MonitorChoice {
+  std::string device;
+  std::string sequence;
+  std::string wav;  // where the recording is kept; empty: nowhere
+};
+
 int PlayKeyed(SignalQuit& signals, ConsoleMessages& messages, ChosenPtt& chosenPtt, const std::string& deviceName,
-              int limitSeconds, int tailMs, const ToneLevels& levels, const std::function<void(SequenceSender&)>& start) {
+              int limitSeconds, int tailMs, const ToneLevels& levels, const std::function<void(SequenceSender&)>& start,
+              const std::optional<MonitorChoice>& monitorChoice = std::nullopt) {
   BoardLink& link = chosenPtt.link;
   StationPtt& ptt = chosenPtt.ptt;
   PortAudioOutput output(deviceName);
@@ -213,11 +223,38 @@ int PlayKeyed(SignalQuit& signals, ConsoleMessages& messages, ChosenPtt& chosenP
   sender.setTxLimit(std::chrono::seconds(limitSeconds));
   sender.setLevels(levels);
   sender.setTail(std::chrono::milliseconds(tailMs));
+  PortAudioInput input;
+  SendMonitor monitor(input);
+  bool monitorTaken = true;
+  if (monitorChoice) {
+    // Recording starts before the transmitter is keyed; without it nothing is sent.
+    if (const auto error = monitor.start(monitorChoice->device)) {
+      PrintError("Cannot monitor the transmission: " + *error + ". Nothing was sent.");
+      link.shutdown();
+      return kExitRefused;
+    }
+    QObject::connect(&monitor, &SendMonitor::recorded,
+                     [&](const std::vector<std::int16_t>& samples, int rate, bool truncated) {
+                       if (!monitorChoice->wav.empty())
+                         if (const auto error = WriteWav(monitorChoice->wav, samples.data(),
+                                                         static_cast<std::int64_t>(samples.size()), rate))
+                           PrintError(*error);
+                       const TransmissionCheck check(samples.data(), samples.size(), rate, monitorChoice->sequence);
+                       std::cout << MeasureTable(check.heard()) << check.report()
+                                 << "monitor: " << check.summary() << std::endl;
+                       if (truncated) std::cout << "monitor: only the first ten minutes were recorded" << std::endl;
+                       monitorTaken = check.allTaken();
+                       QCoreApplication::exit(0);
+                     });
+  }
   bool completed = false;
   QObject::connect(&sender, &SequenceSender::finished, [&](const QString& text, bool played) {
     completed = played;
     if (!signals.received()) (played ? std::cout : std::cerr) << ForTerminal(text.toStdString()) << std::endl;
-    QCoreApplication::exit(0);
+    if (monitor.recording() && !signals.received())
+      monitor.finish();  // what is still on its way to the input
+    else
+      QCoreApplication::exit(0);
   });
   QObject::connect(&signals, &SignalQuit::signalled, [&](int number) {
     if (sender.busy())
@@ -237,7 +274,8 @@ int PlayKeyed(SignalQuit& signals, ConsoleMessages& messages, ChosenPtt& chosenP
     std::cout.flush();
     std::_Exit(kExitRefused);
   }
-  return completed && messages.count == 0 ? kExitOk : kExitRefused;
+  monitor.cancel();
+  return completed && messages.count == 0 && monitorTaken ? kExitOk : kExitRefused;
 }
 
 int RunSend(const QStringList& args) {
@@ -261,7 +299,13 @@ int RunSend(const QStringList& args) {
   const QCommandLineOption tail("tail-ms", "How long PTT stays keyed after the sound, 0-2000 ms (default: the Station "
                                            "setup's, 40).",
                                 "N");
-  parser.addOptions({txDelay, device, txLimit, tail});
+  const QCommandLineOption monitor(
+      "monitor", "Record the transmission on the input device while sending, then print what each digit measures and "
+                 "whether a receiver would take it (exit status 1 when one would be missed).");
+  const QCommandLineOption inputDevice(
+      "input-device", "Monitor on this device; default: the Station setup's, or the default.", "NAME");
+  const QCommandLineOption monitorWav("monitor-wav", "With --monitor, also keep the recording in FILE.wav.", "FILE.wav");
+  parser.addOptions({txDelay, device, txLimit, tail, monitor, inputDevice, monitorWav});
   LevelOptions levelOptions;
   levelOptions.addTo(parser);
   if (auto exit = ParseArguments(parser, args)) return *exit;
@@ -301,8 +345,16 @@ int RunSend(const QStringList& args) {
   }
   const auto levels = levelOptions.read(parser, station.levels);
   if (!levels) return kExitUsage;
+  if (!parser.isSet(monitor) && (parser.isSet(inputDevice) || parser.isSet(monitorWav))) {
+    PrintError("--input-device and --monitor-wav go with --monitor.");
+    return kExitUsage;
+  }
+  std::optional<MonitorChoice> monitorChoice;
+  if (parser.isSet(monitor))
+    monitorChoice = MonitorChoice{parser.isSet(inputDevice) ? ToStd(parser.value(inputDevice)) : station.inputDevice,
+                                  sequence, ToStd(parser.value(monitorWav))};
   return PlayKeyed(signals, messages, chosenPtt, deviceName, limitSeconds, tailMs, *levels,
-                   [&](SequenceSender& sender) { sender.send(sequence, t); });
+                   [&](SequenceSender& sender) { sender.send(sequence, t); }, monitorChoice);
 }
 
 int RunTone(const QStringList& args) {
@@ -509,22 +561,19 @@ int RunDtmfDecode(const QStringList& args) {
   }
   SoundFile file;
   if (auto exit = ReadSoundArgument(parser, file)) return *exit;
+  if (parser.isSet(expect)) {
+    const TransmissionCheck check(file.samples.data(), file.samples.size(), file.sampleRate, sent, limits);
+    if (parser.isSet(measure)) std::cout << MeasureTable(check.heard());
+    std::cout << check.report();
+    return check.allTaken() ? kExitOk : kExitRefused;
+  }
   DtmfDecoder decoder(file.sampleRate);
   auto digits = decoder.push(file.samples.data(), file.samples.size());
   const auto last = decoder.finish();
   digits.insert(digits.end(), last.begin(), last.end());
-  if (parser.isSet(measure) || parser.isSet(expect)) {
-    const auto measured = MeasureDigits(file.samples.data(), file.samples.size(), file.sampleRate, digits);
-    if (parser.isSet(measure)) std::cout << MeasureTable(measured);
-    if (!parser.isSet(expect)) return kExitOk;
-    int missed = 0;
-    for (const auto& v : CheckDigits(sent, measured, limits)) {
-      const char shown = v.expected ? v.expected : v.heard->digit;
-      std::cout << "digit " << shown << ": " << (v.problem.empty() ? "taken" : v.problem) << '\n';
-      missed += v.problem.empty() ? 0 : 1;
-    }
-    std::cout << (missed == 0 ? "every digit would be taken\n" : std::to_string(missed) + " would be missed\n");
-    return missed == 0 ? kExitOk : kExitRefused;
+  if (parser.isSet(measure)) {
+    std::cout << MeasureTable(MeasureDigits(file.samples.data(), file.samples.size(), file.sampleRate, digits));
+    return kExitOk;
   }
   if (parser.isSet(quiet)) {
     std::string all;

@@ -20,6 +20,9 @@ struct StationSettings {
   // After each send, listen on the input for the board's Morse reply.
   bool listenForReply = false;
   int listenSeconds = 10;
+  // During each send, record the input (a second receiver, or the radio's
+  // monitor output) and check what reached the air.
+  bool monitorSend = false;
   // The longest a send may keep the transmitter keyed; 0: no limit.
   int txLimitSeconds = 0;
   // The output's level and twist; the time PTT stays keyed after the sound.
@@ -29,7 +32,7 @@ struct StationSettings {
   std::vector<std::string> problems;
   bool operator==(const StationSettings& o) const {
     return outputDevice == o.outputDevice && inputDevice == o.inputDevice && ptt == o.ptt &&
-           listenForReply == o.listenForReply && listenSeconds == o.listenSeconds &&
+           listenForReply == o.listenForReply && listenSeconds == o.listenSeconds && monitorSend == o.monitorSend &&
            txLimitSeconds == o.txLimitSeconds && levels == o.levels && tailMs == o.tailMs;
   }
 };

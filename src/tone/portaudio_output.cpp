@@ -126,6 +126,10 @@ PortAudioInput::~PortAudioInput() { close(); }
 
 std::optional<std::string> PortAudioInput::open(const std::string& device, int rate, Samples samples, int* rateUsed) {
   close();
+  if (FifoInput::Names(device)) {
+    if (rateUsed) *rateUsed = FifoInput::kRate;
+    return fifo_.open(device, std::move(samples));
+  }
   auto& session = PortAudioSession::instance();
   if (session.error() != paNoError) return std::string("the sound system could not start: ") + Pa_GetErrorText(session.error());
   const int index = session.inputDevice(device);
@@ -159,6 +163,7 @@ int PortAudioInput::Callback(const void* input, void*, unsigned long frames, con
 }
 
 void PortAudioInput::close() {
+  fifo_.close();
   if (!stream_) return;
   Pa_AbortStream(stream_);
   Pa_CloseStream(stream_);

@@ -9,6 +9,7 @@
 #include <portaudio.h>
 
 #include "tone/audio_input.h"
+#include "tone/fifo_input.h"
 #include "tone/audio_output.h"
 
 namespace tonalis {
@@ -83,6 +84,7 @@ class PortAudioInput : public AudioInput {
                       PaStreamCallbackFlags, void* self);
   PaStream* stream_ = nullptr;
   Samples samples_;
+  FifoInput fifo_;  // a device name that is a FIFO of raw audio
 };
 
 }  // namespace tonalis

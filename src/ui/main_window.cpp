@@ -19,6 +19,7 @@
 #include "config/text_value.h"
 #include "config/version.h"
 #include "link/port_lookup.h"
+#include "listen/transmission_check.h"
 #include "remote/replacement.h"
 #include "storage/settings_file.h"
 #include "tone/send_fields.h"
@@ -63,7 +64,8 @@ FrmTone::FrmTone(MessageSink& messages, AudioOutput& audio, const QString& setti
                  return name.empty() || !modified_ ? name : name + " (modified)";
                }),
       ownInput_(input ? nullptr : std::make_unique<PortAudioInput>()),
-      listener_(input ? *input : *ownInput_) {
+      listener_(input ? *input : *ownInput_),
+      monitor_(input ? *input : *ownInput_) {
   setObjectName("frmTone");
   setWindowTitle(kInitialCaption);
   c_.lblInfoSend->setText("Tonalis v" + Q(VersionText()) + " - DTMF sender");
@@ -78,9 +80,13 @@ FrmTone::FrmTone(MessageSink& messages, AudioOutput& audio, const QString& setti
   lblReply_->setObjectName("lblReply");
   const int top = c_.Frame4->geometry().bottom() + 1;
   lblReply_->setGeometry(c_.Frame4->x(), top, c_.Frame4->width(), std::max(14, page->height() - top));
-  connect(&listener_, &ReplyListener::textChanged, this,
-          [this](const QString& text) { lblReply_->setText("Board's reply: " + text + "..."); });
+  lblReply_->setTextFormat(Qt::PlainText);
+  connect(&listener_, &ReplyListener::textChanged, this, [this](const QString& text) {
+    replyText_ = "Board's reply: " + text + "...";
+    showAirLine();
+  });
   connect(&listener_, &ReplyListener::finished, this, &FrmTone::onReplyFinished);
+  connect(&monitor_, &SendMonitor::recorded, this, &FrmTone::onMonitored);
   // Key preview: F1 works wherever the focus is in this window.
   qApp->installEventFilter(this);
   connect(this, &FrmTone::helpRequested, this, [this] { FrmIstruzioni::Apri(kHelpFileName, kHelpTitle, messages_); });
@@ -436,7 +442,27 @@ void FrmTone::sendSequence() {
   c_.Text3->setText(Q(timing.texts.gapMs));
   c_.Text4->setText(Q(timing.texts.pauseMs));
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  lblReply_->clear();  // the last reply answered the last send
+  // The last line answered the last send.
+  monitorText_.clear();
+  monitorDetails_.clear();
+  replyText_.clear();
+  listenAfterMonitor_ = false;
+  monitor_.cancel();
+  if (station_.monitorSend) {
+    // Recording starts before the transmitter is keyed, and goes on a little after the send.
+    monitoredSequence_ = Std(c_.Text1->text());
+    if (const auto error = monitor_.start(station_.inputDevice)) {
+      monitorText_ = "Not monitoring: " + Q(*error) + ".";
+      if (!std::exchange(monitorFailureSaid_, true))
+        messages_.showMessage({"Station",
+                               "Your transmission cannot be monitored: " + *error + "." + kCrLf +
+                                   "Sending works as before; choose an input device in the Station dialog.",
+                               UserMessage::Icon::Exclamation});
+    } else {
+      monitorText_ = "Monitoring the transmission...";
+    }
+  }
+  showAirLine();
   c_.lblInfoSend->setText(kSendingText);
   c_.cmdTone->setEnabled(false);
   c_.txtTxd->setText(Q(timing.texts.txDelayMs));
@@ -448,7 +474,61 @@ void FrmTone::onSendFinished(const QString& status, bool completed) {
   c_.cmdTone->setEnabled(true);
   if (!timer1_.isActive()) timer1_.start();
   c_.lblInfoSend->setText(DisplayText(Std(status)));
+  if (monitor_.recording()) {
+    // What the air carries reaches the input late: the reply is listened for after it.
+    listenAfterMonitor_ = completed && station_.listenForReply;
+    monitor_.finish();
+    return;
+  }
   if (completed && station_.listenForReply) listenForReply();
+}
+
+void FrmTone::onMonitored(const std::vector<std::int16_t>& samples, int rate, bool truncated) {
+  const TransmissionCheck check(samples.data(), samples.size(), rate, monitoredSequence_);
+  monitorText_ = QString::fromUtf8(check.allTaken() ? "\u2714 " : "\u2716 ") + "Monitor: " + Q(check.summary()) +
+                 (truncated ? " (the first ten minutes)" : "");
+  // The table a digit, for the strip's tooltip.
+  QString rows;
+  std::size_t position = 0;
+  for (const DigitVerdict& v : check.verdicts()) {
+    if (v.expected) ++position;
+    QString cells = "<td>" + (v.expected ? QString::number(position) : QString()) + "</td><td>" +
+                    QString(v.expected ? v.expected : v.heard->digit).toHtmlEscaped() + "</td>";
+    if (v.heard)
+      cells += QString("<td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td><td>%6</td><td>%7</td>")
+                   .arg(v.heard->lengthMs, 0, 'f', 1)
+                   .arg(v.heard->gapMs ? QString::number(*v.heard->gapMs, 'f', 1) : QString())
+                   .arg(v.heard->lowHz, 0, 'f', 1)
+                   .arg(v.heard->highHz, 0, 'f', 1)
+                   .arg(v.heard->lowDbfs, 0, 'f', 1)
+                   .arg(v.heard->highDbfs, 0, 'f', 1)
+                   .arg(v.heard->twistDb(), 0, 'f', 1);
+    else
+      cells += "<td colspan=7></td>";
+    rows += "<tr>" + cells + "<td>" + Q(v.problem.empty() ? std::string("taken") : v.problem).toHtmlEscaped() +
+            "</td></tr>";
+  }
+  monitorDetails_ = "<p>" + monitorText_.toHtmlEscaped() +
+                    "</p><table cellspacing=0 cellpadding=2><tr><th>#</th><th>Digit</th><th>ms</th><th>Gap ms</th>"
+                    "<th>Low Hz</th><th>High Hz</th><th>Low dBFS</th><th>High dBFS</th><th>Twist dB</th>"
+                    "<th>A receiver</th></tr>" +
+                    rows + "</table>";
+  showAirLine();
+  if (std::exchange(listenAfterMonitor_, false)) listenForReply();
+}
+
+void FrmTone::showAirLine() {
+  QString line = monitorText_;
+  if (!replyText_.isEmpty()) line += (line.isEmpty() ? "" : "  |  ") + replyText_;
+  // One line: what does not fit is in the tooltip, with the monitor's table.
+  const QString shown = monitorText_.isEmpty()
+                            ? line
+                            : lblReply_->fontMetrics().elidedText(line, Qt::ElideRight, lblReply_->width());
+  lblReply_->setText(shown);
+  QString tip = monitorDetails_.isEmpty() && shown != line ? line.toHtmlEscaped() : monitorDetails_;
+  if (!monitorDetails_.isEmpty() && !replyText_.isEmpty()) tip += "<p>" + replyText_.toHtmlEscaped() + "</p>";
+  lblReply_->setToolTip(tip);
+  lblReply_->setAccessibleDescription(line);
 }
 
 void FrmTone::listenForReply() {
@@ -459,10 +539,12 @@ void FrmTone::listenForReply() {
   const auto error =
       listener_.start(station_.inputDevice, dotMs, std::chrono::seconds(station_.listenSeconds));
   if (!error) {
-    lblReply_->setText("Listening for the board's reply...");
+    replyText_ = "Listening for the board's reply...";
+    showAirLine();
     return;
   }
-  lblReply_->setText("Not listening for the reply: " + Q(*error) + ".");
+  replyText_ = "Not listening for the reply: " + Q(*error) + ".";
+  showAirLine();
   if (!std::exchange(listenFailureSaid_, true))
     messages_.showMessage({"Station",
                            "The board's reply cannot be heard: " + *error + "." + kCrLf +
@@ -473,13 +555,15 @@ void FrmTone::listenForReply() {
 void FrmTone::onReplyFinished(const QString& text) {
   const QString time = QTime::currentTime().toString("HH:mm:ss");
   if (text.isEmpty()) {
-    lblReply_->setText("No reply heard (" + time + ").");
+    replyText_ = "No reply heard (" + time + ").";
+    showAirLine();
     return;
   }
   const QString call = c_.txtCallID->text().trimmed();
   const bool recognised = !call.isEmpty() && text.contains(call);
-  lblReply_->setText("Board's reply at " + time + ": " + text +
-                     (recognised ? QString::fromUtf8("  \u2714 call ") + call + " recognised" : QString()));
+  replyText_ = "Board's reply at " + time + ": " + text +
+               (recognised ? QString::fromUtf8("  \u2714 call ") + call + " recognised" : QString());
+  showAirLine();
 }
 
 // ---- Remote replacement -----------------------------------------------------

@@ -13,6 +13,7 @@
 #include "link/progress_view.h"
 #include "history/history_recorder.h"
 #include "listen/reply_listener.h"
+#include "listen/send_monitor.h"
 #include "radio/station_ptt.h"
 #include "station/station_settings.h"
 #include "storage/config_file.h"
@@ -63,6 +64,7 @@ class FrmTone : public QWidget, public ProgressView {
   // The board's last Morse reply, under the Send Sequence frame.
   QLabel* replyLabel() const { return lblReply_; }
   ReplyListener& listener() { return listener_; }
+  SendMonitor& monitor() { return monitor_; }
   HistoryRecorder& history() { return history_; }
   // Where the board history is kept (by default history/ in the settings folder).
   void setHistoryFolder(const std::string& folder);
@@ -131,6 +133,9 @@ class FrmTone : public QWidget, public ProgressView {
   void onSendFinished(const QString& status, bool completed);
   void listenForReply();
   void onReplyFinished(const QString& text);
+  void onMonitored(const std::vector<std::int16_t>& samples, int rate, bool truncated);
+  // The strip under Send Sequence: what the monitor heard of the last send, then the board's reply.
+  void showAirLine();
   void calculateReplacement();
   void onChecksumIdChanged();
 
@@ -156,8 +161,13 @@ class FrmTone : public QWidget, public ProgressView {
   HistoryRecorder history_;
   std::unique_ptr<AudioInput> ownInput_;
   ReplyListener listener_;
+  SendMonitor monitor_;
   QLabel* lblReply_ = nullptr;
+  QString monitorText_, monitorDetails_, replyText_;
+  std::string monitoredSequence_;
+  bool listenAfterMonitor_ = false;
   bool listenFailureSaid_ = false;
+  bool monitorFailureSaid_ = false;
   std::optional<DecoderImage> restoredImage_;
   QString currentConfigPath_;
   QTimer timer1_;

@@ -276,7 +276,8 @@ QWidget* StationDialog::buildSoundPage() {
   playRow->addWidget(playKeys_);
   playRow->addStretch();
   auto* note = new QLabel(
-      "The test tone is the digit 5 for one second. The input is where the board's Morse replies are heard.", page);
+      "The test tone is the digit 5 for one second. The input is where the board's Morse replies are heard, and "
+      "where a second receiver (or the radio's monitor output) lets Tonalis check its own transmission.", page);
   note->setWordWrap(true);
   listen_ = new QCheckBox("After each send, &listen for the board's Morse reply for up to", page);
   listen_->setObjectName("listenForReply");
@@ -290,11 +291,17 @@ QWidget* StationDialog::buildSoundPage() {
   listenRow->addWidget(listen_);
   listenRow->addWidget(listenSeconds_);
   listenRow->addStretch();
+  monitor_ = new QCheckBox("&Monitor my transmission on the input device", page);
+  monitor_->setObjectName("monitorSend");
+  monitor_->setToolTip("During each send, record the input (a second receiver, or the radio's monitor output) and "
+                       "show how many digits reached the air, their level, twist and timing.");
+  monitor_->setChecked(initial_.monitorSend);
   auto* layout = new QVBoxLayout(page);
   layout->addLayout(form);
   layout->addLayout(playRow);
   layout->addWidget(note);
   layout->addLayout(listenRow);
+  layout->addWidget(monitor_);
   layout->addStretch();
   return page;
 }
@@ -500,6 +507,7 @@ StationSettings StationDialog::settings() const {
   s.ptt = pttChoice();
   s.listenForReply = listen_->isChecked();
   s.listenSeconds = listenSeconds_->value();
+  s.monitorSend = monitor_->isChecked();
   s.txLimitSeconds = txLimit_->value();
   s.levels = {level_->value(), twist_->value()};
   s.tailMs = tail_->value();

@@ -52,6 +52,7 @@ class StationDialog : public QDialog {
   QPushButton* playButton() const { return play_; }
   QCheckBox* playKeys() const { return playKeys_; }
   QCheckBox* listenForReply() const { return listen_; }
+  QCheckBox* monitorSend() const { return monitor_; }
   QSpinBox* listenSeconds() const { return listenSeconds_; }
   QComboBox* method() const { return method_; }
   QCheckBox* invert() const { return invert_; }
@@ -127,6 +128,7 @@ class StationDialog : public QDialog {
   QPushButton* calibrate_ = nullptr;
   QPushButton* stopTone_ = nullptr;
   QCheckBox* playKeys_ = nullptr;
+  QCheckBox* monitor_ = nullptr;
   QCheckBox* listen_ = nullptr;
   QSpinBox* listenSeconds_ = nullptr;
   QDoubleSpinBox* level_ = nullptr;

@@ -195,6 +195,9 @@ TEST(Cli, UsageAndFileErrors) {
       {{"board-sim", "--listen", Q(small), "--channel", "flat", "--clip-dbfs", "1"}, 2, "--clip-dbfs takes -40 to 0"},
       {{"tone", "--seconds", "0"}, 2, "--hz takes 100 to 3500, --seconds up to 600"},
       {{"dtmf-decode", Q(small), "--expect", "1", "--floor-dbfs", "-91"}, 2, "--floor-dbfs takes a number from -90 to 0"},
+      {{"send", "1", "--monitor-wav", Q(dir.file("m.wav"))}, 2, "--input-device and --monitor-wav go with --monitor"},
+      {{"send", "1", "--monitor", "--input-device", "tonalis-no-input"}, 1,
+       "Cannot monitor the transmission: no sound input device is called tonalis-no-input. Nothing was sent."},
   };
   for (const auto& c : cases) {
     const auto run = RunCli(c.args);

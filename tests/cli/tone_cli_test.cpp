@@ -137,7 +137,7 @@ TEST(ToneCli, TheDecodersHearWhatTheToolAndTheBoardSend) {
             std::string::npos) << table.out;
   const auto check = RunCli({"dtmf-decode", "--expect", "1299345#D#10", QString::fromStdString(wav)});
   EXPECT_EQ(check.exitCode, 1) << "25 ms digits and 15 ms gaps are too short for a receiver";
-  EXPECT_NE(check.out.find("digit 1: 25.0 ms long, under 40 ms"), std::string::npos) << check.out;
+  EXPECT_NE(check.out.find("digit 1 (1): 25.0 ms long, under 40 ms"), std::string::npos) << check.out;
   EXPECT_NE(check.out.find("12 would be missed"), std::string::npos) << check.out;
 
   // The simulated board hears the file and answers in Morse, which cw-decode reads.

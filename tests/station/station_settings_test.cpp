@@ -29,6 +29,7 @@ TEST(StationSettings, EveryValueComesBackAtItsBounds) {
   });
   with([](StationSettings& s) { s.ptt.method = PttMethod::Cat, s.ptt.rigModel = 999999, s.ptt.rigBaud = 4000000; });
   with([](StationSettings& s) { s.listenForReply = true, s.listenSeconds = 2, s.txLimitSeconds = 1; });
+  with([](StationSettings& s) { s.monitorSend = true, s.inputDevice = "/tmp/receiver.fifo"; });
   with([](StationSettings& s) { s.listenSeconds = 120, s.txLimitSeconds = kMaxTxLimitSeconds; });
   with([](StationSettings& s) { s.outputDevice = "USB Audio CODEC: #1", s.inputDevice = "hw:1,0"; });
   with([](StationSettings& s) { s.levels = {kMinLevelDb, -kMaxTwistDb}, s.tailMs = 0; });
@@ -56,6 +57,7 @@ TEST(StationSettings, AValueThatCannotBeReadIsSaidWithItsLine) {
       {"[ptt]\nmethod=rts\n", "", false},
       {"[ptt]\nmethod=RTS\n", "station.ini line 2: ptt/method = 'RTS' is not one of", true},
       {"[listen]\nseconds=1\n", "station.ini line 2: listen/seconds = '1' is not a whole number from 2 to 120", false},
+      {"[listen]\nreply=true\nmonitor=yes\n", "station.ini line 3: listen/monitor = 'yes' is neither true nor false", false},
       {"[listen]\nseconds=121\n", "station.ini line 2: listen/seconds = '121'", false},
       {"[ptt]\ninvert=maybe\n", "station.ini line 2: ptt/invert = 'maybe' is neither true nor false", true},
       {"[ptt]\n\ntx_limit_seconds=-1\n", "station.ini line 3: ptt/tx_limit_seconds = '-1'", false},

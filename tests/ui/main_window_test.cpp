@@ -39,6 +39,7 @@
 #include "support/run_cli.h"
 #include "support/test_files.h"
 #include "tone/portaudio_output.h"
+#include "tone/synthesis.h"
 #include "ui/help_viewer.h"
 #include "ui/message_boxes.h"
 #include "ui/progress_dialog.h"
@@ -421,6 +422,44 @@ TEST_F(WindowTest, WithoutASoundCardSendWaitsForTheNextEdit) {
   c().Text1->setFocus();
   QTest::keyClick(c().Text1, Qt::Key_5);
   EXPECT_TRUE(c().cmdTone->isEnabled());
+}
+
+TEST_F(WindowTest, TheMonitorSaysWhatReachedTheAirOrWhyItCannot) {
+  // The receiver is a FIFO (an SDR's demodulator), which this test feeds.
+  const std::string fifo = dir_.file("receiver");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  testing::WriteAll(dir_.file("station.ini"), "[listen]\nmonitor=true\n[sound]\ninput=" + fifo + "\n");
+  open();
+  messages_.shown.clear();
+  c().SSTab1->setCurrentIndex(1);
+  c().Text1->setText("12AB");
+  QSignalSpy recorded(&window_->monitor(), &SendMonitor::recorded);
+  c().cmdTone->click();
+  EXPECT_EQ(window_->replyLabel()->text(), "Monitoring the transmission...");
+  // What the air carried, the B lost.
+  const RenderedSequence heard = RenderSequence("12A", CalcSampleCounts(0.05, 0.05, 1));
+  const int writer = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+  ASSERT_GE(writer, 0);
+  ASSERT_GT(::write(writer, heard.samples.get(), static_cast<std::size_t>(heard.count) * 2), 0);
+  ASSERT_TRUE(recorded.wait(10000));
+  ::close(writer);
+  const QString line = window_->replyLabel()->text();
+  EXPECT_TRUE(line.startsWith(QString::fromUtf8("\u2716 Monitor: 3 of 4 digits heard (digit 4 (B) not heard)")))
+      << S(line);
+  EXPECT_NE(window_->replyLabel()->toolTip().indexOf("<table"), -1) << "each digit in the tooltip";
+  EXPECT_TRUE(messages_.shown.empty());
+
+  // An input that is gone: said in the line every time, in a box once; the send goes on.
+  ::unlink(fifo.c_str());
+  for (int i = 0; i < 2; ++i) {
+    QSignalSpy finished(&window_->sender(), &SequenceSender::finished);
+    c().cmdTone->click();
+    EXPECT_EQ(S(window_->replyLabel()->accessibleDescription()),
+              "Not monitoring: no sound input device is called " + fifo + ".") << "the whole line, shown cut to fit";
+    ASSERT_TRUE(finished.wait(10000));
+  }
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].text.rfind("Your transmission cannot be monitored: no sound input device", 0), 0u);
 }
 
 TEST_F(WindowTest, AFailedSendSaysWhyInTheStatusLine) {
