@@ -101,8 +101,10 @@ int RunBoardSim(const QStringList& args) {
   const QCommandLineOption snr("snr-db", "Noise on the link, this far under a DTMF pair at the tool's usual level "
                                          "(0 to 60 dB; with --channel).",
                                "N");
+  const QCommandLineOption echo("echo", "A reply FIFO also carries what the board hears (through --channel), as a "
+                                       "receiver on the frequency gives both: for monitoring a send.");
   parser.addOptions({link, imageOption, banner, fault, faultRequests, faultSkip, log, instant, bannerDelay, dataDelay,
-                     listen, gap, reply, tone, channel, clip, snr});
+                     listen, gap, reply, tone, channel, clip, snr, echo});
   if (auto exit = ParseArguments(parser, args)) return *exit;
 
   BoardSim::Options options;
@@ -199,6 +201,11 @@ int RunBoardSim(const QStringList& args) {
     PrintError("--reply goes with --listen.");
     return kExitUsage;
   }
+  if (parser.isSet(echo) && !parser.isSet(reply)) {
+    PrintError("--echo goes with --reply.");
+    return kExitUsage;
+  }
+  air.echo = parser.isSet(echo);
 
   int master = -1;
   int slave = -1;

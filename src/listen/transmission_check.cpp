@@ -74,8 +74,9 @@ std::string TransmissionCheck::summary() const {
     if (!v.problem.empty() && (!worst || rank(v) < rank(*worst))) worst = &v;
   if (worst) {
     const std::size_t count = problems();
-    out += count == 1 ? " (" + describe(*worst) + ")"
-                      : " (" + std::to_string(count) + " problems, the worst: " + describe(*worst) + ")";
+    out += " (" + describe(*worst) +
+           (count == 1 ? std::string() : ", " + std::to_string(count - 1) + (count == 2 ? " more problem" : " more problems")) +
+           ")";
   }
   double level = 0, twist = 0, shortest = 1e18, shortestGap = 1e18;
   for (const auto& d : heard_) {

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -18,6 +19,9 @@ namespace tonalis {
 namespace {
 
 constexpr int kRawRate = 8000;
+// What the board hears goes into the reply FIFO once this much has gathered
+// (200 ms): it is read in bursts, and so comes out whole.
+constexpr std::size_t kEchoLead = kRawRate / 5;
 // A FIFO source is read in steps of this much audio.
 constexpr std::size_t kPacedChunk = kRawRate / 20 * sizeof(std::int16_t);
 // The dot of a board whose memory holds no Morse timing (20 WPM).
@@ -137,20 +141,43 @@ std::unique_ptr<AirSide> AirSide::Open(const Options& options, BoardSim& board, 
 
 void AirSide::pumpStream() {
   if (stream_ < 0) return;
+  // What the board hears is mixed in as one receiver hears both. It comes in
+  // bursts as the air is read, so it starts once a lead has gathered and then
+  // goes out as fast as the FIFO takes it, with no silence cut into it.
+  if (!echoing_ && (echoed_.size() >= kEchoLead ||
+                    (!echoed_.empty() && Clock::now() - lastAudio_ > std::chrono::milliseconds(100))))
+    echoing_ = true;
   const auto due = static_cast<std::uint64_t>(std::chrono::duration<double>(Clock::now() - streamStart_).count() * kRawRate);
-  while (streamed_ < due) {
-    std::vector<std::int16_t> chunk(std::min<std::uint64_t>(due - streamed_, 1024), 0);
+  for (;;) {
+    std::size_t size = 0;
+    if (echoing_)
+      size = std::min<std::size_t>(echoed_.size(), 1024);
+    else if (streamed_ < due)
+      size = static_cast<std::size_t>(std::min<std::uint64_t>(due - streamed_, 1024));
+    if (size == 0) return;
+    std::vector<std::int16_t> chunk(size, 0);
     const std::size_t fromReply = std::min(chunk.size(), queued_.size());
     std::copy(queued_.begin(), queued_.begin() + static_cast<long>(fromReply), chunk.begin());
+    const std::size_t fromEcho = echoing_ ? size : 0;
+    for (std::size_t i = 0; i < fromEcho; ++i)
+      chunk[i] = static_cast<std::int16_t>(std::clamp(chunk[i] + echoed_[i], -32768, 32767));
     const ssize_t n = ::write(stream_, chunk.data(), chunk.size() * sizeof(std::int16_t));
     if (n <= 0) {
-      // Nobody reads: silence is let go, a reply waits.
+      // Nobody reads: silence and what the board heard are let go, a reply waits.
       if (queued_.empty()) streamed_ = due;
+      echoed_.clear();
+      echoing_ = false;
       return;
     }
     const auto samples = static_cast<std::size_t>(n) / sizeof(std::int16_t);
     queued_.erase(queued_.begin(), queued_.begin() + static_cast<long>(std::min(samples, fromReply)));
+    echoed_.erase(echoed_.begin(), echoed_.begin() + static_cast<long>(std::min(samples, fromEcho)));
     streamed_ += samples;
+    if (echoing_ && echoed_.empty()) {
+      echoing_ = false;
+      streamed_ = std::max(streamed_, due);
+      return;
+    }
   }
 }
 
@@ -182,6 +209,8 @@ void AirSide::onReadable() {
       // wait for the next one.
       ::close(fd_);
       fd_ = ::open(options_.source.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+      // A new pipe comes with each writer: small again, as at the start.
+      if (fd_ >= 0) ::fcntl(fd_, F_SETPIPE_SZ, 4096);
     } else if (!device_) {
       fd_ = -1;  // standard input ended: only the serial link is served now
     }
@@ -208,6 +237,11 @@ void AirSide::feed(const std::int16_t* samples, std::size_t count) {
     heard.assign(samples, samples + count);
     channel_->process(heard.data(), heard.size());
     samples = heard.data();
+  }
+  if (options_.echo && stream_ >= 0 && decoder_.sampleRate() == kRawRate) {
+    echoed_.insert(echoed_.end(), samples, samples + count);
+    constexpr std::size_t kMostWaiting = kRawRate * 2;  // for a reader that is gone
+    if (echoed_.size() > kMostWaiting) echoed_.erase(echoed_.begin(), echoed_.end() - kMostWaiting);
   }
   for (const auto& d : decoder_.push(samples, count))
     if (const auto closed = sequences_.digit(d.digit, d.start, d.duration)) handle(*closed);

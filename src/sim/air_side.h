@@ -37,6 +37,9 @@ class AirSide {
     double toneHz = 800;
     // The radio link the air goes through before the board hears it; none: heard as it was sent.
     std::optional<ChannelOptions> channel;
+    // A reply FIFO also carries what the board hears, as a receiver on the
+    // frequency gives our transmission and the board's answer alike.
+    bool echo = false;
   };
 
   // Nothing, with `error` set, when the source cannot be used.
@@ -92,6 +95,8 @@ class AirSide {
   Clock::time_point streamStart_;
   std::uint64_t streamed_ = 0;
   std::vector<std::int16_t> queued_;  // reply samples not yet streamed
+  std::vector<std::int16_t> echoed_;  // heard samples not yet streamed
+  bool echoing_ = false;              // streaming them
 };
 
 }  // namespace tonalis

@@ -2,6 +2,10 @@
 #include "ui/main_window.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QTextBrowser>
+#include <QVBoxLayout>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileDialog>
@@ -81,6 +85,7 @@ FrmTone::FrmTone(MessageSink& messages, AudioOutput& audio, const QString& setti
   const int top = c_.Frame4->geometry().bottom() + 1;
   lblReply_->setGeometry(c_.Frame4->x(), top, c_.Frame4->width(), std::max(14, page->height() - top));
   lblReply_->setTextFormat(Qt::PlainText);
+  lblReply_->installEventFilter(this);  // a click on the monitor's line opens its table
   connect(&listener_, &ReplyListener::textChanged, this, [this](const QString& text) {
     replyText_ = "Board's reply: " + text + "...";
     showAirLine();
@@ -178,6 +183,10 @@ void FrmTone::connectControls() {
 }
 
 bool FrmTone::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == lblReply_ && event->type() == QEvent::MouseButtonRelease && !monitorDetails_.isEmpty()) {
+    showMonitorDetails();
+    return true;
+  }
   if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
       watched->isWidgetType()) {
     // This window, or one of its dialogs and message boxes (Station, History,
@@ -514,11 +523,34 @@ void FrmTone::onMonitored(const std::vector<std::int16_t>& samples, int rate, bo
                     "<th>A receiver</th></tr>" +
                     rows + "</table>";
   showAirLine();
+  if (monitorDialog_ && monitorDialog_->isVisible()) showMonitorDetails();
   if (std::exchange(listenAfterMonitor_, false)) listenForReply();
 }
 
+void FrmTone::showMonitorDetails() {
+  // One small window, kept up to date; not modal: the operator sends on.
+  if (!monitorDialog_) {
+    monitorDialog_ = new QDialog(this);
+    monitorDialog_->setObjectName("monitorDetails");
+    monitorDialog_->setWindowTitle("What reached the air");
+    auto* text = new QTextBrowser(monitorDialog_);
+    text->setObjectName("monitorTable");
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, monitorDialog_);
+    connect(buttons, &QDialogButtonBox::rejected, monitorDialog_, &QDialog::reject);
+    auto* layout = new QVBoxLayout(monitorDialog_);
+    layout->addWidget(text);
+    layout->addWidget(buttons);
+    monitorDialog_->resize(640, 420);
+  }
+  monitorDialog_->findChild<QTextBrowser*>("monitorTable")->setHtml(monitorDetails_);
+  monitorDialog_->show();
+  monitorDialog_->raise();
+  monitorDialog_->activateWindow();
+}
+
 void FrmTone::showAirLine() {
-  QString line = monitorText_;
+  // With the board's reply beside it, the monitor keeps to its count and worst problem.
+  QString line = replyText_.isEmpty() ? monitorText_ : monitorText_.section(", level ", 0, 0);
   if (!replyText_.isEmpty()) line += (line.isEmpty() ? "" : "  |  ") + replyText_;
   // One line: what does not fit is in the tooltip, with the monitor's table.
   const QString shown = monitorText_.isEmpty()
@@ -528,7 +560,9 @@ void FrmTone::showAirLine() {
   QString tip = monitorDetails_.isEmpty() && shown != line ? line.toHtmlEscaped() : monitorDetails_;
   if (!monitorDetails_.isEmpty() && !replyText_.isEmpty()) tip += "<p>" + replyText_.toHtmlEscaped() + "</p>";
   lblReply_->setToolTip(tip);
-  lblReply_->setAccessibleDescription(line);
+  lblReply_->setAccessibleDescription(monitorText_.isEmpty() || replyText_.isEmpty()
+                                          ? monitorText_ + replyText_
+                                          : monitorText_ + "  |  " + replyText_);
 }
 
 void FrmTone::listenForReply() {

@@ -65,6 +65,7 @@ class FrmTone : public QWidget, public ProgressView {
   QLabel* replyLabel() const { return lblReply_; }
   ReplyListener& listener() { return listener_; }
   SendMonitor& monitor() { return monitor_; }
+  QDialog* monitorDialog() const { return monitorDialog_; }
   HistoryRecorder& history() { return history_; }
   // Where the board history is kept (by default history/ in the settings folder).
   void setHistoryFolder(const std::string& folder);
@@ -136,6 +137,7 @@ class FrmTone : public QWidget, public ProgressView {
   void onMonitored(const std::vector<std::int16_t>& samples, int rate, bool truncated);
   // The strip under Send Sequence: what the monitor heard of the last send, then the board's reply.
   void showAirLine();
+  void showMonitorDetails();
   void calculateReplacement();
   void onChecksumIdChanged();
 
@@ -164,6 +166,7 @@ class FrmTone : public QWidget, public ProgressView {
   SendMonitor monitor_;
   QLabel* lblReply_ = nullptr;
   QString monitorText_, monitorDetails_, replyText_;
+  QPointer<QDialog> monitorDialog_;
   std::string monitoredSequence_;
   bool listenAfterMonitor_ = false;
   bool listenFailureSaid_ = false;

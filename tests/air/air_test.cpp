@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include "listen/reply_listener.h"
+#include "listen/send_monitor.h"
 #include "remote/replacement.h"
 #include "storage/config_file.h"
 #include "support/board_sim_process.h"
@@ -23,6 +24,9 @@
 #include "support/test_files.h"
 #include "tone/portaudio_output.h"
 #include "ui/main_window.h"
+#include "ui/station_dialog.h"
+
+#include <QDoubleSpinBox>
 
 namespace tonalis {
 namespace {
@@ -39,9 +43,13 @@ class AirTest : public ::testing::Test {
     const DecoderImage image = ValidateAndEncode(testing::WorkedExample()).image;
     testing::WriteAll(memory(), std::string(image.begin(), image.end()));
     ASSERT_FALSE(WriteConfigFile(dir_.file("board.prg"), {testing::WorkedExample(), "1"}));
+    startBoard({});
+  }
+  // The board hears the air (through `more`: a radio channel, an echo of it).
+  void startBoard(const QStringList& more) {
+    if (board_) board_->stop();  // just started: it may not have set up its signals yet
     board_ = std::make_unique<testing::BoardSimProcess>(
-        dir_.path().string(),
-        QStringList{"--image", Q(memory()), "--listen", Q(gFifo), "--reply", Q(gReplyFifo)});
+        dir_.path().string(), QStringList{"--image", Q(memory()), "--listen", Q(gFifo), "--reply", Q(gReplyFifo)} + more);
     ASSERT_FALSE(board_->device().empty());
   }
   void TearDown() override {
@@ -80,7 +88,10 @@ TEST_F(AirTest, TheCommandLineReplacesACommandOverTheAir) {
   EXPECT_EQ(board_->heard()[0], "heard 111234345#D1 -> replacement of command 0 refused: wrong checksum");
   EXPECT_EQ(command0(), "11");
 
-  ASSERT_EQ(testing::RunCli({"send", Q(right)}).exitCode, 0);
+  const auto accepted = testing::RunCli({"send", Q(right)});
+  ASSERT_EQ(accepted.exitCode, 0);
+  EXPECT_GT(std::stoi(accepted.out.substr(accepted.out.find("Effective time = ") + 17)), 600)
+      << "the second writer is paced too: " << accepted.out;
   ASSERT_TRUE(heard(2));
   EXPECT_EQ(board_->heard()[1], "heard 111234345#D# -> command 0 replaced by 345");
   const auto read = testing::RunCli({"read", "--port", Q(board_->link()), "-o", Q(dir_.file("read.prg")),
@@ -158,6 +169,50 @@ TEST_F(AirTest, TheWindowHearsTheBoardsReply) {
   EXPECT_TRUE(messages.shown.empty());
   ASSERT_TRUE(heard(1));
   EXPECT_EQ(board_->heard()[0], "heard 10 -> command 1: Output 1 OFF");
+}
+
+// Through a radio link whose limiter clips, with a receiver on the frequency
+// (the board's echo in the reply FIFO, which is the capture device): the
+// monitor sees the digits the board lost, and all of them 10 dB lower.
+TEST_F(AirTest, TheMonitorSeesWhatTheClippingLinkLost) {
+  startBoard({"--channel", "emphasis", "--clip-dbfs", "-20", "--echo"});
+  const auto loud = testing::RunCli({"send", "0123456789ABCD", "--monitor"});
+  EXPECT_EQ(loud.exitCode, 1) << loud.out << loud.err;
+  EXPECT_NE(loud.out.find("digit 11 (A) not heard\ndigit 12 (B) not heard\n"), std::string::npos) << loud.out;
+  EXPECT_NE(loud.out.find("monitor: 12 of 14 digits heard (digit 11 (A) not heard, 10 more problems)"),
+            std::string::npos) << loud.out;
+  ASSERT_TRUE(heard(1));
+  EXPECT_EQ(board_->heard()[0], "heard 0123456789CD -> ignored");
+
+  testing::RecordingMessages messages;
+  PortAudioOutput audio;
+  testing::WriteAll(dir_.file("station.ini"), "[listen]\nmonitor=true\n");
+  FrmTone window(messages, audio, Q(dir_.path().string()));
+  window.load();
+  window.show();
+  const FormControls& c = window.controls();
+  c.Text1->setText("0123456789ABCD");
+  QSignalSpy recorded(&window.monitor(), &SendMonitor::recorded);
+  auto send = [&] {
+    recorded.clear();
+    c.cmdTone->click();
+    return recorded.wait(15000);
+  };
+  ASSERT_TRUE(send());
+  EXPECT_TRUE(window.replyLabel()->accessibleDescription().startsWith(
+      QString::fromUtf8("\u2716 Monitor: 12 of 14 digits heard (digit 11 (A) not heard, 10 more problems)")))
+      << window.replyLabel()->accessibleDescription().toStdString();
+  // Lowered in the Station dialog, the next send reaches the board whole.
+  StationDialog* station = window.openStationDialog();
+  station->findChild<QDoubleSpinBox*>("outputLevel")->setValue(-10);
+  station->accept();
+  ASSERT_TRUE(send());
+  EXPECT_TRUE(window.replyLabel()->accessibleDescription().startsWith(
+      QString::fromUtf8("\u2714 Monitor: 14 of 14 digits heard, level -24.0 dBFS")))
+      << window.replyLabel()->accessibleDescription().toStdString();
+  ASSERT_TRUE(heard(3));
+  EXPECT_EQ(board_->heard()[2], "heard 0123456789ABCD -> ignored");
+  EXPECT_TRUE(messages.shown.size() <= 1u) << "at most the first start's missing Default.prg";
 }
 
 }  // namespace

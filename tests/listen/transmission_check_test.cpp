@@ -35,7 +35,7 @@ TEST(TransmissionCheck, SaysWhatReachedTheAirAndTheFirstProblem) {
   auto clipped = Sent("0123456789ABCD");
   RadioChannel(8000, clipping).process(clipped.data(), clipped.size());
   cases.push_back({"clipped by the deviation limiter", clipped, "0123456789ABCD",
-                   "12 of 14 digits heard (11 problems, the worst: digit 11 (A) not heard), level ", 11});
+                   "12 of 14 digits heard (digit 11 (A) not heard, 10 more problems), level ", 11});
   auto lowered = Sent("0123456789ABCD", {-10, 0});
   RadioChannel(8000, clipping).process(lowered.data(), lowered.size());
   cases.push_back({"10 dB lower", lowered, "0123456789ABCD", "14 of 14 digits heard, level -24.", 0});

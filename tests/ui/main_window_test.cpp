@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QTextBrowser>
 #include <QClipboard>
 #include <QDir>
 #include <QElapsedTimer>
@@ -447,6 +448,11 @@ TEST_F(WindowTest, TheMonitorSaysWhatReachedTheAirOrWhyItCannot) {
   EXPECT_TRUE(line.startsWith(QString::fromUtf8("\u2716 Monitor: 3 of 4 digits heard (digit 4 (B) not heard)")))
       << S(line);
   EXPECT_NE(window_->replyLabel()->toolTip().indexOf("<table"), -1) << "each digit in the tooltip";
+  QTest::mouseClick(window_->replyLabel(), Qt::LeftButton);
+  ASSERT_TRUE(window_->monitorDialog() && window_->monitorDialog()->isVisible()) << "and in a window of its own";
+  const QString table = window_->monitorDialog()->findChild<QTextBrowser*>()->toPlainText();
+  EXPECT_NE(table.indexOf("B\n\nnot heard"), -1) << S(table);
+  window_->monitorDialog()->close();
   EXPECT_TRUE(messages_.shown.empty());
 
   // An input that is gone: said in the line every time, in a box once; the send goes on.
