@@ -12,7 +12,9 @@
 #include "cli/commands.h"
 #include "cli/port_option.h"
 #include "cli/ptt_options.h"
+#include "config/command_names.h"
 #include "config/decoder_image.h"
+#include "storage/config_file.h"
 #include "link/board_link.h"
 #include "link/port_map.h"
 #include "link/serial_ports.h"
@@ -355,6 +357,40 @@ int RunSend(const QStringList& args) {
                                   sequence, ToStd(parser.value(monitorWav))};
   return PlayKeyed(signals, messages, chosenPtt, deviceName, limitSeconds, tailMs, *levels,
                    [&](SequenceSender& sender) { sender.send(sequence, t); }, monitorChoice);
+}
+
+int RunSendCommand(const QStringList& arguments) {
+  // CONFIG and the command come first; the rest are send's own options.
+  const QStringList args = arguments.mid(1);  // after the command's own name
+  if (args.isEmpty() || args.first() == "--help" || args.first() == "-h" || args.size() < 2 ||
+      args[0].startsWith("-") || args[1].startsWith("-")) {
+    const bool asked = !args.isEmpty() && (args.first() == "--help" || args.first() == "-h");
+    (asked ? std::cout : std::cerr)
+        << "Usage: tonalis-cli send-command CONFIG.prg N|NAME [send options]\n"
+           "Sends a command of a configuration over the air, exactly as send does with its digits.\n"
+           "N is its number (0-15); NAME its name as the window labels it, in any case, whole or a\n"
+           "part of one name only: \"Output 1 ON\", status. The options are send's (tonalis-cli send\n"
+           "--help): timings, PTT, --monitor and the rest.\n";
+    return asked ? kExitOk : kExitUsage;
+  }
+  const ConfigFileLoad load = ReadConfigFile(ToStd(args[0]));
+  if (!load.ok()) {
+    PrintError("Unable to load data file " + ToStd(args[0]) + ": " + load.error);
+    return kExitUsage;
+  }
+  std::string why;
+  const auto n = FindCommand(ToStd(args[1]), &why);
+  if (!n) {
+    PrintError(why);
+    return kExitUsage;
+  }
+  const std::string digits = load.content.config.txtMem[static_cast<std::size_t>(*n)];
+  if (digits.empty()) {
+    PrintError("Command " + CommandLabel(*n) + " is empty in " + ToStd(args[0]) + ": nothing to send.");
+    return kExitRefused;
+  }
+  std::cerr << "command " << CommandLabel(*n) << ": " << digits << '\n';
+  return RunSend(QStringList{"send", QString::fromStdString(digits)} + args.mid(2));
 }
 
 int RunTone(const QStringList& args) {

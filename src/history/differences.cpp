@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/differences.h"
 
+#include "config/command_names.h"
+
 #include <array>
 
 namespace tonalis {
@@ -48,26 +50,6 @@ std::vector<FieldChange> Compare(const DecoderConfig& a, const DecoderConfig& b)
 }
 
 }  // namespace
-
-std::string CommandName(int index) {
-  static constexpr std::array<const char*, kCommandCount> kNames = {"Output 1 ON",
-                                                                    "Output 1 OFF",
-                                                                    "Output 2 ON",
-                                                                    "Output 2 OFF",
-                                                                    "Output 3 ON",
-                                                                    "Output 3 OFF",
-                                                                    "Output 4 ON",
-                                                                    "Output 4 OFF",
-                                                                    "Send Status",
-                                                                    "CW Reply Enable/Disable",
-                                                                    "Timer [Output 2] off-ON-off",
-                                                                    "Timer [Output 2] on-OFF-on",
-                                                                    "Voltage Check Enable",
-                                                                    "Voltage Check Disable",
-                                                                    "ALL Outputs ON",
-                                                                    "ALL Outputs OFF"};
-  return index >= 0 && index < kCommandCount ? kNames[static_cast<std::size_t>(index)] : "";
-}
 
 std::vector<std::string> ConfigDifferences(const DecoderConfig& a, const DecoderConfig& b) {
   std::vector<std::string> out;

@@ -18,7 +18,4 @@ std::vector<std::string> ConfigDifferences(const DecoderConfig& before, const De
 // (the board's reserved bytes, a Morse timing that rounds to the same speed).
 std::vector<std::string> ImageDifferences(const DecoderImage& before, const DecoderImage& after);
 
-// "Output 2 OFF" for command 3: what a command does, as the window labels it.
-std::string CommandName(int index);
-
 }  // namespace tonalis

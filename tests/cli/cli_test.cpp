@@ -174,6 +174,8 @@ TEST(Cli, UsageAndFileErrors) {
   TempDir dir;
   const std::string small = dir.file("small.bin");
   WriteAll(small, std::string(191, '\xFF'));
+  const std::string site = dir.file("site.prg");
+  ASSERT_FALSE(WriteConfigFile(site, WorkedExample()));
   struct Case {
     QStringList args;
     int exit;
@@ -196,6 +198,11 @@ TEST(Cli, UsageAndFileErrors) {
       {{"tone", "--seconds", "0"}, 2, "--hz takes 100 to 3500, --seconds up to 600"},
       {{"dtmf-decode", Q(small), "--expect", "1", "--floor-dbfs", "-91"}, 2, "--floor-dbfs takes a number from -90 to 0"},
       {{"send", "1", "--monitor-wav", Q(dir.file("m.wav"))}, 2, "--input-device and --monitor-wav go with --monitor"},
+      {{"send-command", Q(site), "output"}, 2, "\"output\" could be 0: Output 1 ON, 1: Output 1 OFF, 2: Output 2 ON,"},
+      {{"send-command", Q(site), "16"}, 2, "There is no command 16: they are numbered 0 to 15."},
+      {{"send-command", Q(site), "warp"}, 2, "No command is called \"warp\"."},
+      {{"send-command", Q(dir.file("none.prg")), "0"}, 2, "Unable to load data file"},
+      {{"send-command", Q(site)}, 2, "Usage: tonalis-cli send-command CONFIG.prg N|NAME"},
       {{"send", "1", "--monitor", "--input-device", "tonalis-no-input"}, 1,
        "Cannot monitor the transmission: no sound input device is called tonalis-no-input. Nothing was sent."},
   };

@@ -21,6 +21,7 @@ using testing::RunCli;
 using testing::TempDir;
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
+std::string S(const QString& s) { return s.toStdString(); }
 
 TEST(ToneCli, RenderWritesWhatAnIndependentDecoderHears) {
   TempDir dir;
@@ -68,7 +69,7 @@ TEST(ToneCli, SendPlaysOrSaysWhyNot) {
     QProcessEnvironment env = testing::ProgramEnvironment();
     env.insert("ALSA_CONFIG_PATH", QString::fromStdString(conf));
     p.setProcessEnvironment(env);
-    p.start(QStringLiteral(TONALIS_CLI), QStringList{"send"} + args);
+    p.start(QStringLiteral(TONALIS_CLI), args.first().startsWith("send") ? args : QStringList{"send"} + args);
     p.waitForFinished(30000);
     return std::make_tuple(p.exitCode(), p.readAllStandardOutput().toStdString(),
                            p.readAllStandardError().toStdString());
@@ -79,6 +80,21 @@ TEST(ToneCli, SendPlaysOrSaysWhyNot) {
   EXPECT_EQ(out.rfind("Sequence sent without PTT.\nEffective time = ", 0), 0u) << out;
   EXPECT_EQ(err, "") << "no chatter from the sound libraries";
   EXPECT_EQ(testing::DecodeDtmfRaw(raw), "0123456789*#ABCD");
+
+  // A command of a configuration, by its number or a name in any case: its digits, sent the same way.
+  ConfigFileContent site;
+  site.config = testing::WorkedExample();
+  site.config.txtMem[8] = "";
+  ASSERT_FALSE(WriteConfigFile(dir.file("site.prg"), site));
+  for (const QString& name : {QString("0"), QString("output 1 ON"), QString("0: Output 1 ON")}) {
+    const auto [byName, outName, errName] = send(good, {"send-command", Q(dir.file("site.prg")), name, "--gap-ms", "40"});
+    EXPECT_EQ(byName, 0) << errName;
+    EXPECT_EQ(errName, "command 0: Output 1 ON: 11\n") << S(name);
+    EXPECT_EQ(testing::DecodeDtmfRaw(raw), "11") << S(name);
+  }
+  const auto [empty, outEmpty, errEmpty] = send(good, {"send-command", Q(dir.file("site.prg")), "status"});
+  EXPECT_EQ(empty, 1);
+  EXPECT_NE(errEmpty.find("Command 8: Send Status is empty in "), std::string::npos) << errEmpty;
 
   // A send that fails never says it completed.
   const auto [failed, out2, err2] = send(none, {"1"});
