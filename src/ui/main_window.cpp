@@ -27,6 +27,7 @@
 #include "remote/replacement.h"
 #include "storage/settings_file.h"
 #include "tone/send_fields.h"
+#include "ui/commands_dialog.h"
 #include "ui/field_rules.h"
 #include "ui/help_viewer.h"
 #include "ui/history_dialog.h"
@@ -135,9 +136,16 @@ void FrmTone::connectControls() {
   connect(c_.chkPtt, &QCheckBox::clicked, this,
           [this](bool ticked) { link_.setPttTicked(ticked, Std(c_.txtPttCom->text())); });
   connect(&link_, &BoardLink::controlsChanged, this, &FrmTone::applyLinkControls);
+  connect(&link_, &BoardLink::exchangeFinished, this, [this](bool success) {
+    if (success && programPending_) boardConfig_ = programmedConfig_;
+    programPending_ = false;
+    refreshCommands();
+  });
   connect(&link_, &BoardLink::configurationRead, this, [this](const DecoderConfig& config) {
     restoredImage_.reset();
     applyDecoded(config);
+    boardConfig_ = readConfig();
+    refreshCommands();
     const DecoderImage& image = link_.readImage();
     if (std::all_of(image.begin(), image.end(), [](std::uint8_t b) { return b == 0xFF; })) {
       // Erased memory decodes as a call of six 'ÿ' at 5 WPM: shown as what it is, nothing.
@@ -281,6 +289,8 @@ void FrmTone::onProgramClicked() {
   // Fields that still show a history entry put back exactly its bytes, even
   // those the fields cannot carry (a Morse timing, the reserved bytes).
   const bool restoring = restoredImage_ && DecodeImage(*restoredImage_) == fields;
+  programmedConfig_ = fields;
+  programPending_ = true;
   link_.programBoard(restoring ? *restoredImage_ : encoded.image);
 }
 
@@ -290,6 +300,34 @@ void FrmTone::loadImageIntoFields(const DecoderImage& image) {
 }
 
 void FrmTone::setHistoryFolder(const std::string& folder) { history_.store() = HistoryStore(folder); }
+
+CommandsDialog* FrmTone::openCommandsDialog() {
+  if (!commandsDialog_) {
+    commandsDialog_ = new CommandsDialog(this);
+    connect(commandsDialog_, &CommandsDialog::helpRequested, this, &FrmTone::helpRequested);
+    connect(commandsDialog_, &CommandsDialog::sendRequested, this, [this](int n) {
+      // Into Sequence to Send, then sent exactly as Send Sequence sends it.
+      c_.Text1->setText(c_.txtMem[static_cast<std::size_t>(n)]->text());
+      refreshSequenceCounter();
+      sendSequence();
+    });
+    for (QLineEdit* command : c_.txtMem) connect(command, &QLineEdit::textChanged, this, &FrmTone::refreshCommands);
+  }
+  refreshCommands();
+  commandsDialog_->show();
+  commandsDialog_->raise();
+  commandsDialog_->activateWindow();
+  return commandsDialog_;
+}
+
+void FrmTone::refreshCommands() {
+  if (!commandsDialog_) return;
+  const DecoderConfig fields = readConfig();
+  // What the board holds is known after a READ or PROGRAM; before, the file is the best guess.
+  const bool unsaved = boardConfig_ ? !(fields == *boardConfig_) : modified_;
+  commandsDialog_->setCommands(fields.txtMem, unsaved);
+  commandsDialog_->setSending(sender_.busy());
+}
 
 HistoryDialog* FrmTone::openHistoryDialog() {
   auto* dialog = new HistoryDialog(this, history_.store(), [this] { return readConfig(); }, messages_);
@@ -476,10 +514,12 @@ void FrmTone::sendSequence() {
   c_.cmdTone->setEnabled(false);
   c_.txtTxd->setText(Q(timing.texts.txDelayMs));
   sender_.send(Std(c_.Text1->text()), timing);
+  if (commandsDialog_) commandsDialog_->setSending(true);
 }
 
 void FrmTone::onSendFinished(const QString& status, bool completed) {
   QApplication::restoreOverrideCursor();
+  if (commandsDialog_) commandsDialog_->setSending(false);
   c_.cmdTone->setEnabled(true);
   if (!timer1_.isActive()) timer1_.start();
   c_.lblInfoSend->setText(DisplayText(Std(status)));
@@ -689,6 +729,18 @@ void FrmTone::placeCornerButtons() {
     button->raise();
     right -= width + 4;
   }
+  // Commands... on the Remote Modify / Send page, where sending is done: at
+  // the right of the replacement frame's caption, clear of its box (the tab
+  // row has no room left).
+  QWidget* page = c_.Frame5->parentWidget();
+  cmdCommands_ = new QPushButton("Co&mmands...", page);
+  cmdCommands_->setObjectName("cmdCommands");
+  cmdCommands_->setToolTip("The configuration's commands, each sent with one click");
+  connect(cmdCommands_, &QPushButton::clicked, this, [this] { openCommandsDialog(); });
+  const int width =
+      std::max(cmdCommands_->sizeHint().width(), cmdCommands_->fontMetrics().horizontalAdvance(cmdCommands_->text()) + 10);
+  cmdCommands_->setGeometry(c_.Frame5->geometry().right() - width, 4, width, height);
+  cmdCommands_->raise();
 }
 
 StationDialog* FrmTone::openStationDialog() {

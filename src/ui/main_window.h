@@ -61,6 +61,7 @@ class FrmTone : public QWidget, public ProgressView {
   const StationSettings& station() const { return station_; }
   QPushButton* stationButton() const { return cmdStation_; }
   QPushButton* historyButton() const { return cmdHistory_; }
+  QPushButton* commandsButton() const { return cmdCommands_; }
   // The board's last Morse reply, under the Send Sequence frame.
   QLabel* replyLabel() const { return lblReply_; }
   ReplyListener& listener() { return listener_; }
@@ -76,6 +77,8 @@ class FrmTone : public QWidget, public ProgressView {
   void loadImageIntoFields(const DecoderImage& image);
   // Opens the Station dialog (window-modal); the window applies what OK stores.
   class StationDialog* openStationDialog();
+  // The configuration's commands, each with its Send (not modal).
+  class CommandsDialog* openCommandsDialog();
   // The progress dialog, or nothing before its first use.
   ProgressDialog* dialog() const { return dialog_; }
   const QString& currentConfigPath() const { return currentConfigPath_; }
@@ -138,6 +141,7 @@ class FrmTone : public QWidget, public ProgressView {
   // The strip under Send Sequence: what the monitor heard of the last send, then the board's reply.
   void showAirLine();
   void showMonitorDetails();
+  void refreshCommands();
   void calculateReplacement();
   void onChecksumIdChanged();
 
@@ -160,6 +164,11 @@ class FrmTone : public QWidget, public ProgressView {
   bool stationChosenHere_ = false;  // the Station dialog's OK was pressed
   QPushButton* cmdStation_ = nullptr;
   QPushButton* cmdHistory_ = nullptr;
+  QPushButton* cmdCommands_ = nullptr;
+  QPointer<class CommandsDialog> commandsDialog_;
+  std::optional<DecoderConfig> boardConfig_;  // what the board holds, as last read or programmed
+  DecoderConfig programmedConfig_;
+  bool programPending_ = false;
   HistoryRecorder history_;
   std::unique_ptr<AudioInput> ownInput_;
   ReplyListener listener_;

@@ -24,6 +24,7 @@
 #include "support/test_files.h"
 #include "tone/portaudio_output.h"
 #include "ui/main_window.h"
+#include "ui/commands_dialog.h"
 #include "ui/station_dialog.h"
 
 #include <QDoubleSpinBox>
@@ -157,9 +158,11 @@ TEST_F(AirTest, TheWindowHearsTheBoardsReply) {
   window.loadConfigFile(Q(dir_.file("board.prg")));
   messages.shown.clear();  // the first start's missing Default.prg
   const FormControls& c = window.controls();
-  c.Text1->setText("10");  // command 1: Output 1 OFF, which the board answers with its call and R
+  // Command 1 (Output 1 OFF, which the board answers with its call and R), from the Commands dialog.
+  CommandsDialog* commands = window.openCommandsDialog();
   QSignalSpy finished(&window.listener(), &ReplyListener::finished);
-  c.cmdTone->click();
+  commands->findChild<QPushButton*>("send1")->click();
+  EXPECT_EQ(c.Text1->text(), "10") << "what is sent is in Sequence to Send";
   ASSERT_TRUE(finished.wait(15000)) << window.replyLabel()->text().toStdString();
   EXPECT_EQ(finished.first().first().toString(), "ABC R");
   const QString shown = window.replyLabel()->text();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window.h"
+#include "ui/commands_dialog.h"
 #include "ui/history_dialog.h"
 #include "ui/station_dialog.h"
 
@@ -466,6 +467,43 @@ TEST_F(WindowTest, TheMonitorSaysWhatReachedTheAirOrWhyItCannot) {
   }
   ASSERT_EQ(messages_.shown.size(), 1u);
   EXPECT_EQ(messages_.shown[0].text.rfind("Your transmission cannot be monitored: no sound input device", 0), 0u);
+}
+
+TEST_F(WindowTest, TheCommandsDialogSendsACommandAsSendSequenceDoes) {
+  open();
+  messages_.shown.clear();
+  c().txtMem[0]->setText("11");
+  c().txtMem[8]->setText("98");
+  ASSERT_TRUE(window_->saveConfigFile(Q(dir_.file("site.prg"))));
+  CommandsDialog* dialog = window_->openCommandsDialog();
+  QTreeWidget* list = dialog->list();
+  ASSERT_EQ(list->topLevelItemCount(), 16);
+  EXPECT_EQ(list->topLevelItem(8)->text(0), "8: Send Status");
+  EXPECT_EQ(list->topLevelItem(15)->text(0), "15: ALL Outputs OFF");
+  EXPECT_EQ(list->topLevelItem(8)->text(1), "98");
+  EXPECT_TRUE(list->topLevelItem(1)->isDisabled()) << "empty commands are greyed out";
+  EXPECT_FALSE(dialog->findChild<QPushButton*>("send1")->isEnabled());
+  EXPECT_FALSE(dialog->note()->isVisible());
+  EXPECT_EQ(list->currentItem(), list->topLevelItem(0)) << "the first that can be sent";
+
+  // The keyboard: down to command 8 (the empty ones between are skipped by the list), Enter sends it.
+  list->setFocus();
+  list->setCurrentItem(list->topLevelItem(8));
+  QSignalSpy finished(&window_->sender(), &SequenceSender::finished);
+  QTest::keyClick(list, Qt::Key_Return);
+  EXPECT_EQ(c().Text1->text(), "98");
+  EXPECT_EQ(c().lblInfoSend->text(), "Sending Sequence.....") << "sent as Send Sequence sends";
+  EXPECT_FALSE(dialog->findChild<QPushButton*>("send0")->isEnabled()) << "one send at a time";
+  ASSERT_TRUE(finished.wait(10000));
+  EXPECT_TRUE(dialog->findChild<QPushButton*>("send0")->isEnabled());
+
+  // An edit the board may not hold is said; the list follows the fields.
+  c().txtMem[1]->setText("10");
+  EXPECT_EQ(list->topLevelItem(1)->text(1), "10");
+  EXPECT_FALSE(list->topLevelItem(1)->isDisabled());
+  EXPECT_TRUE(dialog->note()->isVisible());
+  EXPECT_EQ(dialog->note()->text(), "The fields hold edits the board may not hold: what is sent is what the fields say.");
+  EXPECT_TRUE(messages_.shown.empty());
 }
 
 TEST_F(WindowTest, AFailedSendSaysWhyInTheStatusLine) {

@@ -8,6 +8,7 @@
 #include "ui/help_viewer.h"
 #include "ui/main_window.h"
 #include "ui/progress_dialog.h"
+#include "ui/commands_dialog.h"
 #include "ui/history_dialog.h"
 #include "ui/station_dialog.h"
 
@@ -36,6 +37,10 @@ int main(int argc, char** argv) {
     station->grab().save(out + QString("/station-%1.png").arg(i));
   }
   station->reject();
+  auto* commands = window.openCommandsDialog();
+  QApplication::processEvents();
+  commands->grab().save(out + "/commands.png");
+  commands->close();
   auto* history = window.openHistoryDialog();
   QApplication::processEvents();
   history->grab().save(out + "/history.png");
