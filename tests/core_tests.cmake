@@ -17,6 +17,7 @@ set(TONALIS_CORE_TEST_SOURCES
   sim/radio_channel_test.cpp
   station/ptt_choice_test.cpp
   history/history_test.cpp
+  journal/journal_test.cpp
   listen/dtmf_decoder_test.cpp
   listen/dtmf_measure_test.cpp
   listen/transmission_check_test.cpp
@@ -28,5 +29,5 @@ set(TONALIS_CORE_TEST_SOURCES
   ui/rtf_reader_test.cpp
 )
 if(NOT WIN32)
-  list(APPEND TONALIS_CORE_TEST_SOURCES history/history_processes_posix_test.cpp tone/synthesis_posix_test.cpp)
+  list(APPEND TONALIS_CORE_TEST_SOURCES history/history_processes_posix_test.cpp journal/journal_processes_posix_test.cpp tone/synthesis_posix_test.cpp)
 endif()

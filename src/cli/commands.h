@@ -17,6 +17,7 @@ int RunBoardSim(const QStringList& args);
 int RunRender(const QStringList& args);
 int RunSend(const QStringList& args);
 int RunSendCommand(const QStringList& args);
+int RunJournal(const QStringList& args);
 int RunTone(const QStringList& args);
 int RunAudioDevices(const QStringList& args);
 int RunPttTest(const QStringList& args);

@@ -30,6 +30,7 @@ constexpr Subcommand kSubcommands[] = {
     {"board-sim", "simulate the decoder board on a pseudo-terminal", tonalis::cli::RunBoardSim},
     {"render", "write the sound of a DTMF sequence to a WAV file", tonalis::cli::RunRender},
     {"send", "play a DTMF sequence, keying the transmitter", tonalis::cli::RunSend},
+    {"journal", "print the journal of sends, or export it as CSV", tonalis::cli::RunJournal},
     {"send-command", "send a command of a configuration by its number or name", tonalis::cli::RunSendCommand},
     {"tone", "play a steady calibration tone, keying the transmitter", tonalis::cli::RunTone},
     {"dtmf-decode", "print the DTMF digits heard in a sound file", tonalis::cli::RunDtmfDecode},

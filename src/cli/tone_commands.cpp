@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QCoreApplication>
+#include <QDate>
 #include <QFile>
 #include <QTimer>
 #include <cmath>
@@ -22,6 +23,8 @@
 #include "listen/dtmf_measure.h"
 #include "listen/morse_decoder.h"
 #include "listen/send_monitor.h"
+#include "journal/journal.h"
+#include "journal/journal_clock.h"
 #include "listen/transmission_check.h"
 #include "radio/signal_quit.h"
 #include "radio/station_ptt.h"
@@ -214,9 +217,19 @@ struct MonitorChoice {
   std::string wav;  // where the recording is kept; empty: nowhere
 };
 
+// A send of send-command is journalled as the command it is.
+std::optional<JournalRecord> gCommandRecord;
+
+// Appends to the journal; a journal that cannot be written is said, and the send's outcome stands.
+void Journal(const JournalRecord& record) {
+  if (const auto error = AppendJournalRecord(JournalFolder(ToStd(SettingsFolder())), record))
+    PrintError("the journal of sends cannot be written: " + *error);
+}
+
 int PlayKeyed(SignalQuit& signals, ConsoleMessages& messages, ChosenPtt& chosenPtt, const std::string& deviceName,
               int limitSeconds, int tailMs, const ToneLevels& levels, const std::function<void(SequenceSender&)>& start,
-              const std::optional<MonitorChoice>& monitorChoice = std::nullopt) {
+              JournalRecord record, const std::optional<MonitorChoice>& monitorChoice = std::nullopt) {
+  record.ptt = chosenPtt.link.pttEnabled() ? DescribePtt(chosenPtt.ptt.choice()) : "none (PTT not enabled)";
   BoardLink& link = chosenPtt.link;
   StationPtt& ptt = chosenPtt.ptt;
   PortAudioOutput output(deviceName);
@@ -246,12 +259,19 @@ int PlayKeyed(SignalQuit& signals, ConsoleMessages& messages, ChosenPtt& chosenP
                                  << "monitor: " << check.summary() << std::endl;
                        if (truncated) std::cout << "monitor: only the first ten minutes were recorded" << std::endl;
                        monitorTaken = check.allTaken();
+                       JournalRecord verdict = record;
+                       verdict.kind = "monitor";
+                       verdict.monitor = check.summary();
+                       Journal(verdict);
                        QCoreApplication::exit(0);
                      });
   }
   bool completed = false;
   QObject::connect(&sender, &SequenceSender::finished, [&](const QString& text, bool played) {
     completed = played;
+    record.result = SendResult(text.toStdString(), played);
+    record.detail = text.toStdString();
+    Journal(record);
     if (!signals.received()) (played ? std::cout : std::cerr) << ForTerminal(text.toStdString()) << std::endl;
     if (monitor.recording() && !signals.received())
       monitor.finish();  // what is still on its way to the input
@@ -355,8 +375,12 @@ int RunSend(const QStringList& args) {
   if (parser.isSet(monitor))
     monitorChoice = MonitorChoice{parser.isSet(inputDevice) ? ToStd(parser.value(inputDevice)) : station.inputDevice,
                                   sequence, ToStd(parser.value(monitorWav))};
+  JournalRecord record = gCommandRecord ? *gCommandRecord : NewJournalRecord("send");
+  if (!gCommandRecord) record.what = sequence;
+  record.timing = "digit " + t.texts.digitMs + " ms, gap " + t.texts.gapMs + " ms, pause " + t.texts.pauseMs +
+                  " ms, TX delay " + t.texts.txDelayMs + " ms";
   return PlayKeyed(signals, messages, chosenPtt, deviceName, limitSeconds, tailMs, *levels,
-                   [&](SequenceSender& sender) { sender.send(sequence, t); }, monitorChoice);
+                   [&](SequenceSender& sender) { sender.send(sequence, t); }, record, monitorChoice);
 }
 
 int RunSendCommand(const QStringList& arguments) {
@@ -390,6 +414,11 @@ int RunSendCommand(const QStringList& arguments) {
     return kExitRefused;
   }
   std::cerr << "command " << CommandLabel(*n) << ": " << digits << '\n';
+  const StationSettings station = ReadStationSettings(SettingsFolder());
+  const DecoderConfig& config = load.content.config;
+  gCommandRecord = NewJournalRecord("command");
+  gCommandRecord->what = "command " + CommandLabel(*n) + " (" +
+                         (station.maskKeys ? MaskKeys(digits, config.txtSeqCmd, config.txtCrcTag) : digits) + ")";
   return RunSend(QStringList{"send", QString::fromStdString(digits)} + args.mid(2));
 }
 
@@ -426,8 +455,10 @@ int RunTone(const QStringList& args) {
   const StationSettings station = ReadStationSettings(SettingsFolder());
   const std::string deviceName = parser.isSet(device) ? ToStd(parser.value(device)) : station.outputDevice;
   // A tone longer than the TX limit is stopped by it, as a send is.
+  JournalRecord record = NewJournalRecord("calibration-tone");
+  record.what = QString::asprintf("%g Hz for %g s at %.1f dBFS", frequency, length, peak).toStdString();
   return PlayKeyed(signals, messages, chosenPtt, deviceName, station.txLimitSeconds, station.tailMs, station.levels,
-                   [&](SequenceSender& sender) { sender.sendTone(frequency, length, peak, 200); });
+                   [&](SequenceSender& sender) { sender.sendTone(frequency, length, peak, 200); }, record);
 }
 
 int RunPttTest(const QStringList& args) {
@@ -503,11 +534,52 @@ int RunPttTest(const QStringList& args) {
   });
   QCoreApplication::exec();
   link.shutdown();
+  JournalRecord record = NewJournalRecord("ptt-test");
+  record.what = "keyed for " + std::to_string(holdSeconds) + " s";
+  record.ptt = DescribePtt(chosen->ptt);
+  record.result = keyed && released && !signals.received() ? "completed" : signals.received() ? "stopped" : "failed";
+  record.detail = std::string(keyed ? "keyed" : "not keyed") + (released ? ", released" : ", NOT released");
+  Journal(record);
   if (signals.received()) {
     PrintError(StoppedBySignalText(signals.received(), released && !ptt.stateUnknown()));
     return 128 + signals.received();
   }
   return keyed && released ? kExitOk : kExitRefused;
+}
+
+int RunJournal(const QStringList& args) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      "Prints the journal of sends (the window's and the command line's), oldest first: each with\n"
+      "its local time, what was sent, how PTT was keyed, the result, and the board's reply and what\n"
+      "the monitor heard when there were any. The Modifier ID and Checksum ID show as * unless the\n"
+      "Station setup says otherwise ([journal] mask_keys=false in station.ini).");
+  const QCommandLineOption since("since", "Only the sends of this day (local time) and later.", "YYYY-MM-DD");
+  const QCommandLineOption csv("csv", "As CSV, a header first, every field.");
+  parser.addOptions({since, csv});
+  if (auto exit = ParseArguments(parser, args)) return *exit;
+  const std::string from = ToStd(parser.value(since));
+  if (parser.isSet(since) && !QDate::fromString(parser.value(since), "yyyy-MM-dd").isValid()) {
+    PrintError("--since takes a date as YYYY-MM-DD.");
+    return kExitUsage;
+  }
+  std::string error;
+  std::vector<JournalRecord> records = ReadJournal(JournalFolder(ToStd(SettingsFolder())), &error);
+  if (!error.empty()) PrintError(error);
+  records.erase(std::remove_if(records.begin(), records.end(),
+                               [&](const JournalRecord& r) { return !from.empty() && r.local.substr(0, 10) < from; }),
+                records.end());
+  if (parser.isSet(csv)) {
+    std::cout << JournalCsv(records);
+    return kExitOk;
+  }
+  for (const auto& r : records) {
+    std::cout << r.local << "  " << r.kind << "  " << r.what << "  " << r.result;
+    if (!r.reply.empty()) std::cout << "  reply: " << r.reply;
+    if (!r.monitor.empty()) std::cout << "  monitor: " << r.monitor;
+    std::cout << '\n';
+  }
+  return kExitOk;
 }
 
 int RunSerialPorts(const QStringList& args) {

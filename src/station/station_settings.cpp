@@ -113,6 +113,7 @@ StationSettings ReadStationSettings(const QString& folder) {
   st.listenForReply = r.flag("listen/reply", false).value_or(false);
   st.listenSeconds = r.number("listen/seconds", 10, 2, 120).value_or(10);
   st.monitorSend = r.flag("listen/monitor", false).value_or(false);
+  st.maskKeys = r.flag("journal/mask_keys", true).value_or(true);
   st.txLimitSeconds = r.number("ptt/tx_limit_seconds", 0, 0, kMaxTxLimitSeconds).value_or(0);
   st.tailMs = r.number("ptt/tail_ms", 40, 0, kMaxTailMs).value_or(40);
   ToneLevels levels;
@@ -151,6 +152,7 @@ std::optional<std::string> WriteStationSettings(const QString& folder, const Sta
   s.setValue("listen/reply", st.listenForReply);
   s.setValue("listen/seconds", st.listenSeconds);
   s.setValue("listen/monitor", st.monitorSend);
+  s.setValue("journal/mask_keys", st.maskKeys);
   s.setValue("ptt/method", QString::fromStdString(PttMethodName(p)));
   s.setValue("ptt/invert", p.invert);
   s.setValue("ptt/cm108_device", QString::fromStdString(p.cm108Device));

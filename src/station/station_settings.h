@@ -23,6 +23,8 @@ struct StationSettings {
   // During each send, record the input (a second receiver, or the radio's
   // monitor output) and check what reached the air.
   bool monitorSend = false;
+  // The journal shows the Modifier ID and the Checksum ID as '*'.
+  bool maskKeys = true;
   // The longest a send may keep the transmitter keyed; 0: no limit.
   int txLimitSeconds = 0;
   // The output's level and twist; the time PTT stays keyed after the sound.
@@ -32,7 +34,7 @@ struct StationSettings {
   std::vector<std::string> problems;
   bool operator==(const StationSettings& o) const {
     return outputDevice == o.outputDevice && inputDevice == o.inputDevice && ptt == o.ptt &&
-           listenForReply == o.listenForReply && listenSeconds == o.listenSeconds && monitorSend == o.monitorSend &&
+           listenForReply == o.listenForReply && listenSeconds == o.listenSeconds && monitorSend == o.monitorSend && maskKeys == o.maskKeys &&
            txLimitSeconds == o.txLimitSeconds && levels == o.levels && tailMs == o.tailMs;
   }
 };

@@ -19,9 +19,11 @@
 #include <QTabBar>
 #include <QTime>
 
+#include "config/command_names.h"
 #include "config/decoder_image.h"
 #include "config/text_value.h"
 #include "config/version.h"
+#include "journal/journal_clock.h"
 #include "link/port_lookup.h"
 #include "listen/transmission_check.h"
 #include "remote/replacement.h"
@@ -309,7 +311,9 @@ CommandsDialog* FrmTone::openCommandsDialog() {
       // Into Sequence to Send, then sent exactly as Send Sequence sends it.
       c_.Text1->setText(c_.txtMem[static_cast<std::size_t>(n)]->text());
       refreshSequenceCounter();
+      commandSent_ = n;
       sendSequence();
+      commandSent_.reset();
     });
     for (QLineEdit* command : c_.txtMem) connect(command, &QLineEdit::textChanged, this, &FrmTone::refreshCommands);
   }
@@ -489,6 +493,7 @@ void FrmTone::sendSequence() {
   c_.Text3->setText(Q(timing.texts.gapMs));
   c_.Text4->setText(Q(timing.texts.pauseMs));
   QApplication::setOverrideCursor(Qt::WaitCursor);
+  beginJournalRecord(timing);
   // The last line answered the last send.
   monitorText_.clear();
   monitorDetails_.clear();
@@ -517,8 +522,36 @@ void FrmTone::sendSequence() {
   if (commandsDialog_) commandsDialog_->setSending(true);
 }
 
+void FrmTone::beginJournalRecord(const SendTiming& timing) {
+  const std::string sequence = Std(c_.Text1->text());
+  const std::string shown = station_.maskKeys ? MaskKeys(sequence, Std(c_.txtSeqCmd->text()), Std(c_.txtCrcTag->text()))
+                                              : sequence;
+  journalRecord_ = NewJournalRecord("send");
+  journalRecord_.what = shown;
+  if (commandSent_) {
+    journalRecord_.kind = "command";
+    journalRecord_.what = "command " + CommandLabel(*commandSent_) + " (" + shown + ")";
+  } else if (lastReplacement_ && lastReplacement_->first == sequence) {
+    journalRecord_.kind = "replacement";
+    journalRecord_.what = lastReplacement_->second + " (" + shown + ")";
+  }
+  journalRecord_.timing = "digit " + timing.texts.digitMs + " ms, gap " + timing.texts.gapMs + " ms, pause " +
+                          timing.texts.pauseMs + " ms, TX delay " + timing.texts.txDelayMs + " ms";
+  journalRecord_.ptt = link_.pttEnabled() ? DescribePtt(stationPtt_.choice()) : "none (PTT not enabled)";
+}
+
+void FrmTone::appendJournal(const JournalRecord& record) {
+  const auto error = AppendJournalRecord(JournalFolder(Std(settingsFolder_)), record);
+  if (error && !std::exchange(journalFailureSaid_, true))
+    messages_.showMessage({"Journal", "The journal of sends cannot be written: " + *error + ".",
+                           UserMessage::Icon::Exclamation});
+}
+
 void FrmTone::onSendFinished(const QString& status, bool completed) {
   QApplication::restoreOverrideCursor();
+  journalRecord_.result = SendResult(Std(status), completed);
+  journalRecord_.detail = Std(status);
+  appendJournal(journalRecord_);
   if (commandsDialog_) commandsDialog_->setSending(false);
   c_.cmdTone->setEnabled(true);
   if (!timer1_.isActive()) timer1_.start();
@@ -564,6 +597,10 @@ void FrmTone::onMonitored(const std::vector<std::int16_t>& samples, int rate, bo
                     rows + "</table>";
   showAirLine();
   if (monitorDialog_ && monitorDialog_->isVisible()) showMonitorDetails();
+  JournalRecord verdict = journalRecord_;
+  verdict.kind = "monitor";
+  verdict.monitor = check.summary();
+  appendJournal(verdict);
   if (std::exchange(listenAfterMonitor_, false)) listenForReply();
 }
 
@@ -633,6 +670,10 @@ void FrmTone::onReplyFinished(const QString& text) {
     showAirLine();
     return;
   }
+  JournalRecord reply = journalRecord_;
+  reply.kind = "reply";
+  reply.reply = Std(text);
+  appendJournal(reply);
   const QString call = c_.txtCallID->text().trimmed();
   const bool recognised = !call.isEmpty() && text.contains(call);
   replyText_ = "Board's reply at " + time + ": " + text +
@@ -656,6 +697,12 @@ void FrmTone::calculateReplacement() {
   }
   c_.Text1->setText(Q(*r.sequence));
   refreshSequenceCounter();
+  // Named so in the journal when it is sent as calculated.
+  const std::string original = Std(c_.txtSeqOri->text());
+  std::string which = original;
+  for (int n = 0; n < kCommandCount; ++n)
+    if (Std(c_.txtMem[static_cast<std::size_t>(n)]->text()) == original) which = "command " + std::to_string(n);
+  lastReplacement_ = {*r.sequence, "replacement of " + which + " by " + Std(c_.txtSeqNew->text())};
 }
 
 void FrmTone::onChecksumIdChanged() {

@@ -14,6 +14,8 @@
 #include "history/history_recorder.h"
 #include "listen/reply_listener.h"
 #include "listen/send_monitor.h"
+#include "journal/journal.h"
+#include "tone/send_fields.h"
 #include "radio/station_ptt.h"
 #include "station/station_settings.h"
 #include "storage/config_file.h"
@@ -142,6 +144,8 @@ class FrmTone : public QWidget, public ProgressView {
   void showAirLine();
   void showMonitorDetails();
   void refreshCommands();
+  void beginJournalRecord(const SendTiming& timing);
+  void appendJournal(const JournalRecord& record);
   void calculateReplacement();
   void onChecksumIdChanged();
 
@@ -169,6 +173,12 @@ class FrmTone : public QWidget, public ProgressView {
   std::optional<DecoderConfig> boardConfig_;  // what the board holds, as last read or programmed
   DecoderConfig programmedConfig_;
   bool programPending_ = false;
+  // The journal: the record of the send under way (replies and the monitor's
+  // verdict follow under its id), what the last send was.
+  JournalRecord journalRecord_;
+  std::optional<int> commandSent_;
+  std::optional<std::pair<std::string, std::string>> lastReplacement_;  // its sequence, and what it does
+  bool journalFailureSaid_ = false;
   HistoryRecorder history_;
   std::unique_ptr<AudioInput> ownInput_;
   ReplyListener listener_;

@@ -508,6 +508,7 @@ StationSettings StationDialog::settings() const {
   s.listenForReply = listen_->isChecked();
   s.listenSeconds = listenSeconds_->value();
   s.monitorSend = monitor_->isChecked();
+  s.maskKeys = initial_.maskKeys;  // no control of its own here: kept as station.ini has it
   s.txLimitSeconds = txLimit_->value();
   s.levels = {level_->value(), twist_->value()};
   s.tailMs = tail_->value();

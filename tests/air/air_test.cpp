@@ -13,6 +13,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "journal/journal.h"
 #include "listen/reply_listener.h"
 #include "listen/send_monitor.h"
 #include "remote/replacement.h"
@@ -145,6 +146,13 @@ TEST_F(AirTest, TheWindowReplacesACommandOverTheAir) {
   ASSERT_TRUE(heard(2));
   ASSERT_TRUE(readBoard());
   EXPECT_EQ(c.txtMem[0]->text(), "345") << "READ shows the command replaced over the air";
+  // The journal: the hand-edited one as a plain send, the calculated one as the replacement; keys masked.
+  const auto journal = ReadJournal(dir_.file("journal"));
+  ASSERT_EQ(journal.size(), 2u);
+  EXPECT_EQ(journal[0].kind, "send");
+  EXPECT_EQ(journal[0].what, "11****345***");
+  EXPECT_EQ(journal[1].kind, "replacement");
+  EXPECT_EQ(journal[1].what, "replacement of command 0 by 345 (11****345***)");
   window.link().shutdown();
 }
 
@@ -165,6 +173,10 @@ TEST_F(AirTest, TheWindowHearsTheBoardsReply) {
   EXPECT_EQ(c.Text1->text(), "10") << "what is sent is in Sequence to Send";
   ASSERT_TRUE(finished.wait(15000)) << window.replyLabel()->text().toStdString();
   EXPECT_EQ(finished.first().first().toString(), "ABC R");
+  const auto journal = ReadJournal(dir_.file("journal"));
+  ASSERT_EQ(journal.size(), 1u);
+  EXPECT_EQ(journal[0].what, "command 1: Output 1 OFF (10)");
+  EXPECT_EQ(journal[0].reply, "ABC R") << "the reply joins its send";
   const QString shown = window.replyLabel()->text();
   EXPECT_TRUE(shown.startsWith("Board's reply at ")) << shown.toStdString();
   EXPECT_TRUE(shown.endsWith(": ABC R  \u2714 call ABC recognised")) << shown.toStdString();

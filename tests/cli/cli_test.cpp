@@ -203,6 +203,7 @@ TEST(Cli, UsageAndFileErrors) {
       {{"send-command", Q(site), "warp"}, 2, "No command is called \"warp\"."},
       {{"send-command", Q(dir.file("none.prg")), "0"}, 2, "Unable to load data file"},
       {{"send-command", Q(site)}, 2, "Usage: tonalis-cli send-command CONFIG.prg N|NAME"},
+      {{"journal", "--since", "8 December"}, 2, "--since takes a date as YYYY-MM-DD."},
       {{"send", "1", "--monitor", "--input-device", "tonalis-no-input"}, 1,
        "Cannot monitor the transmission: no sound input device is called tonalis-no-input. Nothing was sent."},
   };

@@ -125,6 +125,18 @@ TEST(ToneCli, SendPlaysOrSaysWhyNot) {
         << conf;
   }
 
+  // Each send is in the journal, a command as the command it is, a failure with its reason.
+  const auto journal = RunCli({"journal"});
+  EXPECT_NE(journal.out.find("  send  0123456789*#ABCD  completed\n"), std::string::npos) << journal.out;
+  EXPECT_NE(journal.out.find("  command  command 0: Output 1 ON (11)  completed\n"), std::string::npos) << journal.out;
+  EXPECT_NE(journal.out.find("  send  1  failed\n"), std::string::npos) << journal.out;
+  const auto csv = RunCli({"journal", "--csv", "--since", "2000-01-01"});
+  EXPECT_EQ(csv.out.rfind("utc,local,kind,what,timing,ptt,result,detail,reply,monitor\r\n", 0), 0u);
+  EXPECT_NE(csv.out.find(",send,1,\"digit 50 ms, gap 50 ms, pause 1000 ms, TX delay 200 ms\",none (PTT not enabled),"
+                         "failed,Sequence not sent: the sound device could not be opened.,,"),
+            std::string::npos) << csv.out;
+  EXPECT_EQ(RunCli({"journal", "--since", "2999-01-01"}).out, "") << "none that late";
+
   const auto [badPtt, out4, err4] = send(good, {"1", "--ptt", "/dev/tonalis-none"});
   EXPECT_EQ(badPtt, 1);
   EXPECT_EQ(err4, "Not able to open /dev/tonalis-none: No such file or directory\n") << "named as given";

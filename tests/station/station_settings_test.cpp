@@ -29,7 +29,7 @@ TEST(StationSettings, EveryValueComesBackAtItsBounds) {
   });
   with([](StationSettings& s) { s.ptt.method = PttMethod::Cat, s.ptt.rigModel = 999999, s.ptt.rigBaud = 4000000; });
   with([](StationSettings& s) { s.listenForReply = true, s.listenSeconds = 2, s.txLimitSeconds = 1; });
-  with([](StationSettings& s) { s.monitorSend = true, s.inputDevice = "/tmp/receiver.fifo"; });
+  with([](StationSettings& s) { s.monitorSend = true, s.inputDevice = "/tmp/receiver.fifo", s.maskKeys = false; });
   with([](StationSettings& s) { s.listenSeconds = 120, s.txLimitSeconds = kMaxTxLimitSeconds; });
   with([](StationSettings& s) { s.outputDevice = "USB Audio CODEC: #1", s.inputDevice = "hw:1,0"; });
   with([](StationSettings& s) { s.levels = {kMinLevelDb, -kMaxTwistDb}, s.tailMs = 0; });

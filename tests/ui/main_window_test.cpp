@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window.h"
+#include "journal/journal.h"
 #include "ui/commands_dialog.h"
 #include "ui/history_dialog.h"
 #include "ui/station_dialog.h"
@@ -496,6 +497,13 @@ TEST_F(WindowTest, TheCommandsDialogSendsACommandAsSendSequenceDoes) {
   EXPECT_FALSE(dialog->findChild<QPushButton*>("send0")->isEnabled()) << "one send at a time";
   ASSERT_TRUE(finished.wait(10000));
   EXPECT_TRUE(dialog->findChild<QPushButton*>("send0")->isEnabled());
+  const auto journal = ReadJournal(dir_.file("journal"));
+  ASSERT_EQ(journal.size(), 1u);
+  EXPECT_EQ(journal[0].kind, "command");
+  EXPECT_EQ(journal[0].what, "command 8: Send Status (98)");
+  EXPECT_EQ(journal[0].timing, "digit 60 ms, gap 40 ms, pause 300 ms, TX delay 200 ms") << "the fields' own";
+  EXPECT_EQ(journal[0].ptt, "none (PTT not enabled)");
+  EXPECT_EQ(journal[0].result, "completed");
 
   // An edit the board may not hold is said; the list follows the fields.
   c().txtMem[1]->setText("10");

@@ -1,0 +1,197 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "journal/journal.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <system_error>
+
+#include "storage/file_reading.h"
+
+namespace tonalis {
+
+// Appends `line` to the file at `path` in one write (POSIX O_APPEND, or
+// Windows' append access): platform files.
+std::optional<std::string> AppendLineToFile(const std::string& path, const std::string& line);
+
+namespace {
+
+constexpr const char* kVersion = "tonalis-journal-1";
+constexpr std::uintmax_t kMaxRead = 256u * 1024 * 1024;
+
+std::vector<std::string JournalRecord::*> Fields() {
+  return {&JournalRecord::id,     &JournalRecord::utc,    &JournalRecord::local,  &JournalRecord::kind,
+          &JournalRecord::what,   &JournalRecord::timing, &JournalRecord::ptt,    &JournalRecord::result,
+          &JournalRecord::detail, &JournalRecord::reply,  &JournalRecord::monitor};
+}
+
+std::string Escape(const std::string& s) {
+  std::string out;
+  for (char c : s) {
+    switch (c) {
+      case '\\': out += "\\\\"; break;
+      case '\t': out += "\\t"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+std::optional<std::string> Unescape(const std::string& s) {
+  std::string out;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    if (s[i] != '\\') {
+      out += s[i];
+      continue;
+    }
+    if (++i == s.size()) return std::nullopt;
+    switch (s[i]) {
+      case '\\': out += '\\'; break;
+      case 't': out += '\t'; break;
+      case 'n': out += '\n'; break;
+      case 'r': out += '\r'; break;
+      default: return std::nullopt;
+    }
+  }
+  return out;
+}
+
+std::string CsvField(const std::string& s) {
+  if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
+  std::string out = "\"";
+  for (char c : s) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return out + "\"";
+}
+
+}  // namespace
+
+bool JournalRecord::operator==(const JournalRecord& o) const {
+  for (auto field : Fields())
+    if (this->*field != o.*field) return false;
+  return true;
+}
+
+std::string FormatJournalRecord(const JournalRecord& record) {
+  std::string line = kVersion;
+  for (auto field : Fields()) line += "\t" + Escape(record.*field);
+  return line + "\n";
+}
+
+std::optional<JournalRecord> ParseJournalRecord(const std::string& text) {
+  std::string line = text;
+  if (!line.empty() && line.back() == '\n') line.pop_back();
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  std::vector<std::string> parts;
+  std::size_t from = 0;
+  for (std::size_t tab; (tab = line.find('\t', from)) != std::string::npos; from = tab + 1)
+    parts.push_back(line.substr(from, tab - from));
+  parts.push_back(line.substr(from));
+  const auto fields = Fields();
+  if (parts.size() != fields.size() + 1 || parts[0] != kVersion) return std::nullopt;
+  JournalRecord record;
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    auto value = Unescape(parts[i + 1]);
+    if (!value) return std::nullopt;
+    record.*fields[i] = *value;
+  }
+  if (record.id.empty()) return std::nullopt;
+  return record;
+}
+
+std::vector<JournalRecord> ReadJournalText(const std::string& text) {
+  std::vector<JournalRecord> out;
+  std::map<std::string, std::size_t> byId;
+  std::size_t from = 0;
+  while (from < text.size()) {
+    const std::size_t end = text.find('\n', from);
+    // A last line without its newline was being written: not a record yet.
+    if (end == std::string::npos) break;
+    const auto record = ParseJournalRecord(text.substr(from, end - from));
+    from = end + 1;
+    if (!record) continue;
+    const bool after = record->kind == "reply" || record->kind == "monitor";
+    const auto known = byId.find(record->id);
+    if (after && known != byId.end()) {
+      JournalRecord& send = out[known->second];
+      if (record->kind == "reply") send.reply = record->reply;
+      if (record->kind == "monitor") send.monitor = record->monitor;
+      continue;
+    }
+    if (after) continue;  // its send is in a file no longer kept
+    byId[record->id] = out.size();
+    out.push_back(*record);
+  }
+  return out;
+}
+
+std::string MaskKeys(const std::string& sequence, const std::string& modifierId, const std::string& checksumId) {
+  std::string out = sequence;
+  std::size_t afterModifier = std::string::npos;
+  if (!modifierId.empty()) {
+    for (std::size_t at = out.find(modifierId); at != std::string::npos; at = out.find(modifierId, at + 1)) {
+      std::fill(out.begin() + static_cast<long>(at), out.begin() + static_cast<long>(at + modifierId.size()), '*');
+      if (afterModifier == std::string::npos) afterModifier = at + modifierId.size();
+    }
+  }
+  // A replacement: Modifier ID, the new command, the Checksum ID, the checksum, the Checksum ID.
+  if (!checksumId.empty() && afterModifier != std::string::npos) {
+    const std::size_t tag = out.find(checksumId, afterModifier);
+    if (tag != std::string::npos) std::fill(out.begin() + static_cast<long>(tag), out.end(), '*');
+  }
+  return out;
+}
+
+std::string JournalCsv(const std::vector<JournalRecord>& records) {
+  std::string out = "utc,local,kind,what,timing,ptt,result,detail,reply,monitor\r\n";
+  for (const auto& r : records) {
+    const std::string row[] = {r.utc, r.local, r.kind, r.what, r.timing, r.ptt, r.result, r.detail, r.reply, r.monitor};
+    std::string line;
+    for (const auto& field : row) line += (line.empty() ? "" : ",") + CsvField(field);
+    out += line + "\r\n";
+  }
+  return out;
+}
+
+std::optional<std::string> AppendJournalRecord(const std::string& folder, const JournalRecord& record) {
+  std::error_code error;
+  std::filesystem::create_directories(FilePath(folder), error);
+  const std::filesystem::path path = FilePath(folder) / kJournalFileName;
+  const auto size = std::filesystem::file_size(path, error);
+  if (!error && size >= kJournalRotateBytes) {
+    // Kept under the time of its rotation; a process that still appends to
+    // the old name a moment later appends to the rotated file, losing nothing.
+    std::string stamp = record.utc.substr(0, 19);
+    std::replace(stamp.begin(), stamp.end(), ':', '-');
+    std::filesystem::rename(path, FilePath(folder) / ("journal-" + stamp + ".log"), error);
+  }
+  return AppendLineToFile((FilePath(folder) / kJournalFileName).u8string(), FormatJournalRecord(record));
+}
+
+std::vector<JournalRecord> ReadJournal(const std::string& folder, std::string* error) {
+  std::vector<std::filesystem::path> files;
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(FilePath(folder), ec)) {
+    const std::string name = entry.path().filename().u8string();
+    if (name.rfind("journal-", 0) == 0 && name.size() > 12 && name.substr(name.size() - 4) == ".log")
+      files.push_back(entry.path());
+  }
+  std::sort(files.begin(), files.end());  // by the time in their names
+  files.push_back(FilePath(folder) / kJournalFileName);
+  std::string all;
+  for (const auto& file : files) {
+    std::string content;
+    if (!std::filesystem::exists(file, ec)) continue;
+    if (const auto why = ReadWholeFile(file.u8string(), kMaxRead, content)) {
+      if (error) *error = *why;
+      continue;
+    }
+    // A torn last line (a crash mid-write on another system) ends with the file.
+    if (!content.empty() && content.back() != '\n') content += '\n';
+    all += content;
+  }
+  return ReadJournalText(all);
+}
+
+}  // namespace tonalis

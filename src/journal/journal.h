@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tonalis {
+
+// One record of the journal: every send, from the window and the command
+// line, a line each. A reply or a monitor's verdict heard after the send is a
+// record of its own with the send's id, merged into it when read.
+struct JournalRecord {
+  std::string id;       // unique: the UTC time to the ms and the process
+  std::string utc;      // 2026-12-08T07:37:00.123Z
+  std::string local;    // 2026-12-08 08:37:00 +01:00
+  std::string kind;     // send, command, replacement, ptt-test, test-tone, calibration-tone; reply, monitor
+  std::string what;     // "0123", "command 8: Send Status", "replacement of command 0 by 3456"
+  std::string timing;   // "digit 50 ms, gap 50 ms, pause 1000 ms, TX delay 200 ms"
+  std::string ptt;      // how the transmitter was keyed: "rts on /dev/ttyS0", "rigctld 127.0.0.1:4532", "none"
+  std::string result;   // completed, failed, stopped
+  std::string detail;   // the status text: why it failed, the effective time
+  std::string reply;    // the board's Morse reply
+  std::string monitor;  // what the monitor heard
+  bool operator==(const JournalRecord& o) const;
+};
+
+// The line a record is kept as (with its newline), and back; nothing for a
+// line that is not one (a torn or foreign line is skipped, never fatal).
+std::string FormatJournalRecord(const JournalRecord& record);
+std::optional<JournalRecord> ParseJournalRecord(const std::string& line);
+
+// The records of a journal's text, oldest first, each reply and monitor
+// record merged into the send it belongs to.
+std::vector<JournalRecord> ReadJournalText(const std::string& text);
+
+// The sequence with the site's keys masked: each digit of the Modifier ID
+// where it appears, and the Checksum ID and what follows it where it comes
+// after the Modifier ID (a replacement's checksum), as '*'.
+std::string MaskKeys(const std::string& sequence, const std::string& modifierId, const std::string& checksumId);
+
+// The records as CSV (RFC 4180), a header first.
+std::string JournalCsv(const std::vector<JournalRecord>& records);
+
+// The journal's file is rotated past this size; the rotated files are kept
+// (a year of daily use is a few MB).
+inline constexpr std::uintmax_t kJournalRotateBytes = 4 * 1024 * 1024;
+inline constexpr const char* kJournalFileName = "journal.log";
+
+// Appends `record` to the journal in `folder` (made when missing), in one
+// write: two processes appending at once lose nothing, and a crash leaves
+// no torn line. Rotates the file first when it has grown past the limit.
+// The reason when it cannot.
+std::optional<std::string> AppendJournalRecord(const std::string& folder, const JournalRecord& record);
+// Every record of the journal in `folder`, rotated files included, oldest first.
+std::vector<JournalRecord> ReadJournal(const std::string& folder, std::string* error = nullptr);
+
+}  // namespace tonalis

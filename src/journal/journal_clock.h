@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+
+#include "journal/journal.h"
+
+namespace tonalis {
+
+// A record of `kind` begun now: a unique id, the time in UTC and local time.
+JournalRecord NewJournalRecord(const std::string& kind);
+
+// The journal's folder beside the history in the settings folder.
+std::string JournalFolder(const std::string& settingsFolder);
+
+// A send's result from its status text: completed, stopped or failed.
+std::string SendResult(const std::string& status, bool completed);
+
+}  // namespace tonalis

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <random>
+#include <set>
+#include <vector>
+
+#include "journal/journal.h"
+#include "storage/file_reading.h"
+#include "support/test_files.h"
+
+namespace tonalis {
+namespace {
+
+void AppendMany(const std::string& folder, int writer, int count) {
+  for (int i = 0; i < count; ++i) {
+    JournalRecord r;
+    r.id = std::to_string(writer) + "-" + std::to_string(i);
+    r.kind = "send";
+    r.what = std::string(static_cast<std::size_t>(20 + i % 300), static_cast<char>('0' + i % 10));
+    if (AppendJournalRecord(folder, r)) ::_exit(1);
+  }
+}
+
+TEST(Journal, ProcessesAppendingAtOnceOrKilledLoseNoneAndTearNone) {
+  testing::TempDir dir;
+  const std::string folder = dir.file("journal");
+  std::vector<pid_t> writers;
+  for (int w = 0; w < 2; ++w) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+      AppendMany(folder, w, 500);
+      ::_exit(0);
+    }
+    writers.push_back(pid);
+  }
+  for (const pid_t pid : writers) {
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  std::set<std::string> ids;
+  for (const auto& r : ReadJournal(folder)) ids.insert(r.id);
+  EXPECT_EQ(ids.size(), 1000u);
+
+  // Killed at random moments: every line in the file is a whole record.
+  std::mt19937 random(20261208);
+  for (int round = 0; round < 10; ++round) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+      AppendMany(folder, 10 + round, 100000);
+      ::_exit(0);
+    }
+    ::usleep(std::uniform_int_distribution<useconds_t>(1000, 30000)(random));
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, nullptr, 0);
+  }
+  std::string text;
+  ASSERT_FALSE(ReadWholeFile(folder + "/" + kJournalFileName, 1u << 30, text));
+  ASSERT_FALSE(text.empty());
+  EXPECT_EQ(text.back(), '\n') << "no torn last line";
+  const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+  EXPECT_EQ(ReadJournal(folder).size(), lines) << "every line a record";
+  EXPECT_GT(lines, 1000u);
+}
+
+}  // namespace
+}  // namespace tonalis

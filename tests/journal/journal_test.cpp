@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "journal/journal.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "support/test_files.h"
+
+namespace tonalis {
+namespace {
+
+JournalRecord Send(const std::string& id, const std::string& what) {
+  JournalRecord r;
+  r.id = id;
+  r.utc = "2026-12-08T07:37:00.123Z";
+  r.local = "2026-12-08 08:37:00 +01:00";
+  r.kind = "send";
+  r.what = what;
+  r.timing = "digit 50 ms, gap 50 ms";
+  r.ptt = "rts on /dev/ttyS0";
+  r.result = "completed";
+  r.detail = "Sequence completed.\nEffective time = 700mS.";
+  return r;
+}
+
+TEST(Journal, RecordsSurviveTheirTextAndTornOrForeignLinesAreSkipped) {
+  JournalRecord odd = Send("1", "a\ttab, a \\ backslash, \"quotes\"");
+  odd.reply = "ABC R";
+  const std::string line = FormatJournalRecord(odd);
+  EXPECT_EQ(std::count(line.begin(), line.end(), '\n'), 1) << "one line a record, whatever it holds";
+  ASSERT_TRUE(ParseJournalRecord(line));
+  EXPECT_EQ(*ParseJournalRecord(line), odd);
+
+  // A reply and a monitor's verdict join their send; one whose send is gone, and
+  // torn or foreign lines, are left out.
+  JournalRecord reply;
+  reply.id = "2";
+  reply.kind = "reply";
+  reply.reply = "ABC R";
+  JournalRecord monitor = reply;
+  monitor.kind = "monitor";
+  monitor.monitor = "3 of 3 digits heard";
+  JournalRecord orphan = reply;
+  orphan.id = "9";
+  const std::string text = FormatJournalRecord(Send("2", "123")) + "not a record\n" + FormatJournalRecord(reply) +
+                           FormatJournalRecord(orphan) + "tonalis-journal-1\tbad\\q\n" + FormatJournalRecord(monitor) +
+                           FormatJournalRecord(Send("3", "45")).substr(0, 30);
+  const auto records = ReadJournalText(text);
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_EQ(records[0].what, "123");
+  EXPECT_EQ(records[0].reply, "ABC R");
+  EXPECT_EQ(records[0].monitor, "3 of 3 digits heard");
+
+  EXPECT_EQ(JournalCsv({odd}),
+            "utc,local,kind,what,timing,ptt,result,detail,reply,monitor\r\n"
+            "2026-12-08T07:37:00.123Z,2026-12-08 08:37:00 +01:00,send,\"a\ttab, a \\ backslash, \"\"quotes\"\"\","
+            "\"digit 50 ms, gap 50 ms\",rts on /dev/ttyS0,completed,\"Sequence completed.\nEffective time = 700mS.\","
+            "ABC R,\r\n");
+}
+
+TEST(Journal, TheSitesKeysAreMasked) {
+  struct Case {
+    const char* sequence;
+    const char* modifier;
+    const char* checksum;
+    const char* masked;
+  };
+  const Case cases[] = {
+      {"111234345#D#", "1234", "#", "11****345***"},  // a replacement
+      {"51234", "1234", "#", "5****"},
+      {"98#", "1234", "#", "98#"},  // no Modifier ID: a # is only a digit
+      {"1234 1234", "1234", "", "**** ****"},
+      {"111234345#D#", "", "#", "111234345#D#"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(MaskKeys(c.sequence, c.modifier, c.checksum), c.masked) << c.sequence;
+}
+
+TEST(Journal, AFullFileIsRotatedAndEveryFileIsRead) {
+  testing::TempDir dir;
+  const std::string folder = dir.file("journal");
+  ASSERT_FALSE(AppendJournalRecord(folder, Send("1", "1")));
+  {
+    // Grown past the limit (lines of another kind, which reading skips).
+    std::ofstream grow(folder + "/" + kJournalFileName, std::ios::app);
+    grow << std::string(kJournalRotateBytes, 'x') << '\n';
+  }
+  JournalRecord next = Send("2", "2");
+  next.utc = "2026-12-09T10:00:00.000Z";
+  ASSERT_FALSE(AppendJournalRecord(folder, next));
+  EXPECT_TRUE(std::filesystem::exists(folder + "/journal-2026-12-09T10-00-00.log"));
+  EXPECT_LT(std::filesystem::file_size(folder + "/" + kJournalFileName), 1000u);
+  const auto records = ReadJournal(folder);
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(records[0].what, "1");
+  EXPECT_EQ(records[1].what, "2");
+  EXPECT_TRUE(AppendJournalRecord(dir.file("journal/journal.log/x"), next)) << "a folder that cannot be made is said";
+}
+
+}  // namespace
+}  // namespace tonalis
