@@ -30,6 +30,7 @@
 #include "storage/settings_file.h"
 #include "tone/send_fields.h"
 #include "ui/commands_dialog.h"
+#include "ui/journal_dialog.h"
 #include "ui/field_rules.h"
 #include "ui/help_viewer.h"
 #include "ui/history_dialog.h"
@@ -302,6 +303,14 @@ void FrmTone::loadImageIntoFields(const DecoderImage& image) {
 }
 
 void FrmTone::setHistoryFolder(const std::string& folder) { history_.store() = HistoryStore(folder); }
+
+JournalDialog* FrmTone::openJournalDialog() {
+  auto* dialog = new JournalDialog(this, JournalFolder(Std(settingsFolder_)), messages_);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  connect(dialog, &JournalDialog::helpRequested, this, &FrmTone::helpRequested);
+  dialog->show();
+  return dialog;
+}
 
 CommandsDialog* FrmTone::openCommandsDialog() {
   if (!commandsDialog_) {
@@ -784,10 +793,18 @@ void FrmTone::placeCornerButtons() {
   cmdCommands_->setObjectName("cmdCommands");
   cmdCommands_->setToolTip("The configuration's commands, each sent with one click");
   connect(cmdCommands_, &QPushButton::clicked, this, [this] { openCommandsDialog(); });
-  const int width =
-      std::max(cmdCommands_->sizeHint().width(), cmdCommands_->fontMetrics().horizontalAdvance(cmdCommands_->text()) + 10);
-  cmdCommands_->setGeometry(c_.Frame5->geometry().right() - width, 4, width, height);
-  cmdCommands_->raise();
+  cmdJournal_ = new QPushButton("&Journal...", page);
+  cmdJournal_->setObjectName("cmdJournal");
+  cmdJournal_->setToolTip("Every send, its result and the board's reply: filter, copy, export");
+  connect(cmdJournal_, &QPushButton::clicked, this, [this] { openJournalDialog(); });
+  int pageRight = c_.Frame5->geometry().right();
+  for (QPushButton* button : {cmdCommands_, cmdJournal_}) {
+    const int width =
+        std::max(button->sizeHint().width(), button->fontMetrics().horizontalAdvance(button->text()) + 10);
+    button->setGeometry(pageRight - width, 4, width, height);
+    button->raise();
+    pageRight -= width + 4;
+  }
 }
 
 StationDialog* FrmTone::openStationDialog() {

@@ -81,6 +81,8 @@ class FrmTone : public QWidget, public ProgressView {
   class StationDialog* openStationDialog();
   // The configuration's commands, each with its Send (not modal).
   class CommandsDialog* openCommandsDialog();
+  // The journal of sends (not modal).
+  class JournalDialog* openJournalDialog();
   // The progress dialog, or nothing before its first use.
   ProgressDialog* dialog() const { return dialog_; }
   const QString& currentConfigPath() const { return currentConfigPath_; }
@@ -169,6 +171,7 @@ class FrmTone : public QWidget, public ProgressView {
   QPushButton* cmdStation_ = nullptr;
   QPushButton* cmdHistory_ = nullptr;
   QPushButton* cmdCommands_ = nullptr;
+  QPushButton* cmdJournal_ = nullptr;
   QPointer<class CommandsDialog> commandsDialog_;
   std::optional<DecoderConfig> boardConfig_;  // what the board holds, as last read or programmed
   DecoderConfig programmedConfig_;

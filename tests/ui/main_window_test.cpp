@@ -2,6 +2,7 @@
 #include "ui/main_window.h"
 #include "journal/journal.h"
 #include "ui/commands_dialog.h"
+#include "ui/journal_dialog.h"
 #include "ui/history_dialog.h"
 #include "ui/station_dialog.h"
 
@@ -512,6 +513,50 @@ TEST_F(WindowTest, TheCommandsDialogSendsACommandAsSendSequenceDoes) {
   EXPECT_TRUE(dialog->note()->isVisible());
   EXPECT_EQ(dialog->note()->text(), "The fields hold edits the board may not hold: what is sent is what the fields say.");
   EXPECT_TRUE(messages_.shown.empty());
+}
+
+TEST_F(WindowTest, TheJournalDialogFiltersCopiesAndExports) {
+  auto record = [](const char* local, const char* kind, const char* what, const char* result) {
+    JournalRecord r;
+    r.id = std::string(local) + what;
+    r.utc = local;
+    r.local = local;
+    r.kind = kind;
+    r.what = what;
+    r.result = result;
+    return r;
+  };
+  const std::string folder = dir_.file("journal");
+  ASSERT_FALSE(AppendJournalRecord(folder, record("2026-11-30 10:00:00 +01:00", "send", "0123", "completed")));
+  ASSERT_FALSE(AppendJournalRecord(folder, record("2026-12-07 09:00:00 +01:00", "command", "command 8: Send Status (98)",
+                                                  "failed")));
+  ASSERT_FALSE(AppendJournalRecord(folder, record("2026-12-08 08:00:00 +01:00", "send", "5", "completed")));
+  open();
+  messages_.shown.clear();
+  JournalDialog* dialog = window_->openJournalDialog();
+  ASSERT_EQ(dialog->list()->topLevelItemCount(), 3);
+  EXPECT_EQ(dialog->list()->topLevelItem(0)->text(2), "5") << "newest first";
+  EXPECT_EQ(dialog->since()->date(), QDate(2026, 11, 30)) << "from the first day there is";
+
+  dialog->filter()->setText("STATUS");
+  ASSERT_EQ(dialog->list()->topLevelItemCount(), 1);
+  dialog->filter()->clear();
+  dialog->since()->setDate(QDate(2026, 12, 1));
+  ASSERT_EQ(dialog->list()->topLevelItemCount(), 2);
+
+  dialog->copyShown();
+  EXPECT_EQ(QApplication::clipboard()->text(),
+            "2026-12-08 08:00:00 +01:00\tsend\t5\t\t\tcompleted\t\t\t\n"
+            "2026-12-07 09:00:00 +01:00\tcommand\tcommand 8: Send Status (98)\t\t\tfailed\t\t\t\n");
+  ASSERT_TRUE(dialog->exportTo(Q(dir_.file("out.csv"))));
+  EXPECT_EQ(testing::ReadAll(dir_.file("out.csv")),
+            "utc,local,kind,what,timing,ptt,result,detail,reply,monitor\r\n"
+            "2026-12-07 09:00:00 +01:00,2026-12-07 09:00:00 +01:00,command,command 8: Send Status (98),,,failed,,,\r\n"
+            "2026-12-08 08:00:00 +01:00,2026-12-08 08:00:00 +01:00,send,5,,,completed,,,\r\n")
+      << "oldest first, as kept";
+  EXPECT_FALSE(dialog->exportTo(Q(dir_.file("no/such/folder/out.csv"))));
+  ASSERT_EQ(messages_.shown.size(), 1u) << "a failed export is said";
+  dialog->close();
 }
 
 TEST_F(WindowTest, AFailedSendSaysWhyInTheStatusLine) {

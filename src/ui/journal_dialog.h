@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDateEdit>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTreeWidget>
+#include <string>
+#include <vector>
+
+#include "config/user_message.h"
+#include "journal/journal.h"
+
+namespace tonalis {
+
+// The journal of sends, newest first: filtered by a text and a first day,
+// copied to the clipboard, exported as CSV.
+class JournalDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  JournalDialog(QWidget* parent, std::string folder, MessageSink& messages);
+
+  // Reads the journal again.
+  void reload();
+  // The records shown (newest first), as the filter leaves them.
+  const std::vector<const JournalRecord*>& shown() const { return shown_; }
+  QTreeWidget* list() const { return list_; }
+  QLineEdit* filter() const { return filter_; }
+  QDateEdit* since() const { return since_; }
+  // The records shown, as the clipboard gets them (tab-separated, a line each).
+  void copyShown();
+  // Writes the records shown as CSV; false (and said) when it cannot.
+  bool exportTo(const QString& path);
+
+ Q_SIGNALS:
+  void helpRequested();
+
+ private:
+  void applyFilter();
+
+  std::string folder_;
+  MessageSink& messages_;
+  std::vector<JournalRecord> records_;  // oldest first
+  std::vector<const JournalRecord*> shown_;
+  QTreeWidget* list_;
+  QLineEdit* filter_;
+  QDateEdit* since_;
+  QLabel* count_;
+};
+
+}  // namespace tonalis
