@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/station_dialog.h"
 
+#include "journal/journal_clock.h"
+
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFormLayout>
@@ -302,6 +304,11 @@ QWidget* StationDialog::buildSoundPage() {
   layout->addWidget(note);
   layout->addLayout(listenRow);
   layout->addWidget(monitor_);
+  maskKeys_ = new QCheckBox("In the &journal, show the Modifier ID and Checksum ID as *", page);
+  maskKeys_->setObjectName("maskKeys");
+  maskKeys_->setToolTip("They are the site's keys: anyone who reads the journal could change its commands.");
+  maskKeys_->setChecked(initial_.maskKeys);
+  layout->addWidget(maskKeys_);
   layout->addStretch();
   return page;
 }
@@ -508,7 +515,7 @@ StationSettings StationDialog::settings() const {
   s.listenForReply = listen_->isChecked();
   s.listenSeconds = listenSeconds_->value();
   s.monitorSend = monitor_->isChecked();
-  s.maskKeys = initial_.maskKeys;  // no control of its own here: kept as station.ini has it
+  s.maskKeys = maskKeys_->isChecked();
   s.txLimitSeconds = txLimit_->value();
   s.levels = {level_->value(), twist_->value()};
   s.tailMs = tail_->value();
@@ -553,6 +560,9 @@ void StationDialog::startPttTest() {
   play_->setEnabled(false);
   calibrate_->setEnabled(false);
   testStatus_->setText("Keying " + Q(DescribePtt(pttChoice())) + "...");
+  testRecord_ = NewJournalRecord("ptt-test");
+  testRecord_.what = "keyed for up to " + std::to_string(testSeconds_->value()) + " s";
+  testRecord_.ptt = DescribePtt(pttChoice());
   QPointer<StationDialog> self(this);
   tester_->ptt->setPtt(true, [self](bool ok) {
     if (self) self->onTestKeyed(ok);
@@ -590,16 +600,22 @@ void StationDialog::stopPttTest() {
   tester_->ptt->setPtt(false, [self, transmitted](bool released) {
     if (!self) return;
     if (!transmitted)
-      self->finishTest("The transmitter could not be keyed; the message said why.");
+      self->finishTest("The transmitter could not be keyed; the message said why.", false);
     else if (released)
-      self->finishTest("The transmitter was keyed and released.");
+      self->finishTest("The transmitter was keyed and released.", true);
     else
-      self->finishTest("The transmitter was keyed, but could not be released: check it now!");
+      self->finishTest("The transmitter was keyed, but could not be released: check it now!", false);
   });
 }
 
-void StationDialog::finishTest(const QString& status) {
+void StationDialog::finishTest(const QString& status, bool completed) {
   testStatus_->setText(status);
+  // Every transmission is in the journal, the tests too.
+  testRecord_.result = SendResult(S(status), completed);
+  testRecord_.detail = S(status);
+  if (const auto error = AppendJournalRecord(JournalFolder(S(settingsFolder_)), testRecord_))
+    messages_.showMessage({"Journal", "The journal of sends cannot be written: " + *error + ".",
+                           UserMessage::Icon::Exclamation});
   test_->setEnabled(true);
   play_->setEnabled(true);
   calibrate_->setEnabled(true);
@@ -622,17 +638,21 @@ void StationDialog::startTone(bool calibration) {
   tester_->sender->setTail(std::chrono::milliseconds(chosen.tailMs));
   tester_->sender->setTxLimit(std::chrono::seconds(chosen.txLimitSeconds));
   connect(tester_->sender.get(), &SequenceSender::finished, this,
-          [this](const QString& status, bool) { finishTest(status); });
+          [this](const QString& status, bool completed) { finishTest(status, completed); });
   test_->setEnabled(false);
   play_->setEnabled(false);
   calibrate_->setEnabled(false);
   stopTone_->setEnabled(calibration);
+  testRecord_ = NewJournalRecord(calibration ? "calibration-tone" : "test-tone");
+  testRecord_.ptt = playKeys_->isChecked() ? DescribePtt(pttChoice()) : "none (not keyed)";
   if (calibration) {
     testStatus_->setText("Playing the calibration tone: 1 kHz for 60 s...");
     const double peak = kCalibrationDbfs + (ToneLevelsProblem(chosen.levels) ? 0 : chosen.levels.levelDb);
+    testRecord_.what = QString::asprintf("1000 Hz for 60 s at %.1f dBFS", std::min(0.0, peak)).toStdString();
     tester_->sender->sendTone(1000, 60, std::min(0.0, peak), 200);
   } else {
     testStatus_->setText("Playing the test tone...");
+    testRecord_.what = std::string("the digit ") + kTestDigit + " for 1 s";
     tester_->sender->send(kTestDigit, CorrectSendTiming({"1000", "50", "1000", "200"}));
   }
 }

@@ -17,6 +17,7 @@
 
 #include "link/board_link.h"
 #include "radio/station_ptt.h"
+#include "journal/journal.h"
 #include "station/station_settings.h"
 #include "tone/portaudio_output.h"
 #include "tone/sequence_sender.h"
@@ -102,7 +103,7 @@ class StationDialog : public QDialog {
   void onTestKeyed(bool ok);
   void onCountdown();
   void stopPttTest();
-  void finishTest(const QString& status);
+  void finishTest(const QString& status, bool completed);
   void playTestTone();
   // A steady 1 kHz sine at the level of one DTMF tone, for the deviation and the mixer.
   void playCalibrationTone();
@@ -129,6 +130,8 @@ class StationDialog : public QDialog {
   QPushButton* stopTone_ = nullptr;
   QCheckBox* playKeys_ = nullptr;
   QCheckBox* monitor_ = nullptr;
+  QCheckBox* maskKeys_ = nullptr;
+  JournalRecord testRecord_;  // the test under way, for the journal
   QCheckBox* listen_ = nullptr;
   QSpinBox* listenSeconds_ = nullptr;
   QDoubleSpinBox* level_ = nullptr;

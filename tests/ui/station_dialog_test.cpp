@@ -12,6 +12,7 @@
 #include "tone/portaudio_output.h"
 #include "ui/main_window.h"
 #include "ui/station_dialog.h"
+#include "journal/journal.h"
 
 namespace tonalis {
 namespace {
@@ -211,6 +212,15 @@ TEST_F(StationTest, TestPttKeysForItsTimeAndReleases) {
   EXPECT_EQ(rig.ptt(), 0);
   EXPECT_FALSE(c->stopToneButton()->isEnabled());
   c->reject();
+  // Each test that ended is in the journal, with how it keyed.
+  const auto journal = ReadJournal(dir_.file("journal"));
+  ASSERT_EQ(journal.size(), 3u);
+  EXPECT_EQ(journal[0].kind, "ptt-test");
+  EXPECT_EQ(journal[0].what, "keyed for up to 2 s");
+  EXPECT_EQ(journal[0].result, "completed");
+  EXPECT_EQ(journal[0].ptt, "rigctld at 127.0.0.1:" + std::to_string(rig.port()));
+  EXPECT_EQ(journal[2].kind, "calibration-tone");
+  EXPECT_EQ(journal[2].what, "1000 Hz for 60 s at -10.3 dBFS");
 
   // A rig that does not answer: said in plain words, in a box.
   StationDialog* e = dialog();
