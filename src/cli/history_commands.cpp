@@ -92,7 +92,7 @@ int RunHistory(const QStringList& args) {
       const std::string changes =
           before ? std::to_string(ImageDifferences(before->image, e.image).size()) + " changes" : "first";
       std::cout << e.id << "  " << LocalTimeText(e.timeMs) << "  " << e.operation << "  " << e.port << "  "
-                << (e.file.empty() ? "-" : e.file) << "  " << changes << '\n';
+                << (e.file.empty() ? "-" : e.file) << "  " << changes << (e.isAir() ? "  (" + e.air + ")" : "") << '\n';
     }
     for (const auto& d : damaged) std::cout << d.id << "  DAMAGED: " << d.why << '\n';
     return kExitOk;

@@ -60,6 +60,7 @@ std::string FormatHistoryEntry(const HistoryEntry& e) {
   out << "device: " << OneLine(e.device) << '\n';
   out << "banner: " << OneLine(e.banner) << '\n';
   out << "file: " << OneLine(e.file) << '\n';
+  if (e.isAir()) out << "air: " << OneLine(e.air) << '\n';
   if (e.previousKnown) {
     out << "changes: " << e.changes.size() << '\n';
     for (const auto& c : e.changes) out << "change: " << OneLine(c) << '\n';
@@ -103,6 +104,7 @@ std::optional<HistoryEntry> ParseHistoryEntry(const std::string& text, std::stri
     if (key == "device") e.device = value;
     if (key == "banner") e.banner = value;
     if (key == "file") e.file = value;
+    if (key == "air") e.air = value;
     if (key == "changes") e.previousKnown = true;
     if (key == "change") e.changes.push_back(value);
     if (key == "time-ms") {
@@ -127,9 +129,19 @@ std::optional<HistoryEntry> ParseHistoryEntry(const std::string& text, std::stri
   }
   if (imageBytes != e.image.size()) return fail("the image is not 192 bytes");
   if (e.id.empty() || e.id.find_first_of(" /\t") != std::string::npos) return fail("the id is missing or not a token");
-  if (e.operation != "READ" && e.operation != "PROGRAM") return fail("the operation is neither READ nor PROGRAM");
+  if (e.operation != "READ" && e.operation != "PROGRAM" && e.operation != "AIR")
+    return fail("the operation is none of READ, PROGRAM and AIR");
   if (!haveTime) return fail("the time is missing");
   return e;
+}
+
+std::string AirConfirmedBy(const std::string& readId) { return "confirmed by READ " + readId; }
+std::string AirDiffersIn(const std::string& readId) { return "READ " + readId + " differs"; }
+
+DecoderImage ImageAfterReplacement(const DecoderImage& before, int command, const std::string& digits) {
+  DecoderImage after = before;
+  EncodeCommand(after, command, digits);
+  return after;
 }
 
 std::string PrgCommForPort(const std::string& port) {

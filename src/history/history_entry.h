@@ -10,11 +10,12 @@
 
 namespace tonalis {
 
-// One board content the tool saw (READ) or wrote and verified (PROGRAM).
+// One board content the tool saw (READ) or wrote and verified (PROGRAM),
+// or that a replacement sent over the air should have left (AIR).
 struct HistoryEntry {
   std::string id;           // a short token without spaces; also the file's name
   std::int64_t timeMs = 0;  // UTC, milliseconds since 1970
-  std::string operation;    // "READ" or "PROGRAM"
+  std::string operation;    // "READ", "PROGRAM" or "AIR"
   std::string port;         // "COM3", or the device path the command line was given
   std::string device;       // the device opened
   std::string banner;       // the board's banner
@@ -24,9 +25,21 @@ struct HistoryEntry {
   // history (the last entry for the same device); empty when none is known.
   std::vector<std::string> changes;
   bool previousKnown = false;
+  // For an AIR entry: kAirSent until a READ of the board says otherwise.
+  std::string air;
 
   bool isProgram() const { return operation == "PROGRAM"; }
+  bool isAir() const { return operation == "AIR"; }
 };
+
+inline constexpr const char* kAirSent = "sent over the air, not read back";
+// What a later READ said of an AIR entry.
+std::string AirConfirmedBy(const std::string& readId);  // "confirmed by READ <id>"
+std::string AirDiffersIn(const std::string& readId);    // "READ <id> differs"
+
+// The content an over-the-air replacement of command `command` by `digits`
+// leaves on a board that held `before`: the AIR entry's image.
+DecoderImage ImageAfterReplacement(const DecoderImage& before, int command, const std::string& digits);
 
 // "20261207T172600.123Z": the entry's time as an id; sorts as time does.
 std::string HistoryIdFor(std::int64_t timeMs);

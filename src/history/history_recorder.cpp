@@ -33,6 +33,7 @@ void HistoryRecorder::onExchangeFinished(bool success) {
                              UserMessage::Icon::Exclamation});
     return;
   }
+  if (!entry.isProgram()) store_.settleAir(entry);
   Q_EMIT recorded(entry);
 }
 

@@ -106,7 +106,7 @@ std::optional<std::string> HistoryStore::add(HistoryEntry& entry) {
   int n = 1;
   while (fs::exists(fs::path(folder_) / (idFor(n) + kSuffix), ec)) ++n;
   entry.id = idFor(n);
-  if (entry.isProgram()) {
+  if (entry.isProgram() || entry.isAir()) {
     if (const auto before = PreviousIn(all, entry)) {
       entry.changes = ImageDifferences(before->image, entry.image);
       entry.previousKnown = true;
@@ -128,6 +128,21 @@ std::optional<std::string> HistoryStore::add(HistoryEntry& entry) {
   });
   for (const std::string& id : PruneList(all, entry.timeMs)) fs::remove(fs::path(folder_) / (id + kSuffix), ec);
   return std::nullopt;
+}
+
+std::optional<std::string> HistoryStore::update(const HistoryEntry& entry) {
+  return WriteFileAtomically((fs::path(folder_) / (entry.id + kSuffix)).string(), FormatHistoryEntry(entry));
+}
+
+std::vector<HistoryEntry> HistoryStore::settleAir(const HistoryEntry& read) {
+  std::vector<HistoryEntry> settled;
+  for (HistoryEntry e : entries()) {
+    if (!e.isAir() || e.air != kAirSent || e.timeMs > read.timeMs) continue;
+    if (!e.device.empty() && e.device != read.device) continue;
+    e.air = e.image == read.image ? AirConfirmedBy(read.id) : AirDiffersIn(read.id);
+    if (!update(e)) settled.push_back(e);
+  }
+  return settled;
 }
 
 std::vector<std::string> PruneList(const std::vector<HistoryEntry>& oldestFirst, std::int64_t nowMs,

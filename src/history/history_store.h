@@ -35,6 +35,14 @@ class HistoryStore {
   // folder cannot be written.
   std::optional<std::string> add(HistoryEntry& entry);
 
+  // Writes `entry` again under its id (an AIR entry a READ confirmed).
+  std::optional<std::string> update(const HistoryEntry& entry);
+  // A READ settles the AIR entries still waiting for one on its device (or
+  // on none known): confirmed when it found their content, otherwise marked
+  // as differing (the history shows how, as between any two entries). The
+  // entries settled.
+  std::vector<HistoryEntry> settleAir(const HistoryEntry& read);
+
   // The entry before `entry` for the same device, if any.
   std::optional<HistoryEntry> previous(const HistoryEntry& entry) const;
   // The same, in a list entries() made.

@@ -59,7 +59,8 @@ HistoryDialog::HistoryDialog(QWidget* parent, const HistoryStore& store, std::fu
     const QString changes =
         previous_[i] ? QString::number(ImageDifferences(previous_[i]->image, e.image).size()) : QString("first");
     auto* item = new QTreeWidgetItem(
-        {Q(LocalTimeText(e.timeMs)), Q(e.operation), Q(e.port), Q(e.file.empty() ? "-" : e.file), changes});
+        {Q(LocalTimeText(e.timeMs)), Q(e.operation), Q(e.port), Q(e.file.empty() ? "-" : e.file),
+         e.isAir() ? changes + " (" + Q(e.air) + ")" : changes});
     item->setData(0, Qt::UserRole, static_cast<qulonglong>(i));
     list_->addTopLevelItem(item);
   }

@@ -23,6 +23,7 @@
 #include "config/decoder_image.h"
 #include "config/text_value.h"
 #include "config/version.h"
+#include "history/history_store.h"
 #include "journal/journal_clock.h"
 #include "link/port_lookup.h"
 #include "listen/transmission_check.h"
@@ -194,8 +195,11 @@ void FrmTone::connectControls() {
 }
 
 bool FrmTone::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == lblReply_ && event->type() == QEvent::MouseButtonRelease && !monitorDetails_.isEmpty()) {
-    showMonitorDetails();
+  if (watched == lblReply_ && event->type() == QEvent::MouseButtonRelease) {
+    if (airToFields_)
+      takeAirOffer();
+    else if (!monitorDetails_.isEmpty())
+      showMonitorDetails();
     return true;
   }
   if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
@@ -504,6 +508,7 @@ void FrmTone::sendSequence() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   beginJournalRecord(timing);
   // The last line answered the last send.
+  airToFields_.reset();
   monitorText_.clear();
   monitorDetails_.clear();
   replyText_.clear();
@@ -540,13 +545,49 @@ void FrmTone::beginJournalRecord(const SendTiming& timing) {
   if (commandSent_) {
     journalRecord_.kind = "command";
     journalRecord_.what = "command " + CommandLabel(*commandSent_) + " (" + shown + ")";
-  } else if (lastReplacement_ && lastReplacement_->first == sequence) {
+  } else if (lastReplacement_ && lastReplacement_->sequence == sequence) {
     journalRecord_.kind = "replacement";
-    journalRecord_.what = lastReplacement_->second + " (" + shown + ")";
+    journalRecord_.what = lastReplacement_->what + " (" + shown + ")";
   }
   journalRecord_.timing = "digit " + timing.texts.digitMs + " ms, gap " + timing.texts.gapMs + " ms, pause " +
                           timing.texts.pauseMs + " ms, TX delay " + timing.texts.txDelayMs + " ms";
   journalRecord_.ptt = link_.pttEnabled() ? DescribePtt(stationPtt_.choice()) : "none (PTT not enabled)";
+}
+
+void FrmTone::recordAirEntry(const Replacement& sent) {
+  // What the board should now hold: its last content in the history (or the
+  // fields, when it has none) with the command replaced.
+  const int n = *sent.command;
+  HistoryEntry entry;
+  entry.timeMs = NowMs();
+  entry.operation = "AIR";
+  entry.air = kAirSent;
+  entry.port = "COM" + Std(c_.txtPrgComm->text());
+  entry.device = link_.portDevice();
+  entry.file = Std(QFileInfo(currentConfigPath_).fileName());
+  std::optional<HistoryEntry> last;
+  for (const HistoryEntry& e : history_.store().entries())
+    if (e.device == entry.device || entry.device.empty()) last = e;
+  const EncodeResult fields = ValidateAndEncode(readConfig());
+  if (!last && !fields.ok()) return;  // nothing known to replace the command in
+  const DecoderImage before = last ? last->image : fields.image;
+  entry.image = ImageAfterReplacement(before, n, sent.digits);
+  if (const auto error = history_.store().add(entry)) {
+    messages_.showMessage({"Warning", "The board history cannot be written: " + *error, UserMessage::Icon::Exclamation});
+    return;
+  }
+  // The fields are never changed by themselves: the strip offers it, a click takes it.
+  if (Std(c_.txtMem[static_cast<std::size_t>(n)]->text()) != sent.digits) {
+    airToFields_ = {n, sent.digits};
+    showAirLine();
+  }
+}
+
+void FrmTone::takeAirOffer() {
+  if (!airToFields_) return;
+  c_.txtMem[static_cast<std::size_t>(airToFields_->first)]->setText(Q(airToFields_->second));
+  airToFields_.reset();
+  showAirLine();
 }
 
 void FrmTone::appendJournal(const JournalRecord& record) {
@@ -561,6 +602,8 @@ void FrmTone::onSendFinished(const QString& status, bool completed) {
   journalRecord_.result = SendResult(Std(status), completed);
   journalRecord_.detail = Std(status);
   appendJournal(journalRecord_);
+  if (completed && journalRecord_.kind == "replacement" && lastReplacement_ && lastReplacement_->command)
+    recordAirEntry(*lastReplacement_);
   if (commandsDialog_) commandsDialog_->setSending(false);
   c_.cmdTone->setEnabled(true);
   if (!timer1_.isActive()) timer1_.start();
@@ -638,17 +681,22 @@ void FrmTone::showAirLine() {
   // With the board's reply beside it, the monitor keeps to its count and worst problem.
   QString line = replyText_.isEmpty() ? monitorText_ : monitorText_.section(", level ", 0, 0);
   if (!replyText_.isEmpty()) line += (line.isEmpty() ? "" : "  |  ") + replyText_;
+  if (airToFields_)
+    line = Q("Click here to put " + airToFields_->second + " into command " + std::to_string(airToFields_->first) +
+             " (now on the board)") + (line.isEmpty() ? "" : "  |  ") + line;
+  const bool plain = monitorText_.isEmpty() && !airToFields_;
+  // Whole, for a screen reader: the monitor's line is never cut there.
+  QString whole = monitorText_;
+  if (!replyText_.isEmpty()) whole += (whole.isEmpty() ? "" : "  |  ") + replyText_;
+  if (airToFields_) whole = line.section("  |  ", 0, 0) + (whole.isEmpty() ? "" : "  |  ") + whole;
   // One line: what does not fit is in the tooltip, with the monitor's table.
-  const QString shown = monitorText_.isEmpty()
-                            ? line
-                            : lblReply_->fontMetrics().elidedText(line, Qt::ElideRight, lblReply_->width());
+  const QString shown =
+      plain ? line : lblReply_->fontMetrics().elidedText(line, Qt::ElideRight, lblReply_->width());
   lblReply_->setText(shown);
   QString tip = monitorDetails_.isEmpty() && shown != line ? line.toHtmlEscaped() : monitorDetails_;
   if (!monitorDetails_.isEmpty() && !replyText_.isEmpty()) tip += "<p>" + replyText_.toHtmlEscaped() + "</p>";
   lblReply_->setToolTip(tip);
-  lblReply_->setAccessibleDescription(monitorText_.isEmpty() || replyText_.isEmpty()
-                                          ? monitorText_ + replyText_
-                                          : monitorText_ + "  |  " + replyText_);
+  lblReply_->setAccessibleDescription(whole);
 }
 
 void FrmTone::listenForReply() {
@@ -708,10 +756,17 @@ void FrmTone::calculateReplacement() {
   refreshSequenceCounter();
   // Named so in the journal when it is sent as calculated.
   const std::string original = Std(c_.txtSeqOri->text());
+  Replacement sent;
+  sent.sequence = *r.sequence;
+  sent.digits = Std(c_.txtSeqNew->text());
   std::string which = original;
   for (int n = 0; n < kCommandCount; ++n)
-    if (Std(c_.txtMem[static_cast<std::size_t>(n)]->text()) == original) which = "command " + std::to_string(n);
-  lastReplacement_ = {*r.sequence, "replacement of " + which + " by " + Std(c_.txtSeqNew->text())};
+    if (Std(c_.txtMem[static_cast<std::size_t>(n)]->text()) == original) {
+      which = "command " + std::to_string(n);
+      sent.command = n;
+    }
+  sent.what = "replacement of " + which + " by " + sent.digits;
+  lastReplacement_ = sent;
 }
 
 void FrmTone::onChecksumIdChanged() {

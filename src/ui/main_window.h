@@ -180,7 +180,17 @@ class FrmTone : public QWidget, public ProgressView {
   // verdict follow under its id), what the last send was.
   JournalRecord journalRecord_;
   std::optional<int> commandSent_;
-  std::optional<std::pair<std::string, std::string>> lastReplacement_;  // its sequence, and what it does
+  struct Replacement {
+    std::string sequence;        // as calculated
+    std::string what;            // "replacement of command 0 by 345"
+    std::optional<int> command;  // the command it replaces, when the fields hold it
+    std::string digits;          // its new digits
+  };
+  std::optional<Replacement> lastReplacement_;
+  void recordAirEntry(const Replacement& sent);
+  // A command replaced over the air, offered to the fields (command, digits).
+  std::optional<std::pair<int, std::string>> airToFields_;
+  void takeAirOffer();
   bool journalFailureSaid_ = false;
   HistoryRecorder history_;
   std::unique_ptr<AudioInput> ownInput_;

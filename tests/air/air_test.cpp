@@ -144,8 +144,26 @@ TEST_F(AirTest, TheWindowReplacesACommandOverTheAir) {
   c.Text1->setText(right);
   ASSERT_TRUE(send());
   ASSERT_TRUE(heard(2));
+  // Kept in the history as what the board should now hold, not yet read back;
+  // the strip offers the new command to the fields, which change only when asked.
+  auto air = [&] {
+    std::optional<HistoryEntry> last;
+    for (const auto& e : window.history().store().entries())
+      if (e.isAir()) last = e;
+    return last;
+  };
+  ASSERT_TRUE(air());
+  EXPECT_EQ(air()->air, kAirSent);
+  EXPECT_EQ(DecodeImage(air()->image).txtMem[0], "345");
+  EXPECT_EQ(c.txtMem[0]->text(), "11");
+  EXPECT_TRUE(window.replyLabel()->accessibleDescription().startsWith(
+      "Click here to put 345 into command 0 (now on the board)"))
+      << window.replyLabel()->accessibleDescription().toStdString();
+  QTest::mouseClick(window.replyLabel(), Qt::LeftButton);
+  EXPECT_EQ(c.txtMem[0]->text(), "345");
   ASSERT_TRUE(readBoard());
   EXPECT_EQ(c.txtMem[0]->text(), "345") << "READ shows the command replaced over the air";
+  EXPECT_EQ(air()->air.rfind("confirmed by READ ", 0), 0u) << air()->air;
   // The journal: the hand-edited one as a plain send, the calculated one as the replacement; keys masked.
   const auto journal = ReadJournal(dir_.file("journal"));
   ASSERT_EQ(journal.size(), 2u);

@@ -89,7 +89,7 @@ TEST(HistoryEntry, FileRoundTripAndRefusals) {
       {"hello\n", "not a board history entry"},
       {testing::ReplaceAll(text, "image: 8", "image: x"), "not hexadecimal"},
       {testing::ReplaceAll(text, "image: 81", "image:"), "not 192 bytes"},
-      {testing::ReplaceAll(text, "operation: PROGRAM", "operation: ERASE"), "neither READ nor PROGRAM"},
+      {testing::ReplaceAll(text, "operation: PROGRAM", "operation: ERASE"), "none of READ, PROGRAM and AIR"},
       {testing::ReplaceAll(text, "id: 2026", "id: a b"), "not a token"},
   };
   for (const auto& [form, why] : bad) {
@@ -187,6 +187,51 @@ TEST(HistoryStore, AProgramRecordsWhatItChangedOnThatDevice) {
   const auto error = blocked.add(e);
   ASSERT_TRUE(error);
   EXPECT_NE(error->find("Cannot make the folder"), std::string::npos) << *error;
+}
+
+}  // namespace
+}  // namespace tonalis
+
+namespace tonalis {
+namespace {
+
+// A replacement sent over the air is kept as AIR until a READ of its board
+// finds it (confirmed) or finds something else (differs); on another board,
+// a READ settles nothing.
+TEST(HistoryStore, AReadSettlesWhatWasSentOverTheAir) {
+  testing::TempDir dir;
+  HistoryStore store(dir.file("history"));
+  std::int64_t time = 1796665023125;
+  auto add = [&](const char* op, const char* device, const DecoderImage& image) {
+    HistoryEntry e;
+    e.timeMs = time += 1000;
+    e.operation = op;
+    e.device = device;
+    e.image = image;
+    if (e.isAir()) e.air = kAirSent;
+    EXPECT_FALSE(store.add(e));
+    return e;
+  };
+  add("READ", "/dev/a", Example());
+  const DecoderImage replaced = ImageAfterReplacement(Example(), 0, "345");
+  DecoderConfig expected = DecodeImage(Example());
+  expected.txtMem[0] = "345";
+  EXPECT_EQ(DecodeImage(replaced), expected);
+  const HistoryEntry air = add("AIR", "/dev/a", replaced);
+  EXPECT_EQ(air.changes, std::vector<std::string>{"Command 0 (Output 1 ON): 11 \u2192 345"});
+  const auto parsed = store.find(air.id);
+  ASSERT_TRUE(parsed);
+  EXPECT_EQ(parsed->air, kAirSent);
+
+  EXPECT_TRUE(store.settleAir(add("READ", "/dev/b", replaced)).empty()) << "another board";
+  const HistoryEntry read = add("READ", "/dev/a", replaced);
+  ASSERT_EQ(store.settleAir(read).size(), 1u);
+  EXPECT_EQ(store.find(air.id)->air, "confirmed by READ " + read.id);
+
+  const HistoryEntry lost = add("AIR", "/dev/a", ImageAfterReplacement(replaced, 1, "77"));
+  const HistoryEntry after = add("READ", "/dev/a", replaced);
+  ASSERT_EQ(store.settleAir(after).size(), 1u) << "the earlier one stays confirmed";
+  EXPECT_EQ(store.find(lost.id)->air, "READ " + after.id + " differs");
 }
 
 }  // namespace
