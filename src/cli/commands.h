@@ -18,6 +18,7 @@ int RunRender(const QStringList& args);
 int RunSend(const QStringList& args);
 int RunSendCommand(const QStringList& args);
 int RunJournal(const QStringList& args);
+int RunCard(const QStringList& args);
 int RunTone(const QStringList& args);
 int RunAudioDevices(const QStringList& args);
 int RunPttTest(const QStringList& args);

@@ -6,6 +6,7 @@
 
 #include "cli/cli_support.h"
 #include "storage/file_reading.h"
+#include "card/card_pdf.h"
 #include "cli/commands.h"
 #include "config/decoder_image.h"
 #include "remote/replacement.h"
@@ -144,6 +145,42 @@ int RunReplace(const QStringList& args) {
     return kExitRefused;
   }
   return WriteOutput({}, *result.sequence + "\n");
+}
+
+}  // namespace tonalis::cli
+
+namespace tonalis::cli {
+
+int RunCard(const QStringList& args) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      "Writes the command card for the site's crew: one page (A4, or Letter where the locale\n"
+      "measures in inches) with the configuration's name, each command's label and digits, the\n"
+      "CW call and speed, the timer, the battery levels and the power-on states. The Modifier ID\n"
+      "and Checksum ID show as * unless --show-keys is given.");
+  parser.addPositionalArgument("CONFIG.prg", "The configuration.");
+  const QCommandLineOption output({"o", "output"}, "The PDF to write.", "CARD.pdf");
+  const QCommandLineOption keys("show-keys", "Print the Modifier ID and Checksum ID as they are.");
+  parser.addOptions({output, keys});
+  if (auto exit = ParseArguments(parser, args)) return *exit;
+  QString path;
+  if (auto exit = RequireOnePositional(parser, path)) return *exit;
+  if (!parser.isSet(output)) {
+    PrintError("-o CARD.pdf is required. Try --help.");
+    return kExitUsage;
+  }
+  const ConfigFileLoad load = ReadConfigFile(ToStd(path));
+  if (!load.ok()) {
+    PrintError("Unable to load data file " + ToStd(path) + ": " + load.error);
+    return kExitUsage;
+  }
+  const CardContent card =
+      MakeCard(load.content.config, QFileInfo(path).completeBaseName().toStdString(), parser.isSet(keys));
+  if (const auto error = WriteCardPdf(parser.value(output), card)) {
+    PrintError(*error);
+    return kExitUsage;
+  }
+  return kExitOk;
 }
 
 }  // namespace tonalis::cli

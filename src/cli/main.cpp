@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <memory>
 #include <cstdint>
 #include <cstdlib>
 #include <vector>
@@ -30,6 +32,7 @@ constexpr Subcommand kSubcommands[] = {
     {"board-sim", "simulate the decoder board on a pseudo-terminal", tonalis::cli::RunBoardSim},
     {"render", "write the sound of a DTMF sequence to a WAV file", tonalis::cli::RunRender},
     {"send", "play a DTMF sequence, keying the transmitter", tonalis::cli::RunSend},
+    {"card", "write the site crew's command card as a PDF", tonalis::cli::RunCard},
     {"journal", "print the journal of sends, or export it as CSV", tonalis::cli::RunJournal},
     {"send-command", "send a command of a configuration by its number or name", tonalis::cli::RunSendCommand},
     {"tone", "play a steady calibration tone, keying the transmitter", tonalis::cli::RunTone},
@@ -61,7 +64,14 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);  // for a rigctld reached through Qt's sockets
     return tonalis::RunPttGuard(static_cast<std::intptr_t>(std::atoll(argv[2])), *choice);
   }
-  QCoreApplication app(argc, argv);
+  // The command card paints a page: Qt's GUI, with no screen needed.
+  std::unique_ptr<QCoreApplication> app;
+  if (argc >= 2 && std::string_view(argv[1]) == "card") {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    app = std::make_unique<QGuiApplication>(argc, argv);
+  } else {
+    app = std::make_unique<QCoreApplication>(argc, argv);
+  }
   tonalis::PttGuard::setProgram(QCoreApplication::applicationFilePath().toStdString());
   QCoreApplication::setApplicationName("tonalis-cli");
   QCoreApplication::setApplicationVersion(QString::fromStdString(tonalis::VersionText()));

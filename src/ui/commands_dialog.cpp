@@ -64,6 +64,10 @@ CommandsDialog::CommandsDialog(QWidget* parent) : QDialog(parent) {
   note_->setObjectName("commandsNote");
   note_->setWordWrap(true);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close | QDialogButtonBox::Help, this);
+  auto* print = buttons->addButton("&Print card...", QDialogButtonBox::ActionRole);
+  print->setObjectName("printCard");
+  print->setToolTip("The commands and settings on one page for the site's crew, the keys masked (Ctrl+P)");
+  connect(print, &QPushButton::clicked, this, &CommandsDialog::printRequested);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(buttons, &QDialogButtonBox::helpRequested, this, &CommandsDialog::helpRequested);
   auto* layout = new QVBoxLayout(this);

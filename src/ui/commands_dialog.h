@@ -31,6 +31,7 @@ class CommandsDialog : public QDialog {
  Q_SIGNALS:
   void sendRequested(int command);
   void helpRequested();
+  void printRequested();
 
  private:
   void sendCurrent();

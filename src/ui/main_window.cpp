@@ -2,6 +2,7 @@
 #include "ui/main_window.h"
 
 #include <QApplication>
+#include <QShortcut>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QTextBrowser>
@@ -19,6 +20,7 @@
 #include <QTabBar>
 #include <QTime>
 
+#include "card/card_content.h"
 #include "config/command_names.h"
 #include "config/decoder_image.h"
 #include "config/text_value.h"
@@ -30,6 +32,7 @@
 #include "remote/replacement.h"
 #include "storage/settings_file.h"
 #include "tone/send_fields.h"
+#include "ui/card_printing.h"
 #include "ui/commands_dialog.h"
 #include "ui/journal_dialog.h"
 #include "ui/field_rules.h"
@@ -97,6 +100,9 @@ FrmTone::FrmTone(MessageSink& messages, AudioOutput& audio, const QString& setti
   });
   connect(&listener_, &ReplyListener::finished, this, &FrmTone::onReplyFinished);
   connect(&monitor_, &SendMonitor::recorded, this, &FrmTone::onMonitored);
+  // Ctrl+P prints the command card.
+  auto* print = new QShortcut(QKeySequence::Print, this);
+  connect(print, &QShortcut::activated, this, [this] { openPrintDialog(); });
   // Key preview: F1 works wherever the focus is in this window.
   qApp->installEventFilter(this);
   connect(this, &FrmTone::helpRequested, this, [this] { FrmIstruzioni::Apri(kHelpFileName, kHelpTitle, messages_); });
@@ -308,6 +314,12 @@ void FrmTone::loadImageIntoFields(const DecoderImage& image) {
 
 void FrmTone::setHistoryFolder(const std::string& folder) { history_.store() = HistoryStore(folder); }
 
+QDialog* FrmTone::openPrintDialog() {
+  // The fields as they are now; the keys masked, as on the command line without --show-keys.
+  const QString name = currentConfigPath_.isEmpty() ? QString("Tonalis") : QFileInfo(currentConfigPath_).completeBaseName();
+  return OpenCardPrintDialog(this, MakeCard(readConfig(), Std(name), false), name, messages_);
+}
+
 JournalDialog* FrmTone::openJournalDialog() {
   auto* dialog = new JournalDialog(this, JournalFolder(Std(settingsFolder_)), messages_);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -320,6 +332,7 @@ CommandsDialog* FrmTone::openCommandsDialog() {
   if (!commandsDialog_) {
     commandsDialog_ = new CommandsDialog(this);
     connect(commandsDialog_, &CommandsDialog::helpRequested, this, &FrmTone::helpRequested);
+    connect(commandsDialog_, &CommandsDialog::printRequested, this, [this] { openPrintDialog(); });
     connect(commandsDialog_, &CommandsDialog::sendRequested, this, [this](int n) {
       // Into Sequence to Send, then sent exactly as Send Sequence sends it.
       c_.Text1->setText(c_.txtMem[static_cast<std::size_t>(n)]->text());

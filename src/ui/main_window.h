@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDialog>
 #include <QPointer>
 #include <QString>
 #include <QTimer>
@@ -83,6 +84,8 @@ class FrmTone : public QWidget, public ProgressView {
   class CommandsDialog* openCommandsDialog();
   // The journal of sends (not modal).
   class JournalDialog* openJournalDialog();
+  // Ctrl+P: the command card of the fields, through the system's print dialog.
+  QDialog* openPrintDialog();
   // The progress dialog, or nothing before its first use.
   ProgressDialog* dialog() const { return dialog_; }
   const QString& currentConfigPath() const { return currentConfigPath_; }

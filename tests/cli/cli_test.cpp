@@ -170,6 +170,31 @@ TEST(Cli, ReplaceWithAConfigurationShowsTheWindowsNotes) {
   EXPECT_EQ(override.out, "199345#D#\n");
 }
 
+// The command card: every label and sequence is on its one page, the site's keys only when asked for.
+TEST(Cli, TheCommandCardHasEveryCommandAndHidesTheKeys) {
+  TempDir dir;
+  ConfigFileContent site = WorkedExample();
+  site.config.txtMem[8] = "98";
+  ASSERT_FALSE(WriteConfigFile(dir.file("North Hill.prg"), site));
+  for (const bool keys : {false, true}) {
+    const std::string pdf = dir.file(keys ? "keys.pdf" : "card.pdf");
+    QStringList args{"card", Q(dir.file("North Hill.prg")), "-o", Q(pdf)};
+    if (keys) args << "--show-keys";
+    const auto run = RunCli(args);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto text = testing::RunProgram("pdftotext", {"-layout", Q(pdf), "-"});
+    ASSERT_EQ(text.exitCode, 0) << text.err;
+    const auto pages = testing::RunProgram("pdfinfo", {Q(pdf)});
+    EXPECT_EQ(QString::fromStdString(pages.out).section("Pages:", 1).section("\n", 0, 0).trimmed(), "1") << pages.out;
+    for (const char* line : {"North Hill", "0: Output 1 ON", "11", "1: Output 1 OFF", "10", "8: Send Status", "98",
+                             "15: ALL Outputs OFF", "(none)", "CW call", "ABC", "20 WPM", "10 s", "11.5 V", "13.8 V", "Output 1 at power-on"})
+      EXPECT_NE(text.out.find(line), std::string::npos) << line << "\n" << text.out;
+    EXPECT_EQ(text.out.find("1234") != std::string::npos, keys) << text.out;
+    EXPECT_NE(text.out.find(keys ? "Checksum ID                      #" : "****"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("Output 2 at power-on             OFF"), std::string::npos) << text.out;
+  }
+}
+
 TEST(Cli, UsageAndFileErrors) {
   TempDir dir;
   const std::string small = dir.file("small.bin");
@@ -204,6 +229,8 @@ TEST(Cli, UsageAndFileErrors) {
       {{"send-command", Q(dir.file("none.prg")), "0"}, 2, "Unable to load data file"},
       {{"send-command", Q(site)}, 2, "Usage: tonalis-cli send-command CONFIG.prg N|NAME"},
       {{"journal", "--since", "8 December"}, 2, "--since takes a date as YYYY-MM-DD."},
+      {{"card", Q(site)}, 2, "-o CARD.pdf is required."},
+      {{"card", Q(dir.file("none.prg")), "-o", Q(dir.file("c.pdf"))}, 2, "Unable to load data file"},
       {{"send", "1", "--monitor", "--input-device", "tonalis-no-input"}, 1,
        "Cannot monitor the transmission: no sound input device is called tonalis-no-input. Nothing was sent."},
   };

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTextBrowser>
 #include <QClipboard>
 #include <QDir>
@@ -505,6 +507,14 @@ TEST_F(WindowTest, TheCommandsDialogSendsACommandAsSendSequenceDoes) {
   EXPECT_EQ(journal[0].timing, "digit 60 ms, gap 40 ms, pause 300 ms, TX delay 200 ms") << "the fields' own";
   EXPECT_EQ(journal[0].ptt, "none (PTT not enabled)");
   EXPECT_EQ(journal[0].result, "completed");
+
+  // Ctrl+P: the command card of the fields, through the print dialog.
+  QApplication::setActiveWindow(window_.get());
+  QTest::keyClick(window_.get(), Qt::Key_P, Qt::ControlModifier);
+  auto* print = qobject_cast<QPrintDialog*>(window_->findChild<QDialog*>("printDialog"));
+  ASSERT_TRUE(print);
+  EXPECT_EQ(print->printer()->docName(), "site") << "the card of the configuration in the fields";
+  print->reject();
 
   // An edit the board may not hold is said; the list follows the fields.
   c().txtMem[1]->setText("10");

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QPagedPaintDevice>
+#include <QString>
+#include <optional>
+#include <string>
+
+#include "card/card_content.h"
+
+namespace tonalis {
+
+// Paints the card on one page of `device` (a PDF writer or a printer).
+void PaintCard(QPagedPaintDevice& device, const CardContent& card);
+// Writes the card as a one-page PDF: A4, or Letter where the locale measures
+// in inches. The reason when it cannot.
+std::optional<std::string> WriteCardPdf(const QString& path, const CardContent& card);
+
+}  // namespace tonalis

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QPrintDialog>
+#include <QPrinter>
+#include <memory>
+
+#include "card/card_pdf.h"
+#include "ui/card_printing.h"
+
+namespace tonalis {
+
+QDialog* OpenCardPrintDialog(QWidget* parent, const CardContent& card, const QString& name, MessageSink&) {
+  auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+  printer->setDocName(name);
+  auto* dialog = new QPrintDialog(printer.get(), parent);
+  dialog->setObjectName("printDialog");
+  dialog->setWindowTitle("Print the command card");
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  QObject::connect(dialog, &QDialog::accepted, dialog, [printer, card] { PaintCard(*printer, card); });
+  dialog->open();
+  return dialog;
+}
+
+}  // namespace tonalis
