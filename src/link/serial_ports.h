@@ -22,6 +22,10 @@ struct SerialPortEntry {
 
 std::vector<SerialPortEntry> ListSerialPorts(const std::string& byIdFolder = "/dev/serial/by-id");
 
+// What a user needs to open serial ports here, and what may take a USB
+// serial adapter before us; empty where nothing needs saying.
+extern const std::string kSerialAccessHint;
+
 // Why the current user cannot open `device` for reading and writing, with
 // the fix; empty when nothing stands in the way.
 std::string SerialAccessProblem(const std::string& device);

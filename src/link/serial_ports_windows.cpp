@@ -10,6 +10,8 @@
 
 namespace tonalis {
 
+const std::string kSerialAccessHint;  // Windows gives every user its COM ports
+
 std::string SerialAccessProblem(const std::string& device) {
   const QString name = QString::fromStdString(device);
   const std::wstring path = (name.startsWith(QLatin1String("COM"), Qt::CaseInsensitive) ? QStringLiteral("\\\\.\\") + name : name).toStdWString();

@@ -31,6 +31,8 @@ class Cm108Ptt : public PttDriver {
 // "hidraw device", "/dev/hidrawN" (Linux); "HID device", "\\?\hid#..." (Windows).
 extern const std::string kHidDeviceKind;
 extern const std::string kHidDeviceExample;
+// What a user needs to key a CM108 here; empty where nothing needs saying.
+extern const std::string kHidAccessHint;
 
 // A hidraw device as the system describes it.
 struct HidDevice {

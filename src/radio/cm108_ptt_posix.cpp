@@ -42,6 +42,9 @@ std::string WhyNot(const std::string& device, int error) {
 
 const std::string kHidDeviceKind = "hidraw device";
 const std::string kHidDeviceExample = "/dev/hidrawN";
+const std::string kHidAccessHint =
+    "Keying needs write access to the chip's hidraw device: the Tonalis package's udev rule gives it to "
+    "the audio group (sudo adduser $USER audio, then log in again).";
 
 std::optional<std::string> Cm108DeviceProblem(const std::string& device, const std::string& sysfs) {
   struct stat st {};

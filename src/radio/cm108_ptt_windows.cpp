@@ -41,6 +41,7 @@ std::string WhyNot(const std::string& device, DWORD error) {
 
 const std::string kHidDeviceKind = "HID device";
 const std::string kHidDeviceExample = "\\\\?\\hid#vid_0d8c&pid_...";
+const std::string kHidAccessHint;  // every user may write a HID report
 
 std::optional<std::string> Cm108DeviceProblem(const std::string& device, const std::string&) {
   // HID interfaces are named \\?\hid#vid_0d8c&pid_013c#...

@@ -162,6 +162,13 @@ QWidget* StationDialog::buildPortsPage() {
   layout->addLayout(mapRow);
   layout->addWidget(portMapLines_);
   layout->addWidget(portMapProblems_);
+  if (!kSerialAccessHint.empty()) {
+    auto* hint = new QLabel(Q(kSerialAccessHint), page);
+    hint->setObjectName("serialAccessHint");
+    hint->setWordWrap(true);
+    hint->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(hint);
+  }
   fillPorts();
   return page;
 }
@@ -353,6 +360,12 @@ QWidget* StationDialog::buildPttPage() {
   auto* cm108Form = new QFormLayout(cm108);
   cm108Form->addRow(Q(kHidDeviceKind + ":"), cm108Device_);
   cm108Form->addRow("GPIO pin:", cm108Gpio_);
+  if (!kHidAccessHint.empty()) {
+    auto* hint = new QLabel(Q(kHidAccessHint), cm108);
+    hint->setObjectName("cm108AccessHint");
+    hint->setWordWrap(true);
+    cm108Form->addRow(hint);
+  }
 
   // CAT through Hamlib.
   auto* cat = new QWidget;

@@ -119,6 +119,15 @@ TEST_F(StationTest, AListedHidrawDeviceIsStoredByItsPath) {
   // As the list shows one the system has (this machine may have none).
   d->cm108Device()->insertItem(0, "/dev/hidraw3  C-Media USB Audio Device  (CM108 family)", "/dev/hidraw3");
   d->cm108Device()->setCurrentIndex(0);
+  // Which group each needs, and what may take a USB serial adapter first.
+  const auto* cm108Hint = d->findChild<QLabel*>("cm108AccessHint");
+  ASSERT_TRUE(cm108Hint);
+  EXPECT_NE(cm108Hint->text().indexOf("audio group (sudo adduser $USER audio"), -1);
+  const auto* serialHint = d->findChild<QLabel*>("serialAccessHint");
+  ASSERT_TRUE(serialHint);
+  for (const char* word : {"dialout group", "ModemManager", "brltty", "ID_MM_DEVICE_IGNORE"})
+    EXPECT_NE(serialHint->text().indexOf(word), -1) << word;
+  EXPECT_EQ(serialHint->text().indexOf("remove"), -1) << "nobody is told to remove brltty";
   d->accept();
   EXPECT_EQ(ReadStationSettings(Q(dir_.path().string())).ptt.cm108Device, "/dev/hidraw3");
 }
