@@ -229,7 +229,7 @@ void Journal(const JournalRecord& record) {
 int PlayKeyed(SignalQuit& signals, ConsoleMessages& messages, ChosenPtt& chosenPtt, const std::string& deviceName,
               int limitSeconds, int tailMs, const ToneLevels& levels, const std::function<void(SequenceSender&)>& start,
               JournalRecord record, const std::optional<MonitorChoice>& monitorChoice = std::nullopt) {
-  record.ptt = chosenPtt.link.pttEnabled() ? DescribePtt(chosenPtt.ptt.choice()) : "none (PTT not enabled)";
+  record.ptt = JournalPtt(chosenPtt.link.pttEnabled(), chosenPtt.ptt.choice());
   BoardLink& link = chosenPtt.link;
   StationPtt& ptt = chosenPtt.ptt;
   PortAudioOutput output(deviceName);
@@ -377,8 +377,7 @@ int RunSend(const QStringList& args) {
                                   sequence, ToStd(parser.value(monitorWav))};
   JournalRecord record = gCommandRecord ? *gCommandRecord : NewJournalRecord("send");
   if (!gCommandRecord) record.what = sequence;
-  record.timing = "digit " + t.texts.digitMs + " ms, gap " + t.texts.gapMs + " ms, pause " + t.texts.pauseMs +
-                  " ms, TX delay " + t.texts.txDelayMs + " ms";
+  record.timing = JournalTiming(t.texts);
   return PlayKeyed(signals, messages, chosenPtt, deviceName, limitSeconds, tailMs, *levels,
                    [&](SequenceSender& sender) { sender.send(sequence, t); }, record, monitorChoice);
 }

@@ -143,6 +143,13 @@ std::string MaskKeys(const std::string& sequence, const std::string& modifierId,
   return out;
 }
 
+std::string JournalTiming(const SendTimingTexts& t) {
+  return "digit " + t.digitMs + " ms, gap " + t.gapMs + " ms, pause " + t.pauseMs + " ms, TX delay " + t.txDelayMs +
+         " ms";
+}
+
+std::string JournalPtt(bool keyed, const PttChoice& ptt) { return keyed ? DescribePtt(ptt) : "none (PTT not enabled)"; }
+
 std::string JournalCsv(const std::vector<JournalRecord>& records) {
   std::string out = "utc,local,kind,what,timing,ptt,result,detail,reply,monitor\r\n";
   for (const auto& r : records) {

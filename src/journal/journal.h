@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "station/ptt_choice.h"
+#include "tone/send_fields.h"
+
 namespace tonalis {
 
 // One record of the journal: every send, from the window and the command
@@ -39,6 +42,12 @@ std::vector<JournalRecord> ReadJournalText(const std::string& text);
 // where it appears, and the Checksum ID and what follows it where it comes
 // after the Modifier ID (a replacement's checksum), as '*'.
 std::string MaskKeys(const std::string& sequence, const std::string& modifierId, const std::string& checksumId);
+
+// A send's timings and its PTT as a record gives them: "digit 50 ms, gap 50
+// ms, pause 1000 ms, TX delay 200 ms"; "RTS of PTT Comm", or "none (PTT not
+// enabled)" for a send played without keying.
+std::string JournalTiming(const SendTimingTexts& timing);
+std::string JournalPtt(bool keyed, const PttChoice& ptt);
 
 // The records as CSV (RFC 4180), a header first.
 std::string JournalCsv(const std::vector<JournalRecord>& records);

@@ -562,9 +562,8 @@ void FrmTone::beginJournalRecord(const SendTiming& timing) {
     journalRecord_.kind = "replacement";
     journalRecord_.what = lastReplacement_->what + " (" + shown + ")";
   }
-  journalRecord_.timing = "digit " + timing.texts.digitMs + " ms, gap " + timing.texts.gapMs + " ms, pause " +
-                          timing.texts.pauseMs + " ms, TX delay " + timing.texts.txDelayMs + " ms";
-  journalRecord_.ptt = link_.pttEnabled() ? DescribePtt(stationPtt_.choice()) : "none (PTT not enabled)";
+  journalRecord_.timing = JournalTiming(timing.texts);
+  journalRecord_.ptt = JournalPtt(link_.pttEnabled(), stationPtt_.choice());
 }
 
 void FrmTone::recordAirEntry(const Replacement& sent) {
@@ -836,43 +835,37 @@ void FrmTone::applyStation(const StationSettings& station) {
 
 // Small buttons in the free end of the tab row: no specified control moves.
 void FrmTone::placeCornerButtons() {
-  cmdStation_ = new QPushButton("&Station...", this);
-  cmdStation_->setObjectName("cmdStation");
-  cmdStation_->setToolTip("Serial ports, the radio's sound card and how the transmitter is keyed");
-  connect(cmdStation_, &QPushButton::clicked, this, [this] { openStationDialog(); });
-  cmdHistory_ = new QPushButton("H&istory...", this);
-  cmdHistory_->setObjectName("cmdHistory");
-  cmdHistory_->setToolTip("Every board content read or programmed: compare it, put it back");
-  connect(cmdHistory_, &QPushButton::clicked, this, [this] { openHistoryDialog(); });
-  const QRect tabs = c_.SSTab1->geometry();
-  const int height = c_.SSTab1->tabBar()->sizeHint().height() - 4;
-  int right = tabs.right();
-  for (QPushButton* button : {cmdStation_, cmdHistory_}) {
-    const int width = button->sizeHint().width();
-    button->setGeometry(right - width, tabs.top() + 1, width, height);
-    button->raise();
-    right -= width + 4;
-  }
-  // Commands... on the Remote Modify / Send page, where sending is done: at
-  // the right of the replacement frame's caption, clear of its box (the tab
-  // row has no room left).
+  auto button = [this](const char* text, const char* name, const char* tip, QWidget* parent, auto open) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setToolTip(tip);
+    connect(b, &QPushButton::clicked, this, [this, open] { (this->*open)(); });
+    return b;
+  };
+  cmdStation_ = button("&Station...", "cmdStation", "Serial ports, the radio's sound card and how the transmitter is keyed",
+                       this, &FrmTone::openStationDialog);
+  cmdHistory_ = button("H&istory...", "cmdHistory", "Every board content read or programmed: compare it, put it back",
+                       this, &FrmTone::openHistoryDialog);
+  // Commands... and Journal... on the Remote Modify / Send page, where sending
+  // is done: at the right of the replacement frame's caption, clear of its box
+  // (the tab row has no room left).
   QWidget* page = c_.Frame5->parentWidget();
-  cmdCommands_ = new QPushButton("Co&mmands...", page);
-  cmdCommands_->setObjectName("cmdCommands");
-  cmdCommands_->setToolTip("The configuration's commands, each sent with one click");
-  connect(cmdCommands_, &QPushButton::clicked, this, [this] { openCommandsDialog(); });
-  cmdJournal_ = new QPushButton("&Journal...", page);
-  cmdJournal_->setObjectName("cmdJournal");
-  cmdJournal_->setToolTip("Every send, its result and the board's reply: filter, copy, export");
-  connect(cmdJournal_, &QPushButton::clicked, this, [this] { openJournalDialog(); });
-  int pageRight = c_.Frame5->geometry().right();
-  for (QPushButton* button : {cmdCommands_, cmdJournal_}) {
-    const int width =
-        std::max(button->sizeHint().width(), button->fontMetrics().horizontalAdvance(button->text()) + 10);
-    button->setGeometry(pageRight - width, 4, width, height);
-    button->raise();
-    pageRight -= width + 4;
-  }
+  cmdCommands_ = button("Co&mmands...", "cmdCommands", "The configuration's commands, each sent with one click", page,
+                        &FrmTone::openCommandsDialog);
+  cmdJournal_ = button("&Journal...", "cmdJournal", "Every send, its result and the board's reply: filter, copy, export",
+                       page, &FrmTone::openJournalDialog);
+  const int height = c_.SSTab1->tabBar()->sizeHint().height() - 4;
+  // Right-aligned from `right`, each as wide as it needs.
+  auto row = [height](std::initializer_list<QPushButton*> buttons, int right, int top) {
+    for (QPushButton* b : buttons) {
+      const int width = std::max(b->sizeHint().width(), b->fontMetrics().horizontalAdvance(b->text()) + 10);
+      b->setGeometry(right - width, top, width, height);
+      b->raise();
+      right -= width + 4;
+    }
+  };
+  row({cmdStation_, cmdHistory_}, c_.SSTab1->geometry().right(), c_.SSTab1->geometry().top() + 1);
+  row({cmdCommands_, cmdJournal_}, c_.Frame5->geometry().right(), 4);
 }
 
 StationDialog* FrmTone::openStationDialog() {

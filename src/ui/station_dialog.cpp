@@ -657,7 +657,7 @@ void StationDialog::startTone(bool calibration) {
   calibrate_->setEnabled(false);
   stopTone_->setEnabled(calibration);
   testRecord_ = NewJournalRecord(calibration ? "calibration-tone" : "test-tone");
-  testRecord_.ptt = playKeys_->isChecked() ? DescribePtt(pttChoice()) : "none (not keyed)";
+  testRecord_.ptt = JournalPtt(playKeys_->isChecked(), pttChoice());
   if (calibration) {
     testStatus_->setText("Playing the calibration tone: 1 kHz for 60 s...");
     const double peak = kCalibrationDbfs + (ToneLevelsProblem(chosen.levels) ? 0 : chosen.levels.levelDb);

@@ -490,7 +490,7 @@ TEST_F(WindowTest, TheCommandsDialogSendsACommandAsSendSequenceDoes) {
   EXPECT_FALSE(dialog->note()->isVisible());
   EXPECT_EQ(list->currentItem(), list->topLevelItem(0)) << "the first that can be sent";
 
-  // The keyboard: down to command 8 (the empty ones between are skipped by the list), Enter sends it.
+  // The keyboard: with command 8 current in the list, Enter sends it.
   list->setFocus();
   list->setCurrentItem(list->topLevelItem(8));
   QSignalSpy finished(&window_->sender(), &SequenceSender::finished);
