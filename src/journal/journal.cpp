@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <cstdlib>
 #include <map>
 #include <system_error>
 
@@ -13,6 +14,10 @@ namespace tonalis {
 // Appends `line` to the file at `path` in one write (POSIX O_APPEND, or
 // Windows' append access): platform files.
 std::optional<std::string> AppendLineToFile(const std::string& path, const std::string& line);
+
+// Renames `from` to `to` unless `to` exists: platform files.
+enum class RenameResult { kDone, kTargetExists, kFailed };
+RenameResult RenameWithoutReplacing(const std::string& from, const std::string& to);
 
 namespace {
 
@@ -167,24 +172,46 @@ std::optional<std::string> AppendJournalRecord(const std::string& folder, const 
   const std::filesystem::path path = FilePath(folder) / kJournalFileName;
   const auto size = std::filesystem::file_size(path, error);
   if (!error && size >= kJournalRotateBytes) {
-    // Kept under the time of its rotation; a process that still appends to
-    // the old name a moment later appends to the rotated file, losing nothing.
+    // Kept under the time of its rotation, never over an earlier rotated file
+    // (two rotations in one second, a clock set back): journal-TIME_2.log and
+    // on. A process that still appends to the old name a moment later appends
+    // to the rotated file, losing nothing.
     std::string stamp = record.utc.substr(0, 19);
     std::replace(stamp.begin(), stamp.end(), ':', '-');
-    std::filesystem::rename(path, FilePath(folder) / ("journal-" + stamp + ".log"), error);
+    for (int n = 1;; ++n) {
+      const std::string name = "journal-" + stamp + (n > 1 ? "_" + std::to_string(n) : "") + ".log";
+      if (RenameWithoutReplacing(path.u8string(), (FilePath(folder) / name).u8string()) !=
+          RenameResult::kTargetExists)
+        break;  // done, or another process rotated it first
+    }
   }
-  return AppendLineToFile((FilePath(folder) / kJournalFileName).u8string(), FormatJournalRecord(record));
+  return AppendLineToFile(path.u8string(), FormatJournalRecord(record));
 }
+
+namespace {
+
+// A rotated file's time and its number within that time (journal-TIME_N.log).
+std::pair<std::string, long> RotatedOrder(const std::filesystem::path& file) {
+  std::string name = file.filename().u8string();
+  name = name.substr(8, name.size() - 12);
+  const auto mark = name.rfind('_');
+  if (mark == std::string::npos || mark + 1 == name.size() ||
+      name.find_first_not_of("0123456789", mark + 1) != std::string::npos)
+    return {name, 1};
+  return {name.substr(0, mark), std::atol(name.c_str() + mark + 1)};
+}
+
+}  // namespace
 
 std::vector<JournalRecord> ReadJournal(const std::string& folder, std::string* error) {
   std::vector<std::filesystem::path> files;
   std::error_code ec;
   for (const auto& entry : std::filesystem::directory_iterator(FilePath(folder), ec)) {
     const std::string name = entry.path().filename().u8string();
-    if (name.rfind("journal-", 0) == 0 && name.size() > 12 && name.substr(name.size() - 4) == ".log")
+    if (name.rfind("journal-", 0) == 0 && name.size() >= 12 && name.substr(name.size() - 4) == ".log")
       files.push_back(entry.path());
   }
-  std::sort(files.begin(), files.end());  // by the time in their names
+  std::sort(files.begin(), files.end(), [](const auto& a, const auto& b) { return RotatedOrder(a) < RotatedOrder(b); });
   files.push_back(FilePath(folder) / kJournalFileName);
   std::string all;
   for (const auto& file : files) {

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <fcntl.h>
+#include <stdio.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -21,6 +23,20 @@ std::optional<std::string> AppendLineToFile(const std::string& path, const std::
   if (n != static_cast<ssize_t>(line.size()))
     return "Cannot write " + path + ": " + (n < 0 ? std::strerror(saved) : "the disk is full");
   return std::nullopt;
+}
+
+enum class RenameResult { kDone, kTargetExists, kFailed };
+
+RenameResult RenameWithoutReplacing(const std::string& from, const std::string& to) {
+#ifdef RENAME_NOREPLACE
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return RenameResult::kDone;
+  if (errno == EEXIST) return RenameResult::kTargetExists;
+  if (errno != EINVAL && errno != ENOSYS) return RenameResult::kFailed;
+#endif
+  // A file system without the flag: the check and the rename are apart.
+  struct stat st;
+  if (::lstat(to.c_str(), &st) == 0) return RenameResult::kTargetExists;
+  return ::rename(from.c_str(), to.c_str()) == 0 ? RenameResult::kDone : RenameResult::kFailed;
 }
 
 }  // namespace tonalis

@@ -20,4 +20,14 @@ std::optional<std::string> AppendLineToFile(const std::string& path, const std::
   return std::nullopt;
 }
 
+enum class RenameResult { kDone, kTargetExists, kFailed };
+
+RenameResult RenameWithoutReplacing(const std::string& from, const std::string& to) {
+  // Without MOVEFILE_REPLACE_EXISTING the move fails when the target exists.
+  if (::MoveFileExW(FilePath(from).wstring().c_str(), FilePath(to).wstring().c_str(), 0)) return RenameResult::kDone;
+  const DWORD error = ::GetLastError();
+  return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? RenameResult::kTargetExists
+                                                                      : RenameResult::kFailed;
+}
+
 }  // namespace tonalis

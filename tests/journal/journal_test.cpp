@@ -81,20 +81,25 @@ TEST(Journal, AFullFileIsRotatedAndEveryFileIsRead) {
   testing::TempDir dir;
   const std::string folder = dir.file("journal");
   ASSERT_FALSE(AppendJournalRecord(folder, Send("1", "1")));
-  {
-    // Grown past the limit (lines of another kind, which reading skips).
-    std::ofstream grow(folder + "/" + kJournalFileName, std::ios::app);
-    grow << std::string(kJournalRotateBytes, 'x') << '\n';
-  }
-  JournalRecord next = Send("2", "2");
+  // Rotated a dozen times in one second: no rotated file replaces another,
+  // and they are read in the order they were written (_2 before _10).
+  JournalRecord next = Send("", "");
   next.utc = "2026-12-09T10:00:00.000Z";
-  ASSERT_FALSE(AppendJournalRecord(folder, next));
+  for (int i = 2; i <= 13; ++i) {
+    {
+      // Grown past the limit (lines of another kind, which reading skips).
+      std::ofstream grow(folder + "/" + kJournalFileName, std::ios::app);
+      grow << std::string(kJournalRotateBytes, 'x') << '\n';
+    }
+    next.id = next.what = std::to_string(i);
+    ASSERT_FALSE(AppendJournalRecord(folder, next));
+    EXPECT_LT(std::filesystem::file_size(folder + "/" + kJournalFileName), 1000u);
+  }
   EXPECT_TRUE(std::filesystem::exists(folder + "/journal-2026-12-09T10-00-00.log"));
-  EXPECT_LT(std::filesystem::file_size(folder + "/" + kJournalFileName), 1000u);
+  EXPECT_TRUE(std::filesystem::exists(folder + "/journal-2026-12-09T10-00-00_12.log"));
   const auto records = ReadJournal(folder);
-  ASSERT_EQ(records.size(), 2u);
-  EXPECT_EQ(records[0].what, "1");
-  EXPECT_EQ(records[1].what, "2");
+  ASSERT_EQ(records.size(), 13u);
+  for (int i = 0; i < 13; ++i) EXPECT_EQ(records[static_cast<std::size_t>(i)].what, std::to_string(i + 1));
   EXPECT_TRUE(AppendJournalRecord(dir.file("journal/journal.log/x"), next)) << "a folder that cannot be made is said";
 }
 
