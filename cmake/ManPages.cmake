@@ -4,6 +4,10 @@
 #   cmake -DCLI=... -DGUI=... -DHELP2MAN=... -DGZIP=... -DOUT=... -P ManPages.cmake
 file(MAKE_DIRECTORY ${OUT})
 set(ENV{QT_QPA_PLATFORM} offscreen)
+# In English, whatever the builder's language or Station setup.
+set(ENV{LANGUAGE} en)
+set(ENV{LC_ALL} C.UTF-8)
+set(ENV{XDG_CONFIG_HOME} ${OUT}/config)
 
 # Every command's own --help, as a COMMANDS section.
 execute_process(COMMAND ${CLI} --help OUTPUT_VARIABLE usage)

@@ -15,6 +15,7 @@
 #include "cli/ptt_options.h"
 #include "config/command_names.h"
 #include "config/decoder_image.h"
+#include "i18n/language.h"
 #include "storage/config_file.h"
 #include "link/board_link.h"
 #include "link/port_map.h"
@@ -617,7 +618,7 @@ int RunAudioDevices(const QStringList& args) {
   }
   const auto devices = session.devices();
   if (devices.empty()) std::cout << "No sound devices.\n";
-  if (const auto warning = SoundCardWarning(HasInputDevice())) PrintMessage(*warning);
+  if (const auto warning = SoundCardWarning(HasInputDevice(), TrStd)) PrintMessage(*warning);
   // Outputs go to the radio, inputs come from the receiver.
   for (const bool input : {false, true}) {
     std::cout << (input ? "Input devices (from the receiver):\n" : "Output devices (to the radio):\n");

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/command_names.h"
 
+#include "i18n/text.h"
+
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <vector>
 
@@ -20,29 +21,33 @@ std::string Trimmed(const std::string& s) {
   return s.substr(first, s.find_last_not_of(" \t") - first + 1);
 }
 
+// A plain array: lupdate takes the texts in a std::array for std's.
+const char* const kNames[kCommandCount] = {
+    TONALIS_TEXT("Output 1 ON"),
+    TONALIS_TEXT("Output 1 OFF"),
+    TONALIS_TEXT("Output 2 ON"),
+    TONALIS_TEXT("Output 2 OFF"),
+    TONALIS_TEXT("Output 3 ON"),
+    TONALIS_TEXT("Output 3 OFF"),
+    TONALIS_TEXT("Output 4 ON"),
+    TONALIS_TEXT("Output 4 OFF"),
+    TONALIS_TEXT("Send Status"),
+    TONALIS_TEXT("CW Reply Enable/Disable"),
+    TONALIS_TEXT("Timer [Output 2] off-ON-off"),
+    TONALIS_TEXT("Timer [Output 2] on-OFF-on"),
+    TONALIS_TEXT("Voltage Check Enable"),
+    TONALIS_TEXT("Voltage Check Disable"),
+    TONALIS_TEXT("ALL Outputs ON"),
+    TONALIS_TEXT("ALL Outputs OFF"),
+};
+
 }  // namespace
 
-std::string CommandName(int index) {
-  static constexpr std::array<const char*, kCommandCount> kNames = {"Output 1 ON",
-                                                                    "Output 1 OFF",
-                                                                    "Output 2 ON",
-                                                                    "Output 2 OFF",
-                                                                    "Output 3 ON",
-                                                                    "Output 3 OFF",
-                                                                    "Output 4 ON",
-                                                                    "Output 4 OFF",
-                                                                    "Send Status",
-                                                                    "CW Reply Enable/Disable",
-                                                                    "Timer [Output 2] off-ON-off",
-                                                                    "Timer [Output 2] on-OFF-on",
-                                                                    "Voltage Check Enable",
-                                                                    "Voltage Check Disable",
-                                                                    "ALL Outputs ON",
-                                                                    "ALL Outputs OFF"};
-  return index >= 0 && index < kCommandCount ? kNames[static_cast<std::size_t>(index)] : "";
+std::string CommandName(int index, Translate tx) {
+  return index >= 0 && index < kCommandCount ? tx(kNames[static_cast<std::size_t>(index)]) : "";
 }
 
-std::string CommandLabel(int index) { return std::to_string(index) + ": " + CommandName(index); }
+std::string CommandLabel(int index, Translate tx) { return std::to_string(index) + ": " + CommandName(index, tx); }
 
 std::optional<int> FindCommand(const std::string& text, std::string* error) {
   const std::string wanted = Lower(Trimmed(text));

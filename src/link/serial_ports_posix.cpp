@@ -8,14 +8,18 @@
 #include <cstring>
 #include <filesystem>
 
+#include "i18n/text.h"
+
 namespace tonalis {
 
-const std::string kSerialAccessHint =
+// A plain pointer first: lupdate reads a text given to a std::string as std's.
+const char* const kSerialAccessHintText = TONALIS_TEXT(
     "Serial ports need the dialout group: sudo adduser $USER dialout, then log in again. ModemManager or "
     "brltty may take a USB serial adapter as it is plugged in (the port is busy, or vanishes): "
     "journalctl -b | grep -i -e ModemManager -e brltty tells which. ModemManager leaves alone an adapter "
     "that a udev rule marks with ENV{ID_MM_DEVICE_IGNORE}=\"1\"; brltty takes only the adapters its own "
-    "udev rule lists, so where a braille display needs it, use an adapter it does not list.";
+    "udev rule lists, so where a braille display needs it, use an adapter it does not list.");
+const std::string kSerialAccessHint = kSerialAccessHintText;
 
 std::string SerialAccessProblem(const std::string& device) {
   if (::access(device.c_str(), R_OK | W_OK) == 0) return {};

@@ -15,6 +15,8 @@
 
 #include "station/ptt_choice.h"
 
+#include "i18n/text.h"
+
 namespace tonalis {
 namespace {
 
@@ -40,11 +42,14 @@ std::string WhyNot(const std::string& device, int error) {
 
 }  // namespace
 
-const std::string kHidDeviceKind = "hidraw device";
-const std::string kHidDeviceExample = "/dev/hidrawN";
-const std::string kHidAccessHint =
+// Plain pointers first: lupdate reads a text given to a std::string as std's.
+const char* const kHidDeviceKindText = TONALIS_TEXT("hidraw device");
+const char* const kHidAccessHintText = TONALIS_TEXT(
     "Keying needs write access to the chip's hidraw device: the Tonalis package's udev rule gives it to "
-    "the audio group (sudo adduser $USER audio, then log in again).";
+    "the audio group (sudo adduser $USER audio, then log in again).");
+const std::string kHidDeviceKind = kHidDeviceKindText;
+const std::string kHidDeviceExample = "/dev/hidrawN";
+const std::string kHidAccessHint = kHidAccessHintText;
 
 std::optional<std::string> Cm108DeviceProblem(const std::string& device, const std::string& sysfs) {
   struct stat st {};

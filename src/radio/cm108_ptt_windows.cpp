@@ -14,6 +14,8 @@ extern "C" {
 #include "radio/cm108_ptt.h"
 #include "station/ptt_choice.h"
 
+#include "i18n/text.h"
+
 namespace tonalis {
 namespace {
 
@@ -39,7 +41,9 @@ std::string WhyNot(const std::string& device, DWORD error) {
 
 }  // namespace
 
-const std::string kHidDeviceKind = "HID device";
+// A plain pointer first: lupdate reads a text given to a std::string as std's.
+const char* const kHidDeviceKindText = TONALIS_TEXT("HID device");
+const std::string kHidDeviceKind = kHidDeviceKindText;
 const std::string kHidDeviceExample = "\\\\?\\hid#vid_0d8c&pid_...";
 const std::string kHidAccessHint;  // every user may write a HID report
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "station/station_settings.h"
 
+#include "i18n/language.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -114,6 +116,11 @@ StationSettings ReadStationSettings(const QString& folder) {
   st.listenSeconds = r.number("listen/seconds", 10, 2, 120).value_or(10);
   st.monitorSend = r.flag("listen/monitor", false).value_or(false);
   st.maskKeys = r.flag("journal/mask_keys", true).value_or(true);
+  const std::string language = r.text("ui/language", "");
+  if (IsLanguageChoice(QString::fromStdString(language)))
+    st.language = language == "auto" ? "" : language;
+  else
+    r.problem("ui/language", QString::fromStdString(language), "not one of auto, en, it");
   st.txLimitSeconds = r.number("ptt/tx_limit_seconds", 0, 0, kMaxTxLimitSeconds).value_or(0);
   st.tailMs = r.number("ptt/tail_ms", 40, 0, kMaxTailMs).value_or(40);
   ToneLevels levels;
@@ -153,6 +160,7 @@ std::optional<std::string> WriteStationSettings(const QString& folder, const Sta
   s.setValue("listen/seconds", st.listenSeconds);
   s.setValue("listen/monitor", st.monitorSend);
   s.setValue("journal/mask_keys", st.maskKeys);
+  s.setValue("ui/language", QString::fromStdString(st.language.empty() ? "auto" : st.language));
   s.setValue("ptt/method", QString::fromStdString(PttMethodName(p)));
   s.setValue("ptt/invert", p.invert);
   s.setValue("ptt/cm108_device", QString::fromStdString(p.cm108Device));

@@ -30,12 +30,14 @@ struct StationSettings {
   // The output's level and twist; the time PTT stays keyed after the sound.
   ToneLevels levels;
   int tailMs = 40;
+  // The language the program speaks ("en", "it"); empty: the system's.
+  std::string language;
   // The lines of station.ini that could not be read, with why (not stored).
   std::vector<std::string> problems;
   bool operator==(const StationSettings& o) const {
     return outputDevice == o.outputDevice && inputDevice == o.inputDevice && ptt == o.ptt &&
            listenForReply == o.listenForReply && listenSeconds == o.listenSeconds && monitorSend == o.monitorSend && maskKeys == o.maskKeys &&
-           txLimitSeconds == o.txLimitSeconds && levels == o.levels && tailMs == o.tailMs;
+           txLimitSeconds == o.txLimitSeconds && levels == o.levels && tailMs == o.tailMs && language == o.language;
   }
 };
 

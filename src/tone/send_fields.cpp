@@ -51,11 +51,12 @@ std::string CompletionText(std::int32_t ms) {
 
 namespace tonalis {
 
-std::optional<UserMessage> SoundCardWarning(bool hasInputDevice) {
+std::optional<UserMessage> SoundCardWarning(bool hasInputDevice, Translate tx) {
   if (hasInputDevice) return std::nullopt;
-  return UserMessage{
-      "DTMF", std::string("Questo PC non ha schede audio.") + kCrLf + "Il programma non pu\xC3\xB2 inviare i toni DTMF",
-      UserMessage::Icon::Error};
+  return UserMessage{"DTMF",
+                     tx(TONALIS_TEXT("This PC has no sound card.")) + kCrLf +
+                         tx(TONALIS_TEXT("The program cannot send the DTMF tones")),
+                     UserMessage::Icon::Error};
 }
 
 }  // namespace tonalis

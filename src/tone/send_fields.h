@@ -6,6 +6,7 @@
 #include <string>
 
 #include "config/user_message.h"
+#include "i18n/text.h"
 
 namespace tonalis {
 
@@ -45,6 +46,6 @@ inline constexpr const char* kSendingText = "Sending Sequence.....";
 
 // The warning at start when the machine has no sound input device, the
 // tool's test for a sound card; nothing when it has one.
-std::optional<UserMessage> SoundCardWarning(bool hasInputDevice);
+std::optional<UserMessage> SoundCardWarning(bool hasInputDevice, Translate tx = Untranslated);
 
 }  // namespace tonalis

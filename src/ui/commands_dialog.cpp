@@ -10,6 +10,8 @@
 #include "config/command_names.h"
 #include "ui/fonts.h"
 
+#include "i18n/language.h"
+
 namespace tonalis {
 namespace {
 
@@ -33,13 +35,13 @@ class CommandList : public QTreeWidget {
 
 CommandsDialog::CommandsDialog(QWidget* parent) : QDialog(parent) {
   setObjectName("frmCommands");
-  setWindowTitle("Commands");
+  setWindowTitle(tr("Commands"));
   auto* list = new CommandList(this);
   list->onEnter = [this] { sendCurrent(); };
   list_ = list;
   list_->setObjectName("commandList");
   list_->setColumnCount(3);
-  list_->setHeaderLabels({"Command", "Digits", ""});
+  list_->setHeaderLabels({tr("Command"), tr("Digits"), ""});
   list_->setRootIsDecorated(false);
   list_->setUniformRowHeights(true);
   list_->setAllColumnsShowFocus(true);
@@ -48,9 +50,9 @@ CommandsDialog::CommandsDialog(QWidget* parent) : QDialog(parent) {
   list_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
   list_->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
   for (int n = 0; n < kCommandCount; ++n) {
-    auto* item = new QTreeWidgetItem(list_, {QString::fromStdString(CommandLabel(n)), QString()});
+    auto* item = new QTreeWidgetItem(list_, {QString::fromStdString(CommandLabel(n, TrStd)), QString()});
     item->setFont(1, MonoFont(10));
-    auto* send = new QPushButton("Send", list_);
+    auto* send = new QPushButton(tr("Send"), list_);
     send->setObjectName(QString("send%1").arg(n));
     send->setAutoDefault(false);
     send->setFocusPolicy(Qt::NoFocus);  // the list has the keyboard
@@ -64,9 +66,9 @@ CommandsDialog::CommandsDialog(QWidget* parent) : QDialog(parent) {
   note_->setObjectName("commandsNote");
   note_->setWordWrap(true);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close | QDialogButtonBox::Help, this);
-  auto* print = buttons->addButton("&Print card...", QDialogButtonBox::ActionRole);
+  auto* print = buttons->addButton(tr("&Print card..."), QDialogButtonBox::ActionRole);
   print->setObjectName("printCard");
-  print->setToolTip("The commands and settings on one page for the site's crew, the keys masked (Ctrl+P)");
+  print->setToolTip(tr("The commands and settings on one page for the site's crew, the keys masked (Ctrl+P)"));
   connect(print, &QPushButton::clicked, this, &CommandsDialog::printRequested);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(buttons, &QDialogButtonBox::helpRequested, this, &CommandsDialog::helpRequested);
@@ -83,14 +85,14 @@ void CommandsDialog::setCommands(const std::array<std::string, kCommandCount>& c
   for (int n = 0; n < kCommandCount; ++n) {
     QTreeWidgetItem* item = list_->topLevelItem(n);
     const bool empty = commands[static_cast<std::size_t>(n)].empty();
-    item->setText(1, empty ? QString("(empty)") : QString::fromStdString(commands[static_cast<std::size_t>(n)]));
+    item->setText(1, empty ? tr("(empty)") : QString::fromStdString(commands[static_cast<std::size_t>(n)]));
     item->setDisabled(empty);
     list_->itemWidget(item, 2)->setEnabled(!empty && !sending_);
     if (!empty && !firstSendable) firstSendable = item;
   }
   if ((!list_->currentItem() || list_->currentItem()->isDisabled()) && firstSendable)
     list_->setCurrentItem(firstSendable);
-  note_->setText(unsaved ? "The fields hold edits the board may not hold: what is sent is what the fields say."
+  note_->setText(unsaved ? tr("The fields hold edits the board may not hold: what is sent is what the fields say.")
                          : QString());
   note_->setVisible(unsaved);
 }

@@ -71,6 +71,7 @@ struct FormControls {
   // How much larger than its design the window is drawn, so that no text is
   // clipped with the fonts at hand.
   double scale = 1.0;
+  QString scaleSetBy;  // the control whose text needed that scale (its object name, or its text)
 };
 
 // The most characters a field takes from the keyboard.
@@ -81,5 +82,7 @@ FormControls BuildForm(QWidget* window);
 
 // Twips (1/1440 inch) to pixels at 96 dpi, times the window's scale.
 int TwipsToPixels(int twips, double scale);
+// The caption of a power-on button: "Output 1 OFF", in the program's language.
+QString OutputText(int index, bool on);
 
 }  // namespace tonalis

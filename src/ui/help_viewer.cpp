@@ -17,6 +17,8 @@
 #include "ui/form_layout.h"
 #include "ui/rtf_reader.h"
 
+#include "i18n/language.h"
+
 namespace tonalis {
 namespace {
 
@@ -30,7 +32,7 @@ constexpr int kDesignHeightTwips = 4515;
 constexpr qint64 kMaxManualBytes = 32 * 1024 * 1024;
 
 QString CannotShow(const QString& why) {
-  return "<p><b>The manual cannot be shown.</b></p><p>" + why.toHtmlEscaped() + "</p>";
+  return "<p><b>" + Tr("The manual cannot be shown.").toHtmlEscaped() + "</b></p><p>" + why.toHtmlEscaped() + "</p>";
 }
 
 }  // namespace
@@ -67,7 +69,7 @@ FrmIstruzioni* FrmIstruzioni::Apri(const QString& fileName, const QString& title
 FrmIstruzioni::FrmIstruzioni(MessageSink& messages) : QWidget(nullptr, Qt::Window), messages_(messages) {
   setObjectName("frmIstruzioni");
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle("Istruzioni:");
+  setWindowTitle(tr("Instructions:"));
   text_ = new QTextEdit(this);
   text_->setObjectName("rtfIstruzioni");
   text_->setReadOnly(true);
@@ -112,13 +114,13 @@ void FrmIstruzioni::activated() {
     closing_ = true;
     hide();
     messages_.showMessage({"Sonabel v" + std::to_string(kVersionMajor) + "r",
-                           "Manca il file di help " + helpFileName_.toStdString(), UserMessage::Icon::Error});
+                           tr("The help file %1 is missing").arg(helpFileName_).toStdString(), UserMessage::Icon::Error});
     close();
     return;
   }
   QFile file(path);
   if (file.size() > kMaxManualBytes) {
-    text_->setHtml(CannotShow(path + " is too large to be a manual."));
+    text_->setHtml(CannotShow(tr("%1 is too large to be a manual.").arg(path)));
     return;
   }
   if (!file.open(QIODevice::ReadOnly)) {

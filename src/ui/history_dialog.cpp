@@ -14,13 +14,15 @@
 #include "history/differences.h"
 #include "storage/config_file.h"
 
+#include "i18n/language.h"
+
 namespace tonalis {
 namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-QString Lines(const std::vector<std::string>& lines, const char* none) {
-  if (lines.empty()) return QString("  ") + none + "\n";
+QString Lines(const std::vector<std::string>& lines, const QString& none) {
+  if (lines.empty()) return "  " + none + "\n";
   QString text;
   for (const auto& line : lines) text += "  " + Q(line) + "\n";
   return text;
@@ -32,12 +34,12 @@ HistoryDialog::HistoryDialog(QWidget* parent, const HistoryStore& store, std::fu
                              MessageSink& messages)
     : QDialog(parent), entries_(store.entries()), fields_(std::move(fields)), messages_(messages) {
   setObjectName("frmHistory");
-  setWindowTitle("Board history");
+  setWindowTitle(tr("Board history"));
   setAttribute(Qt::WA_DeleteOnClose);
 
   list_ = new QTreeWidget(this);
   list_->setObjectName("historyList");
-  list_->setHeaderLabels({"Time", "Operation", "Port", "File", "Changes"});
+  list_->setHeaderLabels({tr("Time"), tr("Operation"), tr("Port"), tr("File"), tr("Changes")});
   list_->setRootIsDecorated(false);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   // The changes of each entry from the one before it for the same device.
@@ -57,7 +59,7 @@ HistoryDialog::HistoryDialog(QWidget* parent, const HistoryStore& store, std::fu
   for (std::size_t i = entries_.size(); i-- > 0;) {
     const HistoryEntry& e = entries_[i];
     const QString changes =
-        previous_[i] ? QString::number(ImageDifferences(previous_[i]->image, e.image).size()) : QString("first");
+        previous_[i] ? QString::number(ImageDifferences(previous_[i]->image, e.image).size()) : tr("first");
     auto* item = new QTreeWidgetItem(
         {Q(LocalTimeText(e.timeMs)), Q(e.operation), Q(e.port), Q(e.file.empty() ? "-" : e.file),
          e.isAir() ? changes + " (" + Q(e.air) + ")" : changes});
@@ -69,10 +71,10 @@ HistoryDialog::HistoryDialog(QWidget* parent, const HistoryStore& store, std::fu
   details_ = new QPlainTextEdit(this);
   details_->setObjectName("historyDetails");
   details_->setReadOnly(true);
-  load_ = new QPushButton("&Load into the fields", this);
+  load_ = new QPushButton(tr("&Load into the fields"), this);
   load_->setObjectName("loadButton");
-  load_->setToolTip("Puts this content into the window's fields as READ would; PROGRAM then restores it");
-  save_ = new QPushButton("Sa&ve as .prg...", this);
+  load_->setToolTip(tr("Puts this content into the window's fields as READ would; PROGRAM then restores it"));
+  save_ = new QPushButton(tr("Sa&ve as .prg..."), this);
   save_->setObjectName("saveButton");
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close | QDialogButtonBox::Help, this);
   connect(buttons, &QDialogButtonBox::helpRequested, this, &HistoryDialog::helpRequested);
@@ -83,17 +85,18 @@ HistoryDialog::HistoryDialog(QWidget* parent, const HistoryStore& store, std::fu
   connect(load_, &QPushButton::clicked, this, [this] {
     if (const HistoryEntry* e = selected()) {
       Q_EMIT loadRequested(*e);
-      status_->setText("Loaded into the fields at " + QTime::currentTime().toString("HH:mm:ss") +
-                       ". PROGRAM writes exactly these bytes while the fields still show them.");
+      status_->setText(tr("Loaded into the fields at %1. PROGRAM writes exactly these bytes while the fields still "
+                          "show them.")
+                           .arg(QTime::currentTime().toString("HH:mm:ss")));
     }
     showSelected();
   });
   connect(save_, &QPushButton::clicked, this, [this] {
-    auto* dialog = new QFileDialog(this, "Save File");
+    auto* dialog = new QFileDialog(this, tr("Save File"));
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setNameFilters({"Configuration file (*.prg)", "All files (*)"});
+    dialog->setNameFilters({tr("Configuration file (*.prg)"), tr("All files (*)")});
     dialog->setDefaultSuffix("prg");
     connect(dialog, &QFileDialog::fileSelected, this, &HistoryDialog::saveSelected);
     dialog->open();
@@ -101,7 +104,7 @@ HistoryDialog::HistoryDialog(QWidget* parent, const HistoryStore& store, std::fu
 
   auto* layout = new QVBoxLayout(this);
   if (entries_.empty())
-    layout->addWidget(new QLabel("Nothing yet: every READ and PROGRAM is kept here, in " + Q(store.folder()), this));
+    layout->addWidget(new QLabel(tr("Nothing yet: every READ and PROGRAM is kept here, in %1").arg(Q(store.folder())), this));
   layout->addWidget(list_, 3);
   layout->addWidget(details_, 2);
   status_ = new QLabel(this);
@@ -127,15 +130,16 @@ void HistoryDialog::showSelected() {
     return;
   }
   const std::size_t index = static_cast<std::size_t>(e - entries_.data());
-  QString text = Q(e->operation) + " on " + Q(e->port) + " (" + Q(e->device) + "), " + Q(LocalTimeText(e->timeMs)) +
-                 ", board " + Q(e->banner) + "\n\n";
+  QString text = tr("%1 on %2 (%3), %4, board %5")
+                     .arg(Q(e->operation), Q(e->port), Q(e->device), Q(LocalTimeText(e->timeMs)), Q(e->banner)) +
+                 "\n\n";
   if (const auto& before = previous_[index])
-    text += "Changed from the entry before (" + Q(LocalTimeText(before->timeMs)) + "):\n" +
-            Lines(ImageDifferences(before->image, e->image), "nothing");
+    text += tr("Changed from the entry before (%1):").arg(Q(LocalTimeText(before->timeMs))) + "\n" +
+            Lines(ImageDifferences(before->image, e->image), tr("nothing"));
   else
-    text += "The first entry for this device.\n";
-  text += "\nDiffers from the window's fields:\n" +
-          Lines(ConfigDifferences(fields_(), DecodeImage(e->image)), "nothing: the fields show this content");
+    text += tr("The first entry for this device.") + "\n";
+  text += "\n" + tr("Differs from the window's fields:") + "\n" +
+          Lines(ConfigDifferences(fields_(), DecodeImage(e->image)), tr("nothing: the fields show this content"));
   details_->setPlainText(text);
 }
 
@@ -146,7 +150,7 @@ void HistoryDialog::saveSelected(const QString& path) {
   content.config = DecodeImage(e->image);
   content.txtPrgComm = PrgCommForPort(e->port);
   if (const auto error = WriteConfigFile(QFile::encodeName(path).toStdString(), content))
-    messages_.showMessage({"Warning", *error, UserMessage::Icon::None});
+    messages_.showMessage({tr("Warning").toStdString(), *error, UserMessage::Icon::None});
 }
 
 }  // namespace tonalis

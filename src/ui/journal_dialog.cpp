@@ -13,6 +13,8 @@
 
 #include "storage/atomic_file.h"
 
+#include "i18n/language.h"
+
 namespace tonalis {
 namespace {
 
@@ -23,31 +25,31 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 JournalDialog::JournalDialog(QWidget* parent, std::string folder, MessageSink& messages)
     : QDialog(parent), folder_(std::move(folder)), messages_(messages) {
   setObjectName("frmJournal");
-  setWindowTitle("Journal of sends");
+  setWindowTitle(tr("Journal of sends"));
   filter_ = new QLineEdit(this);
   filter_->setObjectName("journalFilter");
-  filter_->setPlaceholderText("Any text: a sequence, a command, a reply, failed...");
+  filter_->setPlaceholderText(tr("Any text: a sequence, a command, a reply, failed..."));
   filter_->setClearButtonEnabled(true);
   since_ = new QDateEdit(this);
   since_->setObjectName("journalSince");
   since_->setDisplayFormat("yyyy-MM-dd");
   since_->setCalendarPopup(true);
   auto* filters = new QFormLayout;
-  filters->addRow("&Showing:", filter_);
-  filters->addRow("&From the day:", since_);
+  filters->addRow(tr("&Showing:"), filter_);
+  filters->addRow(tr("&From the day:"), since_);
   list_ = new QTreeWidget(this);
   list_->setObjectName("journalList");
   list_->setRootIsDecorated(false);
   list_->setUniformRowHeights(true);
   list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  list_->setHeaderLabels({"Time", "Kind", "What", "Result", "Reply", "Monitor"});
+  list_->setHeaderLabels({tr("Time"), tr("Kind"), tr("What"), tr("Result"), tr("Reply"), tr("Monitor")});
   list_->header()->setSectionResizeMode(QHeaderView::Interactive);
   count_ = new QLabel(this);
   count_->setObjectName("journalCount");
-  auto* copy = new QPushButton("&Copy", this);
+  auto* copy = new QPushButton(tr("&Copy"), this);
   copy->setObjectName("journalCopy");
-  copy->setToolTip("The sends shown (or those selected), tab-separated, to the clipboard");
-  auto* exportCsv = new QPushButton("&Export CSV...", this);
+  copy->setToolTip(tr("The sends shown (or those selected), tab-separated, to the clipboard"));
+  auto* exportCsv = new QPushButton(tr("&Export CSV..."), this);
   exportCsv->setObjectName("journalExport");
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close | QDialogButtonBox::Help, this);
   buttons->addButton(copy, QDialogButtonBox::ActionRole);
@@ -56,7 +58,7 @@ JournalDialog::JournalDialog(QWidget* parent, std::string folder, MessageSink& m
   connect(buttons, &QDialogButtonBox::helpRequested, this, &JournalDialog::helpRequested);
   connect(copy, &QPushButton::clicked, this, &JournalDialog::copyShown);
   connect(exportCsv, &QPushButton::clicked, this, [this] {
-    auto* dialog = new QFileDialog(this, "Export the journal", QString(), "CSV (*.csv);;All files (*)");
+    auto* dialog = new QFileDialog(this, tr("Export the journal"), QString(), tr("CSV (*.csv);;All files (*)"));
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
@@ -79,7 +81,7 @@ JournalDialog::JournalDialog(QWidget* parent, std::string folder, MessageSink& m
 void JournalDialog::reload() {
   std::string error;
   records_ = ReadJournal(folder_, &error);
-  if (!error.empty()) messages_.showMessage({"Journal", error, UserMessage::Icon::Exclamation});
+  if (!error.empty()) messages_.showMessage({tr("Journal").toStdString(), error, UserMessage::Icon::Exclamation});
   // From the first day there is, unless a later one was chosen.
   const QDate first = records_.empty() ? QDate::currentDate()
                                        : QDate::fromString(Q(records_.front().local.substr(0, 10)), "yyyy-MM-dd");
@@ -105,7 +107,7 @@ void JournalDialog::applyFilter() {
     item->setToolTip(2, Q(r->timing + "\n" + r->ptt + "\n" + r->detail));
   }
   for (int column = 0; column < list_->columnCount(); ++column) list_->resizeColumnToContents(column);
-  count_->setText(QString("%1 of %2 sends").arg(shown_.size()).arg(records_.size()));
+  count_->setText(tr("%1 of %2 sends").arg(shown_.size()).arg(records_.size()));
 }
 
 void JournalDialog::copyShown() {
@@ -127,7 +129,7 @@ bool JournalDialog::exportTo(const QString& path) {
   std::vector<JournalRecord> rows;
   for (auto r = shown_.rbegin(); r != shown_.rend(); ++r) rows.push_back(**r);  // oldest first, as kept
   if (const auto error = WriteFileAtomically(path.toStdString(), JournalCsv(rows))) {
-    messages_.showMessage({"Journal", *error, UserMessage::Icon::Exclamation});
+    messages_.showMessage({tr("Journal").toStdString(), *error, UserMessage::Icon::Exclamation});
     return false;
   }
   return true;

@@ -5,9 +5,11 @@
 #include <memory>
 
 #include "config/version.h"
+#include "i18n/language.h"
 #include "link/serial_trace.h"
 #include "radio/ptt_guard.h"
 #include "radio/signal_quit.h"
+#include "station/station_settings.h"
 #include "storage/settings_folder.h"
 #include "tone/device_thread.h"
 #include "tone/portaudio_output.h"
@@ -15,8 +17,31 @@
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
 
+namespace {
+
+// The value of --language (or --language=), read before the translations
+// that the rest of the command line's help is shown in.
+QString LanguageOption(const QStringList& arguments) {
+  for (int i = 1; i < arguments.size(); ++i) {
+    if (arguments[i] == "--language" && i + 1 < arguments.size()) return arguments[i + 1];
+    if (arguments[i].startsWith("--language=")) return arguments[i].mid(11);
+  }
+  return {};
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  const QString languageChoice = LanguageOption(QApplication::arguments());
+  if (!tonalis::IsLanguageChoice(languageChoice)) {
+    qCritical("Tonalis speaks en or it, not %s.", qPrintable(languageChoice));
+    return 2;
+  }
+  const QString language = tonalis::ChooseLanguage(
+      languageChoice, QString::fromStdString(tonalis::ReadStationSettings(tonalis::SettingsFolder()).language),
+      QLocale::system());
+  if (const auto why = tonalis::InstallTranslations(app, language)) qWarning("%s", why->c_str());
   QApplication::setApplicationName("tonalis");
   QApplication::setApplicationVersion(QString::fromStdString(tonalis::VersionText()));
   QApplication::setWindowIcon(tonalis::AppIcon());
@@ -24,14 +49,20 @@ int main(int argc, char* argv[]) {
   tonalis::PttGuard::setProgram((QApplication::applicationDirPath() + "/tonalis-cli").toStdString());
 
   QCommandLineParser parser;
-  parser.setApplicationDescription("Edits, reads and programs the DTMF decoder board, and sends DTMF sequences.");
+  parser.setApplicationDescription(
+      tonalis::Tr("Edits, reads and programs the DTMF decoder board, and sends DTMF sequences."));
   parser.addHelpOption();
   parser.addVersionOption();
   const QCommandLineOption traceOption(
-      "serial-trace", "Record every byte on the serial line with its time in FILE, for a problem report.", "FILE");
+      "serial-trace", tonalis::Tr("Record every byte on the serial line with its time in FILE, for a problem report."),
+      tonalis::Tr("FILE"));
   const QCommandLineOption deviceOption(
-      "audio-device", "Send sequences on this sound device (tonalis-cli audio-devices lists them).", "NAME");
-  parser.addOptions({traceOption, deviceOption});
+      "audio-device", tonalis::Tr("Send sequences on this sound device (tonalis-cli audio-devices lists them)."),
+      tonalis::Tr("NAME"));
+  const QCommandLineOption languageOption(
+      "language", tonalis::Tr("Speak LANGUAGE, en or it, whatever the system's language and the Station setup say."),
+      "LANGUAGE");
+  parser.addOptions({traceOption, deviceOption, languageOption});
   parser.process(app);
 
   // The trace is opened before the window so that a file that cannot be
@@ -40,7 +71,7 @@ int main(int argc, char* argv[]) {
   if (parser.isSet(traceOption)) {
     trace = tonalis::SerialTrace::ToFile(parser.value(traceOption).toStdString());
     if (!trace) {
-      qCritical("Cannot write the trace file %s.", qPrintable(parser.value(traceOption)));
+      qCritical("%s", qPrintable(tonalis::Tr("Cannot write the trace file %1.").arg(parser.value(traceOption))));
       return 2;
     }
   }
@@ -49,7 +80,8 @@ int main(int argc, char* argv[]) {
   // nothing is said now rather than at the first send.
   const std::string device = parser.value(deviceOption).toStdString();
   if (!device.empty() && tonalis::PortAudioSession::instance().outputDevice(device) < 0) {
-    qCritical("No sound output device is called %s. tonalis-cli audio-devices lists them.", device.c_str());
+    qCritical("%s", qPrintable(tonalis::Tr("No sound output device is called %1. tonalis-cli audio-devices lists them.")
+                                   .arg(QString::fromStdString(device))));
     return 2;
   }
 

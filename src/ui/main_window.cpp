@@ -26,6 +26,8 @@
 #include "config/text_value.h"
 #include "config/version.h"
 #include "history/history_store.h"
+#include "i18n/language.h"
+#include "i18n/text.h"
 #include "journal/journal_clock.h"
 #include "link/port_lookup.h"
 #include "listen/transmission_check.h"
@@ -53,7 +55,7 @@ std::string FilePath(const QString& path) { return QFile::encodeName(path).toStd
 
 constexpr int kTwipsPerPixel = 15;
 constexpr auto kStatusClearDelay = std::chrono::milliseconds(20000);
-const char* kFileFilters[] = {"Configuration file (*.prg)", "All files (*)"};
+const char* kFileFilters[] = {TONALIS_TEXT("Configuration file (*.prg)"), TONALIS_TEXT("All files (*)")};
 
 }  // namespace
 
@@ -73,14 +75,14 @@ FrmTone::FrmTone(MessageSink& messages, AudioOutput& audio, const QString& setti
                [this] {
                  // The file as loaded, or marked when the fields had moved on from it.
                  const std::string name = Std(QFileInfo(currentConfigPath_).fileName());
-                 return name.empty() || !modified_ ? name : name + " (modified)";
+                 return name.empty() || !modified_ ? name : Std(tr("%1 (modified)").arg(Q(name)));
                }),
       ownInput_(input ? nullptr : std::make_unique<PortAudioInput>()),
       listener_(input ? *input : *ownInput_),
       monitor_(input ? *input : *ownInput_) {
   setObjectName("frmTone");
   setWindowTitle(kInitialCaption);
-  c_.lblInfoSend->setText("Tonalis v" + Q(VersionText()) + " - DTMF sender");
+  c_.lblInfoSend->setText(tr("Tonalis v%1 - DTMF sender").arg(Q(VersionText())));
   timer1_.setInterval(kStatusClearDelay);
   installFieldRules();
   connectControls();
@@ -95,7 +97,7 @@ FrmTone::FrmTone(MessageSink& messages, AudioOutput& audio, const QString& setti
   lblReply_->setTextFormat(Qt::PlainText);
   lblReply_->installEventFilter(this);  // a click on the monitor's line opens its table
   connect(&listener_, &ReplyListener::textChanged, this, [this](const QString& text) {
-    replyText_ = "Board's reply: " + text + "...";
+    replyText_ = tr("Board's reply: %1...").arg(text);
     showAirLine();
   });
   connect(&listener_, &ReplyListener::finished, this, &FrmTone::onReplyFinished);
@@ -139,7 +141,7 @@ void FrmTone::installFieldRules() {
 void FrmTone::connectControls() {
   for (int i = 0; i < 4; ++i) {
     QPushButton* toggle = c_.chkOutput[static_cast<std::size_t>(i)];
-    connect(toggle, &QPushButton::toggled, this, [toggle, i](bool on) { toggle->setText(Q(OutputCaption(i, on))); });
+    connect(toggle, &QPushButton::toggled, this, [toggle, i](bool on) { toggle->setText(OutputText(i, on)); });
   }
   connect(c_.chkPrg, &QCheckBox::clicked, this,
           [this](bool ticked) { link_.setProgrammingTicked(ticked, Std(c_.txtPrgComm->text())); });
@@ -162,8 +164,8 @@ void FrmTone::connectControls() {
       c_.txtCallID->clear();
       c_.txtMorseSpeed->clear();
       messages_.showMessage({"Tonalis",
-                             "The board looks unprogrammed: every byte of its memory is FF (erased). The fields "
-                             "show no commands and no CW call; fill them in and PROGRAM the board.",
+                             Std(tr("The board looks unprogrammed: every byte of its memory is FF (erased). The "
+                                    "fields show no commands and no CW call; fill them in and PROGRAM the board.")),
                              UserMessage::Icon::Information});
     }
   });
@@ -184,10 +186,10 @@ void FrmTone::connectControls() {
   connect(c_.txtCrcTag, &QLineEdit::textChanged, this, &FrmTone::onChecksumIdChanged);
   connect(c_.txtSeqOri, &QLineEdit::textChanged, this, [this](const QString& text) {
     c_.Label6->setText(
-        Q(CommandMatchCaption(kOriginalCaption, kOriginalMatchSeparator, Std(text), readConfig().txtMem)));
+        Q(CommandMatchCaption(TrStd(kOriginalCaption), kOriginalMatchSeparator, Std(text), readConfig().txtMem)));
   });
   connect(c_.txtSeqNew, &QLineEdit::textChanged, this, [this](const QString& text) {
-    c_.Label8->setText(Q(CommandMatchCaption(kNewCaption, kNewMatchSeparator, Std(text), readConfig().txtMem)));
+    c_.Label8->setText(Q(CommandMatchCaption(TrStd(kNewCaption), kNewMatchSeparator, Std(text), readConfig().txtMem)));
   });
   connect(c_.cmdSeqCalc, &QPushButton::clicked, this, &FrmTone::calculateReplacement);
 
@@ -399,7 +401,7 @@ void FrmTone::loadConfigFile(const QString& path) {
   if (!load.ok()) {
     // The title is cut short on screen: the path goes in the text as well.
     messages_.showMessage(
-        {"Unable to load data file " + Std(path), Std(path) + kCrLf + load.error, UserMessage::Icon::None});
+        {Std(tr("Unable to load data file %1").arg(path)), Std(path) + kCrLf + load.error, UserMessage::Icon::None});
     return;
   }
   currentConfigPath_ = path;
@@ -409,7 +411,7 @@ void FrmTone::loadConfigFile(const QString& path) {
 bool FrmTone::saveConfigFile(const QString& path) {
   const ConfigFileContent content{readConfig(), Std(c_.txtPrgComm->text())};
   if (const auto error = WriteConfigFile(FilePath(path), content)) {
-    messages_.showMessage({"Warning", *error, UserMessage::Icon::None});
+    messages_.showMessage({Std(tr("Warning")), *error, UserMessage::Icon::None});
     return false;
   }
   currentConfigPath_ = path;
@@ -419,7 +421,8 @@ bool FrmTone::saveConfigFile(const QString& path) {
 
 void FrmTone::setCaptionFor(const QString& path) {
   const int slash = std::max(path.lastIndexOf('/'), path.lastIndexOf('\\'));
-  const QString caption = path.isEmpty() ? QString(kInitialCaption) : "Tonalis v" + Q(VersionText()) + " - " + path.mid(slash + 1);
+  const QString caption =
+      path.isEmpty() ? QString(kInitialCaption) : tr("Tonalis v%1 - %2").arg(Q(VersionText()), path.mid(slash + 1));
   setWindowTitle(caption + (modified_ ? " *" : ""));
 }
 
@@ -444,11 +447,12 @@ void FrmTone::afterSavingChanges(std::function<void()> go) {
   }
   const QString name = currentConfigPath_.isEmpty() ? QString(kDefaultConfigName) : QFileInfo(currentConfigPath_).fileName();
   QPointer<FrmTone> self(this);
-  messages_.ask({"Save changes?",
-                 "The configuration in the fields has changes that are not saved in " + Std(name) +
-                     ". Save them before going on?",
+  messages_.ask({Std(tr("Save changes?")),
+                 Std(tr("The configuration in the fields has changes that are not saved in %1. Save them before "
+                        "going on?")
+                         .arg(name)),
                  UserMessage::Icon::Exclamation},
-                {"Save", "Discard", "Cancel"}, [self, go = std::move(go)](int answer) {
+                {Std(tr("Save")), Std(tr("Discard")), Std(tr("Cancel"))}, [self, go = std::move(go)](int answer) {
                   if (!self || answer == 2) return;
                   if (answer == 0) {
                     const QString path = self->currentConfigPath_.isEmpty()
@@ -468,10 +472,10 @@ void FrmTone::onSaveClicked() { openFileDialog(QFileDialog::AcceptSave); }
 void FrmTone::openFileDialog(int mode) {
   if (fileDialog_) fileDialog_->close();
   const bool save = mode == QFileDialog::AcceptSave;
-  auto* dialog = new QFileDialog(this, save ? "Save File" : "Load File", settingsFolder_);
+  auto* dialog = new QFileDialog(this, save ? tr("Save File") : tr("Load File"), settingsFolder_);
   dialog->setOption(QFileDialog::DontUseNativeDialog);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
-  dialog->setNameFilters({kFileFilters[0], kFileFilters[1]});
+  dialog->setNameFilters({Tr(kFileFilters[0]), Tr(kFileFilters[1])});
   dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dialog->setDefaultSuffix("prg");
@@ -497,7 +501,7 @@ void FrmTone::openFileDialog(int mode) {
 
 void FrmTone::refreshSequenceCounter() {
   // Characters, not UTF-16 units: a pasted emoji is one (silent) digit.
-  c_.Label3->setText(QString("Sequence to Send (%1 digits)").arg(c_.Text1->text().toUcs4().size()));
+  c_.Label3->setText(tr("Sequence to Send (%1 digits)").arg(c_.Text1->text().toUcs4().size()));
   c_.cmdTone->setEnabled(!c_.Text1->text().isEmpty());
 }
 
@@ -531,18 +535,18 @@ void FrmTone::sendSequence() {
     // Recording starts before the transmitter is keyed, and goes on a little after the send.
     monitoredSequence_ = Std(c_.Text1->text());
     if (const auto error = monitor_.start(station_.inputDevice)) {
-      monitorText_ = "Not monitoring: " + Q(*error) + ".";
+      monitorText_ = tr("Not monitoring: %1.").arg(Q(*error));
       if (!std::exchange(monitorFailureSaid_, true))
-        messages_.showMessage({"Station",
-                               "Your transmission cannot be monitored: " + *error + "." + kCrLf +
-                                   "Sending works as before; choose an input device in the Station dialog.",
+        messages_.showMessage({Std(tr("Station")),
+                               Std(tr("Your transmission cannot be monitored: %1.").arg(Q(*error))) + kCrLf +
+                                   Std(tr("Sending works as before; choose an input device in the Station dialog.")),
                                UserMessage::Icon::Exclamation});
     } else {
-      monitorText_ = "Monitoring the transmission...";
+      monitorText_ = tr("Monitoring the transmission...");
     }
   }
   showAirLine();
-  c_.lblInfoSend->setText(kSendingText);
+  c_.lblInfoSend->setText(Tr(kSendingText));
   c_.cmdTone->setEnabled(false);
   c_.txtTxd->setText(Q(timing.texts.txDelayMs));
   sender_.send(Std(c_.Text1->text()), timing);
@@ -585,7 +589,8 @@ void FrmTone::recordAirEntry(const Replacement& sent) {
   const DecoderImage before = last ? last->image : fields.image;
   entry.image = ImageAfterReplacement(before, n, sent.digits);
   if (const auto error = history_.store().add(entry)) {
-    messages_.showMessage({"Warning", "The board history cannot be written: " + *error, UserMessage::Icon::Exclamation});
+    messages_.showMessage({Std(tr("Warning")), Std(tr("The board history cannot be written: %1").arg(Q(*error))),
+                           UserMessage::Icon::Exclamation});
     return;
   }
   // The fields are never changed by themselves: the strip offers it, a click takes it.
@@ -605,7 +610,7 @@ void FrmTone::takeAirOffer() {
 void FrmTone::appendJournal(const JournalRecord& record) {
   const auto error = AppendJournalRecord(JournalFolder(Std(settingsFolder_)), record);
   if (error && !std::exchange(journalFailureSaid_, true))
-    messages_.showMessage({"Journal", "The journal of sends cannot be written: " + *error + ".",
+    messages_.showMessage({Std(tr("Journal")), Std(tr("The journal of sends cannot be written: %1.").arg(Q(*error))),
                            UserMessage::Icon::Exclamation});
 }
 
@@ -631,8 +636,8 @@ void FrmTone::onSendFinished(const QString& status, bool completed) {
 
 void FrmTone::onMonitored(const std::vector<std::int16_t>& samples, int rate, bool truncated) {
   const TransmissionCheck check(samples.data(), samples.size(), rate, monitoredSequence_);
-  monitorText_ = QString::fromUtf8(check.allTaken() ? "\u2714 " : "\u2716 ") + "Monitor: " + Q(check.summary()) +
-                 (truncated ? " (the first ten minutes)" : "");
+  monitorText_ = QString::fromUtf8(check.allTaken() ? "\u2714 " : "\u2716 ") +
+                 (truncated ? tr("Monitor: %1 (the first ten minutes)") : tr("Monitor: %1")).arg(Q(check.summary()));
   // The table a digit, for the strip's tooltip.
   QString rows;
   std::size_t position = 0;
@@ -651,14 +656,15 @@ void FrmTone::onMonitored(const std::vector<std::int16_t>& samples, int rate, bo
                    .arg(v.heard->twistDb(), 0, 'f', 1);
     else
       cells += "<td colspan=7></td>";
-    rows += "<tr>" + cells + "<td>" + Q(v.problem.empty() ? std::string("taken") : v.problem).toHtmlEscaped() +
+    rows += "<tr>" + cells + "<td>" + (v.problem.empty() ? tr("taken") : Q(v.problem)).toHtmlEscaped() +
             "</td></tr>";
   }
-  monitorDetails_ = "<p>" + monitorText_.toHtmlEscaped() +
-                    "</p><table cellspacing=0 cellpadding=2><tr><th>#</th><th>Digit</th><th>ms</th><th>Gap ms</th>"
-                    "<th>Low Hz</th><th>High Hz</th><th>Low dBFS</th><th>High dBFS</th><th>Twist dB</th>"
-                    "<th>A receiver</th></tr>" +
-                    rows + "</table>";
+  QString header;
+  for (const QString& name : {tr("#"), tr("Digit"), tr("ms"), tr("Gap ms"), tr("Low Hz"), tr("High Hz"),
+                              tr("Low dBFS"), tr("High dBFS"), tr("Twist dB"), tr("A receiver")})
+    header += "<th>" + name.toHtmlEscaped() + "</th>";
+  monitorDetails_ = "<p>" + monitorText_.toHtmlEscaped() + "</p><table cellspacing=0 cellpadding=2><tr>" + header +
+                    "</tr>" + rows + "</table>";
   showAirLine();
   if (monitorDialog_ && monitorDialog_->isVisible()) showMonitorDetails();
   JournalRecord verdict = journalRecord_;
@@ -673,7 +679,7 @@ void FrmTone::showMonitorDetails() {
   if (!monitorDialog_) {
     monitorDialog_ = new QDialog(this);
     monitorDialog_->setObjectName("monitorDetails");
-    monitorDialog_->setWindowTitle("What reached the air");
+    monitorDialog_->setWindowTitle(tr("What reached the air"));
     auto* text = new QTextBrowser(monitorDialog_);
     text->setObjectName("monitorTable");
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, monitorDialog_);
@@ -694,8 +700,10 @@ void FrmTone::showAirLine() {
   QString line = replyText_.isEmpty() ? monitorText_ : monitorText_.section(", level ", 0, 0);
   if (!replyText_.isEmpty()) line += (line.isEmpty() ? "" : "  |  ") + replyText_;
   if (airToFields_)
-    line = Q("Click here to put " + airToFields_->second + " into command " + std::to_string(airToFields_->first) +
-             " (now on the board)") + (line.isEmpty() ? "" : "  |  ") + line;
+    line = tr("Click here to put %1 into command %2 (now on the board)")
+               .arg(Q(airToFields_->second))
+               .arg(airToFields_->first) +
+           (line.isEmpty() ? "" : "  |  ") + line;
   const bool plain = monitorText_.isEmpty() && !airToFields_;
   // Whole, for a screen reader: the monitor's line is never cut there.
   QString whole = monitorText_;
@@ -719,23 +727,23 @@ void FrmTone::listenForReply() {
   const auto error =
       listener_.start(station_.inputDevice, dotMs, std::chrono::seconds(station_.listenSeconds));
   if (!error) {
-    replyText_ = "Listening for the board's reply...";
+    replyText_ = tr("Listening for the board's reply...");
     showAirLine();
     return;
   }
-  replyText_ = "Not listening for the reply: " + Q(*error) + ".";
+  replyText_ = tr("Not listening for the reply: %1.").arg(Q(*error));
   showAirLine();
   if (!std::exchange(listenFailureSaid_, true))
-    messages_.showMessage({"Station",
-                           "The board's reply cannot be heard: " + *error + "." + kCrLf +
-                               "Sending works as before; choose an input device in the Station dialog.",
+    messages_.showMessage({Std(tr("Station")),
+                           Std(tr("The board's reply cannot be heard: %1.").arg(Q(*error))) + kCrLf +
+                               Std(tr("Sending works as before; choose an input device in the Station dialog.")),
                            UserMessage::Icon::Exclamation});
 }
 
 void FrmTone::onReplyFinished(const QString& text) {
   const QString time = QTime::currentTime().toString("HH:mm:ss");
   if (text.isEmpty()) {
-    replyText_ = "No reply heard (" + time + ").";
+    replyText_ = tr("No reply heard (%1).").arg(time);
     showAirLine();
     return;
   }
@@ -745,8 +753,8 @@ void FrmTone::onReplyFinished(const QString& text) {
   appendJournal(reply);
   const QString call = c_.txtCallID->text().trimmed();
   const bool recognised = !call.isEmpty() && text.contains(call);
-  replyText_ = "Board's reply at " + time + ": " + text +
-               (recognised ? QString::fromUtf8("  \u2714 call ") + call + " recognised" : QString());
+  replyText_ = tr("Board's reply at %1: %2").arg(time, text) +
+               (recognised ? QString::fromUtf8("  \u2714 ") + tr("call %1 recognised").arg(call) : QString());
   showAirLine();
 }
 
@@ -798,20 +806,20 @@ void FrmTone::load() {
   applySettings();
   StationSettings station = ReadStationSettings(settingsFolder_);
   if (!station.problems.empty()) {
-    std::string text = "Some of the Station setup cannot be read:";
+    std::string text = Std(tr("Some of the Station setup cannot be read:"));
     for (const auto& problem : station.problems) text += kCrLf + problem;
     if (!station.ptt.unusable.empty())
       text += std::string(kCrLf) + kCrLf +
-              "The transmitter is not keyed until the PTT is chosen again in the Station dialog.";
-    messages_.showMessage({"Station", text, UserMessage::Icon::Exclamation});
+              Std(tr("The transmitter is not keyed until the PTT is chosen again in the Station dialog."));
+    messages_.showMessage({Std(tr("Station")), text, UserMessage::Icon::Exclamation});
   }
   // A sound card chosen before and unplugged since: the default, said once.
   if (commandLineDevice_.empty() && !station.outputDevice.empty() &&
       PortAudioSession::instance().outputDevice(station.outputDevice) < 0) {
-    messages_.showMessage({"Station",
-                           "The sound device \"" + station.outputDevice +
-                               "\" chosen in the Station setup is not there. Sequences are sent on the default "
-                               "device until it is back or another one is chosen.",
+    messages_.showMessage({Std(tr("Station")),
+                           Std(tr("The sound device \"%1\" chosen in the Station setup is not there. Sequences are "
+                                  "sent on the default device until it is back or another one is chosen.")
+                                   .arg(Q(station.outputDevice))),
                            UserMessage::Icon::Exclamation});
     station.outputDevice.clear();
     station_ = station;
@@ -830,29 +838,29 @@ void FrmTone::applyStation(const StationSettings& station) {
   // Nothing chosen anywhere: the output keeps the device it was made with.
   const std::string& device = commandLineDevice_.empty() ? station.outputDevice : commandLineDevice_;
   if (!device.empty() || stationChosenHere_) audio_.setDevice(device);
-  c_.chkPtt->setToolTip("PTT by " + Q(DescribePtt(station.ptt)) + " (Station... changes it)");
+  c_.chkPtt->setToolTip(tr("PTT by %1 (Station... changes it)").arg(Q(DescribePtt(station.ptt))));
 }
 
 // Small buttons in the free end of the tab row: no specified control moves.
 void FrmTone::placeCornerButtons() {
-  auto button = [this](const char* text, const char* name, const char* tip, QWidget* parent, auto open) {
+  auto button = [this](const QString& text, const char* name, const QString& tip, QWidget* parent, auto open) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(name);
     b->setToolTip(tip);
     connect(b, &QPushButton::clicked, this, [this, open] { (this->*open)(); });
     return b;
   };
-  cmdStation_ = button("&Station...", "cmdStation", "Serial ports, the radio's sound card and how the transmitter is keyed",
+  cmdStation_ = button(tr("&Station..."), "cmdStation", tr("Serial ports, the radio's sound card and how the transmitter is keyed"),
                        this, &FrmTone::openStationDialog);
-  cmdHistory_ = button("H&istory...", "cmdHistory", "Every board content read or programmed: compare it, put it back",
+  cmdHistory_ = button(tr("H&istory..."), "cmdHistory", tr("Every board content read or programmed: compare it, put it back"),
                        this, &FrmTone::openHistoryDialog);
   // Commands... and Journal... on the Remote Modify / Send page, where sending
   // is done: at the right of the replacement frame's caption, clear of its box
   // (the tab row has no room left).
   QWidget* page = c_.Frame5->parentWidget();
-  cmdCommands_ = button("Co&mmands...", "cmdCommands", "The configuration's commands, each sent with one click", page,
+  cmdCommands_ = button(tr("Co&mmands..."), "cmdCommands", tr("The configuration's commands, each sent with one click"), page,
                         &FrmTone::openCommandsDialog);
-  cmdJournal_ = button("&Journal...", "cmdJournal", "Every send, its result and the board's reply: filter, copy, export",
+  cmdJournal_ = button(tr("&Journal..."), "cmdJournal", tr("Every send, its result and the board's reply: filter, copy, export"),
                        page, &FrmTone::openJournalDialog);
   const int height = c_.SSTab1->tabBar()->sizeHint().height() - 4;
   // Right-aligned from `right`, each as wide as it needs.
@@ -934,7 +942,7 @@ bool FrmTone::saveSettings(QString* error) {
 }
 
 void FrmTone::checkSoundCard(bool hasInputDevice) {
-  if (const auto warning = SoundCardWarning(hasInputDevice)) {
+  if (const auto warning = SoundCardWarning(hasInputDevice, TrStd)) {
     messages_.showMessage(*warning);
     c_.cmdTone->setEnabled(false);
   }
@@ -943,19 +951,20 @@ void FrmTone::checkSoundCard(bool hasInputDevice) {
 void FrmTone::askToCloseDuringProgram() {
   QPointer<FrmTone> self(this);
   messages_.ask({"Tonalis",
-                 "PROGRAM is writing the board. Closing now leaves it half written." + std::string(kCrLf) +
-                     "Wait for PROGRAM to end?",
+                 Std(tr("PROGRAM is writing the board. Closing now leaves it half written.")) + kCrLf +
+                     Std(tr("Wait for PROGRAM to end?")),
                  UserMessage::Icon::Exclamation},
-                {"Wait", "Close anyway"}, [self](int answer) {
+                {Std(tr("Wait")), Std(tr("Close anyway"))}, [self](int answer) {
                   if (!self || answer == 0 || !self->link_.exchangeRunning()) return;
                   const auto last = self->history_.store().entries();
-                  const std::string entry =
-                      last.empty() ? std::string() : " (the board history's last entry, " + last.back().id + ")";
+                  const QString entry =
+                      last.empty() ? QString() : tr(" (the board history's last entry, %1)").arg(Q(last.back().id));
                   self->messages_.showMessage(
                       {"Tonalis",
-                       "PROGRAM was stopped: the board may now hold part of the new configuration and part of "
-                       "the old one. Program it again before use: the content it held before" +
-                           entry + " or the configuration in the fields.",
+                       Std(tr("PROGRAM was stopped: the board may now hold part of the new configuration and part "
+                              "of the old one. Program it again before use: the content it held before%1 or the "
+                              "configuration in the fields.")
+                               .arg(entry)),
                        UserMessage::Icon::Exclamation});
                   QTimer::singleShot(0, self, [self] {
                     self->closeConfirmed_ = true;
@@ -985,7 +994,8 @@ void FrmTone::closeEvent(QCloseEvent* event) {
   if (sender_.busy()) {
     event->ignore();
     messages_.showMessage({"Tonalis v" + std::to_string(kVersionMajor),
-                           "Please wait end of sound before closing application.", UserMessage::Icon::Information});
+                           Std(tr("Please wait end of sound before closing application.")),
+                           UserMessage::Icon::Information});
     return;
   }
   if (!closeConfirmed_ && link_.exchangeRunning() && link_.lastExchangeWasProgram()) {
@@ -1011,9 +1021,9 @@ void FrmTone::closeEvent(QCloseEvent* event) {
     // Said once; closing again exits without the settings.
     settingsSaveFailed_ = true;
     event->ignore();
-    messages_.showMessage({"Warning",
-                           "The settings could not be saved: " + Std(error) + kCrLf +
-                               "Close the window again to exit without saving them.",
+    messages_.showMessage({Std(tr("Warning")),
+                           Std(tr("The settings could not be saved: %1").arg(error)) + kCrLf +
+                               Std(tr("Close the window again to exit without saving them.")),
                            UserMessage::Icon::Exclamation});
     return;
   }

@@ -16,7 +16,7 @@ int Px(int twips, double scale) { return static_cast<int>(twips * scale / 15.0 +
 ProgressDialog::ProgressDialog(QWidget* owner, double scale)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
   setObjectName("Dialog");
-  setWindowTitle("Program Parameters");
+  setWindowTitle(tr("Program Parameters"));
   setModal(false);
   setFixedSize(Px(3960, scale), Px(1890, scale));
 
@@ -31,7 +31,7 @@ ProgressDialog::ProgressDialog(QWidget* owner, double scale)
   palette.setColor(QPalette::Window, palette.color(QPalette::Base));
   lblInfo_->setPalette(palette);
 
-  okButton_ = new QPushButton("OK", this);
+  okButton_ = new QPushButton(tr("OK"), this);
   okButton_->setObjectName("OKButton");
   okButton_->setGeometry(Px(1420, scale), Px(1440, scale), Px(1215, scale), Px(375, scale));
   okButton_->setDefault(true);

@@ -18,6 +18,8 @@
 
 #include "link/port_lookup.h"
 #include "link/port_map.h"
+#include "i18n/language.h"
+#include "i18n/text.h"
 #include "link/serial_ports.h"
 #include "radio/cm108_ptt.h"
 #include "radio/hamlib_ptt.h"
@@ -45,11 +47,11 @@ struct MethodEntry {
   Page page;
 };
 constexpr MethodEntry kMethods[] = {
-    {"rts", "RTS of the PTT Comm port", SerialPage},
-    {"dtr", "DTR of the PTT Comm port", SerialPage},
-    {"cm108", "GPIO of a CM108 / CM119 sound chip", Cm108Page},
-    {"cat", "The radio's CAT command (Hamlib)", CatPage},
-    {"rigctld", "A running rigctld (Hamlib daemon)", RigctldPage},
+    {"rts", TONALIS_TEXT("RTS of the PTT Comm port"), SerialPage},
+    {"dtr", TONALIS_TEXT("DTR of the PTT Comm port"), SerialPage},
+    {"cm108", TONALIS_TEXT("GPIO of a CM108 / CM119 sound chip"), Cm108Page},
+    {"cat", TONALIS_TEXT("The radio's CAT command (Hamlib)"), CatPage},
+    {"rigctld", TONALIS_TEXT("A running rigctld (Hamlib daemon)"), RigctldPage},
 };
 
 constexpr int kBauds[] = {1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200};
@@ -98,19 +100,33 @@ StationDialog::StationDialog(QWidget* parent, const QString& settingsFolder, con
       pttComText_(pttComText),
       messages_(messages) {
   setObjectName("frmStation");
-  setWindowTitle("Station");
+  setWindowTitle(tr("Station"));
   setAttribute(Qt::WA_DeleteOnClose);
   auto* tabs = new QTabWidget(this);
-  tabs->addTab(buildPortsPage(), "Serial ports");
-  tabs->addTab(buildSoundPage(), "Sound");
-  tabs->addTab(buildPttPage(), "PTT");
+  tabs->addTab(buildPortsPage(), tr("Serial ports"));
+  tabs->addTab(buildSoundPage(), tr("Sound"));
+  tabs->addTab(buildPttPage(), tr("PTT"));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
   connect(buttons, &QDialogButtonBox::helpRequested, this, &StationDialog::helpRequested);
   connect(buttons, &QDialogButtonBox::accepted, this, &StationDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &StationDialog::reject);
+  // The language, beside the buttons: it is the program's, not a page's.
+  language_ = new QComboBox(this);
+  language_->setObjectName("language");
+  language_->addItem(tr("The system's"), QString());
+  language_->addItem("English", "en");  // each in its own language
+  language_->addItem("Italiano", "it");
+  language_->setCurrentIndex(std::max(0, language_->findData(Q(current.language))));
+  language_->setToolTip(tr("The language of the windows and messages, from the program's next start."));
+  auto* languageLabel = new QLabel(tr("Lan&guage:"), this);
+  languageLabel->setBuddy(language_);
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(languageLabel);
+  bottom->addWidget(language_);
+  bottom->addWidget(buttons, 1);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tabs);
-  layout->addWidget(buttons);
+  layout->addLayout(bottom);
 
   countdown_.setInterval(1000);
   connect(&countdown_, &QTimer::timeout, this, &StationDialog::onCountdown);
@@ -130,7 +146,8 @@ QWidget* StationDialog::buildPortsPage() {
   portTable_ = new QTableWidget(0, 6, page);
   portTable_->setObjectName("portTable");
   portTable_->setHorizontalHeaderLabels(
-      {"Device", "Name that survives replugging", "Description", "Manufacturer", "Serial number", "Access"});
+      {tr("Device"), tr("Name that survives replugging"), tr("Description"), tr("Manufacturer"), tr("Serial number"),
+       tr("Access")});
   portTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
   portTable_->setSelectionMode(QAbstractItemView::SingleSelection);
   portTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -141,7 +158,7 @@ QWidget* StationDialog::buildPortsPage() {
   comNumber_->setObjectName("comNumber");
   comNumber_->setRange(1, 16);
   comNumber_->setPrefix("COM");
-  mapButton_ = new QPushButton("&Use the selected port as", page);
+  mapButton_ = new QPushButton(tr("&Use the selected port as"), page);
   mapButton_->setObjectName("mapButton");
   connect(mapButton_, &QPushButton::clicked, this, &StationDialog::mapSelectedPort);
   auto* mapRow = new QHBoxLayout;
@@ -163,7 +180,7 @@ QWidget* StationDialog::buildPortsPage() {
   layout->addWidget(portMapLines_);
   layout->addWidget(portMapProblems_);
   if (!kSerialAccessHint.empty()) {
-    auto* hint = new QLabel(Q(kSerialAccessHint), page);
+    auto* hint = new QLabel(Tr(kSerialAccessHint.c_str()), page);
     hint->setObjectName("serialAccessHint");
     hint->setWordWrap(true);
     hint->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -179,7 +196,7 @@ void StationDialog::fillPorts() {
   for (int row = 0; row < static_cast<int>(ports.size()); ++row) {
     const SerialPortEntry& p = ports[static_cast<std::size_t>(row)];
     const std::string cells[] = {p.device,       p.stablePath,   p.description,
-                                 p.manufacturer, p.serialNumber, p.problem.empty() ? "can be opened" : p.problem};
+                                 p.manufacturer, p.serialNumber, p.problem.empty() ? S(tr("can be opened")) : p.problem};
     for (int col = 0; col < 6; ++col) {
       auto* item = new QTableWidgetItem(Q(cells[col]));
       item->setToolTip(Q(cells[col]));  // a long text is cut short in its column
@@ -195,21 +212,22 @@ void StationDialog::fillPorts() {
   for (const auto& [number, device] : portChoices_) text = SetPortInMap(text, number, device);
   std::istringstream in(text);
   const PortMap map = ParsePortMap(in);
-  QString lines = ports.empty() ? "No serial ports were found on this machine.\n" : QString();
-  lines += map.devices.empty() ? QString("No port is mapped: COM1 is %1, COM2 is %2, and so on.")
+  QString lines = ports.empty() ? tr("No serial ports were found on this machine.") + "\n" : QString();
+  lines += map.devices.empty() ? tr("No port is mapped: COM1 is %1, COM2 is %2, and so on.")
                                      .arg(Q(DefaultDeviceForPort(1)), Q(DefaultDeviceForPort(2)))
-                               : QString("Mapped:");
+                               : tr("Mapped:");
   for (const auto& [number, device] : map.devices) lines += QString("  COM%1 = %2").arg(number).arg(Q(device));
   portMapLines_->setText(lines);
   portMapProblems_->setText(map.problems.empty()
                                 ? QString()
-                                : "Lines of ports.ini that are not understood (ignored):\n" + Q(map.problemText()));
+                                : tr("Lines of ports.ini that are not understood (ignored):") + "\n" +
+                                      Q(map.problemText()));
 }
 
 void StationDialog::mapSelectedPort() {
   const auto rows = portTable_->selectionModel()->selectedRows();
   if (rows.isEmpty()) {
-    messages_.showMessage({"Station", "Select a port in the list first.", UserMessage::Icon::Information});
+    messages_.showMessage({S(tr("Station")), S(tr("Select a port in the list first.")), UserMessage::Icon::Information});
     return;
   }
   portChoices_[comNumber_->value()] = S(portTable_->item(rows.first().row(), 0)->data(Qt::UserRole).toString());
@@ -224,8 +242,8 @@ QWidget* StationDialog::buildSoundPage() {
   output_->setObjectName("outputDevice");
   input_ = new QComboBox(page);
   input_->setObjectName("inputDevice");
-  output_->addItem("default", QString());
-  input_->addItem("default", QString());
+  output_->addItem(tr("default"), QString());
+  input_->addItem(tr("default"), QString());
   for (const auto& d : PortAudioSession::instance().devices()) {
     if (d.name == "default") continue;  // the first entry already stands for it
     const QString label = Q(d.name) + "  [" + Q(d.hostApi) + "]";
@@ -234,20 +252,20 @@ QWidget* StationDialog::buildSoundPage() {
   }
   // A device chosen before that is not there now stays listed, marked.
   for (const auto& [box, name] : {std::pair{output_, initial_.outputDevice}, {input_, initial_.inputDevice}}) {
-    if (!name.empty() && box->findData(Q(name)) < 0) box->addItem(Q(name) + "  (not found)", Q(name));
+    if (!name.empty() && box->findData(Q(name)) < 0) box->addItem(tr("%1  (not found)").arg(Q(name)), Q(name));
     SelectData(box, Q(name));
   }
 
-  play_ = new QPushButton("&Play test tone", page);
+  play_ = new QPushButton(tr("&Play test tone"), page);
   play_->setObjectName("playButton");
-  playKeys_ = new QCheckBox("&Key the transmitter while it plays", page);
+  playKeys_ = new QCheckBox(tr("&Key the transmitter while it plays"), page);
   playKeys_->setObjectName("playKeys");
   connect(play_, &QPushButton::clicked, this, &StationDialog::playTestTone);
-  calibrate_ = new QPushButton("&Calibration tone", page);
+  calibrate_ = new QPushButton(tr("&Calibration tone"), page);
   calibrate_->setObjectName("calibrateButton");
-  calibrate_->setToolTip("A steady 1 kHz sine for 60 s, at the peak of one DTMF tone and the level above: set "
-                         "the transmitter's deviation (the manual tells how) and the sound card's mixer.");
-  stopTone_ = new QPushButton("Stop &tone", page);
+  calibrate_->setToolTip(tr("A steady 1 kHz sine for 60 s, at the peak of one DTMF tone and the level above: set "
+                         "the transmitter's deviation (the manual tells how) and the sound card's mixer."));
+  stopTone_ = new QPushButton(tr("Stop &tone"), page);
   stopTone_->setObjectName("stopToneButton");
   stopTone_->setEnabled(false);
   connect(calibrate_, &QPushButton::clicked, this, &StationDialog::playCalibrationTone);
@@ -262,8 +280,8 @@ QWidget* StationDialog::buildSoundPage() {
   level_->setSingleStep(0.5);
   level_->setSuffix(" dB");
   level_->setValue(initial_.levels.levelDb);
-  level_->setToolTip("The tones' level from the usual one (0 dB): lower it when the transmitter over-deviates "
-                     "and the board misses digits.");
+  level_->setToolTip(tr("The tones' level from the usual one (0 dB): lower it when the transmitter over-deviates "
+                     "and the board misses digits."));
   twist_ = new QDoubleSpinBox(page);
   twist_->setObjectName("outputTwist");
   twist_->setRange(-kMaxTwistDb, kMaxTwistDb);
@@ -271,13 +289,13 @@ QWidget* StationDialog::buildSoundPage() {
   twist_->setSingleStep(0.5);
   twist_->setSuffix(" dB");
   twist_->setValue(initial_.levels.twistDb);
-  twist_->setToolTip("The high tone's level above the low one's (0: equal). A radio's flat data input loses "
-                     "the high tone: a positive twist makes up for it.");
+  twist_->setToolTip(tr("The high tone's level above the low one's (0: equal). A radio's flat data input loses "
+                     "the high tone: a positive twist makes up for it."));
   auto* form = new QFormLayout;
-  form->addRow("Output to the radio:", output_);
-  form->addRow("Input from the receiver:", input_);
-  form->addRow("Output &level:", level_);
-  form->addRow("T&wist (high tone):", twist_);
+  form->addRow(tr("Output to the radio:"), output_);
+  form->addRow(tr("Input from the receiver:"), input_);
+  form->addRow(tr("Output le&vel:"), level_);
+  form->addRow(tr("T&wist (high tone):"), twist_);
   auto* playRow = new QHBoxLayout;
   playRow->addWidget(play_);
   playRow->addWidget(calibrate_);
@@ -285,10 +303,11 @@ QWidget* StationDialog::buildSoundPage() {
   playRow->addWidget(playKeys_);
   playRow->addStretch();
   auto* note = new QLabel(
-      "The test tone is the digit 5 for one second. The input is where the board's Morse replies are heard, and "
-      "where a second receiver (or the radio's monitor output) lets Tonalis check its own transmission.", page);
+      tr("The test tone is the digit 5 for one second. The input is where the board's Morse replies are heard, and "
+         "where a second receiver (or the radio's monitor output) lets Tonalis check its own transmission."),
+      page);
   note->setWordWrap(true);
-  listen_ = new QCheckBox("After each send, &listen for the board's Morse reply for up to", page);
+  listen_ = new QCheckBox(tr("After each send, &listen for the board's Morse reply for up to"), page);
   listen_->setObjectName("listenForReply");
   listen_->setChecked(initial_.listenForReply);
   listenSeconds_ = new QSpinBox(page);
@@ -300,10 +319,10 @@ QWidget* StationDialog::buildSoundPage() {
   listenRow->addWidget(listen_);
   listenRow->addWidget(listenSeconds_);
   listenRow->addStretch();
-  monitor_ = new QCheckBox("&Monitor my transmission on the input device", page);
+  monitor_ = new QCheckBox(tr("&Monitor my transmission on the input device"), page);
   monitor_->setObjectName("monitorSend");
-  monitor_->setToolTip("During each send, record the input (a second receiver, or the radio's monitor output) and "
-                       "show how many digits reached the air, their level, twist and timing.");
+  monitor_->setToolTip(tr("During each send, record the input (a second receiver, or the radio's monitor output) and "
+                       "show how many digits reached the air, their level, twist and timing."));
   monitor_->setChecked(initial_.monitorSend);
   auto* layout = new QVBoxLayout(page);
   layout->addLayout(form);
@@ -311,9 +330,9 @@ QWidget* StationDialog::buildSoundPage() {
   layout->addWidget(note);
   layout->addLayout(listenRow);
   layout->addWidget(monitor_);
-  maskKeys_ = new QCheckBox("In the &journal, show the Modifier ID and Checksum ID as *", page);
+  maskKeys_ = new QCheckBox(tr("In the &journal, show the Modifier ID and Checksum ID as *"), page);
   maskKeys_->setObjectName("maskKeys");
-  maskKeys_->setToolTip("They are the site's keys: anyone who reads the journal could change its commands.");
+  maskKeys_->setToolTip(tr("They are the site's keys: anyone who reads the journal could change its commands."));
   maskKeys_->setChecked(initial_.maskKeys);
   layout->addWidget(maskKeys_);
   layout->addStretch();
@@ -326,16 +345,16 @@ QWidget* StationDialog::buildPttPage() {
   auto* page = new QWidget;
   method_ = new QComboBox(page);
   method_->setObjectName("pttMethod");
-  for (const auto& m : kMethods) method_->addItem(m.label, QString(m.name));
+  for (const auto& m : kMethods) method_->addItem(Tr(m.label), QString(m.name));
   pages_ = new QStackedWidget(page);
 
   // The PTT Comm port's lines.
   auto* serial = new QWidget;
-  invert_ = new QCheckBox("&Inverted: the transmitter is keyed when the line is low", serial);
+  invert_ = new QCheckBox(tr("&Inverted: the transmitter is keyed when the line is low"), serial);
   invert_->setObjectName("invert");
   auto* serialNote = new QLabel(
-      QString("The port is the window's \"PTT Comm\" (COM%1), opened when its Enable box is ticked. "
-              "Programming and PTT then share that port, one at a time.")
+      tr("The port is the window's \"PTT Comm\" (COM%1), opened when its Enable box is ticked. "
+         "Programming and PTT then share that port, one at a time.")
           .arg(Q(pttComText_)),
       serial);
   serialNote->setWordWrap(true);
@@ -350,18 +369,19 @@ QWidget* StationDialog::buildPttPage() {
   cm108Device_->setObjectName("cm108Device");
   cm108Device_->setEditable(true);
   for (const auto& d : ListHidDevices())
-    cm108Device_->addItem(Q(d.device + "  " + d.name + (d.cm108 ? "  (CM108 family)" : "")), Q(d.device));
+    cm108Device_->addItem(Q(d.device + "  " + d.name) + (d.cm108 ? tr("  (CM108 family)") : QString()), Q(d.device));
   cm108Device_->lineEdit()->setPlaceholderText(cm108Device_->count() == 0
-                                                   ? Q("No " + kHidDeviceKind + " found: is the radio interface plugged in?")
+                                                   ? tr("No %1 found: is the radio interface plugged in?")
+                                                         .arg(Tr(kHidDeviceKind.c_str()))
                                                    : Q(kHidDeviceExample));
   cm108Gpio_ = new QSpinBox(cm108);
   cm108Gpio_->setObjectName("cm108Gpio");
   cm108Gpio_->setRange(1, 8);
   auto* cm108Form = new QFormLayout(cm108);
-  cm108Form->addRow(Q(kHidDeviceKind + ":"), cm108Device_);
-  cm108Form->addRow("GPIO pin:", cm108Gpio_);
+  cm108Form->addRow(Tr(kHidDeviceKind.c_str()) + ":", cm108Device_);
+  cm108Form->addRow(tr("GPIO pin:"), cm108Gpio_);
   if (!kHidAccessHint.empty()) {
-    auto* hint = new QLabel(Q(kHidAccessHint), cm108);
+    auto* hint = new QLabel(Tr(kHidAccessHint.c_str()), cm108);
     hint->setObjectName("cm108AccessHint");
     hint->setWordWrap(true);
     cm108Form->addRow(hint);
@@ -371,7 +391,7 @@ QWidget* StationDialog::buildPttPage() {
   auto* cat = new QWidget;
   rigSearch_ = new QLineEdit(cat);
   rigSearch_->setObjectName("rigSearch");
-  rigSearch_->setPlaceholderText("Search: manufacturer, model or number");
+  rigSearch_->setPlaceholderText(tr("Search: manufacturer, model or number"));
   rigModel_ = new QComboBox(cat);
   rigModel_->setObjectName("rigModel");
   connect(rigSearch_, &QLineEdit::textChanged, this, &StationDialog::fillRigModels);
@@ -381,17 +401,17 @@ QWidget* StationDialog::buildPttPage() {
   for (const auto& p : ListSerialPorts()) rigDevice_->addItem(Q(p.pathToUse()));
   rigBaud_ = new QComboBox(cat);
   rigBaud_->setObjectName("rigBaud");
-  rigBaud_->addItem("the model's default", 0);
+  rigBaud_->addItem(tr("the model's default"), 0);
   for (int baud : kBauds) rigBaud_->addItem(QString::number(baud), baud);
   auto* catForm = new QFormLayout(cat);
-  catForm->addRow("Rig model:", rigSearch_);
+  catForm->addRow(tr("Rig model:"), rigSearch_);
   catForm->addRow("", rigModel_);
-  catForm->addRow("Serial device:", rigDevice_);
-  catForm->addRow("Speed:", rigBaud_);
+  catForm->addRow(tr("Serial device:"), rigDevice_);
+  catForm->addRow(tr("Speed:"), rigBaud_);
   if (HamlibRigModels().empty()) {
     // The Windows build has no Hamlib of its own.
-    auto* none = new QLabel("CAT through Hamlib is not part of this build: run rigctld (Hamlib) for the rig "
-                            "and choose rigctld above.", cat);
+    auto* none = new QLabel(tr("CAT through Hamlib is not part of this build: run rigctld (Hamlib) for the rig "
+                            "and choose rigctld above."), cat);
     none->setObjectName("catUnavailable");
     none->setWordWrap(true);
     catForm->addRow(none);
@@ -405,8 +425,8 @@ QWidget* StationDialog::buildPttPage() {
   rigctldPort_->setObjectName("rigctldPort");
   rigctldPort_->setRange(1, 65535);
   auto* daemonForm = new QFormLayout(daemon);
-  daemonForm->addRow("Host:", rigctldHost_);
-  daemonForm->addRow("Port:", rigctldPort_);
+  daemonForm->addRow(tr("Host:"), rigctldHost_);
+  daemonForm->addRow(tr("Port:"), rigctldPort_);
 
   pages_->addWidget(serial);
   pages_->addWidget(cm108);
@@ -415,15 +435,15 @@ QWidget* StationDialog::buildPttPage() {
   connect(method_, &QComboBox::currentIndexChanged, this, &StationDialog::onMethodChanged);
 
   // Test PTT.
-  auto* testBox = new QGroupBox("Test PTT", page);
+  auto* testBox = new QGroupBox(tr("Test PTT"), page);
   testSeconds_ = new QSpinBox(testBox);
   testSeconds_->setObjectName("testSeconds");
   testSeconds_->setRange(1, 60);
   testSeconds_->setValue(2);
   testSeconds_->setSuffix(" s");
-  test_ = new QPushButton("&Test PTT", testBox);
+  test_ = new QPushButton(tr("&Test PTT"), testBox);
   test_->setObjectName("testButton");
-  stop_ = new QPushButton("St&op", testBox);
+  stop_ = new QPushButton(tr("St&op"), testBox);
   stop_->setObjectName("stopButton");
   stop_->setEnabled(false);
   testStatus_ = new QLabel(testBox);
@@ -432,7 +452,7 @@ QWidget* StationDialog::buildPttPage() {
   connect(test_, &QPushButton::clicked, this, &StationDialog::startPttTest);
   connect(stop_, &QPushButton::clicked, this, &StationDialog::stopPttTest);
   auto* testRow = new QHBoxLayout;
-  testRow->addWidget(new QLabel("Key for", testBox));
+  testRow->addWidget(new QLabel(tr("Key for"), testBox));
   testRow->addWidget(testSeconds_);
   testRow->addWidget(test_);
   testRow->addWidget(stop_);
@@ -444,22 +464,22 @@ QWidget* StationDialog::buildPttPage() {
   txLimit_ = new QSpinBox(page);
   txLimit_->setObjectName("txLimit");
   txLimit_->setRange(0, kMaxTxLimitSeconds);
-  txLimit_->setSpecialValueText("no limit");
+  txLimit_->setSpecialValueText(tr("no limit"));
   txLimit_->setSuffix(" s");
   txLimit_->setValue(initial_.txLimitSeconds);
-  txLimit_->setToolTip("A send that keeps the transmitter keyed longer than this is stopped and the "
-                       "transmitter released (a TX watchdog). Long sequences need a long limit.");
+  txLimit_->setToolTip(tr("A send that keeps the transmitter keyed longer than this is stopped and the "
+                       "transmitter released (a TX watchdog). Long sequences need a long limit."));
   tail_ = new QSpinBox(page);
   tail_->setObjectName("pttTail");
   tail_->setRange(0, kMaxTailMs);
   tail_->setSuffix(" ms");
   tail_->setValue(initial_.tailMs);
-  tail_->setToolTip("How long the transmitter stays keyed after the last tone, so that the carrier does not "
-                    "drop under it.");
+  tail_->setToolTip(tr("How long the transmitter stays keyed after the last tone, so that the carrier does not "
+                    "drop under it."));
   auto* form = new QFormLayout;
-  form->addRow("Key the transmitter by:", method_);
-  form->addRow("TX time limit:", txLimit_);
-  form->addRow("PTT tail:", tail_);
+  form->addRow(tr("Key the transmitter by:"), method_);
+  form->addRow(tr("TX time limit:"), txLimit_);
+  form->addRow(tr("PTT tail:"), tail_);
   auto* layout = new QVBoxLayout(page);
   layout->addLayout(form);
   layout->addWidget(pages_);
@@ -532,6 +552,7 @@ StationSettings StationDialog::settings() const {
   s.txLimitSeconds = txLimit_->value();
   s.levels = {level_->value(), twist_->value()};
   s.tailMs = tail_->value();
+  s.language = S(language_->currentData().toString());
   return s;
 }
 
@@ -541,9 +562,9 @@ bool StationDialog::prepareTester(bool keyPtt) {
   releaseTester();
   const PttChoice choice = pttChoice();
   if (keyPtt && choice.usesPttPort() && windowLink_.portOpen()) {
-    messages_.showMessage({"Station",
-                           "The window holds a serial port open (programming or PTT enabled). Untick its Enable "
-                           "box first, then test again.",
+    messages_.showMessage({S(tr("Station")),
+                           S(tr("The window holds a serial port open (programming or PTT enabled). Untick its "
+                                "Enable box first, then test again.")),
                            UserMessage::Icon::Information});
     return false;
   }
@@ -572,7 +593,7 @@ void StationDialog::startPttTest() {
   test_->setEnabled(false);
   play_->setEnabled(false);
   calibrate_->setEnabled(false);
-  testStatus_->setText("Keying " + Q(DescribePtt(pttChoice())) + "...");
+  testStatus_->setText(tr("Keying %1...").arg(Q(DescribePtt(pttChoice()))));
   testRecord_ = NewJournalRecord("ptt-test");
   testRecord_.what = "keyed for up to " + std::to_string(testSeconds_->value()) + " s";
   testRecord_.ptt = DescribePtt(pttChoice());
@@ -592,13 +613,13 @@ void StationDialog::onTestKeyed(bool ok) {
   // The TX time limit holds for the test as for a send.
   if (txLimit_->value() > 0) secondsLeft_ = std::min(secondsLeft_, txLimit_->value());
   stop_->setEnabled(true);
-  testStatus_->setText(QString("Transmitting: %1 s left.").arg(secondsLeft_));
+  testStatus_->setText(tr("Transmitting: %1 s left.").arg(secondsLeft_));
   countdown_.start();
 }
 
 void StationDialog::onCountdown() {
   if (--secondsLeft_ > 0) {
-    testStatus_->setText(QString("Transmitting: %1 s left.").arg(secondsLeft_));
+    testStatus_->setText(tr("Transmitting: %1 s left.").arg(secondsLeft_));
     return;
   }
   stopPttTest();
@@ -613,11 +634,11 @@ void StationDialog::stopPttTest() {
   tester_->ptt->setPtt(false, [self, transmitted](bool released) {
     if (!self) return;
     if (!transmitted)
-      self->finishTest("The transmitter could not be keyed; the message said why.", false);
+      self->finishTest(tr("The transmitter could not be keyed; the message said why."), false);
     else if (released)
-      self->finishTest("The transmitter was keyed and released.", true);
+      self->finishTest(tr("The transmitter was keyed and released."), true);
     else
-      self->finishTest("The transmitter was keyed, but could not be released: check it now!", false);
+      self->finishTest(tr("The transmitter was keyed, but could not be released: check it now!"), false);
   });
 }
 
@@ -627,7 +648,7 @@ void StationDialog::finishTest(const QString& status, bool completed) {
   testRecord_.result = SendResult(S(status), completed);
   testRecord_.detail = S(status);
   if (const auto error = AppendJournalRecord(JournalFolder(S(settingsFolder_)), testRecord_))
-    messages_.showMessage({"Journal", "The journal of sends cannot be written: " + *error + ".",
+    messages_.showMessage({S(tr("Journal")), S(tr("The journal of sends cannot be written: %1.").arg(Q(*error))),
                            UserMessage::Icon::Exclamation});
   test_->setEnabled(true);
   play_->setEnabled(true);
@@ -659,12 +680,12 @@ void StationDialog::startTone(bool calibration) {
   testRecord_ = NewJournalRecord(calibration ? "calibration-tone" : "test-tone");
   testRecord_.ptt = JournalPtt(playKeys_->isChecked(), pttChoice());
   if (calibration) {
-    testStatus_->setText("Playing the calibration tone: 1 kHz for 60 s...");
+    testStatus_->setText(tr("Playing the calibration tone: 1 kHz for 60 s..."));
     const double peak = kCalibrationDbfs + (ToneLevelsProblem(chosen.levels) ? 0 : chosen.levels.levelDb);
     testRecord_.what = QString::asprintf("1000 Hz for 60 s at %.1f dBFS", std::min(0.0, peak)).toStdString();
     tester_->sender->sendTone(1000, 60, std::min(0.0, peak), 200);
   } else {
-    testStatus_->setText("Playing the test tone...");
+    testStatus_->setText(tr("Playing the test tone..."));
     testRecord_.what = std::string("the digit ") + kTestDigit + " for 1 s";
     tester_->sender->send(kTestDigit, CorrectSendTiming({"1000", "50", "1000", "200"}));
   }
@@ -684,15 +705,16 @@ void StationDialog::accept() {
   const StationSettings chosen = settings();
   const PttChoice& p = chosen.ptt;
   std::string missing;
-  if (p.method == PttMethod::Cm108 && p.cm108Device.empty()) missing = "Choose the " + kHidDeviceKind + " of the sound chip.";
+  if (p.method == PttMethod::Cm108 && p.cm108Device.empty())
+    missing = S(tr("Choose the %1 of the sound chip.").arg(Tr(kHidDeviceKind.c_str())));
   if (p.method == PttMethod::Cat && (p.rigModel <= 0 || p.rigDevice.empty()))
-    missing = "Choose the rig model and its serial device.";
-  if (const auto clip = ToneLevelsProblem(chosen.levels)) missing = *clip + " Lower the level or the twist.";
+    missing = S(tr("Choose the rig model and its serial device."));
+  if (const auto clip = ToneLevelsProblem(chosen.levels)) missing = *clip + " " + S(tr("Lower the level or the twist."));
   if (p.method == PttMethod::Rigctld && !IsHostName(p.rigctldHost))
-    missing = "Give the host rigctld runs on: a name such as localhost or an address such as 127.0.0.1 "
-              "(no spaces, no port: the port has its own field).";
+    missing = S(tr("Give the host rigctld runs on: a name such as localhost or an address such as 127.0.0.1 "
+                   "(no spaces, no port: the port has its own field)."));
   if (!missing.empty()) {
-    messages_.showMessage({"Station", missing, UserMessage::Icon::Information});
+    messages_.showMessage({S(tr("Station")), missing, UserMessage::Icon::Information});
     return;
   }
   if (!portChoices_.empty()) {
@@ -700,12 +722,14 @@ void StationDialog::accept() {
     std::string text = ReadText(path);
     for (const auto& [number, device] : portChoices_) text = SetPortInMap(text, number, device);
     if (const auto error = WriteFileAtomically(QFile::encodeName(path).toStdString(), text)) {
-      messages_.showMessage({"Station", "The port choices could not be stored: " + *error, UserMessage::Icon::Error});
+      messages_.showMessage({S(tr("Station")), S(tr("The port choices could not be stored: %1").arg(Q(*error))),
+                             UserMessage::Icon::Error});
       return;
     }
   }
   if (const auto error = WriteStationSettings(settingsFolder_, chosen)) {
-    messages_.showMessage({"Station", "The station could not be stored: " + *error, UserMessage::Icon::Error});
+    messages_.showMessage({S(tr("Station")), S(tr("The station could not be stored: %1").arg(Q(*error))),
+                           UserMessage::Icon::Error});
     return;
   }
   countdown_.stop();

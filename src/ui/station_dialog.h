@@ -131,6 +131,7 @@ class StationDialog : public QDialog {
   QCheckBox* playKeys_ = nullptr;
   QCheckBox* monitor_ = nullptr;
   QCheckBox* maskKeys_ = nullptr;
+  QComboBox* language_ = nullptr;
   JournalRecord testRecord_;  // the test under way, for the journal
   QCheckBox* listen_ = nullptr;
   QSpinBox* listenSeconds_ = nullptr;

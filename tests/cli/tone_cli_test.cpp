@@ -121,7 +121,7 @@ TEST(ToneCli, SendPlaysOrSaysWhyNot) {
     EXPECT_EQ(p.exitCode(), 0);
     EXPECT_NE(p.readAllStandardOutput().toStdString().find("* default"), std::string::npos);
     EXPECT_EQ(p.readAllStandardError().toStdString(),
-              warned ? "Questo PC non ha schede audio.\nIl programma non pu\xC3\xB2 inviare i toni DTMF\n" : "")
+              warned ? "This PC has no sound card.\nThe program cannot send the DTMF tones\n" : "")
         << conf;
   }
 

@@ -31,7 +31,8 @@ TEST(StationSettings, EveryValueComesBackAtItsBounds) {
   with([](StationSettings& s) { s.listenForReply = true, s.listenSeconds = 2, s.txLimitSeconds = 1; });
   with([](StationSettings& s) { s.monitorSend = true, s.inputDevice = "/tmp/receiver.fifo", s.maskKeys = false; });
   with([](StationSettings& s) { s.listenSeconds = 120, s.txLimitSeconds = kMaxTxLimitSeconds; });
-  with([](StationSettings& s) { s.outputDevice = "USB Audio CODEC: #1", s.inputDevice = "hw:1,0"; });
+  with([](StationSettings& s) { s.outputDevice = "USB Audio CODEC: #1", s.inputDevice = "hw:1,0", s.language = "it"; });
+  with([](StationSettings& s) { s.language = "en"; });
   with([](StationSettings& s) { s.levels = {kMinLevelDb, -kMaxTwistDb}, s.tailMs = 0; });
   with([](StationSettings& s) { s.levels = {4.1, -0.3}, s.tailMs = kMaxTailMs; });
   with([](StationSettings& s) { s.levels = {-10, kMaxTwistDb}; });
@@ -55,6 +56,8 @@ TEST(StationSettings, AValueThatCannotBeReadIsSaidWithItsLine) {
   };
   const Case cases[] = {
       {"[ptt]\nmethod=rts\n", "", false},
+      {"[ui]\nlanguage=auto\n", "", false},
+      {"[ui]\nlanguage=fr\n", "station.ini line 2: ui/language = 'fr' is not one of auto, en, it", false},
       {"[ptt]\nmethod=RTS\n", "station.ini line 2: ptt/method = 'RTS' is not one of", true},
       {"[listen]\nseconds=1\n", "station.ini line 2: listen/seconds = '1' is not a whole number from 2 to 120", false},
       {"[listen]\nreply=true\nmonitor=yes\n", "station.ini line 3: listen/monitor = 'yes' is neither true nor false", false},

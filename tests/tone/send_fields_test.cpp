@@ -49,7 +49,7 @@ TEST(SendFields, SoundCardWarning) {
   const auto w = SoundCardWarning(false);
   ASSERT_TRUE(w);
   EXPECT_EQ(w->title, "DTMF");
-  EXPECT_EQ(w->text, "Questo PC non ha schede audio.\r\nIl programma non pu\xC3\xB2 inviare i toni DTMF");
+  EXPECT_EQ(w->text, "This PC has no sound card.\r\nThe program cannot send the DTMF tones");
   EXPECT_EQ(w->icon, UserMessage::Icon::Error);
 }
 

@@ -797,7 +797,7 @@ TEST(MessageBoxes, OneAtATimeModalToTheWindowAndNeverBeforeItIsShown) {
   boxes.setWindow(&window);
   boxes.showMessage({"Unable to load data file /x/Default.prg", "/x/Default.prg\r\nFile not found.",
                      UserMessage::Icon::None});
-  boxes.showMessage({"DTMF", "Questo PC non ha schede audio.", UserMessage::Icon::Error});
+  boxes.showMessage({"DTMF", "This PC has no sound card.", UserMessage::Icon::Error});
   QTest::qWait(20);
   EXPECT_FALSE(boxes.current()) << "a box shown before its window ends up beneath it";
 
@@ -916,7 +916,7 @@ TEST_F(HelpViewerTest, AMissingManualIsReportedAndNothingStays) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return !viewer; }));
   ASSERT_EQ(messages_.shown.size(), 1u);
   EXPECT_EQ(messages_.shown[0],
-            (UserMessage{"Sonabel v3r", "Manca il file di help Nessun_Manuale.rtf", UserMessage::Icon::Error}));
+            (UserMessage{"Sonabel v3r", "The help file Nessun_Manuale.rtf is missing", UserMessage::Icon::Error}));
 }
 
 class BoardWindowTest : public WindowTest {

@@ -2,7 +2,9 @@
 // Screenshots of the window's tabs and the progress dialog, for looking at.
 #include <QApplication>
 #include <QDir>
+#include <cstdio>
 
+#include "i18n/language.h"
 #include "support/recording.h"
 #include "tone/portaudio_output.h"
 #include "ui/help_viewer.h"
@@ -16,6 +18,8 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // In the language of the environment (LANGUAGE=it), as the program would be.
+  tonalis::InstallTranslations(app, tonalis::ChooseLanguage("", "", QLocale::system()), TONALIS_BUILT_TRANSLATIONS);
   const QString out = argc > 1 ? argv[1] : ".";
   QDir().mkpath(out);
   tonalis::testing::RecordingMessages messages;
@@ -23,6 +27,7 @@ int main(int argc, char** argv) {
   tonalis::FrmTone window(messages, audio, QDir::tempPath());
   window.show();
   const auto& c = window.controls();
+  std::printf("scale %.2f, set by %s\n", c.scale, qPrintable(c.scaleSetBy));
   c.SSTab1->setCurrentIndex(0);
   window.grab().save(out + "/direct-default.png");
   c.SSTabCmd->setCurrentIndex(1);

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "i18n/language.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace tonalis {
+
+QString Tr(const char* text) { return QCoreApplication::translate("tonalis", text); }
+std::string TrStd(const char* text) { return Tr(text).toStdString(); }
+
+bool IsLanguageChoice(const QString& name) {
+  if (name.isEmpty() || name == "auto") return true;
+  for (const char* language : kLanguages)
+    if (name == language) return true;
+  return false;
+}
+
+QString ChooseLanguage(const QString& option, const QString& setting, const QLocale& system) {
+  for (const QString& chosen : {option, setting})
+    if (!chosen.isEmpty() && chosen != "auto" && IsLanguageChoice(chosen)) return chosen;
+  // The first of the system's languages (LANGUAGE=it:en, Windows' list) that the program speaks.
+  for (const QString& name : system.uiLanguages()) {
+    const QString language = name.section('-', 0, 0).section('_', 0, 0).toLower();
+    if (language != "auto" && IsLanguageChoice(language) && !language.isEmpty()) return language;
+  }
+  return "en";
+}
+
+std::optional<std::string> InstallTranslations(QCoreApplication& app, const QString& language, const QString& folder) {
+  if (language == "en") return std::nullopt;
+  // Beside the program (the build tree, Windows), then where the package puts them.
+  QStringList folders = {QCoreApplication::applicationDirPath() + "/translations",
+                         QStringLiteral(TONALIS_TRANSLATIONS_DIR)};
+  if (!folder.isEmpty()) folders.prepend(folder);
+  auto* own = new QTranslator(&app);
+  bool loaded = false;
+  for (const QString& place : folders)
+    if ((loaded = own->load("tonalis_" + language, place))) break;
+  if (!loaded) {
+    delete own;
+    return "The " + language.toStdString() + " translation (tonalis_" + language.toStdString() +
+           ".qm) is not installed; the program speaks English.";
+  }
+  app.installTranslator(own);
+  // Qt's own texts (file dialogs, standard buttons): from Qt, or beside the program.
+  auto* qt = new QTranslator(&app);
+  folders.prepend(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  for (const QString& place : folders)
+    if (qt->load("qtbase_" + language, place)) {
+      app.installTranslator(qt);
+      return std::nullopt;
+    }
+  delete qt;
+  return std::nullopt;
+}
+
+}  // namespace tonalis

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <optional>
+#include <string>
+
+class QCoreApplication;
+
+namespace tonalis {
+
+// The languages the program speaks; English is the source.
+inline constexpr const char* kLanguages[] = {"en", "it"};
+
+// `text` in the program's language, for texts outside a window class (marked
+// with Tr() or TONALIS_TEXT()).
+QString Tr(const char* text);
+std::string TrStd(const char* text);
+
+// Whether `name` is a language the program speaks ("en", "it"); an empty
+// name or "auto" means the system's.
+bool IsLanguageChoice(const QString& name);
+
+// The language to speak: the command line's choice, else the setting's,
+// else the system's when it is one the program speaks, else English.
+QString ChooseLanguage(const QString& option, const QString& setting, const QLocale& system);
+
+// Installs the program's and Qt's own translations for `language` into
+// `app`; English needs none. The reason when the program's cannot be loaded
+// (the program then speaks English).
+// `folder`, when given, is looked in first.
+std::optional<std::string> InstallTranslations(QCoreApplication& app, const QString& language,
+                                               const QString& folder = QString());
+
+}  // namespace tonalis
