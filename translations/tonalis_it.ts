@@ -523,6 +523,14 @@
         <source>ALL Outputs OFF</source>
         <translation>TUTTE le uscite OFF</translation>
     </message>
+    <message>
+        <source>Pages of the window</source>
+        <translation>Pagine della finestra</translation>
+    </message>
+    <message>
+        <source>Pages of the commands</source>
+        <translation>Pagine dei comandi</translation>
+    </message>
 </context>
 <context>
     <name>tonalis::CommandsDialog</name>
@@ -557,6 +565,10 @@
     <message>
         <source>The fields hold edits the board may not hold: what is sent is what the fields say.</source>
         <translation>I campi contengono modifiche che la scheda potrebbe non avere: si invia ciò che dicono i campi.</translation>
+    </message>
+    <message>
+        <source>Commands of the configuration</source>
+        <translation>Comandi della configurazione</translation>
     </message>
 </context>
 <context>
@@ -927,6 +939,14 @@
         <source>Nothing yet: every READ and PROGRAM is kept here, in %1</source>
         <translation>Ancora niente: ogni LEGGI e SCRIVI viene conservato qui, in %1</translation>
     </message>
+    <message>
+        <source>Board contents read and programmed</source>
+        <translation>Contenuti della scheda letti e scritti</translation>
+    </message>
+    <message>
+        <source>The selected content, compared</source>
+        <translation>Il contenuto selezionato, confrontato</translation>
+    </message>
 </context>
 <context>
     <name>tonalis::JournalDialog</name>
@@ -997,6 +1017,10 @@
     <message>
         <source>%1 of %2 sends</source>
         <translation>%1 di %2 invii</translation>
+    </message>
+    <message>
+        <source>Sends</source>
+        <translation>Invii</translation>
     </message>
 </context>
 <context>
@@ -1323,6 +1347,26 @@
     <message>
         <source>Output le&amp;vel:</source>
         <translation>Li&amp;vello d'uscita:</translation>
+    </message>
+    <message>
+        <source>Pages of the station</source>
+        <translation>Pagine della stazione</translation>
+    </message>
+    <message>
+        <source>Serial ports on this machine</source>
+        <translation>Porte seriali di questa macchina</translation>
+    </message>
+    <message>
+        <source>The COM number the selected port becomes</source>
+        <translation>Il numero COM che la porta selezionata diventa</translation>
+    </message>
+    <message>
+        <source>Seconds to listen for the reply</source>
+        <translation>Secondi di ascolto della risposta</translation>
+    </message>
+    <message>
+        <source>Rig model</source>
+        <translation>Modello di radio</translation>
     </message>
 </context>
 </TS>

@@ -40,6 +40,7 @@ CommandsDialog::CommandsDialog(QWidget* parent) : QDialog(parent) {
   list->onEnter = [this] { sendCurrent(); };
   list_ = list;
   list_->setObjectName("commandList");
+  list_->setAccessibleName(tr("Commands of the configuration"));
   list_->setColumnCount(3);
   list_->setHeaderLabels({tr("Command"), tr("Digits"), ""});
   list_->setRootIsDecorated(false);

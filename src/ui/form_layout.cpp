@@ -329,6 +329,23 @@ FormControls BuildForm(QWidget* window) {
   c.txtPttCom->setText("1");
   c.txtTxd->setText("200");
 
+  // For a screen reader: each field is named by the label beside it (its
+  // buddy), or by its frame's title where it has no label; the pages too.
+  const std::pair<const char*, QWidget*> buddies[] = {
+      {"Label11", c.txtMorseSpeed}, {"Label25", c.txtMem[10]}, {"Label26", c.txtMem[11]}, {"Label19", c.txtTmr2},
+      {"Label23", c.txtMem[12]},    {"Label24", c.txtMem[13]}, {"Label21", c.txtBlo},     {"Label22", c.txtBhi},
+      {"Label20", c.txtCallID},     {"Label9", c.txtSeqCmd},   {"Label10", c.txtCrcTag},  {"Label12", c.txtPrgComm},
+      {"Label6", c.txtSeqOri},      {"Label8", c.txtSeqNew},   {"Label3", c.Text1},       {"Label4", c.Text2},
+      {"Label5", c.Text3},          {"Label15", c.Text4},      {"Label16", c.txtPttCom},  {"Label17", c.txtTxd}};
+  for (const auto& [label, field] : buddies) window->findChild<QLabel*>(label)->setBuddy(field);
+  for (int n = 0; n < 9; ++n)
+    c.lblCommands[static_cast<std::size_t>(labelIndex[n])]->setBuddy(c.txtMem[static_cast<std::size_t>(n)]);
+  c.txtMem[9]->setAccessibleName(c.Frame1->title());
+  c.txtMem[14]->setAccessibleName(c.Frame10->title());
+  c.txtMem[15]->setAccessibleName(c.Frame11->title());
+  c.SSTab1->setAccessibleName(Tr("Pages of the window"));
+  c.SSTabCmd->setAccessibleName(Tr("Pages of the commands"));
+
   // Size for the longest texts these labels show, then give them their own.
   c.Label6->setText(Tr("Original Sequence [cmd 15]"));
   c.Label8->setText(Tr("New Sequence  [cmd 15]"));

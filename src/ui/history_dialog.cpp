@@ -38,6 +38,7 @@ HistoryDialog::HistoryDialog(QWidget* parent, const HistoryStore& store, std::fu
   setAttribute(Qt::WA_DeleteOnClose);
 
   list_ = new QTreeWidget(this);
+  list_->setAccessibleName(tr("Board contents read and programmed"));
   list_->setObjectName("historyList");
   list_->setHeaderLabels({tr("Time"), tr("Operation"), tr("Port"), tr("File"), tr("Changes")});
   list_->setRootIsDecorated(false);
@@ -69,6 +70,7 @@ HistoryDialog::HistoryDialog(QWidget* parent, const HistoryStore& store, std::fu
   for (int column = 0; column < 5; ++column) list_->resizeColumnToContents(column);
 
   details_ = new QPlainTextEdit(this);
+  details_->setAccessibleName(tr("The selected content, compared"));
   details_->setObjectName("historyDetails");
   details_->setReadOnly(true);
   load_ = new QPushButton(tr("&Load into the fields"), this);

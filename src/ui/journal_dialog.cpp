@@ -38,6 +38,7 @@ JournalDialog::JournalDialog(QWidget* parent, std::string folder, MessageSink& m
   filters->addRow(tr("&Showing:"), filter_);
   filters->addRow(tr("&From the day:"), since_);
   list_ = new QTreeWidget(this);
+  list_->setAccessibleName(tr("Sends"));
   list_->setObjectName("journalList");
   list_->setRootIsDecorated(false);
   list_->setUniformRowHeights(true);

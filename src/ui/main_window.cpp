@@ -34,6 +34,7 @@
 #include "remote/replacement.h"
 #include "storage/settings_file.h"
 #include "tone/send_fields.h"
+#include "ui/accessibility.h"
 #include "ui/card_printing.h"
 #include "ui/commands_dialog.h"
 #include "ui/journal_dialog.h"
@@ -82,7 +83,8 @@ FrmTone::FrmTone(MessageSink& messages, AudioOutput& audio, const QString& setti
       monitor_(input ? *input : *ownInput_) {
   setObjectName("frmTone");
   setWindowTitle(kInitialCaption);
-  c_.lblInfoSend->setText(tr("Tonalis v%1 - DTMF sender").arg(Q(VersionText())));
+  MakeStatusLine(c_.lblInfoSend);
+  SetStatusText(c_.lblInfoSend, tr("Tonalis v%1 - DTMF sender").arg(Q(VersionText())));
   timer1_.setInterval(kStatusClearDelay);
   installFieldRules();
   connectControls();
@@ -95,6 +97,7 @@ FrmTone::FrmTone(MessageSink& messages, AudioOutput& audio, const QString& setti
   const int top = c_.Frame4->geometry().bottom() + 1;
   lblReply_->setGeometry(c_.Frame4->x(), top, c_.Frame4->width(), std::max(14, page->height() - top));
   lblReply_->setTextFormat(Qt::PlainText);
+  MakeStatusLine(lblReply_);
   lblReply_->installEventFilter(this);  // a click on the monitor's line opens its table
   connect(&listener_, &ReplyListener::textChanged, this, [this](const QString& text) {
     replyText_ = tr("Board's reply: %1...").arg(text);
@@ -178,7 +181,7 @@ void FrmTone::connectControls() {
   connect(&sender_, &SequenceSender::finished, this, &FrmTone::onSendFinished);
   connect(&timer1_, &QTimer::timeout, this, [this] {
     timer1_.stop();
-    c_.lblInfoSend->clear();
+    SetStatusText(c_.lblInfoSend, QString());
   });
 
   connect(c_.txtSeqCmd, &QLineEdit::textChanged, this,
@@ -546,7 +549,7 @@ void FrmTone::sendSequence() {
     }
   }
   showAirLine();
-  c_.lblInfoSend->setText(Tr(kSendingText));
+  SetStatusText(c_.lblInfoSend, Tr(kSendingText));
   c_.cmdTone->setEnabled(false);
   c_.txtTxd->setText(Q(timing.texts.txDelayMs));
   sender_.send(Std(c_.Text1->text()), timing);
@@ -624,7 +627,7 @@ void FrmTone::onSendFinished(const QString& status, bool completed) {
   if (commandsDialog_) commandsDialog_->setSending(false);
   c_.cmdTone->setEnabled(true);
   if (!timer1_.isActive()) timer1_.start();
-  c_.lblInfoSend->setText(DisplayText(Std(status)));
+  SetStatusText(c_.lblInfoSend, DisplayText(Std(status)));
   if (monitor_.recording()) {
     // What the air carries reaches the input late: the reply is listened for after it.
     listenAfterMonitor_ = completed && station_.listenForReply;
@@ -712,11 +715,10 @@ void FrmTone::showAirLine() {
   // One line: what does not fit is in the tooltip, with the monitor's table.
   const QString shown =
       plain ? line : lblReply_->fontMetrics().elidedText(line, Qt::ElideRight, lblReply_->width());
-  lblReply_->setText(shown);
+  SetStatusText(lblReply_, shown, whole);
   QString tip = monitorDetails_.isEmpty() && shown != line ? line.toHtmlEscaped() : monitorDetails_;
   if (!monitorDetails_.isEmpty() && !replyText_.isEmpty()) tip += "<p>" + replyText_.toHtmlEscaped() + "</p>";
   lblReply_->setToolTip(tip);
-  lblReply_->setAccessibleDescription(whole);
 }
 
 void FrmTone::listenForReply() {

@@ -3,6 +3,7 @@
 
 #include <QCloseEvent>
 
+#include "ui/accessibility.h"
 #include "ui/fonts.h"
 #include "ui/message_boxes.h"
 
@@ -21,6 +22,7 @@ ProgressDialog::ProgressDialog(QWidget* owner, double scale)
   setFixedSize(Px(3960, scale), Px(1890, scale));
 
   lblInfo_ = new QLabel(this);
+  MakeStatusLine(lblInfo_);
   lblInfo_->setObjectName("lblInfo");
   lblInfo_->setGeometry(Px(90, scale), Px(120, scale), Px(3750, scale), Px(1215, scale));
   lblInfo_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -40,7 +42,7 @@ ProgressDialog::ProgressDialog(QWidget* owner, double scale)
 
 void ProgressDialog::setMessage(const std::string& text) {
   text_ = text;
-  lblInfo_->setText(DisplayText(text_));
+  SetStatusText(lblInfo_, DisplayText(text_));
 }
 
 void ProgressDialog::appendMessage(const std::string& text) { setMessage(text_ + text); }

@@ -19,6 +19,7 @@
 #include "link/port_lookup.h"
 #include "link/port_map.h"
 #include "i18n/language.h"
+#include "ui/accessibility.h"
 #include "i18n/text.h"
 #include "link/serial_ports.h"
 #include "radio/cm108_ptt.h"
@@ -103,6 +104,7 @@ StationDialog::StationDialog(QWidget* parent, const QString& settingsFolder, con
   setWindowTitle(tr("Station"));
   setAttribute(Qt::WA_DeleteOnClose);
   auto* tabs = new QTabWidget(this);
+  tabs->setAccessibleName(tr("Pages of the station"));
   tabs->addTab(buildPortsPage(), tr("Serial ports"));
   tabs->addTab(buildSoundPage(), tr("Sound"));
   tabs->addTab(buildPttPage(), tr("PTT"));
@@ -144,6 +146,7 @@ StationDialog::~StationDialog() {
 QWidget* StationDialog::buildPortsPage() {
   auto* page = new QWidget;
   portTable_ = new QTableWidget(0, 6, page);
+  portTable_->setAccessibleName(tr("Serial ports on this machine"));
   portTable_->setObjectName("portTable");
   portTable_->setHorizontalHeaderLabels(
       {tr("Device"), tr("Name that survives replugging"), tr("Description"), tr("Manufacturer"), tr("Serial number"),
@@ -155,6 +158,7 @@ QWidget* StationDialog::buildPortsPage() {
   portTable_->verticalHeader()->hide();
 
   comNumber_ = new QSpinBox(page);
+  comNumber_->setAccessibleName(tr("The COM number the selected port becomes"));
   comNumber_->setObjectName("comNumber");
   comNumber_->setRange(1, 16);
   comNumber_->setPrefix("COM");
@@ -311,6 +315,7 @@ QWidget* StationDialog::buildSoundPage() {
   listen_->setObjectName("listenForReply");
   listen_->setChecked(initial_.listenForReply);
   listenSeconds_ = new QSpinBox(page);
+  listenSeconds_->setAccessibleName(tr("Seconds to listen for the reply"));
   listenSeconds_->setObjectName("listenSeconds");
   listenSeconds_->setRange(2, 120);
   listenSeconds_->setSuffix(" s");
@@ -405,6 +410,7 @@ QWidget* StationDialog::buildPttPage() {
   for (int baud : kBauds) rigBaud_->addItem(QString::number(baud), baud);
   auto* catForm = new QFormLayout(cat);
   catForm->addRow(tr("Rig model:"), rigSearch_);
+  rigModel_->setAccessibleName(tr("Rig model"));
   catForm->addRow("", rigModel_);
   catForm->addRow(tr("Serial device:"), rigDevice_);
   catForm->addRow(tr("Speed:"), rigBaud_);
@@ -448,11 +454,14 @@ QWidget* StationDialog::buildPttPage() {
   stop_->setEnabled(false);
   testStatus_ = new QLabel(testBox);
   testStatus_->setObjectName("testStatus");
+  MakeStatusLine(testStatus_);
   testStatus_->setWordWrap(true);
   connect(test_, &QPushButton::clicked, this, &StationDialog::startPttTest);
   connect(stop_, &QPushButton::clicked, this, &StationDialog::stopPttTest);
   auto* testRow = new QHBoxLayout;
-  testRow->addWidget(new QLabel(tr("Key for"), testBox));
+  auto* keyFor = new QLabel(tr("Key for"), testBox);
+  keyFor->setBuddy(testSeconds_);
+  testRow->addWidget(keyFor);
   testRow->addWidget(testSeconds_);
   testRow->addWidget(test_);
   testRow->addWidget(stop_);
@@ -593,7 +602,7 @@ void StationDialog::startPttTest() {
   test_->setEnabled(false);
   play_->setEnabled(false);
   calibrate_->setEnabled(false);
-  testStatus_->setText(tr("Keying %1...").arg(Q(DescribePtt(pttChoice()))));
+  SetStatusText(testStatus_, tr("Keying %1...").arg(Q(DescribePtt(pttChoice()))));
   testRecord_ = NewJournalRecord("ptt-test");
   testRecord_.what = "keyed for up to " + std::to_string(testSeconds_->value()) + " s";
   testRecord_.ptt = DescribePtt(pttChoice());
@@ -613,13 +622,13 @@ void StationDialog::onTestKeyed(bool ok) {
   // The TX time limit holds for the test as for a send.
   if (txLimit_->value() > 0) secondsLeft_ = std::min(secondsLeft_, txLimit_->value());
   stop_->setEnabled(true);
-  testStatus_->setText(tr("Transmitting: %1 s left.").arg(secondsLeft_));
+  SetStatusText(testStatus_, tr("Transmitting: %1 s left.").arg(secondsLeft_));
   countdown_.start();
 }
 
 void StationDialog::onCountdown() {
   if (--secondsLeft_ > 0) {
-    testStatus_->setText(tr("Transmitting: %1 s left.").arg(secondsLeft_));
+    SetStatusText(testStatus_, tr("Transmitting: %1 s left.").arg(secondsLeft_));
     return;
   }
   stopPttTest();
@@ -643,7 +652,7 @@ void StationDialog::stopPttTest() {
 }
 
 void StationDialog::finishTest(const QString& status, bool completed) {
-  testStatus_->setText(status);
+  SetStatusText(testStatus_, status);
   // Every transmission is in the journal, the tests too.
   testRecord_.result = SendResult(S(status), completed);
   testRecord_.detail = S(status);
@@ -680,12 +689,12 @@ void StationDialog::startTone(bool calibration) {
   testRecord_ = NewJournalRecord(calibration ? "calibration-tone" : "test-tone");
   testRecord_.ptt = JournalPtt(playKeys_->isChecked(), pttChoice());
   if (calibration) {
-    testStatus_->setText(tr("Playing the calibration tone: 1 kHz for 60 s..."));
+    SetStatusText(testStatus_, tr("Playing the calibration tone: 1 kHz for 60 s..."));
     const double peak = kCalibrationDbfs + (ToneLevelsProblem(chosen.levels) ? 0 : chosen.levels.levelDb);
     testRecord_.what = QString::asprintf("1000 Hz for 60 s at %.1f dBFS", std::min(0.0, peak)).toStdString();
     tester_->sender->sendTone(1000, 60, std::min(0.0, peak), 200);
   } else {
-    testStatus_->setText(tr("Playing the test tone..."));
+    SetStatusText(testStatus_, tr("Playing the test tone..."));
     testRecord_.what = std::string("the digit ") + kTestDigit + " for 1 s";
     tester_->sender->send(kTestDigit, CorrectSendTiming({"1000", "50", "1000", "200"}));
   }

@@ -156,9 +156,9 @@ TEST_F(AirTest, TheWindowReplacesACommandOverTheAir) {
   EXPECT_EQ(air()->air, kAirSent);
   EXPECT_EQ(DecodeImage(air()->image).txtMem[0], "345");
   EXPECT_EQ(c.txtMem[0]->text(), "11");
-  EXPECT_TRUE(window.replyLabel()->accessibleDescription().startsWith(
+  EXPECT_TRUE(window.replyLabel()->accessibleName().startsWith(
       "Click here to put 345 into command 0 (now on the board)"))
-      << window.replyLabel()->accessibleDescription().toStdString();
+      << window.replyLabel()->accessibleName().toStdString();
   QTest::mouseClick(window.replyLabel(), Qt::LeftButton);
   EXPECT_EQ(c.txtMem[0]->text(), "345");
   ASSERT_TRUE(readBoard());
@@ -234,17 +234,17 @@ TEST_F(AirTest, TheMonitorSeesWhatTheClippingLinkLost) {
     return recorded.wait(15000);
   };
   ASSERT_TRUE(send());
-  EXPECT_TRUE(window.replyLabel()->accessibleDescription().startsWith(
+  EXPECT_TRUE(window.replyLabel()->accessibleName().startsWith(
       QString::fromUtf8("\u2716 Monitor: 12 of 14 digits heard (digit 11 (A) not heard, 10 more problems)")))
-      << window.replyLabel()->accessibleDescription().toStdString();
+      << window.replyLabel()->accessibleName().toStdString();
   // Lowered in the Station dialog, the next send reaches the board whole.
   StationDialog* station = window.openStationDialog();
   station->findChild<QDoubleSpinBox*>("outputLevel")->setValue(-10);
   station->accept();
   ASSERT_TRUE(send());
-  EXPECT_TRUE(window.replyLabel()->accessibleDescription().startsWith(
+  EXPECT_TRUE(window.replyLabel()->accessibleName().startsWith(
       QString::fromUtf8("\u2714 Monitor: 14 of 14 digits heard, level -24.0 dBFS")))
-      << window.replyLabel()->accessibleDescription().toStdString();
+      << window.replyLabel()->accessibleName().toStdString();
   ASSERT_TRUE(heard(3));
   EXPECT_EQ(board_->heard()[2], "heard 0123456789ABCD -> ignored");
   EXPECT_TRUE(messages.shown.size() <= 1u) << "at most the first start's missing Default.prg";

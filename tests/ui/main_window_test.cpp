@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <gtest/gtest.h>
+#include <QAccessible>
 #include <QApplication>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -371,6 +372,11 @@ TEST_F(WindowTest, ProgressDialogIsHiddenNotDestroyed) {
   window_->showDialog();
   EXPECT_EQ(dialog->lblInfo()->text(), "\nReading Data.");
   EXPECT_EQ(dialog->lblInfo()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  // A screen reader hears it as a status line that says its text.
+  QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(dialog->lblInfo());
+  ASSERT_TRUE(spoken);
+  EXPECT_EQ(spoken->role(), QAccessible::StatusBar);
+  EXPECT_EQ(spoken->text(QAccessible::Name), "\nReading Data.");
   window_->close();
   EXPECT_FALSE(dialog->isVisible());
 }
@@ -465,7 +471,7 @@ TEST_F(WindowTest, TheMonitorSaysWhatReachedTheAirOrWhyItCannot) {
   for (int i = 0; i < 2; ++i) {
     QSignalSpy finished(&window_->sender(), &SequenceSender::finished);
     c().cmdTone->click();
-    EXPECT_EQ(S(window_->replyLabel()->accessibleDescription()),
+    EXPECT_EQ(S(window_->replyLabel()->accessibleName()),
               "Not monitoring: no sound input device is called " + fifo + ".") << "the whole line, shown cut to fit";
     ASSERT_TRUE(finished.wait(10000));
   }
