@@ -113,7 +113,12 @@ std::vector<JournalRecord> ReadJournalText(const std::string& text) {
     const std::size_t end = text.find('\n', from);
     // A last line without its newline was being written: not a record yet.
     if (end == std::string::npos) break;
-    const auto record = ParseJournalRecord(text.substr(from, end - from));
+    const std::string line = text.substr(from, end - from);
+    auto record = ParseJournalRecord(line);
+    // A write cut short (the process killed in it) and the next record appended
+    // after it: the record starts at the last mark (a field never holds a tab).
+    const auto mark = line.rfind(std::string(kVersion) + "\t");
+    if (!record && mark != std::string::npos && mark > 0) record = ParseJournalRecord(line.substr(mark));
     from = end + 1;
     if (!record) continue;
     const bool after = record->kind == "reply" || record->kind == "monitor";

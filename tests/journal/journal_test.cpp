@@ -44,11 +44,14 @@ TEST(Journal, RecordsSurviveTheirTextAndTornOrForeignLinesAreSkipped) {
   monitor.monitor = "3 of 3 digits heard";
   JournalRecord orphan = reply;
   orphan.id = "9";
+  // A write cut short by a kill, and the next record appended to it on the same line: that one is kept.
   const std::string text = FormatJournalRecord(Send("2", "123")) + "not a record\n" + FormatJournalRecord(reply) +
                            FormatJournalRecord(orphan) + "tonalis-journal-1\tbad\\q\n" + FormatJournalRecord(monitor) +
+                           FormatJournalRecord(Send("4", "67")).substr(0, 40) + FormatJournalRecord(Send("5", "89")) +
                            FormatJournalRecord(Send("3", "45")).substr(0, 30);
   const auto records = ReadJournalText(text);
-  ASSERT_EQ(records.size(), 1u);
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(records[1].what, "89");
   EXPECT_EQ(records[0].what, "123");
   EXPECT_EQ(records[0].reply, "ABC R");
   EXPECT_EQ(records[0].monitor, "3 of 3 digits heard");
