@@ -18,6 +18,7 @@ set(TONALIS_CORE_TEST_SOURCES
   station/ptt_choice_test.cpp
   history/history_test.cpp
   journal/journal_test.cpp
+  i18n/text_test.cpp
   listen/dtmf_decoder_test.cpp
   listen/dtmf_measure_test.cpp
   listen/transmission_check_test.cpp

@@ -531,6 +531,189 @@
         <source>Pages of the commands</source>
         <translation>Pagine dei comandi</translation>
     </message>
+    <message>
+        <source>FAILED to read version! Please Check Connections / Decoder</source>
+        <translation>Lettura della versione FALLITA! Controllare i collegamenti / il decoder</translation>
+    </message>
+    <message>
+        <source>FAILED to read data!  Please check Connections / Decoder</source>
+        <translation>Lettura dei dati FALLITA!  Controllare i collegamenti / il decoder</translation>
+    </message>
+    <message>
+        <source>FAILED to get Version!  Unable to program, please check Decoder</source>
+        <translation>Versione NON ricevuta!  Impossibile programmare, controllare il decoder</translation>
+    </message>
+    <message>
+        <source>FAILED to read data!  Unable to program, please check Decoder</source>
+        <translation>Lettura dei dati FALLITA!  Impossibile programmare, controllare il decoder</translation>
+    </message>
+    <message>
+        <source>Stopped: the port was closed before the exchange ended.</source>
+        <translation>Interrotto: la porta è stata chiusa prima della fine dello scambio.</translation>
+    </message>
+    <message>
+        <source>Error reading data from %1</source>
+        <translation>Errore nella lettura dei dati da %1</translation>
+    </message>
+    <message>
+        <source>Error programming %1</source>
+        <translation>Errore nella programmazione di %1</translation>
+    </message>
+    <message>
+        <source>%1 successfully programmed</source>
+        <translation>%1 programmato correttamente</translation>
+    </message>
+    <message>
+        <source>Data from %1 successfully read</source>
+        <translation>Dati di %1 letti correttamente</translation>
+    </message>
+    <message>
+        <source>Modifier ID or Checksum ID cannot be empty.</source>
+        <translation>L'ID modifica e l'ID checksum non possono essere vuoti.</translation>
+    </message>
+    <message>
+        <source>Please insert Modifier ID / Checksum ID in Direct Programming Tab.</source>
+        <translation>Inserire l'ID modifica e l'ID checksum nella scheda Programmazione.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <source>Original Sequence ends with Modifier ID Sequence.</source>
+        <translation>La sequenza originale finisce con la sequenza dell'ID modifica.</translation>
+    </message>
+    <message>
+        <source>Please modify Original Sequence.</source>
+        <translation>Modificare la sequenza originale.</translation>
+    </message>
+    <message>
+        <source>New Sequence ends with Modifier ID Sequence.</source>
+        <translation>La nuova sequenza finisce con la sequenza dell'ID modifica.</translation>
+    </message>
+    <message>
+        <source>Please modify New Sequence.</source>
+        <translation>Modificare la nuova sequenza.</translation>
+    </message>
+    <message>
+        <source>Original/New Sequence too short.</source>
+        <translation>Sequenza originale o nuova troppo corta.</translation>
+    </message>
+    <message>
+        <source>%1 "%2" holds characters that are not DTMF digits.</source>
+        <translation>%1 "%2" contiene caratteri che non sono cifre DTMF.</translation>
+    </message>
+    <message>
+        <source>Only 0-9, *, #, A, B, C and D can be sent.</source>
+        <translation>Si possono inviare solo 0-9, *, #, A, B, C e D.</translation>
+    </message>
+    <message>
+        <source>%1 is too long: %2 digits, at most %3 fit in the decoder.</source>
+        <translation>%1 è troppo lunga: %2 cifre, nel decoder ne entrano al massimo %3.</translation>
+    </message>
+    <message>
+        <source>Checksum ID "%1" must be one DTMF digit.</source>
+        <translation>L'ID checksum "%1" deve essere una sola cifra DTMF.</translation>
+    </message>
+    <message>
+        <source>Please correct it in Direct Programming Tab.</source>
+        <translation>Correggerlo nella scheda Programmazione.</translation>
+    </message>
+    <message>
+        <source>New Sequence "%1" contains the Checksum ID %2.</source>
+        <translation>La nuova sequenza "%1" contiene l'ID checksum %2.</translation>
+    </message>
+    <message>
+        <source>The decoder would take it as the end of the new command.</source>
+        <translation>Il decoder lo prenderebbe per la fine del nuovo comando.</translation>
+    </message>
+    <message>
+        <source>Digit %1 already used in command sequences.</source>
+        <translation>La cifra %1 è già usata nelle sequenze dei comandi.</translation>
+    </message>
+    <message>
+        <source>Please choose another digit.</source>
+        <translation>Sceglierne un'altra.</translation>
+    </message>
+    <message>
+        <source>Comm Break Detected</source>
+        <translation>Rilevato break sulla COM</translation>
+    </message>
+    <message>
+        <source>Comm Frame Error</source>
+        <translation>Errore di frame sulla COM</translation>
+    </message>
+    <message>
+        <source>Comm OverRun Error</source>
+        <translation>Errore di overrun sulla COM</translation>
+    </message>
+    <message>
+        <source>Comm OverFlow Error</source>
+        <translation>Errore di overflow sulla COM</translation>
+    </message>
+    <message>
+        <source>Comm Parity Error</source>
+        <translation>Errore di parità sulla COM</translation>
+    </message>
+    <message>
+        <source>Comm Tx Buffer Full</source>
+        <translation>Buffer di trasmissione della COM pieno</translation>
+    </message>
+    <message>
+        <source>Comm Device Control Block Error</source>
+        <translation>Errore nel blocco di controllo della COM</translation>
+    </message>
+    <message>
+        <source>Error no.%1 on %2</source>
+        <translation>Errore n.%1 su %2</translation>
+    </message>
+</context>
+<context>
+    <name>tonalis::BoardLink</name>
+    <message>
+        <source>Warning</source>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <source>Some lines of ports.ini are not understood and are ignored:</source>
+        <translation>Alcune righe di ports.ini non sono comprese e vengono ignorate:</translation>
+    </message>
+    <message>
+        <source>Not able to open %1</source>
+        <translation>Impossibile aprire %1</translation>
+    </message>
+    <message>
+        <source>Please enter a valid Comm number.</source>
+        <translation>Inserire un numero di COM valido.</translation>
+    </message>
+    <message>
+        <source>Cannot key the transmitter: %1 cannot drive its %2 line.</source>
+        <translation>Impossibile attivare il trasmettitore: %1 non può pilotare la sua linea %2.</translation>
+    </message>
+    <message>
+        <source>Reading Data.</source>
+        <translation>Lettura dei dati.</translation>
+    </message>
+    <message>
+        <source>Sending data on %1.</source>
+        <translation>Invio dei dati su %1.</translation>
+    </message>
+    <message>
+        <source>%1 detected.</source>
+        <translation>Rilevato %1.</translation>
+    </message>
+    <message>
+        <source>Wrong version detected: %1</source>
+        <translation>Rilevata una versione sbagliata: %1</translation>
+    </message>
+    <message>
+        <source>Use %1 !</source>
+        <translation>Usare %1 !</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost: %2</source>
+        <translation>Il collegamento con %1 si è perso: %2</translation>
+    </message>
 </context>
 <context>
     <name>tonalis::CommandsDialog</name>

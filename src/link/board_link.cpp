@@ -2,6 +2,8 @@
 #include "link/board_link.h"
 
 #include "config/text_value.h"
+#include "i18n/language.h"
+#include "i18n/text.h"
 #include "link/port_map.h"
 #include "link/serial_trace.h"
 
@@ -10,11 +12,14 @@ namespace {
 
 constexpr const char* kApplicationTitle = "Tonalis";
 
-const char* kReadVersionFailed = "FAILED to read version! Please Check Connections / Decoder";
-const char* kReadDataFailed = "FAILED to read data!  Please check Connections / Decoder";
-const char* kProgramVersionFailed = "FAILED to get Version!  Unable to program, please check Decoder";
-const char* kProgramDataFailed = "FAILED to read data!  Unable to program, please check Decoder";
-const char* kStoppedByClose = "Stopped: the port was closed before the exchange ended.";
+const char* kReadVersionFailed = TONALIS_TEXT("FAILED to read version! Please Check Connections / Decoder");
+const char* kReadDataFailed = TONALIS_TEXT("FAILED to read data!  Please check Connections / Decoder");
+const char* kProgramVersionFailed = TONALIS_TEXT("FAILED to get Version!  Unable to program, please check Decoder");
+const char* kProgramDataFailed = TONALIS_TEXT("FAILED to read data!  Unable to program, please check Decoder");
+const char* kStoppedByClose = TONALIS_TEXT("Stopped: the port was closed before the exchange ended.");
+
+std::string S(const QString& s) { return s.toStdString(); }
+QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 // Message texts break lines with CR LF.
 std::string WithCrLf(const std::string& lines) {
@@ -65,8 +70,8 @@ void BoardLink::openPort(const std::string& fieldText, bool forPtt) {
   const PortTarget target = resolver_(*number);
   if (!target.problems.empty() && target.problems != problemsSaid_) {
     problemsSaid_ = target.problems;
-    messages_.showMessage({"Warning",
-                           "Some lines of ports.ini are not understood and are ignored:" + std::string(kCrLf) +
+    messages_.showMessage({S(tr("Warning")),
+                           S(tr("Some lines of ports.ini are not understood and are ignored:")) + kCrLf +
                                WithCrLf(target.problems),
                            UserMessage::Icon::Exclamation});
   }
@@ -77,7 +82,7 @@ void BoardLink::openPort(const std::string& fieldText, bool forPtt) {
   const std::string& device = target.device;
   portDevice_ = device;
   if (!target.refused.empty()) {
-    messages_.showMessage({"Warning", target.refused, UserMessage::Icon::Information});
+    messages_.showMessage({S(tr("Warning")), target.refused, UserMessage::Icon::Information});
     return;
   }
   QString reason;
@@ -90,7 +95,7 @@ void BoardLink::openPort(const std::string& fieldText, bool forPtt) {
     return;
   }
   const std::string where = portFieldName_ == device ? std::string(": ") : kCrLf + device + ": ";
-  messages_.showMessage({"Warning", "Not able to open " + portFieldName_ + where + reason.toStdString(),
+  messages_.showMessage({S(tr("Warning")), S(tr("Not able to open %1").arg(Q(portFieldName_))) + where + reason.toStdString(),
                          UserMessage::Icon::Information});
 }
 
@@ -107,7 +112,7 @@ void BoardLink::setProgrammingTicked(bool ticked, const std::string& prgCommText
   chkPrg_ = true;
   if (chkPtt_ && pttUsesPort_) setPttTicked(false, pttComText_);
   if (!PortNumberFromText(prgCommText)) {
-    messages_.showMessage({"Warning", "Please enter a valid Comm number.", UserMessage::Icon::None});
+    messages_.showMessage({S(tr("Warning")), S(tr("Please enter a valid Comm number.")), UserMessage::Icon::None});
     Q_EMIT controlsChanged();
     return;
   }
@@ -154,7 +159,7 @@ void BoardLink::setPttTicked(bool ticked, const std::string& pttComText) {
     closeProgramming();
   }
   if (!PortNumberFromText(pttComText)) {
-    messages_.showMessage({"Warning", "Please enter a valid Comm number.", UserMessage::Icon::None});
+    messages_.showMessage({S(tr("Warning")), S(tr("Please enter a valid Comm number.")), UserMessage::Icon::None});
     Q_EMIT controlsChanged();
     return;
   }
@@ -165,7 +170,7 @@ void BoardLink::setPttTicked(bool ticked, const std::string& pttComText) {
 
 void BoardLink::closeProgramming() {
   if (!port_.isOpen() || pttOpen_) return;
-  if (exchangeRunning()) abortExchange(kStoppedByClose);
+  if (exchangeRunning()) abortExchange(TrStd(kStoppedByClose));
   send(kEndSession);
   // The two bytes must leave before the port closes.
   port_.flush();
@@ -200,8 +205,8 @@ bool BoardLink::keySerialLine(bool on) {
   }
   if (!lineFailureReported_ && keyed) {
     lineFailureReported_ = true;
-    messages_.showMessage({"Warning",
-                           "Cannot key the transmitter: " + portFieldName_ + " cannot drive its " + name + " line." +
+    messages_.showMessage({S(tr("Warning")),
+                           S(tr("Cannot key the transmitter: %1 cannot drive its %2 line.").arg(Q(portFieldName_), name)) +
                                kCrLf + reason.toStdString(),
                            UserMessage::Icon::Exclamation});
   }
@@ -228,7 +233,7 @@ void BoardLink::readBoard() {
   frameSucceeded_ = false;
   if (trace_) trace_->note("READ");
   progress_.setOkVisible(false);
-  progress_.setMessage(std::string(kCrLf) + "Reading Data.");
+  progress_.setMessage(kCrLf + S(tr("Reading Data.")));
   progress_.showDialog();
   schedule(Phase::ReadStarting, link_timing::kReadProgressPause);
   Q_EMIT controlsChanged();
@@ -242,7 +247,7 @@ void BoardLink::programBoard(const DecoderImage& image) {
   lastWasProgram_ = true;
   frameSucceeded_ = false;
   if (trace_) trace_->note("PROGRAM");
-  progress_.setMessage(std::string(kCrLf) + "Sending data on " + portName_ + ".");
+  progress_.setMessage(kCrLf + S(tr("Sending data on %1.").arg(Q(portName_))));
   progress_.setOkVisible(false);
   progress_.showDialog();
   Q_EMIT controlsChanged();
@@ -265,12 +270,12 @@ void BoardLink::identifyDone() {
     if (expected)
       schedule(Phase::ReadPause, link_timing::kReadProgressPause);
     else
-      fail(kReadVersionFailed);
+      fail(TrStd(kReadVersionFailed));
   } else {
     if (expected)
       schedule(Phase::ProgramHeaderPause, link_timing::kHeaderPause);
     else
-      fail(kProgramVersionFailed);
+      fail(TrStd(kProgramVersionFailed));
   }
 }
 
@@ -328,7 +333,7 @@ void BoardLink::onTimeout() {
       port_.setDropNul(true);
       const bool read = phase_ == Phase::ReadDataWait;
       if (!progress_.isOkVisible())
-        fail(read ? kReadDataFailed : kProgramDataFailed);
+        fail(TrStd(read ? kReadDataFailed : kProgramDataFailed));
       else
         finish(frameSucceeded_);
       break;
@@ -353,10 +358,11 @@ void BoardLink::onBanner(const std::string& banner) {
     if (banner == kExpectedBanner) {
       progress_.setOkVisible(true);
       progress_.setMessageColour(ProgressView::Colour::Black);
-      progress_.setMessage(shown + " detected.");
+      progress_.setMessage(S(tr("%1 detected.").arg(Q(shown))));
     } else {
       progress_.setMessageColour(ProgressView::Colour::Red);
-      progress_.setMessage("Wrong version detected: " + shown + kCrLf + "Use " + kExpectedBanner + " !");
+      progress_.setMessage(S(tr("Wrong version detected: %1").arg(Q(shown))) + kCrLf +
+                           S(tr("Use %1 !").arg(Q(kExpectedBanner))));
     }
     progress_.showDialog();
     Q_EMIT bannerAnnounced(banner == kExpectedBanner);
@@ -366,7 +372,7 @@ void BoardLink::onBanner(const std::string& banner) {
 
 void BoardLink::onDataFrame(bool sumMatches) {
   const DataFrameOutcome outcome =
-      CompleteDataFrame(sumMatches, verifyMode_, parser_.readImage(), programImage_, boardBanner_);
+      CompleteDataFrame(sumMatches, verifyMode_, parser_.readImage(), programImage_, boardBanner_, TrStd);
   if (outcome.decode) Q_EMIT configurationRead(DecodeImage(parser_.readImage()));
   progress_.setMessage(outcome.message);
   progress_.setOkVisible(true);
@@ -374,11 +380,11 @@ void BoardLink::onDataFrame(bool sumMatches) {
   if (phase_ == Phase::ReadDataWait || phase_ == Phase::ProgramDataWait) frameSucceeded_ = outcome.success;
 }
 
-void BoardLink::onPortEvent(int code) { progress_.setMessage(PortEventMessage(code, portFieldName_)); }
+void BoardLink::onPortEvent(int code) { progress_.setMessage(PortEventMessage(code, portFieldName_, TrStd)); }
 
 void BoardLink::onPortLost(const QString& description) {
   const Exchange exchange = exchange_;
-  const std::string text = "The connection to " + portFieldName_ + " was lost: " + description.toStdString();
+  const std::string text = S(tr("The connection to %1 was lost: %2").arg(Q(portFieldName_), description));
   port_.close();
   pttOpen_ = false;
   chkPrg_ = false;
@@ -389,7 +395,7 @@ void BoardLink::onPortLost(const QString& description) {
   else if (exchange == Exchange::Program)
     messages_.showMessage({portName_, text, UserMessage::Icon::None});
   else
-    messages_.showMessage({"Warning", text, UserMessage::Icon::Exclamation});
+    messages_.showMessage({S(tr("Warning")), text, UserMessage::Icon::Exclamation});
   if (exchangeRunning()) abortExchange(text);
   Q_EMIT controlsChanged();
   Q_EMIT portLost();

@@ -100,14 +100,14 @@ ParseResult BoardParser::parse(std::uint8_t b) {
 }
 
 DataFrameOutcome CompleteDataFrame(bool sumMatches, bool verifyMode, const DecoderImage& received,
-                                   const DecoderImage& programmed, const std::string& banner) {
+                                   const DecoderImage& programmed, const std::string& banner, Translate tx) {
   const std::string shown = Latin1ToUtf8(banner);
-  if (!sumMatches) return {"Error reading data from " + shown, false, false};
+  if (!sumMatches) return {Fill(tx(TONALIS_TEXT("Error reading data from %1")), {shown}), false, false};
   if (verifyMode) {
-    if (received != programmed) return {"Error programming " + shown, false, false};
-    return {shown + " successfully programmed", false, true};
+    if (received != programmed) return {Fill(tx(TONALIS_TEXT("Error programming %1")), {shown}), false, false};
+    return {Fill(tx(TONALIS_TEXT("%1 successfully programmed")), {shown}), false, true};
   }
-  return {"Data from " + shown + " successfully read", true, true};
+  return {Fill(tx(TONALIS_TEXT("Data from %1 successfully read")), {shown}), true, true};
 }
 
 Bytes BannerFrame(const std::string& banner) {

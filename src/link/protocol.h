@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "config/decoder_image.h"
+#include "i18n/text.h"
 
 namespace tonalis {
 
@@ -70,7 +71,8 @@ struct DataFrameOutcome {
   bool success = false;  // read or programmed as asked
 };
 DataFrameOutcome CompleteDataFrame(bool sumMatches, bool verifyMode, const DecoderImage& received,
-                                   const DecoderImage& programmed, const std::string& banner);
+                                   const DecoderImage& programmed, const std::string& banner,
+                                   Translate tx = Untranslated);
 
 // Frames as the board sends them.
 Bytes BannerFrame(const std::string& banner);  // FF AA text CR LF sum

@@ -14,24 +14,41 @@ void SerialPort::deliver(Bytes bytes) {
   if (!bytes.empty()) Q_EMIT bytesReceived(bytes);
 }
 
-std::string PortEventMessage(int code, const std::string& portName) {
+namespace {
+
+// What each event of the port says, apart from the function (lupdate takes
+// the texts inside a function that returns a std::string for std's).
+const char* const kPortEventText[] = {
+    TONALIS_TEXT("Comm Break Detected"),
+    TONALIS_TEXT("Comm Frame Error"),
+    TONALIS_TEXT("Comm OverRun Error"),
+    TONALIS_TEXT("Comm OverFlow Error"),
+    TONALIS_TEXT("Comm Parity Error"),
+    TONALIS_TEXT("Comm Tx Buffer Full"),
+    TONALIS_TEXT("Comm Device Control Block Error"),
+    TONALIS_TEXT("Error no.%1 on %2"),
+};
+
+}  // namespace
+
+std::string PortEventMessage(int code, const std::string& portName, Translate tx) {
   switch (code) {
     case port_event::kBreak:
-      return "Comm Break Detected";
+      return tx(kPortEventText[0]);
     case port_event::kFrame:
-      return "Comm Frame Error";
+      return tx(kPortEventText[1]);
     case port_event::kOverrun:
-      return "Comm OverRun Error";
+      return tx(kPortEventText[2]);
     case port_event::kRxOverflow:
-      return "Comm OverFlow Error";
+      return tx(kPortEventText[3]);
     case port_event::kParity:
-      return "Comm Parity Error";
+      return tx(kPortEventText[4]);
     case port_event::kTxFull:
-      return "Comm Tx Buffer Full";
+      return tx(kPortEventText[5]);
     case port_event::kDeviceControl:
-      return "Comm Device Control Block Error";
+      return tx(kPortEventText[6]);
     default:
-      return "Errore n." + std::to_string(code) + " su " + portName;
+      return Fill(tx(kPortEventText[7]), {std::to_string(code), portName});
   }
 }
 

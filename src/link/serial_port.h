@@ -64,7 +64,7 @@ class SerialPort : public QObject {
 
 // The message a port event shows in the progress dialog; `portName` as
 // "COM" and the programming field's text.
-std::string PortEventMessage(int code, const std::string& portName);
+std::string PortEventMessage(int code, const std::string& portName, Translate tx = Untranslated);
 
 // Event codes the serial layer reports.
 namespace port_event {

@@ -29,7 +29,7 @@ ReplacementResult Refuse(UserMessage m, std::optional<FieldSelection> selection 
 }  // namespace
 
 ReplacementResult CalculateReplacement(const std::string& originalText, const std::string& modifierText,
-                                       const std::string& checksumText, const std::string& newText) {
+                                       const std::string& checksumText, const std::string& newText, Translate tx) {
   using Icon = UserMessage::Icon;
   // Over the air there is no letter case: compare and send what the board hears.
   const std::string original = Upper(originalText);
@@ -39,60 +39,64 @@ ReplacementResult CalculateReplacement(const std::string& originalText, const st
 
   if (checksumId.empty() || modifier.empty())
     return Refuse({"DTMF",
-                   std::string("Modifier ID or Checksum ID cannot be empty.") + kCrLf +
-                       "Please insert Modifier ID / Checksum ID in Direct Programming Tab.",
+                   tx(TONALIS_TEXT("Modifier ID or Checksum ID cannot be empty.")) + kCrLf +
+                       tx(TONALIS_TEXT("Please insert Modifier ID / Checksum ID in Direct Programming Tab.")),
                    Icon::Exclamation});
 
   const int n = static_cast<int>(modifier.size());
   if (EndsWith(original, modifier))
     return Refuse(
-        {"Warning",
-         std::string("Original Sequence ends with Modifier ID Sequence.") + kCrLf + "Please modify Original Sequence.",
+        {tx(TONALIS_TEXT("Warning")),
+         tx(TONALIS_TEXT("Original Sequence ends with Modifier ID Sequence.")) + kCrLf +
+             tx(TONALIS_TEXT("Please modify Original Sequence.")),
          Icon::Information},
         FieldSelection{FieldSelection::Field::Original, static_cast<int>(original.size()) - n, n});
   if (EndsWith(fresh, modifier))
     return Refuse(
-        {"Warning", std::string("New Sequence ends with Modifier ID Sequence.") + kCrLf + "Please modify New Sequence.",
+        {tx(TONALIS_TEXT("Warning")),
+         tx(TONALIS_TEXT("New Sequence ends with Modifier ID Sequence.")) + kCrLf +
+             tx(TONALIS_TEXT("Please modify New Sequence.")),
          Icon::Information},
         FieldSelection{FieldSelection::Field::New, static_cast<int>(fresh.size()) - n, n});
 
   if (fresh.size() < 2 || original.empty())
-    return Refuse({"DTMF", "Original/New Sequence too short.", Icon::Exclamation});
+    return Refuse({"DTMF", tx(TONALIS_TEXT("Original/New Sequence too short.")), Icon::Exclamation});
 
   // The board could never match a sequence with anything but its sixteen digits.
   const std::pair<const char*, const std::string*> pieces[] = {
-      {"Original Sequence", &original}, {"Modifier ID", &modifier}, {"New Sequence", &fresh}};
+      {TONALIS_TEXT("Original Sequence"), &original}, {TONALIS_TEXT("Modifier ID"), &modifier},
+      {TONALIS_TEXT("New Sequence"), &fresh}};
   for (const auto& [name, text] : pieces) {
     if (!IsDigitSequence(*text))
       return Refuse({"DTMF",
-                     std::string(name) + " \"" + *text + "\" holds characters that are not DTMF digits." + kCrLf +
-                         "Only 0-9, *, #, A, B, C and D can be sent.",
+                     Fill(tx(TONALIS_TEXT("%1 \"%2\" holds characters that are not DTMF digits.")), {tx(name), *text}) +
+                         kCrLf + tx(TONALIS_TEXT("Only 0-9, *, #, A, B, C and D can be sent.")),
                      Icon::Exclamation});
   }
   // Longer texts do not fit the board's fields, and a New sequence of more
   // digits could overflow the two checksum digits.
   const std::tuple<const char*, const std::string*, std::size_t> limits[] = {
-      {"Original Sequence", &original, layout::kCommandDigits},
-      {"Modifier ID", &modifier, layout::kModifierDigits},
-      {"New Sequence", &fresh, layout::kCommandDigits}};
+      {TONALIS_TEXT("Original Sequence"), &original, layout::kCommandDigits},
+      {TONALIS_TEXT("Modifier ID"), &modifier, layout::kModifierDigits},
+      {TONALIS_TEXT("New Sequence"), &fresh, layout::kCommandDigits}};
   for (const auto& [name, text, limit] : limits) {
     if (text->size() > limit)
       return Refuse({"DTMF",
-                     std::string(name) + " is too long: " + std::to_string(text->size()) + " digits, at most " +
-                         std::to_string(limit) + " fit in the decoder.",
+                     Fill(tx(TONALIS_TEXT("%1 is too long: %2 digits, at most %3 fit in the decoder.")),
+                          {tx(name), std::to_string(text->size()), std::to_string(limit)}),
                      Icon::Exclamation});
   }
   if (checksumId.size() != 1 || !IsDigitSequence(checksumId))
     return Refuse({"DTMF",
-                   "Checksum ID \"" + checksumId + "\" must be one DTMF digit." + kCrLf +
-                       "Please correct it in Direct Programming Tab.",
+                   Fill(tx(TONALIS_TEXT("Checksum ID \"%1\" must be one DTMF digit.")), {checksumId}) + kCrLf +
+                       tx(TONALIS_TEXT("Please correct it in Direct Programming Tab.")),
                    Icon::Exclamation});
 
   // The board takes the Checksum ID as the end of the new command.
   if (fresh.find(checksumId) != std::string::npos)
     return Refuse({"DTMF",
-                   "New Sequence \"" + fresh + "\" contains the Checksum ID " + checksumId + "." + kCrLf +
-                       "The decoder would take it as the end of the new command.",
+                   Fill(tx(TONALIS_TEXT("New Sequence \"%1\" contains the Checksum ID %2.")), {fresh, checksumId}) +
+                       kCrLf + tx(TONALIS_TEXT("The decoder would take it as the end of the new command.")),
                    Icon::Exclamation});
 
   int sum = 0;
@@ -104,13 +108,14 @@ ReplacementResult CalculateReplacement(const std::string& originalText, const st
 }
 
 std::optional<UserMessage> ChecksumIdConflict(const std::string& checksumId,
-                                              const std::array<std::string, kCommandCount>& commands) {
+                                              const std::array<std::string, kCommandCount>& commands, Translate tx) {
   if (checksumId.empty()) return std::nullopt;
   for (const std::string& command : commands) {
     if (command.find(checksumId) != std::string::npos)
       return UserMessage{
-          "Warning",
-          "Digit " + checksumId + " already used in command sequences." + kCrLf + "Please choose another digit.",
+          tx(TONALIS_TEXT("Warning")),
+          Fill(tx(TONALIS_TEXT("Digit %1 already used in command sequences.")), {checksumId}) + kCrLf +
+              tx(TONALIS_TEXT("Please choose another digit.")),
           UserMessage::Icon::None};
   }
   return std::nullopt;

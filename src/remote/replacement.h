@@ -7,6 +7,7 @@
 
 #include "config/decoder_config.h"
 #include "config/user_message.h"
+#include "i18n/text.h"
 
 namespace tonalis {
 
@@ -28,12 +29,14 @@ struct ReplacementResult {
 // `original` by `newSeq`: Original + Modifier ID + New + Checksum ID + two
 // checksum digits. Letters are taken in either case and sent in upper case.
 ReplacementResult CalculateReplacement(const std::string& original, const std::string& modifierId,
-                                       const std::string& checksumId, const std::string& newSeq);
+                                       const std::string& checksumId, const std::string& newSeq,
+                                       Translate tx = Untranslated);
 
 // The warning shown when the Checksum ID digit occurs in one of the commands;
 // nothing when it is empty or occurs in none.
 std::optional<UserMessage> ChecksumIdConflict(const std::string& checksumId,
-                                              const std::array<std::string, kCommandCount>& commands);
+                                              const std::array<std::string, kCommandCount>& commands,
+                                              Translate tx = Untranslated);
 
 // `base`, and when `sequence` equals a command, `separator` + "[cmd i]" for
 // the first such command: "Original Sequence [cmd 3]".

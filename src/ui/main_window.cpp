@@ -764,7 +764,7 @@ void FrmTone::onReplyFinished(const QString& text) {
 
 void FrmTone::calculateReplacement() {
   const ReplacementResult r = CalculateReplacement(Std(c_.txtSeqOri->text()), Std(c_.txtSeqCmd->text()),
-                                                   Std(c_.txtCrcTag->text()), Std(c_.txtSeqNew->text()));
+                                                   Std(c_.txtCrcTag->text()), Std(c_.txtSeqNew->text()), TrStd);
   if (r.refusal) {
     messages_.showMessage(*r.refusal);
     if (r.selection) {
@@ -793,7 +793,7 @@ void FrmTone::calculateReplacement() {
 
 void FrmTone::onChecksumIdChanged() {
   const std::string id = Std(c_.txtCrcTag->text());
-  if (const auto warning = ChecksumIdConflict(id, readConfig().txtMem)) {
+  if (const auto warning = ChecksumIdConflict(id, readConfig().txtMem, TrStd)) {
     messages_.showMessage(*warning);
     c_.txtCrcTag->setFocus();
     c_.txtCrcTag->selectAll();
