@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <algorithm>
 
 namespace tonalis {
 
@@ -29,13 +30,34 @@ QString ChooseLanguage(const QString& option, const QString& setting, const QLoc
   return "en";
 }
 
+namespace {
+QString gLanguage = "en";
+constexpr const char* kTranslatorName = "tonalisTranslator";
+}  // namespace
+
+QString ProgramLanguage() { return gLanguage; }
+
+QString InLanguage(const QString& fileName) {
+  if (gLanguage == "en") return fileName;
+  const int dot = fileName.lastIndexOf('.');
+  const int slash = std::max(fileName.lastIndexOf('/'), fileName.lastIndexOf('\\'));
+  return dot > slash ? fileName.left(dot) + "_" + gLanguage + fileName.mid(dot) : fileName + "_" + gLanguage;
+}
+
 std::optional<std::string> InstallTranslations(QCoreApplication& app, const QString& language, const QString& folder) {
+  // The language installed before goes (a test speaks one, then another).
+  for (QTranslator* before : app.findChildren<QTranslator*>(kTranslatorName, Qt::FindDirectChildrenOnly)) {
+    QCoreApplication::removeTranslator(before);
+    delete before;
+  }
+  gLanguage = "en";
   if (language == "en") return std::nullopt;
   // Beside the program (the build tree, Windows), then where the package puts them.
   QStringList folders = {QCoreApplication::applicationDirPath() + "/translations",
                          QStringLiteral(TONALIS_TRANSLATIONS_DIR)};
   if (!folder.isEmpty()) folders.prepend(folder);
   auto* own = new QTranslator(&app);
+  own->setObjectName(kTranslatorName);
   bool loaded = false;
   for (const QString& place : folders)
     if ((loaded = own->load("tonalis_" + language, place))) break;
@@ -45,8 +67,10 @@ std::optional<std::string> InstallTranslations(QCoreApplication& app, const QStr
            ".qm) is not installed; the program speaks English.";
   }
   app.installTranslator(own);
+  gLanguage = language;
   // Qt's own texts (file dialogs, standard buttons): from Qt, or beside the program.
   auto* qt = new QTranslator(&app);
+  qt->setObjectName(kTranslatorName);
   folders.prepend(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
   for (const QString& place : folders)
     if (qt->load("qtbase_" + language, place)) {

@@ -26,8 +26,14 @@ bool IsLanguageChoice(const QString& name);
 // else the system's when it is one the program speaks, else English.
 QString ChooseLanguage(const QString& option, const QString& setting, const QLocale& system);
 
+// The language the program speaks: the one InstallTranslations installed.
+QString ProgramLanguage();
+// `fileName` in the program's language: "Manual.rtf" is "Manual_it.rtf" in
+// Italian (whether or not there is one); itself in English.
+QString InLanguage(const QString& fileName);
+
 // Installs the program's and Qt's own translations for `language` into
-// `app`; English needs none. The reason when the program's cannot be loaded
+// `app`, in place of those it installed before; English needs none. The reason when the program's cannot be loaded
 // (the program then speaks English).
 // `folder`, when given, is looked in first.
 std::optional<std::string> InstallTranslations(QCoreApplication& app, const QString& language,

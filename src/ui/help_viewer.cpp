@@ -109,7 +109,9 @@ bool FrmIstruzioni::event(QEvent* event) {
 
 void FrmIstruzioni::activated() {
   if (closing_) return;
-  const QString path = FindHelpFile(helpFileName_);
+  // The manual in the program's language, else the one there is.
+  QString path = FindHelpFile(InLanguage(helpFileName_));
+  if (!HelpFileExists(path)) path = FindHelpFile(helpFileName_);
   if (!HelpFileExists(path)) {
     closing_ = true;
     hide();

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextEdit>
 #include <QTranslator>
 #include <filesystem>
 #include <map>
@@ -18,6 +19,7 @@
 #include "support/test_files.h"
 #include "tone/portaudio_output.h"
 #include "ui/commands_dialog.h"
+#include "ui/help_viewer.h"
 #include "ui/history_dialog.h"
 #include "ui/journal_dialog.h"
 #include "ui/main_window.h"
@@ -43,6 +45,28 @@ TEST(Language, TheCommandLineThenTheSettingThenTheSystem) {
         << c.option << " / " << c.setting << " / " << c.system;
   for (const char* name : {"", "auto", "en", "it"}) EXPECT_TRUE(IsLanguageChoice(name)) << name;
   for (const char* name : {"fr", "IT", "italian", " it", "it_IT"}) EXPECT_FALSE(IsLanguageChoice(name)) << name;
+}
+
+TEST(Language, TheManualAndTheLanguageInstalledAndRemoved) {
+  ASSERT_FALSE(InstallTranslations(*qApp, "it", TONALIS_BUILT_TRANSLATIONS));
+  EXPECT_EQ(ProgramLanguage().toStdString(), "it");
+  EXPECT_EQ(Tr("Send Sequence").toStdString(), "Invia sequenza");
+  EXPECT_EQ(InLanguage("/a.b/Manual.rtf").toStdString(), "/a.b/Manual_it.rtf");
+  EXPECT_EQ(InLanguage("/a.b/Manual").toStdString(), "/a.b/Manual_it");
+  // F1 opens the Italian manual, in its own words and accents.
+  testing::RecordingMessages messages;
+  FrmIstruzioni* viewer =
+      FrmIstruzioni::Apri(QString(TONALIS_SOURCE_DIR) + "/docs/manual/" + kHelpFileName, kHelpTitle, messages);
+  QApplication::processEvents();
+  const QString shown = viewer->findChild<QTextEdit*>()->toPlainText();
+  EXPECT_TRUE(shown.contains(QString::fromUtf8("Tonalis è lo strumento dell'operatore"))) << shown.left(200).toStdString();
+  delete viewer;
+  // English again: the Italian goes, and the English manual is the one.
+  ASSERT_FALSE(InstallTranslations(*qApp, "en"));
+  EXPECT_EQ(Tr("Send Sequence").toStdString(), "Send Sequence");
+  EXPECT_EQ(InLanguage("Manual.rtf").toStdString(), "Manual.rtf");
+  EXPECT_TRUE(InstallTranslations(*qApp, "it", "/nonexistent")) << "a translation that is not there is said";
+  InstallTranslations(*qApp, "en");
 }
 
 // Remembers each of the program's texts that the translation did not have.
