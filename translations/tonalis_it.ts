@@ -667,6 +667,18 @@
         <source>Error no.%1 on %2</source>
         <translation>Errore n.%1 su %2</translation>
     </message>
+    <message>
+        <source>Sequence completed.</source>
+        <translation>Sequenza completata.</translation>
+    </message>
+    <message>
+        <source>Effective time = %1</source>
+        <translation>Tempo effettivo = %1</translation>
+    </message>
+    <message>
+        <source>Sending Sequence.....</source>
+        <translation>Invio della sequenza.....</translation>
+    </message>
 </context>
 <context>
     <name>tonalis::BoardLink</name>
@@ -1215,6 +1227,41 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tonalis::SequenceSender</name>
+    <message>
+        <source>Sequence stopped: %1</source>
+        <translation>Sequenza interrotta: %1</translation>
+    </message>
+    <message>
+        <source>Sequence not sent: %1</source>
+        <translation>Sequenza non inviata: %1</translation>
+    </message>
+    <message>
+        <source>Sequence sent</source>
+        <translation>Sequenza inviata</translation>
+    </message>
+    <message>
+        <source>%1; the transmitter could NOT be released: check it now!</source>
+        <translation>%1; il trasmettitore NON si è potuto rilasciare: controllarlo subito!</translation>
+    </message>
+    <message>
+        <source>Sequence stopped: %1; the transmitter is released.</source>
+        <translation>Sequenza interrotta: %1; il trasmettitore è rilasciato.</translation>
+    </message>
+    <message>
+        <source>Sequence stopped: %1.</source>
+        <translation>Sequenza interrotta: %1.</translation>
+    </message>
+    <message>
+        <source>Sequence not sent: %1.</source>
+        <translation>Sequenza non inviata: %1.</translation>
+    </message>
+    <message>
+        <source>Sequence sent without PTT.</source>
+        <translation>Sequenza inviata senza PTT.</translation>
     </message>
 </context>
 <context>

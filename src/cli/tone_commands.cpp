@@ -270,7 +270,7 @@ int PlayKeyed(SignalQuit& signals, ConsoleMessages& messages, ChosenPtt& chosenP
   bool completed = false;
   QObject::connect(&sender, &SequenceSender::finished, [&](const QString& text, bool played) {
     completed = played;
-    record.result = SendResult(text.toStdString(), played);
+    record.result = SendResult(played, sender.wasStopped());
     record.detail = text.toStdString();
     Journal(record);
     if (!signals.received()) (played ? std::cout : std::cerr) << ForTerminal(text.toStdString()) << std::endl;

@@ -24,9 +24,9 @@ JournalRecord NewJournalRecord(const std::string& kind) {
 
 std::string JournalFolder(const std::string& settingsFolder) { return settingsFolder + "/journal"; }
 
-std::string SendResult(const std::string& status, bool completed) {
+std::string SendResult(bool completed, bool stopped) {
   if (completed) return "completed";
-  return status.rfind("Sequence stopped", 0) == 0 ? "stopped" : "failed";
+  return stopped ? "stopped" : "failed";
 }
 
 }  // namespace tonalis

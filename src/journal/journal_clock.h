@@ -13,7 +13,7 @@ JournalRecord NewJournalRecord(const std::string& kind);
 // The journal's folder beside the history in the settings folder.
 std::string JournalFolder(const std::string& settingsFolder);
 
-// A send's result from its status text: completed, stopped or failed.
-std::string SendResult(const std::string& status, bool completed);
+// A send's result for the journal: completed, stopped or failed.
+std::string SendResult(bool completed, bool stopped);
 
 }  // namespace tonalis

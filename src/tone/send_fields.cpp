@@ -36,7 +36,14 @@ SendTiming CorrectSendTiming(const SendTimingTexts& fields) {
   return t;
 }
 
-std::string CompletionText(std::int32_t ms) {
+namespace {
+// Apart from the function (lupdate takes the texts inside one returning a
+// std::string for std's).
+const char* const kCompleted = TONALIS_TEXT("Sequence completed.");
+const char* const kEffectiveTime = TONALIS_TEXT("Effective time = %1");
+}  // namespace
+
+std::string CompletionText(std::int32_t ms, Translate tx) {
   std::string time;
   if (ms <= 9999) {
     time = std::to_string(ms) + "mS.";
@@ -44,7 +51,7 @@ std::string CompletionText(std::int32_t ms) {
     // Tenths of a second, halves rounded up, from the exact milliseconds.
     time = FormatTenths((static_cast<long long>(ms) + 50) / 100) + " Sec.";
   }
-  return "Sequence completed.\r\nEffective time = " + time;
+  return tx(kCompleted) + kCrLf + Fill(tx(kEffectiveTime), {time});
 }
 
 }  // namespace tonalis

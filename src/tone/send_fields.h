@@ -40,9 +40,9 @@ inline constexpr int kDefaultTxDelayMs = 20;
 SendTiming CorrectSendTiming(const SendTimingTexts& fields);
 
 // "Sequence completed." CR LF "Effective time = 9999mS." or "= 12.3 Sec.".
-std::string CompletionText(std::int32_t effectiveTimeMs);
+std::string CompletionText(std::int32_t effectiveTimeMs, Translate tx = Untranslated);
 
-inline constexpr const char* kSendingText = "Sending Sequence.....";
+inline constexpr const char* kSendingText = TONALIS_TEXT("Sending Sequence.....");
 
 // The warning at start when the machine has no sound input device, the
 // tool's test for a sound card; nothing when it has one.

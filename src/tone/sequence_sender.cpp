@@ -6,7 +6,15 @@
 
 #include <utility>
 
+#include "i18n/language.h"
+
 namespace tonalis {
+namespace {
+
+std::string S(const QString& s) { return s.toStdString(); }
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
 
 SequenceSender::SequenceSender(TonePlayer& player, PttLine& ptt, MessageSink& messages, QObject* parent)
     : QObject(parent), player_(player), ptt_(ptt), messages_(messages) {
@@ -185,23 +193,22 @@ void SequenceSender::done(const std::string& failure) {
   std::string text;
   bool completed = false;
   if (releaseFailed_) {
-    const std::string what = !stopped_.empty()  ? "Sequence stopped: " + stopped_
-                             : !failure.empty() ? "Sequence not sent: " + failure
-                                                : std::string("Sequence sent");
-    text = what + "; the transmitter could NOT be released: check it now!";
+    const QString what = !stopped_.empty()  ? tr("Sequence stopped: %1").arg(Q(stopped_))
+                         : !failure.empty() ? tr("Sequence not sent: %1").arg(Q(failure))
+                                            : tr("Sequence sent");
+    text = S(tr("%1; the transmitter could NOT be released: check it now!").arg(what));
   } else if (!stopped_.empty()) {
-    text = "Sequence stopped: " + stopped_ + (wasKeyed_ ? "; the transmitter is released." : ".");
+    text = S((wasKeyed_ ? tr("Sequence stopped: %1; the transmitter is released.") : tr("Sequence stopped: %1."))
+                 .arg(Q(stopped_)));
   } else if (!failure.empty()) {
-    text = SendFailedText(failure);
+    text = S(tr("Sequence not sent: %1.").arg(Q(failure)));
   } else {
-    const std::string completion = CompletionText(player_.effectiveTimeMs());
-    text = unkeyed_ ? "Sequence sent without PTT." + completion.substr(completion.find("\r\n")) : completion;
+    const std::string completion = CompletionText(player_.effectiveTimeMs(), TrStd);
+    text = unkeyed_ ? S(tr("Sequence sent without PTT.")) + completion.substr(completion.find("\r\n")) : completion;
     completed = true;
   }
   Q_EMIT finished(QString::fromStdString(text), completed);
 }
-
-std::string SendFailedText(const std::string& reason) { return "Sequence not sent: " + reason + "."; }
 
 std::string TxLimitText(std::chrono::seconds limit) {
   return "the TX time limit of " + std::to_string(limit.count()) + " s was reached";

@@ -37,6 +37,8 @@ class SequenceSender : public QObject {
   // The same for a calibration tone (RenderTone), keyed as a send is.
   bool sendTone(double hz, double seconds, double peakDbfs, int txDelayMs);
   bool busy() const { return step_ != Step::Idle; }
+  // The last send was ended by stop() (its status says why).
+  bool wasStopped() const { return !stopped_.empty(); }
   // Ends the send under way at once: the sound stops, the transmitter is
   // released, and `finished` follows with "Sequence stopped: " and `why`.
   void stop(const std::string& why);
@@ -96,9 +98,5 @@ class SequenceSender : public QObject {
 
 // What stop() says when the TX time limit ends a send.
 std::string TxLimitText(std::chrono::seconds limit);
-
-
-// "Sequence not sent: " and the reason.
-std::string SendFailedText(const std::string& reason);
 
 }  // namespace tonalis

@@ -619,7 +619,7 @@ void FrmTone::appendJournal(const JournalRecord& record) {
 
 void FrmTone::onSendFinished(const QString& status, bool completed) {
   QApplication::restoreOverrideCursor();
-  journalRecord_.result = SendResult(Std(status), completed);
+  journalRecord_.result = SendResult(completed, sender_.wasStopped());
   journalRecord_.detail = Std(status);
   appendJournal(journalRecord_);
   if (completed && journalRecord_.kind == "replacement" && lastReplacement_ && lastReplacement_->command)

@@ -651,10 +651,10 @@ void StationDialog::stopPttTest() {
   });
 }
 
-void StationDialog::finishTest(const QString& status, bool completed) {
+void StationDialog::finishTest(const QString& status, bool completed, bool stopped) {
   SetStatusText(testStatus_, status);
   // Every transmission is in the journal, the tests too.
-  testRecord_.result = SendResult(S(status), completed);
+  testRecord_.result = SendResult(completed, stopped);
   testRecord_.detail = S(status);
   if (const auto error = AppendJournalRecord(JournalFolder(S(settingsFolder_)), testRecord_))
     messages_.showMessage({S(tr("Journal")), S(tr("The journal of sends cannot be written: %1.").arg(Q(*error))),
@@ -681,7 +681,9 @@ void StationDialog::startTone(bool calibration) {
   tester_->sender->setTail(std::chrono::milliseconds(chosen.tailMs));
   tester_->sender->setTxLimit(std::chrono::seconds(chosen.txLimitSeconds));
   connect(tester_->sender.get(), &SequenceSender::finished, this,
-          [this](const QString& status, bool completed) { finishTest(status, completed); });
+          [this](const QString& status, bool completed) {
+            finishTest(status, completed, tester_ && tester_->sender && tester_->sender->wasStopped());
+          });
   test_->setEnabled(false);
   play_->setEnabled(false);
   calibrate_->setEnabled(false);

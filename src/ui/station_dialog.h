@@ -103,7 +103,7 @@ class StationDialog : public QDialog {
   void onTestKeyed(bool ok);
   void onCountdown();
   void stopPttTest();
-  void finishTest(const QString& status, bool completed);
+  void finishTest(const QString& status, bool completed, bool stopped = false);
   void playTestTone();
   // A steady 1 kHz sine at the level of one DTMF tone, for the deviation and the mixer.
   void playCalibrationTone();

@@ -508,8 +508,8 @@ TEST(PortEvents, Messages) {
                                                {1009, "Comm Parity Error"},
                                                {1010, "Comm Tx Buffer Full"},
                                                {1011, "Comm Device Control Block Error"},
-                                               {3, "Errore n.3 su COM1"},
-                                               {1002, "Errore n.1002 su COM1"}};
+                                               {3, "Error no.3 on COM1"},
+                                               {1002, "Error no.1002 on COM1"}};
   for (const auto& [code, text] : cases) EXPECT_EQ(PortEventMessage(code, "COM1"), text);
 }
 
