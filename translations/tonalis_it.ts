@@ -679,6 +679,70 @@
         <source>Sending Sequence.....</source>
         <translation>Invio della sequenza.....</translation>
     </message>
+    <message>
+        <source>%1 contains %2, which is not a DTMF digit (%3).</source>
+        <translation>%1 contiene %2, che non è una cifra DTMF (%3).</translation>
+    </message>
+    <message>
+        <source>the control character %1</source>
+        <translation>il carattere di controllo %1</translation>
+    </message>
+    <message>
+        <source>Command #%1</source>
+        <translation>Comando n.%1</translation>
+    </message>
+    <message>
+        <source>Checksum ID empty.</source>
+        <translation>ID checksum vuoto.</translation>
+    </message>
+    <message>
+        <source>Checksum ID must be one DTMF digit (%1), not "%2".</source>
+        <translation>L'ID checksum deve essere una cifra DTMF (%1), non "%2".</translation>
+    </message>
+    <message>
+        <source>Please insert a valid Morse Speed</source>
+        <translation>Inserire una velocità Morse valida</translation>
+    </message>
+    <message>
+        <source>Morse Speed "%1" is not a number.</source>
+        <translation>La velocità Morse "%1" non è un numero.</translation>
+    </message>
+    <message>
+        <source>Please insert a valid Output 2 Timer Interval</source>
+        <translation>Inserire un intervallo valido per il Timer dell'Uscita 2</translation>
+    </message>
+    <message>
+        <source>Output 2 Timer Interval "%1" is not a number.</source>
+        <translation>L'intervallo del Timer dell'Uscita 2 "%1" non è un numero.</translation>
+    </message>
+    <message>
+        <source>Battery High Level must be grater than Low level</source>
+        <translation>La soglia alta della batteria deve essere maggiore di quella bassa</translation>
+    </message>
+    <message>
+        <source>Please insert a valid Low Battery Voltage</source>
+        <translation>Inserire una tensione bassa della batteria valida</translation>
+    </message>
+    <message>
+        <source>Please insert a valid High Battery Voltage</source>
+        <translation>Inserire una tensione alta della batteria valida</translation>
+    </message>
+    <message>
+        <source>Command #%1 is equal to Command #%2</source>
+        <translation>Il comando n.%1 è uguale al comando n.%2</translation>
+    </message>
+    <message>
+        <source>Modifier ID is empty</source>
+        <translation>L'ID modifica è vuoto</translation>
+    </message>
+    <message>
+        <source>CW Call contains %1, which the decoder cannot send (A-Z, 0-9, space and : ; &lt; = &gt; ? @).</source>
+        <translation>Il nominativo CW contiene %1, che il decoder non può trasmettere (A-Z, 0-9, spazio e : ; &lt; = &gt; ? @).</translation>
+    </message>
+    <message>
+        <source>CW Call is too long: %1 characters, at most %2 fit in the decoder.</source>
+        <translation>Il nominativo CW è troppo lungo: %1 caratteri, nel decoder ne entrano al massimo %2.</translation>
+    </message>
 </context>
 <context>
     <name>tonalis::BoardLink</name>

@@ -13,18 +13,25 @@ namespace {
 
 using namespace layout;
 
-UserMessage Warning(std::string text) { return {"Warning", std::move(text), UserMessage::Icon::None}; }
+// The texts are apart from the functions: lupdate takes those inside one
+// that returns a std::string for std's.
+const char* const kWarningTitle = TONALIS_TEXT("Warning");
+const char* const kNotADigit = TONALIS_TEXT("%1 contains %2, which is not a DTMF digit (%3).");
+const char* const kTooManyDigits = TONALIS_TEXT("%1 is too long: %2 digits, at most %3 fit in the decoder.");
+const char* const kControlCharacter = TONALIS_TEXT("the control character %1");
+const char* const kCommandNumber = TONALIS_TEXT("Command #%1");
+const char* const kModifierName = TONALIS_TEXT("Modifier ID");
 
 // The first UTF-8 character of `text` that `allowed` rejects, described for
 // a message, or nothing when every character is allowed.
 template <typename Allowed>
-std::optional<std::string> FirstRejected(std::string_view text, Allowed allowed) {
+std::optional<std::string> FirstRejected(std::string_view text, Allowed allowed, Translate tx) {
   for (std::size_t i = 0; i < text.size();) {
     const auto c = static_cast<unsigned char>(text[i]);
     std::size_t len = 1;
     if (c >= 0xC0) len = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
     if (len > 1 || !allowed(static_cast<char>(c))) {
-      if (c < 0x20 || c == 0x7F) return "the control character " + std::to_string(c);
+      if (c < 0x20 || c == 0x7F) return Fill(tx(kControlCharacter), {std::to_string(c)});
       return "\"" + std::string(text.substr(i, len)) + "\"";
     }
     i += len;
@@ -35,12 +42,14 @@ std::optional<std::string> FirstRejected(std::string_view text, Allowed allowed)
 constexpr const char* kDigitList = "0-9, *, #, A-D";
 
 // A digit sequence that must fit `maxDigits` board codes.
-std::optional<UserMessage> CheckDigits(std::string_view text, const std::string& name, std::size_t maxDigits) {
-  if (auto bad = FirstRejected(text, [](char ch) { return BoardCodeOf(ch) >= 0; }))
-    return Warning(name + " contains " + *bad + ", which is not a DTMF digit (" + kDigitList + ").");
+std::optional<UserMessage> CheckDigits(std::string_view text, const std::string& name, std::size_t maxDigits,
+                                       Translate tx) {
+  if (auto bad = FirstRejected(text, [](char ch) { return BoardCodeOf(ch) >= 0; }, tx))
+    return UserMessage{tx(kWarningTitle), Fill(tx(kNotADigit), {name, *bad, kDigitList}), UserMessage::Icon::None};
   if (text.size() > maxDigits)
-    return Warning(name + " is too long: " + std::to_string(text.size()) + " digits, at most " +
-                   std::to_string(maxDigits) + " fit in the decoder.");
+    return UserMessage{tx(kWarningTitle),
+                       Fill(tx(kTooManyDigits), {name, std::to_string(text.size()), std::to_string(maxDigits)}),
+                       UserMessage::Icon::None};
   return std::nullopt;
 }
 
@@ -73,13 +82,14 @@ std::string CallCharacter(std::uint8_t b) {
 
 }  // namespace
 
-EncodeResult ValidateAndEncode(const DecoderConfig& c) {
+EncodeResult ValidateAndEncode(const DecoderConfig& c, Translate tx) {
   EncodeResult r;
   DecoderImage& img = r.image;
   auto refuse = [&r](UserMessage m) {
     r.refusal = std::move(m);
     return r;
   };
+  auto Warning = [tx](const std::string& text) { return UserMessage{tx(kWarningTitle), text, UserMessage::Icon::None}; };
 
   img.fill(kFill);
   img[kPowerOnFlags.offset] = 0;
@@ -89,56 +99,60 @@ EncodeResult ValidateAndEncode(const DecoderConfig& c) {
   if (c.chkMorse == 1) img[kPowerOnFlags.offset] |= kMorseBit;
   if (c.chkBCheck == 1) img[kPowerOnFlags.offset] |= kVoltageCheckBit;
 
-  if (c.txtCrcTag.empty()) return refuse(Warning("Checksum ID empty."));
+  if (c.txtCrcTag.empty()) return refuse(Warning(tx(TONALIS_TEXT("Checksum ID empty."))));
   if (c.txtCrcTag.size() != 1 || BoardCodeOf(c.txtCrcTag[0]) < 0)
     return refuse(
-        Warning("Checksum ID must be one DTMF digit (" + std::string(kDigitList) + "), not \"" + c.txtCrcTag + "\"."));
+        Warning(Fill(tx(TONALIS_TEXT("Checksum ID must be one DTMF digit (%1), not \"%2\".")), {kDigitList, c.txtCrcTag})));
   img[kChecksumId.offset] = static_cast<std::uint8_t>(BoardCodeOf(c.txtCrcTag[0]));
 
   const double wpm = ValueOfText(c.txtMorseSpeed);
-  if (wpm < 14 || wpm > 150) return refuse(Warning("Please insert a valid Morse Speed"));
+  if (wpm < 14 || wpm > 150) return refuse(Warning(tx(TONALIS_TEXT("Please insert a valid Morse Speed"))));
   const auto strictWpm = StrictNumber(c.txtMorseSpeed);
-  if (!strictWpm) return refuse(Warning("Morse Speed \"" + c.txtMorseSpeed + "\" is not a number."));
+  if (!strictWpm) return refuse(Warning(Fill(tx(TONALIS_TEXT("Morse Speed \"%1\" is not a number.")), {c.txtMorseSpeed})));
   img[kMorseTiming.offset] = static_cast<std::uint8_t>(MorseDotMs(*strictWpm));
 
   const double timer = ValueOfText(c.txtTmr2);
-  if (timer < 1 || timer > 255) return refuse(Warning("Please insert a valid Output 2 Timer Interval"));
+  if (timer < 1 || timer > 255) return refuse(Warning(tx(TONALIS_TEXT("Please insert a valid Output 2 Timer Interval"))));
   const auto strictTimer = StrictNumber(c.txtTmr2);
-  if (!strictTimer) return refuse(Warning("Output 2 Timer Interval \"" + c.txtTmr2 + "\" is not a number."));
+  if (!strictTimer)
+    return refuse(Warning(Fill(tx(TONALIS_TEXT("Output 2 Timer Interval \"%1\" is not a number.")), {c.txtTmr2})));
   img[kOutput2Timer.offset] = static_cast<std::uint8_t>(RoundHalfEven(*strictTimer));
 
   const double low = ValueOfText(c.txtBlo);
   const double high = ValueOfText(c.txtBhi);
-  if (low >= high) return refuse(Warning("Battery High Level must be grater than Low level"));
-  if (low < 0 || low > 25.4) return refuse(Warning("Please insert a valid Low Battery Voltage"));
+  if (low >= high) return refuse(Warning(tx(TONALIS_TEXT("Battery High Level must be grater than Low level"))));
+  if (low < 0 || low > 25.4) return refuse(Warning(tx(TONALIS_TEXT("Please insert a valid Low Battery Voltage"))));
   img[kLowBattery.offset] = static_cast<std::uint8_t>(RoundHalfEven(low * 10));
-  if (high < 0.1 || high > 25.5) return refuse(Warning("Please insert a valid High Battery Voltage"));
+  if (high < 0.1 || high > 25.5) return refuse(Warning(tx(TONALIS_TEXT("Please insert a valid High Battery Voltage"))));
   img[kHighBattery.offset] = static_cast<std::uint8_t>(RoundHalfEven(high * 10));
 
   for (std::size_t a = 0; a < kCommandCount; ++a) {
     if (c.txtMem[a].empty()) continue;
     for (std::size_t b = 0; b < kCommandCount; ++b) {
       if (b != a && c.txtMem[a] == c.txtMem[b])
-        return refuse(Warning("Command #" + std::to_string(a) + " is equal to Command #" + std::to_string(b)));
+        return refuse(Warning(Fill(tx(TONALIS_TEXT("Command #%1 is equal to Command #%2")),
+                                   {std::to_string(a), std::to_string(b)})));
     }
   }
 
   for (int n = 0; n < kCommandCount; ++n) {
     const std::string& command = c.txtMem[static_cast<std::size_t>(n)];
-    if (auto m = CheckDigits(command, "Command #" + std::to_string(n), kCommandDigits)) return refuse(*m);
+    if (auto m = CheckDigits(command, Fill(tx(kCommandNumber), {std::to_string(n)}), kCommandDigits, tx))
+      return refuse(*m);
     WriteDigits(img, Command(n), command);
   }
 
-  if (c.txtSeqCmd.empty()) return refuse(Warning("Modifier ID is empty"));
-  if (auto m = CheckDigits(c.txtSeqCmd, "Modifier ID", kModifierDigits)) return refuse(*m);
+  if (c.txtSeqCmd.empty()) return refuse(Warning(tx(TONALIS_TEXT("Modifier ID is empty"))));
+  if (auto m = CheckDigits(c.txtSeqCmd, tx(kModifierName), kModifierDigits, tx)) return refuse(*m);
   WriteDigits(img, kModifierId, c.txtSeqCmd);
 
-  if (auto bad = FirstRejected(c.txtCallID, IsCallCharacter))
-    return refuse(
-        Warning("CW Call contains " + *bad + ", which the decoder cannot send (A-Z, 0-9, space and : ; < = > ? @)."));
+  if (auto bad = FirstRejected(c.txtCallID, IsCallCharacter, tx))
+    return refuse(Warning(Fill(
+        tx(TONALIS_TEXT("CW Call contains %1, which the decoder cannot send (A-Z, 0-9, space and : ; < = > ? @).")),
+        {*bad})));
   if (c.txtCallID.size() > kCallChars)
-    return refuse(Warning("CW Call is too long: " + std::to_string(c.txtCallID.size()) + " characters, at most " +
-                          std::to_string(kCallChars) + " fit in the decoder."));
+    return refuse(Warning(Fill(tx(TONALIS_TEXT("CW Call is too long: %1 characters, at most %2 fit in the decoder.")),
+                               {std::to_string(c.txtCallID.size()), std::to_string(kCallChars)})));
   std::size_t at = kCallSign.offset;
   for (char ch : c.txtCallID) img[at++] = static_cast<std::uint8_t>(ch);
   img[at] = kCallEnd;

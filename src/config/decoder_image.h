@@ -9,6 +9,7 @@
 
 #include "config/decoder_config.h"
 #include "config/user_message.h"
+#include "i18n/text.h"
 
 namespace tonalis {
 
@@ -64,7 +65,7 @@ struct EncodeResult {
 // Checks the configuration in the board's fixed order and builds its image.
 // Stops at the first failing check and reports it; never writes a byte
 // outside the field being encoded.
-EncodeResult ValidateAndEncode(const DecoderConfig& config);
+EncodeResult ValidateAndEncode(const DecoderConfig& config, Translate tx = Untranslated);
 
 // Every field of the configuration from an image read from the board. Checks
 // no range: what the board holds is shown as it is.

@@ -299,7 +299,7 @@ void FrmTone::applyLinkControls() {
 void FrmTone::onProgramClicked() {
   if (stationPtt_.choice().usesPttPort()) link_.setPttTicked(false, Std(c_.txtPttCom->text()));
   const DecoderConfig fields = readConfig();
-  const EncodeResult encoded = ValidateAndEncode(fields);
+  const EncodeResult encoded = ValidateAndEncode(fields, TrStd);
   if (!encoded.ok()) {
     messages_.showMessage(*encoded.refusal);
     return;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "i18n/text.h"
+#include "config/decoder_image.h"
 #include "link/protocol.h"
 
 namespace tonalis {
@@ -9,7 +10,11 @@ namespace {
 
 std::string Italian(const char* text) {
   const std::string s = text;
-  return s == "Data from %1 successfully read" ? "Dati letti da %1" : s == "Error programming %1" ? "%1: errore" : s;
+  if (s == "Data from %1 successfully read") return "Dati letti da %1";
+  if (s == "Error programming %1") return "%1: errore";
+  if (s == "Command #%1") return "Comando n.%1";
+  if (s == "%1 contains %2, which is not a DTMF digit (%3).") return "%1 contiene %2 (%3)";
+  return s == "Warning" ? "Attenzione" : s;
 }
 
 TEST(Text, PlaceholdersFilledInTheTranslationsOrder) {
@@ -26,6 +31,17 @@ TEST(Text, PlaceholdersFilledInTheTranslationsOrder) {
   // The core's messages in the language it is given.
   EXPECT_EQ(CompleteDataFrame(true, false, {}, {}, "Quorvantelix v3.0", Italian).message, "Dati letti da Quorvantelix v3.0");
   EXPECT_EQ(CompleteDataFrame(true, true, DecoderImage{1}, {}, "Q", Italian).message, "Q: errore");
+  DecoderConfig config;
+  config.txtCrcTag = "#";
+  config.txtMorseSpeed = "20";
+  config.txtTmr2 = "5";
+  config.txtBlo = "11";
+  config.txtBhi = "14";
+  config.txtMem[3] = "12X";
+  const auto refused = ValidateAndEncode(config, Italian).refusal;
+  ASSERT_TRUE(refused);
+  EXPECT_EQ(refused->title, "Attenzione");
+  EXPECT_EQ(refused->text, "Comando n.3 contiene \"X\" (0-9, *, #, A-D)");
 }
 
 }  // namespace
