@@ -2,7 +2,6 @@
 #include "i18n/language.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <algorithm>
@@ -12,20 +11,21 @@ namespace tonalis {
 QString Tr(const char* text) { return QCoreApplication::translate("tonalis", text); }
 std::string TrStd(const char* text) { return Tr(text).toStdString(); }
 
-bool IsLanguageChoice(const QString& name) {
-  if (name.isEmpty() || name == "auto") return true;
-  for (const char* language : kLanguages)
-    if (name == language) return true;
-  return false;
+namespace {
+bool Speaks(const QString& name) {
+  return std::any_of(std::begin(kLanguages), std::end(kLanguages), [&name](const char* l) { return name == l; });
 }
+}  // namespace
+
+bool IsLanguageChoice(const QString& name) { return name.isEmpty() || name == "auto" || Speaks(name); }
 
 QString ChooseLanguage(const QString& option, const QString& setting, const QLocale& system) {
   for (const QString& chosen : {option, setting})
-    if (!chosen.isEmpty() && chosen != "auto" && IsLanguageChoice(chosen)) return chosen;
+    if (Speaks(chosen)) return chosen;
   // The first of the system's languages (LANGUAGE=it:en, Windows' list) that the program speaks.
   for (const QString& name : system.uiLanguages()) {
     const QString language = name.section('-', 0, 0).section('_', 0, 0).toLower();
-    if (language != "auto" && IsLanguageChoice(language) && !language.isEmpty()) return language;
+    if (Speaks(language)) return language;
   }
   return "en";
 }

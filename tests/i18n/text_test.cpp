@@ -4,6 +4,7 @@
 #include "i18n/text.h"
 #include "config/decoder_image.h"
 #include "link/protocol.h"
+#include "support/examples.h"
 
 namespace tonalis {
 namespace {
@@ -31,12 +32,7 @@ TEST(Text, PlaceholdersFilledInTheTranslationsOrder) {
   // The core's messages in the language it is given.
   EXPECT_EQ(CompleteDataFrame(true, false, {}, {}, "Quorvantelix v3.0", Italian).message, "Dati letti da Quorvantelix v3.0");
   EXPECT_EQ(CompleteDataFrame(true, true, DecoderImage{1}, {}, "Q", Italian).message, "Q: errore");
-  DecoderConfig config;
-  config.txtCrcTag = "#";
-  config.txtMorseSpeed = "20";
-  config.txtTmr2 = "5";
-  config.txtBlo = "11";
-  config.txtBhi = "14";
+  DecoderConfig config = testing::WorkedExample();
   config.txtMem[3] = "12X";
   const auto refused = ValidateAndEncode(config, Italian).refusal;
   ASSERT_TRUE(refused);

@@ -7,22 +7,8 @@ set -euo pipefail
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-read -r -t 10 number <&"$fd" || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$number"
-openbox >/dev/null 2>&1 &
-pids+=($!)
+# shellcheck source=../support/virtual_display.sh
+source "$here/../support/virtual_display.sh"
 
 # Sound into a file, a settings folder of its own, no box at the start.
 cat >"$work/asound.conf" <<CONF
@@ -31,9 +17,7 @@ pcm.!default { type asym
   capture.pcm { type null } }
 CONF
 mkdir -p "$work/settings"
-printf '0: Output 1 ON\n' >/dev/null
 touch "$work/settings/Default.prg"
-[[ -n "${ASAN_OPTIONS:-}" ]] && export ASAN_OPTIONS="$ASAN_OPTIONS:strict_string_checks=0"
 
 # The Debian Python that has pyatspi, whatever python3 comes first on PATH.
 export work program here

@@ -188,10 +188,3 @@ TEST(FaultMatrix, EveryFaultAtEveryStep) {
 
 }  // namespace
 }  // namespace tonalis
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

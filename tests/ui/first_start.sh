@@ -10,14 +10,8 @@ program=$1
 manual=$2
 shots=${3:-}
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source=../support/virtual_display.sh
+source "$(dirname "$0")/../support/virtual_display.sh"
 
 fail() {
   echo "FAIL: $*" >&2
@@ -31,22 +25,6 @@ cp "$program" "$work/tonalis"
 cp "$manual" "$work/"
 printf 'pcm.!default { type hw card 97 }\n' > "$work/no-sound.conf"
 
-# A free display number, chosen by the server itself.
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-read -r -t 10 number <&"$fd" || fail "Xvfb did not start"
-export DISPLAY=":$number"
-openbox >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.1
-done
-
-# libxkbcommon-x11 hands strndup() a buffer without a terminator, which is allowed but
-# what AddressSanitizer's strict string checks report; they stay on for our own code elsewhere.
-[[ -n "${ASAN_OPTIONS:-}" ]] && export ASAN_OPTIONS="$ASAN_OPTIONS:strict_string_checks=0"
 (cd "$work" && QT_QPA_PLATFORM=xcb ALSA_CONFIG_PATH="$work/no-sound.conf" ./tonalis >"$work/output.txt" 2>&1) &
 pids+=($!)
 
