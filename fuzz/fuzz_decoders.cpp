@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int rate = 8000 + (data[0] | (data[1] << 8)) % 40001;
   const std::size_t block = 1 + data[2];
   std::vector<std::int16_t> samples((size - 3) / 2);
-  std::memcpy(samples.data(), data + 3, samples.size() * 2);
+  if (!samples.empty()) std::memcpy(samples.data(), data + 3, samples.size() * 2);  // no null pointer for none
   tonalis::DtmfDecoder dtmf(rate);
   tonalis::MorseDecoder morse({rate, data[3] & 1 ? std::optional<double>(8 + data[3] % 120) : std::nullopt,
                                std::nullopt});
