@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>Command to activate OUTPUT 2 to ON for a fixed time (Timer).</source>
-        <translation>Comando che porta l'USCITA 2 a ON per un tempo fisso (Timer).</translation>
+        <translation>Comando che porta l&apos;USCITA 2 a ON per un tempo fisso (Timer).</translation>
     </message>
     <message>
         <source>off-ON-off</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Timer for Output 2 ON or OFF in seconds (1-255)</source>
-        <translation>Timer dell'Uscita 2 ON o OFF in secondi (1-255)</translation>
+        <translation>Timer dell&apos;Uscita 2 ON o OFF in secondi (1-255)</translation>
     </message>
     <message>
         <source>12-13: Voltage Check [Output 4]</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Enable(ON)/Disable(OFF) the OUTPUT 4 to be triggered by Lo and Hi voltage levels.</source>
-        <translation>Abilita (ON) o disabilita (OFF) il comando dell'USCITA 4 da parte delle soglie di tensione Lo e Hi.</translation>
+        <translation>Abilita (ON) o disabilita (OFF) il comando dell&apos;USCITA 4 da parte delle soglie di tensione Lo e Hi.</translation>
     </message>
     <message>
         <source>Enable</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>0.0-25.0V. If voltage drops below this Low limit the Output 4 will be switched Off.</source>
-        <translation>0.0-25.0V. Se la tensione scende sotto questa soglia bassa, l'Uscita 4 viene spenta.</translation>
+        <translation>0.0-25.0V. Se la tensione scende sotto questa soglia bassa, l&apos;Uscita 4 viene spenta.</translation>
     </message>
     <message>
         <source>Hi</source>
@@ -141,7 +141,7 @@
     </message>
     <message>
         <source>0.0-25.0V. If voltage rises above this High limit the Output 4 will be switched On.</source>
-        <translation>0.0-25.0V. Se la tensione sale sopra questa soglia alta, l'Uscita 4 viene accesa.</translation>
+        <translation>0.0-25.0V. Se la tensione sale sopra questa soglia alta, l&apos;Uscita 4 viene accesa.</translation>
     </message>
     <message>
         <source>14: ALL Outputs ON</source>
@@ -181,15 +181,15 @@
     </message>
     <message>
         <source>Power-On Settings</source>
-        <translation>All'accensione</translation>
+        <translation>All&apos;accensione</translation>
     </message>
     <message>
         <source>Settings at Power-On</source>
-        <translation>Impostazioni all'accensione</translation>
+        <translation>Impostazioni all&apos;accensione</translation>
     </message>
     <message>
         <source>Press button to set this output to ON after Power-On</source>
-        <translation>Premere per avere questa uscita ON dopo l'accensione</translation>
+        <translation>Premere per avere questa uscita ON dopo l&apos;accensione</translation>
     </message>
     <message>
         <source>CW Enabled</source>
@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>Enable/Disable CW Reply to Commands at Power-On</source>
-        <translation>Abilita/disabilita la risposta CW ai comandi all'accensione</translation>
+        <translation>Abilita/disabilita la risposta CW ai comandi all&apos;accensione</translation>
     </message>
     <message>
         <source>V.Check Enabled</source>
@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>Enable/Disable Voltage Check (Output 4) at Power-On</source>
-        <translation>Abilita/disabilita il controllo tensione (Uscita 4) all'accensione</translation>
+        <translation>Abilita/disabilita il controllo tensione (Uscita 4) all&apos;accensione</translation>
     </message>
     <message>
         <source>Configuration</source>
@@ -269,7 +269,7 @@
     </message>
     <message>
         <source>Sequence to be replaced. Cannot end with Modifier ID</source>
-        <translation>Sequenza da sostituire. Non può finire con l'ID modifica</translation>
+        <translation>Sequenza da sostituire. Non può finire con l&apos;ID modifica</translation>
     </message>
     <message>
         <source>New Sequence</source>
@@ -277,7 +277,7 @@
     </message>
     <message>
         <source>New Sequence. Cannot contain Checksum ID or end with Modifier ID</source>
-        <translation>Nuova sequenza. Non può contenere l'ID checksum né finire con l'ID modifica</translation>
+        <translation>Nuova sequenza. Non può contenere l&apos;ID checksum né finire con l&apos;ID modifica</translation>
     </message>
     <message>
         <source>Modifier ID:</source>
@@ -325,7 +325,7 @@
     </message>
     <message>
         <source>Pause between digits</source>
-        <translation>Pausa tra una cifra e l'altra</translation>
+        <translation>Pausa tra una cifra e l&apos;altra</translation>
     </message>
     <message>
         <source>Betw. sequences</source>
@@ -396,7 +396,7 @@
         <translation>NOME</translation>
     </message>
     <message>
-        <source>Speak LANGUAGE, en or it, whatever the system's language and the Station setup say.</source>
+        <source>Speak LANGUAGE, en or it, whatever the system&apos;s language and the Station setup say.</source>
         <translation>Usa la lingua LANGUAGE, en o it, qualunque sia quella del sistema o della Stazione.</translation>
     </message>
     <message>
@@ -428,7 +428,7 @@
         <translation>GPIO di un chip audio CM108 / CM119</translation>
     </message>
     <message>
-        <source>The radio's CAT command (Hamlib)</source>
+        <source>The radio&apos;s CAT command (Hamlib)</source>
         <translation>Comando CAT della radio (Hamlib)</translation>
     </message>
     <message>
@@ -436,8 +436,8 @@
         <translation>Un rigctld in esecuzione (demone Hamlib)</translation>
     </message>
     <message>
-        <source>Serial ports need the dialout group: sudo adduser $USER dialout, then log in again. ModemManager or brltty may take a USB serial adapter as it is plugged in (the port is busy, or vanishes): journalctl -b | grep -i -e ModemManager -e brltty tells which. ModemManager leaves alone an adapter that a udev rule marks with ENV{ID_MM_DEVICE_IGNORE}="1"; brltty takes only the adapters its own udev rule lists, so where a braille display needs it, use an adapter it does not list.</source>
-        <translation>Le porte seriali richiedono il gruppo dialout: sudo adduser $USER dialout, poi rientrare nella sessione. ModemManager o brltty possono prendersi un adattatore seriale USB appena collegato (la porta risulta occupata, o sparisce): journalctl -b | grep -i -e ModemManager -e brltty dice quale dei due. ModemManager lascia stare un adattatore che una regola udev marca con ENV{ID_MM_DEVICE_IGNORE}="1"; brltty prende solo gli adattatori elencati dalla sua regola udev, quindi dove serve per un display braille usare un adattatore che non vi compare.</translation>
+        <source>Serial ports need the dialout group: sudo adduser $USER dialout, then log in again. ModemManager or brltty may take a USB serial adapter as it is plugged in (the port is busy, or vanishes): journalctl -b | grep -i -e ModemManager -e brltty tells which. ModemManager leaves alone an adapter that a udev rule marks with ENV{ID_MM_DEVICE_IGNORE}=&quot;1&quot;; brltty takes only the adapters its own udev rule lists, so where a braille display needs it, use an adapter it does not list.</source>
+        <translation>Le porte seriali richiedono il gruppo dialout: sudo adduser $USER dialout, poi rientrare nella sessione. ModemManager o brltty possono prendersi un adattatore seriale USB appena collegato (la porta risulta occupata, o sparisce): journalctl -b | grep -i -e ModemManager -e brltty dice quale dei due. ModemManager lascia stare un adattatore che una regola udev marca con ENV{ID_MM_DEVICE_IGNORE}=&quot;1&quot;; brltty prende solo gli adattatori elencati dalla sua regola udev, quindi dove serve per un display braille usare un adattatore che non vi compare.</translation>
     </message>
     <message>
         <source>hidraw device</source>
@@ -448,8 +448,8 @@
         <translation>dispositivo HID</translation>
     </message>
     <message>
-        <source>Keying needs write access to the chip's hidraw device: the Tonalis package's udev rule gives it to the audio group (sudo adduser $USER audio, then log in again).</source>
-        <translation>Per andare in trasmissione serve l'accesso in scrittura al dispositivo hidraw del chip: la regola udev del pacchetto Tonalis lo dà al gruppo audio (sudo adduser $USER audio, poi rientrare nella sessione).</translation>
+        <source>Keying needs write access to the chip&apos;s hidraw device: the Tonalis package&apos;s udev rule gives it to the audio group (sudo adduser $USER audio, then log in again).</source>
+        <translation>Per andare in trasmissione serve l&apos;accesso in scrittura al dispositivo hidraw del chip: la regola udev del pacchetto Tonalis lo dà al gruppo audio (sudo adduser $USER audio, poi rientrare nella sessione).</translation>
     </message>
     <message>
         <source>This PC has no sound card.</source>
@@ -569,11 +569,11 @@
     </message>
     <message>
         <source>Modifier ID or Checksum ID cannot be empty.</source>
-        <translation>L'ID modifica e l'ID checksum non possono essere vuoti.</translation>
+        <translation>L&apos;ID modifica e l&apos;ID checksum non possono essere vuoti.</translation>
     </message>
     <message>
         <source>Please insert Modifier ID / Checksum ID in Direct Programming Tab.</source>
-        <translation>Inserire l'ID modifica e l'ID checksum nella scheda Programmazione.</translation>
+        <translation>Inserire l&apos;ID modifica e l&apos;ID checksum nella scheda Programmazione.</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -581,7 +581,7 @@
     </message>
     <message>
         <source>Original Sequence ends with Modifier ID Sequence.</source>
-        <translation>La sequenza originale finisce con la sequenza dell'ID modifica.</translation>
+        <translation>La sequenza originale finisce con la sequenza dell&apos;ID modifica.</translation>
     </message>
     <message>
         <source>Please modify Original Sequence.</source>
@@ -589,7 +589,7 @@
     </message>
     <message>
         <source>New Sequence ends with Modifier ID Sequence.</source>
-        <translation>La nuova sequenza finisce con la sequenza dell'ID modifica.</translation>
+        <translation>La nuova sequenza finisce con la sequenza dell&apos;ID modifica.</translation>
     </message>
     <message>
         <source>Please modify New Sequence.</source>
@@ -600,8 +600,8 @@
         <translation>Sequenza originale o nuova troppo corta.</translation>
     </message>
     <message>
-        <source>%1 "%2" holds characters that are not DTMF digits.</source>
-        <translation>%1 "%2" contiene caratteri che non sono cifre DTMF.</translation>
+        <source>%1 &quot;%2&quot; holds characters that are not DTMF digits.</source>
+        <translation>%1 &quot;%2&quot; contiene caratteri che non sono cifre DTMF.</translation>
     </message>
     <message>
         <source>Only 0-9, *, #, A, B, C and D can be sent.</source>
@@ -612,16 +612,16 @@
         <translation>%1 è troppo lunga: %2 cifre, nel decoder ne entrano al massimo %3.</translation>
     </message>
     <message>
-        <source>Checksum ID "%1" must be one DTMF digit.</source>
-        <translation>L'ID checksum "%1" deve essere una sola cifra DTMF.</translation>
+        <source>Checksum ID &quot;%1&quot; must be one DTMF digit.</source>
+        <translation>L&apos;ID checksum &quot;%1&quot; deve essere una sola cifra DTMF.</translation>
     </message>
     <message>
         <source>Please correct it in Direct Programming Tab.</source>
         <translation>Correggerlo nella scheda Programmazione.</translation>
     </message>
     <message>
-        <source>New Sequence "%1" contains the Checksum ID %2.</source>
-        <translation>La nuova sequenza "%1" contiene l'ID checksum %2.</translation>
+        <source>New Sequence &quot;%1&quot; contains the Checksum ID %2.</source>
+        <translation>La nuova sequenza &quot;%1&quot; contiene l&apos;ID checksum %2.</translation>
     </message>
     <message>
         <source>The decoder would take it as the end of the new command.</source>
@@ -633,7 +633,7 @@
     </message>
     <message>
         <source>Please choose another digit.</source>
-        <translation>Sceglierne un'altra.</translation>
+        <translation>Sceglierne un&apos;altra.</translation>
     </message>
     <message>
         <source>Comm Break Detected</source>
@@ -696,24 +696,24 @@
         <translation>ID checksum vuoto.</translation>
     </message>
     <message>
-        <source>Checksum ID must be one DTMF digit (%1), not "%2".</source>
-        <translation>L'ID checksum deve essere una cifra DTMF (%1), non "%2".</translation>
+        <source>Checksum ID must be one DTMF digit (%1), not &quot;%2&quot;.</source>
+        <translation>L&apos;ID checksum deve essere una cifra DTMF (%1), non &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>Please insert a valid Morse Speed</source>
         <translation>Inserire una velocità Morse valida</translation>
     </message>
     <message>
-        <source>Morse Speed "%1" is not a number.</source>
-        <translation>La velocità Morse "%1" non è un numero.</translation>
+        <source>Morse Speed &quot;%1&quot; is not a number.</source>
+        <translation>La velocità Morse &quot;%1&quot; non è un numero.</translation>
     </message>
     <message>
         <source>Please insert a valid Output 2 Timer Interval</source>
-        <translation>Inserire un intervallo valido per il Timer dell'Uscita 2</translation>
+        <translation>Inserire un intervallo valido per il Timer dell&apos;Uscita 2</translation>
     </message>
     <message>
-        <source>Output 2 Timer Interval "%1" is not a number.</source>
-        <translation>L'intervallo del Timer dell'Uscita 2 "%1" non è un numero.</translation>
+        <source>Output 2 Timer Interval &quot;%1&quot; is not a number.</source>
+        <translation>L&apos;intervallo del Timer dell&apos;Uscita 2 &quot;%1&quot; non è un numero.</translation>
     </message>
     <message>
         <source>Battery High Level must be grater than Low level</source>
@@ -733,7 +733,7 @@
     </message>
     <message>
         <source>Modifier ID is empty</source>
-        <translation>L'ID modifica è vuoto</translation>
+        <translation>L&apos;ID modifica è vuoto</translation>
     </message>
     <message>
         <source>CW Call contains %1, which the decoder cannot send (A-Z, 0-9, space and : ; &lt; = &gt; ? @).</source>
@@ -814,7 +814,7 @@
         <translation>&amp;Stampa scheda...</translation>
     </message>
     <message>
-        <source>The commands and settings on one page for the site's crew, the keys masked (Ctrl+P)</source>
+        <source>The commands and settings on one page for the site&apos;s crew, the keys masked (Ctrl+P)</source>
         <translation>Comandi e impostazioni su una pagina per il personale del sito, con le chiavi mascherate (Ctrl+P)</translation>
     </message>
     <message>
@@ -856,7 +856,7 @@
         <translation>Tonalis v%1 - invio DTMF</translation>
     </message>
     <message>
-        <source>Board's reply: %1...</source>
+        <source>Board&apos;s reply: %1...</source>
         <translation>Risposta della scheda: %1...</translation>
     </message>
     <message>
@@ -921,7 +921,7 @@
     </message>
     <message>
         <source>Sending works as before; choose an input device in the Station dialog.</source>
-        <translation>L'invio funziona come prima; scegliere un dispositivo d'ingresso nella finestra Stazione.</translation>
+        <translation>L&apos;invio funziona come prima; scegliere un dispositivo d&apos;ingresso nella finestra Stazione.</translation>
     </message>
     <message>
         <source>Monitoring the transmission...</source>
@@ -1000,7 +1000,7 @@
         <translation>Clic qui per mettere %1 nel comando %2 (ora sulla scheda)</translation>
     </message>
     <message>
-        <source>Listening for the board's reply...</source>
+        <source>Listening for the board&apos;s reply...</source>
         <translation>In ascolto della risposta della scheda...</translation>
     </message>
     <message>
@@ -1008,7 +1008,7 @@
         <translation>Nessun ascolto della risposta: %1.</translation>
     </message>
     <message>
-        <source>The board's reply cannot be heard: %1.</source>
+        <source>The board&apos;s reply cannot be heard: %1.</source>
         <translation>La risposta della scheda non può essere ascoltata: %1.</translation>
     </message>
     <message>
@@ -1016,7 +1016,7 @@
         <translation>Nessuna risposta ricevuta (%1).</translation>
     </message>
     <message>
-        <source>Board's reply at %1: %2</source>
+        <source>Board&apos;s reply at %1: %2</source>
         <translation>Risposta della scheda alle %1: %2</translation>
     </message>
     <message>
@@ -1032,8 +1032,8 @@
         <translation>Il trasmettitore non viene attivato finché il PTT non viene scelto di nuovo nella finestra Stazione.</translation>
     </message>
     <message>
-        <source>The sound device "%1" chosen in the Station setup is not there. Sequences are sent on the default device until it is back or another one is chosen.</source>
-        <translation>Il dispositivo audio "%1" scelto nella Stazione non c'è. Le sequenze vanno sul dispositivo predefinito finché non torna o non se ne sceglie un altro.</translation>
+        <source>The sound device &quot;%1&quot; chosen in the Station setup is not there. Sequences are sent on the default device until it is back or another one is chosen.</source>
+        <translation>Il dispositivo audio &quot;%1&quot; scelto nella Stazione non c&apos;è. Le sequenze vanno sul dispositivo predefinito finché non torna o non se ne sceglie un altro.</translation>
     </message>
     <message>
         <source>PTT by %1 (Station... changes it)</source>
@@ -1044,7 +1044,7 @@
         <translation>&amp;Stazione...</translation>
     </message>
     <message>
-        <source>Serial ports, the radio's sound card and how the transmitter is keyed</source>
+        <source>Serial ports, the radio&apos;s sound card and how the transmitter is keyed</source>
         <translation>Porte seriali, scheda audio della radio e modo di attivare il trasmettitore</translation>
     </message>
     <message>
@@ -1060,7 +1060,7 @@
         <translation>Co&amp;mandi...</translation>
     </message>
     <message>
-        <source>The configuration's commands, each sent with one click</source>
+        <source>The configuration&apos;s commands, each sent with one click</source>
         <translation>I comandi della configurazione, ognuno inviato con un clic</translation>
     </message>
     <message>
@@ -1068,7 +1068,7 @@
         <translation>&amp;Registro...</translation>
     </message>
     <message>
-        <source>Every send, its result and the board's reply: filter, copy, export</source>
+        <source>Every send, its result and the board&apos;s reply: filter, copy, export</source>
         <translation>Ogni invio, il suo esito e la risposta della scheda: filtrare, copiare, esportare</translation>
     </message>
     <message>
@@ -1088,12 +1088,12 @@
         <translation>Chiudi comunque</translation>
     </message>
     <message>
-        <source> (the board history's last entry, %1)</source>
-        <translation> (l'ultima voce dello storico della scheda, %1)</translation>
+        <source> (the board history&apos;s last entry, %1)</source>
+        <translation> (l&apos;ultima voce dello storico della scheda, %1)</translation>
     </message>
     <message>
         <source>PROGRAM was stopped: the board may now hold part of the new configuration and part of the old one. Program it again before use: the content it held before%1 or the configuration in the fields.</source>
-        <translation>SCRIVI è stato interrotto: la scheda può ora contenere parte della nuova configurazione e parte della vecchia. Riprogrammarla prima dell'uso: con il contenuto che aveva prima%1 o con la configurazione nei campi.</translation>
+        <translation>SCRIVI è stato interrotto: la scheda può ora contenere parte della nuova configurazione e parte della vecchia. Riprogrammarla prima dell&apos;uso: con il contenuto che aveva prima%1 o con la configurazione nei campi.</translation>
     </message>
     <message>
         <source>Please wait end of sound before closing application.</source>
@@ -1143,7 +1143,7 @@
         <translation>&amp;Metti nei campi</translation>
     </message>
     <message>
-        <source>Puts this content into the window's fields as READ would; PROGRAM then restores it</source>
+        <source>Puts this content into the window&apos;s fields as READ would; PROGRAM then restores it</source>
         <translation>Mette questo contenuto nei campi della finestra come farebbe LEGGI; SCRIVI poi lo ripristina</translation>
     </message>
     <message>
@@ -1183,7 +1183,7 @@
         <translation>La prima voce per questo dispositivo.</translation>
     </message>
     <message>
-        <source>Differs from the window's fields:</source>
+        <source>Differs from the window&apos;s fields:</source>
         <translation>Differisce dai campi della finestra:</translation>
     </message>
     <message>
@@ -1347,11 +1347,11 @@
         <translation>PTT</translation>
     </message>
     <message>
-        <source>The system's</source>
+        <source>The system&apos;s</source>
         <translation>Quella del sistema</translation>
     </message>
     <message>
-        <source>The language of the windows and messages, from the program's next start.</source>
+        <source>The language of the windows and messages, from the program&apos;s next start.</source>
         <translation>La lingua delle finestre e dei messaggi, dal prossimo avvio del programma.</translation>
     </message>
     <message>
@@ -1408,7 +1408,7 @@
     </message>
     <message>
         <source>Select a port in the list first.</source>
-        <translation>Selezionare prima una porta nell'elenco.</translation>
+        <translation>Selezionare prima una porta nell&apos;elenco.</translation>
     </message>
     <message>
         <source>default</source>
@@ -1431,7 +1431,7 @@
         <translation>Tono di &amp;calibrazione</translation>
     </message>
     <message>
-        <source>A steady 1 kHz sine for 60 s, at the peak of one DTMF tone and the level above: set the transmitter's deviation (the manual tells how) and the sound card's mixer.</source>
+        <source>A steady 1 kHz sine for 60 s, at the peak of one DTMF tone and the level above: set the transmitter&apos;s deviation (the manual tells how) and the sound card&apos;s mixer.</source>
         <translation>Una sinusoide fissa a 1 kHz per 60 s, al picco di un tono DTMF e al livello qui sopra: per regolare la deviazione del trasmettitore (il manuale spiega come) e il mixer della scheda audio.</translation>
     </message>
     <message>
@@ -1439,12 +1439,12 @@
         <translation>&amp;Ferma il tono</translation>
     </message>
     <message>
-        <source>The tones' level from the usual one (0 dB): lower it when the transmitter over-deviates and the board misses digits.</source>
+        <source>The tones&apos; level from the usual one (0 dB): lower it when the transmitter over-deviates and the board misses digits.</source>
         <translation>Il livello dei toni rispetto a quello normale (0 dB): abbassarlo quando il trasmettitore devia troppo e la scheda perde cifre.</translation>
     </message>
     <message>
-        <source>The high tone's level above the low one's (0: equal). A radio's flat data input loses the high tone: a positive twist makes up for it.</source>
-        <translation>Il livello del tono alto sopra quello del basso (0: uguali). L'ingresso dati piatto di una radio perde il tono alto: un twist positivo lo compensa.</translation>
+        <source>The high tone&apos;s level above the low one&apos;s (0: equal). A radio&apos;s flat data input loses the high tone: a positive twist makes up for it.</source>
+        <translation>Il livello del tono alto sopra quello del basso (0: uguali). L&apos;ingresso dati piatto di una radio perde il tono alto: un twist positivo lo compensa.</translation>
     </message>
     <message>
         <source>Output to the radio:</source>
@@ -1459,27 +1459,27 @@
         <translation>T&amp;wist (tono alto):</translation>
     </message>
     <message>
-        <source>The test tone is the digit 5 for one second. The input is where the board's Morse replies are heard, and where a second receiver (or the radio's monitor output) lets Tonalis check its own transmission.</source>
-        <translation>Il tono di prova è la cifra 5 per un secondo. L'ingresso è dove si ascoltano le risposte Morse della scheda, e dove un secondo ricevitore (o l'uscita monitor della radio) permette a Tonalis di controllare la propria trasmissione.</translation>
+        <source>The test tone is the digit 5 for one second. The input is where the board&apos;s Morse replies are heard, and where a second receiver (or the radio&apos;s monitor output) lets Tonalis check its own transmission.</source>
+        <translation>Il tono di prova è la cifra 5 per un secondo. L&apos;ingresso è dove si ascoltano le risposte Morse della scheda, e dove un secondo ricevitore (o l&apos;uscita monitor della radio) permette a Tonalis di controllare la propria trasmissione.</translation>
     </message>
     <message>
-        <source>After each send, &amp;listen for the board's Morse reply for up to</source>
+        <source>After each send, &amp;listen for the board&apos;s Morse reply for up to</source>
         <translation>Dopo ogni invio, a&amp;scolta la risposta Morse della scheda per al massimo</translation>
     </message>
     <message>
         <source>&amp;Monitor my transmission on the input device</source>
-        <translation>&amp;Monitora la mia trasmissione sul dispositivo d'ingresso</translation>
+        <translation>&amp;Monitora la mia trasmissione sul dispositivo d&apos;ingresso</translation>
     </message>
     <message>
-        <source>During each send, record the input (a second receiver, or the radio's monitor output) and show how many digits reached the air, their level, twist and timing.</source>
-        <translation>Durante ogni invio, registra l'ingresso (un secondo ricevitore, o l'uscita monitor della radio) e mostra quante cifre sono andate in aria, con livello, twist e tempi.</translation>
+        <source>During each send, record the input (a second receiver, or the radio&apos;s monitor output) and show how many digits reached the air, their level, twist and timing.</source>
+        <translation>Durante ogni invio, registra l&apos;ingresso (un secondo ricevitore, o l&apos;uscita monitor della radio) e mostra quante cifre sono andate in aria, con livello, twist e tempi.</translation>
     </message>
     <message>
         <source>In the &amp;journal, show the Modifier ID and Checksum ID as *</source>
-        <translation>Nel &amp;registro, mostra l'ID modifica e l'ID checksum come *</translation>
+        <translation>Nel &amp;registro, mostra l&apos;ID modifica e l&apos;ID checksum come *</translation>
     </message>
     <message>
-        <source>They are the site's keys: anyone who reads the journal could change its commands.</source>
+        <source>They are the site&apos;s keys: anyone who reads the journal could change its commands.</source>
         <translation>Sono le chiavi del sito: chiunque legga il registro potrebbe cambiarne i comandi.</translation>
     </message>
     <message>
@@ -1487,8 +1487,8 @@
         <translation>&amp;Invertito: il trasmettitore è attivo quando la linea è bassa</translation>
     </message>
     <message>
-        <source>The port is the window's "PTT Comm" (COM%1), opened when its Enable box is ticked. Programming and PTT then share that port, one at a time.</source>
-        <translation>La porta è la "COM PTT" della finestra (COM%1), aperta quando la sua casella Abilita è spuntata. Programmazione e PTT condividono allora quella porta, una alla volta.</translation>
+        <source>The port is the window&apos;s &quot;PTT Comm&quot; (COM%1), opened when its Enable box is ticked. Programming and PTT then share that port, one at a time.</source>
+        <translation>La porta è la &quot;COM PTT&quot; della finestra (COM%1), aperta quando la sua casella Abilita è spuntata. Programmazione e PTT condividono allora quella porta, una alla volta.</translation>
     </message>
     <message>
         <source>  (CM108 family)</source>
@@ -1496,7 +1496,7 @@
     </message>
     <message>
         <source>No %1 found: is the radio interface plugged in?</source>
-        <translation>Nessun %1 trovato: l'interfaccia radio è collegata?</translation>
+        <translation>Nessun %1 trovato: l&apos;interfaccia radio è collegata?</translation>
     </message>
     <message>
         <source>GPIO pin:</source>
@@ -1507,7 +1507,7 @@
         <translation>Cerca: produttore, modello o numero</translation>
     </message>
     <message>
-        <source>the model's default</source>
+        <source>the model&apos;s default</source>
         <translation>quella del modello</translation>
     </message>
     <message>
@@ -1560,7 +1560,7 @@
     </message>
     <message>
         <source>How long the transmitter stays keyed after the last tone, so that the carrier does not drop under it.</source>
-        <translation>Quanto resta attivo il trasmettitore dopo l'ultimo tono, perché la portante non cada sotto di esso.</translation>
+        <translation>Quanto resta attivo il trasmettitore dopo l&apos;ultimo tono, perché la portante non cada sotto di esso.</translation>
     </message>
     <message>
         <source>Key the transmitter by:</source>
@@ -1628,7 +1628,7 @@
     </message>
     <message>
         <source>Give the host rigctld runs on: a name such as localhost or an address such as 127.0.0.1 (no spaces, no port: the port has its own field).</source>
-        <translation>Indicare l'host su cui gira rigctld: un nome come localhost o un indirizzo come 127.0.0.1 (senza spazi né porta: la porta ha il suo campo).</translation>
+        <translation>Indicare l&apos;host su cui gira rigctld: un nome come localhost o un indirizzo come 127.0.0.1 (senza spazi né porta: la porta ha il suo campo).</translation>
     </message>
     <message>
         <source>The port choices could not be stored: %1</source>
@@ -1640,7 +1640,7 @@
     </message>
     <message>
         <source>Output le&amp;vel:</source>
-        <translation>Li&amp;vello d'uscita:</translation>
+        <translation>Li&amp;vello d&apos;uscita:</translation>
     </message>
     <message>
         <source>Pages of the station</source>
@@ -1661,6 +1661,960 @@
     <message>
         <source>Rig model</source>
         <translation>Modello di radio</translation>
+    </message>
+</context>
+<context>
+    <name>tonalis::cli</name>
+    <message>
+        <source>%1 is not a 192-byte decoder image.</source>
+        <translation>%1 non è un&apos;immagine del decoder di 192 byte.</translation>
+    </message>
+    <message>
+        <source>Simulates the decoder board on a pseudo-terminal, for use without hardware.
+Prints the terminal&apos;s device path, then answers like the board until stopped
+(Ctrl+C). Faults, repeatable:</source>
+        <translation>Simula la scheda decoder su uno pseudo-terminale, per lavorare senza hardware.
+Stampa il percorso del dispositivo del terminale, poi risponde come la scheda
+finché non viene fermato (Ctrl+C). Guasti, ripetibili:</translation>
+    </message>
+    <message>
+        <source>Also make PATH a symbolic link to the device.</source>
+        <translation>Crea anche PATH come collegamento simbolico al dispositivo.</translation>
+    </message>
+    <message>
+        <source>Keep the board&apos;s memory in FILE (192 bytes).</source>
+        <translation>Conserva la memoria della scheda in FILE (192 byte).</translation>
+    </message>
+    <message>
+        <source>The banner the board reports.</source>
+        <translation>L&apos;intestazione che la scheda riporta.</translation>
+    </message>
+    <message>
+        <source>Misbehave in this way.</source>
+        <translation>Comportati male in questo modo.</translation>
+    </message>
+    <message>
+        <source>Record every byte received and sent, with its time, in FILE.</source>
+        <translation>Registra in FILE ogni byte ricevuto e inviato, con il suo istante.</translation>
+    </message>
+    <message>
+        <source>Misbehave only for the first N requests (identify, read, program).</source>
+        <translation>Comportati male solo per le prime N richieste (identificazione, lettura, programmazione).</translation>
+    </message>
+    <message>
+        <source>Answer the first N requests normally before misbehaving.</source>
+        <translation>Rispondi normalmente alle prime N richieste prima di comportarti male.</translation>
+    </message>
+    <message>
+        <source>Answer at full speed instead of at 4800 baud.</source>
+        <translation>Rispondi alla massima velocità invece che a 4800 baud.</translation>
+    </message>
+    <message>
+        <source>Wait N ms before answering identify (default 5).</source>
+        <translation>Attendi N ms prima di rispondere all&apos;identificazione (predefinito 5).</translation>
+    </message>
+    <message>
+        <source>Wait N ms before answering a read (default 5).</source>
+        <translation>Attendi N ms prima di rispondere a una lettura (predefinito 5).</translation>
+    </message>
+    <message>
+        <source>Also hear DTMF from SOURCE and act on it: a sound file, - (raw signed 16-bit mono 8000 Hz on standard input), a FIFO giving the same, or a sound input device.</source>
+        <translation>Ascolta anche il DTMF da SOURCE ed eseguilo: un file audio, - (audio grezzo a 16 bit con segno, mono, 8000 Hz sullo standard input), una FIFO che dà lo stesso, o un dispositivo audio di ingresso.</translation>
+    </message>
+    <message>
+        <source>Digits closer than N ms make one sequence (default 1000).</source>
+        <translation>Le cifre a meno di N ms l&apos;una dall&apos;altra formano una sequenza (predefinito 1000).</translation>
+    </message>
+    <message>
+        <source>Answer in Morse to TARGET: a .wav file, - (raw audio on standard output), a FIFO, or a sound output device.</source>
+        <translation>Rispondi in Morse su TARGET: un file .wav, - (audio grezzo sullo standard output), una FIFO o un dispositivo audio di uscita.</translation>
+    </message>
+    <message>
+        <source>The Morse reply&apos;s tone (default 800 Hz).</source>
+        <translation>Il tono della risposta Morse (predefinito 800 Hz).</translation>
+    </message>
+    <message>
+        <source>Hear the air through an FM radio link: &apos;emphasis&apos; (the transmitter&apos;s microphone path) or &apos;flat&apos; (a data input, whose high tone the receiver&apos;s de-emphasis lowers).</source>
+        <translation>Ascolta l&apos;etere attraverso un collegamento radio FM: &apos;emphasis&apos; (il percorso microfonico del trasmettitore) o &apos;flat&apos; (un ingresso dati, il cui tono alto viene abbassato dalla de-enfasi del ricevitore).</translation>
+    </message>
+    <message>
+        <source>The link&apos;s deviation limiter: it clips above a sine of this peak (-40 to 0 dBFS; with --channel).</source>
+        <translation>Il limitatore di deviazione del collegamento: taglia sopra una sinusoide di questo picco (da -40 a 0 dBFS; con --channel).</translation>
+    </message>
+    <message>
+        <source>Noise on the link, this far under a DTMF pair at the tool&apos;s usual level (0 to 60 dB; with --channel).</source>
+        <translation>Rumore sul collegamento, tanto sotto una coppia DTMF al livello abituale dello strumento (da 0 a 60 dB; con --channel).</translation>
+    </message>
+    <message>
+        <source>A reply FIFO also carries what the board hears (through --channel), as a receiver on the frequency gives both: for monitoring a send.</source>
+        <translation>Una FIFO di risposta porta anche ciò che la scheda sente (attraverso --channel), come un ricevitore sulla frequenza dà entrambi: per controllare un invio.</translation>
+    </message>
+    <message>
+        <source>unknown fault &apos;%1&apos;. Try --help.</source>
+        <translation>guasto sconosciuto &apos;%1&apos;. Provare --help.</translation>
+    </message>
+    <message>
+        <source>--fault-requests takes a number of 1 or more.</source>
+        <translation>--fault-requests vuole un numero da 1 in su.</translation>
+    </message>
+    <message>
+        <source>--fault-skip takes a number of 0 or more.</source>
+        <translation>--fault-skip vuole un numero da 0 in su.</translation>
+    </message>
+    <message>
+        <source>--%1 takes a number of milliseconds from 0 to 60000.</source>
+        <translation>--%1 vuole un numero di millisecondi da 0 a 60000.</translation>
+    </message>
+    <message>
+        <source>Cannot write the log %1.</source>
+        <translation>Impossibile scrivere il registro %1.</translation>
+    </message>
+    <message>
+        <source>--sequence-gap-ms takes 50 to 60000, --cw-tone-hz 200 to 3000.</source>
+        <translation>--sequence-gap-ms vuole da 50 a 60000, --cw-tone-hz da 200 a 3000.</translation>
+    </message>
+    <message>
+        <source>--channel takes emphasis or flat.</source>
+        <translation>--channel vuole emphasis o flat.</translation>
+    </message>
+    <message>
+        <source>--clip-dbfs takes -40 to 0, --snr-db 0 to 60.</source>
+        <translation>--clip-dbfs vuole da -40 a 0, --snr-db da 0 a 60.</translation>
+    </message>
+    <message>
+        <source>--clip-dbfs and --snr-db go with --channel.</source>
+        <translation>--clip-dbfs e --snr-db vanno con --channel.</translation>
+    </message>
+    <message>
+        <source>--reply goes with --listen.</source>
+        <translation>--reply va con --listen.</translation>
+    </message>
+    <message>
+        <source>--echo goes with --reply.</source>
+        <translation>--echo va con --reply.</translation>
+    </message>
+    <message>
+        <source>Cannot create a pseudo-terminal: %1</source>
+        <translation>Impossibile creare uno pseudo-terminale: %1</translation>
+    </message>
+    <message>
+        <source>Cannot create the link %1: %2</source>
+        <translation>Impossibile creare il collegamento %1: %2</translation>
+    </message>
+    <message>
+        <source>board-sim runs on Linux: start it there, and reach its pseudo-terminal through a COM port.</source>
+        <translation>board-sim funziona su Linux: avviarlo lì e raggiungere il suo pseudo-terminale attraverso una porta COM.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>Provare &apos;%1 --help&apos;.</translation>
+    </message>
+    <message>
+        <source>A file name is missing. Try --help.</source>
+        <translation>Manca il nome di un file. Provare --help.</translation>
+    </message>
+    <message>
+        <source>Too many arguments. Try --help.</source>
+        <translation>Troppi argomenti. Provare --help.</translation>
+    </message>
+    <message>
+        <source>Unable to load data file %1: %2</source>
+        <translation>Impossibile caricare il file dati %1: %2</translation>
+    </message>
+    <message>
+        <source>Checks a configuration file as PROGRAM does and prints the 192-byte decoder image
+as hexadecimal, 16 bytes a row, or writes the raw bytes with -o.</source>
+        <translation>Controlla un file di configurazione come fa SCRIVI e stampa l&apos;immagine del decoder
+di 192 byte in esadecimale, 16 byte per riga, o con -o ne scrive i byte grezzi.</translation>
+    </message>
+    <message>
+        <source>Configuration file to encode.</source>
+        <translation>Il file di configurazione da codificare.</translation>
+    </message>
+    <message>
+        <source>Write the raw image to FILE.</source>
+        <translation>Scrivi l&apos;immagine grezza in FILE.</translation>
+    </message>
+    <message>
+        <source>Turns a 192-byte decoder image into a configuration file, as READ does
+(programming port 1). Writes to standard output without -o.</source>
+        <translation>Trasforma un&apos;immagine del decoder di 192 byte in un file di configurazione, come fa
+LEGGI (porta di programmazione 1). Senza -o scrive sullo standard output.</translation>
+    </message>
+    <message>
+        <source>Raw decoder image, exactly 192 bytes.</source>
+        <translation>Immagine grezza del decoder, esattamente 192 byte.</translation>
+    </message>
+    <message>
+        <source>Write the configuration to FILE.</source>
+        <translation>Scrivi la configurazione in FILE.</translation>
+    </message>
+    <message>
+        <source>%1: no such file.</source>
+        <translation>%1: il file non esiste.</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes; a decoder image has exactly %3.</source>
+        <translation>%1 contiene %2 byte; un&apos;immagine del decoder ne ha esattamente %3.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1.</source>
+        <translation>Impossibile leggere %1.</translation>
+    </message>
+    <message>
+        <source>Computes the DTMF sequence that makes the decoder replace a command over the air:
+Original + Modifier ID + New + Checksum ID + two checksum digits.
+With --config, the Modifier ID, the Checksum ID and the commands come from a
+configuration file (options given as well take precedence), and the notes the
+window shows about them are printed on standard error.</source>
+        <translation>Calcola la sequenza DTMF che fa sostituire al decoder un comando via radio:
+Originale + ID modifica + Nuova + ID checksum + due cifre di checksum.
+Con --config l&apos;ID modifica, l&apos;ID checksum e i comandi vengono da un file di
+configurazione (le opzioni date prevalgono), e le note che la finestra mostra
+su di essi sono stampate sullo standard error.</translation>
+    </message>
+    <message>
+        <source>The command to replace.</source>
+        <translation>Il comando da sostituire.</translation>
+    </message>
+    <message>
+        <source>The decoder&apos;s Modifier ID.</source>
+        <translation>L&apos;ID modifica del decoder.</translation>
+    </message>
+    <message>
+        <source>The decoder&apos;s Checksum ID digit.</source>
+        <translation>La cifra dell&apos;ID checksum del decoder.</translation>
+    </message>
+    <message>
+        <source>The new command.</source>
+        <translation>Il nuovo comando.</translation>
+    </message>
+    <message>
+        <source>Configuration file of the decoder.</source>
+        <translation>Il file di configurazione del decoder.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument %1. Try --help.</source>
+        <translation>Argomento inatteso %1. Provare --help.</translation>
+    </message>
+    <message>
+        <source>Writes the command card for the site&apos;s crew: one page (A4, or Letter where the locale
+measures in inches) with the configuration&apos;s name, each command&apos;s label and digits, the
+CW call and speed, the timer, the battery levels and the power-on states. The Modifier ID
+and Checksum ID show as * unless --show-keys is given.</source>
+        <translation>Scrive la scheda dei comandi per la squadra del sito: una pagina (A4, o Letter dove le
+impostazioni locali misurano in pollici) con il nome della configurazione, l&apos;etichetta e
+le cifre di ogni comando, nominativo e velocità CW, il timer, le soglie della batteria e
+lo stato all&apos;accensione. L&apos;ID modifica e l&apos;ID checksum appaiono come * senza --show-keys.</translation>
+    </message>
+    <message>
+        <source>The configuration.</source>
+        <translation>La configurazione.</translation>
+    </message>
+    <message>
+        <source>The PDF to write.</source>
+        <translation>Il PDF da scrivere.</translation>
+    </message>
+    <message>
+        <source>Print the Modifier ID and Checksum ID as they are.</source>
+        <translation>Stampa l&apos;ID modifica e l&apos;ID checksum così come sono.</translation>
+    </message>
+    <message>
+        <source>-o CARD.pdf is required. Try --help.</source>
+        <translation>Serve -o CARD.pdf. Provare --help.</translation>
+    </message>
+    <message>
+        <source>The entry %1 of %2 cannot be read: %3.</source>
+        <translation>La voce %1 di %2 non si può leggere: %3.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is neither an entry of %2 nor a file.</source>
+        <translation>&apos;%1&apos; non è né una voce di %2 né un file.</translation>
+    </message>
+    <message>
+        <source>The board history: every board content READ and PROGRAM saw or wrote.
+  history list [--port P]   one line per entry, oldest first: id, local time,
+                            operation, port, file, changes from the entry before
+                            for the same device
+  history show ID [-o FILE] the entry as a configuration file (.prg)
+  history diff A B          what differs, field by field; A and B are entry ids,
+                            .prg files or 192-byte images. Exit status 0 when
+                            equal, 1 when they differ.</source>
+        <translation>La storia della scheda: ogni contenuto che LEGGI e SCRIVI hanno visto o scritto.
+  history list [--port P]   una riga per voce, dalla più vecchia: id, ora locale,
+                            operazione, porta, file, modifiche rispetto alla voce
+                            precedente dello stesso dispositivo
+  history show ID [-o FILE] la voce come file di configurazione (.prg)
+  history diff A B          cosa differisce, campo per campo; A e B sono id di voci,
+                            file .prg o immagini di 192 byte. Codice di uscita 0
+                            se uguali, 1 se diversi.</translation>
+    </message>
+    <message>
+        <source>What to do.</source>
+        <translation>Cosa fare.</translation>
+    </message>
+    <message>
+        <source>The history&apos;s folder, instead of the usual one.</source>
+        <translation>La cartella della storia, al posto di quella solita.</translation>
+    </message>
+    <message>
+        <source>list: only the entries of this port (COM3, or a device path).</source>
+        <translation>list: solo le voci di questa porta (COM3, o il percorso di un dispositivo).</translation>
+    </message>
+    <message>
+        <source>show: write the configuration to FILE.</source>
+        <translation>show: scrivi la configurazione in FILE.</translation>
+    </message>
+    <message>
+        <source>No board history: %1 does not exist (nothing was read or programmed yet).</source>
+        <translation>Nessuna storia della scheda: %1 non esiste (nulla è stato ancora letto o programmato).</translation>
+    </message>
+    <message>
+        <source>%1 changes</source>
+        <translation>%1 modifiche</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>prima</translation>
+    </message>
+    <message>
+        <source>DAMAGED: %1</source>
+        <translation>DANNEGGIATA: %1</translation>
+    </message>
+    <message>
+        <source>No entry %1 in %2.</source>
+        <translation>Nessuna voce %1 in %2.</translation>
+    </message>
+    <message>
+        <source>The entry %1 cannot be read: %2.</source>
+        <translation>La voce %1 non si può leggere: %2.</translation>
+    </message>
+    <message>
+        <source>Give list, show ID or diff A B. Try &apos;tonalis-cli history --help&apos;.</source>
+        <translation>Indicare list, show ID o diff A B. Provare &apos;tonalis-cli history --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Port number 1-16 (mapped by ports.ini) or a device path.</source>
+        <translation>Numero di porta 1-16 (associato da ports.ini) o percorso di un dispositivo.</translation>
+    </message>
+    <message>
+        <source>Write every byte on the link, with its time, to FILE.</source>
+        <translation>Scrivi in FILE ogni byte del collegamento, con il suo istante.</translation>
+    </message>
+    <message>
+        <source>Keep the board history in DIR instead of the usual folder.</source>
+        <translation>Tieni la storia della scheda in DIR invece che nella cartella solita.</translation>
+    </message>
+    <message>
+        <source>--port is required. Try --help.</source>
+        <translation>Serve --port. Provare --help.</translation>
+    </message>
+    <message>
+        <source>Cannot write the trace file %1.</source>
+        <translation>Impossibile scrivere il file di traccia %1.</translation>
+    </message>
+    <message>
+        <source>Opens the port for programming and shows the board&apos;s banner.</source>
+        <translation>Apre la porta per la programmazione e mostra l&apos;intestazione della scheda.</translation>
+    </message>
+    <message>
+        <source>Reads the board&apos;s configuration as READ does. With -o the configuration is saved
+as a configuration file.</source>
+        <translation>Legge la configurazione della scheda come fa LEGGI. Con -o la configurazione viene
+salvata in un file di configurazione.</translation>
+    </message>
+    <message>
+        <source>Save the configuration read to FILE.</source>
+        <translation>Salva in FILE la configurazione letta.</translation>
+    </message>
+    <message>
+        <source>Checks a configuration file as PROGRAM does, programs it into the board and
+compares the board&apos;s read-back byte for byte.</source>
+        <translation>Controlla un file di configurazione come fa SCRIVI, lo programma nella scheda e
+confronta la rilettura della scheda byte per byte.</translation>
+    </message>
+    <message>
+        <source>Configuration to program.</source>
+        <translation>La configurazione da programmare.</translation>
+    </message>
+    <message>
+        <source>check a configuration file and print or write its decoder image</source>
+        <translation>controlla un file di configurazione e stampa o scrive la sua immagine</translation>
+    </message>
+    <message>
+        <source>turn a 192-byte decoder image into a configuration file</source>
+        <translation>trasforma un&apos;immagine di 192 byte in un file di configurazione</translation>
+    </message>
+    <message>
+        <source>compute the sequence that replaces a command over the air</source>
+        <translation>calcola la sequenza che sostituisce un comando via radio</translation>
+    </message>
+    <message>
+        <source>show the banner of the board on a port</source>
+        <translation>mostra l&apos;intestazione della scheda su una porta</translation>
+    </message>
+    <message>
+        <source>read the board&apos;s configuration</source>
+        <translation>legge la configurazione della scheda</translation>
+    </message>
+    <message>
+        <source>program a configuration file into the board and verify it</source>
+        <translation>programma un file di configurazione nella scheda e lo verifica</translation>
+    </message>
+    <message>
+        <source>list, show and compare the board contents read and programmed</source>
+        <translation>elenca, mostra e confronta i contenuti letti e programmati</translation>
+    </message>
+    <message>
+        <source>simulate the decoder board on a pseudo-terminal</source>
+        <translation>simula la scheda decoder su uno pseudo-terminale</translation>
+    </message>
+    <message>
+        <source>write the sound of a DTMF sequence to a WAV file</source>
+        <translation>scrive il suono di una sequenza DTMF in un file WAV</translation>
+    </message>
+    <message>
+        <source>play a DTMF sequence, keying the transmitter</source>
+        <translation>suona una sequenza DTMF, mettendo in trasmissione</translation>
+    </message>
+    <message>
+        <source>write the site crew&apos;s command card as a PDF</source>
+        <translation>scrive in PDF la scheda dei comandi per la squadra del sito</translation>
+    </message>
+    <message>
+        <source>print the journal of sends, or export it as CSV</source>
+        <translation>stampa il registro degli invii, o lo esporta in CSV</translation>
+    </message>
+    <message>
+        <source>send a command of a configuration by its number or name</source>
+        <translation>invia un comando di una configurazione per numero o nome</translation>
+    </message>
+    <message>
+        <source>play a steady calibration tone, keying the transmitter</source>
+        <translation>suona un tono fisso di taratura, mettendo in trasmissione</translation>
+    </message>
+    <message>
+        <source>print the DTMF digits heard in a sound file</source>
+        <translation>stampa le cifre DTMF udite in un file audio</translation>
+    </message>
+    <message>
+        <source>print the Morse text heard in a sound file</source>
+        <translation>stampa il testo Morse udito in un file audio</translation>
+    </message>
+    <message>
+        <source>key the transmitter for a few seconds and release it</source>
+        <translation>mette in trasmissione per qualche secondo e poi rilascia</translation>
+    </message>
+    <message>
+        <source>list the sound devices, output and input</source>
+        <translation>elenca i dispositivi audio, di uscita e di ingresso</translation>
+    </message>
+    <message>
+        <source>list the serial ports, with the names that survive replugging</source>
+        <translation>elenca le porte seriali, con i nomi che restano dopo averle ricollegate</translation>
+    </message>
+    <message>
+        <source>Usage: tonalis-cli [--language en|it] COMMAND [options]</source>
+        <translation>Uso: tonalis-cli [--language en|it] COMANDO [opzioni]</translation>
+    </message>
+    <message>
+        <source>Tonalis command line: the decoder board&apos;s configuration, its link and the DTMF sender.</source>
+        <translation>Riga di comando di Tonalis: la configurazione della scheda decoder, il suo collegamento e l&apos;invio DTMF.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Comandi:</translation>
+    </message>
+    <message>
+        <source>&apos;tonalis-cli COMMAND --help&apos; describes a command.
+Exit status: 0 success, 1 refused or failed (the reason is on standard error),
+2 usage or file error. Results and progress go to standard output.
+--language en|it: English or Italian, whatever the system and the Station setup say.
+</source>
+        <translation>&apos;tonalis-cli COMANDO --help&apos; descrive un comando.
+Codice di uscita: 0 riuscito, 1 rifiutato o fallito (il motivo è sullo standard error),
+2 errore d&apos;uso o di file. Risultati e avanzamento vanno sullo standard output.
+--language en|it: inglese o italiano, qualunque cosa dicano il sistema e la Stazione.
+</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;. Try &apos;tonalis-cli --help&apos;.</source>
+        <translation>comando sconosciuto &apos;%1&apos;. Provare &apos;tonalis-cli --help&apos;.</translation>
+    </message>
+    <message>
+        <source>%1 takes a number from 1 to 16 or a device path, not &apos;%2&apos;.</source>
+        <translation>%1 vuole un numero da 1 a 16 o il percorso di un dispositivo, non &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>Choose one way to key the transmitter: --ptt, --cm108, --rig or --rigctld.</source>
+        <translation>Scegliere un solo modo di mettere in trasmissione: --ptt, --cm108, --rig o --rigctld.</translation>
+    </message>
+    <message>
+        <source>The PTT stored by the Station setup cannot be used; choose it again there, or give --ptt, --cm108, --rig or --rigctld.</source>
+        <translation>Il PTT salvato nella Stazione non si può usare; sceglierlo di nuovo lì, o indicare --ptt, --cm108, --rig o --rigctld.</translation>
+    </message>
+    <message>
+        <source>the PTT Comm port of the settings</source>
+        <translation>la COM del PTT delle impostazioni</translation>
+    </message>
+    <message>
+        <source>--ptt-line and --ptt-invert go with --ptt P.</source>
+        <translation>--ptt-line e --ptt-invert vanno con --ptt P.</translation>
+    </message>
+    <message>
+        <source>Key PTT on a line of port P: a number 1-16 (mapped by ports.ini) or a device path.</source>
+        <translation>PTT su una linea della porta P: un numero 1-16 (associato da ports.ini) o il percorso di un dispositivo.</translation>
+    </message>
+    <message>
+        <source>The line of the --ptt port that keys: rts (default) or dtr.</source>
+        <translation>La linea della porta --ptt che comanda la trasmissione: rts (predefinita) o dtr.</translation>
+    </message>
+    <message>
+        <source>The line is low while keyed.</source>
+        <translation>La linea è bassa durante la trasmissione.</translation>
+    </message>
+    <message>
+        <source>Key on GPIO pin GPIO (1-8, default 3) of a CM108 sound chip.</source>
+        <translation>PTT sul piedino GPIO (1-8, predefinito 3) di un chip audio CM108.</translation>
+    </message>
+    <message>
+        <source>Key with the rig&apos;s CAT command through Hamlib (rigctl --list shows models).</source>
+        <translation>PTT con il comando CAT della radio attraverso Hamlib (rigctl --list mostra i modelli).</translation>
+    </message>
+    <message>
+        <source>Key through a running rigctld.</source>
+        <translation>PTT attraverso un rigctld in funzione.</translation>
+    </message>
+    <message>
+        <source>Show Hamlib&apos;s own messages on standard error.</source>
+        <translation>Mostra i messaggi di Hamlib sullo standard error.</translation>
+    </message>
+    <message>
+        <source>The level, -40 to +6 dB from the usual amplitude (default: the Station setup&apos;s).</source>
+        <translation>Il livello, da -40 a +6 dB rispetto all&apos;ampiezza solita (predefinito: quello della Stazione).</translation>
+    </message>
+    <message>
+        <source>The high tone&apos;s level above the low one&apos;s, -10 to +10 dB (default: the Station setup&apos;s).</source>
+        <translation>Il livello del tono alto sopra quello del basso, da -10 a +10 dB (predefinito: quello della Stazione).</translation>
+    </message>
+    <message>
+        <source>Digit duration in ms (at least 25; default 50).</source>
+        <translation>Durata della cifra in ms (almeno 25; predefinita 50).</translation>
+    </message>
+    <message>
+        <source>Pause between digits in ms (at least 15; default 50).</source>
+        <translation>Pausa tra le cifre in ms (almeno 15; predefinita 50).</translation>
+    </message>
+    <message>
+        <source>Pause for each space in ms (at least 25; default 1000).</source>
+        <translation>Pausa per ogni spazio in ms (almeno 25; predefinita 1000).</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; corrected to %3 ms</source>
+        <translation>%1 &apos;%2&apos; corretta a %3 ms</translation>
+    </message>
+    <message>
+        <source>digit duration</source>
+        <translation>durata della cifra</translation>
+    </message>
+    <message>
+        <source>pause between digits</source>
+        <translation>pausa tra le cifre</translation>
+    </message>
+    <message>
+        <source>pause for a space</source>
+        <translation>pausa per uno spazio</translation>
+    </message>
+    <message>
+        <source>TX delay</source>
+        <translation>ritardo TX</translation>
+    </message>
+    <message>
+        <source>--%1 takes a number of dB.</source>
+        <translation>--%1 vuole un numero di dB.</translation>
+    </message>
+    <message>
+        <source>Stopped by signal %1; the transmitter is released.</source>
+        <translation>Fermato dal segnale %1; il trasmettitore è rilasciato.</translation>
+    </message>
+    <message>
+        <source>Stopped by signal %1; the transmitter is NOT released: release it at the radio (or run tonalis-cli ptt-test --seconds 1 with the same PTT), and check it.</source>
+        <translation>Fermato dal segnale %1; il trasmettitore NON è rilasciato: rilasciarlo dalla radio (o eseguire tonalis-cli ptt-test --seconds 1 con lo stesso PTT) e controllarlo.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has no tone and is sent as a silent digit (digits are 0-9, *, #, A-D)</source>
+        <translation>&apos;%1&apos; non ha un tono e viene inviato come cifra muta (le cifre sono 0-9, *, #, A-D)</translation>
+    </message>
+    <message>
+        <source>Give one sequence (quote it if it holds spaces or * or #). Try --help.</source>
+        <translation>Indicare una sequenza (tra virgolette se contiene spazi, * o #). Provare --help.</translation>
+    </message>
+    <message>
+        <source>Writes exactly the sound Send Sequence plays, as a WAV file (8000 Hz, mono, 16 bit).
+A space in the sequence stands for a pause.</source>
+        <translation>Scrive esattamente il suono che Invia sequenza suona, come file WAV (8000 Hz, mono,
+16 bit). Uno spazio nella sequenza vale una pausa.</translation>
+    </message>
+    <message>
+        <source>DTMF digits 0-9, *, #, A-D; spaces for pauses.</source>
+        <translation>Cifre DTMF 0-9, *, #, A-D; spazi per le pause.</translation>
+    </message>
+    <message>
+        <source>The WAV file to write.</source>
+        <translation>Il file WAV da scrivere.</translation>
+    </message>
+    <message>
+        <source>-o OUT.wav is required. Try --help.</source>
+        <translation>Serve -o OUT.wav. Provare --help.</translation>
+    </message>
+    <message>
+        <source>the journal of sends cannot be written: %1</source>
+        <translation>il registro degli invii non si può scrivere: %1</translation>
+    </message>
+    <message>
+        <source>Cannot monitor the transmission: %1. Nothing was sent.</source>
+        <translation>Impossibile controllare la trasmissione: %1. Non è stato inviato nulla.</translation>
+    </message>
+    <message>
+        <source>only the first ten minutes were recorded</source>
+        <translation>sono stati registrati solo i primi dieci minuti</translation>
+    </message>
+    <message>
+        <source>stopped by signal %1</source>
+        <translation>fermato dal segnale %1</translation>
+    </message>
+    <message>
+        <source>Plays a DTMF sequence on the sound card as Send Sequence does, keying the transmitter
+as chosen (or as the Station setup stored it), and prints the completion text.
+The transmitter is released on every way out, Ctrl+C and SIGTERM included.</source>
+        <translation>Suona una sequenza DTMF sulla scheda audio come fa Invia sequenza, mettendo in
+trasmissione come scelto (o come salvato nella Stazione), e stampa il testo finale.
+Il trasmettitore è rilasciato in ogni caso, anche con Ctrl+C e SIGTERM.</translation>
+    </message>
+    <message>
+        <source>Time between keying and the first tone (20-2000; default 200).</source>
+        <translation>Tempo tra la messa in trasmissione e il primo tono (20-2000; predefinito 200).</translation>
+    </message>
+    <message>
+        <source>Play on this device (see audio-devices); default: the Station setup&apos;s, or the default.</source>
+        <translation>Suona su questo dispositivo (vedi audio-devices); predefinito: quello della Stazione, o quello di sistema.</translation>
+    </message>
+    <message>
+        <source>Stop and release after N s keyed (0: no limit; default: the Station setup&apos;s).</source>
+        <translation>Ferma e rilascia dopo N s in trasmissione (0: nessun limite; predefinito: quello della Stazione).</translation>
+    </message>
+    <message>
+        <source>How long PTT stays keyed after the sound, 0-2000 ms (default: the Station setup&apos;s, 40).</source>
+        <translation>Quanto il PTT resta attivo dopo il suono, 0-2000 ms (predefinito: quello della Stazione, 40).</translation>
+    </message>
+    <message>
+        <source>Record the transmission on the input device while sending, then print what each digit measures and whether a receiver would take it (exit status 1 when one would be missed).</source>
+        <translation>Registra la trasmissione dal dispositivo di ingresso durante l&apos;invio, poi stampa le misure di ogni cifra e se un ricevitore la accetterebbe (codice di uscita 1 se una andrebbe persa).</translation>
+    </message>
+    <message>
+        <source>Monitor on this device; default: the Station setup&apos;s, or the default.</source>
+        <translation>Controlla su questo dispositivo; predefinito: quello della Stazione, o quello di sistema.</translation>
+    </message>
+    <message>
+        <source>With --monitor, also keep the recording in FILE.wav.</source>
+        <translation>Con --monitor, conserva anche la registrazione in FILE.wav.</translation>
+    </message>
+    <message>
+        <source>--tx-limit takes a number of seconds from 0 (no limit) to %1.</source>
+        <translation>--tx-limit vuole un numero di secondi da 0 (nessun limite) a %1.</translation>
+    </message>
+    <message>
+        <source>--tail-ms takes a number of ms from 0 to %1.</source>
+        <translation>--tail-ms vuole un numero di ms da 0 a %1.</translation>
+    </message>
+    <message>
+        <source>--input-device and --monitor-wav go with --monitor.</source>
+        <translation>--input-device e --monitor-wav vanno con --monitor.</translation>
+    </message>
+    <message>
+        <source>Usage: tonalis-cli send-command CONFIG.prg N|NAME [send options]
+Sends a command of a configuration over the air, exactly as send does with its digits.
+N is its number (0-15); NAME its name as the window labels it, in any case, whole or a
+part of one name only: &quot;Output 1 ON&quot;, status. The options are send&apos;s (tonalis-cli send
+--help): timings, PTT, --monitor and the rest.
+</source>
+        <translation>Uso: tonalis-cli send-command CONFIG.prg N|NOME [opzioni di send]
+Invia via radio un comando di una configurazione, esattamente come send invia le sue cifre.
+N è il suo numero (0-15); NOME il suo nome come lo mostra la finestra, maiuscolo o
+minuscolo, intero o una parte di un solo nome: &quot;Uscita 1 ON&quot;, stato. Le opzioni sono
+quelle di send (tonalis-cli send --help): tempi, PTT, --monitor e le altre.
+</translation>
+    </message>
+    <message>
+        <source>Command %1 is empty in %2: nothing to send.</source>
+        <translation>Il comando %1 è vuoto in %2: niente da inviare.</translation>
+    </message>
+    <message>
+        <source>command %1: %2</source>
+        <translation>comando %1: %2</translation>
+    </message>
+    <message>
+        <source>Plays a steady sine with the transmitter keyed as chosen (or as the Station setup stored
+it), to set the transmitter&apos;s deviation and the sound card&apos;s mixer; Ctrl+C stops it.
+Levels are the sine&apos;s peak in dBFS (a sine of peak A is 20 log10(A/32768) dBFS); the
+default is the peak of one DTMF tone. The manual tells the Bessel-null method.</source>
+        <translation>Suona una sinusoide fissa con il trasmettitore attivato come scelto (o come salvato nella
+Stazione), per regolare la deviazione del trasmettitore e il mixer della scheda audio;
+Ctrl+C la ferma. I livelli sono il picco della sinusoide in dBFS (una sinusoide di picco A
+è 20 log10(A/32768) dBFS); il predefinito è il picco di un tono DTMF. Il manuale spiega
+il metodo dello zero di Bessel.</translation>
+    </message>
+    <message>
+        <source>The tone, 100-3500 Hz (default 1000).</source>
+        <translation>Il tono, 100-3500 Hz (predefinito 1000).</translation>
+    </message>
+    <message>
+        <source>How long, up to 600 s (default 10).</source>
+        <translation>Quanto dura, fino a 600 s (predefinito 10).</translation>
+    </message>
+    <message>
+        <source>The peak, -60 to 0 dBFS (default -10.3).</source>
+        <translation>Il picco, da -60 a 0 dBFS (predefinito -10.3).</translation>
+    </message>
+    <message>
+        <source>Play on this device; default: the Station setup&apos;s, or the default.</source>
+        <translation>Suona su questo dispositivo; predefinito: quello della Stazione, o quello di sistema.</translation>
+    </message>
+    <message>
+        <source>--hz takes 100 to 3500, --seconds up to 600, --level -60 to 0 dBFS.</source>
+        <translation>--hz vuole da 100 a 3500, --seconds fino a 600, --level da -60 a 0 dBFS.</translation>
+    </message>
+    <message>
+        <source>Keys the transmitter as chosen (or as the Station setup stored it), waits, and releases it.
+Exit status 0 only when both the keying and the release succeeded.</source>
+        <translation>Mette in trasmissione come scelto (o come salvato nella Stazione), attende e rilascia.
+Codice di uscita 0 solo se sono riusciti sia l&apos;attivazione sia il rilascio.</translation>
+    </message>
+    <message>
+        <source>How long to key, 1-600 s (default 2).</source>
+        <translation>Per quanto trasmettere, 1-600 s (predefinito 2).</translation>
+    </message>
+    <message>
+        <source>--seconds takes a number from 1 to 600.</source>
+        <translation>--seconds vuole un numero da 1 a 600.</translation>
+    </message>
+    <message>
+        <source>No PTT to test: give --ptt, --cm108, --rig or --rigctld, or set one up in the Station dialog.</source>
+        <translation>Nessun PTT da provare: indicare --ptt, --cm108, --rig o --rigctld, o impostarne uno nella finestra Stazione.</translation>
+    </message>
+    <message>
+        <source>keyed for %1 s only: the Station setup&apos;s TX time limit</source>
+        <translation>in trasmissione solo per %1 s: il limite di tempo TX della Stazione</translation>
+    </message>
+    <message>
+        <source>released</source>
+        <translation>rilasciato</translation>
+    </message>
+    <message>
+        <source>NOT released: check the transmitter</source>
+        <translation>NON rilasciato: controllare il trasmettitore</translation>
+    </message>
+    <message>
+        <source>keying %1 for %2 s</source>
+        <translation>trasmissione con %1 per %2 s</translation>
+    </message>
+    <message>
+        <source>keyed state unknown: check the transmitter</source>
+        <translation>stato della trasmissione sconosciuto: controllare il trasmettitore</translation>
+    </message>
+    <message>
+        <source>not keyed</source>
+        <translation>non in trasmissione</translation>
+    </message>
+    <message>
+        <source>keyed</source>
+        <translation>in trasmissione</translation>
+    </message>
+    <message>
+        <source>Prints the journal of sends (the window&apos;s and the command line&apos;s), oldest first: each with
+its local time, what was sent, how PTT was keyed, the result, and the board&apos;s reply and what
+the monitor heard when there were any. The Modifier ID and Checksum ID show as * unless the
+Station setup says otherwise ([journal] mask_keys=false in station.ini).</source>
+        <translation>Stampa il registro degli invii (della finestra e della riga di comando), dal più vecchio:
+ognuno con l&apos;ora locale, cosa è stato inviato, come è stato usato il PTT, l&apos;esito, e la
+risposta della scheda e ciò che ha sentito il controllo, quando ci sono. L&apos;ID modifica e
+l&apos;ID checksum appaiono come * salvo diversa scelta nella Stazione ([journal]
+mask_keys=false in station.ini).</translation>
+    </message>
+    <message>
+        <source>Only the sends of this day (local time) and later.</source>
+        <translation>Solo gli invii di questo giorno (ora locale) e dopo.</translation>
+    </message>
+    <message>
+        <source>As CSV, a header first, every field.</source>
+        <translation>In CSV, prima un&apos;intestazione, tutti i campi.</translation>
+    </message>
+    <message>
+        <source>--since takes a date as YYYY-MM-DD.</source>
+        <translation>--since vuole una data nella forma AAAA-MM-GG.</translation>
+    </message>
+    <message>
+        <source>reply: %1</source>
+        <translation>risposta: %1</translation>
+    </message>
+    <message>
+        <source>monitor: %1</source>
+        <translation>controllo: %1</translation>
+    </message>
+    <message>
+        <source>Lists the serial ports as the Station dialog does: device, the name that survives replugging,
+description, manufacturer, serial number, and whether you may open it.</source>
+        <translation>Elenca le porte seriali come la finestra Stazione: dispositivo, il nome che resta dopo
+averla ricollegata, descrizione, produttore, numero di serie, e se si può aprire.</translation>
+    </message>
+    <message>
+        <source>No serial ports.</source>
+        <translation>Nessuna porta seriale.</translation>
+    </message>
+    <message>
+        <source>stable name:</source>
+        <translation>nome stabile:</translation>
+    </message>
+    <message>
+        <source>description:</source>
+        <translation>descrizione:</translation>
+    </message>
+    <message>
+        <source>manufacturer:</source>
+        <translation>produttore:</translation>
+    </message>
+    <message>
+        <source>serial number:</source>
+        <translation>numero di serie:</translation>
+    </message>
+    <message>
+        <source>access:</source>
+        <translation>accesso:</translation>
+    </message>
+    <message>
+        <source>can be opened</source>
+        <translation>si può aprire</translation>
+    </message>
+    <message>
+        <source>ports.ini: lines not understood:</source>
+        <translation>ports.ini: righe non comprese:</translation>
+    </message>
+    <message>
+        <source>Lists the sound devices as the tool sees them.</source>
+        <translation>Elenca i dispositivi audio come li vede il programma.</translation>
+    </message>
+    <message>
+        <source>The sound system could not start: %1</source>
+        <translation>Il sistema audio non è partito: %1</translation>
+    </message>
+    <message>
+        <source>No sound devices.</source>
+        <translation>Nessun dispositivo audio.</translation>
+    </message>
+    <message>
+        <source>Input devices (from the receiver):</source>
+        <translation>Dispositivi di ingresso (dal ricevitore):</translation>
+    </message>
+    <message>
+        <source>Output devices (to the radio):</source>
+        <translation>Dispositivi di uscita (verso la radio):</translation>
+    </message>
+    <message>
+        <source>%1  [%2; %3 out, %4 in]</source>
+        <translation>%1  [%2; %3 uscite, %4 ingressi]</translation>
+    </message>
+    <message>
+        <source>Prints the DTMF digits heard in a sound file (WAV or any format libsndfile reads, any
+rate from 8000 to 48000 Hz, the first channel), one a line with its start time and
+duration in seconds.
+--measure prints a CSV table instead, a row a digit:
+  digit,start_ms,length_ms,gap_ms,low_hz,high_hz,low_dbfs,high_dbfs,twist_db
+(gap_ms: the silence before the digit, empty for the first; dBFS: a sine of peak
+amplitude A is 20 log10(A/32768) dBFS; twist: high minus low), then a summary row:
+the number of digits, the shortest digit and gap, the lowest level, the twist&apos;s range
+and the largest frequency offset. --expect checks the digits against those sent, as a
+telephone-grade receiver takes them (within 1.5 %, twist +4/-8 dB, 40 ms digits,
+20 ms gaps, above the level floor): exit status 0 when every digit would be taken.</source>
+        <translation>Stampa le cifre DTMF udite in un file audio (WAV o qualunque formato legga libsndfile,
+da 8000 a 48000 Hz, il primo canale), una per riga con il suo inizio e la sua durata
+in secondi.
+--measure stampa invece una tabella CSV, una riga per cifra:
+  digit,start_ms,length_ms,gap_ms,low_hz,high_hz,low_dbfs,high_dbfs,twist_db
+(gap_ms: il silenzio prima della cifra, vuoto per la prima; dBFS: una sinusoide di
+picco A è 20 log10(A/32768) dBFS; twist: alto meno basso), poi una riga di riepilogo:
+il numero di cifre, la cifra e la pausa più brevi, il livello più basso, l&apos;intervallo
+del twist e il maggiore scarto di frequenza. --expect confronta le cifre con quelle
+inviate, come le accetta un ricevitore di qualità telefonica (entro l&apos;1,5 %, twist
++4/-8 dB, cifre di 40 ms, pause di 20 ms, sopra la soglia di livello): codice di
+uscita 0 se ogni cifra sarebbe accettata.</translation>
+    </message>
+    <message>
+        <source>The sound to listen to.</source>
+        <translation>Il suono da ascoltare.</translation>
+    </message>
+    <message>
+        <source>Print only the digits, on one line.</source>
+        <translation>Stampa solo le cifre, su una riga.</translation>
+    </message>
+    <message>
+        <source>Print the table of what each digit measures.</source>
+        <translation>Stampa la tabella delle misure di ogni cifra.</translation>
+    </message>
+    <message>
+        <source>The digits that were sent: say, digit by digit, what would make a receiver miss one.</source>
+        <translation>Le cifre inviate: dice, cifra per cifra, cosa ne farebbe perdere una a un ricevitore.</translation>
+    </message>
+    <message>
+        <source>The level floor for --expect, -90 to 0 dBFS (default -40).</source>
+        <translation>La soglia di livello per --expect, da -90 a 0 dBFS (predefinita -40).</translation>
+    </message>
+    <message>
+        <source>--floor-dbfs takes a number from -90 to 0.</source>
+        <translation>--floor-dbfs vuole un numero da -90 a 0.</translation>
+    </message>
+    <message>
+        <source>--expect takes the DTMF digits sent: 0-9, *, #, A-D.</source>
+        <translation>--expect vuole le cifre DTMF inviate: 0-9, *, #, A-D.</translation>
+    </message>
+    <message>
+        <source>Prints the Morse text heard in a sound file (WAV or any format libsndfile reads, any
+rate from 8000 to 48000 Hz, the first channel). The tone and the speed are found
+when not given.</source>
+        <translation>Stampa il testo Morse udito in un file audio (WAV o qualunque formato legga libsndfile,
+da 8000 a 48000 Hz, il primo canale). Il tono e la velocità si trovano da soli se non
+sono indicati.</translation>
+    </message>
+    <message>
+        <source>The speed, 5 to 200 words per minute (the board keys a dot of 1190/WPM ms).</source>
+        <translation>La velocità, da 5 a 200 parole al minuto (la scheda trasmette un punto di 1190/WPM ms).</translation>
+    </message>
+    <message>
+        <source>The tone, 300 to 2000 Hz.</source>
+        <translation>Il tono, da 300 a 2000 Hz.</translation>
+    </message>
+    <message>
+        <source>Say on standard error which tone and speed were found.</source>
+        <translation>Dice sullo standard error quale tono e quale velocità sono stati trovati.</translation>
+    </message>
+    <message>
+        <source>--wpm takes a number from 5 to 200.</source>
+        <translation>--wpm vuole un numero da 5 a 200.</translation>
+    </message>
+    <message>
+        <source>--tone-hz takes a number from 300 to 2000.</source>
+        <translation>--tone-hz vuole un numero da 300 a 2000.</translation>
+    </message>
+    <message>
+        <source>tone %1 Hz, speed %2 WPM (a dot of %3 ms)</source>
+        <translation>tono %1 Hz, velocità %2 WPM (un punto di %3 ms)</translation>
+    </message>
+    <message>
+        <source>no steady tone from 300 to 2000 Hz was found</source>
+        <translation>nessun tono fisso trovato tra 300 e 2000 Hz</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Mostra questo aiuto.</translation>
     </message>
 </context>
 </TS>

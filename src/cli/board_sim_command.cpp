@@ -48,7 +48,7 @@ std::optional<DecoderImage> LoadImage(const std::string& path, std::string& erro
   }
   DecoderImage image{};
   if (bytes.size() != image.size()) {
-    error = path + " is not a 192-byte decoder image.";
+    error = Fill(CliText("%1 is not a 192-byte decoder image."), {path});
     return std::nullopt;
   }
   std::copy(bytes.begin(), bytes.end(), image.begin());
@@ -60,49 +60,50 @@ std::optional<DecoderImage> LoadImage(const std::string& path, std::string& erro
 int RunBoardSim(const QStringList& args) {
   QCommandLineParser parser;
   parser.setApplicationDescription(
-      "Simulates the decoder board on a pseudo-terminal, for use without hardware.\n"
-      "Prints the terminal's device path, then answers like the board until stopped\n"
-      "(Ctrl+C). Faults, repeatable:\n  " +
+      CliTr("Simulates the decoder board on a pseudo-terminal, for use without hardware.\n"
+            "Prints the terminal's device path, then answers like the board until stopped\n"
+            "(Ctrl+C). Faults, repeatable:") +
+      "\n  " +
       QString::fromStdString([] {
         std::string all;
         for (const auto& name : BoardSim::FaultNames()) all += (all.empty() ? "" : ", ") + name;
         return all;
       }()));
-  const QCommandLineOption link("link", "Also make PATH a symbolic link to the device.", "PATH");
-  const QCommandLineOption imageOption("image", "Keep the board's memory in FILE (192 bytes).", "FILE");
-  const QCommandLineOption banner("banner", "The banner the board reports.", "TEXT", kExpectedBanner);
-  const QCommandLineOption fault("fault", "Misbehave in this way.", "NAME");
-  const QCommandLineOption log("log", "Record every byte received and sent, with its time, in FILE.", "FILE");
+  const QCommandLineOption link("link", CliTr("Also make PATH a symbolic link to the device."), "PATH");
+  const QCommandLineOption imageOption("image", CliTr("Keep the board's memory in FILE (192 bytes)."), "FILE");
+  const QCommandLineOption banner("banner", CliTr("The banner the board reports."), "TEXT", kExpectedBanner);
+  const QCommandLineOption fault("fault", CliTr("Misbehave in this way."), "NAME");
+  const QCommandLineOption log("log", CliTr("Record every byte received and sent, with its time, in FILE."), "FILE");
   const QCommandLineOption faultRequests("fault-requests",
-                                         "Misbehave only for the first N requests (identify, read, program).", "N");
-  const QCommandLineOption faultSkip("fault-skip", "Answer the first N requests normally before misbehaving.", "N");
-  const QCommandLineOption instant("instant", "Answer at full speed instead of at 4800 baud.");
-  const QCommandLineOption bannerDelay("banner-delay-ms", "Wait N ms before answering identify (default 5).", "N");
-  const QCommandLineOption dataDelay("data-delay-ms", "Wait N ms before answering a read (default 5).", "N");
+                                         CliTr("Misbehave only for the first N requests (identify, read, program)."), "N");
+  const QCommandLineOption faultSkip("fault-skip", CliTr("Answer the first N requests normally before misbehaving."), "N");
+  const QCommandLineOption instant("instant", CliTr("Answer at full speed instead of at 4800 baud."));
+  const QCommandLineOption bannerDelay("banner-delay-ms", CliTr("Wait N ms before answering identify (default 5)."), "N");
+  const QCommandLineOption dataDelay("data-delay-ms", CliTr("Wait N ms before answering a read (default 5)."), "N");
   const QCommandLineOption listen(
       "listen",
-      "Also hear DTMF from SOURCE and act on it: a sound file, - (raw signed 16-bit mono 8000 Hz on "
-      "standard input), a FIFO giving the same, or a sound input device.",
+      CliTr("Also hear DTMF from SOURCE and act on it: a sound file, - (raw signed 16-bit mono 8000 Hz on "
+      "standard input), a FIFO giving the same, or a sound input device."),
       "SOURCE");
-  const QCommandLineOption gap("sequence-gap-ms", "Digits closer than N ms make one sequence (default 1000).", "N",
+  const QCommandLineOption gap("sequence-gap-ms", CliTr("Digits closer than N ms make one sequence (default 1000)."), "N",
                                "1000");
   const QCommandLineOption reply("reply",
-                                 "Answer in Morse to TARGET: a .wav file, - (raw audio on standard output), a FIFO, "
-                                 "or a sound output device.",
+                                 CliTr("Answer in Morse to TARGET: a .wav file, - (raw audio on standard output), a FIFO, "
+                                 "or a sound output device."),
                                  "TARGET");
-  const QCommandLineOption tone("cw-tone-hz", "The Morse reply's tone (default 800 Hz).", "F", "800");
-  const QCommandLineOption channel("channel", "Hear the air through an FM radio link: 'emphasis' (the "
+  const QCommandLineOption tone("cw-tone-hz", CliTr("The Morse reply's tone (default 800 Hz)."), "F", "800");
+  const QCommandLineOption channel("channel", CliTr("Hear the air through an FM radio link: 'emphasis' (the "
                                               "transmitter's microphone path) or 'flat' (a data input, whose "
-                                              "high tone the receiver's de-emphasis lowers).",
+                                              "high tone the receiver's de-emphasis lowers)."),
                                    "INPUT");
-  const QCommandLineOption clip("clip-dbfs", "The link's deviation limiter: it clips above a sine of this peak "
-                                             "(-40 to 0 dBFS; with --channel).",
+  const QCommandLineOption clip("clip-dbfs", CliTr("The link's deviation limiter: it clips above a sine of this peak "
+                                             "(-40 to 0 dBFS; with --channel)."),
                                 "N");
-  const QCommandLineOption snr("snr-db", "Noise on the link, this far under a DTMF pair at the tool's usual level "
-                                         "(0 to 60 dB; with --channel).",
+  const QCommandLineOption snr("snr-db", CliTr("Noise on the link, this far under a DTMF pair at the tool's usual level "
+                                         "(0 to 60 dB; with --channel)."),
                                "N");
-  const QCommandLineOption echo("echo", "A reply FIFO also carries what the board hears (through --channel), as a "
-                                       "receiver on the frequency gives both: for monitoring a send.");
+  const QCommandLineOption echo("echo", CliTr("A reply FIFO also carries what the board hears (through --channel), as a "
+                                       "receiver on the frequency gives both: for monitoring a send."));
   parser.addOptions({link, imageOption, banner, fault, faultRequests, faultSkip, log, instant, bannerDelay, dataDelay,
                      listen, gap, reply, tone, channel, clip, snr, echo});
   if (auto exit = ParseArguments(parser, args)) return *exit;
@@ -111,7 +112,7 @@ int RunBoardSim(const QStringList& args) {
   options.banner = ToStd(parser.value(banner));
   for (const QString& name : parser.values(fault)) {
     if (!BoardSim::ParseFault(ToStd(name), options)) {
-      PrintError("unknown fault '" + ToStd(name) + "'. Try --help.");
+      PrintError(Fill(CliText("unknown fault '%1'. Try --help."), {ToStd(name)}));
       return kExitUsage;
     }
   }
@@ -119,7 +120,7 @@ int RunBoardSim(const QStringList& args) {
     bool ok = false;
     options.faultRequests = parser.value(faultRequests).toInt(&ok);
     if (!ok || options.faultRequests < 1) {
-      PrintError("--fault-requests takes a number of 1 or more.");
+      PrintError(CliText("--fault-requests takes a number of 1 or more."));
       return kExitUsage;
     }
   }
@@ -127,7 +128,7 @@ int RunBoardSim(const QStringList& args) {
     bool ok = false;
     options.faultSkip = parser.value(faultSkip).toInt(&ok);
     if (!ok || options.faultSkip < 0) {
-      PrintError("--fault-skip takes a number of 0 or more.");
+      PrintError(CliText("--fault-skip takes a number of 0 or more."));
       return kExitUsage;
     }
   }
@@ -136,7 +137,7 @@ int RunBoardSim(const QStringList& args) {
     bool ok = false;
     const int ms = parser.value(*option).toInt(&ok);
     if (!ok || ms < 0 || ms > 60000) {
-      PrintError("--" + ToStd(option->names().first()) + " takes a number of milliseconds from 0 to 60000.");
+      PrintError(Fill(CliText("--%1 takes a number of milliseconds from 0 to 60000."), {ToStd(option->names().first())}));
       return kExitUsage;
     }
     *delay = std::chrono::milliseconds(ms);
@@ -155,7 +156,7 @@ int RunBoardSim(const QStringList& args) {
   if (parser.isSet(log)) {
     trace = SerialTrace::ToFile(ToStd(parser.value(log)));
     if (!trace) {
-      PrintError("Cannot write the log " + ToStd(parser.value(log)) + ".");
+      PrintError(Fill(CliText("Cannot write the log %1."), {ToStd(parser.value(log))}));
       return kExitUsage;
     }
   }
@@ -169,7 +170,7 @@ int RunBoardSim(const QStringList& args) {
     const int gapMs = parser.value(gap).toInt(&gapOk);
     air.toneHz = parser.value(tone).toDouble(&toneOk);
     if (!gapOk || gapMs < 50 || gapMs > 60000 || !toneOk || air.toneHz < 200 || air.toneHz > 3000) {
-      PrintError("--sequence-gap-ms takes 50 to 60000, --cw-tone-hz 200 to 3000.");
+      PrintError(CliText("--sequence-gap-ms takes 50 to 60000, --cw-tone-hz 200 to 3000."));
       return kExitUsage;
     }
     air.sequenceGapSeconds = gapMs / 1000.0;
@@ -177,7 +178,7 @@ int RunBoardSim(const QStringList& args) {
   if (parser.isSet(channel)) {
     const auto input = ChannelInputFromName(ToStd(parser.value(channel)));
     if (!input) {
-      PrintError("--channel takes emphasis or flat.");
+      PrintError(CliText("--channel takes emphasis or flat."));
       return kExitUsage;
     }
     ChannelOptions c;
@@ -187,22 +188,22 @@ int RunBoardSim(const QStringList& args) {
       bool ok = false;
       const double n = parser.value(*option).toDouble(&ok);
       if (!ok || n < low || n > high) {
-        PrintError("--clip-dbfs takes -40 to 0, --snr-db 0 to 60.");
+        PrintError(CliText("--clip-dbfs takes -40 to 0, --snr-db 0 to 60."));
         return kExitUsage;
       }
       *value = n;
     }
     air.channel = c;
   } else if (parser.isSet(clip) || parser.isSet(snr)) {
-    PrintError("--clip-dbfs and --snr-db go with --channel.");
+    PrintError(CliText("--clip-dbfs and --snr-db go with --channel."));
     return kExitUsage;
   }
   if (parser.isSet(reply) && !parser.isSet(listen)) {
-    PrintError("--reply goes with --listen.");
+    PrintError(CliText("--reply goes with --listen."));
     return kExitUsage;
   }
   if (parser.isSet(echo) && !parser.isSet(reply)) {
-    PrintError("--echo goes with --reply.");
+    PrintError(CliText("--echo goes with --reply."));
     return kExitUsage;
   }
   air.echo = parser.isSet(echo);
@@ -210,7 +211,7 @@ int RunBoardSim(const QStringList& args) {
   int master = -1;
   int slave = -1;
   if (::openpty(&master, &slave, nullptr, nullptr, nullptr) != 0) {
-    PrintError(std::string("Cannot create a pseudo-terminal: ") + std::strerror(errno));
+    PrintError(Fill(CliText("Cannot create a pseudo-terminal: %1"), {std::strerror(errno)}));
     return kExitUsage;
   }
   // Raw from the start, so nothing is echoed before the tool configures it.
@@ -230,7 +231,7 @@ int RunBoardSim(const QStringList& args) {
       std::filesystem::remove(linkPath, ec);
     std::filesystem::create_symlink(device, linkPath, ec);
     if (ec) {
-      PrintError("Cannot create the link " + linkPath + ": " + ec.message());
+      PrintError(Fill(CliText("Cannot create the link %1: %2"), {linkPath, ec.message()}));
       return kExitUsage;
     }
   }

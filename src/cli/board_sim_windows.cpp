@@ -8,7 +8,7 @@ namespace tonalis::cli {
 // does not have: it runs on Linux (or under Wine's host), and this build
 // talks to it through a COM port.
 int RunBoardSim(const QStringList&) {
-  PrintError("board-sim runs on Linux: start it there, and reach its pseudo-terminal through a COM port.");
+  PrintError(CliText("board-sim runs on Linux: start it there, and reach its pseudo-terminal through a COM port."));
   return kExitUsage;
 }
 

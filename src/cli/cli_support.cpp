@@ -1,27 +1,51 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/cli_support.h"
 
+#include <QCoreApplication>
+#include <QLocale>
 #include <iostream>
+
+#include "i18n/language.h"
+#include "station/station_settings.h"
+#include "storage/settings_folder.h"
 
 #include "storage/atomic_file.h"
 #include "storage/config_file.h"
 
 namespace tonalis::cli {
 
+QString CliTr(const char* text) { return QCoreApplication::translate("tonalis::cli", text); }
+std::string CliText(const char* text) { return ToStd(CliTr(text)); }
+
+std::optional<int> SetUpLanguage(QStringList& args) {
+  const QString choice = TakeLanguageOption(args);
+  if (!IsLanguageChoice(choice)) {
+    PrintError(Fill("tonalis-cli speaks en or it, not '%1'.", {ToStd(choice)}));
+    return kExitUsage;
+  }
+  const QString language =
+      ChooseLanguage(choice, QString::fromStdString(ReadStationSettings(SettingsFolder()).language), QLocale::system());
+  if (const auto why = InstallTranslations(*QCoreApplication::instance(), language)) PrintError(*why);
+  return std::nullopt;
+}
+
 std::optional<int> ParseArguments(QCommandLineParser& parser, const QStringList& args) {
-  const QCommandLineOption help = parser.addHelpOption();
+  // Qt's own help option speaks English where Qt has no translation of it.
+  const QCommandLineOption help({"h", "help"}, CliTr("Shows this help."));
+  parser.addOption(help);
   if (!parser.parse(args)) {
-    PrintError(ToStd(parser.errorText()) + "\nTry '" + ToStd(args.value(0)) + " --help'.");
+    PrintError(ToStd(parser.errorText()) + "\n" + Fill(CliText("Try '%1 --help'."), {ToStd(args.value(0))}));
     return kExitUsage;
   }
   if (parser.isSet(help)) {
-    // Qt names the program as it was started; the command belongs there too.
-    std::string text = ToStd(parser.helpText());
-    const std::string usage = "Usage: ";
-    const auto end = text.find(" [options]");
-    if (text.rfind(usage, 0) == 0 && end != std::string::npos)
-      text.replace(usage.size(), end - usage.size(), "tonalis-cli " + ToStd(args.value(0)));
-    std::cout << text;
+    // Qt names the program as it was started (in its usage line, in any
+    // language); the command belongs there too.
+    QString text = parser.helpText();
+    const QString program = QCoreApplication::arguments().value(0);
+    const int at = text.indexOf(program);
+    if (!program.isEmpty() && at >= 0 && at < text.indexOf('\n'))
+      text.replace(at, program.size(), "tonalis-cli " + args.value(0));
+    std::cout << ToStd(text);
     return kExitOk;
   }
   return std::nullopt;
@@ -30,7 +54,8 @@ std::optional<int> ParseArguments(QCommandLineParser& parser, const QStringList&
 std::optional<int> RequireOnePositional(const QCommandLineParser& parser, QString& out) {
   const QStringList positional = parser.positionalArguments();
   if (positional.size() != 1) {
-    PrintError(positional.isEmpty() ? "A file name is missing. Try --help." : "Too many arguments. Try --help.");
+    PrintError(positional.isEmpty() ? CliText("A file name is missing. Try --help.")
+                                    : CliText("Too many arguments. Try --help."));
     return kExitUsage;
   }
   out = positional.first();
@@ -48,13 +73,17 @@ void PrintMessage(const UserMessage& message) { std::cerr << ForTerminal(message
 
 void PrintError(const std::string& text) { std::cerr << "tonalis-cli: " << text << '\n'; }
 
+void PrintLoadError(const QString& path, const std::string& why) {
+  PrintError(Fill(CliText("Unable to load data file %1: %2"), {ToStd(path), why}));
+}
+
 std::optional<int> LoadAndEncode(const QString& configPath, EncodeResult& encoded) {
   const ConfigFileLoad load = ReadConfigFile(ToStd(configPath));
   if (!load.ok()) {
-    PrintError("Unable to load data file " + ToStd(configPath) + ": " + load.error);
+    PrintLoadError(configPath, load.error);
     return kExitUsage;
   }
-  encoded = ValidateAndEncode(load.content.config);
+  encoded = ValidateAndEncode(load.content.config, TrStd);
   if (!encoded.ok()) {
     PrintMessage(*encoded.refusal);
     return kExitRefused;

@@ -9,6 +9,7 @@
 
 #include "config/decoder_image.h"
 #include "config/user_message.h"
+#include "i18n/text.h"
 
 namespace tonalis::cli {
 
@@ -26,12 +27,25 @@ std::optional<int> RequireOnePositional(const QCommandLineParser& parser, QStrin
 
 std::string ToStd(const QString& s);
 
+// The command line's own texts in the program's language. lupdate reads both
+// as tr() in the context of their namespace, tonalis::cli: a text inside a
+// class is marked TONALIS_TEXT at namespace scope and translated where used.
+QString CliTr(const char* text);
+std::string CliText(const char* text);
+
+// Chooses the command line's language (--language, taken out of `args`,
+// else the Station setup's, else the system's) and installs it. A usage
+// error's exit status when the choice is not a language it speaks.
+std::optional<int> SetUpLanguage(QStringList& args);
+
 // A message's text as a terminal shows it: CR LF line breaks become LF.
 std::string ForTerminal(std::string text);
 
 // A message on stderr with the text the window would show in its box.
 void PrintMessage(const UserMessage& message);
 void PrintError(const std::string& text);
+// A configuration file that cannot be loaded, and why.
+void PrintLoadError(const QString& path, const std::string& why);
 
 // Loads a configuration file and checks it as PROGRAM does. On failure
 // reports it and returns the exit status (2 for the file, 1 for a refusal).

@@ -8,6 +8,7 @@
 #include "storage/file_reading.h"
 #include "card/card_pdf.h"
 #include "cli/commands.h"
+#include "i18n/language.h"
 #include "config/decoder_image.h"
 #include "remote/replacement.h"
 #include "storage/config_file.h"
@@ -30,7 +31,7 @@ std::string HexRows(const DecoderImage& image) {
 std::optional<ConfigFileContent> LoadConfig(const QString& path) {
   const ConfigFileLoad load = ReadConfigFile(ToStd(path));
   if (!load.ok()) {
-    PrintError("Unable to load data file " + ToStd(path) + ": " + load.error);
+    PrintLoadError(path, load.error);
     return std::nullopt;
   }
   return load.content;
@@ -40,11 +41,11 @@ std::optional<ConfigFileContent> LoadConfig(const QString& path) {
 
 int RunEncode(const QStringList& args) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(
+  parser.setApplicationDescription(CliTr(
       "Checks a configuration file as PROGRAM does and prints the 192-byte decoder image\n"
-      "as hexadecimal, 16 bytes a row, or writes the raw bytes with -o.");
-  parser.addPositionalArgument("CONFIG.prg", "Configuration file to encode.");
-  const QCommandLineOption output({"o", "output"}, "Write the raw image to FILE.", "FILE");
+      "as hexadecimal, 16 bytes a row, or writes the raw bytes with -o."));
+  parser.addPositionalArgument("CONFIG.prg", CliTr("Configuration file to encode."));
+  const QCommandLineOption output({"o", "output"}, CliTr("Write the raw image to FILE."), "FILE");
   parser.addOption(output);
   if (auto exit = ParseArguments(parser, args)) return *exit;
   QString configPath;
@@ -59,11 +60,11 @@ int RunEncode(const QStringList& args) {
 
 int RunDecode(const QStringList& args) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(
+  parser.setApplicationDescription(CliTr(
       "Turns a 192-byte decoder image into a configuration file, as READ does\n"
-      "(programming port 1). Writes to standard output without -o.");
-  parser.addPositionalArgument("IMAGE.bin", "Raw decoder image, exactly 192 bytes.");
-  const QCommandLineOption output({"o", "output"}, "Write the configuration to FILE.", "FILE");
+      "(programming port 1). Writes to standard output without -o."));
+  parser.addPositionalArgument("IMAGE.bin", CliTr("Raw decoder image, exactly 192 bytes."));
+  const QCommandLineOption output({"o", "output"}, CliTr("Write the configuration to FILE."), "FILE");
   parser.addOption(output);
   if (auto exit = ParseArguments(parser, args)) return *exit;
   QString imagePath;
@@ -71,7 +72,7 @@ int RunDecode(const QStringList& args) {
 
   const QFileInfo info(imagePath);
   if (!info.exists()) {
-    PrintError(ToStd(imagePath) + ": no such file.");
+    PrintError(Fill(CliText("%1: no such file."), {ToStd(imagePath)}));
     return kExitUsage;
   }
   if (const auto problem = SmallFileProblem(ToStd(imagePath), 1 << 20)) {
@@ -79,14 +80,14 @@ int RunDecode(const QStringList& args) {
     return kExitUsage;
   }
   if (info.size() != static_cast<qint64>(kImageSize)) {
-    PrintError(ToStd(imagePath) + " holds " + std::to_string(info.size()) + " bytes; a decoder image has exactly " +
-               std::to_string(kImageSize) + ".");
+    PrintError(Fill(CliText("%1 holds %2 bytes; a decoder image has exactly %3."),
+                    {ToStd(imagePath), std::to_string(info.size()), std::to_string(kImageSize)}));
     return kExitUsage;
   }
   std::ifstream in(ToStd(imagePath), std::ios::binary);
   DecoderImage image{};
   if (!in.read(reinterpret_cast<char*>(image.data()), static_cast<std::streamsize>(image.size()))) {
-    PrintError("Cannot read " + ToStd(imagePath) + ".");
+    PrintError(Fill(CliText("Cannot read %1."), {ToStd(imagePath)}));
     return kExitUsage;
   }
   ConfigFileContent content;
@@ -96,21 +97,21 @@ int RunDecode(const QStringList& args) {
 
 int RunReplace(const QStringList& args) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(
+  parser.setApplicationDescription(CliTr(
       "Computes the DTMF sequence that makes the decoder replace a command over the air:\n"
       "Original + Modifier ID + New + Checksum ID + two checksum digits.\n"
       "With --config, the Modifier ID, the Checksum ID and the commands come from a\n"
       "configuration file (options given as well take precedence), and the notes the\n"
-      "window shows about them are printed on standard error.");
-  const QCommandLineOption original("original", "The command to replace.", "SEQ");
-  const QCommandLineOption modifier("modifier-id", "The decoder's Modifier ID.", "ID");
-  const QCommandLineOption checksum("checksum-id", "The decoder's Checksum ID digit.", "D");
-  const QCommandLineOption fresh("new", "The new command.", "SEQ");
-  const QCommandLineOption config("config", "Configuration file of the decoder.", "CONFIG.prg");
+      "window shows about them are printed on standard error."));
+  const QCommandLineOption original("original", CliTr("The command to replace."), "SEQ");
+  const QCommandLineOption modifier("modifier-id", CliTr("The decoder's Modifier ID."), "ID");
+  const QCommandLineOption checksum("checksum-id", CliTr("The decoder's Checksum ID digit."), "D");
+  const QCommandLineOption fresh("new", CliTr("The new command."), "SEQ");
+  const QCommandLineOption config("config", CliTr("Configuration file of the decoder."), "CONFIG.prg");
   parser.addOptions({original, modifier, checksum, fresh, config});
   if (auto exit = ParseArguments(parser, args)) return *exit;
   if (!parser.positionalArguments().isEmpty()) {
-    PrintError("Unexpected argument " + ToStd(parser.positionalArguments().first()) + ". Try --help.");
+    PrintError(Fill(CliText("Unexpected argument %1. Try --help."), {ToStd(parser.positionalArguments().first())}));
     return kExitUsage;
   }
 
@@ -130,16 +131,17 @@ int RunReplace(const QStringList& args) {
   const std::string newSeq = ToStd(parser.value(fresh));
 
   if (decoder) {
-    if (auto conflict = ChecksumIdConflict(checksumId, decoder->txtMem)) PrintMessage(*conflict);
+    if (auto conflict = ChecksumIdConflict(checksumId, decoder->txtMem, TrStd)) PrintMessage(*conflict);
     for (const auto& [caption, separator, sequence] :
          {std::tuple{kOriginalCaption, kOriginalMatchSeparator, originalSeq},
           std::tuple{kNewCaption, kNewMatchSeparator, newSeq}}) {
-      const std::string note = CommandMatchCaption(caption, separator, sequence, decoder->txtMem);
-      if (note != caption) PrintMessage({"", note, UserMessage::Icon::None});
+      const std::string base = TrStd(caption);
+      const std::string note = CommandMatchCaption(base, separator, sequence, decoder->txtMem);
+      if (note != base) PrintMessage({"", note, UserMessage::Icon::None});
     }
   }
 
-  const ReplacementResult result = CalculateReplacement(originalSeq, modifierId, checksumId, newSeq);
+  const ReplacementResult result = CalculateReplacement(originalSeq, modifierId, checksumId, newSeq, TrStd);
   if (!result.sequence) {
     PrintMessage(*result.refusal);
     return kExitRefused;
@@ -153,25 +155,25 @@ namespace tonalis::cli {
 
 int RunCard(const QStringList& args) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(
+  parser.setApplicationDescription(CliTr(
       "Writes the command card for the site's crew: one page (A4, or Letter where the locale\n"
       "measures in inches) with the configuration's name, each command's label and digits, the\n"
       "CW call and speed, the timer, the battery levels and the power-on states. The Modifier ID\n"
-      "and Checksum ID show as * unless --show-keys is given.");
-  parser.addPositionalArgument("CONFIG.prg", "The configuration.");
-  const QCommandLineOption output({"o", "output"}, "The PDF to write.", "CARD.pdf");
-  const QCommandLineOption keys("show-keys", "Print the Modifier ID and Checksum ID as they are.");
+      "and Checksum ID show as * unless --show-keys is given."));
+  parser.addPositionalArgument("CONFIG.prg", CliTr("The configuration."));
+  const QCommandLineOption output({"o", "output"}, CliTr("The PDF to write."), "CARD.pdf");
+  const QCommandLineOption keys("show-keys", CliTr("Print the Modifier ID and Checksum ID as they are."));
   parser.addOptions({output, keys});
   if (auto exit = ParseArguments(parser, args)) return *exit;
   QString path;
   if (auto exit = RequireOnePositional(parser, path)) return *exit;
   if (!parser.isSet(output)) {
-    PrintError("-o CARD.pdf is required. Try --help.");
+    PrintError(CliText("-o CARD.pdf is required. Try --help."));
     return kExitUsage;
   }
   const ConfigFileLoad load = ReadConfigFile(ToStd(path));
   if (!load.ok()) {
-    PrintError("Unable to load data file " + ToStd(path) + ": " + load.error);
+    PrintLoadError(path, load.error);
     return kExitUsage;
   }
   const CardContent card =

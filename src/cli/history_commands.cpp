@@ -15,6 +15,8 @@
 namespace tonalis::cli {
 namespace {
 
+constexpr const char* kEntryUnreadable = TONALIS_TEXT("The entry %1 of %2 cannot be read: %3.");
+constexpr const char* kNeitherEntryNorFile = TONALIS_TEXT("'%1' is neither an entry of %2 nor a file.");
 constexpr std::uintmax_t kMaxComparedFileBytes = 64 * 1024;
 
 // An entry's id, or a configuration (.prg) or 192-byte image file: its image.
@@ -26,11 +28,11 @@ std::optional<int> ImageOf(const HistoryStore& store, const std::string& what, D
     return std::nullopt;
   }
   if (!damaged.empty()) {
-    PrintError("The entry " + what + " of " + store.folder() + " cannot be read: " + damaged + ".");
+    PrintError(Fill(CliText(kEntryUnreadable), {what, store.folder(), damaged}));
     return kExitUsage;
   }
   if (!QFileInfo::exists(QString::fromStdString(what))) {
-    PrintError("'" + what + "' is neither an entry of " + store.folder() + " nor a file.");
+    PrintError(Fill(CliText(kNeitherEntryNorFile), {what, store.folder()}));
     return kExitUsage;
   }
   // An image, a .prg or an entry: a few kilobytes at most.
@@ -58,7 +60,7 @@ std::optional<int> ImageOf(const HistoryStore& store, const std::string& what, D
 
 int RunHistory(const QStringList& args) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(
+  parser.setApplicationDescription(CliTr(
       "The board history: every board content READ and PROGRAM saw or wrote.\n"
       "  history list [--port P]   one line per entry, oldest first: id, local time,\n"
       "                            operation, port, file, changes from the entry before\n"
@@ -66,11 +68,11 @@ int RunHistory(const QStringList& args) {
       "  history show ID [-o FILE] the entry as a configuration file (.prg)\n"
       "  history diff A B          what differs, field by field; A and B are entry ids,\n"
       "                            .prg files or 192-byte images. Exit status 0 when\n"
-      "                            equal, 1 when they differ.");
-  parser.addPositionalArgument("list|show|diff", "What to do.");
-  const QCommandLineOption folder("history-dir", "The history's folder, instead of the usual one.", "DIR");
-  const QCommandLineOption port("port", "list: only the entries of this port (COM3, or a device path).", "P");
-  const QCommandLineOption output({"o", "output"}, "show: write the configuration to FILE.", "FILE");
+      "                            equal, 1 when they differ."));
+  parser.addPositionalArgument("list|show|diff", CliTr("What to do."));
+  const QCommandLineOption folder("history-dir", CliTr("The history's folder, instead of the usual one."), "DIR");
+  const QCommandLineOption port("port", CliTr("list: only the entries of this port (COM3, or a device path)."), "P");
+  const QCommandLineOption output({"o", "output"}, CliTr("show: write the configuration to FILE."), "FILE");
   parser.addOptions({folder, port, output});
   if (auto exit = ParseArguments(parser, args)) return *exit;
   const QStringList positional = parser.positionalArguments();
@@ -79,7 +81,8 @@ int RunHistory(const QStringList& args) {
 
   if (action == "list" && positional.size() == 1) {
     if (!store.folderExists()) {
-      PrintError("No board history: " + store.folder() + " does not exist (nothing was read or programmed yet).");
+      PrintError(Fill(CliText("No board history: %1 does not exist (nothing was read or programmed yet)."),
+                      {store.folder()}));
       return kExitUsage;
     }
     std::vector<HistoryStore::Damaged> damaged;
@@ -90,19 +93,21 @@ int RunHistory(const QStringList& args) {
       if (!only.empty() && e.port != only && e.device != only) continue;
       const auto before = HistoryStore::PreviousIn(entries, e);
       const std::string changes =
-          before ? std::to_string(ImageDifferences(before->image, e.image).size()) + " changes" : "first";
+          before ? Fill(CliText("%1 changes"), {std::to_string(ImageDifferences(before->image, e.image).size())})
+                 : CliText("first");
       std::cout << e.id << "  " << LocalTimeText(e.timeMs) << "  " << e.operation << "  " << e.port << "  "
                 << (e.file.empty() ? "-" : e.file) << "  " << changes << (e.isAir() ? "  (" + e.air + ")" : "") << '\n';
     }
-    for (const auto& d : damaged) std::cout << d.id << "  DAMAGED: " << d.why << '\n';
+    for (const auto& d : damaged) std::cout << d.id << "  " << Fill(CliText("DAMAGED: %1"), {d.why}) << '\n';
     return kExitOk;
   }
   if (action == "show" && positional.size() == 2) {
     std::string damaged;
     const auto entry = store.find(ToStd(positional[1]), &damaged);
     if (!entry) {
-      PrintError(damaged.empty() ? "No entry " + ToStd(positional[1]) + " in " + store.folder() + "."
-                                 : "The entry " + ToStd(positional[1]) + " cannot be read: " + damaged + ".");
+      PrintError(damaged.empty()
+                     ? Fill(CliText("No entry %1 in %2."), {ToStd(positional[1]), store.folder()})
+                     : Fill(CliText("The entry %1 cannot be read: %2."), {ToStd(positional[1]), damaged}));
       return kExitUsage;
     }
     ConfigFileContent content;
@@ -118,7 +123,7 @@ int RunHistory(const QStringList& args) {
     for (const auto& d : differences) std::cout << d << '\n';
     return differences.empty() ? kExitOk : kExitRefused;
   }
-  PrintError("Give list, show ID or diff A B. Try 'tonalis-cli history --help'.");
+  PrintError(CliText("Give list, show ID or diff A B. Try 'tonalis-cli history --help'."));
   return kExitUsage;
 }
 

@@ -11,6 +11,7 @@
 #include "cli/commands.h"
 #include "cli/port_option.h"
 #include "config/decoder_image.h"
+#include "i18n/language.h"
 #include "link/board_link.h"
 #include "history/history_recorder.h"
 #include "link/serial_trace.h"
@@ -63,11 +64,16 @@ class ConsoleMessages : public MessageSink {
   std::string last_;
 };
 
-// The options every link command shares.
+// The options every link command shares, and their descriptions.
+constexpr const char* kLinkHelp[] = {
+    TONALIS_TEXT("Port number 1-16 (mapped by ports.ini) or a device path."),
+    TONALIS_TEXT("Write every byte on the link, with its time, to FILE."),
+    TONALIS_TEXT("Keep the board history in DIR instead of the usual folder."),
+};
 struct LinkOptions {
-  QCommandLineOption port{{"p", "port"}, "Port number 1-16 (mapped by ports.ini) or a device path.", "P"};
-  QCommandLineOption trace{"trace", "Write every byte on the link, with its time, to FILE.", "FILE"};
-  QCommandLineOption history{"history-dir", "Keep the board history in DIR instead of the usual folder.", "DIR"};
+  QCommandLineOption port{{"p", "port"}, CliTr(kLinkHelp[0]), "P"};
+  QCommandLineOption trace{"trace", CliTr(kLinkHelp[1]), "FILE"};
+  QCommandLineOption history{"history-dir", CliTr(kLinkHelp[2]), "DIR"};
 
   void addTo(QCommandLineParser& parser) {
     parser.addOption(port);
@@ -75,6 +81,9 @@ struct LinkOptions {
     parser.addOption(history);
   }
 };
+
+constexpr const char* kPortRequired = TONALIS_TEXT("--port is required. Try --help.");
+constexpr const char* kCannotWriteTrace = TONALIS_TEXT("Cannot write the trace file %1.");
 
 // How long an exchange waits for the banner that enabling programming asks for.
 constexpr auto kBannerGrace = std::chrono::milliseconds(300);
@@ -87,7 +96,7 @@ class LinkSession {
   std::optional<int> setUp(const QCommandLineParser& parser, const LinkOptions& options,
                            const QString& historyFile = {}) {
     if (!parser.isSet(options.port)) {
-      PrintError("--port is required. Try --help.");
+      PrintError(CliText(kPortRequired));
       return kExitUsage;
     }
     const auto port = ParsePortOption(ToStd(parser.value(options.port)), "--port");
@@ -96,7 +105,7 @@ class LinkSession {
     if (parser.isSet(options.trace)) {
       trace_ = SerialTrace::ToFile(ToStd(parser.value(options.trace)));
       if (!trace_) {
-        PrintError("Cannot write the trace file " + ToStd(parser.value(options.trace)) + ".");
+        PrintError(Fill(CliText(kCannotWriteTrace), {ToStd(parser.value(options.trace))}));
         return kExitUsage;
       }
     }
@@ -151,7 +160,7 @@ constexpr auto kIdentifyLimit = std::chrono::milliseconds(1000);
 
 int RunIdentify(const QStringList& args) {
   QCommandLineParser parser;
-  parser.setApplicationDescription("Opens the port for programming and shows the board's banner.");
+  parser.setApplicationDescription(CliTr("Opens the port for programming and shows the board's banner."));
   LinkOptions options;
   options.addTo(parser);
   if (auto exit = ParseArguments(parser, args)) return *exit;
@@ -162,7 +171,7 @@ int RunIdentify(const QStringList& args) {
   QTimer limit;
   limit.setSingleShot(true);
   QObject::connect(&limit, &QTimer::timeout, [&] {
-    session.progress().setMessage("FAILED to read version! Please Check Connections / Decoder");
+    session.progress().setMessage(TrStd(kReadVersionFailed));
     QCoreApplication::exit(0);
   });
   QObject::connect(&session.link(), &BoardLink::bannerAnnounced, [&](bool expected) {
@@ -178,12 +187,12 @@ int RunIdentify(const QStringList& args) {
 
 int RunRead(const QStringList& args) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(
+  parser.setApplicationDescription(CliTr(
       "Reads the board's configuration as READ does. With -o the configuration is saved\n"
-      "as a configuration file.");
+      "as a configuration file."));
   LinkOptions options;
   options.addTo(parser);
-  const QCommandLineOption output({"o", "output"}, "Save the configuration read to FILE.", "FILE");
+  const QCommandLineOption output({"o", "output"}, CliTr("Save the configuration read to FILE."), "FILE");
   parser.addOption(output);
   if (auto exit = ParseArguments(parser, args)) return *exit;
   LinkSession session;
@@ -210,10 +219,10 @@ int RunRead(const QStringList& args) {
 
 int RunProgram(const QStringList& args) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(
+  parser.setApplicationDescription(CliTr(
       "Checks a configuration file as PROGRAM does, programs it into the board and\n"
-      "compares the board's read-back byte for byte.");
-  parser.addPositionalArgument("CONFIG.prg", "Configuration to program.");
+      "compares the board's read-back byte for byte."));
+  parser.addPositionalArgument("CONFIG.prg", CliTr("Configuration to program."));
   LinkOptions options;
   options.addTo(parser);
   if (auto exit = ParseArguments(parser, args)) return *exit;

@@ -13,6 +13,7 @@
 #include "config/version.h"
 #include "radio/ptt_guard.h"
 
+namespace tonalis::cli {
 namespace {
 
 struct Subcommand {
@@ -22,39 +23,42 @@ struct Subcommand {
 };
 
 constexpr Subcommand kSubcommands[] = {
-    {"encode", "check a configuration file and print or write its decoder image", tonalis::cli::RunEncode},
-    {"decode", "turn a 192-byte decoder image into a configuration file", tonalis::cli::RunDecode},
-    {"replace", "compute the sequence that replaces a command over the air", tonalis::cli::RunReplace},
-    {"identify", "show the banner of the board on a port", tonalis::cli::RunIdentify},
-    {"read", "read the board's configuration", tonalis::cli::RunRead},
-    {"program", "program a configuration file into the board and verify it", tonalis::cli::RunProgram},
-    {"history", "list, show and compare the board contents read and programmed", tonalis::cli::RunHistory},
-    {"board-sim", "simulate the decoder board on a pseudo-terminal", tonalis::cli::RunBoardSim},
-    {"render", "write the sound of a DTMF sequence to a WAV file", tonalis::cli::RunRender},
-    {"send", "play a DTMF sequence, keying the transmitter", tonalis::cli::RunSend},
-    {"card", "write the site crew's command card as a PDF", tonalis::cli::RunCard},
-    {"journal", "print the journal of sends, or export it as CSV", tonalis::cli::RunJournal},
-    {"send-command", "send a command of a configuration by its number or name", tonalis::cli::RunSendCommand},
-    {"tone", "play a steady calibration tone, keying the transmitter", tonalis::cli::RunTone},
-    {"dtmf-decode", "print the DTMF digits heard in a sound file", tonalis::cli::RunDtmfDecode},
-    {"cw-decode", "print the Morse text heard in a sound file", tonalis::cli::RunCwDecode},
-    {"ptt-test", "key the transmitter for a few seconds and release it", tonalis::cli::RunPttTest},
-    {"audio-devices", "list the sound devices, output and input", tonalis::cli::RunAudioDevices},
-    {"serial-ports", "list the serial ports, with the names that survive replugging", tonalis::cli::RunSerialPorts},
+    {"encode", TONALIS_TEXT("check a configuration file and print or write its decoder image"), RunEncode},
+    {"decode", TONALIS_TEXT("turn a 192-byte decoder image into a configuration file"), RunDecode},
+    {"replace", TONALIS_TEXT("compute the sequence that replaces a command over the air"), RunReplace},
+    {"identify", TONALIS_TEXT("show the banner of the board on a port"), RunIdentify},
+    {"read", TONALIS_TEXT("read the board's configuration"), RunRead},
+    {"program", TONALIS_TEXT("program a configuration file into the board and verify it"), RunProgram},
+    {"history", TONALIS_TEXT("list, show and compare the board contents read and programmed"), RunHistory},
+    {"board-sim", TONALIS_TEXT("simulate the decoder board on a pseudo-terminal"), RunBoardSim},
+    {"render", TONALIS_TEXT("write the sound of a DTMF sequence to a WAV file"), RunRender},
+    {"send", TONALIS_TEXT("play a DTMF sequence, keying the transmitter"), RunSend},
+    {"card", TONALIS_TEXT("write the site crew's command card as a PDF"), RunCard},
+    {"journal", TONALIS_TEXT("print the journal of sends, or export it as CSV"), RunJournal},
+    {"send-command", TONALIS_TEXT("send a command of a configuration by its number or name"), RunSendCommand},
+    {"tone", TONALIS_TEXT("play a steady calibration tone, keying the transmitter"), RunTone},
+    {"dtmf-decode", TONALIS_TEXT("print the DTMF digits heard in a sound file"), RunDtmfDecode},
+    {"cw-decode", TONALIS_TEXT("print the Morse text heard in a sound file"), RunCwDecode},
+    {"ptt-test", TONALIS_TEXT("key the transmitter for a few seconds and release it"), RunPttTest},
+    {"audio-devices", TONALIS_TEXT("list the sound devices, output and input"), RunAudioDevices},
+    {"serial-ports", TONALIS_TEXT("list the serial ports, with the names that survive replugging"), RunSerialPorts},
 };
 
 void PrintUsage(std::ostream& out) {
-  out << "Usage: tonalis-cli COMMAND [options]\n\n"
-         "Tonalis command line: the decoder board's configuration, its link and the DTMF sender.\n\n"
-         "Commands:\n";
+  out << CliText("Usage: tonalis-cli [--language en|it] COMMAND [options]") << "\n\n"
+      << CliText("Tonalis command line: the decoder board's configuration, its link and the DTMF sender.") << "\n\n"
+      << CliText("Commands:") << '\n';
   for (const auto& s : kSubcommands)
-    out << "  " << s.name << std::string(15 - std::string_view(s.name).size(), ' ') << s.summary << '\n';
-  out << "\n'tonalis-cli COMMAND --help' describes a command.\n"
-         "Exit status: 0 success, 1 refused or failed (the reason is on standard error),\n"
-         "2 usage or file error. Results and progress go to standard output.\n";
+    out << "  " << s.name << std::string(15 - std::string_view(s.name).size(), ' ') << CliText(s.summary) << '\n';
+  out << '\n'
+      << CliText("'tonalis-cli COMMAND --help' describes a command.\n"
+                 "Exit status: 0 success, 1 refused or failed (the reason is on standard error),\n"
+                 "2 usage or file error. Results and progress go to standard output.\n"
+                 "--language en|it: English or Italian, whatever the system and the Station setup say.\n");
 }
 
 }  // namespace
+}  // namespace tonalis::cli
 
 int main(int argc, char* argv[]) {
   // The PTT guard a keying process starts (not for users: no Qt, no help).
@@ -78,16 +82,18 @@ int main(int argc, char* argv[]) {
 
   QStringList args = QCoreApplication::arguments();
   args.removeFirst();
+  if (const auto exit = tonalis::cli::SetUpLanguage(args)) return *exit;
   if (args.isEmpty() || args.first() == "--help" || args.first() == "-h") {
-    PrintUsage(args.isEmpty() ? std::cerr : std::cout);
+    tonalis::cli::PrintUsage(args.isEmpty() ? std::cerr : std::cout);
     return args.isEmpty() ? tonalis::cli::kExitUsage : tonalis::cli::kExitOk;
   }
   if (args.first() == "--version") {
     std::cout << "tonalis-cli " << QCoreApplication::applicationVersion().toStdString() << '\n';
     return tonalis::cli::kExitOk;
   }
-  for (const auto& s : kSubcommands)
+  for (const auto& s : tonalis::cli::kSubcommands)
     if (args.first() == QLatin1String(s.name)) return s.run(args);
-  tonalis::cli::PrintError("unknown command '" + args.first().toStdString() + "'. Try 'tonalis-cli --help'.");
+  tonalis::cli::PrintError(
+      tonalis::Fill(tonalis::cli::CliText("unknown command '%1'. Try 'tonalis-cli --help'."), {args.first().toStdString()}));
   return tonalis::cli::kExitUsage;
 }

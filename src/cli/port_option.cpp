@@ -10,7 +10,7 @@
 
 namespace tonalis::cli {
 
-std::optional<PortChoice> ParsePortOption(const std::string& value, const char* option) {
+std::optional<PortChoice> ParsePortOption(const std::string& value, const std::string& option) {
   PortChoice choice;
   if (value.find('/') != std::string::npos) {
     choice.resolver = [value](int) {
@@ -21,7 +21,7 @@ std::optional<PortChoice> ParsePortOption(const std::string& value, const char* 
     return choice;
   }
   if (!PortNumberFromText(value)) {
-    PrintError(std::string(option) + " takes a number from 1 to 16 or a device path, not '" + value + "'.");
+    PrintError(Fill(CliText("%1 takes a number from 1 to 16 or a device path, not '%2'."), {option, value}));
     return std::nullopt;
   }
   choice.fieldText = value;

@@ -15,6 +15,6 @@ struct PortChoice {
 };
 
 // Nothing (and a usage error printed) when `value` is neither.
-std::optional<PortChoice> ParsePortOption(const std::string& value, const char* option);
+std::optional<PortChoice> ParsePortOption(const std::string& value, const std::string& option);
 
 }  // namespace tonalis::cli

@@ -11,6 +11,14 @@
 #include "station/station_settings.h"
 
 namespace tonalis::cli {
+namespace {
+constexpr const char* kOneWay = TONALIS_TEXT("Choose one way to key the transmitter: --ptt, --cm108, --rig or --rigctld.");
+constexpr const char* kStoredUnusable = TONALIS_TEXT(
+    "The PTT stored by the Station setup cannot be used; choose it again there, or give --ptt, --cm108, --rig or "
+    "--rigctld.");
+constexpr const char* kPttCommOfSettings = TONALIS_TEXT("the PTT Comm port of the settings");
+constexpr const char* kLineGoesWithPtt = TONALIS_TEXT("--ptt-line and --ptt-invert go with --ptt P.");
+}  // namespace
 
 void PttOptions::addTo(QCommandLineParser& parser) { parser.addOptions({port, line, invert, cm108, rig, rigctld, verbose}); }
 
@@ -18,7 +26,7 @@ std::optional<PttOptions::Choice> PttOptions::read(const QCommandLineParser& par
   if (parser.isSet(verbose)) HamlibPtt::setVerbose(true);
   const int methods = parser.isSet(port) + parser.isSet(cm108) + parser.isSet(rig) + parser.isSet(rigctld);
   if (methods > 1) {
-    PrintError("Choose one way to key the transmitter: --ptt, --cm108, --rig or --rigctld.");
+    PrintError(CliText(kOneWay));
     return std::nullopt;
   }
   const QString folder = SettingsFolder();
@@ -43,8 +51,7 @@ std::optional<PttOptions::Choice> PttOptions::read(const QCommandLineParser& par
     if (!station.ptt.unusable.empty()) {
       // Never another transmitter in place of the one the station meant.
       for (const auto& problem : station.problems) PrintError(problem);
-      PrintError("The PTT stored by the Station setup cannot be used; choose it again there, or give --ptt, "
-                 "--cm108, --rig or --rigctld.");
+      PrintError(CliText(kStoredUnusable));
       return std::nullopt;
     }
     c.ptt = station.ptt;
@@ -52,7 +59,7 @@ std::optional<PttOptions::Choice> PttOptions::read(const QCommandLineParser& par
       // The window's "PTT Comm" field says which port.
       const std::string text =
           ReadSettingsFile((folder + "/" + kSettingsFileName).toStdString(), folder.toStdString()).settings.txtPttCom;
-      const auto chosen = ParsePortOption(text, "the PTT Comm port of the settings");
+      const auto chosen = ParsePortOption(text, CliText(kPttCommOfSettings));
       if (!chosen) return std::nullopt;
       c.portText = chosen->fieldText;
       c.resolver = chosen->resolver;
@@ -66,7 +73,7 @@ std::optional<PttOptions::Choice> PttOptions::read(const QCommandLineParser& par
   }
   if (parser.isSet(line) || parser.isSet(invert)) {
     if (!c.ptt.usesPttPort() || c.portText.empty()) {
-      PrintError("--ptt-line and --ptt-invert go with --ptt P.");
+      PrintError(CliText(kLineGoesWithPtt));
       return std::nullopt;
     }
     if (parser.isSet(line)) {

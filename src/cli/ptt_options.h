@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/cli_support.h"
 #include "link/board_link.h"
 #include "station/ptt_choice.h"
 
@@ -12,17 +13,25 @@ namespace tonalis::cli {
 
 // The PTT options `send` and `ptt-test` share. Without any of them the PTT
 // stored in station.ini applies, when there is one.
+// The options' descriptions, translated where the options are made.
+inline constexpr const char* kPttHelp[] = {
+    TONALIS_TEXT("Key PTT on a line of port P: a number 1-16 (mapped by ports.ini) or a device path."),
+    TONALIS_TEXT("The line of the --ptt port that keys: rts (default) or dtr."),
+    TONALIS_TEXT("The line is low while keyed."),
+    TONALIS_TEXT("Key on GPIO pin GPIO (1-8, default 3) of a CM108 sound chip."),
+    TONALIS_TEXT("Key with the rig's CAT command through Hamlib (rigctl --list shows models)."),
+    TONALIS_TEXT("Key through a running rigctld."),
+    TONALIS_TEXT("Show Hamlib's own messages on standard error."),
+};
+
 struct PttOptions {
-  QCommandLineOption port{"ptt", "Key PTT on a line of port P: a number 1-16 (mapped by ports.ini) or a device path.",
-                          "P"};
-  QCommandLineOption line{"ptt-line", "The line of the --ptt port that keys: rts (default) or dtr.", "LINE"};
-  QCommandLineOption invert{"ptt-invert", "The line is low while keyed."};
-  QCommandLineOption cm108{"cm108", "Key on GPIO pin GPIO (1-8, default 3) of a CM108 sound chip.",
-                           "DEVICE[:GPIO]"};
-  QCommandLineOption rig{"rig", "Key with the rig's CAT command through Hamlib (rigctl --list shows models).",
-                         "MODEL:DEVICE[:BAUD]"};
-  QCommandLineOption rigctld{"rigctld", "Key through a running rigctld.", "HOST:PORT"};
-  QCommandLineOption verbose{"verbose", "Show Hamlib's own messages on standard error."};
+  QCommandLineOption port{"ptt", CliTr(kPttHelp[0]), "P"};
+  QCommandLineOption line{"ptt-line", CliTr(kPttHelp[1]), "LINE"};
+  QCommandLineOption invert{"ptt-invert", CliTr(kPttHelp[2])};
+  QCommandLineOption cm108{"cm108", CliTr(kPttHelp[3]), "DEVICE[:GPIO]"};
+  QCommandLineOption rig{"rig", CliTr(kPttHelp[4]), "MODEL:DEVICE[:BAUD]"};
+  QCommandLineOption rigctld{"rigctld", CliTr(kPttHelp[5]), "HOST:PORT"};
+  QCommandLineOption verbose{"verbose", CliTr(kPttHelp[6])};
 
   void addTo(QCommandLineParser& parser);
 

@@ -41,13 +41,26 @@
 namespace tonalis::cli {
 namespace {
 
+// The descriptions of the options below.
+constexpr const char* kLevelHelp[] = {
+    TONALIS_TEXT("The level, -40 to +6 dB from the usual amplitude (default: the Station setup's)."),
+    TONALIS_TEXT("The high tone's level above the low one's, -10 to +10 dB (default: the Station setup's)."),
+};
+constexpr const char* kTimingHelp[] = {
+    TONALIS_TEXT("Digit duration in ms (at least 25; default 50)."),
+    TONALIS_TEXT("Pause between digits in ms (at least 15; default 50)."),
+    TONALIS_TEXT("Pause for each space in ms (at least 25; default 1000)."),
+};
+// What a corrected timing says, and how a number option is refused.
+constexpr const char* kCorrected = TONALIS_TEXT("%1 '%2' corrected to %3 ms");
+constexpr const char* kTimingNames[] = {TONALIS_TEXT("digit duration"), TONALIS_TEXT("pause between digits"),
+                                        TONALIS_TEXT("pause for a space"), TONALIS_TEXT("TX delay")};
+constexpr const char* kTakesDb = TONALIS_TEXT("--%1 takes a number of dB.");
+
 // The output's level and twist: the Station setup's unless given here.
 struct LevelOptions {
-  QCommandLineOption level{"level-db", "The level, -40 to +6 dB from the usual amplitude (default: the Station setup's).",
-                           "DB"};
-  QCommandLineOption twist{"twist-db", "The high tone's level above the low one's, -10 to +10 dB (default: the "
-                                       "Station setup's).",
-                           "DB"};
+  QCommandLineOption level{"level-db", CliTr(kLevelHelp[0]), "DB"};
+  QCommandLineOption twist{"twist-db", CliTr(kLevelHelp[1]), "DB"};
   void addTo(QCommandLineParser& parser) { parser.addOptions({level, twist}); }
   // Nothing, said on standard error, when they cannot be played.
   std::optional<ToneLevels> read(const QCommandLineParser& parser, const ToneLevels& station) const {
@@ -57,7 +70,7 @@ struct LevelOptions {
       bool ok = false;
       *value = parser.value(*option).toDouble(&ok);
       if (!ok) {
-        PrintError("--" + ToStd(option->names().first()) + " takes a number of dB.");
+        PrintError(Fill(CliText(kTakesDb), {ToStd(option->names().first())}));
         return std::nullopt;
       }
     }
@@ -70,9 +83,9 @@ struct LevelOptions {
 };
 
 struct TimingOptions {
-  QCommandLineOption digit{"digit-ms", "Digit duration in ms (at least 25; default 50).", "N", "50"};
-  QCommandLineOption gap{"gap-ms", "Pause between digits in ms (at least 15; default 50).", "N", "50"};
-  QCommandLineOption pause{"pause-ms", "Pause for each space in ms (at least 25; default 1000).", "N", "1000"};
+  QCommandLineOption digit{"digit-ms", CliTr(kTimingHelp[0]), "N", "50"};
+  QCommandLineOption gap{"gap-ms", CliTr(kTimingHelp[1]), "N", "50"};
+  QCommandLineOption pause{"pause-ms", CliTr(kTimingHelp[2]), "N", "1000"};
 
   void addTo(QCommandLineParser& parser) { parser.addOptions({digit, gap, pause}); }
 
@@ -86,21 +99,23 @@ struct TimingOptions {
     texts.txDelayMs = txDelay;
     const SendTiming timing = CorrectSendTiming(texts);
     auto report = [](const char* what, const std::string& before, const std::string& after) {
-      if (before != after) std::cerr << what << " '" << before << "' corrected to " << after << " ms\n";
+      if (before != after) std::cerr << Fill(CliText(kCorrected), {CliText(what), before, after}) << '\n';
     };
-    report("digit duration", texts.digitMs, timing.texts.digitMs);
-    report("pause between digits", texts.gapMs, timing.texts.gapMs);
-    report("pause for a space", texts.pauseMs, timing.texts.pauseMs);
-    report("TX delay", texts.txDelayMs, timing.texts.txDelayMs);
+    report(kTimingNames[0], texts.digitMs, timing.texts.digitMs);
+    report(kTimingNames[1], texts.gapMs, timing.texts.gapMs);
+    report(kTimingNames[2], texts.pauseMs, timing.texts.pauseMs);
+    report(kTimingNames[3], texts.txDelayMs, timing.texts.txDelayMs);
     return timing;
   }
 };
 
+constexpr const char* kStoppedReleased = TONALIS_TEXT("Stopped by signal %1; the transmitter is released.");
+constexpr const char* kStoppedNotReleased =
+    TONALIS_TEXT("Stopped by signal %1; the transmitter is NOT released: release it at the radio (or run tonalis-cli "
+                 "ptt-test --seconds 1 with the same PTT), and check it.");
+
 std::string StoppedBySignalText(int number, bool released) {
-  const std::string stopped = "Stopped by signal " + std::to_string(number);
-  if (released) return stopped + "; the transmitter is released.";
-  return stopped + "; the transmitter is NOT released: release it at the radio (or run tonalis-cli ptt-test "
-                   "--seconds 1 with the same PTT), and check it.";
+  return Fill(CliText(released ? kStoppedReleased : kStoppedNotReleased), {std::to_string(number)});
 }
 
 // Characters the player plays as silence: worth a word to a command-line user.
@@ -113,8 +128,9 @@ void WarnAboutSilentCharacters(const std::string& sequence) {
     if (static_cast<unsigned char>(sequence[i]) < 0x80) length = 1;
     const char c = sequence[i];
     if (c != ' ' && (length > 1 || LowFrequency(c) == 0.0)) {
-      std::cerr << "'" << sequence.substr(i, length)
-                << "' has no tone and is sent as a silent digit (digits are 0-9, *, #, A-D)\n";
+      std::cerr << Fill(CliText("'%1' has no tone and is sent as a silent digit (digits are 0-9, *, #, A-D)"),
+                        {sequence.substr(i, length)})
+                << '\n';
       return;
     }
     i += length;
@@ -162,7 +178,7 @@ std::optional<int> ReadSoundArgument(const QCommandLineParser& parser, SoundFile
 std::optional<int> OneSequence(const QCommandLineParser& parser, std::string& sequence) {
   const QStringList positional = parser.positionalArguments();
   if (positional.size() != 1) {
-    PrintError("Give one sequence (quote it if it holds spaces or * or #). Try --help.");
+    PrintError(CliText("Give one sequence (quote it if it holds spaces or * or #). Try --help."));
     return kExitUsage;
   }
   sequence = ToStd(positional.first());
@@ -173,11 +189,11 @@ std::optional<int> OneSequence(const QCommandLineParser& parser, std::string& se
 
 int RunRender(const QStringList& args) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(
+  parser.setApplicationDescription(CliTr(
       "Writes exactly the sound Send Sequence plays, as a WAV file (8000 Hz, mono, 16 bit).\n"
-      "A space in the sequence stands for a pause.");
-  parser.addPositionalArgument("SEQUENCE", "DTMF digits 0-9, *, #, A-D; spaces for pauses.");
-  const QCommandLineOption output({"o", "output"}, "The WAV file to write.", "OUT.wav");
+      "A space in the sequence stands for a pause."));
+  parser.addPositionalArgument("SEQUENCE", CliTr("DTMF digits 0-9, *, #, A-D; spaces for pauses."));
+  const QCommandLineOption output({"o", "output"}, CliTr("The WAV file to write."), "OUT.wav");
   parser.addOption(output);
   TimingOptions timing;
   timing.addTo(parser);
@@ -187,7 +203,7 @@ int RunRender(const QStringList& args) {
   std::string sequence;
   if (auto exit = OneSequence(parser, sequence)) return *exit;
   if (!parser.isSet(output)) {
-    PrintError("-o OUT.wav is required. Try --help.");
+    PrintError(CliText("-o OUT.wav is required. Try --help."));
     return kExitUsage;
   }
   const auto levels = levelOptions.read(parser, ReadStationSettings(SettingsFolder()).levels);
@@ -224,7 +240,7 @@ std::optional<JournalRecord> gCommandRecord;
 // Appends to the journal; a journal that cannot be written is said, and the send's outcome stands.
 void Journal(const JournalRecord& record) {
   if (const auto error = AppendJournalRecord(JournalFolder(ToStd(SettingsFolder())), record))
-    PrintError("the journal of sends cannot be written: " + *error);
+    PrintError(Fill(CliText("the journal of sends cannot be written: %1"), {*error}));
 }
 
 int PlayKeyed(SignalQuit& signals, ConsoleMessages& messages, ChosenPtt& chosenPtt, const std::string& deviceName,
@@ -245,7 +261,7 @@ int PlayKeyed(SignalQuit& signals, ConsoleMessages& messages, ChosenPtt& chosenP
   if (monitorChoice) {
     // Recording starts before the transmitter is keyed; without it nothing is sent.
     if (const auto error = monitor.start(monitorChoice->device)) {
-      PrintError("Cannot monitor the transmission: " + *error + ". Nothing was sent.");
+      PrintError(Fill(CliText("Cannot monitor the transmission: %1. Nothing was sent."), {*error}));
       link.shutdown();
       return kExitRefused;
     }
@@ -258,7 +274,8 @@ int PlayKeyed(SignalQuit& signals, ConsoleMessages& messages, ChosenPtt& chosenP
                        const TransmissionCheck check(samples.data(), samples.size(), rate, monitorChoice->sequence);
                        std::cout << MeasureTable(check.heard()) << check.report()
                                  << "monitor: " << check.summary() << std::endl;
-                       if (truncated) std::cout << "monitor: only the first ten minutes were recorded" << std::endl;
+                       if (truncated)
+                         std::cout << "monitor: " << CliText("only the first ten minutes were recorded") << std::endl;
                        monitorTaken = check.allTaken();
                        JournalRecord verdict = record;
                        verdict.kind = "monitor";
@@ -281,7 +298,7 @@ int PlayKeyed(SignalQuit& signals, ConsoleMessages& messages, ChosenPtt& chosenP
   });
   QObject::connect(&signals, &SignalQuit::signalled, [&](int number) {
     if (sender.busy())
-      sender.stop("stopped by signal " + std::to_string(number));
+      sender.stop(Fill(CliText("stopped by signal %1"), {std::to_string(number)}));
     else
       QCoreApplication::exit(0);
   });
@@ -303,31 +320,31 @@ int PlayKeyed(SignalQuit& signals, ConsoleMessages& messages, ChosenPtt& chosenP
 
 int RunSend(const QStringList& args) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(
+  parser.setApplicationDescription(CliTr(
       "Plays a DTMF sequence on the sound card as Send Sequence does, keying the transmitter\n"
       "as chosen (or as the Station setup stored it), and prints the completion text.\n"
-      "The transmitter is released on every way out, Ctrl+C and SIGTERM included.");
-  parser.addPositionalArgument("SEQUENCE", "DTMF digits 0-9, *, #, A-D; spaces for pauses.");
+      "The transmitter is released on every way out, Ctrl+C and SIGTERM included."));
+  parser.addPositionalArgument("SEQUENCE", CliTr("DTMF digits 0-9, *, #, A-D; spaces for pauses."));
   TimingOptions timing;
   timing.addTo(parser);
   PttOptions pttOptions;
   pttOptions.addTo(parser);
-  const QCommandLineOption txDelay("tx-delay-ms", "Time between keying and the first tone (20-2000; default 200).", "N",
+  const QCommandLineOption txDelay("tx-delay-ms", CliTr("Time between keying and the first tone (20-2000; default 200)."), "N",
                                    "200");
   const QCommandLineOption device("audio-device",
-                                  "Play on this device (see audio-devices); default: the Station setup's, or the default.",
+                                  CliTr("Play on this device (see audio-devices); default: the Station setup's, or the default."),
                                   "NAME");
   const QCommandLineOption txLimit(
-      "tx-limit", "Stop and release after N s keyed (0: no limit; default: the Station setup's).", "N");
-  const QCommandLineOption tail("tail-ms", "How long PTT stays keyed after the sound, 0-2000 ms (default: the Station "
-                                           "setup's, 40).",
+      "tx-limit", CliTr("Stop and release after N s keyed (0: no limit; default: the Station setup's)."), "N");
+  const QCommandLineOption tail("tail-ms", CliTr("How long PTT stays keyed after the sound, 0-2000 ms (default: the Station "
+                                           "setup's, 40)."),
                                 "N");
   const QCommandLineOption monitor(
-      "monitor", "Record the transmission on the input device while sending, then print what each digit measures and "
-                 "whether a receiver would take it (exit status 1 when one would be missed).");
+      "monitor", CliTr("Record the transmission on the input device while sending, then print what each digit measures and "
+                 "whether a receiver would take it (exit status 1 when one would be missed)."));
   const QCommandLineOption inputDevice(
-      "input-device", "Monitor on this device; default: the Station setup's, or the default.", "NAME");
-  const QCommandLineOption monitorWav("monitor-wav", "With --monitor, also keep the recording in FILE.wav.", "FILE.wav");
+      "input-device", CliTr("Monitor on this device; default: the Station setup's, or the default."), "NAME");
+  const QCommandLineOption monitorWav("monitor-wav", CliTr("With --monitor, also keep the recording in FILE.wav."), "FILE.wav");
   parser.addOptions({txDelay, device, txLimit, tail, monitor, inputDevice, monitorWav});
   LevelOptions levelOptions;
   levelOptions.addTo(parser);
@@ -352,8 +369,8 @@ int RunSend(const QStringList& args) {
     bool ok = false;
     limitSeconds = parser.value(txLimit).toInt(&ok);
     if (!ok || limitSeconds < 0 || limitSeconds > kMaxTxLimitSeconds) {
-      PrintError("--tx-limit takes a number of seconds from 0 (no limit) to " + std::to_string(kMaxTxLimitSeconds) +
-                 ".");
+      PrintError(Fill(CliText("--tx-limit takes a number of seconds from 0 (no limit) to %1."),
+                      {std::to_string(kMaxTxLimitSeconds)}));
       return kExitUsage;
     }
   }
@@ -362,14 +379,14 @@ int RunSend(const QStringList& args) {
     bool ok = false;
     tailMs = parser.value(tail).toInt(&ok);
     if (!ok || tailMs < 0 || tailMs > kMaxTailMs) {
-      PrintError("--tail-ms takes a number of ms from 0 to " + std::to_string(kMaxTailMs) + ".");
+      PrintError(Fill(CliText("--tail-ms takes a number of ms from 0 to %1."), {std::to_string(kMaxTailMs)}));
       return kExitUsage;
     }
   }
   const auto levels = levelOptions.read(parser, station.levels);
   if (!levels) return kExitUsage;
   if (!parser.isSet(monitor) && (parser.isSet(inputDevice) || parser.isSet(monitorWav))) {
-    PrintError("--input-device and --monitor-wav go with --monitor.");
+    PrintError(CliText("--input-device and --monitor-wav go with --monitor."));
     return kExitUsage;
   }
   std::optional<MonitorChoice> monitorChoice;
@@ -390,16 +407,16 @@ int RunSendCommand(const QStringList& arguments) {
       args[0].startsWith("-") || args[1].startsWith("-")) {
     const bool asked = !args.isEmpty() && (args.first() == "--help" || args.first() == "-h");
     (asked ? std::cout : std::cerr)
-        << "Usage: tonalis-cli send-command CONFIG.prg N|NAME [send options]\n"
-           "Sends a command of a configuration over the air, exactly as send does with its digits.\n"
-           "N is its number (0-15); NAME its name as the window labels it, in any case, whole or a\n"
-           "part of one name only: \"Output 1 ON\", status. The options are send's (tonalis-cli send\n"
-           "--help): timings, PTT, --monitor and the rest.\n";
+        << CliText("Usage: tonalis-cli send-command CONFIG.prg N|NAME [send options]\n"
+                   "Sends a command of a configuration over the air, exactly as send does with its digits.\n"
+                   "N is its number (0-15); NAME its name as the window labels it, in any case, whole or a\n"
+                   "part of one name only: \"Output 1 ON\", status. The options are send's (tonalis-cli send\n"
+                   "--help): timings, PTT, --monitor and the rest.\n");
     return asked ? kExitOk : kExitUsage;
   }
   const ConfigFileLoad load = ReadConfigFile(ToStd(args[0]));
   if (!load.ok()) {
-    PrintError("Unable to load data file " + ToStd(args[0]) + ": " + load.error);
+    PrintLoadError(args[0], load.error);
     return kExitUsage;
   }
   std::string why;
@@ -410,10 +427,10 @@ int RunSendCommand(const QStringList& arguments) {
   }
   const std::string digits = load.content.config.txtMem[static_cast<std::size_t>(*n)];
   if (digits.empty()) {
-    PrintError("Command " + CommandLabel(*n) + " is empty in " + ToStd(args[0]) + ": nothing to send.");
+    PrintError(Fill(CliText("Command %1 is empty in %2: nothing to send."), {CommandLabel(*n, TrStd), ToStd(args[0])}));
     return kExitRefused;
   }
-  std::cerr << "command " << CommandLabel(*n) << ": " << digits << '\n';
+  std::cerr << Fill(CliText("command %1: %2"), {CommandLabel(*n, TrStd), digits}) << '\n';
   const StationSettings station = ReadStationSettings(SettingsFolder());
   const DecoderConfig& config = load.content.config;
   gCommandRecord = NewJournalRecord("command");
@@ -424,17 +441,17 @@ int RunSendCommand(const QStringList& arguments) {
 
 int RunTone(const QStringList& args) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(
+  parser.setApplicationDescription(CliTr(
       "Plays a steady sine with the transmitter keyed as chosen (or as the Station setup stored\n"
       "it), to set the transmitter's deviation and the sound card's mixer; Ctrl+C stops it.\n"
       "Levels are the sine's peak in dBFS (a sine of peak A is 20 log10(A/32768) dBFS); the\n"
-      "default is the peak of one DTMF tone. The manual tells the Bessel-null method.");
+      "default is the peak of one DTMF tone. The manual tells the Bessel-null method."));
   PttOptions pttOptions;
   pttOptions.addTo(parser);
-  const QCommandLineOption hz("hz", "The tone, 100-3500 Hz (default 1000).", "F", "1000");
-  const QCommandLineOption seconds("seconds", "How long, up to 600 s (default 10).", "N", "10");
-  const QCommandLineOption level("level", "The peak, -60 to 0 dBFS (default -10.3).", "DBFS", "-10.3");
-  const QCommandLineOption device("audio-device", "Play on this device; default: the Station setup's, or the default.",
+  const QCommandLineOption hz("hz", CliTr("The tone, 100-3500 Hz (default 1000)."), "F", "1000");
+  const QCommandLineOption seconds("seconds", CliTr("How long, up to 600 s (default 10)."), "N", "10");
+  const QCommandLineOption level("level", CliTr("The peak, -60 to 0 dBFS (default -10.3)."), "DBFS", "-10.3");
+  const QCommandLineOption device("audio-device", CliTr("Play on this device; default: the Station setup's, or the default."),
                                   "NAME");
   parser.addOptions({hz, seconds, level, device});
   if (auto exit = ParseArguments(parser, args)) return *exit;
@@ -443,7 +460,7 @@ int RunTone(const QStringList& args) {
                peak = parser.value(level).toDouble(&ok3);
   const RenderedSequence check = ok1 && ok2 && ok3 ? RenderTone(frequency, 0.01, peak) : RenderedSequence{};
   if (!ok1 || !ok2 || !ok3 || !check.error.empty() || !(length > 0 && length <= kMaxCalibrationSeconds)) {
-    PrintError("--hz takes 100 to 3500, --seconds up to 600, --level -60 to 0 dBFS.");
+    PrintError(CliText("--hz takes 100 to 3500, --seconds up to 600, --level -60 to 0 dBFS."));
     return kExitUsage;
   }
   const auto chosen = pttOptions.read(parser);
@@ -463,24 +480,24 @@ int RunTone(const QStringList& args) {
 
 int RunPttTest(const QStringList& args) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(
+  parser.setApplicationDescription(CliTr(
       "Keys the transmitter as chosen (or as the Station setup stored it), waits, and releases it.\n"
-      "Exit status 0 only when both the keying and the release succeeded.");
+      "Exit status 0 only when both the keying and the release succeeded."));
   PttOptions pttOptions;
   pttOptions.addTo(parser);
-  const QCommandLineOption seconds("seconds", "How long to key, 1-600 s (default 2).", "N", "2");
+  const QCommandLineOption seconds("seconds", CliTr("How long to key, 1-600 s (default 2)."), "N", "2");
   parser.addOption(seconds);
   if (auto exit = ParseArguments(parser, args)) return *exit;
   bool ok = false;
   const int keySeconds = parser.value(seconds).toInt(&ok);
   if (!ok || keySeconds < 1 || keySeconds > 600) {
-    PrintError("--seconds takes a number from 1 to 600.");
+    PrintError(CliText("--seconds takes a number from 1 to 600."));
     return kExitUsage;
   }
   const auto chosen = pttOptions.read(parser);
   if (!chosen) return kExitUsage;
   if (!chosen->enabled) {
-    PrintError("No PTT to test: give --ptt, --cm108, --rig or --rigctld, or set one up in the Station dialog.");
+    PrintError(CliText("No PTT to test: give --ptt, --cm108, --rig or --rigctld, or set one up in the Station dialog."));
     return kExitUsage;
   }
 
@@ -495,7 +512,8 @@ int RunPttTest(const QStringList& args) {
   const int limit = ReadStationSettings(SettingsFolder()).txLimitSeconds;
   const int holdSeconds = limit > 0 ? std::min(keySeconds, limit) : keySeconds;
   if (holdSeconds < keySeconds)
-    std::cerr << "keyed for " << holdSeconds << " s only: the Station setup's TX time limit" << std::endl;
+    std::cerr << Fill(CliText("keyed for %1 s only: the Station setup's TX time limit"), {std::to_string(holdSeconds)})
+              << std::endl;
   bool keyed = false;
   bool released = false;
   QTimer hold;
@@ -506,7 +524,7 @@ int RunPttTest(const QStringList& args) {
     if (std::exchange(releasing, true)) return;
     ptt.setPtt(false, [&](bool done) {
       released = done;
-      std::cout << (done ? "released" : "NOT released: check the transmitter") << std::endl;
+      std::cout << (done ? CliText("released") : CliText("NOT released: check the transmitter")) << std::endl;
       QCoreApplication::exit(0);
     });
   };
@@ -514,18 +532,19 @@ int RunPttTest(const QStringList& args) {
   QObject::connect(&signals, &SignalQuit::signalled, [&](int) {
     if (keyed) release();  // otherwise the key's answer comes first, and releases
   });
-  std::cout << "keying " << DescribePtt(chosen->ptt) << " for " << keySeconds << " s" << std::endl;
+  std::cout << Fill(CliText("keying %1 for %2 s"), {DescribePtt(chosen->ptt), std::to_string(keySeconds)}) << std::endl;
   // From inside the loop, so that an answer that comes at once can end it.
   QTimer::singleShot(0, [&] {
     ptt.setPtt(true, [&](bool done) {
       keyed = done;
       if (!done) {
         // The reason is on standard error.
-        std::cout << (ptt.stateUnknown() ? "keyed state unknown: check the transmitter" : "not keyed") << std::endl;
+        std::cout << (ptt.stateUnknown() ? CliText("keyed state unknown: check the transmitter") : CliText("not keyed"))
+                  << std::endl;
         release();  // a key that failed may have keyed all the same
         return;
       }
-      std::cout << "keyed" << std::endl;
+      std::cout << CliText("keyed") << std::endl;
       if (signals.received())
         release();
       else
@@ -549,18 +568,18 @@ int RunPttTest(const QStringList& args) {
 
 int RunJournal(const QStringList& args) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(
+  parser.setApplicationDescription(CliTr(
       "Prints the journal of sends (the window's and the command line's), oldest first: each with\n"
       "its local time, what was sent, how PTT was keyed, the result, and the board's reply and what\n"
       "the monitor heard when there were any. The Modifier ID and Checksum ID show as * unless the\n"
-      "Station setup says otherwise ([journal] mask_keys=false in station.ini).");
-  const QCommandLineOption since("since", "Only the sends of this day (local time) and later.", "YYYY-MM-DD");
-  const QCommandLineOption csv("csv", "As CSV, a header first, every field.");
+      "Station setup says otherwise ([journal] mask_keys=false in station.ini)."));
+  const QCommandLineOption since("since", CliTr("Only the sends of this day (local time) and later."), "YYYY-MM-DD");
+  const QCommandLineOption csv("csv", CliTr("As CSV, a header first, every field."));
   parser.addOptions({since, csv});
   if (auto exit = ParseArguments(parser, args)) return *exit;
   const std::string from = ToStd(parser.value(since));
   if (parser.isSet(since) && !QDate::fromString(parser.value(since), "yyyy-MM-dd").isValid()) {
-    PrintError("--since takes a date as YYYY-MM-DD.");
+    PrintError(CliText("--since takes a date as YYYY-MM-DD."));
     return kExitUsage;
   }
   std::string error;
@@ -575,8 +594,8 @@ int RunJournal(const QStringList& args) {
   }
   for (const auto& r : records) {
     std::cout << r.local << "  " << r.kind << "  " << r.what << "  " << r.result;
-    if (!r.reply.empty()) std::cout << "  reply: " << r.reply;
-    if (!r.monitor.empty()) std::cout << "  monitor: " << r.monitor;
+    if (!r.reply.empty()) std::cout << "  " << Fill(CliText("reply: %1"), {r.reply});
+    if (!r.monitor.empty()) std::cout << "  " << Fill(CliText("monitor: %1"), {r.monitor});
     std::cout << '\n';
   }
   return kExitOk;
@@ -584,49 +603,62 @@ int RunJournal(const QStringList& args) {
 
 int RunSerialPorts(const QStringList& args) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(
+  parser.setApplicationDescription(CliTr(
       "Lists the serial ports as the Station dialog does: device, the name that survives replugging,\n"
-      "description, manufacturer, serial number, and whether you may open it.");
+      "description, manufacturer, serial number, and whether you may open it."));
   if (auto exit = ParseArguments(parser, args)) return *exit;
   const auto ports = ListSerialPorts();
-  if (ports.empty()) std::cout << "No serial ports.\n";
+  if (ports.empty()) std::cout << CliText("No serial ports.") << '\n';
+  // Each line's label, its values lined up after the longest label.
+  const std::string labels[] = {CliText("stable name:"), CliText("description:"), CliText("manufacturer:"),
+                                 CliText("serial number:"), CliText("access:")};
+  std::size_t width = 0;
+  auto length = [](const std::string& text) { return static_cast<std::size_t>(QString::fromStdString(text).size()); };
+  for (const auto& label : labels) width = std::max(width, length(label) + 1);
+  auto line = [&](int which, const std::string& value) {
+    if (value.empty()) return;
+    const std::string& label = labels[which];
+    std::cout << "  " << label << std::string(width - length(label), ' ') << value << '\n';
+  };
   for (const auto& p : ports) {
     std::cout << p.device << '\n';
-    if (!p.stablePath.empty()) std::cout << "  stable name:   " << p.stablePath << '\n';
-    if (!p.description.empty()) std::cout << "  description:   " << p.description << '\n';
-    if (!p.manufacturer.empty()) std::cout << "  manufacturer:  " << p.manufacturer << '\n';
-    if (!p.serialNumber.empty()) std::cout << "  serial number: " << p.serialNumber << '\n';
-    std::cout << "  access:        " << (p.problem.empty() ? "can be opened" : p.problem) << '\n';
+    line(0, p.stablePath);
+    line(1, p.description);
+    line(2, p.manufacturer);
+    line(3, p.serialNumber);
+    line(4, p.problem.empty() ? CliText("can be opened") : p.problem);
   }
   std::ifstream in(QFile::encodeName(SettingsFolder() + "/ports.ini").toStdString());
   if (in) {
     const PortMap map = ParsePortMap(in);
     for (const auto& [number, device] : map.devices) std::cout << "COM" << number << " = " << device << '\n';
-    if (!map.problems.empty()) std::cerr << "ports.ini: lines not understood:\n" << map.problemText();
+    if (!map.problems.empty()) std::cerr << CliText("ports.ini: lines not understood:") << '\n' << map.problemText();
   }
   return kExitOk;
 }
 
 int RunAudioDevices(const QStringList& args) {
   QCommandLineParser parser;
-  parser.setApplicationDescription("Lists the sound devices as the tool sees them.");
+  parser.setApplicationDescription(CliTr("Lists the sound devices as the tool sees them."));
   if (auto exit = ParseArguments(parser, args)) return *exit;
   auto& session = PortAudioSession::instance();
   if (session.error() != 0) {
-    PrintError(std::string("The sound system could not start: ") + Pa_GetErrorText(session.error()));
+    PrintError(Fill(CliText("The sound system could not start: %1"), {Pa_GetErrorText(session.error())}));
     return kExitRefused;
   }
   const auto devices = session.devices();
-  if (devices.empty()) std::cout << "No sound devices.\n";
+  if (devices.empty()) std::cout << CliText("No sound devices.") << '\n';
   if (const auto warning = SoundCardWarning(HasInputDevice(), TrStd)) PrintMessage(*warning);
   // Outputs go to the radio, inputs come from the receiver.
   for (const bool input : {false, true}) {
-    std::cout << (input ? "Input devices (from the receiver):\n" : "Output devices (to the radio):\n");
+    std::cout << (input ? CliText("Input devices (from the receiver):") : CliText("Output devices (to the radio):")) << '\n';
     for (const auto& d : devices) {
       if ((input ? d.inputs : d.outputs) == 0) continue;
       const bool isDefault = input ? d.defaultInput : d.defaultOutput;
-      std::cout << (isDefault ? "* " : "  ") << d.name << "  [" << d.hostApi << "; " << d.outputs << " out, "
-                << d.inputs << " in]\n";
+      std::cout << (isDefault ? "* " : "  ")
+                << Fill(CliText("%1  [%2; %3 out, %4 in]"),
+                        {d.name, d.hostApi, std::to_string(d.outputs), std::to_string(d.inputs)})
+                << '\n';
     }
   }
   return kExitOk;
@@ -634,7 +666,7 @@ int RunAudioDevices(const QStringList& args) {
 
 int RunDtmfDecode(const QStringList& args) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(
+  parser.setApplicationDescription(CliTr(
       "Prints the DTMF digits heard in a sound file (WAV or any format libsndfile reads, any\n"
       "rate from 8000 to 48000 Hz, the first channel), one a line with its start time and\n"
       "duration in seconds.\n"
@@ -645,12 +677,12 @@ int RunDtmfDecode(const QStringList& args) {
       "the number of digits, the shortest digit and gap, the lowest level, the twist's range\n"
       "and the largest frequency offset. --expect checks the digits against those sent, as a\n"
       "telephone-grade receiver takes them (within 1.5 %, twist +4/-8 dB, 40 ms digits,\n"
-      "20 ms gaps, above the level floor): exit status 0 when every digit would be taken.");
-  parser.addPositionalArgument("FILE.wav", "The sound to listen to.");
-  const QCommandLineOption quiet("quiet", "Print only the digits, on one line.");
-  const QCommandLineOption measure("measure", "Print the table of what each digit measures.");
-  const QCommandLineOption expect("expect", "The digits that were sent: say, digit by digit, what would make a receiver miss one.", "SEQUENCE");
-  const QCommandLineOption floor("floor-dbfs", "The level floor for --expect, -90 to 0 dBFS (default -40).", "N");
+      "20 ms gaps, above the level floor): exit status 0 when every digit would be taken."));
+  parser.addPositionalArgument("FILE.wav", CliTr("The sound to listen to."));
+  const QCommandLineOption quiet("quiet", CliTr("Print only the digits, on one line."));
+  const QCommandLineOption measure("measure", CliTr("Print the table of what each digit measures."));
+  const QCommandLineOption expect("expect", CliTr("The digits that were sent: say, digit by digit, what would make a receiver miss one."), "SEQUENCE");
+  const QCommandLineOption floor("floor-dbfs", CliTr("The level floor for --expect, -90 to 0 dBFS (default -40)."), "N");
   parser.addOptions({quiet, measure, expect, floor});
   if (auto exit = ParseArguments(parser, args)) return *exit;
   ReceiverLimits limits;
@@ -658,13 +690,13 @@ int RunDtmfDecode(const QStringList& args) {
     bool ok = false;
     limits.floorDbfs = parser.value(floor).toDouble(&ok);
     if (!ok || limits.floorDbfs < -90 || limits.floorDbfs > 0) {
-      PrintError("--floor-dbfs takes a number from -90 to 0.");
+      PrintError(CliText("--floor-dbfs takes a number from -90 to 0."));
       return kExitUsage;
     }
   }
   const std::string sent = ToStd(parser.value(expect));
   if (parser.isSet(expect) && (sent.empty() || sent.find_first_not_of("0123456789*#ABCD") != std::string::npos)) {
-    PrintError("--expect takes the DTMF digits sent: 0-9, *, #, A-D.");
+    PrintError(CliText("--expect takes the DTMF digits sent: 0-9, *, #, A-D."));
     return kExitUsage;
   }
   SoundFile file;
@@ -699,14 +731,14 @@ int RunDtmfDecode(const QStringList& args) {
 
 int RunCwDecode(const QStringList& args) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(
+  parser.setApplicationDescription(CliTr(
       "Prints the Morse text heard in a sound file (WAV or any format libsndfile reads, any\n"
       "rate from 8000 to 48000 Hz, the first channel). The tone and the speed are found\n"
-      "when not given.");
-  parser.addPositionalArgument("FILE.wav", "The sound to listen to.");
-  const QCommandLineOption wpm("wpm", "The speed, 5 to 200 words per minute (the board keys a dot of 1190/WPM ms).", "N");
-  const QCommandLineOption tone("tone-hz", "The tone, 300 to 2000 Hz.", "F");
-  const QCommandLineOption verbose("verbose", "Say on standard error which tone and speed were found.");
+      "when not given."));
+  parser.addPositionalArgument("FILE.wav", CliTr("The sound to listen to."));
+  const QCommandLineOption wpm("wpm", CliTr("The speed, 5 to 200 words per minute (the board keys a dot of 1190/WPM ms)."), "N");
+  const QCommandLineOption tone("tone-hz", CliTr("The tone, 300 to 2000 Hz."), "F");
+  const QCommandLineOption verbose("verbose", CliTr("Say on standard error which tone and speed were found."));
   parser.addOptions({wpm, tone, verbose});
   if (auto exit = ParseArguments(parser, args)) return *exit;
   SoundFile file;
@@ -716,7 +748,7 @@ int RunCwDecode(const QStringList& args) {
   if (parser.isSet(wpm)) {
     const double speed = parser.value(wpm).toDouble(&ok);
     if (!ok || speed < 5 || speed > 200) {
-      PrintError("--wpm takes a number from 5 to 200.");
+      PrintError(CliText("--wpm takes a number from 5 to 200."));
       return kExitUsage;
     }
     options.dotMs = MorseDotMs(speed);
@@ -724,7 +756,7 @@ int RunCwDecode(const QStringList& args) {
   if (parser.isSet(tone)) {
     const double hz = parser.value(tone).toDouble(&ok);
     if (!ok || hz < 300 || hz > 2000) {
-      PrintError("--tone-hz takes a number from 300 to 2000.");
+      PrintError(CliText("--tone-hz takes a number from 300 to 2000."));
       return kExitUsage;
     }
     options.toneHz = hz;
@@ -737,10 +769,12 @@ int RunCwDecode(const QStringList& args) {
   std::cout << text << '\n';
   if (parser.isSet(verbose)) {
     if (decoder.toneHz())
-      std::cerr << "tone " << std::lround(*decoder.toneHz()) << " Hz, speed " << std::lround(decoder.wpm())
-                << " WPM (a dot of " << std::lround(decoder.dotMs().value_or(0)) << " ms)\n";
+      std::cerr << Fill(CliText("tone %1 Hz, speed %2 WPM (a dot of %3 ms)"),
+                        {std::to_string(std::lround(*decoder.toneHz())), std::to_string(std::lround(decoder.wpm())),
+                         std::to_string(std::lround(decoder.dotMs().value_or(0)))})
+                << '\n';
     else
-      std::cerr << "no steady tone from 300 to 2000 Hz was found\n";
+      std::cerr << CliText("no steady tone from 300 to 2000 Hz was found") << '\n';
   }
   return kExitOk;
 }

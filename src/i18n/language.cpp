@@ -17,6 +17,22 @@ bool Speaks(const QString& name) {
 }
 }  // namespace
 
+QString TakeLanguageOption(QStringList& arguments) {
+  QString value;
+  for (int i = 0; i < arguments.size();) {
+    if (arguments[i] == "--language") {
+      // Without a value it is none of the languages, and is said so.
+      value = i + 1 < arguments.size() ? arguments[i + 1] : arguments[i];
+      arguments.remove(i, std::min<qsizetype>(2, arguments.size() - i));
+    } else if (arguments[i].startsWith("--language=")) {
+      value = arguments.takeAt(i).mid(11);
+    } else {
+      ++i;
+    }
+  }
+  return value;
+}
+
 bool IsLanguageChoice(const QString& name) { return name.isEmpty() || name == "auto" || Speaks(name); }
 
 QString ChooseLanguage(const QString& option, const QString& setting, const QLocale& system) {

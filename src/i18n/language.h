@@ -3,6 +3,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <string>
 
@@ -17,6 +18,11 @@ inline constexpr const char* kLanguages[] = {"en", "it"};
 // with Tr() or TONALIS_TEXT()).
 QString Tr(const char* text);
 std::string TrStd(const char* text);
+
+// The value of --language (or --language=) in `arguments`, taken out of them
+// with the option: it is read before the translations that the rest of the
+// command line is understood and answered in. Empty when not given.
+QString TakeLanguageOption(QStringList& arguments);
 
 // Whether `name` is a language the program speaks ("en", "it"); an empty
 // name or "auto" means the system's.

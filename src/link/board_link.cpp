@@ -8,11 +8,13 @@
 #include "link/serial_trace.h"
 
 namespace tonalis {
+
+const char* const kReadVersionFailed = TONALIS_TEXT("FAILED to read version! Please Check Connections / Decoder");
+
 namespace {
 
 constexpr const char* kApplicationTitle = "Tonalis";
 
-const char* kReadVersionFailed = TONALIS_TEXT("FAILED to read version! Please Check Connections / Decoder");
 const char* kReadDataFailed = TONALIS_TEXT("FAILED to read data!  Please check Connections / Decoder");
 const char* kProgramVersionFailed = TONALIS_TEXT("FAILED to get Version!  Unable to program, please check Decoder");
 const char* kProgramDataFailed = TONALIS_TEXT("FAILED to read data!  Unable to program, please check Decoder");

@@ -17,6 +17,9 @@
 
 namespace tonalis {
 
+// What a board that gives no banner is said to have done.
+extern const char* const kReadVersionFailed;
+
 class SerialTrace;
 
 namespace link_timing {

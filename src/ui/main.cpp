@@ -17,23 +17,10 @@
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
 
-namespace {
-
-// The value of --language (or --language=), read before the translations
-// that the rest of the command line's help is shown in.
-QString LanguageOption(const QStringList& arguments) {
-  for (int i = 1; i < arguments.size(); ++i) {
-    if (arguments[i] == "--language" && i + 1 < arguments.size()) return arguments[i + 1];
-    if (arguments[i].startsWith("--language=")) return arguments[i].mid(11);
-  }
-  return {};
-}
-
-}  // namespace
-
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  const QString languageChoice = LanguageOption(QApplication::arguments());
+  QStringList arguments = QApplication::arguments();
+  const QString languageChoice = tonalis::TakeLanguageOption(arguments);
   if (!tonalis::IsLanguageChoice(languageChoice)) {
     qCritical("Tonalis speaks en or it, not %s.", qPrintable(languageChoice));
     return 2;

@@ -5,7 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
+#include <sstream>
+#include <vector>
 
 #include <fstream>
 
@@ -242,15 +247,93 @@ TEST(Cli, UsageAndFileErrors) {
   }
 }
 
-TEST(Cli, HelpOnEverySubcommand) {
-  for (const char* command : {"encode", "decode", "replace"}) {
-    const auto run = RunCli({command, "--help"});
-    EXPECT_EQ(run.exitCode, 0) << command;
-    EXPECT_NE(run.out.find("Usage:"), std::string::npos) << command;
-  }
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+// Whether a line says something in words (a word: four letters or more, as
+// prose has; option names, value names and CSV headers are not words).
+bool HasWords(const std::string& line) {
+  static const QRegularExpression word("(^|\\s)[A-Za-z']{4,}[.,:;)]?(\\s|$)");
+  return word.match(Q(line)).hasMatch();
+}
+
+// Every command's help in English and in Italian: no line of prose left in
+// English, the program named as a user would type it.
+TEST(Cli, EveryCommandsHelpInEnglishAndInItalian) {
   const auto top = RunCli({"--help"});
-  EXPECT_EQ(top.exitCode, 0);
-  for (const char* command : {"encode", "decode", "replace"}) EXPECT_NE(top.out.find(command), std::string::npos);
+  const auto topIt = RunCli({"--language", "it", "--help"});
+  ASSERT_EQ(top.exitCode, 0);
+  ASSERT_EQ(topIt.exitCode, 0);
+  std::vector<std::pair<QStringList, std::string>> helps = {{{"--help"}, ""}};
+  for (const auto& line : Lines(top.out))
+    if (line.rfind("  ", 0) == 0 && line.size() > 2 && std::islower(static_cast<unsigned char>(line[2])))
+      helps.push_back({{Q(line.substr(2, line.find(' ', 2) - 2)), "--help"}, ""});
+  ASSERT_EQ(helps.size(), 20u) << top.out;
+  for (auto& [args, english] : helps) {
+    const auto en = RunCli(args);
+    const auto it = RunCli(QStringList{"--language", "it"} + args);
+    const std::string where = args.join(' ').toStdString();
+    EXPECT_EQ(en.exitCode, 0) << where;
+    EXPECT_EQ(it.exitCode, 0) << where;
+    const std::string named = "tonalis-cli " + (args.size() > 1 ? args[0].toStdString() : std::string());
+    EXPECT_EQ(en.out.rfind("Usage: " + named, 0), 0u) << en.out;
+    EXPECT_NE(it.out.substr(0, it.out.find('\n')).find(named), std::string::npos) << it.out;
+    const auto englishLines = Lines(en.out);
+    int prose = 0;
+    for (const auto& line : Lines(it.out)) {
+      if (!HasWords(line)) continue;
+      ++prose;
+      EXPECT_EQ(std::count(englishLines.begin(), englishLines.end(), line), 0) << where << ": not in Italian: " << line;
+    }
+    EXPECT_GE(prose, 2) << where;
+  }
+}
+
+// The language: --language (anywhere), else the Station setup's, else the
+// system's; a language it does not speak is a usage error.
+TEST(Cli, SpeaksTheLanguageChosen) {
+  TempDir dir;
+  const QString settings = Q(dir.file("settings"));
+  std::filesystem::create_directories(settings.toStdString());
+  WriteAll(dir.file("settings/station.ini"), "[ui]\nlanguage=it\n");
+  struct Case {
+    const char* system;
+    bool setting;
+    QStringList args;
+    int exit;
+    const char* errPart;
+  };
+  const Case cases[] = {
+      {"en", false, {"journal", "--since", "x"}, 2, "--since takes a date as YYYY-MM-DD."},
+      {"it", false, {"journal", "--since", "x"}, 2, "--since vuole una data nella forma AAAA-MM-GG."},
+      {"it", false, {"--language", "en", "journal", "--since", "x"}, 2, "--since takes a date"},
+      {"en", true, {"journal", "--since", "x"}, 2, "--since vuole una data"},
+      {"it", true, {"journal", "--since", "x", "--language=en"}, 2, "--since takes a date"},
+      {"en", false, {"--language", "it", "encode", Q(dir.file("none.prg"))}, 2, "Impossibile caricare il file dati"},
+      {"en", false, {"--language", "it", "frobnicate"}, 2, "comando sconosciuto 'frobnicate'"},
+      {"it", false, {"--language", "fr", "journal"}, 2, "speaks en or it, not 'fr'"},
+      {"en", false, {"journal", "--language"}, 2, "speaks en or it, not '--language'"},
+  };
+  const QByteArray oldLanguage = qgetenv("LANGUAGE");
+  const QByteArray oldSettings = qgetenv("TONALIS_SETTINGS_DIR");
+  for (const auto& c : cases) {
+    qputenv("LANGUAGE", c.system);
+    if (c.setting)
+      qputenv("TONALIS_SETTINGS_DIR", settings.toUtf8());
+    else if (oldSettings.isEmpty())
+      qunsetenv("TONALIS_SETTINGS_DIR");
+    else
+      qputenv("TONALIS_SETTINGS_DIR", oldSettings);
+    const auto run = RunCli(c.args);
+    const std::string where = std::string(c.system) + " " + c.args.join(' ').toStdString();
+    EXPECT_EQ(run.exitCode, c.exit) << where;
+    EXPECT_NE(run.err.find(c.errPart), std::string::npos) << where << ": " << run.err;
+  }
+  qputenv("LANGUAGE", oldLanguage);
 }
 
 TEST(Cli, HostileFilesNeverCrashIt) {

@@ -74,6 +74,9 @@ TEST(Translations, EveryTextOfTheSourcesIsInTheItalianFileAndTranslated) {
     const std::string where = key.first.toStdString() + ": \"" + key.second.toStdString() + "\"";
     // The context Tr() and tr() look in: a misread declaration gives another.
     EXPECT_TRUE(key.first == "tonalis" || key.first.startsWith("tonalis::")) << where;
+    // The command line looks its texts up in its namespace's context: one
+    // marked inside a class there would never be found.
+    EXPECT_FALSE(key.first.startsWith("tonalis::cli::")) << "mark it TONALIS_TEXT at namespace scope: " << where;
     EXPECT_TRUE(sources.count(key)) << "no longer in the sources: " << where;
     EXPECT_FALSE(entry.unfinished || entry.translation.isEmpty()) << "not translated: " << where;
     if (entry.translation.isEmpty()) continue;
