@@ -26,6 +26,8 @@
 #include "tone/portaudio_output.h"
 #include "ui/main_window.h"
 #include "ui/commands_dialog.h"
+#include "ui/history_dialog.h"
+#include "ui/journal_dialog.h"
 #include "ui/station_dialog.h"
 
 #include <QDoubleSpinBox>
@@ -34,6 +36,16 @@ namespace tonalis {
 namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// With TONALIS_SHOTS set to a folder, what the operator sees at each step is
+// kept there as a picture, for looking at.
+void Shot(QWidget* widget, const char* name) {
+  const QString folder = qEnvironmentVariable("TONALIS_SHOTS");
+  if (folder.isEmpty()) return;
+  QApplication::processEvents();
+  widget->grab().save(folder + "/" + name + ".png");
+}
+
 std::string gFifo;
 std::string gReplyFifo;
 
@@ -153,6 +165,7 @@ TEST_F(AirTest, TheWindowReplacesACommandOverTheAir) {
     return last;
   };
   ASSERT_TRUE(air());
+  Shot(&window, "air-replacement-sent");
   EXPECT_EQ(air()->air, kAirSent);
   EXPECT_EQ(DecodeImage(air()->image).txtMem[0], "345");
   EXPECT_EQ(c.txtMem[0]->text(), "11");
@@ -164,6 +177,11 @@ TEST_F(AirTest, TheWindowReplacesACommandOverTheAir) {
   ASSERT_TRUE(readBoard());
   EXPECT_EQ(c.txtMem[0]->text(), "345") << "READ shows the command replaced over the air";
   EXPECT_EQ(air()->air.rfind("confirmed by READ ", 0), 0u) << air()->air;
+  if (!qEnvironmentVariableIsEmpty("TONALIS_SHOTS")) {
+    auto* history = window.openHistoryDialog();
+    Shot(history, "air-history-confirmed");
+    history->reject();
+  }
   // The journal: the hand-edited one as a plain send, the calculated one as the replacement; keys masked.
   const auto journal = ReadJournal(dir_.file("journal"));
   ASSERT_EQ(journal.size(), 2u);
@@ -184,12 +202,20 @@ TEST_F(AirTest, TheWindowHearsTheBoardsReply) {
   window.loadConfigFile(Q(dir_.file("board.prg")));
   messages.shown.clear();  // the first start's missing Default.prg
   const FormControls& c = window.controls();
+  c.SSTab1->setCurrentIndex(1);
   // Command 1 (Output 1 OFF, which the board answers with its call and R), from the Commands dialog.
   CommandsDialog* commands = window.openCommandsDialog();
   QSignalSpy finished(&window.listener(), &ReplyListener::finished);
   commands->findChild<QPushButton*>("send1")->click();
   EXPECT_EQ(c.Text1->text(), "10") << "what is sent is in Sequence to Send";
+  Shot(commands, "commands-dialog");
   ASSERT_TRUE(finished.wait(15000)) << window.replyLabel()->text().toStdString();
+  Shot(&window, "command-reply");
+  if (!qEnvironmentVariableIsEmpty("TONALIS_SHOTS")) {
+    auto* journalDialog = window.openJournalDialog();
+    Shot(journalDialog, "journal-dialog");
+    journalDialog->close();
+  }
   EXPECT_EQ(finished.first().first().toString(), "ABC R");
   const auto journal = ReadJournal(dir_.file("journal"));
   ASSERT_EQ(journal.size(), 1u);
@@ -226,6 +252,7 @@ TEST_F(AirTest, TheMonitorSeesWhatTheClippingLinkLost) {
   window.load();
   window.show();
   const FormControls& c = window.controls();
+  c.SSTab1->setCurrentIndex(1);  // where Send Sequence is
   c.Text1->setText("0123456789ABCD");
   QSignalSpy recorded(&window.monitor(), &SendMonitor::recorded);
   auto send = [&] {
@@ -234,6 +261,7 @@ TEST_F(AirTest, TheMonitorSeesWhatTheClippingLinkLost) {
     return recorded.wait(15000);
   };
   ASSERT_TRUE(send());
+  Shot(&window, "monitor-clipped");
   EXPECT_TRUE(window.replyLabel()->accessibleName().startsWith(
       QString::fromUtf8("\u2716 Monitor: 12 of 14 digits heard (digit 11 (A) not heard, 10 more problems)")))
       << window.replyLabel()->accessibleName().toStdString();
@@ -242,6 +270,7 @@ TEST_F(AirTest, TheMonitorSeesWhatTheClippingLinkLost) {
   station->findChild<QDoubleSpinBox*>("outputLevel")->setValue(-10);
   station->accept();
   ASSERT_TRUE(send());
+  Shot(&window, "monitor-lowered");
   EXPECT_TRUE(window.replyLabel()->accessibleName().startsWith(
       QString::fromUtf8("\u2714 Monitor: 14 of 14 digits heard, level -24.0 dBFS")))
       << window.replyLabel()->accessibleName().toStdString();
