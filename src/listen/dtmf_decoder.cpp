@@ -65,10 +65,21 @@ void Goertzel(const float* x, std::size_t n, const double* coefficients, double*
 DtmfDecoder::DtmfDecoder(int sampleRate) : rate_(std::clamp(sampleRate, 8000, 48000)) {
   window_ = static_cast<std::size_t>(std::lround(rate_ * kWindowSeconds));
   hop_ = static_cast<std::size_t>(std::lround(rate_ * kHopSeconds));
+  // A window is classified once `hop_` samples have come after the first
+  // `window_`, then every `hop_`: it ends `window_ + hop_ - 1` samples into
+  // the hop's cycle and starts `window_` before that.
+  windowEndPhase_ = (window_ + hop_ - 1) % hop_;
+  windowStartPhase_ = (hop_ - 1) % hop_;
+  rotations_.resize((hop_ + 1) * kLanes);
+  for (std::size_t i = 0; i <= hop_; ++i)
+    for (std::size_t k = 0; k < 8; ++k) {
+      const double w = 2.0 * M_PI * (k < 4 ? kLow[k] : kHigh[k - 4]) / rate_;
+      rotations_[i * kLanes + k] = std::cos(w * static_cast<double>(i));
+      rotations_[i * kLanes + 8 + k] = -std::sin(w * static_cast<double>(i));
+    }
+  for (std::size_t k = 0; k < 8; ++k) blockPhase_[k] = 1.0;
   auto coefficient = [this](double f) { return 2.0 * std::cos(2.0 * M_PI * f / rate_); };
   for (int i = 0; i < 4; ++i) {
-    tones_[i] = coefficient(kLow[i]);
-    tones_[4 + i] = coefficient(kHigh[i]);
     lowSides_[2 * i] = coefficient(kLow[i] * (1 - kSideOffset));
     lowSides_[2 * i + 1] = coefficient(kLow[i] * (1 + kSideOffset));
     highSides_[2 * i] = coefficient(kHigh[i] * (1 - kSideOffset));
@@ -94,13 +105,42 @@ bool DtmfDecoder::holds(char digit) const {
   return true;
 }
 
+void DtmfDecoder::endBlock() {
+  newestBlock_ = (newestBlock_ + 1) % kBlocks;
+  Block& block = blocks_[newestBlock_];
+  block.length = blockLength_;
+  const double* step = &rotations_[blockLength_ * kLanes];
+  for (std::size_t k = 0; k < 8; ++k) {
+    // The block's sum turned to its first sample's phase, and the phase moved on to the next block's.
+    const double pr = blockPhase_[k], pi = blockPhase_[8 + k];
+    const double sr = blockSum_[k], si = blockSum_[8 + k];
+    block.sum[k] = pr * sr - pi * si;
+    block.sum[8 + k] = pr * si + pi * sr;
+    blockPhase_[k] = pr * step[k] - pi * step[8 + k];
+    blockPhase_[8 + k] = pr * step[8 + k] + pi * step[k];
+    blockSum_[k] = blockSum_[8 + k] = 0.0;
+  }
+  blockLength_ = 0;
+}
+
+void DtmfDecoder::windowPowers() {
+  double sum[kLanes] = {};
+  std::size_t covered = 0;
+  for (std::size_t b = newestBlock_; covered < window_; b = (b + kBlocks - 1) % kBlocks) {
+    for (std::size_t k = 0; k < kLanes; ++k) sum[k] += blocks_[b].sum[k];
+    covered += blocks_[b].length;
+  }
+  // As Goertzel gives it: a tone of amplitude A gives A^2 N / 2.
+  for (std::size_t k = 0; k < 8; ++k)
+    powers_[k] = 2.0 * (sum[k] * sum[k] + sum[8 + k] * sum[8 + k]) / static_cast<double>(window_);
+}
+
 char DtmfDecoder::classify() {
   const double energy = static_cast<double>(energy_);
   lastEnergy_ = energy;
+  windowPowers();
   if (energy < kMinRms * kMinRms * static_cast<double>(window_)) return 0;
 
-  Goertzel<8>(window(), window_, tones_, powers_);
-  analysed_ = true;
   const double* p = powers_;
   const double* q = powers_ + 4;
   const int l = static_cast<int>(std::max_element(p, p + 4) - p);
@@ -126,24 +166,40 @@ char DtmfDecoder::classify() {
 
 std::vector<DtmfDecoder::Digit> DtmfDecoder::push(const std::int16_t* samples, std::size_t count) {
   std::vector<Digit> out;
-  for (std::size_t i = 0; i < count; ++i) {
-    // The slot after the window's newest holds the sample leaving it.
-    if (++at_ == window_) at_ = 0;
-    const auto leaving = static_cast<std::int64_t>(ring_[at_]);
-    const std::int64_t entering = samples[i];
-    energy_ += entering * entering - leaving * leaving;
-    ring_[at_] = ring_[at_ + window_] = samples[i];
-    ++filled_;
-    ++consumed_;
-    if (filled_ < window_ || ++sinceHop_ < hop_) continue;
-    sinceHop_ = 0;
-    analysed_ = false;
-    const char heard = classify();
-    bool held = false;
-    if (current_ && heard != current_) {
-      if (!analysed_) Goertzel<8>(window(), window_, tones_, powers_);
-      held = holds(current_);
+  auto toPhase = [this](std::size_t phase) { return (phase + hop_ - hopPhase_ - 1) % hop_ + 1; };
+  for (std::size_t i = 0; i < count;) {
+    // The samples up to the next block boundary, in one pass that keeps its sums at hand.
+    const std::size_t boundary = std::min(toPhase(windowEndPhase_), toPhase(windowStartPhase_));
+    const std::size_t run = std::min(count - i, boundary);
+    double sums[kLanes];
+    std::copy(std::begin(blockSum_), std::end(blockSum_), sums);
+    const double* rotation = &rotations_[blockLength_ * kLanes];
+    float* ring = ring_.data();
+    std::size_t at = at_;
+    std::int64_t energy = energy_;
+    for (std::size_t j = i; j < i + run; ++j, rotation += kLanes) {
+      // The slot after the window's newest holds the sample leaving it.
+      if (++at == window_) at = 0;
+      const auto leaving = static_cast<std::int64_t>(ring[at]);
+      const std::int64_t entering = samples[j];
+      energy += entering * entering - leaving * leaving;
+      ring[at] = ring[at + window_] = samples[j];
+      const double x = samples[j];
+      for (std::size_t k = 0; k < kLanes; ++k) sums[k] += x * rotation[k];
     }
+    std::copy(std::begin(sums), std::end(sums), blockSum_);
+    at_ = at;
+    energy_ = energy;
+    blockLength_ += run;
+    consumed_ += run;
+    hopPhase_ = (hopPhase_ + run) % hop_;
+    i += run;
+    if (run < boundary) break;
+    endBlock();
+    // A window is classified once `hop_` samples have come after the first `window_`, then every `hop_`.
+    if (hopPhase_ != windowEndPhase_ || consumed_ < window_ + hop_ - 1) continue;
+    const char heard = classify();
+    const bool held = current_ && heard != current_ && holds(current_);
     step(heard, held, out);
   }
   return out;

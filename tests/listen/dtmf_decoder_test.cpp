@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 
@@ -89,6 +90,38 @@ TEST(DtmfDecoder, ChunksDoNotMatterAndTimesAreReported) {
   EXPECT_NEAR(whole[0].duration, 0.050, 0.006);
   EXPECT_NEAR(whole[1].start, 0.190, 0.005);
   EXPECT_NEAR(whole[1].duration, 0.060, 0.006);
+}
+
+// Each window's tones as a direct sum over its samples gives them, whatever
+// the rate and however the samples come.
+TEST(DtmfDecoder, EachWindowsTonesAreTheSumOverItsSamples) {
+  const double tones[8] = {697, 770, 852, 941, 1209, 1336, 1477, 1633};
+  std::mt19937 random(8);
+  for (int rate : {8000, 11025, 16000, 22050, 44100, 48000}) {
+    const std::size_t window = static_cast<std::size_t>(std::lround(rate * 0.01325));
+    const std::size_t hop = static_cast<std::size_t>(std::lround(rate * 0.002));
+    // Noise with a digit in it, ending where the 37th window ends.
+    Samples s = Tones("5", rate, 0.2, 0.0);
+    s.resize(window + hop - 1 + 36 * hop, 0);
+    std::normal_distribution<double> noise(0.0, 2000.0);
+    for (auto& v : s) v = static_cast<std::int16_t>(std::clamp(v + noise(random), -32768.0, 32767.0));
+    DtmfDecoder decoder(rate);
+    std::uniform_int_distribution<std::size_t> chunk(1, 300);
+    for (std::size_t at = 0; at < s.size();) {
+      const std::size_t n = std::min(chunk(random), s.size() - at);
+      decoder.push(s.data() + at, n);
+      at += n;
+    }
+    for (int k = 0; k < 8; ++k) {
+      double re = 0, im = 0;
+      for (std::size_t m = s.size() - window; m < s.size(); ++m) {
+        re += s[m] * std::cos(2 * M_PI * tones[k] * static_cast<double>(m) / rate);
+        im += s[m] * std::sin(2 * M_PI * tones[k] * static_cast<double>(m) / rate);
+      }
+      const double power = 2 * (re * re + im * im) / static_cast<double>(window);
+      EXPECT_NEAR(decoder.powers()[k], power, 1e-9 * power + 1e-6) << rate << " Hz, tone " << tones[k];
+    }
+  }
 }
 
 TEST(DtmfDecoder, AnyCommonRate) {
