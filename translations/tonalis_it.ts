@@ -743,6 +743,90 @@
         <source>CW Call is too long: %1 characters, at most %2 fit in the decoder.</source>
         <translation>Il nominativo CW è troppo lungo: %1 caratteri, nel decoder ne entrano al massimo %2.</translation>
     </message>
+    <message>
+        <source>low tone %1 Hz is %2 % off</source>
+        <translation>tono basso %1 Hz spostato del %2 %</translation>
+    </message>
+    <message>
+        <source>high tone %1 Hz is %2 % off</source>
+        <translation>tono alto %1 Hz spostato del %2 %</translation>
+    </message>
+    <message>
+        <source>level %1 dBFS, below %2 dBFS</source>
+        <translation>livello %1 dBFS, sotto %2 dBFS</translation>
+    </message>
+    <message>
+        <source>twist %1 dB, beyond %2/%3 dB</source>
+        <translation>twist %1 dB, oltre %2/%3 dB</translation>
+    </message>
+    <message>
+        <source>%1 ms long, under %2 ms</source>
+        <translation>lunga %1 ms, meno di %2 ms</translation>
+    </message>
+    <message>
+        <source>gap before it %1 ms, under %2 ms</source>
+        <translation>pausa prima %1 ms, meno di %2 ms</translation>
+    </message>
+    <message>
+        <source>heard %1, which was not sent</source>
+        <translation>udita %1, che non era stata inviata</translation>
+    </message>
+    <message>
+        <source>not heard</source>
+        <translation>non udita</translation>
+    </message>
+    <message>
+        <source>digit %1 (%2): taken</source>
+        <translation>cifra %1 (%2): accettata</translation>
+    </message>
+    <message>
+        <source>digit %1 (%2): %3</source>
+        <translation>cifra %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>digit %1 (%2) not heard</source>
+        <translation>cifra %1 (%2) non udita</translation>
+    </message>
+    <message>
+        <source>after digit %1: %2</source>
+        <translation>dopo la cifra %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 digits heard</source>
+        <translation>%1 cifre udite su %2</translation>
+    </message>
+    <message>
+        <source>%1: the recording is silent</source>
+        <translation>%1: la registrazione è muta</translation>
+    </message>
+    <message>
+        <source>%1: no DTMF in the recording (its peak %2 dBFS)</source>
+        <translation>%1: nessun DTMF nella registrazione (picco %2 dBFS)</translation>
+    </message>
+    <message>
+        <source>%1, 1 more problem</source>
+        <translation>%1, ancora 1 problema</translation>
+    </message>
+    <message>
+        <source>%1, %2 more problems</source>
+        <translation>%1, altri %2 problemi</translation>
+    </message>
+    <message>
+        <source>%1, level %2 dBFS, twist %3 dB, shortest digit %4 ms</source>
+        <translation>%1, livello %2 dBFS, twist %3 dB, cifra più breve %4 ms</translation>
+    </message>
+    <message>
+        <source>%1, gap %2 ms</source>
+        <translation>%1, pausa %2 ms</translation>
+    </message>
+    <message>
+        <source>every digit would be taken</source>
+        <translation>ogni cifra sarebbe accettata</translation>
+    </message>
+    <message>
+        <source>%1 would be missed</source>
+        <translation>%1 andrebbero perse</translation>
+    </message>
 </context>
 <context>
     <name>tonalis::BoardLink</name>

@@ -272,8 +272,8 @@ int PlayKeyed(SignalQuit& signals, ConsoleMessages& messages, ChosenPtt& chosenP
                                                          static_cast<std::int64_t>(samples.size()), rate))
                            PrintError(*error);
                        const TransmissionCheck check(samples.data(), samples.size(), rate, monitorChoice->sequence);
-                       std::cout << MeasureTable(check.heard()) << check.report()
-                                 << "monitor: " << check.summary() << std::endl;
+                       std::cout << MeasureTable(check.heard()) << check.report(TrStd)
+                                 << "monitor: " << check.summary(TrStd) << std::endl;
                        if (truncated)
                          std::cout << "monitor: " << CliText("only the first ten minutes were recorded") << std::endl;
                        monitorTaken = check.allTaken();
@@ -704,7 +704,7 @@ int RunDtmfDecode(const QStringList& args) {
   if (parser.isSet(expect)) {
     const TransmissionCheck check(file.samples.data(), file.samples.size(), file.sampleRate, sent, limits);
     if (parser.isSet(measure)) std::cout << MeasureTable(check.heard());
-    std::cout << check.report();
+    std::cout << check.report(TrStd);
     return check.allTaken() ? kExitOk : kExitRefused;
   }
   DtmfDecoder decoder(file.sampleRate);

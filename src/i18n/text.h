@@ -6,7 +6,7 @@
 // it reaches the window or the command line, by Tr().
 #define TONALIS_TEXT(text) text
 
-#include <initializer_list>
+#include <vector>
 #include <string>
 
 namespace tonalis {
@@ -18,13 +18,13 @@ inline std::string Untranslated(const char* text) { return text; }
 
 // `pattern` with %1, %2... replaced by `args` in order of number, as Qt's
 // QString::arg does (a translation may put them in another order).
-inline std::string Fill(const std::string& pattern, std::initializer_list<std::string> args) {
+inline std::string Fill(const std::string& pattern, const std::vector<std::string>& args) {
   std::string out;
   for (std::size_t i = 0; i < pattern.size(); ++i) {
     const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
     const std::size_t n = static_cast<std::size_t>(next - '1');
     if (pattern[i] == '%' && next >= '1' && next <= '9' && n < args.size()) {
-      out += *(args.begin() + n);
+      out += args[n];
       ++i;
     } else {
       out += pattern[i];

@@ -185,6 +185,32 @@ std::vector<DigitMeasure> MeasureDigits(const std::int16_t* samples, std::size_t
   return out;
 }
 
+namespace {
+
+// What would make a receiver miss a digit.
+constexpr const char* kLowToneOff = TONALIS_TEXT("low tone %1 Hz is %2 % off");
+constexpr const char* kHighToneOff = TONALIS_TEXT("high tone %1 Hz is %2 % off");
+constexpr const char* kBelowFloor = TONALIS_TEXT("level %1 dBFS, below %2 dBFS");
+constexpr const char* kTwistBeyond = TONALIS_TEXT("twist %1 dB, beyond %2/%3 dB");
+constexpr const char* kTooShort = TONALIS_TEXT("%1 ms long, under %2 ms");
+constexpr const char* kGapTooShort = TONALIS_TEXT("gap before it %1 ms, under %2 ms");
+constexpr const char* kNotSent = TONALIS_TEXT("heard %1, which was not sent");
+constexpr const char* kNotHeard = TONALIS_TEXT("not heard");
+
+std::string Number(const char* format, double value) {
+  char text[40];
+  std::snprintf(text, sizeof text, format, value);
+  return text;
+}
+
+void SetProblem(DigitVerdict& v, const char* pattern, std::vector<std::string> values) {
+  v.pattern = pattern;
+  v.values = std::move(values);
+  v.problem = v.problemText(Untranslated);
+}
+
+}  // namespace
+
 std::vector<DigitVerdict> CheckDigits(const std::string& expected, const std::vector<DigitMeasure>& heard,
                                       const ReceiverLimits& limits) {
   // The longest common subsequence pairs what was sent with what was heard.
@@ -195,41 +221,43 @@ std::vector<DigitVerdict> CheckDigits(const std::string& expected, const std::ve
       common[i][j] = expected[i] == heard[j].digit ? common[i + 1][j + 1] + 1
                                                    : std::max(common[i + 1][j], common[i][j + 1]);
   std::vector<DigitVerdict> out;
-  char text[160];
   std::size_t i = 0, j = 0;
   while (i < n || j < m) {
     if (i < n && j < m && expected[i] == heard[j].digit) {
-      DigitVerdict v{expected[i], &heard[j], {}};
+      DigitVerdict v;
+      v.expected = expected[i];
+      v.heard = &heard[j];
       const DigitMeasure& d = heard[j];
       const double lowError = d.lowHz / LowFrequency(d.digit) - 1, highError = d.highHz / HighFrequency(d.digit) - 1;
       if (std::abs(lowError) > limits.maxFrequencyError || std::abs(highError) > limits.maxFrequencyError) {
         const bool lowWorse = std::abs(lowError) >= std::abs(highError);
-        std::snprintf(text, sizeof text, "%s tone %.1f Hz is %+.1f %% off", lowWorse ? "low" : "high",
-                      lowWorse ? d.lowHz : d.highHz, 100 * (lowWorse ? lowError : highError));
-        v.problem = text;
+        SetProblem(v, lowWorse ? kLowToneOff : kHighToneOff,
+                   {Number("%.1f", lowWorse ? d.lowHz : d.highHz),
+                    Number("%+.1f", 100 * (lowWorse ? lowError : highError))});
       } else if (std::min(d.lowDbfs, d.highDbfs) < limits.floorDbfs) {
-        std::snprintf(text, sizeof text, "level %.1f dBFS, below %.1f dBFS", std::min(d.lowDbfs, d.highDbfs),
-                      limits.floorDbfs);
-        v.problem = text;
+        SetProblem(v, kBelowFloor, {Number("%.1f", std::min(d.lowDbfs, d.highDbfs)), Number("%.1f", limits.floorDbfs)});
       } else if (d.twistDb() > limits.maxTwistDb || d.twistDb() < limits.minTwistDb) {
-        std::snprintf(text, sizeof text, "twist %+.1f dB, beyond %+.0f/%+.0f dB", d.twistDb(), limits.maxTwistDb,
-                      limits.minTwistDb);
-        v.problem = text;
+        SetProblem(v, kTwistBeyond,
+                   {Number("%+.1f", d.twistDb()), Number("%+.0f", limits.maxTwistDb), Number("%+.0f", limits.minTwistDb)});
       } else if (d.lengthMs < limits.minLengthMs) {
-        std::snprintf(text, sizeof text, "%.1f ms long, under %.0f ms", d.lengthMs, limits.minLengthMs);
-        v.problem = text;
+        SetProblem(v, kTooShort, {Number("%.1f", d.lengthMs), Number("%.0f", limits.minLengthMs)});
       } else if (d.gapMs && *d.gapMs < limits.minGapMs) {
-        std::snprintf(text, sizeof text, "gap before it %.1f ms, under %.0f ms", *d.gapMs, limits.minGapMs);
-        v.problem = text;
+        SetProblem(v, kGapTooShort, {Number("%.1f", *d.gapMs), Number("%.0f", limits.minGapMs)});
       }
       out.push_back(v);
       ++i;
       ++j;
     } else if (j < m && (i == n || common[i][j + 1] >= common[i + 1][j])) {
-      out.push_back({0, &heard[j], std::string("heard ") + heard[j].digit + ", which was not sent"});
+      DigitVerdict v;
+      v.heard = &heard[j];
+      SetProblem(v, kNotSent, {std::string(1, heard[j].digit)});
+      out.push_back(v);
       ++j;
     } else {
-      out.push_back({expected[i], nullptr, "not heard"});
+      DigitVerdict v;
+      v.expected = expected[i];
+      SetProblem(v, kNotHeard, {});
+      out.push_back(v);
       ++i;
     }
   }

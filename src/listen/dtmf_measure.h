@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "i18n/text.h"
+
 #include "listen/dtmf_decoder.h"
 
 namespace tonalis {
@@ -47,7 +49,11 @@ struct ReceiverLimits {
 struct DigitVerdict {
   char expected = 0;
   const DigitMeasure* heard = nullptr;  // none: not heard
-  std::string problem;
+  std::string problem;  // in English; empty when a receiver would take it
+  // The problem as a marked pattern and its values, for another language.
+  const char* pattern = nullptr;
+  std::vector<std::string> values;
+  std::string problemText(Translate tx) const { return pattern ? Fill(tx(pattern), values) : std::string(); }
 };
 std::vector<DigitVerdict> CheckDigits(const std::string& expected, const std::vector<DigitMeasure>& heard,
                                       const ReceiverLimits& limits = {});

@@ -9,6 +9,29 @@
 #include "tone/synthesis.h"
 
 namespace tonalis {
+namespace {
+
+constexpr const char* kDigitTaken = TONALIS_TEXT("digit %1 (%2): taken");
+constexpr const char* kDigitProblem = TONALIS_TEXT("digit %1 (%2): %3");
+constexpr const char* kDigitNotHeard = TONALIS_TEXT("digit %1 (%2) not heard");
+constexpr const char* kAfterDigit = TONALIS_TEXT("after digit %1: %2");
+constexpr const char* kHeardOf = TONALIS_TEXT("%1 of %2 digits heard");
+constexpr const char* kSilent = TONALIS_TEXT("%1: the recording is silent");
+constexpr const char* kNoDtmf = TONALIS_TEXT("%1: no DTMF in the recording (its peak %2 dBFS)");
+constexpr const char* kOneMoreProblem = TONALIS_TEXT("%1, 1 more problem");
+constexpr const char* kMoreProblems = TONALIS_TEXT("%1, %2 more problems");
+constexpr const char* kLevels = TONALIS_TEXT("%1, level %2 dBFS, twist %3 dB, shortest digit %4 ms");
+constexpr const char* kGap = TONALIS_TEXT("%1, gap %2 ms");
+constexpr const char* kAllTaken = TONALIS_TEXT("every digit would be taken");
+constexpr const char* kMissed = TONALIS_TEXT("%1 would be missed");
+
+std::string Number(const char* format, double value) {
+  char text[40];
+  std::snprintf(text, sizeof text, format, value);
+  return text;
+}
+
+}  // namespace
 
 std::string SentDigits(const std::string& sequence) {
   std::string digits;
@@ -41,30 +64,25 @@ std::size_t TransmissionCheck::problems() const {
       std::count_if(verdicts_.begin(), verdicts_.end(), [](const DigitVerdict& v) { return !v.problem.empty(); }));
 }
 
-std::string TransmissionCheck::describe(const DigitVerdict& v) const {
+std::string TransmissionCheck::describe(const DigitVerdict& v, Translate tx) const {
   // Digits sent are numbered as sent; one heard but not sent is named by its neighbour.
   std::size_t position = 0;
   for (const auto& other : verdicts_) {
     if (other.expected) ++position;
     if (&other == &v) break;
   }
-  char text[220];
-  if (v.expected)
-    std::snprintf(text, sizeof text, "digit %zu (%c)%s%s", position, v.expected, v.heard ? ": " : " ",
-                  v.problem.empty() ? "taken" : v.problem.c_str());
-  else
-    std::snprintf(text, sizeof text, "after digit %zu: %s", position, v.problem.c_str());
-  return text;
+  const std::string number = std::to_string(position), digit(1, v.expected);
+  if (!v.expected) return Fill(tx(kAfterDigit), {number, v.problemText(tx)});
+  if (!v.heard) return Fill(tx(kDigitNotHeard), {number, digit});
+  if (!v.pattern) return Fill(tx(kDigitTaken), {number, digit});
+  return Fill(tx(kDigitProblem), {number, digit, v.problemText(tx)});
 }
 
-std::string TransmissionCheck::summary() const {
-  char text[200];
-  std::snprintf(text, sizeof text, "%zu of %zu digits heard", sentAndHeard(), sent_.size());
-  std::string out = text;
+std::string TransmissionCheck::summary(Translate tx) const {
+  std::string out = Fill(tx(kHeardOf), {std::to_string(sentAndHeard()), std::to_string(sent_.size())});
   if (heard_.empty()) {
-    if (peakDbfs_ <= -120) return out + ": the recording is silent";
-    std::snprintf(text, sizeof text, ": no DTMF in the recording (its peak %.1f dBFS)", peakDbfs_);
-    return out + text;
+    if (peakDbfs_ <= -120) return Fill(tx(kSilent), {out});
+    return Fill(tx(kNoDtmf), {out, Number("%.1f", peakDbfs_)});
   }
   // The worst problem comes first, as it is what the operator acts on: a
   // digit lost, then one heard that was not sent, then the first other.
@@ -74,8 +92,11 @@ std::string TransmissionCheck::summary() const {
     if (!v.problem.empty() && (!worst || rank(v) < rank(*worst))) worst = &v;
   if (worst) {
     const std::size_t count = problems();
-    out += " (" + describe(*worst) +
-           (count == 1 ? std::string() : ", " + std::to_string(count - 1) + (count == 2 ? " more problem" : " more problems")) +
+    const std::string first = describe(*worst, tx);
+    out += " (" +
+           (count == 1   ? first
+            : count == 2 ? Fill(tx(kOneMoreProblem), {first})
+                         : Fill(tx(kMoreProblems), {first, std::to_string(count - 1)})) +
            ")";
   }
   double level = 0, twist = 0, shortest = 1e18, shortestGap = 1e18;
@@ -88,21 +109,16 @@ std::string TransmissionCheck::summary() const {
   const double n = static_cast<double>(heard_.size());
   // A twist that rounds to zero is shown as +0.0, never -0.0.
   const double meanTwist = std::abs(twist / n) < 0.05 ? 0.0 : twist / n;
-  std::snprintf(text, sizeof text, ", level %.1f dBFS, twist %+.1f dB, shortest digit %.0f ms", level / n, meanTwist,
-                shortest);
-  out += text;
-  if (shortestGap < 1e18) {
-    std::snprintf(text, sizeof text, ", gap %.0f ms", shortestGap);
-    out += text;
-  }
+  out = Fill(tx(kLevels), {out, Number("%.1f", level / n), Number("%+.1f", meanTwist), Number("%.0f", shortest)});
+  if (shortestGap < 1e18) out = Fill(tx(kGap), {out, Number("%.0f", shortestGap)});
   return out;
 }
 
-std::string TransmissionCheck::report() const {
+std::string TransmissionCheck::report(Translate tx) const {
   std::string out;
-  for (const auto& v : verdicts_) out += describe(v) + "\n";
+  for (const auto& v : verdicts_) out += describe(v, tx) + "\n";
   const std::size_t missed = problems();
-  return out + (missed == 0 ? "every digit would be taken\n" : std::to_string(missed) + " would be missed\n");
+  return out + (missed == 0 ? tx(kAllTaken) : Fill(tx(kMissed), {std::to_string(missed)})) + "\n";
 }
 
 }  // namespace tonalis

@@ -32,13 +32,14 @@ class TransmissionCheck {
   // shortest digit 50 ms, gap 50 ms" (the level: the tones' mean), with the
   // worst problem after the count: "12 of 13 digits heard (digit 7 (#) not
   // heard), level ...".
-  std::string summary() const;
+  // In English unless given a translation.
+  std::string summary(Translate tx = Untranslated) const;
   // A line a verdict ("digit 7 (#): taken"), then "every digit would be
   // taken" or "2 would be missed".
-  std::string report() const;
+  std::string report(Translate tx = Untranslated) const;
 
  private:
-  std::string describe(const DigitVerdict& verdict) const;
+  std::string describe(const DigitVerdict& verdict, Translate tx) const;
 
   std::string sent_;
   std::vector<DigitMeasure> heard_;
