@@ -827,6 +827,134 @@
         <source>%1 would be missed</source>
         <translation>%1 andrebbero perse</translation>
     </message>
+    <message>
+        <source>Cannot key the transmitter (CM108 GPIO %1):</source>
+        <translation>Impossibile mettere in trasmissione (GPIO %1 del CM108):</translation>
+    </message>
+    <message>
+        <source>Cannot release the transmitter (CM108 GPIO %1):</source>
+        <translation>Impossibile rilasciare il trasmettitore (GPIO %1 del CM108):</translation>
+    </message>
+    <message>
+        <source>%1 is not there: is the radio interface plugged in?</source>
+        <translation>%1 non c&apos;è: l&apos;interfaccia radio è collegata?</translation>
+    </message>
+    <message>
+        <source>No permission to use %1: a udev rule must give your user access to the sound interface&apos;s hidraw device (the README shows one).</source>
+        <translation>Nessun permesso di usare %1: una regola udev deve dare al proprio utente l&apos;accesso al dispositivo hidraw dell&apos;interfaccia audio (il README ne mostra una).</translation>
+    </message>
+    <message>
+        <source>%1 is not a CM108&apos;s hidraw device: %2</source>
+        <translation>%1 non è il dispositivo hidraw di un CM108: %2</translation>
+    </message>
+    <message>
+        <source>it is an ordinary file, and it is not written to.</source>
+        <translation>è un file normale, e non ci si scrive.</translation>
+    </message>
+    <message>
+        <source>it is a folder.</source>
+        <translation>è una cartella.</translation>
+    </message>
+    <message>
+        <source>it is a disk (a block device), and it is not written to.</source>
+        <translation>è un disco (un dispositivo a blocchi), e non ci si scrive.</translation>
+    </message>
+    <message>
+        <source>it is not a device.</source>
+        <translation>non è un dispositivo.</translation>
+    </message>
+    <message>
+        <source>it is a device of another kind (hidraw devices are /dev/hidrawN), and it is not written to.</source>
+        <translation>è un dispositivo di un altro tipo (i dispositivi hidraw sono /dev/hidrawN), e non ci si scrive.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program.</source>
+        <translation>%1 è usato da un altro programma.</translation>
+    </message>
+    <message>
+        <source>%1 is not a CM108&apos;s HID device (the Station dialog lists them), and it is not written to.</source>
+        <translation>%1 non è il dispositivo HID di un CM108 (la finestra Stazione li elenca), e non ci si scrive.</translation>
+    </message>
+    <message>
+        <source>The rig refused the release (%1).</source>
+        <translation>La radio ha rifiutato il rilascio (%1).</translation>
+    </message>
+    <message>
+        <source>Cannot key the transmitter (%1):</source>
+        <translation>Impossibile mettere in trasmissione (%1):</translation>
+    </message>
+    <message>
+        <source>Cannot release the transmitter (%1):</source>
+        <translation>Impossibile rilasciare il trasmettitore (%1):</translation>
+    </message>
+    <message>
+        <source>rigctld refused PTT (%1). A rigctld started without a PTT type refuses it: start it with -P RIG (or the PTT type your radio needs).</source>
+        <translation>rigctld ha rifiutato il PTT (%1). Un rigctld avviato senza un tipo di PTT lo rifiuta: avviarlo con -P RIG (o il tipo di PTT che serve alla radio).</translation>
+    </message>
+    <message>
+        <source>The rig refused PTT (%1).</source>
+        <translation>La radio ha rifiutato il PTT (%1).</translation>
+    </message>
+    <message>
+        <source>The rig did not confirm PTT (%1); it was released again, to be safe.</source>
+        <translation>La radio non ha confermato il PTT (%1); è stato rilasciato di nuovo, per sicurezza.</translation>
+    </message>
+    <message>
+        <source>The rig did not confirm PTT (%1), and releasing it failed too (%2): the keyed state is unknown. Check the transmitter now!</source>
+        <translation>La radio non ha confermato il PTT (%1), e anche il rilascio è fallito (%2): non si sa se è in trasmissione. Controllare subito il trasmettitore!</translation>
+    </message>
+    <message>
+        <source>Hamlib has no rig model %1 (rigctl --list shows them).</source>
+        <translation>Hamlib non ha il modello di radio %1 (rigctl --list li mostra).</translation>
+    </message>
+    <message>
+        <source>rigctld does not answer at %1 (%2). Is it running?</source>
+        <translation>rigctld non risponde su %1 (%2). È in funzione?</translation>
+    </message>
+    <message>
+        <source>The rig on %1 does not answer (%2). Check that it is on, the cable, the model and the speed.</source>
+        <translation>La radio su %1 non risponde (%2). Controllare che sia accesa, il cavo, il modello e la velocità.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1 (%2). Is the device there, not used by another program, and is your user in the dialout group?</source>
+        <translation>Impossibile aprire %1 (%2). Il dispositivo c&apos;è, non è usato da un altro programma, e il proprio utente è nel gruppo dialout?</translation>
+    </message>
+    <message>
+        <source>CAT through Hamlib is not part of the Windows build: run rigctld (Hamlib for Windows) for the rig and choose rigctld in the Station setup.</source>
+        <translation>Il CAT attraverso Hamlib non fa parte della versione per Windows: avviare rigctld (Hamlib per Windows) per la radio e scegliere rigctld nella Stazione.</translation>
+    </message>
+    <message>
+        <source>Cannot key the transmitter: the PTT setting cannot be read.</source>
+        <translation>Impossibile mettere in trasmissione: l&apos;impostazione del PTT non si può leggere.</translation>
+    </message>
+    <message>
+        <source>Choose the PTT again in the Station dialog.</source>
+        <translation>Scegliere di nuovo il PTT nella finestra Stazione.</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>impossibile aprire %1: %2</translation>
+    </message>
+    <message>
+        <source>the sound system could not start: %1</source>
+        <translation>il sistema audio non è partito: %1</translation>
+    </message>
+    <message>
+        <source>this machine has no sound input device</source>
+        <translation>questo computer non ha dispositivi audio di ingresso</translation>
+    </message>
+    <message>
+        <source>no sound input device is called %1</source>
+        <translation>nessun dispositivo audio di ingresso si chiama %1</translation>
+    </message>
+    <message>
+        <source>the input device could not be opened: %1</source>
+        <translation>il dispositivo di ingresso non si è aperto: %1</translation>
+    </message>
+    <message>
+        <source>the TX time limit of %1 s was reached</source>
+        <translation>è stato raggiunto il limite di tempo TX di %1 s</translation>
+    </message>
 </context>
 <context>
     <name>tonalis::BoardLink</name>
@@ -1411,6 +1539,10 @@
         <source>Sequence sent without PTT.</source>
         <translation>Sequenza inviata senza PTT.</translation>
     </message>
+    <message>
+        <source>the transmitter could not be keyed</source>
+        <translation>non è stato possibile mettere in trasmissione</translation>
+    </message>
 </context>
 <context>
     <name>tonalis::StationDialog</name>
@@ -1745,6 +1877,41 @@
     <message>
         <source>Rig model</source>
         <translation>Modello di radio</translation>
+    </message>
+</context>
+<context>
+    <name>tonalis::TonePlayer</name>
+    <message>
+        <source>the sound device does not respond</source>
+        <translation>il dispositivo audio non risponde</translation>
+    </message>
+    <message>
+        <source>The sound device still does not respond: it has not finished opening or closing. Check the sound system, or choose another device in the Station dialog.</source>
+        <translation>Il dispositivo audio ancora non risponde: non ha finito di aprirsi o di chiudersi. Controllare il sistema audio, o scegliere un altro dispositivo nella finestra Stazione.</translation>
+    </message>
+    <message>
+        <source>the sound device could not be opened</source>
+        <translation>il dispositivo audio non si è aperto</translation>
+    </message>
+    <message>
+        <source>the sound device would not start</source>
+        <translation>il dispositivo audio non è partito</translation>
+    </message>
+    <message>
+        <source>The sound device does not respond: it did not open within %1 s. Check the sound system, or choose another device in the Station dialog.</source>
+        <translation>Il dispositivo audio non risponde: non si è aperto entro %1 s. Controllare il sistema audio, o scegliere un altro dispositivo nella finestra Stazione.</translation>
+    </message>
+    <message>
+        <source>The sound device does not respond after playing the sequence.</source>
+        <translation>Il dispositivo audio non risponde dopo aver suonato la sequenza.</translation>
+    </message>
+    <message>
+        <source>the sound device stopped playing</source>
+        <translation>il dispositivo audio ha smesso di suonare</translation>
+    </message>
+    <message>
+        <source>The sound device did not finish playing the sequence in time; playback was stopped.</source>
+        <translation>Il dispositivo audio non ha finito di suonare la sequenza in tempo; la riproduzione è stata fermata.</translation>
     </message>
 </context>
 <context>

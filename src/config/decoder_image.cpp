@@ -15,7 +15,6 @@ using namespace layout;
 
 // The texts are apart from the functions: lupdate takes those inside one
 // that returns a std::string for std's.
-const char* const kWarningTitle = TONALIS_TEXT("Warning");
 const char* const kNotADigit = TONALIS_TEXT("%1 contains %2, which is not a DTMF digit (%3).");
 const char* const kTooManyDigits = TONALIS_TEXT("%1 is too long: %2 digits, at most %3 fit in the decoder.");
 const char* const kControlCharacter = TONALIS_TEXT("the control character %1");

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "i18n/text.h"
+
 namespace tonalis {
 
 // A message the tool shows the user in a box with one OK button. Logic returns
@@ -20,6 +22,8 @@ struct UserMessage {
 };
 
 inline constexpr const char* kCrLf = "\r\n";
+// The title of a warning; boxes show titles in the program's language.
+inline constexpr const char* kWarningTitle = TONALIS_TEXT("Warning");
 
 }  // namespace tonalis
 

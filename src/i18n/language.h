@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "i18n/text.h"
+
 class QCoreApplication;
 
 namespace tonalis {

@@ -17,6 +17,8 @@
 
 #include "i18n/text.h"
 
+#include "i18n/language.h"
+
 namespace tonalis {
 namespace {
 
@@ -24,17 +26,27 @@ namespace {
 constexpr unsigned kCmedia = 0x0D8C;
 constexpr unsigned kSss = 0x0C76;
 
+constexpr const char* kNotThere = TONALIS_TEXT("%1 is not there: is the radio interface plugged in?");
+constexpr const char* kNoPermission = TONALIS_TEXT(
+    "No permission to use %1: a udev rule must give your user access to the sound interface's hidraw device (the "
+    "README shows one).");
+constexpr const char* kNotHidraw = TONALIS_TEXT("%1 is not a CM108's hidraw device: %2");
+constexpr const char* kOrdinaryFile = TONALIS_TEXT("it is an ordinary file, and it is not written to.");
+constexpr const char* kFolder = TONALIS_TEXT("it is a folder.");
+constexpr const char* kDisk = TONALIS_TEXT("it is a disk (a block device), and it is not written to.");
+constexpr const char* kNotDevice = TONALIS_TEXT("it is not a device.");
+constexpr const char* kOtherDevice =
+    TONALIS_TEXT("it is a device of another kind (hidraw devices are /dev/hidrawN), and it is not written to.");
+
 std::string WhyNot(const std::string& device, int error) {
   switch (error) {
     case ENOENT:
     case ENODEV:
     case ENXIO:
-      return device + " is not there: is the radio interface plugged in?";
+      return Fill(TrStd(kNotThere), {device});
     case EACCES:
     case EPERM:
-      return "No permission to use " + device +
-             ": a udev rule must give your user access to the sound interface's hidraw device "
-             "(the README shows one).";
+      return Fill(TrStd(kNoPermission), {device});
     default:
       return device + ": " + std::strerror(error);
   }
@@ -54,19 +66,19 @@ const std::string kHidAccessHint = kHidAccessHintText;
 std::optional<std::string> Cm108DeviceProblem(const std::string& device, const std::string& sysfs) {
   struct stat st {};
   if (::stat(device.c_str(), &st) != 0) return std::nullopt;
-  const std::string refused = device + " is not a CM108's hidraw device: ";
+  auto refused = [&device](const char* why) { return Fill(TrStd(kNotHidraw), {device, TrStd(why)}); };
   if (S_ISFIFO(st.st_mode)) return std::nullopt;
-  if (S_ISREG(st.st_mode)) return refused + "it is an ordinary file, and it is not written to.";
-  if (S_ISDIR(st.st_mode)) return refused + "it is a folder.";
-  if (S_ISBLK(st.st_mode)) return refused + "it is a disk (a block device), and it is not written to.";
-  if (!S_ISCHR(st.st_mode)) return refused + "it is not a device.";
+  if (S_ISREG(st.st_mode)) return refused(kOrdinaryFile);
+  if (S_ISDIR(st.st_mode)) return refused(kFolder);
+  if (S_ISBLK(st.st_mode)) return refused(kDisk);
+  if (!S_ISCHR(st.st_mode)) return refused(kNotDevice);
   // /sys/dev/char/MAJOR:MINOR/subsystem leads to the device's class.
   std::error_code ec;
   const auto subsystem = std::filesystem::read_symlink(sysfs + "/dev/char/" + std::to_string(major(st.st_rdev)) +
                                                             ":" + std::to_string(minor(st.st_rdev)) + "/subsystem",
                                                         ec);
   if (ec || subsystem.filename() != "hidraw")
-    return refused + "it is a device of another kind (hidraw devices are /dev/hidrawN), and it is not written to.";
+    return refused(kOtherDevice);
   return std::nullopt;
 }
 

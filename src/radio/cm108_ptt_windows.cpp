@@ -16,6 +16,8 @@ extern "C" {
 
 #include "i18n/text.h"
 
+#include "i18n/language.h"
+
 namespace tonalis {
 namespace {
 
@@ -25,15 +27,20 @@ constexpr unsigned kSss = 0x0C76;
 std::string Utf8(const std::wstring& text) { return QString::fromStdWString(text).toStdString(); }
 std::wstring Wide(const std::string& text) { return QString::fromStdString(text).toStdWString(); }
 
+constexpr const char* kNotThere = TONALIS_TEXT("%1 is not there: is the radio interface plugged in?");
+constexpr const char* kInUse = TONALIS_TEXT("%1 is in use by another program.");
+constexpr const char* kNotHid =
+    TONALIS_TEXT("%1 is not a CM108's HID device (the Station dialog lists them), and it is not written to.");
+
 std::string WhyNot(const std::string& device, DWORD error) {
   switch (error) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
     case ERROR_DEVICE_NOT_CONNECTED:
-      return device + " is not there: is the radio interface plugged in?";
+      return Fill(TrStd(kNotThere), {device});
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
-      return device + " is in use by another program.";
+      return Fill(TrStd(kInUse), {device});
     default:
       return device + ": error " + std::to_string(error);
   }
@@ -50,7 +57,7 @@ const std::string kHidAccessHint;  // every user may write a HID report
 std::optional<std::string> Cm108DeviceProblem(const std::string& device, const std::string&) {
   // HID interfaces are named \\?\hid#vid_0d8c&pid_013c#...
   if (QString::fromStdString(device).startsWith(QLatin1String("\\\\?\\hid#"), Qt::CaseInsensitive)) return std::nullopt;
-  return device + " is not a CM108's HID device (the Station dialog lists them), and it is not written to.";
+  return Fill(TrStd(kNotHid), {device});
 }
 
 std::optional<std::string> WriteCm108Report(const std::string& device, const Cm108Report& report) {

@@ -1,9 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "radio/hamlib_ptt.h"
 
+#include "i18n/language.h"
 #include "radio/rig_connection.h"
 
 namespace tonalis {
+namespace {
+constexpr const char* kReleaseRefused = TONALIS_TEXT("The rig refused the release (%1).");
+constexpr const char* kCannotKey = TONALIS_TEXT("Cannot key the transmitter (%1):");
+constexpr const char* kCannotRelease = TONALIS_TEXT("Cannot release the transmitter (%1):");
+constexpr const char* kRigctldRefused = TONALIS_TEXT(
+    "rigctld refused PTT (%1). A rigctld started without a PTT type refuses it: start it with -P RIG (or the PTT "
+    "type your radio needs).");
+constexpr const char* kRigRefused = TONALIS_TEXT("The rig refused PTT (%1).");
+constexpr const char* kNotConfirmed = TONALIS_TEXT("The rig did not confirm PTT (%1); it was released again, to be safe.");
+constexpr const char* kNotConfirmedNorReleased = TONALIS_TEXT(
+    "The rig did not confirm PTT (%1), and releasing it failed too (%2): the keyed state is unknown. Check the "
+    "transmitter now!");
+}  // namespace
 
 struct HamlibPtt::Rig {
   std::unique_ptr<RigConnection> connection;
@@ -34,7 +48,7 @@ std::string ReleaseRig(HamlibPtt::Rig& r, const PttChoice& choice) {
     if (answer.ok)
       r.keyed = false;
     else
-      failure = "The rig refused the release (" + answer.words + ").";
+      failure = Fill(TrStd(kReleaseRefused), {answer.words});
   }
   r.close();
   return failure;
@@ -65,10 +79,9 @@ void HamlibPtt::key(bool on, Done done) {
       },
       [this, on, done, failure](int) {
         if (!failure->empty())
-          messages_.showMessage({"Warning",
-                                 std::string(on ? "Cannot key" : "Cannot release") + " the transmitter (" +
-                                     DescribePtt(choice_) + "):" + kCrLf + *failure,
-                                 UserMessage::Icon::Exclamation});
+          messages_.showMessage(
+              {kWarningTitle, Fill(TrStd(on ? kCannotKey : kCannotRelease), {DescribePtt(choice_)}) + kCrLf + *failure,
+               UserMessage::Icon::Exclamation});
         if (done) done(failure->empty());
       });
 }
@@ -88,10 +101,8 @@ std::string HamlibPtt::Apply(Rig& r, const PttChoice& choice, bool on, std::atom
     r.close();
     unknown = false;
     if (choice.method == PttMethod::Rigctld)
-      return "rigctld refused PTT (" + why +
-             "). A rigctld started without a PTT type refuses it: start it with -P RIG (or the PTT type your "
-             "radio needs).";
-    return "The rig refused PTT (" + why + ").";
+      return Fill(TrStd(kRigctldRefused), {why});
+    return Fill(TrStd(kRigRefused), {why});
   }
   r.keyed = true;  // even when the answer was lost or garbled, the rig may have keyed
   if (answer.ok) {
@@ -102,9 +113,8 @@ std::string HamlibPtt::Apply(Rig& r, const PttChoice& choice, bool on, std::atom
   r.close();
   const std::string release = ReleaseRig(r, choice);
   unknown = !release.empty();
-  if (release.empty()) return "The rig did not confirm PTT (" + why + "); it was released again, to be safe.";
-  return "The rig did not confirm PTT (" + why + "), and releasing it failed too (" + release +
-         "): the keyed state is unknown. Check the transmitter now!";
+  if (release.empty()) return Fill(TrStd(kNotConfirmed), {why});
+  return Fill(TrStd(kNotConfirmedNorReleased), {why, release});
 }
 
 std::string HamlibReleaseNow(const PttChoice& choice) {

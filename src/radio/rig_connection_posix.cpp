@@ -10,6 +10,8 @@
 
 #include "radio/rig_connection.h"
 
+#include "i18n/language.h"
+
 namespace tonalis {
 namespace {
 
@@ -57,6 +59,13 @@ class HamlibConnection : public RigConnection {
 
 }  // namespace
 
+constexpr const char* kNoModel = TONALIS_TEXT("Hamlib has no rig model %1 (rigctl --list shows them).");
+constexpr const char* kRigctldSilent = TONALIS_TEXT("rigctld does not answer at %1 (%2). Is it running?");
+constexpr const char* kRigSilent =
+    TONALIS_TEXT("The rig on %1 does not answer (%2). Check that it is on, the cable, the model and the speed.");
+constexpr const char* kCannotOpen = TONALIS_TEXT(
+    "Cannot open %1 (%2). Is the device there, not used by another program, and is your user in the dialout group?");
+
 void SetRigLibraryVerbose(bool verbose) { InitHamlib(verbose); }
 
 std::unique_ptr<RigConnection> ConnectRig(const PttChoice& choice, std::string& failure) {
@@ -65,7 +74,7 @@ std::unique_ptr<RigConnection> ConnectRig(const PttChoice& choice, std::string& 
   const rig_model_t model = daemon ? RIG_MODEL_NETRIGCTL : choice.rigModel;
   RIG* rig = rig_init(model);
   if (!rig) {
-    failure = "Hamlib has no rig model " + std::to_string(model) + " (rigctl --list shows them).";
+    failure = Fill(TrStd(kNoModel), {std::to_string(model)});
     return nullptr;
   }
   const std::string path =
@@ -86,14 +95,7 @@ std::unique_ptr<RigConnection> ConnectRig(const PttChoice& choice, std::string& 
   }
   if (e != RIG_OK) {
     rig_cleanup(rig);
-    if (daemon)
-      failure = "rigctld does not answer at " + path + " (" + Words(e) + "). Is it running?";
-    else if (e == -RIG_ETIMEOUT)
-      failure = "The rig on " + path + " does not answer (" + Words(e) +
-                "). Check that it is on, the cable, the model and the speed.";
-    else
-      failure = "Cannot open " + path + " (" + Words(e) +
-                "). Is the device there, not used by another program, and is your user in the dialout group?";
+    failure = Fill(TrStd(daemon ? kRigctldSilent : e == -RIG_ETIMEOUT ? kRigSilent : kCannotOpen), {path, Words(e)});
     return nullptr;
   }
   return std::make_unique<HamlibConnection>(rig);

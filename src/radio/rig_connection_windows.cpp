@@ -8,6 +8,8 @@
 
 #include "radio/rig_connection.h"
 
+#include "i18n/language.h"
+
 namespace tonalis {
 namespace {
 
@@ -70,12 +72,16 @@ class RigctldConnection : public RigConnection {
 
 }  // namespace
 
+constexpr const char* kNoCat = TONALIS_TEXT(
+    "CAT through Hamlib is not part of the Windows build: run rigctld (Hamlib for Windows) for the rig and choose "
+    "rigctld in the Station setup.");
+constexpr const char* kRigctldSilent = TONALIS_TEXT("rigctld does not answer at %1 (%2). Is it running?");
+
 void SetRigLibraryVerbose(bool) {}
 
 std::unique_ptr<RigConnection> ConnectRig(const PttChoice& choice, std::string& failure) {
   if (choice.method != PttMethod::Rigctld) {
-    failure = "CAT through Hamlib is not part of the Windows build: run rigctld (Hamlib for Windows) for the rig "
-              "and choose rigctld in the Station setup.";
+    failure = TrStd(kNoCat);
     return nullptr;
   }
   const std::string path = choice.rigctldHost + ":" + std::to_string(choice.rigctldPort);
@@ -83,7 +89,7 @@ std::unique_ptr<RigConnection> ConnectRig(const PttChoice& choice, std::string& 
     auto socket = std::make_unique<QTcpSocket>();
     socket->connectToHost(QString::fromStdString(choice.rigctldHost), static_cast<quint16>(choice.rigctldPort));
     if (socket->waitForConnected(kTimeoutMs)) return std::make_unique<RigctldConnection>(std::move(socket));
-    failure = "rigctld does not answer at " + path + " (" + socket->errorString().toStdString() + "). Is it running?";
+    failure = Fill(TrStd(kRigctldSilent), {path, socket->errorString().toStdString()});
     // As with Hamlib's own client: one more try after a short pause.
     std::this_thread::sleep_for(std::chrono::milliseconds(kReconnectPauseMs));
   }

@@ -6,8 +6,13 @@
 
 #include <QPointer>
 
+#include "i18n/language.h"
+
 namespace tonalis {
 namespace {
+
+constexpr const char* kUnreadable = TONALIS_TEXT("Cannot key the transmitter: the PTT setting cannot be read.");
+constexpr const char* kChooseAgain = TONALIS_TEXT("Choose the PTT again in the Station dialog.");
 
 // A stored PTT that could not be read: keying fails and says why, so that
 // no other transmitter is keyed in its place.
@@ -16,9 +21,7 @@ class UnusablePtt : public PttDriver {
   UnusablePtt(std::string reason, MessageSink& messages) : reason_(std::move(reason)), messages_(messages) {}
   void key(bool on, Done done) override {
     if (on)
-      messages_.showMessage({"Warning",
-                             "Cannot key the transmitter: the PTT setting cannot be read." + std::string(kCrLf) +
-                                 reason_ + kCrLf + "Choose the PTT again in the Station dialog.",
+      messages_.showMessage({kWarningTitle, TrStd(kUnreadable) + kCrLf + reason_ + kCrLf + TrStd(kChooseAgain),
                              UserMessage::Icon::Exclamation});
     if (done) done(!on);
   }

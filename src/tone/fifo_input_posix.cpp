@@ -12,7 +12,12 @@
 
 #include "tone/fifo_input.h"
 
+#include "i18n/language.h"
+
 namespace tonalis {
+namespace {
+constexpr const char* kCannotOpen = TONALIS_TEXT("cannot open %1: %2");
+}  // namespace
 
 struct FifoInput::Reader {
   int fd = -1;
@@ -64,7 +69,7 @@ std::optional<std::string> FifoInput::open(const std::string& path, AudioInput::
   close();
   auto reader = std::make_unique<Reader>();
   reader->fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (reader->fd < 0) return "cannot open " + path + ": " + std::strerror(errno);
+  if (reader->fd < 0) return Fill(TrStd(kCannotOpen), {path, std::strerror(errno)});
   // What waited before we began is let go.
   char stale[4096];
   while (::read(reader->fd, stale, sizeof stale) > 0) {

@@ -4,10 +4,17 @@
 #include <algorithm>
 #include <cstring>
 
+#include "i18n/language.h"
 #include "tone/sound_libraries.h"
 #include "tone/synthesis.h"
 
 namespace tonalis {
+namespace {
+constexpr const char* kNoSoundSystem = TONALIS_TEXT("the sound system could not start: %1");
+constexpr const char* kNoInputDevice = TONALIS_TEXT("this machine has no sound input device");
+constexpr const char* kNoSuchInput = TONALIS_TEXT("no sound input device is called %1");
+constexpr const char* kInputNotOpened = TONALIS_TEXT("the input device could not be opened: %1");
+}  // namespace
 
 PortAudioSession& PortAudioSession::instance() {
   static PortAudioSession session;
@@ -131,11 +138,9 @@ std::optional<std::string> PortAudioInput::open(const std::string& device, int r
     return fifo_.open(device, std::move(samples));
   }
   auto& session = PortAudioSession::instance();
-  if (session.error() != paNoError) return std::string("the sound system could not start: ") + Pa_GetErrorText(session.error());
+  if (session.error() != paNoError) return Fill(TrStd(kNoSoundSystem), {Pa_GetErrorText(session.error())});
   const int index = session.inputDevice(device);
-  if (index < 0)
-    return device.empty() ? std::string("this machine has no sound input device")
-                          : "no sound input device is called " + device;
+  if (index < 0) return device.empty() ? TrStd(kNoInputDevice) : Fill(TrStd(kNoSuchInput), {device});
   PaStreamParameters in{};
   in.device = index;
   in.channelCount = 1;
@@ -149,7 +154,7 @@ std::optional<std::string> PortAudioInput::open(const std::string& device, int r
   if (e == paNoError) e = Pa_StartStream(stream_);
   if (e != paNoError) {
     close();
-    return std::string("the input device could not be opened: ") + Pa_GetErrorText(e);
+    return Fill(TrStd(kInputNotOpened), {Pa_GetErrorText(e)});
   }
   if (rateUsed) *rateUsed = static_cast<int>(use);
   return std::nullopt;

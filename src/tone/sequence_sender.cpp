@@ -10,6 +10,9 @@
 
 namespace tonalis {
 namespace {
+constexpr const char* kTxLimitReached = TONALIS_TEXT("the TX time limit of %1 s was reached");
+}  // namespace
+namespace {
 
 std::string S(const QString& s) { return s.toStdString(); }
 QString Q(const std::string& s) { return QString::fromStdString(s); }
@@ -138,7 +141,7 @@ void SequenceSender::onKeyed(bool ok) {
   if (step_ != Step::Keying) return;
   if (!ok || !stopped_.empty()) {
     if (std::exchange(prepared_, false)) player_.cancel();
-    release(ok ? std::string() : "the transmitter could not be keyed");
+    release(ok ? std::string() : tr("the transmitter could not be keyed").toStdString());
     return;
   }
   step_ = Step::TxDelay;
@@ -211,7 +214,7 @@ void SequenceSender::done(const std::string& failure) {
 }
 
 std::string TxLimitText(std::chrono::seconds limit) {
-  return "the TX time limit of " + std::to_string(limit.count()) + " s was reached";
+  return Fill(TrStd(kTxLimitReached), {std::to_string(limit.count())});
 }
 
 }  // namespace tonalis

@@ -26,10 +26,11 @@ bool TonePlayer::prepare(RenderedSequence sequence) {
   soundBusy_ = true;
   if (device_.busy()) {
     // An earlier call never came back: this one would queue behind it.
-    failure_ = "the sound device does not respond";
+    failure_ = tr("the sound device does not respond").toStdString();
     messages_.showMessage({" SuonaSequenza",
-                           "The sound device still does not respond: it has not finished opening or closing. "
-                           "Check the sound system, or choose another device in the Station dialog.",
+                           tr("The sound device still does not respond: it has not finished opening or closing. "
+                              "Check the sound system, or choose another device in the Station dialog.")
+                               .toStdString(),
                            UserMessage::Icon::Error});
     end(Emit::Never);
     QMetaObject::invokeMethod(this, [this] { Q_EMIT prepared(false); }, Qt::QueuedConnection);
@@ -47,7 +48,7 @@ void TonePlayer::onOpened(unsigned generation, int error) {
   if (generation != generation_ || stage_ != Stage::Opening) return;
   watchdog_.stop();
   if (error != 0) {
-    fail("1. waveOutOpen failed - ", error, "the sound device could not be opened", Emit::Never);
+    fail("1. waveOutOpen failed - ", error, tr("the sound device could not be opened").toStdString(), Emit::Never);
     Q_EMIT prepared(false);
     return;
   }
@@ -89,7 +90,7 @@ void TonePlayer::start() {
 void TonePlayer::onStarted(unsigned generation, int error) {
   if (generation != generation_ || stage_ != Stage::Playing) return;
   if (error != 0) {
-    fail("2. waveOutPrepareHeader failed - ", error, "the sound device would not start", Emit::Now);
+    fail("2. waveOutPrepareHeader failed - ", error, tr("the sound device would not start").toStdString(), Emit::Now);
   }
 }
 
@@ -161,25 +162,28 @@ void TonePlayer::onWatchdog() {
   closeWaveOut();
   switch (stage) {
     case Stage::Opening:
-      failure_ = "the sound device does not respond";
+      failure_ = tr("the sound device does not respond").toStdString();
       messages_.showMessage({" SuonaSequenza",
-                             "The sound device does not respond: it did not open within " +
-                                 std::to_string(deviceTimeout_.count() / 1000) +
-                                 " s. Check the sound system, or choose another device in the Station dialog.",
+                             tr("The sound device does not respond: it did not open within %1 s. Check the sound "
+                                "system, or choose another device in the Station dialog.")
+                                 .arg(deviceTimeout_.count() / 1000)
+                                 .toStdString(),
                              UserMessage::Icon::Error});
       end(Emit::Never);
       Q_EMIT prepared(false);
       return;
     case Stage::Closing:
       // Played to the end; only letting go took too long.
-      messages_.showMessage({" SuonaSequenza", "The sound device does not respond after playing the sequence.",
+      messages_.showMessage({" SuonaSequenza",
+                             tr("The sound device does not respond after playing the sequence.").toStdString(),
                              UserMessage::Icon::Error});
       break;
     default:
-      failure_ = "the sound device stopped playing";
-      messages_.showMessage({" SuonaSequenza",
-                             "The sound device did not finish playing the sequence in time; playback was stopped.",
-                             UserMessage::Icon::Error});
+      failure_ = tr("the sound device stopped playing").toStdString();
+      messages_.showMessage(
+          {" SuonaSequenza",
+           tr("The sound device did not finish playing the sequence in time; playback was stopped.").toStdString(),
+           UserMessage::Icon::Error});
       break;
   }
   end();

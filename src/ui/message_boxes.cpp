@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/message_boxes.h"
 
+#include "i18n/language.h"
+
 #include <QEvent>
 #include <QMessageBox>
 #include <QPushButton>
@@ -54,7 +56,7 @@ void QtMessageBoxes::showNext() {
     case UserMessage::Icon::None:
       break;
   }
-  auto* box = new QMessageBox(icon, QString::fromStdString(message.title), DisplayText(message.text),
+  auto* box = new QMessageBox(icon, Tr(message.title.c_str()), DisplayText(message.text),
                               pending.buttons.empty() ? QMessageBox::Ok : QMessageBox::NoButton, window_);
   std::vector<QAbstractButton*> buttons;
   for (const auto& label : pending.buttons)
