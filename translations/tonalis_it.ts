@@ -955,6 +955,14 @@
         <source>the TX time limit of %1 s was reached</source>
         <translation>è stato raggiunto il limite di tempo TX di %1 s</translation>
     </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Mostra questo aiuto.</translation>
+    </message>
+    <message>
+        <source>Shows the program&apos;s version.</source>
+        <translation>Mostra la versione del programma.</translation>
+    </message>
 </context>
 <context>
     <name>tonalis::BoardLink</name>

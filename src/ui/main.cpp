@@ -38,8 +38,10 @@ int main(int argc, char* argv[]) {
   QCommandLineParser parser;
   parser.setApplicationDescription(
       tonalis::Tr("Edits, reads and programs the DTMF decoder board, and sends DTMF sequences."));
-  parser.addHelpOption();
-  parser.addVersionOption();
+  // Qt's own help and version options speak English where Qt has no translation of them.
+  const QCommandLineOption helpOption({"h", "help"}, tonalis::Tr("Shows this help."));
+  const QCommandLineOption versionOption({"v", "version"}, tonalis::Tr("Shows the program's version."));
+  parser.addOptions({helpOption, versionOption});
   const QCommandLineOption traceOption(
       "serial-trace", tonalis::Tr("Record every byte on the serial line with its time in FILE, for a problem report."),
       tonalis::Tr("FILE"));
@@ -51,6 +53,8 @@ int main(int argc, char* argv[]) {
       "LANGUAGE");
   parser.addOptions({traceOption, deviceOption, languageOption});
   parser.process(app);
+  if (parser.isSet(helpOption)) parser.showHelp(0);
+  if (parser.isSet(versionOption)) parser.showVersion();
 
   // The trace is opened before the window so that a file that cannot be
   // written is said at once, not after the exchange the user wanted recorded.
