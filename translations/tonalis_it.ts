@@ -963,6 +963,18 @@
         <source>Shows the program&apos;s version.</source>
         <translation>Mostra la versione del programma.</translation>
     </message>
+    <message>
+        <source>The level must be %1 to %2 dB.</source>
+        <translation>Il livello deve essere da %1 a %2 dB.</translation>
+    </message>
+    <message>
+        <source>The twist must be -%1 to +%1 dB.</source>
+        <translation>Il twist deve essere da -%1 a +%1 dB.</translation>
+    </message>
+    <message>
+        <source>Level %1 dB with twist %2 dB would clip: the two tones together pass full scale.</source>
+        <translation>Livello %1 dB con twist %2 dB andrebbe in saturazione: i due toni insieme superano il fondo scala.</translation>
+    </message>
 </context>
 <context>
     <name>tonalis::BoardLink</name>

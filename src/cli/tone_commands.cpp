@@ -74,7 +74,7 @@ struct LevelOptions {
         return std::nullopt;
       }
     }
-    if (const auto problem = ToneLevelsProblem(levels)) {
+    if (const auto problem = ToneLevelsProblem(levels, TrStd)) {
       PrintError(*problem);
       return std::nullopt;
     }

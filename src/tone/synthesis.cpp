@@ -159,23 +159,26 @@ std::int16_t SampleAt(std::int64_t k, double w1, double w2, const ToneLevels& le
 double ToneLevels::lowAmplitude() const { return kToneAmplitude * std::pow(10.0, levelDb / 20.0); }
 double ToneLevels::highAmplitude() const { return lowAmplitude() * std::pow(10.0, twistDb / 20.0); }
 
-std::optional<std::string> ToneLevelsProblem(const ToneLevels& levels) {
-  char text[200];
-  if (!(levels.levelDb >= kMinLevelDb && levels.levelDb <= kMaxLevelDb)) {
-    std::snprintf(text, sizeof text, "The level must be %.0f to %+.0f dB.", kMinLevelDb, kMaxLevelDb);
-    return std::string(text);
-  }
-  if (!(std::abs(levels.twistDb) <= kMaxTwistDb)) {
-    std::snprintf(text, sizeof text, "The twist must be -%.0f to +%.0f dB.", kMaxTwistDb, kMaxTwistDb);
-    return std::string(text);
-  }
+namespace {
+constexpr const char* kLevelRange = TONALIS_TEXT("The level must be %1 to %2 dB.");
+constexpr const char* kTwistRange = TONALIS_TEXT("The twist must be -%1 to +%1 dB.");
+constexpr const char* kWouldClip =
+    TONALIS_TEXT("Level %1 dB with twist %2 dB would clip: the two tones together pass full scale.");
+
+std::string Number(const char* format, double value) {
+  char text[40];
+  std::snprintf(text, sizeof text, format, value);
+  return text;
+}
+}  // namespace
+
+std::optional<std::string> ToneLevelsProblem(const ToneLevels& levels, Translate tx) {
+  if (!(levels.levelDb >= kMinLevelDb && levels.levelDb <= kMaxLevelDb))
+    return Fill(tx(kLevelRange), {Number("%.0f", kMinLevelDb), Number("%+.0f", kMaxLevelDb)});
+  if (!(std::abs(levels.twistDb) <= kMaxTwistDb)) return Fill(tx(kTwistRange), {Number("%.0f", kMaxTwistDb)});
   // Two rounded terms, each up to half a unit more.
-  if (levels.lowAmplitude() + levels.highAmplitude() + 1 > 32767) {
-    std::snprintf(text, sizeof text,
-                  "Level %+.1f dB with twist %+.1f dB would clip: the two tones together pass full scale.",
-                  levels.levelDb, levels.twistDb);
-    return std::string(text);
-  }
+  if (levels.lowAmplitude() + levels.highAmplitude() + 1 > 32767)
+    return Fill(tx(kWouldClip), {Number("%+.1f", levels.levelDb), Number("%+.1f", levels.twistDb)});
   return std::nullopt;
 }
 

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "i18n/text.h"
+
 namespace tonalis {
 
 // Low and high frequency of each DTMF digit, rows 0-9, A-D, *, #.
@@ -62,7 +64,7 @@ struct ToneLevels {
 inline constexpr double kMinLevelDb = -40, kMaxLevelDb = 6, kMaxTwistDb = 10;
 // Why these levels cannot be played (out of range, or the two tones'
 // peaks together beyond full scale, which would clip), or nothing.
-std::optional<std::string> ToneLevelsProblem(const ToneLevels& levels);
+std::optional<std::string> ToneLevelsProblem(const ToneLevels& levels, Translate tx = Untranslated);
 
 // The number of samples of a sequence: digits, a gap between adjacent
 // digits, a pause per space.

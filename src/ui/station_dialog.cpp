@@ -720,7 +720,7 @@ void StationDialog::accept() {
     missing = S(tr("Choose the %1 of the sound chip.").arg(Tr(kHidDeviceKind.c_str())));
   if (p.method == PttMethod::Cat && (p.rigModel <= 0 || p.rigDevice.empty()))
     missing = S(tr("Choose the rig model and its serial device."));
-  if (const auto clip = ToneLevelsProblem(chosen.levels)) missing = *clip + " " + S(tr("Lower the level or the twist."));
+  if (const auto clip = ToneLevelsProblem(chosen.levels, TrStd)) missing = *clip + " " + S(tr("Lower the level or the twist."));
   if (p.method == PttMethod::Rigctld && !IsHostName(p.rigctldHost))
     missing = S(tr("Give the host rigctld runs on: a name such as localhost or an address such as 127.0.0.1 "
                    "(no spaces, no port: the port has its own field)."));
