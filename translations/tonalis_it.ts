@@ -975,6 +975,290 @@
         <source>Level %1 dB with twist %2 dB would clip: the two tones together pass full scale.</source>
         <translation>Livello %1 dB con twist %2 dB andrebbe in saturazione: i due toni insieme superano il fondo scala.</translation>
     </message>
+    <message>
+        <source>File not found.</source>
+        <translation>File non trovato.</translation>
+    </message>
+    <message>
+        <source>Cannot open the file: %1</source>
+        <translation>Impossibile aprire il file: %1</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a configuration file.</source>
+        <translation>Questa è una cartella, non un file di configurazione.</translation>
+    </message>
+    <message>
+        <source>This is a pipe or a device, not a configuration file.</source>
+        <translation>Questa è una pipe o un dispositivo, non un file di configurazione.</translation>
+    </message>
+    <message>
+        <source>The %1 holds a double quote or a line break, which a configuration file cannot keep.</source>
+        <translation>Il campo %1 contiene delle virgolette o un a capo, che un file di configurazione non può conservare.</translation>
+    </message>
+    <message>
+        <source>The file could not be read.</source>
+        <translation>Il file non si è potuto leggere.</translation>
+    </message>
+    <message>
+        <source>The file ends early: %1 of %2 is missing.</source>
+        <translation>Il file finisce prima del previsto: manca %1 di %2.</translation>
+    </message>
+    <message>
+        <source>%1 on line %2 is too long.</source>
+        <translation>%1 alla riga %2 è troppo lungo.</translation>
+    </message>
+    <message>
+        <source>Line %1: the closing quote of %2 is missing.</source>
+        <translation>Riga %1: mancano le virgolette di chiusura di %2.</translation>
+    </message>
+    <message>
+        <source>Line %1: the %2 is &quot;%3&quot;, which is not a check state (0 or 1).</source>
+        <translation>Riga %1: il campo %2 vale &quot;%3&quot;, che non è uno stato di spunta (0 o 1).</translation>
+    </message>
+    <message>
+        <source>item %1</source>
+        <translation>elemento %1</translation>
+    </message>
+    <message>
+        <source>The board history cannot be written: %1</source>
+        <translation>Impossibile scrivere lo storico della scheda: %1</translation>
+    </message>
+    <message>
+        <source>READ and PROGRAM work as before, but their results are not kept.</source>
+        <translation>LEGGI e SCRIVI funzionano come prima, ma i loro risultati non vengono conservati.</translation>
+    </message>
+    <message>
+        <source>Cannot create a file in %1: %2</source>
+        <translation>Impossibile creare un file in %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot set the permissions of %1: %2</source>
+        <translation>Impossibile impostare i permessi di %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot resolve %1: %2</source>
+        <translation>Impossibile risolvere %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot replace %1: %2</source>
+        <translation>Impossibile sostituire %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>Impossibile creare %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: not a regular file</source>
+        <translation>Impossibile scrivere %1: non è un file normale</translation>
+    </message>
+    <message>
+        <source>Output 1 power-on state</source>
+        <translation>stato dell&apos;Uscita 1 all&apos;accensione</translation>
+    </message>
+    <message>
+        <source>Output 2 power-on state</source>
+        <translation>stato dell&apos;Uscita 2 all&apos;accensione</translation>
+    </message>
+    <message>
+        <source>Output 3 power-on state</source>
+        <translation>stato dell&apos;Uscita 3 all&apos;accensione</translation>
+    </message>
+    <message>
+        <source>Output 4 power-on state</source>
+        <translation>stato dell&apos;Uscita 4 all&apos;accensione</translation>
+    </message>
+    <message>
+        <source>Morse speed</source>
+        <translation>velocità Morse</translation>
+    </message>
+    <message>
+        <source>CW call</source>
+        <translation>nominativo CW</translation>
+    </message>
+    <message>
+        <source>Output 2 timer</source>
+        <translation>timer dell&apos;Uscita 2</translation>
+    </message>
+    <message>
+        <source>low battery level</source>
+        <translation>soglia bassa della batteria</translation>
+    </message>
+    <message>
+        <source>high battery level</source>
+        <translation>soglia alta della batteria</translation>
+    </message>
+    <message>
+        <source>command 0</source>
+        <translation>comando 0</translation>
+    </message>
+    <message>
+        <source>command 1</source>
+        <translation>comando 1</translation>
+    </message>
+    <message>
+        <source>command 2</source>
+        <translation>comando 2</translation>
+    </message>
+    <message>
+        <source>command 3</source>
+        <translation>comando 3</translation>
+    </message>
+    <message>
+        <source>command 4</source>
+        <translation>comando 4</translation>
+    </message>
+    <message>
+        <source>command 5</source>
+        <translation>comando 5</translation>
+    </message>
+    <message>
+        <source>command 6</source>
+        <translation>comando 6</translation>
+    </message>
+    <message>
+        <source>command 7</source>
+        <translation>comando 7</translation>
+    </message>
+    <message>
+        <source>command 8</source>
+        <translation>comando 8</translation>
+    </message>
+    <message>
+        <source>command 9</source>
+        <translation>comando 9</translation>
+    </message>
+    <message>
+        <source>command 10</source>
+        <translation>comando 10</translation>
+    </message>
+    <message>
+        <source>command 11</source>
+        <translation>comando 11</translation>
+    </message>
+    <message>
+        <source>command 12</source>
+        <translation>comando 12</translation>
+    </message>
+    <message>
+        <source>command 13</source>
+        <translation>comando 13</translation>
+    </message>
+    <message>
+        <source>command 14</source>
+        <translation>comando 14</translation>
+    </message>
+    <message>
+        <source>command 15</source>
+        <translation>comando 15</translation>
+    </message>
+    <message>
+        <source>programming port</source>
+        <translation>porta di programmazione</translation>
+    </message>
+    <message>
+        <source>%1: No such file or directory.</source>
+        <translation>%1: il file o la cartella non esiste.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a file.</source>
+        <translation>%1 è una cartella, non un file.</translation>
+    </message>
+    <message>
+        <source>%1 is a pipe (FIFO), not a file: it is not read, as it could block.</source>
+        <translation>%1 è una pipe (FIFO), non un file: non viene letta, perché potrebbe bloccare.</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a file: it is not read.</source>
+        <translation>%1 è un dispositivo, non un file: non viene letto.</translation>
+    </message>
+    <message>
+        <source>%1 is too large (%2 bytes) for what it should hold (at most %3).</source>
+        <translation>%1 è troppo grande (%2 byte) per ciò che dovrebbe contenere (al massimo %3).</translation>
+    </message>
+    <message>
+        <source>%1 is too large for what it should hold (at most %2 bytes).</source>
+        <translation>%1 è troppo grande per ciò che dovrebbe contenere (al massimo %2 byte).</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(vuoto)</translation>
+    </message>
+    <message>
+        <source>Output %1 at power-on</source>
+        <translation>Uscita %1 all&apos;accensione</translation>
+    </message>
+    <message>
+        <source>CW replies at power-on</source>
+        <translation>Risposte CW all&apos;accensione</translation>
+    </message>
+    <message>
+        <source>Voltage check at power-on</source>
+        <translation>Controllo tensione all&apos;accensione</translation>
+    </message>
+    <message>
+        <source>Command %1 (%2)</source>
+        <translation>Comando %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Low battery level</source>
+        <translation>Soglia bassa della batteria</translation>
+    </message>
+    <message>
+        <source>High battery level</source>
+        <translation>Soglia alta della batteria</translation>
+    </message>
+    <message>
+        <source>Byte %1 (no field shows it): %2</source>
+        <translation>Byte %1 (nessun campo lo mostra): %2</translation>
+    </message>
+    <message>
+        <source>%1 line %2: %3 = &apos;%4&apos; is %5</source>
+        <translation>%1 riga %2: %3 = &apos;%4&apos; è %5</translation>
+    </message>
+    <message>
+        <source>longer than %1 characters</source>
+        <translation>più lungo di %1 caratteri</translation>
+    </message>
+    <message>
+        <source>not a whole number from %1 to %2</source>
+        <translation>non un numero intero da %1 a %2</translation>
+    </message>
+    <message>
+        <source>not a number from %1 to %2</source>
+        <translation>non un numero da %1 a %2</translation>
+    </message>
+    <message>
+        <source>neither true nor false</source>
+        <translation>né true né false</translation>
+    </message>
+    <message>
+        <source>not one of auto, en, it</source>
+        <translation>non uno tra auto, en, it</translation>
+    </message>
+    <message>
+        <source>too loud with that twist (the tones would clip)</source>
+        <translation>troppo forte con quel twist (i toni andrebbero in saturazione)</translation>
+    </message>
+    <message>
+        <source>not one of rts, dtr, cm108, cat, rigctld</source>
+        <translation>non uno tra rts, dtr, cm108, cat, rigctld</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a station file</source>
+        <translation>%1 è troppo grande per essere un file della stazione</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 non è un file</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>Impossibile scrivere %1.</translation>
+    </message>
 </context>
 <context>
     <name>tonalis::BoardLink</name>

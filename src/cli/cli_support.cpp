@@ -26,6 +26,7 @@ std::optional<int> SetUpLanguage(QStringList& args) {
   const QString language =
       ChooseLanguage(choice, QString::fromStdString(ReadStationSettings(SettingsFolder()).language), QLocale::system());
   if (const auto why = InstallTranslations(*QCoreApplication::instance(), language)) PrintError(*why);
+  SetMessageTranslation(TrStd);
   return std::nullopt;
 }
 

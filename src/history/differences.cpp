@@ -2,6 +2,7 @@
 #include "history/differences.h"
 
 #include "config/command_names.h"
+#include "i18n/text.h"
 
 #include <array>
 
@@ -9,8 +10,22 @@ namespace tonalis {
 namespace {
 
 constexpr const char* kArrow = " \xE2\x86\x92 ";  // →
+// The fields as the History dialog and history diff name them.
+constexpr const char* kEmpty = TONALIS_TEXT("(empty)");
+constexpr const char* kOutputAtPowerOn = TONALIS_TEXT("Output %1 at power-on");
+constexpr const char* kCwAtPowerOn = TONALIS_TEXT("CW replies at power-on");
+constexpr const char* kVoltageAtPowerOn = TONALIS_TEXT("Voltage check at power-on");
+constexpr const char* kCommand = TONALIS_TEXT("Command %1 (%2)");
+constexpr const char* kModifierIdName = TONALIS_TEXT("Modifier ID");
+constexpr const char* kChecksumIdName = TONALIS_TEXT("Checksum ID");
+constexpr const char* kCwCall = TONALIS_TEXT("CW call");
+constexpr const char* kMorseSpeed = TONALIS_TEXT("Morse speed");
+constexpr const char* kOutput2TimerName = TONALIS_TEXT("Output 2 timer");
+constexpr const char* kLowBatteryName = TONALIS_TEXT("Low battery level");
+constexpr const char* kHighBatteryName = TONALIS_TEXT("High battery level");
+constexpr const char* kByte = TONALIS_TEXT("Byte %1 (no field shows it): %2");
 
-std::string Shown(const std::string& text) { return text.empty() ? "(empty)" : text; }
+std::string Shown(const std::string& text) { return text.empty() ? Message(kEmpty) : text; }
 std::string OnOff(int state) { return state == 1 ? "ON" : "OFF"; }
 
 // One field as the user sees it, and the bytes of the image it comes from.
@@ -31,21 +46,21 @@ std::vector<FieldChange> Compare(const DecoderConfig& a, const DecoderConfig& b)
   };
   for (int i = 0; i < 4; ++i) {
     const auto at = static_cast<std::size_t>(i);
-    flag("Output " + std::to_string(i + 1) + " at power-on", a.chkOutput[at], b.chkOutput[at]);
+    flag(Fill(Message(kOutputAtPowerOn), {std::to_string(i + 1)}), a.chkOutput[at], b.chkOutput[at]);
   }
-  flag("CW replies at power-on", a.chkMorse, b.chkMorse);
-  flag("Voltage check at power-on", a.chkBCheck, b.chkBCheck);
+  flag(Message(kCwAtPowerOn), a.chkMorse, b.chkMorse);
+  flag(Message(kVoltageAtPowerOn), a.chkBCheck, b.chkBCheck);
   for (int n = 0; n < kCommandCount; ++n) {
     const auto at = static_cast<std::size_t>(n);
-    text("Command " + std::to_string(n) + " (" + CommandName(n) + ")", a.txtMem[at], b.txtMem[at], Command(n));
+    text(Fill(Message(kCommand), {std::to_string(n), CommandName(n, Message)}), a.txtMem[at], b.txtMem[at], Command(n));
   }
-  text("Modifier ID", a.txtSeqCmd, b.txtSeqCmd, kModifierId);
-  text("Checksum ID", a.txtCrcTag, b.txtCrcTag, kChecksumId);
-  text("CW call", a.txtCallID, b.txtCallID, kCallSign);
-  text("Morse speed", a.txtMorseSpeed, b.txtMorseSpeed, kMorseTiming, " WPM");
-  text("Output 2 timer", a.txtTmr2, b.txtTmr2, kOutput2Timer, " s");
-  text("Low battery level", a.txtBlo, b.txtBlo, kLowBattery, " V");
-  text("High battery level", a.txtBhi, b.txtBhi, kHighBattery, " V");
+  text(Message(kModifierIdName), a.txtSeqCmd, b.txtSeqCmd, kModifierId);
+  text(Message(kChecksumIdName), a.txtCrcTag, b.txtCrcTag, kChecksumId);
+  text(Message(kCwCall), a.txtCallID, b.txtCallID, kCallSign);
+  text(Message(kMorseSpeed), a.txtMorseSpeed, b.txtMorseSpeed, kMorseTiming, " WPM");
+  text(Message(kOutput2TimerName), a.txtTmr2, b.txtTmr2, kOutput2Timer, " s");
+  text(Message(kLowBatteryName), a.txtBlo, b.txtBlo, kLowBattery, " V");
+  text(Message(kHighBatteryName), a.txtBhi, b.txtBhi, kHighBattery, " V");
   return out;
 }
 
@@ -73,7 +88,7 @@ std::vector<std::string> ImageDifferences(const DecoderImage& a, const DecoderIm
   auto hex = [](std::uint8_t v) { return std::string{kHex[v >> 4], kHex[v & 15]}; };
   for (std::size_t i = 0; i < a.size(); ++i)
     if (a[i] != b[i] && !shown[i])
-      out.push_back("Byte " + std::to_string(i) + " (no field shows it): " + hex(a[i]) + kArrow + hex(b[i]));
+      out.push_back(Fill(Message(kByte), {std::to_string(i), hex(a[i]) + kArrow + hex(b[i])}));
   return out;
 }
 

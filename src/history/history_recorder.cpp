@@ -5,9 +5,14 @@
 #include <QFile>
 #include <QStandardPaths>
 
+#include "i18n/language.h"
 #include "storage/settings_folder.h"
 
 namespace tonalis {
+namespace {
+constexpr const char* kHistoryNotWritten = TONALIS_TEXT("The board history cannot be written: %1");
+constexpr const char* kResultsNotKept = TONALIS_TEXT("READ and PROGRAM work as before, but their results are not kept.");
+}  // namespace
 
 HistoryRecorder::HistoryRecorder(BoardLink& link, MessageSink& messages, std::string folder,
                                  std::function<std::string()> fileName, QObject* parent)
@@ -27,9 +32,8 @@ void HistoryRecorder::onExchangeFinished(bool success) {
   entry.file = fileName_ ? fileName_() : std::string();
   if (const auto error = store_.add(entry)) {
     if (!std::exchange(failureSaid_, true))
-      messages_.showMessage({"Warning",
-                             "The board history cannot be written: " + *error + kCrLf +
-                                 "READ and PROGRAM work as before, but their results are not kept.",
+      messages_.showMessage({kWarningTitle,
+                             Fill(TrStd(kHistoryNotWritten), {*error}) + kCrLf + TrStd(kResultsNotKept),
                              UserMessage::Icon::Exclamation});
     return;
   }

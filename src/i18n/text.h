@@ -16,6 +16,12 @@ namespace tonalis {
 using Translate = std::string (*)(const char* text);
 inline std::string Untranslated(const char* text) { return text; }
 
+// The core's messages for people (file, storage and history errors) in the
+// program's language: the window and the command line set the translation
+// once at start; unset (tests, the PTT guard) the messages stay as written.
+void SetMessageTranslation(Translate tx);
+std::string Message(const char* text);
+
 // `pattern` with %1, %2... replaced by `args` in order of number, as Qt's
 // QString::arg does (a translation may put them in another order).
 inline std::string Fill(const std::string& pattern, const std::vector<std::string>& args) {

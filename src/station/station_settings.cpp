@@ -11,6 +11,19 @@
 namespace tonalis {
 namespace {
 
+// What a value that cannot be used is said to be.
+constexpr const char* kProblemLine = TONALIS_TEXT("%1 line %2: %3 = '%4' is %5");
+constexpr const char* kTooLong = TONALIS_TEXT("longer than %1 characters");
+constexpr const char* kNotWholeNumber = TONALIS_TEXT("not a whole number from %1 to %2");
+constexpr const char* kNotNumber = TONALIS_TEXT("not a number from %1 to %2");
+constexpr const char* kNotFlag = TONALIS_TEXT("neither true nor false");
+constexpr const char* kNotLanguage = TONALIS_TEXT("not one of auto, en, it");
+constexpr const char* kWouldClip = TONALIS_TEXT("too loud with that twist (the tones would clip)");
+constexpr const char* kNotMethod = TONALIS_TEXT("not one of rts, dtr, cm108, cat, rigctld");
+constexpr const char* kFileTooLarge = TONALIS_TEXT("%1 is too large to be a station file");
+constexpr const char* kNotFile = TONALIS_TEXT("%1 is not a file");
+constexpr const char* kCannotWrite = TONALIS_TEXT("Cannot write %1.");
+
 QString PathIn(const QString& folder) { return folder + "/" + kStationFileName; }
 
 // A station file is a few dozen short lines.
@@ -33,7 +46,7 @@ class Reader {
     if (!has(key)) return fallback;
     const QString value = settings_.value(key).toString();
     if (value.size() > kMaxValueLength) {
-      problem(key, value, "longer than " + std::to_string(kMaxValueLength) + " characters");
+      problem(key, value, Fill(TrStd(kTooLong), {std::to_string(kMaxValueLength)}));
       return fallback;
     }
     return value.toStdString();
@@ -45,7 +58,7 @@ class Reader {
     bool ok = false;
     const int n = value.trimmed().toInt(&ok);
     if (ok && n >= low && n <= high) return n;
-    problem(key, value, "not a whole number from " + std::to_string(low) + " to " + std::to_string(high));
+    problem(key, value, Fill(TrStd(kNotWholeNumber), {std::to_string(low), std::to_string(high)}));
     return std::nullopt;
   }
   // A number in [low, high], to a tenth; nothing (and a problem) otherwise.
@@ -55,8 +68,8 @@ class Reader {
     bool ok = false;
     const double n = value.trimmed().toDouble(&ok);
     if (ok && n >= low && n <= high) return std::round(n * 10) / 10;
-    problem(key, value, "not a number from " + QString::number(low).toStdString() + " to " +
-                            QString::number(high).toStdString());
+    problem(key, value,
+            Fill(TrStd(kNotNumber), {QString::number(low).toStdString(), QString::number(high).toStdString()}));
     return std::nullopt;
   }
   std::optional<bool> flag(const char* key, bool fallback) {
@@ -64,14 +77,14 @@ class Reader {
     const QString value = settings_.value(key).toString().trimmed().toLower();
     if (value == "true" || value == "1") return true;
     if (value == "false" || value == "0") return false;
-    problem(key, value, "neither true nor false");
+    problem(key, value, TrStd(kNotFlag));
     return std::nullopt;
   }
   void problem(const char* key, const QString& value, const std::string& why) {
     QString shown = value.left(kShownValueLength);
     if (value.size() > kShownValueLength) shown += "...";
-    problems_.push_back(kStationFileName + std::string(" line ") + std::to_string(lineOf(key)) + ": " + key + " = '" +
-                        shown.toStdString() + "' is " + why);
+    problems_.push_back(
+        Fill(TrStd(kProblemLine), {kStationFileName, std::to_string(lineOf(key)), key, shown.toStdString(), why}));
   }
 
  private:
@@ -102,8 +115,7 @@ StationSettings ReadStationSettings(const QString& folder) {
   PttChoice& p = st.ptt;
   const QFileInfo info(PathIn(folder));
   if (info.exists() && (!info.isFile() || info.size() > kMaxFileSize)) {
-    const std::string why = PathIn(folder).toStdString() + (info.isFile() ? " is too large to be a station file"
-                                                                           : " is not a file");
+    const std::string why = Fill(TrStd(info.isFile() ? kFileTooLarge : kNotFile), {PathIn(folder).toStdString()});
     st.problems.push_back(why);
     p.unusable = why;
     return st;
@@ -120,7 +132,7 @@ StationSettings ReadStationSettings(const QString& folder) {
   if (IsLanguageChoice(QString::fromStdString(language)))
     st.language = language == "auto" ? "" : language;
   else
-    r.problem("ui/language", QString::fromStdString(language), "not one of auto, en, it");
+    r.problem("ui/language", QString::fromStdString(language), TrStd(kNotLanguage));
   st.txLimitSeconds = r.number("ptt/tx_limit_seconds", 0, 0, kMaxTxLimitSeconds).value_or(0);
   st.tailMs = r.number("ptt/tail_ms", 40, 0, kMaxTailMs).value_or(40);
   ToneLevels levels;
@@ -128,7 +140,7 @@ StationSettings ReadStationSettings(const QString& folder) {
   levels.twistDb = r.decimal("output/twist_db", 0, -kMaxTwistDb, kMaxTwistDb).value_or(0);
   // Each in range, but together too loud: today's levels, never a clipped sound.
   if (const auto clip = ToneLevelsProblem(levels)) {
-    r.problem("output/level_db", QString::number(levels.levelDb), "too loud with that twist (the tones would clip)");
+    r.problem("output/level_db", QString::number(levels.levelDb), TrStd(kWouldClip));
     levels = {};
   }
   st.levels = levels;
@@ -137,7 +149,7 @@ StationSettings ReadStationSettings(const QString& folder) {
   const std::size_t before = r.problems().size();
   const std::string method = r.text("ptt/method", "rts");
   if (!SetPttMethodByName(method, p))
-    r.problem("ptt/method", QString::fromStdString(method), "not one of rts, dtr, cm108, cat, rigctld");
+    r.problem("ptt/method", QString::fromStdString(method), TrStd(kNotMethod));
   if (const auto invert = r.flag("ptt/invert", false)) p.invert = *invert;
   p.cm108Device = r.text("ptt/cm108_device", "");
   if (const auto gpio = r.number("ptt/cm108_gpio", defaults.cm108Gpio, 1, 8)) p.cm108Gpio = *gpio;
@@ -175,7 +187,7 @@ std::optional<std::string> WriteStationSettings(const QString& folder, const Sta
   s.setValue("output/level_db", st.levels.levelDb);
   s.setValue("output/twist_db", st.levels.twistDb);
   s.sync();
-  if (s.status() != QSettings::NoError) return "Cannot write " + PathIn(folder).toStdString() + ".";
+  if (s.status() != QSettings::NoError) return Fill(TrStd(kCannotWrite), {PathIn(folder).toStdString()});
   return std::nullopt;
 }
 

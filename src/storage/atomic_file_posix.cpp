@@ -12,13 +12,25 @@
 #include <cstring>
 #include <filesystem>
 
+#include "i18n/text.h"
+
 namespace tonalis {
 namespace {
 
+// What went wrong, as marked patterns (plain pointers at namespace scope, as
+// lupdate reads them): the path, then the system's reason.
+constexpr const char* kCannotCreateIn = TONALIS_TEXT("Cannot create a file in %1: %2");
+constexpr const char* kCannotSetPermissions = TONALIS_TEXT("Cannot set the permissions of %1: %2");
+constexpr const char* kCannotWrite = TONALIS_TEXT("Cannot write %1: %2");
+constexpr const char* kCannotResolve = TONALIS_TEXT("Cannot resolve %1: %2");
+constexpr const char* kCannotReplace = TONALIS_TEXT("Cannot replace %1: %2");
+constexpr const char* kCannotCreate = TONALIS_TEXT("Cannot create %1: %2");
+constexpr const char* kNotRegular = TONALIS_TEXT("Cannot write %1: not a regular file");
+
 namespace fs = std::filesystem;
 
-std::string Describe(const std::string& what, const fs::path& path, int error) {
-  return what + " " + path.string() + ": " + std::strerror(error);
+std::string Describe(const char* pattern, const fs::path& path, int error) {
+  return Fill(Message(pattern), {path.string(), std::strerror(error)});
 }
 
 bool WriteAll(int fd, const std::string& content) {
@@ -61,23 +73,23 @@ std::optional<std::string> WriteTemporary(const fs::path& target, const std::str
     temp = dir /
            ("." + target.filename().string() + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
     fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) return Describe("Cannot create a file in", dir, errno);
+    if (fd < 0 && errno != EEXIST) return Describe(kCannotCreateIn, dir, errno);
   }
-  if (fd < 0) return Describe("Cannot create a file in", dir, EEXIST);
+  if (fd < 0) return Describe(kCannotCreateIn, dir, EEXIST);
 
-  auto fail = [&](const std::string& what) {
+  auto fail = [&](const char* what) {
     const int error = errno;
     ::close(fd);
     ::unlink(temp.c_str());
     return Describe(what, target, error);
   };
-  if (mode && ::fchmod(fd, mode->st_mode & 07777) != 0) return fail("Cannot set the permissions of");
-  if (!WriteAll(fd, content)) return fail("Cannot write");
-  if (::fsync(fd) != 0) return fail("Cannot write");
+  if (mode && ::fchmod(fd, mode->st_mode & 07777) != 0) return fail(kCannotSetPermissions);
+  if (!WriteAll(fd, content)) return fail(kCannotWrite);
+  if (::fsync(fd) != 0) return fail(kCannotWrite);
   if (::close(fd) != 0) {
     const int error = errno;
     ::unlink(temp.c_str());
-    return Describe("Cannot write", target, error);
+    return Describe(kCannotWrite, target, error);
   }
   return std::nullopt;
 }
@@ -100,21 +112,21 @@ std::optional<std::string> WriteFileAtomically(const std::string& pathText, cons
   // Replace what a link points to, not the link itself.
   if (fs::is_symlink(fs::symlink_status(target, ec))) {
     target = fs::weakly_canonical(target, ec);
-    if (ec) return Describe("Cannot resolve", pathText, ec.value());
+    if (ec) return Describe(kCannotResolve, pathText, ec.value());
   }
 
   struct stat existing {};
   const bool exists = ::stat(target.c_str(), &existing) == 0;
-  if (exists && S_ISDIR(existing.st_mode)) return Describe("Cannot write", target, EISDIR);
+  if (exists && S_ISDIR(existing.st_mode)) return Describe(kCannotWrite, target, EISDIR);
   // A device or pipe cannot be replaced by a renamed file, and must not be.
-  if (exists && !S_ISREG(existing.st_mode)) return "Cannot write " + target.string() + ": not a regular file";
+  if (exists && !S_ISREG(existing.st_mode)) return Fill(Message(kNotRegular), {target.string()});
 
   fs::path temp;
   if (auto error = WriteTemporary(target, content, exists ? &existing : nullptr, temp)) return error;
   if (::rename(temp.c_str(), target.c_str()) != 0) {
     const int error = errno;
     ::unlink(temp.c_str());
-    return Describe("Cannot replace", target, error);
+    return Describe(kCannotReplace, target, error);
   }
   SyncFolder(target);
   return std::nullopt;
@@ -132,7 +144,7 @@ std::optional<std::string> CreateFileAtomically(const std::string& pathText, con
   ::unlink(temp.c_str());
   if (linked != 0) {
     existed = error == EEXIST;
-    return Describe("Cannot create", target, error);
+    return Describe(kCannotCreate, target, error);
   }
   SyncFolder(target);
   return std::nullopt;

@@ -9,8 +9,19 @@
 #include "storage/atomic_file.h"
 #include "storage/file_reading.h"
 
+#include "i18n/text.h"
+
 namespace tonalis {
 namespace {
+
+// What went wrong, as marked patterns (plain pointers at namespace scope, as
+// lupdate reads them): the path, then the system's reason.
+constexpr const char* kCannotCreateIn = TONALIS_TEXT("Cannot create a file in %1: %2");
+constexpr const char* kCannotWrite = TONALIS_TEXT("Cannot write %1: %2");
+constexpr const char* kCannotResolve = TONALIS_TEXT("Cannot resolve %1: %2");
+constexpr const char* kCannotReplace = TONALIS_TEXT("Cannot replace %1: %2");
+constexpr const char* kCannotCreate = TONALIS_TEXT("Cannot create %1: %2");
+constexpr const char* kNotRegular = TONALIS_TEXT("Cannot write %1: not a regular file");
 
 namespace fs = std::filesystem;
 
@@ -27,8 +38,8 @@ std::string SystemMessage(DWORD code) {
   return fs::path(message).u8string();
 }
 
-std::string Describe(const std::string& what, const fs::path& path, DWORD error) {
-  return what + " " + path.u8string() + ": " + SystemMessage(error);
+std::string Describe(const char* pattern, const fs::path& path, DWORD error) {
+  return Fill(Message(pattern), {path.u8string(), SystemMessage(error)});
 }
 
 // NUL, COM1, CON and the like: names the file system does not list, which
@@ -79,9 +90,9 @@ std::optional<std::string> WriteTemporary(const fs::path& target, const std::str
                             "-" + std::to_string(counter++));
     file = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS)
-      return Describe("Cannot create a file in", dir, GetLastError());
+      return Describe(kCannotCreateIn, dir, GetLastError());
   }
-  if (file == INVALID_HANDLE_VALUE) return Describe("Cannot create a file in", dir, ERROR_FILE_EXISTS);
+  if (file == INVALID_HANDLE_VALUE) return Describe(kCannotCreateIn, dir, ERROR_FILE_EXISTS);
 
   const char* p = content.data();
   std::size_t left = content.size();
@@ -98,7 +109,7 @@ std::optional<std::string> WriteTemporary(const fs::path& target, const std::str
   CloseHandle(file);
   if (!ok) {
     DeleteFileW(temp.c_str());
-    return Describe("Cannot write", target, error);
+    return Describe(kCannotWrite, target, error);
   }
   return std::nullopt;
 }
@@ -111,14 +122,14 @@ std::optional<std::string> WriteFileAtomically(const std::string& pathText, cons
   // Replace what a link points to, not the link itself.
   if (fs::is_symlink(fs::symlink_status(target, ec))) {
     target = fs::weakly_canonical(target, ec);
-    if (ec) return "Cannot resolve " + pathText + ": " + ec.message();
+    if (ec) return Fill(Message(kCannotResolve), {pathText, ec.message()});
   }
   const fs::file_status status = fs::status(target, ec);
   const bool exists = fs::exists(status);
-  if (exists && fs::is_directory(status)) return "Cannot write " + target.u8string() + ": " + std::strerror(EISDIR);
+  if (exists && fs::is_directory(status)) return Fill(Message(kCannotWrite), {target.u8string(), std::strerror(EISDIR)});
   // A device cannot be replaced by a renamed file, and must not be.
   if ((exists && !fs::is_regular_file(status)) || IsDevice(target))
-    return "Cannot write " + target.u8string() + ": not a regular file";
+    return Fill(Message(kNotRegular), {target.u8string()});
 
   fs::path temp;
   if (auto error = WriteTemporary(target, content, temp)) return error;
@@ -127,7 +138,7 @@ std::optional<std::string> WriteFileAtomically(const std::string& pathText, cons
   if (!replaced) {
     const DWORD error = GetLastError();
     DeleteFileW(temp.c_str());
-    return Describe("Cannot replace", target, error);
+    return Describe(kCannotReplace, target, error);
   }
   return std::nullopt;
 }
@@ -144,7 +155,7 @@ std::optional<std::string> CreateFileAtomically(const std::string& pathText, con
     const DWORD error = GetLastError();
     DeleteFileW(temp.c_str());
     existed = error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS;
-    return Describe("Cannot create", target, error);
+    return Describe(kCannotCreate, target, error);
   }
   return std::nullopt;
 }

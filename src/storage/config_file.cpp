@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "config/text_value.h"
+#include "i18n/text.h"
 #include "storage/atomic_file.h"
 #include "storage/file_reading.h"
 #include "storage/item_reader.h"
@@ -16,39 +17,42 @@ namespace {
 
 constexpr int kGroupSizes[kConfigGroupCount] = {4, 9, 16, 1};
 
-const char* ItemName(int index) {
-  static constexpr const char* kNames[kConfigItemCount] = {"Output 1 power-on state",
-                                                           "Output 2 power-on state",
-                                                           "Output 3 power-on state",
-                                                           "Output 4 power-on state",
-                                                           "Modifier ID",
-                                                           "Checksum ID",
-                                                           "CW Enabled",
-                                                           "Morse speed",
-                                                           "CW call",
-                                                           "Output 2 timer",
-                                                           "V.Check Enabled",
-                                                           "low battery level",
-                                                           "high battery level",
-                                                           "command 0",
-                                                           "command 1",
-                                                           "command 2",
-                                                           "command 3",
-                                                           "command 4",
-                                                           "command 5",
-                                                           "command 6",
-                                                           "command 7",
-                                                           "command 8",
-                                                           "command 9",
-                                                           "command 10",
-                                                           "command 11",
-                                                           "command 12",
-                                                           "command 13",
-                                                           "command 14",
-                                                           "command 15",
-                                                           "programming port"};
-  return kNames[index];
-}
+// Marked texts as plain pointers at namespace scope: lupdate takes a text
+// inside a function that returns a std:: type for std's.
+constexpr const char* kNotACheckState = TONALIS_TEXT("Line %1: the %2 is \"%3\", which is not a check state (0 or 1).");
+
+constexpr const char* kItemNames[kConfigItemCount] = {TONALIS_TEXT("Output 1 power-on state"),
+                                                         TONALIS_TEXT("Output 2 power-on state"),
+                                                         TONALIS_TEXT("Output 3 power-on state"),
+                                                         TONALIS_TEXT("Output 4 power-on state"),
+                                                         TONALIS_TEXT("Modifier ID"),
+                                                         TONALIS_TEXT("Checksum ID"),
+                                                         TONALIS_TEXT("CW Enabled"),
+                                                         TONALIS_TEXT("Morse speed"),
+                                                         TONALIS_TEXT("CW call"),
+                                                         TONALIS_TEXT("Output 2 timer"),
+                                                         TONALIS_TEXT("V.Check Enabled"),
+                                                         TONALIS_TEXT("low battery level"),
+                                                         TONALIS_TEXT("high battery level"),
+                                                         TONALIS_TEXT("command 0"),
+                                                         TONALIS_TEXT("command 1"),
+                                                         TONALIS_TEXT("command 2"),
+                                                         TONALIS_TEXT("command 3"),
+                                                         TONALIS_TEXT("command 4"),
+                                                         TONALIS_TEXT("command 5"),
+                                                         TONALIS_TEXT("command 6"),
+                                                         TONALIS_TEXT("command 7"),
+                                                         TONALIS_TEXT("command 8"),
+                                                         TONALIS_TEXT("command 9"),
+                                                         TONALIS_TEXT("command 10"),
+                                                         TONALIS_TEXT("command 11"),
+                                                         TONALIS_TEXT("command 12"),
+                                                         TONALIS_TEXT("command 13"),
+                                                         TONALIS_TEXT("command 14"),
+                                                         TONALIS_TEXT("command 15"),
+                                                         TONALIS_TEXT("programming port")};
+
+std::string ItemName(int index) { return Message(kItemNames[index]); }
 
 std::optional<int> CheckState(const FileItem& item) {
   if (item.text == "0") return 0;
@@ -57,8 +61,8 @@ std::optional<int> CheckState(const FileItem& item) {
 }
 
 std::string NotACheckState(const FileItem& item, int index) {
-  return "Line " + std::to_string(item.line) + ": the " + ItemName(index) + " is \"" + PrintableExcerpt(item.text) +
-         "\", which is not a check state (0 or 1).";
+  return Fill(Message(kNotACheckState),
+              {std::to_string(item.line), ItemName(index), PrintableExcerpt(item.text)});
 }
 
 }  // namespace
@@ -130,25 +134,27 @@ ConfigFileLoad ReadConfigFile(const std::string& path) {
   const fs::file_status status = fs::status(FilePath(path), ec);
   if (ec || status.type() == fs::file_type::not_found) {
     ConfigFileLoad load;
-    load.error = status.type() == fs::file_type::not_found ? "File not found." : "Cannot open the file: " + ec.message();
+    load.error = status.type() == fs::file_type::not_found
+                     ? Message(TONALIS_TEXT("File not found."))
+                     : Fill(Message(TONALIS_TEXT("Cannot open the file: %1")), {ec.message()});
     return load;
   }
   if (fs::is_directory(status)) {
     ConfigFileLoad load;
-    load.error = "This is a folder, not a configuration file.";
+    load.error = Message(TONALIS_TEXT("This is a folder, not a configuration file."));
     return load;
   }
   // A pipe or device could block or never end. (A large file is read only
   // as far as its items go.)
   if (!fs::is_regular_file(status)) {
     ConfigFileLoad load;
-    load.error = "This is a pipe or a device, not a configuration file.";
+    load.error = Message(TONALIS_TEXT("This is a pipe or a device, not a configuration file."));
     return load;
   }
   std::ifstream in(FilePath(path), std::ios::binary);
   if (!in) {
     ConfigFileLoad load;
-    load.error = std::string("Cannot open the file: ") + std::strerror(errno);
+    load.error = Fill(Message(TONALIS_TEXT("Cannot open the file: %1")), {std::strerror(errno)});
     return load;
   }
   return ParseConfigFile(in);
@@ -174,8 +180,9 @@ std::optional<std::string> WriteConfigFile(const std::string& path, const Config
   for (int n = 0; n < kCommandCount; ++n) texts.emplace_back(13 + n, &c.txtMem[static_cast<std::size_t>(n)]);
   for (const auto& [index, text] : texts) {
     if (!IsStorableText(*text))
-      return std::string("The ") + ItemName(index) +
-             " holds a double quote or a line break, which a configuration file cannot keep.";
+      return Fill(Message(TONALIS_TEXT("The %1 holds a double quote or a line break, which a configuration file "
+                                       "cannot keep.")),
+                  {ItemName(index)});
   }
   return WriteFileAtomically(path, FormatConfigFile(content));
 }

@@ -7,7 +7,12 @@
 
 #include "storage/file_reading.h"
 
+#include "i18n/text.h"
+
 namespace tonalis {
+namespace {
+constexpr const char* kTooLargeRead = TONALIS_TEXT("%1 is too large for what it should hold (at most %2 bytes).");
+}  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::string& path, std::uintmax_t maxBytes, std::string& content) {
   // O_NONBLOCK: should it have become a FIFO since it was looked at, the
@@ -28,7 +33,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::uintmax_t
     content.append(buffer, static_cast<std::size_t>(n));
     if (content.size() > maxBytes) {
       ::close(fd);
-      return path + " is too large for what it should hold (at most " + std::to_string(maxBytes) + " bytes).";
+      return Fill(Message(kTooLargeRead), {path, std::to_string(maxBytes)});
     }
   }
   ::close(fd);

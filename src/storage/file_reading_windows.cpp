@@ -5,7 +5,12 @@
 
 #include "storage/file_reading.h"
 
+#include "i18n/text.h"
+
 namespace tonalis {
+namespace {
+constexpr const char* kTooLargeRead = TONALIS_TEXT("%1 is too large for what it should hold (at most %2 bytes).");
+}  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::string& path, std::uintmax_t maxBytes, std::string& content) {
   // Windows has no FIFOs in the file system: a file opened here reads to its end.
@@ -16,7 +21,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::uintmax_t
   while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
     content.append(buffer, static_cast<std::size_t>(in.gcount()));
     if (content.size() > maxBytes)
-      return path + " is too large for what it should hold (at most " + std::to_string(maxBytes) + " bytes).";
+      return Fill(Message(kTooLargeRead), {path, std::to_string(maxBytes)});
   }
   if (in.bad()) return path + ": cannot be read.";
   return std::nullopt;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/item_reader.h"
 
+#include "i18n/text.h"
+
 #include "config/text_value.h"
 
 namespace tonalis {
@@ -40,7 +42,8 @@ class Reader {
 
 bool IsLineEnd(int c) { return c == '\r' || c == '\n'; }
 
-std::string ItemName(std::size_t index) { return "item " + std::to_string(index + 1); }
+constexpr const char* kItem = TONALIS_TEXT("item %1");  // at namespace scope, for lupdate
+std::string ItemName(std::size_t index) { return Fill(Message(kItem), {std::to_string(index + 1)}); }
 
 }  // namespace
 
@@ -53,9 +56,9 @@ ItemReadResult ReadItems(std::istream& in, std::size_t count) {
   while (result.items.size() < count) {
     const std::size_t index = result.items.size();
     if (r.peek() == std::char_traits<char>::eof() && !afterComma) {
-      result.error = r.failed()
-                         ? "The file could not be read."
-                         : "The file ends early: " + ItemName(index) + " of " + std::to_string(count) + " is missing.";
+      result.error = r.failed() ? Message(TONALIS_TEXT("The file could not be read."))
+                                : Fill(Message(TONALIS_TEXT("The file ends early: %1 of %2 is missing.")),
+                                       {ItemName(index), std::to_string(count)});
       return result;
     }
 
@@ -68,7 +71,7 @@ ItemReadResult ReadItems(std::istream& in, std::size_t count) {
       return r.get();
     };
     auto tooLong = [&] {
-      result.error = ItemName(index) + " on line " + std::to_string(item.line) + " is too long.";
+      result.error = Fill(Message(TONALIS_TEXT("%1 on line %2 is too long.")), {ItemName(index), std::to_string(item.line)});
       return result;
     };
     auto atDelimiter = [&] {
@@ -88,8 +91,8 @@ ItemReadResult ReadItems(std::istream& in, std::size_t count) {
       for (;;) {
         const int c = r.peek();
         if (c == std::char_traits<char>::eof() || IsLineEnd(c)) {
-          result.error =
-              "Line " + std::to_string(item.line) + ": the closing quote of " + ItemName(index) + " is missing.";
+          result.error = Fill(Message(TONALIS_TEXT("Line %1: the closing quote of %2 is missing.")),
+                              {std::to_string(item.line), ItemName(index)});
           return result;
         }
         if (consumed >= kMaxItemLength) return tooLong();

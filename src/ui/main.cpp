@@ -29,6 +29,7 @@ int main(int argc, char* argv[]) {
       languageChoice, QString::fromStdString(tonalis::ReadStationSettings(tonalis::SettingsFolder()).language),
       QLocale::system());
   if (const auto why = tonalis::InstallTranslations(app, language)) qWarning("%s", why->c_str());
+  tonalis::SetMessageTranslation(tonalis::TrStd);
   QApplication::setApplicationName("tonalis");
   QApplication::setApplicationVersion(QString::fromStdString(tonalis::VersionText()));
   QApplication::setWindowIcon(tonalis::AppIcon());

@@ -2,6 +2,18 @@
 #include <gtest/gtest.h>
 
 #include "i18n/text.h"
+
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <functional>
+
+#include "history/differences.h"
+#include "storage/atomic_file.h"
+#include "storage/config_file.h"
+#include "storage/file_reading.h"
+#include "support/test_files.h"
 #include "config/decoder_image.h"
 #include "link/protocol.h"
 #include "support/examples.h"
@@ -38,6 +50,54 @@ TEST(Text, PlaceholdersFilledInTheTranslationsOrder) {
   ASSERT_TRUE(refused);
   EXPECT_EQ(refused->title, "Attenzione");
   EXPECT_EQ(refused->text, "Comando n.3 contiene \"X\" (0-9, *, #, A-D)");
+}
+
+// The storage's and the history's messages in the language the program set,
+// every word of them; English again once it is unset.
+TEST(Text, FileAndHistoryMessagesInTheLanguageSet) {
+  testing::TempDir dir;
+  const std::string missing = dir.file("none.prg");
+  std::ofstream(dir.file("short.prg")) << "1\n0\n";
+  std::ofstream(dir.file("check.prg")) << "1\n2\n";
+  DecoderConfig a = testing::WorkedExample(), b = a;
+  b.txtMem[2] = "99";
+  b.chkMorse = 1 - a.chkMorse;
+  auto upper = [](std::string text) {
+    for (char& ch : text) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    return text;
+  };
+  const Translate shout = [](const char* text) {
+    std::string out = text;
+    for (char& ch : out) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    return out;
+  };
+  const std::function<std::string()> messages[] = {
+      [&] { return ReadConfigFile(missing).error; },
+      [&] { return ReadConfigFile(dir.path().string()).error; },
+      [&] { return ReadConfigFile(dir.file("short.prg")).error; },
+      [&] { return ReadConfigFile(dir.file("check.prg")).error; },
+      [&] { return SmallFileProblem(missing, 10).value_or(""); },
+      [&] { return WriteFileAtomically(dir.path().string(), "x").value_or(""); },
+      [&] {
+        std::string all;
+        for (const auto& line : ConfigDifferences(a, b)) all += line + "\n";
+        return all;
+      },
+  };
+  for (const auto& message : messages) {
+    const std::string english = message();
+    ASSERT_FALSE(english.empty());
+    SetMessageTranslation(shout);
+    const std::string shouted = message();
+    SetMessageTranslation(nullptr);
+    // Every word but the values: the folder's path and the system's reason.
+    std::string expected = upper(english);
+    for (const std::string& value : {missing, dir.path().string(), std::string(std::strerror(EISDIR))})
+      for (std::size_t at; (at = expected.find(upper(value))) != std::string::npos;)
+        expected.replace(at, value.size(), value);
+    EXPECT_EQ(shouted, expected) << english;
+    EXPECT_EQ(message(), english) << "English again";
+  }
 }
 
 }  // namespace
