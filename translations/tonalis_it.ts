@@ -1259,6 +1259,70 @@
         <source>Cannot write %1.</source>
         <translation>Impossibile scrivere %1.</translation>
     </message>
+    <message>
+        <source>not a history entry (damaged, or cut short)</source>
+        <translation>non è una voce dello storico (danneggiata, o troncata)</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1: %2</source>
+        <translation>Impossibile creare la cartella %1: %2</translation>
+    </message>
+    <message>
+        <source>--ptt-line takes rts or dtr, not &apos;%1&apos;.</source>
+        <translation>--ptt-line vuole rts o dtr, non &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>--cm108 takes DEVICE[:GPIO] with a GPIO from 1 to 8, not &apos;%1&apos;.</source>
+        <translation>--cm108 vuole DEVICE[:GPIO] con un GPIO da 1 a 8, non &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>--cm108 needs a device, such as /dev/hidraw0.</source>
+        <translation>--cm108 vuole un dispositivo, come /dev/hidraw0.</translation>
+    </message>
+    <message>
+        <source>--rig takes MODEL:DEVICE[:BAUD] (rigctl --list shows the models), not &apos;%1&apos;.</source>
+        <translation>--rig vuole MODEL:DEVICE[:BAUD] (rigctl --list mostra i modelli), non &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>--rigctld takes HOST:PORT, such as localhost:4532, not &apos;%1&apos;.</source>
+        <translation>--rigctld vuole HOST:PORT, come localhost:4532, non &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Impossibile leggere %1: %2</translation>
+    </message>
+    <message>
+        <source>the sound could not be completed</source>
+        <translation>il suono non si è potuto completare</translation>
+    </message>
+    <message>
+        <source>the reader went away</source>
+        <translation>chi leggeva se ne è andato</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a sound file: it is not read.</source>
+        <translation>%1 è una cartella, non un file audio: non viene letta.</translation>
+    </message>
+    <message>
+        <source>%1 is a pipe (FIFO), not a sound file: it is not read.</source>
+        <translation>%1 è una pipe (FIFO), non un file audio: non viene letta.</translation>
+    </message>
+    <message>
+        <source>%1 is a device, not a sound file: it is not read.</source>
+        <translation>%1 è un dispositivo, non un file audio: non viene letto.</translation>
+    </message>
+    <message>
+        <source>%1 is at %2 Hz; the decoders take %3 to %4 Hz.</source>
+        <translation>%1 è a %2 Hz; i decodificatori accettano da %3 a %4 Hz.</translation>
+    </message>
+    <message>
+        <source>%1 lasts %2 s; at most %3 s are read.</source>
+        <translation>%1 dura %2 s; se ne leggono al massimo %3 s.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short: it ends before the sound its header announces.</source>
+        <translation>%1 è troncato: finisce prima del suono che la sua intestazione annuncia.</translation>
+    </message>
 </context>
 <context>
     <name>tonalis::BoardLink</name>

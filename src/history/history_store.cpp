@@ -13,7 +13,13 @@
 #include "storage/atomic_file.h"
 #include "storage/file_reading.h"
 
+#include "i18n/text.h"
+
 namespace tonalis {
+namespace {
+constexpr const char* kNotAnEntry = TONALIS_TEXT("not a history entry (damaged, or cut short)");
+constexpr const char* kCannotMakeFolder = TONALIS_TEXT("Cannot make the folder %1: %2");
+}  // namespace
 namespace {
 
 namespace fs = std::filesystem;
@@ -31,7 +37,7 @@ std::optional<HistoryEntry> ReadEntry(const fs::path& path, std::string* why = n
   }
   auto entry = ParseHistoryEntry(text);
   if (!entry) {
-    if (why) *why = "not a history entry (damaged, or cut short)";
+    if (why) *why = Message(kNotAnEntry);
     return std::nullopt;
   }
   entry->id = path.stem().string();
@@ -99,7 +105,7 @@ std::optional<HistoryEntry> HistoryStore::PreviousIn(const std::vector<HistoryEn
 std::optional<std::string> HistoryStore::add(HistoryEntry& entry) {
   std::error_code ec;
   fs::create_directories(folder_, ec);
-  if (ec) return "Cannot make the folder " + folder_ + ": " + ec.message();
+  if (ec) return Fill(Message(kCannotMakeFolder), {folder_, ec.message()});
   const std::string base = HistoryIdFor(entry.timeMs);
   std::vector<HistoryEntry> all = entries();
   auto idFor = [&base](int n) { return n == 1 ? base : base + "-" + std::to_string(n); };

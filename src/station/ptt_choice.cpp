@@ -3,6 +3,8 @@
 
 #include <charconv>
 
+#include "i18n/text.h"
+
 namespace tonalis {
 namespace {
 
@@ -38,8 +40,16 @@ std::string DescribePtt(const PttChoice& c) {
   return {};
 }
 
+namespace {
+constexpr const char* kLineOption = TONALIS_TEXT("--ptt-line takes rts or dtr, not '%1'.");
+constexpr const char* kCm108Gpio = TONALIS_TEXT("--cm108 takes DEVICE[:GPIO] with a GPIO from 1 to 8, not '%1'.");
+constexpr const char* kCm108Device = TONALIS_TEXT("--cm108 needs a device, such as /dev/hidraw0.");
+constexpr const char* kRigOption = TONALIS_TEXT("--rig takes MODEL:DEVICE[:BAUD] (rigctl --list shows the models), not '%1'.");
+constexpr const char* kRigctldOption = TONALIS_TEXT("--rigctld takes HOST:PORT, such as localhost:4532, not '%1'.");
+}  // namespace
+
 std::optional<std::string> ParsePttLineOption(const std::string& value, PttChoice& choice) {
-  if (value != "rts" && value != "dtr") return "--ptt-line takes rts or dtr, not '" + value + "'.";
+  if (value != "rts" && value != "dtr") return Fill(Message(kLineOption), {value});
   choice.method = PttMethod::SerialLine;
   choice.line = value == "rts" ? SerialLine::Rts : SerialLine::Dtr;
   return std::nullopt;
@@ -51,11 +61,11 @@ std::optional<std::string> ParseCm108Option(const std::string& value, PttChoice&
   const auto colon = value.rfind(':');
   if (colon != std::string::npos) {
     const auto number = Number(value.substr(colon + 1), 1, 8);
-    if (!number) return "--cm108 takes DEVICE[:GPIO] with a GPIO from 1 to 8, not '" + value + "'.";
+    if (!number) return Fill(Message(kCm108Gpio), {value});
     device = value.substr(0, colon);
     gpio = *number;
   }
-  if (device.empty()) return "--cm108 needs a device, such as /dev/hidraw0.";
+  if (device.empty()) return Message(kCm108Device);
   choice.method = PttMethod::Cm108;
   choice.cm108Device = device;
   choice.cm108Gpio = gpio;
@@ -63,7 +73,7 @@ std::optional<std::string> ParseCm108Option(const std::string& value, PttChoice&
 }
 
 std::optional<std::string> ParseRigOption(const std::string& value, PttChoice& choice) {
-  const std::string usage = "--rig takes MODEL:DEVICE[:BAUD] (rigctl --list shows the models), not '" + value + "'.";
+  const std::string usage = Fill(Message(kRigOption), {value});
   const auto first = value.find(':');
   if (first == std::string::npos) return usage;
   const auto model = Number(value.substr(0, first), 1, 999999);
@@ -87,7 +97,7 @@ std::optional<std::string> ParseRigOption(const std::string& value, PttChoice& c
 std::optional<std::string> ParseRigctldOption(const std::string& value, PttChoice& choice) {
   const auto colon = value.rfind(':');
   const auto port = colon == std::string::npos ? std::nullopt : Number(value.substr(colon + 1), 1, 65535);
-  if (!port || colon == 0) return "--rigctld takes HOST:PORT, such as localhost:4532, not '" + value + "'.";
+  if (!port || colon == 0) return Fill(Message(kRigctldOption), {value});
   choice.method = PttMethod::Rigctld;
   choice.rigctldHost = value.substr(0, colon);
   choice.rigctldPort = *port;

@@ -14,8 +14,21 @@
 #include "storage/file_reading.h"
 #include "tone/synthesis.h"
 
+#include "i18n/text.h"
+
 namespace tonalis {
 namespace {
+
+constexpr const char* kCannotWrite = TONALIS_TEXT("Cannot write %1: %2");
+constexpr const char* kCannotRead = TONALIS_TEXT("Cannot read %1: %2");
+constexpr const char* kNotCompleted = TONALIS_TEXT("the sound could not be completed");
+constexpr const char* kReaderGone = TONALIS_TEXT("the reader went away");
+constexpr const char* kFolder = TONALIS_TEXT("%1 is a folder, not a sound file: it is not read.");
+constexpr const char* kFifo = TONALIS_TEXT("%1 is a pipe (FIFO), not a sound file: it is not read.");
+constexpr const char* kDevice = TONALIS_TEXT("%1 is a device, not a sound file: it is not read.");
+constexpr const char* kRate = TONALIS_TEXT("%1 is at %2 Hz; the decoders take %3 to %4 Hz.");
+constexpr const char* kTooLong = TONALIS_TEXT("%1 lasts %2 s; at most %3 s are read.");
+constexpr const char* kCutShort = TONALIS_TEXT("%1 is cut short: it ends before the sound its header announces.");
 
 // libsndfile on a string in memory (it writes a WAV's header last, so it
 // needs something it can seek in) or on a stream opened by its wide path.
@@ -97,7 +110,7 @@ std::optional<std::string> WavBytes(const std::int16_t* samples, std::int64_t co
   std::string error;
   const sf_count_t written = count > 0 ? sf_write_short(file, samples, count) : 0;
   if (written != count) error = sf_strerror(file);
-  if (sf_close(file) != 0 && error.empty()) error = "the sound could not be completed";
+  if (sf_close(file) != 0 && error.empty()) error = Message(kNotCompleted);
   if (!error.empty()) return error;
   bytes = std::move(memory.bytes);
   return std::nullopt;
@@ -108,14 +121,14 @@ std::optional<std::string> WavBytes(const std::int16_t* samples, std::int64_t co
 std::optional<std::string> WriteWav(const std::string& path, const std::int16_t* samples, std::int64_t count,
                                     int sampleRate) {
   std::string bytes;
-  if (const auto error = WavBytes(samples, count, sampleRate, bytes)) return "Cannot write " + path + ": " + *error;
+  if (const auto error = WavBytes(samples, count, sampleRate, bytes)) return Fill(Message(kCannotWrite), {path, *error});
   std::error_code ec;
   if (std::filesystem::is_fifo(std::filesystem::status(FilePath(path), ec))) {
     // A FIFO streams what is written: it is what its reader asked for.
     std::ofstream out(FilePath(path), std::ios::binary);
-    if (!out) return "Cannot write " + path + ": " + std::strerror(errno);
+    if (!out) return Fill(Message(kCannotWrite), {path, std::strerror(errno)});
     if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) || !out.flush())
-      return "Cannot write " + path + ": the reader went away";
+      return Fill(Message(kCannotWrite), {path, Message(kReaderGone)});
     return std::nullopt;
   }
   // A regular file is replaced whole; a device or folder is refused.
@@ -128,41 +141,40 @@ SoundFile ReadSoundFile(const std::string& path, int minRate, int maxRate, doubl
   std::error_code ec;
   const fs::file_status status = fs::status(FilePath(path), ec);
   if (fs::exists(status) && !fs::is_regular_file(status)) {
-    out.error = path + (fs::is_directory(status) ? " is a folder" : fs::is_fifo(status) ? " is a pipe (FIFO)" : " is a device") +
-                ", not a sound file: it is not read.";
+    out.error = Fill(Message(fs::is_directory(status) ? kFolder : fs::is_fifo(status) ? kFifo : kDevice), {path});
     return out;
   }
   std::ifstream in(FilePath(path), std::ios::binary);
   if (!in) {
-    out.error = "Cannot read " + path + ": " + std::strerror(errno);
+    out.error = Fill(Message(kCannotRead), {path, std::strerror(errno)});
     return out;
   }
   SF_VIRTUAL_IO io = StreamIo();
   SF_INFO info{};
   SNDFILE* file = sf_open_virtual(&io, SFM_READ, &info, &in);
   if (!file) {
-    out.error = "Cannot read " + path + ": " + sf_strerror(nullptr);
+    out.error = Fill(Message(kCannotRead), {path, sf_strerror(nullptr)});
     return out;
   }
   out.sampleRate = info.samplerate;
   // Its header says what it holds: refused before a byte of sound is read.
   if (info.samplerate < minRate || info.samplerate > maxRate) {
     sf_close(file);
-    out.error = path + " is at " + std::to_string(info.samplerate) + " Hz; the decoders take " +
-                std::to_string(minRate) + " to " + std::to_string(maxRate) + " Hz.";
+    out.error = Fill(Message(kRate), {path, std::to_string(info.samplerate), std::to_string(minRate),
+                                      std::to_string(maxRate)});
     return out;
   }
   if (info.frames > static_cast<sf_count_t>(maxSeconds * info.samplerate)) {
     sf_close(file);
-    out.error = path + " lasts " + std::to_string(info.frames / std::max(1, info.samplerate)) +
-                " s; at most " + std::to_string(static_cast<long long>(maxSeconds)) + " s are read.";
+    out.error = Fill(Message(kTooLong), {path, std::to_string(info.frames / std::max(1, info.samplerate)),
+                                         std::to_string(static_cast<long long>(maxSeconds))});
     return out;
   }
   char log[2048] = {};
   sf_command(file, SFC_GET_LOG_INFO, log, sizeof log);
   // libsndfile notes a data chunk longer than the file as "data : N (should be M)".
   if (const char* data = std::strstr(log, "data :"); data && std::strstr(data, "(should be"))
-    out.warning = path + " is cut short: it ends before the sound its header announces.";
+    out.warning = Fill(Message(kCutShort), {path});
   std::vector<std::int16_t> frame(static_cast<std::size_t>(std::max(1, info.channels)));
   std::vector<std::int16_t> block(frame.size() * 4096);
   out.samples.reserve(static_cast<std::size_t>(std::max<sf_count_t>(0, info.frames)));
