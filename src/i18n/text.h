@@ -7,6 +7,7 @@
 #define TONALIS_TEXT(text) text
 
 #include <vector>
+#include <cstdio>
 #include <string>
 
 namespace tonalis {
@@ -21,6 +22,13 @@ inline std::string Untranslated(const char* text) { return text; }
 // once at start; unset (tests, the PTT guard) the messages stay as written.
 void SetMessageTranslation(Translate tx);
 std::string Message(const char* text);
+
+// A number as printf's `format` gives it ("%+.1f"), for a message's value.
+inline std::string Printed(const char* format, double value) {
+  char text[48];
+  std::snprintf(text, sizeof text, format, value);
+  return text;
+}
 
 // `pattern` with %1, %2... replaced by `args` in order of number, as Qt's
 // QString::arg does (a translation may put them in another order).

@@ -197,11 +197,6 @@ constexpr const char* kGapTooShort = TONALIS_TEXT("gap before it %1 ms, under %2
 constexpr const char* kNotSent = TONALIS_TEXT("heard %1, which was not sent");
 constexpr const char* kNotHeard = TONALIS_TEXT("not heard");
 
-std::string Number(const char* format, double value) {
-  char text[40];
-  std::snprintf(text, sizeof text, format, value);
-  return text;
-}
 
 void SetProblem(DigitVerdict& v, const char* pattern, std::vector<std::string> values) {
   v.pattern = pattern;
@@ -232,17 +227,17 @@ std::vector<DigitVerdict> CheckDigits(const std::string& expected, const std::ve
       if (std::abs(lowError) > limits.maxFrequencyError || std::abs(highError) > limits.maxFrequencyError) {
         const bool lowWorse = std::abs(lowError) >= std::abs(highError);
         SetProblem(v, lowWorse ? kLowToneOff : kHighToneOff,
-                   {Number("%.1f", lowWorse ? d.lowHz : d.highHz),
-                    Number("%+.1f", 100 * (lowWorse ? lowError : highError))});
+                   {Printed("%.1f", lowWorse ? d.lowHz : d.highHz),
+                    Printed("%+.1f", 100 * (lowWorse ? lowError : highError))});
       } else if (std::min(d.lowDbfs, d.highDbfs) < limits.floorDbfs) {
-        SetProblem(v, kBelowFloor, {Number("%.1f", std::min(d.lowDbfs, d.highDbfs)), Number("%.1f", limits.floorDbfs)});
+        SetProblem(v, kBelowFloor, {Printed("%.1f", std::min(d.lowDbfs, d.highDbfs)), Printed("%.1f", limits.floorDbfs)});
       } else if (d.twistDb() > limits.maxTwistDb || d.twistDb() < limits.minTwistDb) {
         SetProblem(v, kTwistBeyond,
-                   {Number("%+.1f", d.twistDb()), Number("%+.0f", limits.maxTwistDb), Number("%+.0f", limits.minTwistDb)});
+                   {Printed("%+.1f", d.twistDb()), Printed("%+.0f", limits.maxTwistDb), Printed("%+.0f", limits.minTwistDb)});
       } else if (d.lengthMs < limits.minLengthMs) {
-        SetProblem(v, kTooShort, {Number("%.1f", d.lengthMs), Number("%.0f", limits.minLengthMs)});
+        SetProblem(v, kTooShort, {Printed("%.1f", d.lengthMs), Printed("%.0f", limits.minLengthMs)});
       } else if (d.gapMs && *d.gapMs < limits.minGapMs) {
-        SetProblem(v, kGapTooShort, {Number("%.1f", *d.gapMs), Number("%.0f", limits.minGapMs)});
+        SetProblem(v, kGapTooShort, {Printed("%.1f", *d.gapMs), Printed("%.0f", limits.minGapMs)});
       }
       out.push_back(v);
       ++i;

@@ -25,11 +25,6 @@ constexpr const char* kGap = TONALIS_TEXT("%1, gap %2 ms");
 constexpr const char* kAllTaken = TONALIS_TEXT("every digit would be taken");
 constexpr const char* kMissed = TONALIS_TEXT("%1 would be missed");
 
-std::string Number(const char* format, double value) {
-  char text[40];
-  std::snprintf(text, sizeof text, format, value);
-  return text;
-}
 
 }  // namespace
 
@@ -82,7 +77,7 @@ std::string TransmissionCheck::summary(Translate tx) const {
   std::string out = Fill(tx(kHeardOf), {std::to_string(sentAndHeard()), std::to_string(sent_.size())});
   if (heard_.empty()) {
     if (peakDbfs_ <= -120) return Fill(tx(kSilent), {out});
-    return Fill(tx(kNoDtmf), {out, Number("%.1f", peakDbfs_)});
+    return Fill(tx(kNoDtmf), {out, Printed("%.1f", peakDbfs_)});
   }
   // The worst problem comes first, as it is what the operator acts on: a
   // digit lost, then one heard that was not sent, then the first other.
@@ -109,8 +104,8 @@ std::string TransmissionCheck::summary(Translate tx) const {
   const double n = static_cast<double>(heard_.size());
   // A twist that rounds to zero is shown as +0.0, never -0.0.
   const double meanTwist = std::abs(twist / n) < 0.05 ? 0.0 : twist / n;
-  out = Fill(tx(kLevels), {out, Number("%.1f", level / n), Number("%+.1f", meanTwist), Number("%.0f", shortest)});
-  if (shortestGap < 1e18) out = Fill(tx(kGap), {out, Number("%.0f", shortestGap)});
+  out = Fill(tx(kLevels), {out, Printed("%.1f", level / n), Printed("%+.1f", meanTwist), Printed("%.0f", shortest)});
+  if (shortestGap < 1e18) out = Fill(tx(kGap), {out, Printed("%.0f", shortestGap)});
   return out;
 }
 

@@ -165,20 +165,15 @@ constexpr const char* kTwistRange = TONALIS_TEXT("The twist must be -%1 to +%1 d
 constexpr const char* kWouldClip =
     TONALIS_TEXT("Level %1 dB with twist %2 dB would clip: the two tones together pass full scale.");
 
-std::string Number(const char* format, double value) {
-  char text[40];
-  std::snprintf(text, sizeof text, format, value);
-  return text;
-}
 }  // namespace
 
 std::optional<std::string> ToneLevelsProblem(const ToneLevels& levels, Translate tx) {
   if (!(levels.levelDb >= kMinLevelDb && levels.levelDb <= kMaxLevelDb))
-    return Fill(tx(kLevelRange), {Number("%.0f", kMinLevelDb), Number("%+.0f", kMaxLevelDb)});
-  if (!(std::abs(levels.twistDb) <= kMaxTwistDb)) return Fill(tx(kTwistRange), {Number("%.0f", kMaxTwistDb)});
+    return Fill(tx(kLevelRange), {Printed("%.0f", kMinLevelDb), Printed("%+.0f", kMaxLevelDb)});
+  if (!(std::abs(levels.twistDb) <= kMaxTwistDb)) return Fill(tx(kTwistRange), {Printed("%.0f", kMaxTwistDb)});
   // Two rounded terms, each up to half a unit more.
   if (levels.lowAmplitude() + levels.highAmplitude() + 1 > 32767)
-    return Fill(tx(kWouldClip), {Number("%+.1f", levels.levelDb), Number("%+.1f", levels.twistDb)});
+    return Fill(tx(kWouldClip), {Printed("%+.1f", levels.levelDb), Printed("%+.1f", levels.twistDb)});
   return std::nullopt;
 }
 

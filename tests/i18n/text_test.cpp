@@ -3,7 +3,6 @@
 
 #include "i18n/text.h"
 
-#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -13,6 +12,7 @@
 #include "storage/atomic_file.h"
 #include "storage/config_file.h"
 #include "storage/file_reading.h"
+#include "support/shout.h"
 #include "support/test_files.h"
 #include "config/decoder_image.h"
 #include "link/protocol.h"
@@ -62,15 +62,8 @@ TEST(Text, FileAndHistoryMessagesInTheLanguageSet) {
   DecoderConfig a = testing::WorkedExample(), b = a;
   b.txtMem[2] = "99";
   b.chkMorse = 1 - a.chkMorse;
-  auto upper = [](std::string text) {
-    for (char& ch : text) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-    return text;
-  };
-  const Translate shout = [](const char* text) {
-    std::string out = text;
-    for (char& ch : out) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-    return out;
-  };
+  using testing::Upper;
+  const Translate shout = testing::Shout;
   const std::function<std::string()> messages[] = {
       [&] { return ReadConfigFile(missing).error; },
       [&] { return ReadConfigFile(dir.path().string()).error; },
@@ -91,9 +84,9 @@ TEST(Text, FileAndHistoryMessagesInTheLanguageSet) {
     const std::string shouted = message();
     SetMessageTranslation(nullptr);
     // Every word but the values: the folder's path and the system's reason.
-    std::string expected = upper(english);
+    std::string expected = Upper(english);
     for (const std::string& value : {missing, dir.path().string(), std::string(std::strerror(EISDIR))})
-      for (std::size_t at; (at = expected.find(upper(value))) != std::string::npos;)
+      for (std::size_t at; (at = expected.find(Upper(value))) != std::string::npos;)
         expected.replace(at, value.size(), value);
     EXPECT_EQ(shouted, expected) << english;
     EXPECT_EQ(message(), english) << "English again";

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <vector>
 
 #include "sim/radio_channel.h"
+#include "support/shout.h"
 #include "tone/synthesis.h"
 
 namespace tonalis {
@@ -45,19 +45,12 @@ TEST(TransmissionCheck, SaysWhatReachedTheAirAndTheFirstProblem) {
   cases.push_back({"nothing", std::vector<std::int16_t>(8000, 0), "12", "0 of 2 digits heard: the recording is silent",
                    2});
   // In another language every word goes through the translation (here, one that shouts).
-  auto upper = [](std::string text) {
-    for (char& ch : text) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-    return text;
-  };
-  const Translate shout = [](const char* text) {
-    std::string out = text;
-    for (char& ch : out) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-    return out;
-  };
+  using testing::Upper;
+  const Translate shout = testing::Shout;
   for (const auto& c : cases) {
     const TransmissionCheck check(c.air.data(), c.air.size(), 8000, c.sequence);
-    EXPECT_EQ(check.summary(shout), upper(check.summary())) << c.what;
-    EXPECT_EQ(check.report(shout), upper(check.report())) << c.what;
+    EXPECT_EQ(check.summary(shout), Upper(check.summary())) << c.what;
+    EXPECT_EQ(check.report(shout), Upper(check.report())) << c.what;
     EXPECT_EQ(check.summary().substr(0, c.summary.size()), c.summary) << c.what << ": " << check.summary();
     EXPECT_EQ(check.problems(), c.problems) << c.what << "\n" << check.report();
     EXPECT_EQ(check.allTaken(), c.problems == 0) << c.what;
