@@ -2246,6 +2246,10 @@
         <source>Rig model</source>
         <translation>Modello di radio</translation>
     </message>
+    <message>
+        <source>%1  (FIFO of raw audio)</source>
+        <translation>%1  (FIFO di audio grezzo)</translation>
+    </message>
 </context>
 <context>
     <name>tonalis::TonePlayer</name>

@@ -25,6 +25,7 @@
 #include "radio/cm108_ptt.h"
 #include "radio/hamlib_ptt.h"
 #include "storage/atomic_file.h"
+#include "tone/fifo_input.h"
 #include "tone/send_fields.h"
 
 namespace tonalis {
@@ -254,9 +255,13 @@ QWidget* StationDialog::buildSoundPage() {
     if (d.outputs > 0) output_->addItem(label, Q(d.name));
     if (d.inputs > 0) input_->addItem(label, Q(d.name));
   }
-  // A device chosen before that is not there now stays listed, marked.
+  // A device chosen before that is not there now stays listed, marked; an
+  // input that is a FIFO of raw audio (a receiver's demodulator) is one.
   for (const auto& [box, name] : {std::pair{output_, initial_.outputDevice}, {input_, initial_.inputDevice}}) {
-    if (!name.empty() && box->findData(Q(name)) < 0) box->addItem(tr("%1  (not found)").arg(Q(name)), Q(name));
+    if (!name.empty() && box->findData(Q(name)) < 0)
+      box->addItem((box == input_ && FifoInput::Names(name) ? tr("%1  (FIFO of raw audio)") : tr("%1  (not found)"))
+                       .arg(Q(name)),
+                   Q(name));
     SelectData(box, Q(name));
   }
 

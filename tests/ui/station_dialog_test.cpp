@@ -2,7 +2,10 @@
 // The Station dialog driven offscreen: what it stores, what the window does
 // with it, and Test PTT against rigctld.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
 #include <QApplication>
+#include <QComboBox>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -167,6 +170,23 @@ TEST_F(StationTest, ASoundDeviceThatIsGoneFallsBackWithOneMessage) {
   EXPECT_EQ(window_->station().outputDevice, "");
   EXPECT_EQ(ReadStationSettings(Q(dir_.path().string())).outputDevice, "USB Audio CODEC that is unplugged")
       << "the choice is kept for when the card is back";
+}
+
+// A stored input that is gone is marked so; one that is a FIFO of raw audio is one.
+TEST_F(StationTest, TheDialogSaysWhatAStoredInputIs) {
+  const std::string fifo = dir_.file("receiver.fifo");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  for (const auto& [input, shown] : {std::pair{fifo, fifo + "  (FIFO of raw audio)"},
+                                     {std::string("USB receiver that is unplugged"),
+                                      std::string("USB receiver that is unplugged  (not found)")}}) {
+    WriteAll(dir_.file("station.ini"), "[sound]\ninput=" + input + "\n");
+    open();
+    StationDialog* d = dialog();
+    auto* box = d->findChild<QComboBox*>("inputDevice");
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->currentText().toStdString(), shown);
+    d->reject();
+  }
 }
 
 TEST_F(StationTest, TestPttKeysForItsTimeAndReleases) {
