@@ -1323,6 +1323,22 @@
         <source>%1 is cut short: it ends before the sound its header announces.</source>
         <translation>%1 è troncato: finisce prima del suono che la sua intestazione annuncia.</translation>
     </message>
+    <message>
+        <source>A calibration tone is 100 to 3500 Hz, up to 600 s, its peak -60 to 0 dBFS.</source>
+        <translation>Un tono di taratura va da 100 a 3500 Hz, dura fino a 600 s, con il picco da -60 a 0 dBFS.</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the tone.</source>
+        <translation>Memoria insufficiente per il tono.</translation>
+    </message>
+    <message>
+        <source>The sequence is too long to play: %1 samples.</source>
+        <translation>La sequenza è troppo lunga da suonare: %1 campioni.</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the sequence: it needs %1 MB.</source>
+        <translation>Memoria insufficiente per la sequenza: servono %1 MB.</translation>
+    </message>
 </context>
 <context>
     <name>tonalis::BoardLink</name>

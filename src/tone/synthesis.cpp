@@ -162,6 +162,11 @@ double ToneLevels::highAmplitude() const { return lowAmplitude() * std::pow(10.0
 namespace {
 constexpr const char* kLevelRange = TONALIS_TEXT("The level must be %1 to %2 dB.");
 constexpr const char* kTwistRange = TONALIS_TEXT("The twist must be -%1 to +%1 dB.");
+constexpr const char* kCalibrationRange =
+    TONALIS_TEXT("A calibration tone is 100 to 3500 Hz, up to 600 s, its peak -60 to 0 dBFS.");
+constexpr const char* kNoMemoryForTone = TONALIS_TEXT("Not enough memory for the tone.");
+constexpr const char* kTooLongToPlay = TONALIS_TEXT("The sequence is too long to play: %1 samples.");
+constexpr const char* kNoMemoryForSequence = TONALIS_TEXT("Not enough memory for the sequence: it needs %1 MB.");
 constexpr const char* kWouldClip =
     TONALIS_TEXT("Level %1 dB with twist %2 dB would clip: the two tones together pass full scale.");
 
@@ -197,13 +202,13 @@ RenderedSequence RenderTone(double hz, double seconds, double peakDbfs) {
   RenderedSequence r;
   if (!(hz >= 100 && hz <= 3500) || !(seconds > 0 && seconds <= kMaxCalibrationSeconds) ||
       !(peakDbfs >= -60 && peakDbfs <= 0)) {
-    r.error = "A calibration tone is 100 to 3500 Hz, up to 600 s, its peak -60 to 0 dBFS.";
+    r.error = Message(kCalibrationRange);
     return r;
   }
   const auto n = static_cast<std::int64_t>(std::llround(seconds * kSampleRate));
   r.samples.reset(new (std::nothrow) std::int16_t[static_cast<std::size_t>(n)]);
   if (!r.samples) {
-    r.error = "Not enough memory for the tone.";
+    r.error = Message(kNoMemoryForTone);
     return r;
   }
   r.count = n;
@@ -217,7 +222,7 @@ RenderedSequence RenderTone(double hz, double seconds, double peakDbfs) {
 RenderedSequence RenderSequence(const std::string& text, const SampleCounts& counts, unsigned threads,
                                 const ToneLevels& levels) {
   RenderedSequence r;
-  if (const auto problem = ToneLevelsProblem(levels)) {
+  if (const auto problem = ToneLevelsProblem(levels, Message)) {
     r.error = *problem;
     return r;
   }
@@ -225,13 +230,13 @@ RenderedSequence RenderSequence(const std::string& text, const SampleCounts& cou
   const std::string sequence = OneBytePerCharacter(text);
   const std::int64_t n = SequenceSampleCount(sequence, counts);
   if (n > kMaxSamples || n < 0) {
-    r.error = "The sequence is too long to play: " + std::to_string(n) + " samples.";
+    r.error = Fill(Message(kTooLongToPlay), {std::to_string(n)});
     return r;
   }
   if (n == 0) return r;
   r.samples.reset(new (std::nothrow) std::int16_t[static_cast<std::size_t>(n)]);
   if (!r.samples) {
-    r.error = "Not enough memory for the sequence: it needs " + std::to_string(n * 2 / (1024 * 1024)) + " MB.";
+    r.error = Fill(Message(kNoMemoryForSequence), {std::to_string(n * 2 / (1024 * 1024))});
     return r;
   }
   r.count = n;

@@ -12,6 +12,7 @@
 #include "storage/atomic_file.h"
 #include "storage/config_file.h"
 #include "storage/file_reading.h"
+#include "tone/synthesis.h"
 #include "support/shout.h"
 #include "support/test_files.h"
 #include "config/decoder_image.h"
@@ -71,6 +72,8 @@ TEST(Text, FileAndHistoryMessagesInTheLanguageSet) {
       [&] { return ReadConfigFile(dir.file("check.prg")).error; },
       [&] { return SmallFileProblem(missing, 10).value_or(""); },
       [&] { return WriteFileAtomically(dir.path().string(), "x").value_or(""); },
+      [&] { return RenderTone(50, 1, 0).error; },
+      [&] { return RenderSequence("1", CalcSampleCounts(0.05, 0.05, 0.5), 1, {9, 0}).error; },
       [&] {
         std::string all;
         for (const auto& line : ConfigDifferences(a, b)) all += line + "\n";
