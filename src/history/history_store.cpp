@@ -11,16 +11,14 @@
 
 #include "history/differences.h"
 #include "storage/atomic_file.h"
-#include "storage/file_reading.h"
-
 #include "i18n/text.h"
+#include "storage/file_reading.h"
 
 namespace tonalis {
 namespace {
+
 constexpr const char* kNotAnEntry = TONALIS_TEXT("not a history entry (damaged, or cut short)");
 constexpr const char* kCannotMakeFolder = TONALIS_TEXT("Cannot make the folder %1: %2");
-}  // namespace
-namespace {
 
 namespace fs = std::filesystem;
 constexpr const char* kSuffix = ".txt";

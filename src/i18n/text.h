@@ -6,9 +6,9 @@
 // it reaches the window or the command line, by Tr().
 #define TONALIS_TEXT(text) text
 
-#include <vector>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace tonalis {
 

@@ -197,11 +197,9 @@ constexpr const char* kGapTooShort = TONALIS_TEXT("gap before it %1 ms, under %2
 constexpr const char* kNotSent = TONALIS_TEXT("heard %1, which was not sent");
 constexpr const char* kNotHeard = TONALIS_TEXT("not heard");
 
-
 void SetProblem(DigitVerdict& v, const char* pattern, std::vector<std::string> values) {
   v.pattern = pattern;
   v.values = std::move(values);
-  v.problem = v.problemText(Untranslated);
 }
 
 }  // namespace

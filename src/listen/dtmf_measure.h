@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "i18n/text.h"
-
 #include "listen/dtmf_decoder.h"
 
 namespace tonalis {
@@ -49,11 +48,13 @@ struct ReceiverLimits {
 struct DigitVerdict {
   char expected = 0;
   const DigitMeasure* heard = nullptr;  // none: not heard
-  std::string problem;  // in English; empty when a receiver would take it
-  // The problem as a marked pattern and its values, for another language.
+  // What would make a receiver miss it, as a marked pattern and its values;
+  // none when a receiver would take it.
   const char* pattern = nullptr;
   std::vector<std::string> values;
-  std::string problemText(Translate tx) const { return pattern ? Fill(tx(pattern), values) : std::string(); }
+  bool taken() const { return !pattern; }
+  // The problem in English, or as `tx` translates it; empty when taken.
+  std::string problem(Translate tx = Untranslated) const { return pattern ? Fill(tx(pattern), values) : std::string(); }
 };
 std::vector<DigitVerdict> CheckDigits(const std::string& expected, const std::vector<DigitMeasure>& heard,
                                       const ReceiverLimits& limits = {});

@@ -25,7 +25,6 @@ constexpr const char* kGap = TONALIS_TEXT("%1, gap %2 ms");
 constexpr const char* kAllTaken = TONALIS_TEXT("every digit would be taken");
 constexpr const char* kMissed = TONALIS_TEXT("%1 would be missed");
 
-
 }  // namespace
 
 std::string SentDigits(const std::string& sequence) {
@@ -56,7 +55,7 @@ std::size_t TransmissionCheck::sentAndHeard() const {
 
 std::size_t TransmissionCheck::problems() const {
   return static_cast<std::size_t>(
-      std::count_if(verdicts_.begin(), verdicts_.end(), [](const DigitVerdict& v) { return !v.problem.empty(); }));
+      std::count_if(verdicts_.begin(), verdicts_.end(), [](const DigitVerdict& v) { return !v.taken(); }));
 }
 
 std::string TransmissionCheck::describe(const DigitVerdict& v, Translate tx) const {
@@ -67,10 +66,10 @@ std::string TransmissionCheck::describe(const DigitVerdict& v, Translate tx) con
     if (&other == &v) break;
   }
   const std::string number = std::to_string(position), digit(1, v.expected);
-  if (!v.expected) return Fill(tx(kAfterDigit), {number, v.problemText(tx)});
+  if (!v.expected) return Fill(tx(kAfterDigit), {number, v.problem(tx)});
   if (!v.heard) return Fill(tx(kDigitNotHeard), {number, digit});
-  if (!v.pattern) return Fill(tx(kDigitTaken), {number, digit});
-  return Fill(tx(kDigitProblem), {number, digit, v.problemText(tx)});
+  if (v.taken()) return Fill(tx(kDigitTaken), {number, digit});
+  return Fill(tx(kDigitProblem), {number, digit, v.problem(tx)});
 }
 
 std::string TransmissionCheck::summary(Translate tx) const {
@@ -84,7 +83,7 @@ std::string TransmissionCheck::summary(Translate tx) const {
   const DigitVerdict* worst = nullptr;
   auto rank = [](const DigitVerdict& v) { return !v.heard ? 0 : !v.expected ? 1 : 2; };
   for (const auto& v : verdicts_)
-    if (!v.problem.empty() && (!worst || rank(v) < rank(*worst))) worst = &v;
+    if (!v.taken() && (!worst || rank(v) < rank(*worst))) worst = &v;
   if (worst) {
     const std::size_t count = problems();
     const std::string first = describe(*worst, tx);

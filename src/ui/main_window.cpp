@@ -659,7 +659,7 @@ void FrmTone::onMonitored(const std::vector<std::int16_t>& samples, int rate, bo
                    .arg(v.heard->twistDb(), 0, 'f', 1);
     else
       cells += "<td colspan=7></td>";
-    rows += "<tr>" + cells + "<td>" + (v.problem.empty() ? tr("taken") : Q(v.problemText(TrStd))).toHtmlEscaped() +
+    rows += "<tr>" + cells + "<td>" + (v.taken() ? tr("taken") : Q(v.problem(TrStd))).toHtmlEscaped() +
             "</td></tr>";
   }
   QString header;

@@ -97,7 +97,7 @@ TEST(DtmfMeasure, WhatAReceiverWouldMissDigitByDigit) {
   for (const auto& c : cases) {
     const auto verdicts = CheckDigits(c.sent, c.heard);
     ASSERT_EQ(verdicts.size(), c.problems.size()) << c.sent;
-    for (std::size_t i = 0; i < verdicts.size(); ++i) EXPECT_EQ(verdicts[i].problem, c.problems[i]) << c.sent << i;
+    for (std::size_t i = 0; i < verdicts.size(); ++i) EXPECT_EQ(verdicts[i].problem(), c.problems[i]) << c.sent << i;
   }
 }
 

@@ -27,7 +27,7 @@ std::vector<DigitMeasure> ThroughTheLink(const ChannelOptions& channel, const To
 
 std::size_t Taken(const std::vector<DigitMeasure>& heard) {
   std::size_t taken = 0;
-  for (const auto& v : CheckDigits("0123456789*#ABCD", heard)) taken += v.heard && v.problem.empty();
+  for (const auto& v : CheckDigits("0123456789*#ABCD", heard)) taken += v.heard && v.taken();
   return taken;
 }
 
