@@ -63,8 +63,7 @@ int RunBoardSim(const QStringList& args) {
       CliTr("Simulates the decoder board on a pseudo-terminal, for use without hardware.\n"
             "Prints the terminal's device path, then answers like the board until stopped\n"
             "(Ctrl+C). Faults, repeatable:") +
-      "\n  " +
-      QString::fromStdString([] {
+      "\n  " + QString::fromStdString([] {
         std::string all;
         for (const auto& name : BoardSim::FaultNames()) all += (all.empty() ? "" : ", ") + name;
         return all;
@@ -74,36 +73,43 @@ int RunBoardSim(const QStringList& args) {
   const QCommandLineOption banner("banner", CliTr("The banner the board reports."), "TEXT", kExpectedBanner);
   const QCommandLineOption fault("fault", CliTr("Misbehave in this way."), "NAME");
   const QCommandLineOption log("log", CliTr("Record every byte received and sent, with its time, in FILE."), "FILE");
-  const QCommandLineOption faultRequests("fault-requests",
-                                         CliTr("Misbehave only for the first N requests (identify, read, program)."), "N");
-  const QCommandLineOption faultSkip("fault-skip", CliTr("Answer the first N requests normally before misbehaving."), "N");
+  const QCommandLineOption faultRequests(
+      "fault-requests", CliTr("Misbehave only for the first N requests (identify, read, program)."), "N");
+  const QCommandLineOption faultSkip("fault-skip", CliTr("Answer the first N requests normally before misbehaving."),
+                                     "N");
   const QCommandLineOption instant("instant", CliTr("Answer at full speed instead of at 4800 baud."));
-  const QCommandLineOption bannerDelay("banner-delay-ms", CliTr("Wait N ms before answering identify (default 5)."), "N");
+  const QCommandLineOption bannerDelay("banner-delay-ms", CliTr("Wait N ms before answering identify (default 5)."),
+                                       "N");
   const QCommandLineOption dataDelay("data-delay-ms", CliTr("Wait N ms before answering a read (default 5)."), "N");
   const QCommandLineOption listen(
       "listen",
       CliTr("Also hear DTMF from SOURCE and act on it: a sound file, - (raw signed 16-bit mono 8000 Hz on "
-      "standard input), a FIFO giving the same, or a sound input device."),
+            "standard input), a FIFO giving the same, or a sound input device."),
       "SOURCE");
-  const QCommandLineOption gap("sequence-gap-ms", CliTr("Digits closer than N ms make one sequence (default 1000)."), "N",
-                               "1000");
-  const QCommandLineOption reply("reply",
-                                 CliTr("Answer in Morse to TARGET: a .wav file, - (raw audio on standard output), a FIFO, "
-                                 "or a sound output device."),
-                                 "TARGET");
+  const QCommandLineOption gap("sequence-gap-ms", CliTr("Digits closer than N ms make one sequence (default 1000)."),
+                               "N", "1000");
+  const QCommandLineOption reply(
+      "reply",
+      CliTr("Answer in Morse to TARGET: a .wav file, - (raw audio on standard output), a FIFO, "
+            "or a sound output device."),
+      "TARGET");
   const QCommandLineOption tone("cw-tone-hz", CliTr("The Morse reply's tone (default 800 Hz)."), "F", "800");
-  const QCommandLineOption channel("channel", CliTr("Hear the air through an FM radio link: 'emphasis' (the "
-                                              "transmitter's microphone path) or 'flat' (a data input, whose "
-                                              "high tone the receiver's de-emphasis lowers)."),
+  const QCommandLineOption channel("channel",
+                                   CliTr("Hear the air through an FM radio link: 'emphasis' (the "
+                                         "transmitter's microphone path) or 'flat' (a data input, whose "
+                                         "high tone the receiver's de-emphasis lowers)."),
                                    "INPUT");
-  const QCommandLineOption clip("clip-dbfs", CliTr("The link's deviation limiter: it clips above a sine of this peak "
-                                             "(-40 to 0 dBFS; with --channel)."),
+  const QCommandLineOption clip("clip-dbfs",
+                                CliTr("The link's deviation limiter: it clips above a sine of this peak "
+                                      "(-40 to 0 dBFS; with --channel)."),
                                 "N");
-  const QCommandLineOption snr("snr-db", CliTr("Noise on the link, this far under a DTMF pair at the tool's usual level "
-                                         "(0 to 60 dB; with --channel)."),
+  const QCommandLineOption snr("snr-db",
+                               CliTr("Noise on the link, this far under a DTMF pair at the tool's usual level "
+                                     "(0 to 60 dB; with --channel)."),
                                "N");
-  const QCommandLineOption echo("echo", CliTr("A reply FIFO also carries what the board hears (through --channel), as a "
-                                       "receiver on the frequency gives both: for monitoring a send."));
+  const QCommandLineOption echo("echo",
+                                CliTr("A reply FIFO also carries what the board hears (through --channel), as a "
+                                      "receiver on the frequency gives both: for monitoring a send."));
   parser.addOptions({link, imageOption, banner, fault, faultRequests, faultSkip, log, instant, bannerDelay, dataDelay,
                      listen, gap, reply, tone, channel, clip, snr, echo});
   if (auto exit = ParseArguments(parser, args)) return *exit;
@@ -137,7 +143,8 @@ int RunBoardSim(const QStringList& args) {
     bool ok = false;
     const int ms = parser.value(*option).toInt(&ok);
     if (!ok || ms < 0 || ms > 60000) {
-      PrintError(Fill(CliText("--%1 takes a number of milliseconds from 0 to 60000."), {ToStd(option->names().first())}));
+      PrintError(
+          Fill(CliText("--%1 takes a number of milliseconds from 0 to 60000."), {ToStd(option->names().first())}));
       return kExitUsage;
     }
     *delay = std::chrono::milliseconds(ms);

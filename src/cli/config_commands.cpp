@@ -4,14 +4,14 @@
 #include <fstream>
 #include <iterator>
 
-#include "cli/cli_support.h"
-#include "storage/file_reading.h"
 #include "card/card_pdf.h"
+#include "cli/cli_support.h"
 #include "cli/commands.h"
-#include "i18n/language.h"
 #include "config/decoder_image.h"
+#include "i18n/language.h"
 #include "remote/replacement.h"
 #include "storage/config_file.h"
+#include "storage/file_reading.h"
 
 namespace tonalis::cli {
 namespace {
@@ -41,9 +41,9 @@ std::optional<ConfigFileContent> LoadConfig(const QString& path) {
 
 int RunEncode(const QStringList& args) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(CliTr(
-      "Checks a configuration file as PROGRAM does and prints the 192-byte decoder image\n"
-      "as hexadecimal, 16 bytes a row, or writes the raw bytes with -o."));
+  parser.setApplicationDescription(
+      CliTr("Checks a configuration file as PROGRAM does and prints the 192-byte decoder image\n"
+            "as hexadecimal, 16 bytes a row, or writes the raw bytes with -o."));
   parser.addPositionalArgument("CONFIG.prg", CliTr("Configuration file to encode."));
   const QCommandLineOption output({"o", "output"}, CliTr("Write the raw image to FILE."), "FILE");
   parser.addOption(output);
@@ -60,9 +60,9 @@ int RunEncode(const QStringList& args) {
 
 int RunDecode(const QStringList& args) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(CliTr(
-      "Turns a 192-byte decoder image into a configuration file, as READ does\n"
-      "(programming port 1). Writes to standard output without -o."));
+  parser.setApplicationDescription(
+      CliTr("Turns a 192-byte decoder image into a configuration file, as READ does\n"
+            "(programming port 1). Writes to standard output without -o."));
   parser.addPositionalArgument("IMAGE.bin", CliTr("Raw decoder image, exactly 192 bytes."));
   const QCommandLineOption output({"o", "output"}, CliTr("Write the configuration to FILE."), "FILE");
   parser.addOption(output);
@@ -97,12 +97,12 @@ int RunDecode(const QStringList& args) {
 
 int RunReplace(const QStringList& args) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(CliTr(
-      "Computes the DTMF sequence that makes the decoder replace a command over the air:\n"
-      "Original + Modifier ID + New + Checksum ID + two checksum digits.\n"
-      "With --config, the Modifier ID, the Checksum ID and the commands come from a\n"
-      "configuration file (options given as well take precedence), and the notes the\n"
-      "window shows about them are printed on standard error."));
+  parser.setApplicationDescription(
+      CliTr("Computes the DTMF sequence that makes the decoder replace a command over the air:\n"
+            "Original + Modifier ID + New + Checksum ID + two checksum digits.\n"
+            "With --config, the Modifier ID, the Checksum ID and the commands come from a\n"
+            "configuration file (options given as well take precedence), and the notes the\n"
+            "window shows about them are printed on standard error."));
   const QCommandLineOption original("original", CliTr("The command to replace."), "SEQ");
   const QCommandLineOption modifier("modifier-id", CliTr("The decoder's Modifier ID."), "ID");
   const QCommandLineOption checksum("checksum-id", CliTr("The decoder's Checksum ID digit."), "D");
@@ -155,11 +155,11 @@ namespace tonalis::cli {
 
 int RunCard(const QStringList& args) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(CliTr(
-      "Writes the command card for the site's crew: one page (A4, or Letter where the locale\n"
-      "measures in inches) with the configuration's name, each command's label and digits, the\n"
-      "CW call and speed, the timer, the battery levels and the power-on states. The Modifier ID\n"
-      "and Checksum ID show as * unless --show-keys is given."));
+  parser.setApplicationDescription(
+      CliTr("Writes the command card for the site's crew: one page (A4, or Letter where the locale\n"
+            "measures in inches) with the configuration's name, each command's label and digits, the\n"
+            "CW call and speed, the timer, the battery levels and the power-on states. The Modifier ID\n"
+            "and Checksum ID show as * unless --show-keys is given."));
   parser.addPositionalArgument("CONFIG.prg", CliTr("The configuration."));
   const QCommandLineOption output({"o", "output"}, CliTr("The PDF to write."), "CARD.pdf");
   const QCommandLineOption keys("show-keys", CliTr("Print the Modifier ID and Checksum ID as they are."));

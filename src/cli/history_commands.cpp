@@ -60,15 +60,15 @@ std::optional<int> ImageOf(const HistoryStore& store, const std::string& what, D
 
 int RunHistory(const QStringList& args) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(CliTr(
-      "The board history: every board content READ and PROGRAM saw or wrote.\n"
-      "  history list [--port P]   one line per entry, oldest first: id, local time,\n"
-      "                            operation, port, file, changes from the entry before\n"
-      "                            for the same device\n"
-      "  history show ID [-o FILE] the entry as a configuration file (.prg)\n"
-      "  history diff A B          what differs, field by field; A and B are entry ids,\n"
-      "                            .prg files or 192-byte images. Exit status 0 when\n"
-      "                            equal, 1 when they differ."));
+  parser.setApplicationDescription(
+      CliTr("The board history: every board content READ and PROGRAM saw or wrote.\n"
+            "  history list [--port P]   one line per entry, oldest first: id, local time,\n"
+            "                            operation, port, file, changes from the entry before\n"
+            "                            for the same device\n"
+            "  history show ID [-o FILE] the entry as a configuration file (.prg)\n"
+            "  history diff A B          what differs, field by field; A and B are entry ids,\n"
+            "                            .prg files or 192-byte images. Exit status 0 when\n"
+            "                            equal, 1 when they differ."));
   parser.addPositionalArgument("list|show|diff", CliTr("What to do."));
   const QCommandLineOption folder("history-dir", CliTr("The history's folder, instead of the usual one."), "DIR");
   const QCommandLineOption port("port", CliTr("list: only the entries of this port (COM3, or a device path)."), "P");
@@ -81,8 +81,8 @@ int RunHistory(const QStringList& args) {
 
   if (action == "list" && positional.size() == 1) {
     if (!store.folderExists()) {
-      PrintError(Fill(CliText("No board history: %1 does not exist (nothing was read or programmed yet)."),
-                      {store.folder()}));
+      PrintError(
+          Fill(CliText("No board history: %1 does not exist (nothing was read or programmed yet)."), {store.folder()}));
       return kExitUsage;
     }
     std::vector<HistoryStore::Damaged> damaged;
@@ -105,9 +105,8 @@ int RunHistory(const QStringList& args) {
     std::string damaged;
     const auto entry = store.find(ToStd(positional[1]), &damaged);
     if (!entry) {
-      PrintError(damaged.empty()
-                     ? Fill(CliText("No entry %1 in %2."), {ToStd(positional[1]), store.folder()})
-                     : Fill(CliText("The entry %1 cannot be read: %2."), {ToStd(positional[1]), damaged}));
+      PrintError(damaged.empty() ? Fill(CliText("No entry %1 in %2."), {ToStd(positional[1]), store.folder()})
+                                 : Fill(CliText("The entry %1 cannot be read: %2."), {ToStd(positional[1]), damaged}));
       return kExitUsage;
     }
     ConfigFileContent content;

@@ -11,9 +11,9 @@
 #include "cli/commands.h"
 #include "cli/port_option.h"
 #include "config/decoder_image.h"
+#include "history/history_recorder.h"
 #include "i18n/language.h"
 #include "link/board_link.h"
-#include "history/history_recorder.h"
 #include "link/serial_trace.h"
 #include "storage/config_file.h"
 
@@ -187,9 +187,9 @@ int RunIdentify(const QStringList& args) {
 
 int RunRead(const QStringList& args) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(CliTr(
-      "Reads the board's configuration as READ does. With -o the configuration is saved\n"
-      "as a configuration file."));
+  parser.setApplicationDescription(
+      CliTr("Reads the board's configuration as READ does. With -o the configuration is saved\n"
+            "as a configuration file."));
   LinkOptions options;
   options.addTo(parser);
   const QCommandLineOption output({"o", "output"}, CliTr("Save the configuration read to FILE."), "FILE");
@@ -219,9 +219,9 @@ int RunRead(const QStringList& args) {
 
 int RunProgram(const QStringList& args) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(CliTr(
-      "Checks a configuration file as PROGRAM does, programs it into the board and\n"
-      "compares the board's read-back byte for byte."));
+  parser.setApplicationDescription(
+      CliTr("Checks a configuration file as PROGRAM does, programs it into the board and\n"
+            "compares the board's read-back byte for byte."));
   parser.addPositionalArgument("CONFIG.prg", CliTr("Configuration to program."));
   LinkOptions options;
   options.addTo(parser);

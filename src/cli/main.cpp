@@ -51,10 +51,11 @@ void PrintUsage(std::ostream& out) {
   for (const auto& s : kSubcommands)
     out << "  " << s.name << std::string(15 - std::string_view(s.name).size(), ' ') << CliText(s.summary) << '\n';
   out << '\n'
-      << CliText("'tonalis-cli COMMAND --help' describes a command.\n"
-                 "Exit status: 0 success, 1 refused or failed (the reason is on standard error),\n"
-                 "2 usage or file error. Results and progress go to standard output.\n"
-                 "--language en|it: English or Italian, whatever the system and the Station setup say.\n");
+      << CliText(
+             "'tonalis-cli COMMAND --help' describes a command.\n"
+             "Exit status: 0 success, 1 refused or failed (the reason is on standard error),\n"
+             "2 usage or file error. Results and progress go to standard output.\n"
+             "--language en|it: English or Italian, whatever the system and the Station setup say.\n");
 }
 
 }  // namespace
@@ -93,7 +94,7 @@ int main(int argc, char* argv[]) {
   }
   for (const auto& s : tonalis::cli::kSubcommands)
     if (args.first() == QLatin1String(s.name)) return s.run(args);
-  tonalis::cli::PrintError(
-      tonalis::Fill(tonalis::cli::CliText("unknown command '%1'. Try 'tonalis-cli --help'."), {args.first().toStdString()}));
+  tonalis::cli::PrintError(tonalis::Fill(tonalis::cli::CliText("unknown command '%1'. Try 'tonalis-cli --help'."),
+                                         {args.first().toStdString()}));
   return tonalis::cli::kExitUsage;
 }

@@ -12,7 +12,8 @@
 
 namespace tonalis::cli {
 namespace {
-constexpr const char* kOneWay = TONALIS_TEXT("Choose one way to key the transmitter: --ptt, --cm108, --rig or --rigctld.");
+constexpr const char* kOneWay =
+    TONALIS_TEXT("Choose one way to key the transmitter: --ptt, --cm108, --rig or --rigctld.");
 constexpr const char* kStoredUnusable = TONALIS_TEXT(
     "The PTT stored by the Station setup cannot be used; choose it again there, or give --ptt, --cm108, --rig or "
     "--rigctld.");

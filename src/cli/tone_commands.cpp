@@ -110,9 +110,9 @@ struct TimingOptions {
 };
 
 constexpr const char* kStoppedReleased = TONALIS_TEXT("Stopped by signal %1; the transmitter is released.");
-constexpr const char* kStoppedNotReleased =
-    TONALIS_TEXT("Stopped by signal %1; the transmitter is NOT released: release it at the radio (or run tonalis-cli "
-                 "ptt-test --seconds 1 with the same PTT), and check it.");
+constexpr const char* kStoppedNotReleased = TONALIS_TEXT(
+    "Stopped by signal %1; the transmitter is NOT released: release it at the radio (or run tonalis-cli "
+    "ptt-test --seconds 1 with the same PTT), and check it.");
 
 std::string StoppedBySignalText(int number, bool released) {
   return Fill(CliText(released ? kStoppedReleased : kStoppedNotReleased), {std::to_string(number)});
@@ -189,9 +189,9 @@ std::optional<int> OneSequence(const QCommandLineParser& parser, std::string& se
 
 int RunRender(const QStringList& args) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(CliTr(
-      "Writes exactly the sound Send Sequence plays, as a WAV file (8000 Hz, mono, 16 bit).\n"
-      "A space in the sequence stands for a pause."));
+  parser.setApplicationDescription(
+      CliTr("Writes exactly the sound Send Sequence plays, as a WAV file (8000 Hz, mono, 16 bit).\n"
+            "A space in the sequence stands for a pause."));
   parser.addPositionalArgument("SEQUENCE", CliTr("DTMF digits 0-9, *, #, A-D; spaces for pauses."));
   const QCommandLineOption output({"o", "output"}, CliTr("The WAV file to write."), "OUT.wav");
   parser.addOption(output);
@@ -320,31 +320,34 @@ int PlayKeyed(SignalQuit& signals, ConsoleMessages& messages, ChosenPtt& chosenP
 
 int RunSend(const QStringList& args) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(CliTr(
-      "Plays a DTMF sequence on the sound card as Send Sequence does, keying the transmitter\n"
-      "as chosen (or as the Station setup stored it), and prints the completion text.\n"
-      "The transmitter is released on every way out, Ctrl+C and SIGTERM included."));
+  parser.setApplicationDescription(
+      CliTr("Plays a DTMF sequence on the sound card as Send Sequence does, keying the transmitter\n"
+            "as chosen (or as the Station setup stored it), and prints the completion text.\n"
+            "The transmitter is released on every way out, Ctrl+C and SIGTERM included."));
   parser.addPositionalArgument("SEQUENCE", CliTr("DTMF digits 0-9, *, #, A-D; spaces for pauses."));
   TimingOptions timing;
   timing.addTo(parser);
   PttOptions pttOptions;
   pttOptions.addTo(parser);
-  const QCommandLineOption txDelay("tx-delay-ms", CliTr("Time between keying and the first tone (20-2000; default 200)."), "N",
-                                   "200");
-  const QCommandLineOption device("audio-device",
-                                  CliTr("Play on this device (see audio-devices); default: the Station setup's, or the default."),
-                                  "NAME");
+  const QCommandLineOption txDelay("tx-delay-ms",
+                                   CliTr("Time between keying and the first tone (20-2000; default 200)."), "N", "200");
+  const QCommandLineOption device(
+      "audio-device", CliTr("Play on this device (see audio-devices); default: the Station setup's, or the default."),
+      "NAME");
   const QCommandLineOption txLimit(
       "tx-limit", CliTr("Stop and release after N s keyed (0: no limit; default: the Station setup's)."), "N");
-  const QCommandLineOption tail("tail-ms", CliTr("How long PTT stays keyed after the sound, 0-2000 ms (default: the Station "
-                                           "setup's, 40)."),
+  const QCommandLineOption tail("tail-ms",
+                                CliTr("How long PTT stays keyed after the sound, 0-2000 ms (default: the Station "
+                                      "setup's, 40)."),
                                 "N");
   const QCommandLineOption monitor(
-      "monitor", CliTr("Record the transmission on the input device while sending, then print what each digit measures and "
-                 "whether a receiver would take it (exit status 1 when one would be missed)."));
+      "monitor",
+      CliTr("Record the transmission on the input device while sending, then print what each digit measures and "
+            "whether a receiver would take it (exit status 1 when one would be missed)."));
   const QCommandLineOption inputDevice(
       "input-device", CliTr("Monitor on this device; default: the Station setup's, or the default."), "NAME");
-  const QCommandLineOption monitorWav("monitor-wav", CliTr("With --monitor, also keep the recording in FILE.wav."), "FILE.wav");
+  const QCommandLineOption monitorWav("monitor-wav", CliTr("With --monitor, also keep the recording in FILE.wav."),
+                                      "FILE.wav");
   parser.addOptions({txDelay, device, txLimit, tail, monitor, inputDevice, monitorWav});
   LevelOptions levelOptions;
   levelOptions.addTo(parser);
@@ -406,12 +409,12 @@ int RunSendCommand(const QStringList& arguments) {
   if (args.isEmpty() || args.first() == "--help" || args.first() == "-h" || args.size() < 2 ||
       args[0].startsWith("-") || args[1].startsWith("-")) {
     const bool asked = !args.isEmpty() && (args.first() == "--help" || args.first() == "-h");
-    (asked ? std::cout : std::cerr)
-        << CliText("Usage: tonalis-cli send-command CONFIG.prg N|NAME [send options]\n"
-                   "Sends a command of a configuration over the air, exactly as send does with its digits.\n"
-                   "N is its number (0-15); NAME its name as the window labels it, in any case, whole or a\n"
-                   "part of one name only: \"Output 1 ON\", status. The options are send's (tonalis-cli send\n"
-                   "--help): timings, PTT, --monitor and the rest.\n");
+    (asked ? std::cout : std::cerr) << CliText(
+        "Usage: tonalis-cli send-command CONFIG.prg N|NAME [send options]\n"
+        "Sends a command of a configuration over the air, exactly as send does with its digits.\n"
+        "N is its number (0-15); NAME its name as the window labels it, in any case, whole or a\n"
+        "part of one name only: \"Output 1 ON\", status. The options are send's (tonalis-cli send\n"
+        "--help): timings, PTT, --monitor and the rest.\n");
     return asked ? kExitOk : kExitUsage;
   }
   const ConfigFileLoad load = ReadConfigFile(ToStd(args[0]));
@@ -441,18 +444,18 @@ int RunSendCommand(const QStringList& arguments) {
 
 int RunTone(const QStringList& args) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(CliTr(
-      "Plays a steady sine with the transmitter keyed as chosen (or as the Station setup stored\n"
-      "it), to set the transmitter's deviation and the sound card's mixer; Ctrl+C stops it.\n"
-      "Levels are the sine's peak in dBFS (a sine of peak A is 20 log10(A/32768) dBFS); the\n"
-      "default is the peak of one DTMF tone. The manual tells the Bessel-null method."));
+  parser.setApplicationDescription(
+      CliTr("Plays a steady sine with the transmitter keyed as chosen (or as the Station setup stored\n"
+            "it), to set the transmitter's deviation and the sound card's mixer; Ctrl+C stops it.\n"
+            "Levels are the sine's peak in dBFS (a sine of peak A is 20 log10(A/32768) dBFS); the\n"
+            "default is the peak of one DTMF tone. The manual tells the Bessel-null method."));
   PttOptions pttOptions;
   pttOptions.addTo(parser);
   const QCommandLineOption hz("hz", CliTr("The tone, 100-3500 Hz (default 1000)."), "F", "1000");
   const QCommandLineOption seconds("seconds", CliTr("How long, up to 600 s (default 10)."), "N", "10");
   const QCommandLineOption level("level", CliTr("The peak, -60 to 0 dBFS (default -10.3)."), "DBFS", "-10.3");
-  const QCommandLineOption device("audio-device", CliTr("Play on this device; default: the Station setup's, or the default."),
-                                  "NAME");
+  const QCommandLineOption device("audio-device",
+                                  CliTr("Play on this device; default: the Station setup's, or the default."), "NAME");
   parser.addOptions({hz, seconds, level, device});
   if (auto exit = ParseArguments(parser, args)) return *exit;
   bool ok1 = false, ok2 = false, ok3 = false;
@@ -480,9 +483,9 @@ int RunTone(const QStringList& args) {
 
 int RunPttTest(const QStringList& args) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(CliTr(
-      "Keys the transmitter as chosen (or as the Station setup stored it), waits, and releases it.\n"
-      "Exit status 0 only when both the keying and the release succeeded."));
+  parser.setApplicationDescription(
+      CliTr("Keys the transmitter as chosen (or as the Station setup stored it), waits, and releases it.\n"
+            "Exit status 0 only when both the keying and the release succeeded."));
   PttOptions pttOptions;
   pttOptions.addTo(parser);
   const QCommandLineOption seconds("seconds", CliTr("How long to key, 1-600 s (default 2)."), "N", "2");
@@ -497,7 +500,8 @@ int RunPttTest(const QStringList& args) {
   const auto chosen = pttOptions.read(parser);
   if (!chosen) return kExitUsage;
   if (!chosen->enabled) {
-    PrintError(CliText("No PTT to test: give --ptt, --cm108, --rig or --rigctld, or set one up in the Station dialog."));
+    PrintError(
+        CliText("No PTT to test: give --ptt, --cm108, --rig or --rigctld, or set one up in the Station dialog."));
     return kExitUsage;
   }
 
@@ -568,11 +572,11 @@ int RunPttTest(const QStringList& args) {
 
 int RunJournal(const QStringList& args) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(CliTr(
-      "Prints the journal of sends (the window's and the command line's), oldest first: each with\n"
-      "its local time, what was sent, how PTT was keyed, the result, and the board's reply and what\n"
-      "the monitor heard when there were any. The Modifier ID and Checksum ID show as * unless the\n"
-      "Station setup says otherwise ([journal] mask_keys=false in station.ini)."));
+  parser.setApplicationDescription(
+      CliTr("Prints the journal of sends (the window's and the command line's), oldest first: each with\n"
+            "its local time, what was sent, how PTT was keyed, the result, and the board's reply and what\n"
+            "the monitor heard when there were any. The Modifier ID and Checksum ID show as * unless the\n"
+            "Station setup says otherwise ([journal] mask_keys=false in station.ini)."));
   const QCommandLineOption since("since", CliTr("Only the sends of this day (local time) and later."), "YYYY-MM-DD");
   const QCommandLineOption csv("csv", CliTr("As CSV, a header first, every field."));
   parser.addOptions({since, csv});
@@ -603,15 +607,15 @@ int RunJournal(const QStringList& args) {
 
 int RunSerialPorts(const QStringList& args) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(CliTr(
-      "Lists the serial ports as the Station dialog does: device, the name that survives replugging,\n"
-      "description, manufacturer, serial number, and whether you may open it."));
+  parser.setApplicationDescription(
+      CliTr("Lists the serial ports as the Station dialog does: device, the name that survives replugging,\n"
+            "description, manufacturer, serial number, and whether you may open it."));
   if (auto exit = ParseArguments(parser, args)) return *exit;
   const auto ports = ListSerialPorts();
   if (ports.empty()) std::cout << CliText("No serial ports.") << '\n';
   // Each line's label, its values lined up after the longest label.
   const std::string labels[] = {CliText("stable name:"), CliText("description:"), CliText("manufacturer:"),
-                                 CliText("serial number:"), CliText("access:")};
+                                CliText("serial number:"), CliText("access:")};
   std::size_t width = 0;
   auto length = [](const std::string& text) { return static_cast<std::size_t>(QString::fromStdString(text).size()); };
   for (const auto& label : labels) width = std::max(width, length(label) + 1);
@@ -651,7 +655,8 @@ int RunAudioDevices(const QStringList& args) {
   if (const auto warning = SoundCardWarning(HasInputDevice(), TrStd)) PrintMessage(*warning);
   // Outputs go to the radio, inputs come from the receiver.
   for (const bool input : {false, true}) {
-    std::cout << (input ? CliText("Input devices (from the receiver):") : CliText("Output devices (to the radio):")) << '\n';
+    std::cout << (input ? CliText("Input devices (from the receiver):") : CliText("Output devices (to the radio):"))
+              << '\n';
     for (const auto& d : devices) {
       if ((input ? d.inputs : d.outputs) == 0) continue;
       const bool isDefault = input ? d.defaultInput : d.defaultOutput;
@@ -666,23 +671,26 @@ int RunAudioDevices(const QStringList& args) {
 
 int RunDtmfDecode(const QStringList& args) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(CliTr(
-      "Prints the DTMF digits heard in a sound file (WAV or any format libsndfile reads, any\n"
-      "rate from 8000 to 48000 Hz, the first channel), one a line with its start time and\n"
-      "duration in seconds.\n"
-      "--measure prints a CSV table instead, a row a digit:\n"
-      "  digit,start_ms,length_ms,gap_ms,low_hz,high_hz,low_dbfs,high_dbfs,twist_db\n"
-      "(gap_ms: the silence before the digit, empty for the first; dBFS: a sine of peak\n"
-      "amplitude A is 20 log10(A/32768) dBFS; twist: high minus low), then a summary row:\n"
-      "the number of digits, the shortest digit and gap, the lowest level, the twist's range\n"
-      "and the largest frequency offset. --expect checks the digits against those sent, as a\n"
-      "telephone-grade receiver takes them (within 1.5 %, twist +4/-8 dB, 40 ms digits,\n"
-      "20 ms gaps, above the level floor): exit status 0 when every digit would be taken."));
+  parser.setApplicationDescription(
+      CliTr("Prints the DTMF digits heard in a sound file (WAV or any format libsndfile reads, any\n"
+            "rate from 8000 to 48000 Hz, the first channel), one a line with its start time and\n"
+            "duration in seconds.\n"
+            "--measure prints a CSV table instead, a row a digit:\n"
+            "  digit,start_ms,length_ms,gap_ms,low_hz,high_hz,low_dbfs,high_dbfs,twist_db\n"
+            "(gap_ms: the silence before the digit, empty for the first; dBFS: a sine of peak\n"
+            "amplitude A is 20 log10(A/32768) dBFS; twist: high minus low), then a summary row:\n"
+            "the number of digits, the shortest digit and gap, the lowest level, the twist's range\n"
+            "and the largest frequency offset. --expect checks the digits against those sent, as a\n"
+            "telephone-grade receiver takes them (within 1.5 %, twist +4/-8 dB, 40 ms digits,\n"
+            "20 ms gaps, above the level floor): exit status 0 when every digit would be taken."));
   parser.addPositionalArgument("FILE.wav", CliTr("The sound to listen to."));
   const QCommandLineOption quiet("quiet", CliTr("Print only the digits, on one line."));
   const QCommandLineOption measure("measure", CliTr("Print the table of what each digit measures."));
-  const QCommandLineOption expect("expect", CliTr("The digits that were sent: say, digit by digit, what would make a receiver miss one."), "SEQUENCE");
-  const QCommandLineOption floor("floor-dbfs", CliTr("The level floor for --expect, -90 to 0 dBFS (default -40)."), "N");
+  const QCommandLineOption expect(
+      "expect", CliTr("The digits that were sent: say, digit by digit, what would make a receiver miss one."),
+      "SEQUENCE");
+  const QCommandLineOption floor("floor-dbfs", CliTr("The level floor for --expect, -90 to 0 dBFS (default -40)."),
+                                 "N");
   parser.addOptions({quiet, measure, expect, floor});
   if (auto exit = ParseArguments(parser, args)) return *exit;
   ReceiverLimits limits;
@@ -731,12 +739,13 @@ int RunDtmfDecode(const QStringList& args) {
 
 int RunCwDecode(const QStringList& args) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(CliTr(
-      "Prints the Morse text heard in a sound file (WAV or any format libsndfile reads, any\n"
-      "rate from 8000 to 48000 Hz, the first channel). The tone and the speed are found\n"
-      "when not given."));
+  parser.setApplicationDescription(
+      CliTr("Prints the Morse text heard in a sound file (WAV or any format libsndfile reads, any\n"
+            "rate from 8000 to 48000 Hz, the first channel). The tone and the speed are found\n"
+            "when not given."));
   parser.addPositionalArgument("FILE.wav", CliTr("The sound to listen to."));
-  const QCommandLineOption wpm("wpm", CliTr("The speed, 5 to 200 words per minute (the board keys a dot of 1190/WPM ms)."), "N");
+  const QCommandLineOption wpm(
+      "wpm", CliTr("The speed, 5 to 200 words per minute (the board keys a dot of 1190/WPM ms)."), "N");
   const QCommandLineOption tone("tone-hz", CliTr("The tone, 300 to 2000 Hz."), "F");
   const QCommandLineOption verbose("verbose", CliTr("Say on standard error which tone and speed were found."));
   parser.addOptions({wpm, tone, verbose});

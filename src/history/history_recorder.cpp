@@ -11,7 +11,8 @@
 namespace tonalis {
 namespace {
 constexpr const char* kHistoryNotWritten = TONALIS_TEXT("The board history cannot be written: %1");
-constexpr const char* kResultsNotKept = TONALIS_TEXT("READ and PROGRAM work as before, but their results are not kept.");
+constexpr const char* kResultsNotKept =
+    TONALIS_TEXT("READ and PROGRAM work as before, but their results are not kept.");
 }  // namespace
 
 HistoryRecorder::HistoryRecorder(BoardLink& link, MessageSink& messages, std::string folder,
@@ -32,8 +33,7 @@ void HistoryRecorder::onExchangeFinished(bool success) {
   entry.file = fileName_ ? fileName_() : std::string();
   if (const auto error = store_.add(entry)) {
     if (!std::exchange(failureSaid_, true))
-      messages_.showMessage({kWarningTitle,
-                             Fill(TrStd(kHistoryNotWritten), {*error}) + kCrLf + TrStd(kResultsNotKept),
+      messages_.showMessage({kWarningTitle, Fill(TrStd(kHistoryNotWritten), {*error}) + kCrLf + TrStd(kResultsNotKept),
                              UserMessage::Icon::Exclamation});
     return;
   }

@@ -10,8 +10,8 @@
 #include <sstream>
 
 #include "history/differences.h"
-#include "storage/atomic_file.h"
 #include "i18n/text.h"
+#include "storage/atomic_file.h"
 #include "storage/file_reading.h"
 
 namespace tonalis {

@@ -40,7 +40,7 @@ class DtmfDecoder {
 
  private:
   const float* window() const { return &ring_[at_ + 1]; }  // the last `window_` samples, oldest first
-  void endBlock();  // the block of samples since the last boundary, kept
+  void endBlock();                                         // the block of samples since the last boundary, kept
   void windowPowers();  // the eight tones' powers over the last window, from its blocks
   char classify();  // the digit the last window holds, or 0
   bool holds(char digit) const;  // the looser test a digit already heard must pass
@@ -61,19 +61,19 @@ class DtmfDecoder {
   // window's is the sum of its blocks' (each turned to the phase of its first
   // sample). The same values Goertzel gives over the window, at a fraction of
   // the work.
-  static constexpr std::size_t kLanes = 16;  // the eight tones' real parts, then their imaginary parts
+  static constexpr std::size_t kLanes = 16;   // the eight tones' real parts, then their imaginary parts
   static constexpr std::size_t kBlocks = 32;  // more than a window ever spans
   struct Block {
     std::size_t length = 0;
     double sum[kLanes] = {};
   };
-  std::vector<double> rotations_;  // for i samples into a block: e^(-j w i), kLanes each
-  double blockSum_[kLanes] = {};     // of the block being filled, from its first sample's phase
-  double blockPhase_[kLanes] = {};   // e^(-j w m) of its first sample m
+  std::vector<double> rotations_;   // for i samples into a block: e^(-j w i), kLanes each
+  double blockSum_[kLanes] = {};    // of the block being filled, from its first sample's phase
+  double blockPhase_[kLanes] = {};  // e^(-j w m) of its first sample m
   std::size_t blockLength_ = 0;
   Block blocks_[kBlocks];
   std::size_t newestBlock_ = 0;
-  std::size_t hopPhase_ = 0;  // samples taken, modulo the hop
+  std::size_t hopPhase_ = 0;                               // samples taken, modulo the hop
   std::size_t windowEndPhase_ = 0, windowStartPhase_ = 0;  // where blocks end, modulo the hop
   // Each sample is stored twice, `window_` apart, so that the last window is
   // always contiguous: ring_[at_ + 1 .. at_ + window_].

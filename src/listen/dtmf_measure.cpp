@@ -228,10 +228,12 @@ std::vector<DigitVerdict> CheckDigits(const std::string& expected, const std::ve
                    {Printed("%.1f", lowWorse ? d.lowHz : d.highHz),
                     Printed("%+.1f", 100 * (lowWorse ? lowError : highError))});
       } else if (std::min(d.lowDbfs, d.highDbfs) < limits.floorDbfs) {
-        SetProblem(v, kBelowFloor, {Printed("%.1f", std::min(d.lowDbfs, d.highDbfs)), Printed("%.1f", limits.floorDbfs)});
+        SetProblem(v, kBelowFloor,
+                   {Printed("%.1f", std::min(d.lowDbfs, d.highDbfs)), Printed("%.1f", limits.floorDbfs)});
       } else if (d.twistDb() > limits.maxTwistDb || d.twistDb() < limits.minTwistDb) {
-        SetProblem(v, kTwistBeyond,
-                   {Printed("%+.1f", d.twistDb()), Printed("%+.0f", limits.maxTwistDb), Printed("%+.0f", limits.minTwistDb)});
+        SetProblem(
+            v, kTwistBeyond,
+            {Printed("%+.1f", d.twistDb()), Printed("%+.0f", limits.maxTwistDb), Printed("%+.0f", limits.minTwistDb)});
       } else if (d.lengthMs < limits.minLengthMs) {
         SetProblem(v, kTooShort, {Printed("%.1f", d.lengthMs), Printed("%.0f", limits.minLengthMs)});
       } else if (d.gapMs && *d.gapMs < limits.minGapMs) {

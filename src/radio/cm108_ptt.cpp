@@ -21,7 +21,8 @@ void Cm108Ptt::key(bool on, Done done) {
   if (!failure) failure = WriteCm108Report(device_, Cm108PttReport(gpio_, on));
   if (!failure) keyed_ = on;
   if (failure)
-    messages_.showMessage({kWarningTitle, Fill(TrStd(on ? kCannotKey : kCannotRelease), {std::to_string(gpio_)}) + kCrLf + *failure,
+    messages_.showMessage({kWarningTitle,
+                           Fill(TrStd(on ? kCannotKey : kCannotRelease), {std::to_string(gpio_)}) + kCrLf + *failure,
                            UserMessage::Icon::Exclamation});
   if (done) done(!failure);
 }

@@ -77,8 +77,7 @@ std::optional<std::string> Cm108DeviceProblem(const std::string& device, const s
   const auto subsystem = std::filesystem::read_symlink(sysfs + "/dev/char/" + std::to_string(major(st.st_rdev)) +
                                                             ":" + std::to_string(minor(st.st_rdev)) + "/subsystem",
                                                         ec);
-  if (ec || subsystem.filename() != "hidraw")
-    return refused(kOtherDevice);
+  if (ec || subsystem.filename() != "hidraw") return refused(kOtherDevice);
   return std::nullopt;
 }
 

@@ -13,7 +13,8 @@ constexpr const char* kRigctldRefused = TONALIS_TEXT(
     "rigctld refused PTT (%1). A rigctld started without a PTT type refuses it: start it with -P RIG (or the PTT "
     "type your radio needs).");
 constexpr const char* kRigRefused = TONALIS_TEXT("The rig refused PTT (%1).");
-constexpr const char* kNotConfirmed = TONALIS_TEXT("The rig did not confirm PTT (%1); it was released again, to be safe.");
+constexpr const char* kNotConfirmed =
+    TONALIS_TEXT("The rig did not confirm PTT (%1); it was released again, to be safe.");
 constexpr const char* kNotConfirmedNorReleased = TONALIS_TEXT(
     "The rig did not confirm PTT (%1), and releasing it failed too (%2): the keyed state is unknown. Check the "
     "transmitter now!");
@@ -100,8 +101,7 @@ std::string HamlibPtt::Apply(Rig& r, const PttChoice& choice, bool on, std::atom
     // release (a rigctld that refuses T 1 refuses T 0 as well).
     r.close();
     unknown = false;
-    if (choice.method == PttMethod::Rigctld)
-      return Fill(TrStd(kRigctldRefused), {why});
+    if (choice.method == PttMethod::Rigctld) return Fill(TrStd(kRigctldRefused), {why});
     return Fill(TrStd(kRigRefused), {why});
   }
   r.keyed = true;  // even when the answer was lost or garbled, the rig may have keyed

@@ -44,7 +44,8 @@ namespace {
 constexpr const char* kLineOption = TONALIS_TEXT("--ptt-line takes rts or dtr, not '%1'.");
 constexpr const char* kCm108Gpio = TONALIS_TEXT("--cm108 takes DEVICE[:GPIO] with a GPIO from 1 to 8, not '%1'.");
 constexpr const char* kCm108Device = TONALIS_TEXT("--cm108 needs a device, such as /dev/hidraw0.");
-constexpr const char* kRigOption = TONALIS_TEXT("--rig takes MODEL:DEVICE[:BAUD] (rigctl --list shows the models), not '%1'.");
+constexpr const char* kRigOption =
+    TONALIS_TEXT("--rig takes MODEL:DEVICE[:BAUD] (rigctl --list shows the models), not '%1'.");
 constexpr const char* kRigctldOption = TONALIS_TEXT("--rigctld takes HOST:PORT, such as localhost:4532, not '%1'.");
 }  // namespace
 

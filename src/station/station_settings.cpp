@@ -148,8 +148,7 @@ StationSettings ReadStationSettings(const QString& folder) {
   // Every PTT value that cannot be read makes the PTT unusable.
   const std::size_t before = r.problems().size();
   const std::string method = r.text("ptt/method", "rts");
-  if (!SetPttMethodByName(method, p))
-    r.problem("ptt/method", QString::fromStdString(method), TrStd(kNotMethod));
+  if (!SetPttMethodByName(method, p)) r.problem("ptt/method", QString::fromStdString(method), TrStd(kNotMethod));
   if (const auto invert = r.flag("ptt/invert", false)) p.invert = *invert;
   p.cm108Device = r.text("ptt/cm108_device", "");
   if (const auto gpio = r.number("ptt/cm108_gpio", defaults.cm108Gpio, 1, 8)) p.cm108Gpio = *gpio;

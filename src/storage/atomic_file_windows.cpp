@@ -126,7 +126,8 @@ std::optional<std::string> WriteFileAtomically(const std::string& pathText, cons
   }
   const fs::file_status status = fs::status(target, ec);
   const bool exists = fs::exists(status);
-  if (exists && fs::is_directory(status)) return Fill(Message(kCannotWrite), {target.u8string(), std::strerror(EISDIR)});
+  if (exists && fs::is_directory(status))
+    return Fill(Message(kCannotWrite), {target.u8string(), std::strerror(EISDIR)});
   // A device cannot be replaced by a renamed file, and must not be.
   if ((exists && !fs::is_regular_file(status)) || IsDevice(target))
     return Fill(Message(kNotRegular), {target.u8string()});

@@ -22,35 +22,35 @@ constexpr int kGroupSizes[kConfigGroupCount] = {4, 9, 16, 1};
 constexpr const char* kNotACheckState = TONALIS_TEXT("Line %1: the %2 is \"%3\", which is not a check state (0 or 1).");
 
 constexpr const char* kItemNames[kConfigItemCount] = {TONALIS_TEXT("Output 1 power-on state"),
-                                                         TONALIS_TEXT("Output 2 power-on state"),
-                                                         TONALIS_TEXT("Output 3 power-on state"),
-                                                         TONALIS_TEXT("Output 4 power-on state"),
-                                                         TONALIS_TEXT("Modifier ID"),
-                                                         TONALIS_TEXT("Checksum ID"),
-                                                         TONALIS_TEXT("CW Enabled"),
-                                                         TONALIS_TEXT("Morse speed"),
-                                                         TONALIS_TEXT("CW call"),
-                                                         TONALIS_TEXT("Output 2 timer"),
-                                                         TONALIS_TEXT("V.Check Enabled"),
-                                                         TONALIS_TEXT("low battery level"),
-                                                         TONALIS_TEXT("high battery level"),
-                                                         TONALIS_TEXT("command 0"),
-                                                         TONALIS_TEXT("command 1"),
-                                                         TONALIS_TEXT("command 2"),
-                                                         TONALIS_TEXT("command 3"),
-                                                         TONALIS_TEXT("command 4"),
-                                                         TONALIS_TEXT("command 5"),
-                                                         TONALIS_TEXT("command 6"),
-                                                         TONALIS_TEXT("command 7"),
-                                                         TONALIS_TEXT("command 8"),
-                                                         TONALIS_TEXT("command 9"),
-                                                         TONALIS_TEXT("command 10"),
-                                                         TONALIS_TEXT("command 11"),
-                                                         TONALIS_TEXT("command 12"),
-                                                         TONALIS_TEXT("command 13"),
-                                                         TONALIS_TEXT("command 14"),
-                                                         TONALIS_TEXT("command 15"),
-                                                         TONALIS_TEXT("programming port")};
+                                                      TONALIS_TEXT("Output 2 power-on state"),
+                                                      TONALIS_TEXT("Output 3 power-on state"),
+                                                      TONALIS_TEXT("Output 4 power-on state"),
+                                                      TONALIS_TEXT("Modifier ID"),
+                                                      TONALIS_TEXT("Checksum ID"),
+                                                      TONALIS_TEXT("CW Enabled"),
+                                                      TONALIS_TEXT("Morse speed"),
+                                                      TONALIS_TEXT("CW call"),
+                                                      TONALIS_TEXT("Output 2 timer"),
+                                                      TONALIS_TEXT("V.Check Enabled"),
+                                                      TONALIS_TEXT("low battery level"),
+                                                      TONALIS_TEXT("high battery level"),
+                                                      TONALIS_TEXT("command 0"),
+                                                      TONALIS_TEXT("command 1"),
+                                                      TONALIS_TEXT("command 2"),
+                                                      TONALIS_TEXT("command 3"),
+                                                      TONALIS_TEXT("command 4"),
+                                                      TONALIS_TEXT("command 5"),
+                                                      TONALIS_TEXT("command 6"),
+                                                      TONALIS_TEXT("command 7"),
+                                                      TONALIS_TEXT("command 8"),
+                                                      TONALIS_TEXT("command 9"),
+                                                      TONALIS_TEXT("command 10"),
+                                                      TONALIS_TEXT("command 11"),
+                                                      TONALIS_TEXT("command 12"),
+                                                      TONALIS_TEXT("command 13"),
+                                                      TONALIS_TEXT("command 14"),
+                                                      TONALIS_TEXT("command 15"),
+                                                      TONALIS_TEXT("programming port")};
 
 std::string ItemName(int index) { return Message(kItemNames[index]); }
 
@@ -61,8 +61,7 @@ std::optional<int> CheckState(const FileItem& item) {
 }
 
 std::string NotACheckState(const FileItem& item, int index) {
-  return Fill(Message(kNotACheckState),
-              {std::to_string(item.line), ItemName(index), PrintableExcerpt(item.text)});
+  return Fill(Message(kNotACheckState), {std::to_string(item.line), ItemName(index), PrintableExcerpt(item.text)});
 }
 
 }  // namespace

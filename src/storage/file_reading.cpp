@@ -24,8 +24,7 @@ std::optional<std::string> SmallFileProblem(const std::string& path, std::uintma
   if (!fs::is_regular_file(status)) return Fill(Message(kDevice), {path});
   const std::uintmax_t size = fs::file_size(FilePath(path), ec);
   if (ec) return path + ": " + ec.message() + ".";
-  if (size > maxBytes)
-    return Fill(Message(kTooLarge), {path, std::to_string(size), std::to_string(maxBytes)});
+  if (size > maxBytes) return Fill(Message(kTooLarge), {path, std::to_string(size), std::to_string(maxBytes)});
   return std::nullopt;
 }
 

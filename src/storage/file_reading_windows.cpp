@@ -20,8 +20,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::uintmax_t
   char buffer[8192];
   while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
     content.append(buffer, static_cast<std::size_t>(in.gcount()));
-    if (content.size() > maxBytes)
-      return Fill(Message(kTooLargeRead), {path, std::to_string(maxBytes)});
+    if (content.size() > maxBytes) return Fill(Message(kTooLargeRead), {path, std::to_string(maxBytes)});
   }
   if (in.bad()) return path + ": cannot be read.";
   return std::nullopt;

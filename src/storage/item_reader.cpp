@@ -71,7 +71,8 @@ ItemReadResult ReadItems(std::istream& in, std::size_t count) {
       return r.get();
     };
     auto tooLong = [&] {
-      result.error = Fill(Message(TONALIS_TEXT("%1 on line %2 is too long.")), {ItemName(index), std::to_string(item.line)});
+      result.error =
+          Fill(Message(TONALIS_TEXT("%1 on line %2 is too long.")), {ItemName(index), std::to_string(item.line)});
       return result;
     };
     auto atDelimiter = [&] {

@@ -121,7 +121,8 @@ std::optional<std::string> WavBytes(const std::int16_t* samples, std::int64_t co
 std::optional<std::string> WriteWav(const std::string& path, const std::int16_t* samples, std::int64_t count,
                                     int sampleRate) {
   std::string bytes;
-  if (const auto error = WavBytes(samples, count, sampleRate, bytes)) return Fill(Message(kCannotWrite), {path, *error});
+  if (const auto error = WavBytes(samples, count, sampleRate, bytes))
+    return Fill(Message(kCannotWrite), {path, *error});
   std::error_code ec;
   if (std::filesystem::is_fifo(std::filesystem::status(FilePath(path), ec))) {
     // A FIFO streams what is written: it is what its reader asked for.
@@ -160,8 +161,8 @@ SoundFile ReadSoundFile(const std::string& path, int minRate, int maxRate, doubl
   // Its header says what it holds: refused before a byte of sound is read.
   if (info.samplerate < minRate || info.samplerate > maxRate) {
     sf_close(file);
-    out.error = Fill(Message(kRate), {path, std::to_string(info.samplerate), std::to_string(minRate),
-                                      std::to_string(maxRate)});
+    out.error =
+        Fill(Message(kRate), {path, std::to_string(info.samplerate), std::to_string(minRate), std::to_string(maxRate)});
     return out;
   }
   if (info.frames > static_cast<sf_count_t>(maxSeconds * info.samplerate)) {

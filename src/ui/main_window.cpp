@@ -639,8 +639,9 @@ void FrmTone::onSendFinished(const QString& status, bool completed) {
 
 void FrmTone::onMonitored(const std::vector<std::int16_t>& samples, int rate, bool truncated) {
   const TransmissionCheck check(samples.data(), samples.size(), rate, monitoredSequence_);
-  monitorText_ = QString::fromUtf8(check.allTaken() ? "\u2714 " : "\u2716 ") +
-                 (truncated ? tr("Monitor: %1 (the first ten minutes)") : tr("Monitor: %1")).arg(Q(check.summary(TrStd)));
+  monitorText_ =
+      QString::fromUtf8(check.allTaken() ? "\u2714 " : "\u2716 ") +
+      (truncated ? tr("Monitor: %1 (the first ten minutes)") : tr("Monitor: %1")).arg(Q(check.summary(TrStd)));
   // The table a digit, for the strip's tooltip.
   QString rows;
   std::size_t position = 0;
@@ -659,8 +660,7 @@ void FrmTone::onMonitored(const std::vector<std::int16_t>& samples, int rate, bo
                    .arg(v.heard->twistDb(), 0, 'f', 1);
     else
       cells += "<td colspan=7></td>";
-    rows += "<tr>" + cells + "<td>" + (v.taken() ? tr("taken") : Q(v.problem(TrStd))).toHtmlEscaped() +
-            "</td></tr>";
+    rows += "<tr>" + cells + "<td>" + (v.taken() ? tr("taken") : Q(v.problem(TrStd))).toHtmlEscaped() + "</td></tr>";
   }
   QString header;
   for (const QString& name : {tr("#"), tr("Digit"), tr("ms"), tr("Gap ms"), tr("Low Hz"), tr("High Hz"),

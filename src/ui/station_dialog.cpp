@@ -16,17 +16,17 @@
 #include <fstream>
 #include <sstream>
 
+#include "i18n/language.h"
+#include "i18n/text.h"
 #include "link/port_lookup.h"
 #include "link/port_map.h"
-#include "i18n/language.h"
-#include "ui/accessibility.h"
-#include "i18n/text.h"
 #include "link/serial_ports.h"
 #include "radio/cm108_ptt.h"
 #include "radio/hamlib_ptt.h"
 #include "storage/atomic_file.h"
 #include "tone/fifo_input.h"
 #include "tone/send_fields.h"
+#include "ui/accessibility.h"
 
 namespace tonalis {
 namespace {
@@ -725,7 +725,8 @@ void StationDialog::accept() {
     missing = S(tr("Choose the %1 of the sound chip.").arg(Tr(kHidDeviceKind.c_str())));
   if (p.method == PttMethod::Cat && (p.rigModel <= 0 || p.rigDevice.empty()))
     missing = S(tr("Choose the rig model and its serial device."));
-  if (const auto clip = ToneLevelsProblem(chosen.levels, TrStd)) missing = *clip + " " + S(tr("Lower the level or the twist."));
+  if (const auto clip = ToneLevelsProblem(chosen.levels, TrStd))
+    missing = *clip + " " + S(tr("Lower the level or the twist."));
   if (p.method == PttMethod::Rigctld && !IsHostName(p.rigctldHost))
     missing = S(tr("Give the host rigctld runs on: a name such as localhost or an address such as 127.0.0.1 "
                    "(no spaces, no port: the port has its own field)."));

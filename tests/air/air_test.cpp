@@ -24,10 +24,10 @@
 #include "support/run_cli.h"
 #include "support/test_files.h"
 #include "tone/portaudio_output.h"
-#include "ui/main_window.h"
 #include "ui/commands_dialog.h"
 #include "ui/history_dialog.h"
 #include "ui/journal_dialog.h"
+#include "ui/main_window.h"
 #include "ui/station_dialog.h"
 
 #include <QDoubleSpinBox>

@@ -8,16 +8,16 @@
 #include <fstream>
 #include <functional>
 
+#include "config/decoder_image.h"
 #include "history/differences.h"
+#include "link/protocol.h"
 #include "storage/atomic_file.h"
 #include "storage/config_file.h"
 #include "storage/file_reading.h"
-#include "tone/synthesis.h"
+#include "support/examples.h"
 #include "support/shout.h"
 #include "support/test_files.h"
-#include "config/decoder_image.h"
-#include "link/protocol.h"
-#include "support/examples.h"
+#include "tone/synthesis.h"
 
 namespace tonalis {
 namespace {
@@ -73,7 +73,9 @@ TEST(Text, FileAndHistoryMessagesInTheLanguageSet) {
       [&] { return SmallFileProblem(missing, 10).value_or(""); },
       [&] { return WriteFileAtomically(dir.path().string(), "x").value_or(""); },
       [&] { return RenderTone(50, 1, 0).error; },
-      [&] { return RenderSequence("1", CalcSampleCounts(0.05, 0.05, 0.5), 1, {9, 0}).error; },
+      [&] {
+        return RenderSequence("1", CalcSampleCounts(0.05, 0.05, 0.5), 1, {9, 0}).error;
+      },
       [&] {
         std::string all;
         for (const auto& line : ConfigDifferences(a, b)) all += line + "\n";

@@ -81,7 +81,8 @@ TEST(Translations, EveryTextOfTheSourcesIsInTheItalianFileAndTranslated) {
   while (sourceFiles.hasNext()) {
     QFile file(sourceFiles.next());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    for (const auto& m : qobject.globalMatch(QString::fromUtf8(file.readAll()))) translatingClasses.insert(m.captured(1));
+    for (const auto& m : qobject.globalMatch(QString::fromUtf8(file.readAll())))
+      translatingClasses.insert(m.captured(1));
   }
   ASSERT_TRUE(translatingClasses.count("FrmTone"));
   for (const auto& [key, entry] : italian) {

@@ -176,9 +176,9 @@ TEST_F(StationTest, ASoundDeviceThatIsGoneFallsBackWithOneMessage) {
 TEST_F(StationTest, TheDialogSaysWhatAStoredInputIs) {
   const std::string fifo = dir_.file("receiver.fifo");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  for (const auto& [input, shown] : {std::pair{fifo, fifo + "  (FIFO of raw audio)"},
-                                     {std::string("USB receiver that is unplugged"),
-                                      std::string("USB receiver that is unplugged  (not found)")}}) {
+  for (const auto& [input, shown] :
+       {std::pair{fifo, fifo + "  (FIFO of raw audio)"},
+        {std::string("USB receiver that is unplugged"), std::string("USB receiver that is unplugged  (not found)")}}) {
     WriteAll(dir_.file("station.ini"), "[sound]\ninput=" + input + "\n");
     open();
     StationDialog* d = dialog();
