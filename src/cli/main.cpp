@@ -12,6 +12,7 @@
 #include "cli/commands.h"
 #include "config/version.h"
 #include "radio/ptt_guard.h"
+#include "tone/device_thread.h"
 
 namespace tonalis::cli {
 namespace {
@@ -93,7 +94,16 @@ int main(int argc, char* argv[]) {
     return tonalis::cli::kExitOk;
   }
   for (const auto& s : tonalis::cli::kSubcommands)
-    if (args.first() == QLatin1String(s.name)) return s.run(args);
+    if (args.first() == QLatin1String(s.name)) {
+      const int status = s.run(args);
+      // A sound device still closing gets a moment; one that never returns cannot be waited for.
+      if (!tonalis::DeviceCallsEnded(tonalis::kDeviceCallsAtExit)) {
+        std::cout.flush();
+        std::cerr.flush();
+        std::_Exit(status);
+      }
+      return status;
+    }
   tonalis::cli::PrintError(tonalis::Fill(tonalis::cli::CliText("unknown command '%1'. Try 'tonalis-cli --help'."),
                                          {args.first().toStdString()}));
   return tonalis::cli::kExitUsage;

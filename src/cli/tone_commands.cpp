@@ -249,8 +249,7 @@ int PlayKeyed(SignalQuit& signals, ConsoleMessages& messages, ChosenPtt& chosenP
   record.ptt = JournalPtt(chosenPtt.link.pttEnabled(), chosenPtt.ptt.choice());
   BoardLink& link = chosenPtt.link;
   StationPtt& ptt = chosenPtt.ptt;
-  PortAudioOutput output(deviceName);
-  TonePlayer player(output, messages);
+  TonePlayer player(std::make_shared<PortAudioOutput>(deviceName), messages);
   SequenceSender sender(player, ptt, messages);
   sender.setTxLimit(std::chrono::seconds(limitSeconds));
   sender.setLevels(levels);
@@ -308,11 +307,6 @@ int PlayKeyed(SignalQuit& signals, ConsoleMessages& messages, ChosenPtt& chosenP
   if (signals.received()) {
     PrintError(StoppedBySignalText(signals.received(), !sender.releaseFailed() && !ptt.stateUnknown()));
     return 128 + signals.received();
-  }
-  if (DeviceCallLeftBehind()) {
-    // A sound device that never returned cannot be waited for.
-    std::cout.flush();
-    std::_Exit(kExitRefused);
   }
   monitor.cancel();
   return completed && messages.count == 0 && monitorTaken ? kExitOk : kExitRefused;

@@ -10,7 +10,18 @@
 
 namespace tonalis {
 namespace {
-std::atomic<int> gLeftBehind{0};
+// The threads left behind that have not ended yet.
+std::mutex gLeftMutex;
+std::condition_variable gLeftEnded;
+int gLeftBehind = 0;
+
+void LeftThreadEnded() {
+  {
+    std::lock_guard<std::mutex> lock(gLeftMutex);
+    --gLeftBehind;
+  }
+  gLeftEnded.notify_all();
+}
 }  // namespace
 
 struct DeviceThread::State {
@@ -24,12 +35,24 @@ struct DeviceThread::State {
   bool running = false;  // a job is under way
   bool stop = false;
   QObject* context = nullptr;  // null once the owner is gone
+  bool leftBehind = false;  // detached: it counts itself out when it ends
+  bool dropQueued = false;  // left behind with jobs whose objects are gone
   std::thread thread;
+
+  void run() {
+    loop();
+    std::unique_lock<std::mutex> lock(mutex);
+    if (leftBehind) {
+      lock.unlock();
+      LeftThreadEnded();
+    }
+  }
 
   void loop() {
     std::unique_lock<std::mutex> lock(mutex);
     for (;;) {
       wake.wait(lock, [this] { return stop || !jobs.empty(); });
+      if (dropQueued) jobs.clear();
       if (jobs.empty()) return;
       Job next = std::move(jobs.front());
       jobs.pop_front();
@@ -46,26 +69,30 @@ struct DeviceThread::State {
   }
 };
 
-DeviceThread::DeviceThread(QObject* context) : state_(std::make_shared<State>()) {
+DeviceThread::DeviceThread(QObject* context, OnExit onExit) : state_(std::make_shared<State>()), onExit_(onExit) {
   state_->context = context;
-  state_->thread = std::thread([state = state_] { state->loop(); });
+  state_->thread = std::thread([state = state_] { state->run(); });
 }
 
 DeviceThread::~DeviceThread() {
-  bool stuck = false;
+  bool leave = false;
   {
     std::lock_guard<std::mutex> lock(state_->mutex);
     state_->context = nullptr;
     state_->stop = true;
-    stuck = state_->running;
+    leave = state_->running || (onExit_ == OnExit::LeaveBusy && !state_->jobs.empty());
+    if (leave) {
+      state_->leftBehind = true;
+      state_->dropQueued = onExit_ == OnExit::RunQueued;
+      std::lock_guard<std::mutex> count(gLeftMutex);
+      ++gLeftBehind;
+    }
   }
   state_->wake.notify_one();
-  if (stuck) {
-    ++gLeftBehind;
-    state_->thread.detach();  // it holds the state; it ends if the call ever returns
-  } else {
+  if (leave)
+    state_->thread.detach();  // it holds the state; it ends once its calls return
+  else
     state_->thread.join();
-  }
 }
 
 void DeviceThread::run(std::function<int()> job, std::function<void(int)> done) {
@@ -81,6 +108,9 @@ bool DeviceThread::busy() const {
   return state_->running || !state_->jobs.empty();
 }
 
-bool DeviceCallLeftBehind() { return gLeftBehind > 0; }
+bool DeviceCallsEnded(std::chrono::milliseconds wait) {
+  std::unique_lock<std::mutex> lock(gLeftMutex);
+  return gLeftEnded.wait_for(lock, wait, [] { return gLeftBehind == 0; });
+}
 
 }  // namespace tonalis

@@ -8,8 +8,11 @@ namespace tonalis {
 
 std::string ResultCodeText(int code) { return (code >= 0 ? " " : "") + std::to_string(code); }
 
-TonePlayer::TonePlayer(AudioOutput& output, MessageSink& messages, QObject* parent)
-    : QObject(parent), output_(output), messages_(messages), device_(this) {
+TonePlayer::TonePlayer(OutputHandle output, MessageSink& messages, QObject* parent)
+    : QObject(parent),
+      output_(std::move(output.device)),
+      messages_(messages),
+      device_(this, output.owned ? DeviceThread::OnExit::LeaveBusy : DeviceThread::OnExit::RunQueued) {
   watchdog_.setSingleShot(true);
   connect(&watchdog_, &QTimer::timeout, this, &TonePlayer::onWatchdog);
 }
@@ -38,7 +41,7 @@ bool TonePlayer::prepare(RenderedSequence sequence) {
   }
   stage_ = Stage::Opening;
   const unsigned generation = ++generation_;
-  device_.run([this] { return output_.open(); }, [this, generation](int e) { onOpened(generation, e); });
+  device_.run([output = output_] { return output->open(); }, [this, generation](int e) { onOpened(generation, e); });
   watchdog_.start(deviceTimeout_);
   return true;
 }
@@ -78,9 +81,9 @@ void TonePlayer::start() {
   // completion it can report, so the time is never negative.
   auto startedAt = startedAt_;
   device_.run(
-      [this, samples, count, finished, startedAt] {
+      [output = output_, samples, count, finished, startedAt] {
         *startedAt = std::chrono::steady_clock::now();
-        return output_.start(samples, count, finished);
+        return output->start(samples, count, finished);
       },
       [this, generation](int e) { onStarted(generation, e); });
   const auto length = std::chrono::milliseconds(sequence_.count * 1000 / static_cast<std::int64_t>(kSampleRate));
@@ -131,9 +134,9 @@ void TonePlayer::onDeviceFinished(unsigned generation, std::chrono::steady_clock
   watchdog_.start(deviceTimeout_);
   auto codes = std::make_shared<std::pair<int, int>>(0, 0);
   device_.run(
-      [this, codes] {
-        codes->first = output_.stop();
-        codes->second = codes->first == 0 ? output_.close() : 0;
+      [output = output_, codes] {
+        codes->first = output->stop();
+        codes->second = codes->first == 0 ? output->close() : 0;
         return 0;
       },
       [this, generation, codes](int) {
@@ -199,8 +202,8 @@ void TonePlayer::fail(const std::string& text, int code, const std::string& fail
 void TonePlayer::closeWaveOut() {
   // The buffer stays alive until the device has let go of it.
   auto samples = std::make_shared<RenderedSequence>(std::move(sequence_));
-  device_.run([this, samples] {
-    output_.reset();
+  device_.run([output = output_, samples] {
+    output->reset();
     return 0;
   });
   soundBusy_ = false;

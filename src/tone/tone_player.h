@@ -16,6 +16,19 @@ namespace tonalis {
 
 inline constexpr std::chrono::milliseconds kDeviceTimeout{5000};
 
+// The sound device a player plays on. Owned, it is shared with the calls the
+// player makes: a call still under way when the player goes keeps it until
+// that call returns, and the last one closes it on the device's thread, so
+// the owner's thread never waits for a device. Borrowed, it must outlive the
+// player and every call it makes.
+struct OutputHandle {
+  template <typename T>
+  OutputHandle(std::shared_ptr<T> owned) : device(std::move(owned)), owned(true) {}
+  OutputHandle(AudioOutput& borrowed) : device(&borrowed, [](AudioOutput*) {}), owned(false) {}
+  std::shared_ptr<AudioOutput> device;
+  bool owned;
+};
+
 // The one tone player: plays a rendered sequence once on the sound device
 // and reports when the device has played it all. Every call into the device
 // runs on a thread of its own (a device can block: a hung sound server, a
@@ -31,7 +44,7 @@ class TonePlayer : public QObject {
   Q_OBJECT
 
  public:
-  TonePlayer(AudioOutput& output, MessageSink& messages, QObject* parent = nullptr);
+  TonePlayer(OutputHandle output, MessageSink& messages, QObject* parent = nullptr);
   ~TonePlayer() override;
 
   // Takes the sequence and opens the device (SoundBusy from here on);
@@ -84,7 +97,7 @@ class TonePlayer : public QObject {
   void closeWaveOut();
   void end(Emit when = Emit::Now);
 
-  AudioOutput& output_;
+  std::shared_ptr<AudioOutput> output_;
   MessageSink& messages_;
   RenderedSequence sequence_;
   Stage stage_ = Stage::Idle;

@@ -80,8 +80,7 @@ int main(int argc, char* argv[]) {
   int status = 0;
   {
     tonalis::QtMessageBoxes messages;
-    tonalis::PortAudioOutput audio(device);
-    tonalis::FrmTone window(messages, audio, tonalis::SettingsFolder());
+    tonalis::FrmTone window(messages, std::make_shared<tonalis::PortAudioOutput>(device), tonalis::SettingsFolder());
     window.overrideAudioDevice(device);
     window.setHistoryFolder(tonalis::HistoryFolder());
     if (trace) window.link().setTrace(trace.get());
@@ -95,7 +94,7 @@ int main(int argc, char* argv[]) {
     QObject::connect(&signals, &tonalis::SignalQuit::signalled, &window, &tonalis::FrmTone::quitForSignal);
     status = QApplication::exec();
   }
-  // A sound device that never returned from a call cannot be waited for.
-  if (tonalis::DeviceCallLeftBehind()) std::_Exit(status);
+  // A sound device still closing gets a moment; one that never returns cannot be waited for.
+  if (!tonalis::DeviceCallsEnded(tonalis::kDeviceCallsAtExit)) std::_Exit(status);
   return status;
 }

@@ -60,7 +60,7 @@ const char* kFileFilters[] = {TONALIS_TEXT("Configuration file (*.prg)"), TONALI
 
 }  // namespace
 
-FrmTone::FrmTone(MessageSink& messages, AudioOutput& audio, const QString& settingsFolder, QWidget* parent,
+FrmTone::FrmTone(MessageSink& messages, OutputHandle audio, const QString& settingsFolder, QWidget* parent,
                  AudioInput* input)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
@@ -69,8 +69,8 @@ FrmTone::FrmTone(MessageSink& messages, AudioOutput& audio, const QString& setti
       c_(BuildForm(this)),
       link_(*this, messages, [this](int number) { return PortFromPortsIni(FilePath(settingsFolder_), number); }),
       stationPtt_(link_, messages),
-      audio_(audio),
-      player_(audio, messages),
+      audio_(audio.device),
+      player_(std::move(audio), messages),
       sender_(player_, stationPtt_, messages),
       history_(link_, messages, FilePath(settingsFolder + "/history"),
                [this] {
@@ -839,7 +839,7 @@ void FrmTone::applyStation(const StationSettings& station) {
   sender_.setTail(std::chrono::milliseconds(station.tailMs));
   // Nothing chosen anywhere: the output keeps the device it was made with.
   const std::string& device = commandLineDevice_.empty() ? station.outputDevice : commandLineDevice_;
-  if (!device.empty() || stationChosenHere_) audio_.setDevice(device);
+  if (!device.empty() || stationChosenHere_) audio_->setDevice(device);
   c_.chkPtt->setToolTip(tr("PTT by %1 (Station... changes it)").arg(Q(DescribePtt(station.ptt))));
 }
 

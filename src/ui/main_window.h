@@ -39,7 +39,7 @@ class FrmTone : public QWidget, public ProgressView {
 
  public:
   // `input` hears the board's replies (the default: the sound card, through PortAudio).
-  FrmTone(MessageSink& messages, AudioOutput& audio, const QString& settingsFolder, QWidget* parent = nullptr,
+  FrmTone(MessageSink& messages, OutputHandle audio, const QString& settingsFolder, QWidget* parent = nullptr,
           AudioInput* input = nullptr);
   ~FrmTone() override;
 
@@ -165,7 +165,7 @@ class FrmTone : public QWidget, public ProgressView {
   ProgressDialog* dialog_ = nullptr;
   BoardLink link_;
   StationPtt stationPtt_;
-  AudioOutput& audio_;
+  std::shared_ptr<AudioOutput> audio_;
   TonePlayer player_;
   SequenceSender sender_;
   StationSettings station_;

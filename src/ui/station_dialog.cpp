@@ -81,7 +81,7 @@ void SelectData(QComboBox* box, const QString& data) {
 struct StationDialog::Tester {
   std::unique_ptr<BoardLink> link;
   std::unique_ptr<StationPtt> ptt;
-  std::unique_ptr<PortAudioOutput> output;
+  std::shared_ptr<PortAudioOutput> output;
   std::unique_ptr<TonePlayer> player;
   std::unique_ptr<SequenceSender> sender;
   ~Tester() {
@@ -677,8 +677,8 @@ void StationDialog::playCalibrationTone() { startTone(true); }
 
 void StationDialog::startTone(bool calibration) {
   if (!prepareTester(playKeys_->isChecked())) return;
-  tester_->output = std::make_unique<PortAudioOutput>(S(output_->currentData().toString()));
-  tester_->player = std::make_unique<TonePlayer>(*tester_->output, messages_);
+  tester_->output = std::make_shared<PortAudioOutput>(S(output_->currentData().toString()));
+  tester_->player = std::make_unique<TonePlayer>(tester_->output, messages_);
   tester_->sender = std::make_unique<SequenceSender>(*tester_->player, *tester_->ptt, messages_);
   // The test tone as the sends will sound: at the level and twist chosen here.
   const StationSettings chosen = settings();

@@ -12,6 +12,7 @@
 #include <csignal>
 #include <functional>
 
+#include "support/real_time_fifo.h"
 #include "support/rigctld.h"
 #include "support/run_cli.h"
 #include "support/test_files.h"
@@ -36,14 +37,16 @@ bool WaitUntil(Predicate ready, int ms) {
 // tonalis-cli with its own settings folder and a sound device writing to a file.
 class PttCli {
  public:
-  explicit PttCli(const TempDir& dir) : dir_(dir) {
-    testing::WriteAll(dir.file("sound.conf"),
+  explicit PttCli(const TempDir& dir, std::string soundConf = {}) : dir_(dir), soundConf_(std::move(soundConf)) {
+    if (!soundConf_.empty()) return;
+    soundConf_ = dir.file("sound.conf");
+    testing::WriteAll(soundConf_,
                       "pcm.!default { type asym playback.pcm { type file slave.pcm { type null } file \"" +
                           dir.file("played.raw") + "\" format \"raw\" } capture.pcm { type null } }\n");
   }
   void start(const QStringList& args) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("ALSA_CONFIG_PATH", Q(dir_.file("sound.conf")));
+    env.insert("ALSA_CONFIG_PATH", Q(soundConf_));
     env.insert("TONALIS_SETTINGS_DIR", Q(dir_.path().string()));
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(TONALIS_CLI), args);
@@ -59,6 +62,7 @@ class PttCli {
 
  private:
   const TempDir& dir_;
+  std::string soundConf_;
 };
 
 TEST(PttCli, PttTestKeysForItsTimeThenReleases) {
@@ -101,6 +105,54 @@ TEST(PttCli, StoppedBySignalItReleases) {
     const std::string said = "Stopped by signal " + std::to_string(c.signal) + "; the transmitter is released.";
     EXPECT_NE(cli.err().find(said), std::string::npos) << name;
   }
+}
+
+// On a sound device that plays in real time, closing the stream waits for the
+// device's own thread: a stopped tone or send still ends its process at once.
+TEST(PttCli, AToneStoppedOnARealTimeDeviceEndsWithinASecond) {
+  TempDir dir;
+  testing::Rigctld rig;
+  testing::RealTimeFifo card(dir.path());
+  struct Case {
+    QStringList args;
+    int signal;  // 0: the TX limit stops it
+    int exit;
+  };
+  const Case cases[] = {
+      {{"tone", "--seconds", "60"}, SIGTERM, 128 + SIGTERM},
+      {{"tone", "--seconds", "60"}, SIGINT, 128 + SIGINT},
+      {{"send", "1", "--digit-ms", "9000", "--tx-delay-ms", "20"}, SIGTERM, 128 + SIGTERM},
+      {{"tone", "--seconds", "60"}, 0, 1},
+      {{"send", "1", "--digit-ms", "9000", "--tx-delay-ms", "20", "--tx-limit", "2"}, 0, 1},
+  };
+  for (int round = 0; round < 2; ++round)
+    for (const auto& c : cases) {
+      const std::string name = c.args.join(' ').toStdString() + " / " + std::to_string(c.signal);
+      testing::WriteAll(dir.file("station.ini"), "[ptt]\nmethod=rigctld\nrigctld_host=127.0.0.1\nrigctld_port=" +
+                                                     std::to_string(rig.port()) + "\ntx_limit_seconds=" +
+                                                     (c.signal ? "0" : "2") + "\n");
+      PttCli cli(dir, card.conf());
+      const long before = card.drained();
+      cli.start(c.args);
+      ASSERT_TRUE(WaitUntil([&] { return rig.ptt() == 1; }, 5000)) << name << cli.err();
+      ASSERT_TRUE(WaitUntil([&] { return card.drained() > before + 8000; }, 5000)) << name << " plays";
+      std::chrono::steady_clock::time_point stopped;
+      if (c.signal) {
+        ::kill(static_cast<pid_t>(cli.process.processId()), c.signal);
+        stopped = std::chrono::steady_clock::now();
+      } else {
+        ASSERT_TRUE(WaitUntil([&] { return rig.ptt() == 0; }, 5000)) << name << " the limit releases";
+        stopped = std::chrono::steady_clock::now();
+      }
+      ASSERT_TRUE(cli.process.waitForFinished(5000)) << name << " hangs after the release";
+      EXPECT_LT(std::chrono::steady_clock::now() - stopped, std::chrono::milliseconds(1500)) << name;
+      EXPECT_EQ(cli.process.exitCode(), c.exit) << name << cli.err();
+      EXPECT_EQ(rig.ptt(), 0) << name;
+      const std::string err = cli.err();
+      EXPECT_NE(err.find(c.signal ? "the transmitter is released" : "the TX time limit of 2 s was reached"),
+                std::string::npos)
+          << name << err;
+    }
 }
 
 TEST(PttCli, AClosedPipeOnOutputDoesNotKillItKeyed) {

@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <atomic>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -16,6 +17,7 @@
 #include "support/recording.h"
 #include "support/test_files.h"
 #include "tone/portaudio_output.h"
+#include "tone/device_thread.h"
 #include "tone/sequence_sender.h"
 
 namespace tonalis {
@@ -345,6 +347,68 @@ TEST(SequenceSender, EveryStopReleasesAndSaysWhatHappened) {
     }
     EXPECT_FALSE(player.soundBusy()) << c.name;
   }
+}
+
+// A device that plays in real time: closing it waits for its own thread, and
+// two threads closing it at once would wait for each other for good.
+class SlowToCloseOutput : public AudioOutput {
+ public:
+  int open() override { return 0; }
+  int start(const std::int16_t*, std::int64_t, std::function<void()>) override { return 0; }
+  int stop() override { return 0; }
+  int close() override { return 0; }
+  void reset() override {
+    if (closing_.exchange(true)) ++concurrent;  // a second closer while the first is still in
+    std::this_thread::sleep_for(std::chrono::milliseconds(600));
+    ++resets;
+    resetOn = std::this_thread::get_id();
+    closing_ = false;
+  }
+  ~SlowToCloseOutput() override { *gone = true; }
+  std::atomic<int> resets{0}, concurrent{0};
+  std::thread::id resetOn;
+  std::shared_ptr<std::atomic<bool>> gone = std::make_shared<std::atomic<bool>>(false);
+
+ private:
+  std::atomic<bool> closing_{false};
+};
+
+TEST(TonePlayer, AStoppedPlayerLetsGoOfItsDeviceWithoutWaitingForIt) {
+  const std::string steps[] = {"aborted", "cancelled", "destroyed while playing", "destroyed while closing"};
+  for (const auto& step : steps) {
+    RecordingMessages messages;
+    auto output = std::make_shared<SlowToCloseOutput>();
+    const auto gone = output->gone;
+    auto player = std::make_unique<TonePlayer>(std::move(output), messages);
+    QSignalSpy prepared(player.get(), &TonePlayer::prepared);
+    ASSERT_TRUE(player->prepare(Render("1")));
+    ASSERT_TRUE(prepared.wait(5000)) << step;
+    if (step != "cancelled") player->start();
+    QTest::qWait(50);
+    const auto before = Clock::now();
+    if (step == "aborted" || step == "destroyed while closing") player->abort("stopped");
+    if (step == "cancelled") player->cancel();
+    if (step == "destroyed while closing") QTest::qWait(100);  // the close under way
+    player.reset();
+    EXPECT_LT(Clock::now() - before, std::chrono::milliseconds(200)) << step << ": the owner's thread never waits";
+    EXPECT_TRUE(DeviceCallsEnded(std::chrono::seconds(5))) << step;
+    EXPECT_TRUE(*gone) << step << ": the last call let go of the device";
+    QTest::qWait(20);
+  }
+  // Counted on a device that outlives the player, so that it can be read after.
+  RecordingMessages messages;
+  auto output = std::make_shared<SlowToCloseOutput>();
+  auto player = std::make_unique<TonePlayer>(output, messages);
+  QSignalSpy prepared(player.get(), &TonePlayer::prepared);
+  ASSERT_TRUE(player->prepare(Render("1")));
+  ASSERT_TRUE(prepared.wait(5000));
+  player->start();
+  player->abort("stopped");
+  player.reset();
+  ASSERT_TRUE(DeviceCallsEnded(std::chrono::seconds(5)));
+  EXPECT_EQ(output->resets, 1) << "closed once";
+  EXPECT_EQ(output->concurrent, 0);
+  EXPECT_NE(output->resetOn, std::this_thread::get_id()) << "never on the owner's thread";
 }
 
 TEST(SequenceSender, AFailedSendSaysSoAndNeverKeysForNothing) {
