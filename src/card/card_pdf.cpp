@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "card/card_pdf.h"
 
+#include "storage/atomic_file.h"
+
+#include <QBuffer>
 #include <QFile>
 #include <QFontDatabase>
 #include <QLocale>
@@ -14,8 +17,9 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-void PaintCard(QPagedPaintDevice& device, const CardContent& card) {
-  QPainter p(&device);
+bool PaintCard(QPagedPaintDevice& device, const CardContent& card) {
+  QPainter p;
+  if (!p.begin(&device)) return false;
   const QRect page = p.viewport();
   const double unit = page.height() / 100.0;  // a hundredth of the page's height
   QFont title = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
@@ -47,20 +51,27 @@ void PaintCard(QPagedPaintDevice& device, const CardContent& card) {
     p.drawText(column, y, Q(value));
     y += static_cast<int>(unit * 2.5);
   }
+  return p.end();
 }
 
 std::optional<std::string> WriteCardPdf(const QString& path, const CardContent& card) {
+  // Made whole in memory, then put in place as every file the tool writes
+  // is: a card that cannot be written leaves the previous one as it was.
+  QBuffer pdf;
+  pdf.open(QIODevice::WriteOnly);
   {
-    QPdfWriter writer(path);
+    QPdfWriter writer(&pdf);
     writer.setTitle(Q(card.title));
     writer.setCreator("Tonalis");
     writer.setPageSize(QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
                                                                                              : QPageSize::A4));
     writer.setResolution(300);
-    PaintCard(writer, card);
+    if (!PaintCard(writer, card)) return "Cannot make the card's PDF for " + path.toStdString() + ".";
   }
-  if (!QFile::exists(path) || QFile(path).size() == 0) return "Cannot write " + path.toStdString() + ".";
-  return std::nullopt;
+  const QByteArray& bytes = pdf.buffer();
+  if (!bytes.startsWith("%PDF-") || !bytes.trimmed().endsWith("%%EOF"))
+    return "Cannot make the card's PDF for " + path.toStdString() + ".";
+  return WriteFileAtomically(QFile::encodeName(path).toStdString(), bytes.toStdString());
 }
 
 }  // namespace tonalis

@@ -180,7 +180,7 @@ int RunCard(const QStringList& args) {
       MakeCard(load.content.config, QFileInfo(path).completeBaseName().toStdString(), parser.isSet(keys));
   if (const auto error = WriteCardPdf(parser.value(output), card)) {
     PrintError(*error);
-    return kExitUsage;
+    return kExitRefused;
   }
   return kExitOk;
 }

@@ -7,6 +7,7 @@
 #include <map>
 #include <system_error>
 
+#include "i18n/text.h"
 #include "storage/file_reading.h"
 
 namespace tonalis {
@@ -22,7 +23,9 @@ RenameResult RenameWithoutReplacing(const std::string& from, const std::string& 
 namespace {
 
 constexpr const char* kVersion = "tonalis-journal-1";
-constexpr std::uintmax_t kMaxRead = 256u * 1024 * 1024;
+// A file is rotated past 4 MB: one far larger is not a journal's.
+constexpr std::uintmax_t kMaxRead = 64u * 1024 * 1024;
+constexpr const char* kSkippedLines = TONALIS_TEXT("%1 lines of the journal are not records and were left out.");
 
 std::vector<std::string JournalRecord::*> Fields() {
   return {&JournalRecord::id,     &JournalRecord::utc,    &JournalRecord::local,  &JournalRecord::kind,
@@ -105,7 +108,7 @@ std::optional<JournalRecord> ParseJournalRecord(const std::string& text) {
   return record;
 }
 
-std::vector<JournalRecord> ReadJournalText(const std::string& text) {
+std::vector<JournalRecord> ReadJournalText(const std::string& text, std::size_t* skipped) {
   std::vector<JournalRecord> out;
   std::map<std::string, std::size_t> byId;
   std::size_t from = 0;
@@ -120,7 +123,10 @@ std::vector<JournalRecord> ReadJournalText(const std::string& text) {
     const auto mark = line.rfind(std::string(kVersion) + "\t");
     if (!record && mark != std::string::npos && mark > 0) record = ParseJournalRecord(line.substr(mark));
     from = end + 1;
-    if (!record) continue;
+    if (!record) {
+      if (skipped && !line.empty()) ++*skipped;
+      continue;
+    }
     const bool after = record->kind == "reply" || record->kind == "monitor";
     const auto known = byId.find(record->id);
     if (after && known != byId.end()) {
@@ -221,8 +227,8 @@ std::vector<JournalRecord> ReadJournal(const std::string& folder, std::string* e
   std::string all;
   for (const auto& file : files) {
     std::string content;
-    if (!std::filesystem::exists(file, ec)) continue;
-    if (const auto why = ReadWholeFile(file.u8string(), kMaxRead, content)) {
+    if (!std::filesystem::exists(std::filesystem::symlink_status(file, ec))) continue;
+    if (const auto why = ReadSmallFile(file.u8string(), kMaxRead, content)) {
       if (error) *error = *why;
       continue;
     }
@@ -230,7 +236,10 @@ std::vector<JournalRecord> ReadJournal(const std::string& folder, std::string* e
     if (!content.empty() && content.back() != '\n') content += '\n';
     all += content;
   }
-  return ReadJournalText(all);
+  std::size_t skipped = 0;
+  auto records = ReadJournalText(all, &skipped);
+  if (skipped > 0 && error && error->empty()) *error = Fill(Message(kSkippedLines), {std::to_string(skipped)});
+  return records;
 }
 
 }  // namespace tonalis

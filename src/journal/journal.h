@@ -35,8 +35,9 @@ std::string FormatJournalRecord(const JournalRecord& record);
 std::optional<JournalRecord> ParseJournalRecord(const std::string& line);
 
 // The records of a journal's text, oldest first, each reply and monitor
-// record merged into the send it belongs to.
-std::vector<JournalRecord> ReadJournalText(const std::string& text);
+// record merged into the send it belongs to; `skipped` counts the lines that
+// are not records.
+std::vector<JournalRecord> ReadJournalText(const std::string& text, std::size_t* skipped = nullptr);
 
 // The sequence with the site's keys masked: each digit of the Modifier ID
 // where it appears, and the Checksum ID and what follows it where it comes
@@ -62,7 +63,9 @@ inline constexpr const char* kJournalFileName = "journal.log";
 // no torn line. Rotates the file first when it has grown past the limit.
 // The reason when it cannot.
 std::optional<std::string> AppendJournalRecord(const std::string& folder, const JournalRecord& record);
-// Every record of the journal in `folder`, rotated files included, oldest first.
+// Every record of the journal in `folder`, rotated files included, oldest
+// first; `error` says what could not be read (a file that is not an ordinary
+// one, lines that are not records).
 std::vector<JournalRecord> ReadJournal(const std::string& folder, std::string* error = nullptr);
 
 }  // namespace tonalis

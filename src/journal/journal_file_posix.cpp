@@ -12,8 +12,20 @@
 namespace tonalis {
 
 std::optional<std::string> AppendLineToFile(const std::string& path, const std::string& line) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+  struct stat st;
+  if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode))
+    return "Cannot write " + path + ": it is a link, not an ordinary file";
+  if (::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode))
+    return "Cannot write " + path + ": it is not an ordinary file";
+  // Neither a FIFO (whose opening waits for a reader that may never come) nor
+  // a link (which could send the record anywhere, or nowhere) is written.
+  const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
+  if (fd < 0 && errno == ELOOP) return "Cannot write " + path + ": it is a link, not an ordinary file";
   if (fd < 0) return "Cannot open " + path + ": " + std::strerror(errno);
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return "Cannot write " + path + ": it is not an ordinary file";
+  }
   // One write with O_APPEND: placed at the end as a whole, whoever else appends.
   ssize_t n;
   do n = ::write(fd, line.data(), line.size());

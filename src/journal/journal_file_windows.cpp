@@ -13,6 +13,10 @@ std::optional<std::string> AppendLineToFile(const std::string& path, const std::
   HANDLE file = ::CreateFileW(FilePath(path).wstring().c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE |
                               FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return "Cannot open " + path + " (error " + std::to_string(::GetLastError()) + ")";
+  if (::GetFileType(file) != FILE_TYPE_DISK) {
+    ::CloseHandle(file);
+    return "Cannot write " + path + ": it is not an ordinary file";
+  }
   DWORD written = 0;
   const BOOL ok = ::WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
   ::CloseHandle(file);

@@ -72,6 +72,7 @@ FrmTone::FrmTone(MessageSink& messages, OutputHandle audio, const QString& setti
       audio_(audio.device),
       player_(std::move(audio), messages),
       sender_(player_, stationPtt_, messages),
+      journal_(JournalFolder(Std(settingsFolder))),
       history_(link_, messages, FilePath(settingsFolder + "/history"),
                [this] {
                  // The file as loaded, or marked when the fields had moved on from it.
@@ -179,6 +180,7 @@ void FrmTone::connectControls() {
 
   connect(c_.cmdTone, &QPushButton::clicked, this, &FrmTone::sendSequence);
   connect(&sender_, &SequenceSender::finished, this, &FrmTone::onSendFinished);
+  connect(&journal_, &JournalWriter::failed, this, &FrmTone::onJournalFailed);
   connect(&timer1_, &QTimer::timeout, this, [this] {
     timer1_.stop();
     SetStatusText(c_.lblInfoSend, QString());
@@ -610,10 +612,11 @@ void FrmTone::takeAirOffer() {
   showAirLine();
 }
 
-void FrmTone::appendJournal(const JournalRecord& record) {
-  const auto error = AppendJournalRecord(JournalFolder(Std(settingsFolder_)), record);
-  if (error && !std::exchange(journalFailureSaid_, true))
-    messages_.showMessage({Std(tr("Journal")), Std(tr("The journal of sends cannot be written: %1.").arg(Q(*error))),
+void FrmTone::appendJournal(const JournalRecord& record) { journal_.append(record); }
+
+void FrmTone::onJournalFailed(const QString& error) {
+  if (!std::exchange(journalFailureSaid_, true))
+    messages_.showMessage({Std(tr("Journal")), Std(tr("The journal of sends cannot be written: %1.").arg(error)),
                            UserMessage::Icon::Exclamation});
 }
 

@@ -16,6 +16,7 @@
 #include "listen/reply_listener.h"
 #include "listen/send_monitor.h"
 #include "journal/journal.h"
+#include "journal/journal_writer.h"
 #include "tone/send_fields.h"
 #include "radio/station_ptt.h"
 #include "station/station_settings.h"
@@ -151,6 +152,7 @@ class FrmTone : public QWidget, public ProgressView {
   void refreshCommands();
   void beginJournalRecord(const SendTiming& timing);
   void appendJournal(const JournalRecord& record);
+  void onJournalFailed(const QString& error);
   void calculateReplacement();
   void onChecksumIdChanged();
 
@@ -195,6 +197,7 @@ class FrmTone : public QWidget, public ProgressView {
   std::optional<std::pair<int, std::string>> airToFields_;
   void takeAirOffer();
   bool journalFailureSaid_ = false;
+  JournalWriter journal_;
   HistoryRecorder history_;
   std::unique_ptr<AudioInput> ownInput_;
   ReplyListener listener_;

@@ -100,8 +100,13 @@ StationDialog::StationDialog(QWidget* parent, const QString& settingsFolder, con
       initial_(current),
       windowLink_(windowLink),
       pttComText_(pttComText),
-      messages_(messages) {
+      messages_(messages),
+      journal_(JournalFolder(S(settingsFolder))) {
   setObjectName("frmStation");
+  connect(&journal_, &JournalWriter::failed, this, [this](const QString& error) {
+    messages_.showMessage({S(tr("Journal")), S(tr("The journal of sends cannot be written: %1.").arg(error)),
+                           UserMessage::Icon::Exclamation});
+  });
   setWindowTitle(tr("Station"));
   setAttribute(Qt::WA_DeleteOnClose);
   auto* tabs = new QTabWidget(this);
@@ -661,9 +666,7 @@ void StationDialog::finishTest(const QString& status, bool completed, bool stopp
   // Every transmission is in the journal, the tests too.
   testRecord_.result = SendResult(completed, stopped);
   testRecord_.detail = S(status);
-  if (const auto error = AppendJournalRecord(JournalFolder(S(settingsFolder_)), testRecord_))
-    messages_.showMessage({S(tr("Journal")), S(tr("The journal of sends cannot be written: %1.").arg(Q(*error))),
-                           UserMessage::Icon::Exclamation});
+  journal_.append(testRecord_);
   test_->setEnabled(true);
   play_->setEnabled(true);
   calibrate_->setEnabled(true);

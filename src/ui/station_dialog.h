@@ -18,6 +18,7 @@
 #include "link/board_link.h"
 #include "radio/station_ptt.h"
 #include "journal/journal.h"
+#include "journal/journal_writer.h"
 #include "station/station_settings.h"
 #include "tone/portaudio_output.h"
 #include "tone/sequence_sender.h"
@@ -116,6 +117,7 @@ class StationDialog : public QDialog {
   const BoardLink& windowLink_;
   std::string pttComText_;
   MessageSink& messages_;
+  JournalWriter journal_;
   std::map<int, std::string> portChoices_;  // COM number -> device, until OK
 
   QTableWidget* portTable_ = nullptr;

@@ -198,6 +198,20 @@ TEST(Cli, TheCommandCardHasEveryCommandAndHidesTheKeys) {
     EXPECT_NE(text.out.find(keys ? "Checksum ID                      #" : "****"), std::string::npos) << text.out;
     EXPECT_NE(text.out.find("Output 2 at power-on             OFF"), std::string::npos) << text.out;
   }
+  // A card that cannot be written is said, exit 1, and never blocks.
+  ::mkfifo(dir.file("fifo.pdf").c_str(), 0600);
+  std::filesystem::create_directory(dir.file("folder.pdf"));
+  const std::pair<std::string, const char*> refusals[] = {
+      {dir.file("folder.pdf"), "Is a directory"},
+      {dir.file("fifo.pdf"), "not a regular file"},
+      {dir.file("nowhere/card.pdf"), "Cannot create a file in"},
+  };
+  for (const auto& [target, said] : refusals) {
+    const auto run = RunCli({"card", Q(dir.file("North Hill.prg")), "-o", Q(target)}, 10000);
+    EXPECT_FALSE(run.crashed) << target;
+    EXPECT_EQ(run.exitCode, 1) << target;
+    EXPECT_NE(run.err.find(said), std::string::npos) << run.err;
+  }
 }
 
 TEST(Cli, UsageAndFileErrors) {

@@ -4,7 +4,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <chrono>
+#include <fstream>
+#include <functional>
 #include <filesystem>
 #include <random>
 #include <set>
@@ -81,6 +86,57 @@ TEST(Journal, ProcessesAppendingAtOnceOrKilledLoseNoneAndTearNone) {
   for (int w = 0; w < 2; ++w)
     for (int i = 0; i < 500; i += 499) EXPECT_EQ(ids.count(std::to_string(w) + "-" + std::to_string(i)), 1u);
   RecordProperty("files", files);
+}
+
+
+// What stands where the journal's file should be: only an ordinary file is
+// written or read, at once, whatever it is; a link's target is never touched.
+TEST(Journal, OnlyAnOrdinaryFileIsWrittenOrRead) {
+  testing::TempDir dir;
+  testing::WriteAll(dir.file("elsewhere.txt"), "my notes\n");
+  struct Case {
+    const char* name;
+    std::function<void(const std::string& file)> make;
+    const char* written;  // the start of the reason, empty: written
+    const char* read;     // what the reading says
+  };
+  const Case cases[] = {
+      {"a FIFO", [](const std::string& f) { ::mkfifo(f.c_str(), 0600); }, "Cannot write", "is a pipe (FIFO)"},
+      {"a link to a file", [&](const std::string& f) { std::filesystem::create_symlink(dir.file("elsewhere.txt"), f); },
+       "Cannot write", ""},
+      {"a link to /dev/zero", [](const std::string& f) { std::filesystem::create_symlink("/dev/zero", f); },
+       "Cannot write", "is a device"},
+      {"a folder", [](const std::string& f) { std::filesystem::create_directory(f); }, "Cannot open", "is a folder"},
+  };
+  for (const auto& c : cases) {
+    const std::string folder = dir.file(std::string("journal-") + c.name);
+    std::filesystem::create_directories(folder);
+    c.make(folder + "/journal.log");
+    JournalRecord r;
+    r.id = "1";
+    r.kind = "send";
+    const auto before = std::chrono::steady_clock::now();
+    const auto error = AppendJournalRecord(folder, r);
+    EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::seconds(1)) << c.name;
+    ASSERT_TRUE(error) << c.name;
+    EXPECT_EQ(error->rfind(c.written, 0), 0u) << c.name << ": " << *error;
+    std::string why;
+    EXPECT_TRUE(ReadJournal(folder, &why).empty()) << c.name;
+    EXPECT_NE(why.find(c.read), std::string::npos) << c.name << ": " << why;
+  }
+  EXPECT_EQ(testing::ReadAll(dir.file("elsewhere.txt")), "my notes\n");
+
+  // Lines that are not records are counted, never dropped without a word.
+  const std::string folder = dir.file("garbled");
+  JournalRecord r;
+  r.id = "1";
+  r.kind = "send";
+  ASSERT_FALSE(AppendJournalRecord(folder, r));
+  std::ofstream(folder + "/journal.log", std::ios::app) << std::string(3 * 1024 * 1024, 'x') << "\nnot one\n";
+  ASSERT_FALSE(AppendJournalRecord(folder, r));
+  std::string why;
+  EXPECT_EQ(ReadJournal(folder, &why).size(), 2u);
+  EXPECT_EQ(why, "2 lines of the journal are not records and were left out.");
 }
 
 }  // namespace

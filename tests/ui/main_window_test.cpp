@@ -506,8 +506,9 @@ TEST_F(WindowTest, TheCommandsDialogSendsACommandAsSendSequenceDoes) {
   EXPECT_FALSE(dialog->findChild<QPushButton*>("send0")->isEnabled()) << "one send at a time";
   ASSERT_TRUE(finished.wait(10000));
   EXPECT_TRUE(dialog->findChild<QPushButton*>("send0")->isEnabled());
+  // Written on a thread of its own: it lands a moment later.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return ReadJournal(dir_.file("journal")).size() == 1u; }, 5000));
   const auto journal = ReadJournal(dir_.file("journal"));
-  ASSERT_EQ(journal.size(), 1u);
   EXPECT_EQ(journal[0].kind, "command");
   EXPECT_EQ(journal[0].what, "command 8: Send Status (98)");
   EXPECT_EQ(journal[0].timing, "digit 60 ms, gap 40 ms, pause 300 ms, TX delay 200 ms") << "the fields' own";

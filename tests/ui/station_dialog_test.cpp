@@ -242,8 +242,9 @@ TEST_F(StationTest, TestPttKeysForItsTimeAndReleases) {
   EXPECT_FALSE(c->stopToneButton()->isEnabled());
   c->reject();
   // Each test that ended is in the journal, with how it keyed.
+  // Written on a thread of its own: it lands a moment later.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return ReadJournal(dir_.file("journal")).size() == 3u; }, 5000));
   const auto journal = ReadJournal(dir_.file("journal"));
-  ASSERT_EQ(journal.size(), 3u);
   EXPECT_EQ(journal[0].kind, "ptt-test");
   EXPECT_EQ(journal[0].what, "keyed for up to 2 s");
   EXPECT_EQ(journal[0].result, "completed");
