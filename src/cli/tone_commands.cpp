@@ -626,9 +626,10 @@ int RunSerialPorts(const QStringList& args) {
     line(3, p.serialNumber);
     line(4, p.problem.empty() ? CliText("can be opened") : p.problem);
   }
-  std::ifstream in(QFile::encodeName(SettingsFolder() + "/ports.ini").toStdString());
-  if (in) {
-    const PortMap map = ParsePortMap(in);
+  PortMap map;
+  if (const auto unreadable = ReadPortsIni(QFile::encodeName(SettingsFolder()).toStdString(), map)) {
+    PrintError(*unreadable);
+  } else {
     for (const auto& [number, device] : map.devices) std::cout << "COM" << number << " = " << device << '\n';
     if (!map.problems.empty()) std::cerr << CliText("ports.ini: lines not understood:") << '\n' << map.problemText();
   }

@@ -2,8 +2,11 @@
 #include "link/port_map.h"
 
 #include <cctype>
+#include <filesystem>
+#include <sstream>
 
 #include "config/text_value.h"
+#include "storage/file_reading.h"
 
 namespace tonalis {
 namespace {
@@ -142,6 +145,24 @@ std::string DeviceForPort(int number, const PortMap& map) {
   if (it != map.devices.end()) return it->second;
   if (map.refused.count(number)) return {};
   return DefaultDeviceForPort(number);
+}
+
+}  // namespace tonalis
+
+namespace tonalis {
+
+std::optional<std::string> ReadPortsIni(const std::string& folder, PortMap& map, std::string* text) {
+  map = PortMap{};
+  if (text) text->clear();
+  const std::string path = folder + "/ports.ini";
+  std::error_code ec;
+  if (!std::filesystem::exists(std::filesystem::symlink_status(FilePath(path), ec))) return std::nullopt;
+  std::string content;
+  if (auto problem = ReadSmallFile(path, kMaxPortsIniBytes, content)) return problem;
+  std::istringstream in(content);
+  map = ParsePortMap(in);
+  if (text) *text = std::move(content);
+  return std::nullopt;
 }
 
 }  // namespace tonalis

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <istream>
 #include <map>
 #include <optional>
@@ -34,6 +35,14 @@ struct PortMap {
   std::string problemText() const;
 };
 PortMap ParsePortMap(std::istream& in);
+
+// The most a ports.ini is read of: a port map is a handful of lines.
+inline constexpr std::uintmax_t kMaxPortsIniBytes = 64 * 1024;
+// Reads `folder`/ports.ini into `map` (and its text into `text`) as every
+// settings file is read: never waiting on a FIFO or device, never more than
+// kMaxPortsIniBytes. A missing file is an empty map; anything else that
+// cannot be read is the reason returned, with `map` empty.
+std::optional<std::string> ReadPortsIni(const std::string& folder, PortMap& map, std::string* text = nullptr);
 
 // The text of a port map with port `number` mapped to `device`: the line
 // that mapped it before is rewritten (later ones for the same port dropped),

@@ -34,11 +34,10 @@ namespace {
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 std::string S(const QString& s) { return s.toStdString(); }
 
-std::string ReadText(const QString& path) {
-  std::ifstream in(QFile::encodeName(path).toStdString(), std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+// The text of ports.ini, or why it cannot be read.
+std::optional<std::string> ReadPortsText(const QString& folder, std::string& text) {
+  PortMap map;
+  return ReadPortsIni(QFile::encodeName(folder).toStdString(), map, &text);
 }
 
 // Pages of the PTT parameters, by method.
@@ -218,7 +217,8 @@ void StationDialog::fillPorts() {
   mapButton_->setEnabled(!ports.empty());
 
   // The map as it will be: ports.ini with the choices made here.
-  std::string text = ReadText(settingsFolder_ + "/ports.ini");
+  std::string text;
+  const auto unreadable = ReadPortsText(settingsFolder_, text);
   for (const auto& [number, device] : portChoices_) text = SetPortInMap(text, number, device);
   std::istringstream in(text);
   const PortMap map = ParsePortMap(in);
@@ -228,10 +228,10 @@ void StationDialog::fillPorts() {
                                : tr("Mapped:");
   for (const auto& [number, device] : map.devices) lines += QString("  COM%1 = %2").arg(number).arg(Q(device));
   portMapLines_->setText(lines);
-  portMapProblems_->setText(map.problems.empty()
-                                ? QString()
-                                : tr("Lines of ports.ini that are not understood (ignored):") + "\n" +
-                                      Q(map.problemText()));
+  portMapProblems_->setText(unreadable           ? tr("ports.ini cannot be read: %1").arg(Q(*unreadable))
+                            : map.problems.empty() ? QString()
+                                                   : tr("Lines of ports.ini that are not understood (ignored):") +
+                                                         "\n" + Q(map.problemText()));
 }
 
 void StationDialog::mapSelectedPort() {
@@ -739,9 +739,12 @@ void StationDialog::accept() {
   }
   if (!portChoices_.empty()) {
     const QString path = settingsFolder_ + "/ports.ini";
-    std::string text = ReadText(path);
+    std::string text;
+    // A map that cannot be read is never written over with what little was read of it.
+    auto error = ReadPortsText(settingsFolder_, text);
     for (const auto& [number, device] : portChoices_) text = SetPortInMap(text, number, device);
-    if (const auto error = WriteFileAtomically(QFile::encodeName(path).toStdString(), text)) {
+    if (!error) error = WriteFileAtomically(QFile::encodeName(path).toStdString(), text);
+    if (error) {
       messages_.showMessage({S(tr("Station")), S(tr("The port choices could not be stored: %1").arg(Q(*error))),
                              UserMessage::Icon::Error});
       return;

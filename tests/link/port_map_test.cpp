@@ -3,7 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
 #include <sstream>
+
+#include "support/test_files.h"
 
 namespace tonalis {
 namespace {
@@ -45,7 +52,8 @@ TEST(PortMap, FileMapsNumbersToDevices) {
       "COM10=\"/dev/x\" more\n"
       "COM11=\"/dev/x\n"
       "COM12=/dev/ttyUSB4\n"
-      "COM12=\"/dev/ttyUSB5\n");
+      "COM12=\"/dev/ttyUSB5\n"
+      "COM13=/dev/ttyUSB6\t# after a tab\n");
   const PortMap map = ParsePortMap(in);
   EXPECT_EQ(DeviceForPort(3, map), "/dev/ttyACM0");
   EXPECT_EQ(DeviceForPort(4, map), "/dev/serial/by-id/usb-FTDI_FT232R-if00-port0");
@@ -60,6 +68,7 @@ TEST(PortMap, FileMapsNumbersToDevices) {
   EXPECT_EQ(DeviceForPort(6, map), "/dev/ttyUSB1") << "a comment after the path";
   EXPECT_EQ(DeviceForPort(8, map), "/home/op/My Radio/board port") << "spaces in a path";
   EXPECT_EQ(DeviceForPort(9, map), "/home/op/a #b");
+  EXPECT_EQ(DeviceForPort(13, map), "/dev/ttyUSB6") << "a comment after a tab";
   // A port whose line cannot be read is not opened, never another device in its place.
   for (int unreadable : {7, 10, 11, 12}) EXPECT_EQ(DeviceForPort(unreadable, map), "") << unreadable;
   EXPECT_EQ(map.refused.at(7), "line 11: no device after '='");
@@ -78,6 +87,41 @@ TEST(PortMap, FileMapsNumbersToDevices) {
   EXPECT_EQ(DeviceForPort(1, withBom), "/dev/ttyUSB0");
   EXPECT_TRUE(withBom.problems.empty());
 }
+
+#ifndef _WIN32
+// ports.ini is read as every settings file is: what cannot be one is refused at once.
+TEST(PortMap, OnlyASmallOrdinaryFileIsRead) {
+  testing::TempDir dir;
+  struct Case {
+    const char* name;
+    std::function<void(const std::string& file)> make;
+    const char* said;  // empty: read
+  };
+  const Case cases[] = {
+      {"missing", [](const std::string&) {}, ""},
+      {"a map", [](const std::string& f) { testing::WriteAll(f, "COM3=/dev/ttyUSB0\n"); }, ""},
+      {"a FIFO", [](const std::string& f) { ::mkfifo(f.c_str(), 0600); }, "is a pipe (FIFO)"},
+      {"a link to /dev/zero", [](const std::string& f) { std::filesystem::create_symlink("/dev/zero", f); }, "is a device"},
+      {"a large file", [](const std::string& f) { testing::WriteAll(f, std::string(1 << 20, 'x')); }, "too large"},
+  };
+  for (const auto& c : cases) {
+    const std::string folder = dir.file(std::to_string(&c - cases));
+    std::filesystem::create_directories(folder);
+    c.make(folder + "/ports.ini");
+    PortMap map;
+    map.devices[1] = "stale";
+    const auto before = std::chrono::steady_clock::now();
+    const auto problem = ReadPortsIni(folder, map);
+    EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::seconds(1)) << c.name;
+    EXPECT_EQ(problem.has_value(), *c.said != 0) << c.name << ": " << problem.value_or("");
+    if (problem) {
+      EXPECT_NE(problem->find(c.said), std::string::npos) << *problem;
+    }
+    EXPECT_EQ(map.devices.count(1), 0u) << c.name;
+    EXPECT_EQ(map.devices.count(3), std::string(c.name) == "a map" ? 1u : 0u) << c.name;
+  }
+}
+#endif
 
 TEST(PortMap, ChoosingAPortKeepsTheRestOfTheFile) {
   struct Case {
