@@ -390,25 +390,24 @@ void FrmTone::showDialog() { ensureDialog().showDialog(); }
 // ---- Configuration files ----------------------------------------------------
 
 void FrmTone::loadConfigFile(const QString& path) {
-  restoredImage_.reset();
   const ConfigFileLoad load = ReadConfigFile(FilePath(path));
-  const DecoderConfig& config = load.content.config;
-  // Each group applies once all of its items were read.
-  if (load.hasGroup(ConfigGroup::Outputs)) applyOutputs(config.chkOutput);
-  if (load.hasGroup(ConfigGroup::Parameters)) applyParameters(config);
-  if (load.hasGroup(ConfigGroup::Commands)) applyCommands(config.txtMem);
-  if (load.hasGroup(ConfigGroup::Port)) {
-    const QString port = Q(load.content.txtPrgComm);
-    if (port != c_.txtPrgComm->text() && c_.chkPrg->isChecked())
-      link_.setProgrammingTicked(false, Std(c_.txtPrgComm->text()));
-    c_.txtPrgComm->setText(port);
-  }
   if (!load.ok()) {
+    // Nothing of a file that cannot be read whole reaches the fields: a mix of
+    // two configurations would be saved over the good one or programmed.
     // The title is cut short on screen: the path goes in the text as well.
     messages_.showMessage(
         {Std(tr("Unable to load data file %1").arg(path)), Std(path) + kCrLf + load.error, UserMessage::Icon::None});
     return;
   }
+  restoredImage_.reset();
+  const DecoderConfig& config = load.content.config;
+  applyOutputs(config.chkOutput);
+  applyParameters(config);
+  applyCommands(config.txtMem);
+  const QString port = Q(load.content.txtPrgComm);
+  if (port != c_.txtPrgComm->text() && c_.chkPrg->isChecked())
+    link_.setProgrammingTicked(false, Std(c_.txtPrgComm->text()));
+  c_.txtPrgComm->setText(port);
   currentConfigPath_ = path;
   markSaved();
 }

@@ -312,7 +312,7 @@ TEST_F(WindowTest, SaveAndLoadThroughTheFileDialogs) {
   EXPECT_EQ(c().txtPrgComm->text(), "1");
   EXPECT_TRUE(messages_.shown.empty());
 
-  // A file that ends after line 5: the groups read so far, then the message.
+  // A file that ends after line 5: nothing of it reaches the fields, only the message.
   std::string partial = testing::ReadAll(path);
   std::size_t at = 0;
   for (int line = 0; line < 5; ++line) at = partial.find("\r\n", at) + 2;
@@ -322,12 +322,12 @@ TEST_F(WindowTest, SaveAndLoadThroughTheFileDialogs) {
   testing::WriteAll(cut, partial);
   c().txtMem[0]->setText("999");
   window_->loadConfigFile(Q(cut));
-  EXPECT_EQ(c().chkOutput[0]->text(), "Output 1 OFF") << "the outputs were read";
-  EXPECT_EQ(c().txtMem[0]->text(), "999") << "the commands were not";
+  EXPECT_EQ(c().chkOutput[0]->text(), "Output 1 ON") << "not even the groups it holds whole";
+  EXPECT_EQ(c().txtMem[0]->text(), "999");
   ASSERT_EQ(messages_.shown.size(), 1u);
   EXPECT_EQ(messages_.shown[0].title, "Unable to load data file " + cut);
   EXPECT_EQ(messages_.shown[0].text, cut + "\r\nThe file ends early: item 14 of 30 is missing.");
-  EXPECT_EQ(S(window_->windowTitle()), "Tonalis v3.0 - saved.prg *") << "the fields no longer match it";
+  EXPECT_EQ(S(window_->windowTitle()), "Tonalis v3.0 - saved.prg *") << "the edit before it stands";
   EXPECT_EQ(S(window_->currentConfigPath()), path);
 }
 
