@@ -1592,8 +1592,8 @@
         <translation>Cosa è andato in aria</translation>
     </message>
     <message>
-        <source>Click here to put %1 into command %2 (now on the board)</source>
-        <translation>Clic qui per mettere %1 nel comando %2 (ora sulla scheda)</translation>
+        <source>Click here to put %1 into command %2 (sent over the air, not confirmed)</source>
+        <translation>Clic qui per mettere %1 nel comando %2 (inviato via radio, non confermato)</translation>
     </message>
     <message>
         <source>Listening for the board&apos;s reply...</source>

@@ -141,7 +141,12 @@ int RunReplace(const QStringList& args) {
     }
   }
 
-  const ReplacementResult result = CalculateReplacement(originalSeq, modifierId, checksumId, newSeq, TrStd);
+  ReplacementResult result = CalculateReplacement(originalSeq, modifierId, checksumId, newSeq, TrStd);
+  if (result.sequence && decoder) {
+    // What the board would ignore or refuse is not printed for sending.
+    ReplacementResult board = ReplacementAgainstCommands(originalSeq, newSeq, decoder->txtMem, TrStd);
+    if (board.refusal) result = std::move(board);
+  }
   if (!result.sequence) {
     PrintMessage(*result.refusal);
     return kExitRefused;

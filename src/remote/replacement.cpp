@@ -129,4 +129,28 @@ std::string CommandMatchCaption(const std::string& base, const std::string& sepa
   return base;
 }
 
+ReplacementResult ReplacementAgainstCommands(const std::string& original, const std::string& newSeq,
+                                             const std::array<std::string, kCommandCount>& commands, Translate tx) {
+  const std::string from = Upper(original), to = Upper(newSeq);
+  std::optional<int> replaced;
+  for (int n = 0; n < kCommandCount; ++n)
+    if (!from.empty() && Upper(commands[static_cast<std::size_t>(n)]) == from) replaced = n;
+  if (!replaced)
+    return Refuse({tx(TONALIS_TEXT("Warning")),
+                   Fill(tx(TONALIS_TEXT("The Original Sequence %1 is none of the commands: the board would ignore "
+                                        "the replacement.")),
+                        {original}),
+                   UserMessage::Icon::Exclamation},
+                  FieldSelection{FieldSelection::Field::Original, 0, static_cast<int>(original.size())});
+  for (int n = 0; n < kCommandCount; ++n)
+    if (n != *replaced && !to.empty() && Upper(commands[static_cast<std::size_t>(n)]) == to)
+      return Refuse({tx(TONALIS_TEXT("Warning")),
+                     Fill(tx(TONALIS_TEXT("The New Sequence %1 is already command %2: the board would refuse the "
+                                          "replacement, as two commands cannot be the same.")),
+                          {newSeq, std::to_string(n)}),
+                     UserMessage::Icon::Exclamation},
+                    FieldSelection{FieldSelection::Field::New, 0, static_cast<int>(newSeq.size())});
+  return {};
+}
+
 }  // namespace tonalis

@@ -32,6 +32,14 @@ ReplacementResult CalculateReplacement(const std::string& original, const std::s
                                        const std::string& checksumId, const std::string& newSeq,
                                        Translate tx = Untranslated);
 
+// Why the board would not take a replacement that CalculateReplacement
+// accepted, judged against its commands: the original is none of them (the
+// board ignores it), or the new sequence is already another command (the
+// board refuses it). Nothing when it would take it.
+ReplacementResult ReplacementAgainstCommands(const std::string& original, const std::string& newSeq,
+                                             const std::array<std::string, kCommandCount>& commands,
+                                             Translate tx = Untranslated);
+
 // The warning shown when the Checksum ID digit occurs in one of the commands;
 // nothing when it is empty or occurs in none.
 std::optional<UserMessage> ChecksumIdConflict(const std::string& checksumId,

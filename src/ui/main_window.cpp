@@ -705,7 +705,7 @@ void FrmTone::showAirLine() {
   QString line = replyText_.isEmpty() ? monitorText_ : monitorText_.section(", level ", 0, 0);
   if (!replyText_.isEmpty()) line += (line.isEmpty() ? "" : "  |  ") + replyText_;
   if (airToFields_)
-    line = tr("Click here to put %1 into command %2 (now on the board)")
+    line = tr("Click here to put %1 into command %2 (sent over the air, not confirmed)")
                .arg(Q(airToFields_->second))
                .arg(airToFields_->first) +
            (line.isEmpty() ? "" : "  |  ") + line;
@@ -765,8 +765,14 @@ void FrmTone::onReplyFinished(const QString& text) {
 // ---- Remote replacement -----------------------------------------------------
 
 void FrmTone::calculateReplacement() {
-  const ReplacementResult r = CalculateReplacement(Std(c_.txtSeqOri->text()), Std(c_.txtSeqCmd->text()),
-                                                   Std(c_.txtCrcTag->text()), Std(c_.txtSeqNew->text()), TrStd);
+  ReplacementResult r = CalculateReplacement(Std(c_.txtSeqOri->text()), Std(c_.txtSeqCmd->text()),
+                                             Std(c_.txtCrcTag->text()), Std(c_.txtSeqNew->text()), TrStd);
+  // One the board would ignore or refuse is never offered for sending.
+  if (!r.refusal) {
+    ReplacementResult board = ReplacementAgainstCommands(Std(c_.txtSeqOri->text()), Std(c_.txtSeqNew->text()),
+                                                         readConfig().txtMem, TrStd);
+    if (board.refusal) r = std::move(board);
+  }
   if (r.refusal) {
     messages_.showMessage(*r.refusal);
     if (r.selection) {

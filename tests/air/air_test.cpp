@@ -170,7 +170,7 @@ TEST_F(AirTest, TheWindowReplacesACommandOverTheAir) {
   EXPECT_EQ(DecodeImage(air()->image).txtMem[0], "345");
   EXPECT_EQ(c.txtMem[0]->text(), "11");
   EXPECT_TRUE(window.replyLabel()->accessibleName().startsWith(
-      "Click here to put 345 into command 0 (now on the board)"))
+      "Click here to put 345 into command 0 (sent over the air, not confirmed)"))
       << window.replyLabel()->accessibleName().toStdString();
   QTest::mouseClick(window.replyLabel(), Qt::LeftButton);
   EXPECT_EQ(c.txtMem[0]->text(), "345");

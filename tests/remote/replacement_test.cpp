@@ -108,6 +108,40 @@ TEST(Replacement, RefusesWhatTheBoardCouldNeverMatch) {
   }
 }
 
+// What the board would do with a replacement its commands cannot take.
+TEST(Replacement, TheBoardsCommandsDecideWhetherItWouldTakeIt) {
+  std::array<std::string, kCommandCount> commands{};
+  commands[0] = "345";
+  commands[1] = "10";
+  commands[2] = "a5";
+  struct Case {
+    const char* original;
+    const char* fresh;
+    const char* refusal;  // empty: taken
+    FieldSelection::Field field;
+  };
+  const Case cases[] = {
+      {"345", "99", "", FieldSelection::Field::Original},
+      {"A5", "99", "", FieldSelection::Field::Original},  // letters in either case
+      {"345", "345", "", FieldSelection::Field::Original},
+      {"345", "10",
+       "The New Sequence 10 is already command 1: the board would refuse the replacement, as two commands cannot be "
+       "the same.",
+       FieldSelection::Field::New},
+      {"10", "a5", "The New Sequence a5 is already command 2: the board would refuse", FieldSelection::Field::New},
+      {"77", "99", "The Original Sequence 77 is none of the commands: the board would ignore the replacement.",
+       FieldSelection::Field::Original},
+  };
+  for (const auto& c : cases) {
+    const ReplacementResult r = ReplacementAgainstCommands(c.original, c.fresh, commands);
+    EXPECT_EQ(r.refusal.has_value(), *c.refusal != 0) << c.original << " -> " << c.fresh;
+    if (!r.refusal) continue;
+    EXPECT_EQ(r.refusal->text.rfind(c.refusal, 0), 0u) << r.refusal->text;
+    ASSERT_TRUE(r.selection);
+    EXPECT_EQ(r.selection->field, c.field) << c.original;
+  }
+}
+
 TEST(Replacement, ChecksumIdConflictNamesTheDigitOnce) {
   std::array<std::string, kCommandCount> commands{};
   commands[3] = "152";
