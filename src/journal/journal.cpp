@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "i18n/text.h"
+#include "remote/replacement.h"
 #include "storage/file_reading.h"
 
 namespace tonalis {
@@ -143,20 +144,24 @@ std::vector<JournalRecord> ReadJournalText(const std::string& text, std::size_t*
 }
 
 std::string MaskKeys(const std::string& sequence, const std::string& modifierId, const std::string& checksumId) {
-  std::string out = sequence;
-  std::size_t afterModifier = std::string::npos;
-  if (!modifierId.empty()) {
-    for (std::size_t at = out.find(modifierId); at != std::string::npos; at = out.find(modifierId, at + 1)) {
-      std::fill(out.begin() + static_cast<long>(at), out.begin() + static_cast<long>(at + modifierId.size()), '*');
-      if (afterModifier == std::string::npos) afterModifier = at + modifierId.size();
-    }
+  // Only a replacement holds the keys, at places its own checksum proves:
+  // Original, Modifier ID, New, then the Checksum ID and two checksum digits.
+  // Anywhere else the same digits are just digits, and stay.
+  constexpr std::size_t kTail = 3;
+  if (modifierId.empty() || checksumId.size() != 1 || sequence.size() < modifierId.size() + kTail) return sequence;
+  for (std::size_t at = sequence.find(modifierId); at != std::string::npos; at = sequence.find(modifierId, at + 1)) {
+    const std::size_t fresh = at + modifierId.size();
+    if (fresh > sequence.size() - kTail) break;
+    const std::string original = sequence.substr(0, at);
+    const std::string newSeq = sequence.substr(fresh, sequence.size() - kTail - fresh);
+    const ReplacementResult r = CalculateReplacement(original, modifierId, checksumId, newSeq);
+    if (!r.sequence || *r.sequence != sequence) continue;
+    std::string out = sequence;
+    std::fill(out.begin() + static_cast<long>(at), out.begin() + static_cast<long>(fresh), kKeyMark);
+    std::fill(out.end() - static_cast<long>(kTail), out.end(), kKeyMark);
+    return out;
   }
-  // A replacement: Modifier ID, the new command, the Checksum ID, the checksum, the Checksum ID.
-  if (!checksumId.empty() && afterModifier != std::string::npos) {
-    const std::size_t tag = out.find(checksumId, afterModifier);
-    if (tag != std::string::npos) std::fill(out.begin() + static_cast<long>(tag), out.end(), '*');
-  }
-  return out;
+  return sequence;
 }
 
 std::string JournalTiming(const SendTimingTexts& t) {

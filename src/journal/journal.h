@@ -39,9 +39,11 @@ std::optional<JournalRecord> ParseJournalRecord(const std::string& line);
 // are not records.
 std::vector<JournalRecord> ReadJournalText(const std::string& text, std::size_t* skipped = nullptr);
 
-// The sequence with the site's keys masked: each digit of the Modifier ID
-// where it appears, and the Checksum ID and what follows it where it comes
-// after the Modifier ID (a replacement's checksum), as '*'.
+// The sequence with the site's keys masked where they stand in a replacement
+// (the Modifier ID, and the Checksum ID with the checksum after the new
+// command, its checksum proving the places) by kKeyMark, which is no DTMF
+// digit; any other sequence as it is.
+inline constexpr char kKeyMark = 'x';
 std::string MaskKeys(const std::string& sequence, const std::string& modifierId, const std::string& checksumId);
 
 // A send's timings and its PTT as a record gives them: "digit 50 ms, gap 50

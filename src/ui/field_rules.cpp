@@ -12,7 +12,11 @@ bool IsDtmf(int code) { return IsDigit(code) || code == '*' || code == '#' || (c
 
 int FilterDigitKey(int code) { return IsDigit(code) || code == kBackspace ? code : 0; }
 
-int FilterDecimalKey(int code) { return IsDigit(code) || code == '.' || code == kBackspace ? code : 0; }
+int FilterDecimalKey(int code) {
+  // A decimal comma (Italian and most of Europe) is the file's point, never dropped: "11,5" is not 115.
+  if (code == ',') return '.';
+  return IsDigit(code) || code == '.' || code == kBackspace ? code : 0;
+}
 
 int FilterCallSignKey(int code) {
   code = Upper(code);

@@ -11,7 +11,7 @@ inline constexpr int kCopy = 3;  // Ctrl+C
 inline constexpr int kReturn = 13;
 
 int FilterDigitKey(int code);     // 0-9 and Backspace
-int FilterDecimalKey(int code);   // 0-9, '.' and Backspace
+int FilterDecimalKey(int code);   // 0-9, '.' (a ',' enters '.') and Backspace
 int FilterCallSignKey(int code);  // upper-cased; 0-9 : ; < = > ? @ A-Z, space, Backspace
 int FilterDtmfKey(int code);      // upper-cased; 0-9 * # A-D, Backspace, Ctrl+C
 

@@ -71,10 +71,12 @@ TEST(Journal, TheSitesKeysAreMasked) {
     const char* masked;
   };
   const Case cases[] = {
-      {"111234345#D#", "1234", "#", "11****345***"},  // a replacement
-      {"51234", "1234", "#", "5****"},
-      {"98#", "1234", "#", "98#"},  // no Modifier ID: a # is only a digit
-      {"1234 1234", "1234", "", "**** ****"},
+      {"111234345#D#", "1234", "#", "11xxxx345xxx"},  // a replacement
+      {"12341234345#D#", "1234", "#", "12341234345#D#"},  // not one: its checksum would differ
+      {"111234345#D*", "1234", "#", "111234345#D*"},      // a checksum that does not hold
+      {"51234", "1234", "#", "51234"},                    // the keys' digits in a plain send
+      {"0123456789*#ABCD1234#", "1234", "#", "0123456789*#ABCD1234#"},
+      {"98#", "1234", "#", "98#"},
       {"111234345#D#", "", "#", "111234345#D#"},
   };
   for (const auto& c : cases) EXPECT_EQ(MaskKeys(c.sequence, c.modifier, c.checksum), c.masked) << c.sequence;

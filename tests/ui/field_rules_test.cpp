@@ -20,7 +20,7 @@ TEST(FieldRules, EachRuleAtItsEdges) {
       {"digit", FilterDigitKey,
        {{'0', '0'}, {'9', '9'}, {'/', 0}, {':', 0}, {'.', 0}, {kBackspace, kBackspace}, {kCopy, 0}, {' ', 0}}},
       {"decimal", FilterDecimalKey,
-       {{'0', '0'}, {'9', '9'}, {'.', '.'}, {',', 0}, {'/', 0}, {kBackspace, kBackspace}, {kCopy, 0}}},
+       {{'0', '0'}, {'9', '9'}, {'.', '.'}, {',', '.'}, {'/', 0}, {kBackspace, kBackspace}, {kCopy, 0}}},
       {"call sign", FilterCallSignKey,
        {{'0', '0'}, {'/', 0}, {':', ':'}, {'@', '@'}, {'Z', 'Z'}, {'z', 'Z'}, {'k', 'K'}, {'[', 0}, {' ', ' '},
         {kBackspace, kBackspace}, {kCopy, 0}, {22, 0}}},

@@ -184,7 +184,7 @@ TEST_F(WindowTest, KeyRulesOfEachKindOfField) {
     QString entered;
   };
   const Case cases[] = {
-      {c().txtMem[4], "1a#*e5", "1A#*5"}, {c().txtCallID, "ab1 ?/", "AB1 ?"}, {c().txtBlo, "1..2", "1..2"},
+      {c().txtMem[4], "1a#*e5", "1A#*5"}, {c().txtCallID, "ab1 ?/", "AB1 ?"}, {c().txtBlo, "1..2", "1..2"}, {c().txtBhi, "13,8", "13.8"},
       {c().txtTxd, "1a6", "16"},          {c().txtPrgComm, "1a67", "16"},     {c().txtSeqCmd, "12ab d", "12ABD"},
       {c().txtCrcTag, "x#", "#"},         {c().txtMorseSpeed, "2 0", "20"},
   };
