@@ -106,6 +106,16 @@ FrmTone::FrmTone(MessageSink& messages, OutputHandle audio, const QString& setti
   });
   connect(&listener_, &ReplyListener::finished, this, &FrmTone::onReplyFinished);
   connect(&monitor_, &SendMonitor::recorded, this, &FrmTone::onMonitored);
+  // While a send is under way, Escape or the Stop button in Send Sequence's
+  // place stops it: the sound stops and the transmitter is released.
+  cmdStop_ = new QPushButton(tr("Stop"), c_.cmdTone->parentWidget());
+  cmdStop_->setObjectName("cmdStop");
+  cmdStop_->setGeometry(c_.cmdTone->geometry());
+  cmdStop_->setToolTip(tr("Stops the send and releases the transmitter (Escape)"));
+  cmdStop_->hide();
+  connect(cmdStop_, &QPushButton::clicked, this, &FrmTone::stopSend);
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, &FrmTone::stopSend);
   // Ctrl+P prints the command card.
   auto* print = new QShortcut(QKeySequence::Print, this);
   connect(print, &QShortcut::activated, this, [this] { openPrintDialog(); });
@@ -554,6 +564,7 @@ void FrmTone::sendSequence() {
   c_.cmdTone->setEnabled(false);
   c_.txtTxd->setText(Q(timing.texts.txDelayMs));
   sender_.send(Std(c_.Text1->text()), timing);
+  showStop(true);
   if (commandsDialog_) commandsDialog_->setSending(true);
 }
 
@@ -619,6 +630,17 @@ void FrmTone::onJournalFailed(const QString& error) {
                            UserMessage::Icon::Exclamation});
 }
 
+void FrmTone::stopSend() {
+  if (sender_.busy()) sender_.stop(Std(tr("Stop was pressed")));
+}
+
+void FrmTone::showStop(bool sending) {
+  const bool hadFocus = c_.cmdTone->hasFocus() || cmdStop_->hasFocus();
+  cmdStop_->setVisible(sending);
+  c_.cmdTone->setVisible(!sending);
+  if (hadFocus) (sending ? static_cast<QWidget*>(cmdStop_) : c_.cmdTone)->setFocus();
+}
+
 void FrmTone::onSendFinished(const QString& status, bool completed) {
   QApplication::restoreOverrideCursor();
   journalRecord_.result = SendResult(completed, sender_.wasStopped());
@@ -627,6 +649,7 @@ void FrmTone::onSendFinished(const QString& status, bool completed) {
   if (completed && journalRecord_.kind == "replacement" && lastReplacement_ && lastReplacement_->command)
     recordAirEntry(*lastReplacement_);
   if (commandsDialog_) commandsDialog_->setSending(false);
+  showStop(false);
   c_.cmdTone->setEnabled(true);
   if (!timer1_.isActive()) timer1_.start();
   SetStatusText(c_.lblInfoSend, DisplayText(Std(status)));

@@ -153,6 +153,8 @@ class FrmTone : public QWidget, public ProgressView {
   void beginJournalRecord(const SendTiming& timing);
   void appendJournal(const JournalRecord& record);
   void onJournalFailed(const QString& error);
+  void stopSend();
+  void showStop(bool sending);
   void calculateReplacement();
   void onChecksumIdChanged();
 
@@ -173,6 +175,7 @@ class FrmTone : public QWidget, public ProgressView {
   StationSettings station_;
   std::string commandLineDevice_;
   bool stationChosenHere_ = false;  // the Station dialog's OK was pressed
+  QPushButton* cmdStop_ = nullptr;
   QPushButton* cmdStation_ = nullptr;
   QPushButton* cmdHistory_ = nullptr;
   QPushButton* cmdCommands_ = nullptr;

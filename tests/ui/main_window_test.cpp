@@ -1104,6 +1104,35 @@ TEST_F(WindowTest, ATerminationSignalStopsTheSendAndKeepsTheSettings) {
   EXPECT_NE(settingsFile().find("147"), std::string::npos) << "the settings are saved";
 }
 
+// A send under way stops with Escape, or with the Stop button that stands in
+// Send Sequence's place meanwhile.
+TEST_F(WindowTest, EscapeOrStopEndsASend) {
+  open();
+  messages_.shown.clear();
+  for (const bool escape : {true, false}) {
+    c().Text1->setText("147");
+    c().Text2->setText("5000");
+    QSignalSpy finished(&window_->sender(), &SequenceSender::finished);
+    c().cmdTone->click();
+    auto* stop = window_->findChild<QPushButton*>("cmdStop");
+    ASSERT_TRUE(stop);
+    EXPECT_FALSE(stop->isHidden());
+    EXPECT_TRUE(c().cmdTone->isHidden());
+    EXPECT_EQ(stop->geometry(), c().cmdTone->geometry()) << "in its place, which does not move";
+    if (escape)
+      QTest::keyClick(c().Text1, Qt::Key_Escape);
+    else
+      stop->click();
+    ASSERT_TRUE(finished.count() == 1 || finished.wait(3000)) << "stopped at once, not after 15 s of tones";
+    EXPECT_EQ(finished.first().at(0).toString(), "Sequence stopped: Stop was pressed.");
+    EXPECT_TRUE(stop->isHidden());
+    EXPECT_FALSE(c().cmdTone->isHidden());
+    EXPECT_TRUE(c().cmdTone->isEnabled());
+  }
+  QTest::keyClick(c().Text1, Qt::Key_Escape);  // nothing to stop: nothing happens
+  EXPECT_TRUE(messages_.shown.empty());
+}
+
 // ALSA's file device on a FIFO nobody reads blocks in its opening, as a hung
 // sound server does.
 TEST_F(WindowTest, ASoundDeviceThatHangsNeverFreezesTheWindow) {
