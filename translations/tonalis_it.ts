@@ -1339,6 +1339,18 @@
         <source>Not enough memory for the sequence: it needs %1 MB.</source>
         <translation>Memoria insufficiente per la sequenza: servono %1 MB.</translation>
     </message>
+    <message>
+        <source>The Original Sequence %1 is none of the commands: the board would ignore the replacement.</source>
+        <translation>La sequenza originale %1 non è nessuno dei comandi: la scheda ignorerebbe la sostituzione.</translation>
+    </message>
+    <message>
+        <source>The New Sequence %1 is already command %2: the board would refuse the replacement, as two commands cannot be the same.</source>
+        <translation>La nuova sequenza %1 è già il comando %2: la scheda rifiuterebbe la sostituzione, perché due comandi non possono essere uguali.</translation>
+    </message>
+    <message>
+        <source>%1 lines of the journal are not records and were left out.</source>
+        <translation>%1 righe del giornale non sono registrazioni e sono state tralasciate.</translation>
+    </message>
 </context>
 <context>
     <name>tonalis::BoardLink</name>
@@ -1702,6 +1714,18 @@
     <message>
         <source>Close the window again to exit without saving them.</source>
         <translation>Chiudere di nuovo la finestra per uscire senza salvarle.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Stops the send and releases the transmitter (Escape)</source>
+        <translation>Ferma l&apos;invio e rilascia il trasmettitore (Esc)</translation>
+    </message>
+    <message>
+        <source>Stop was pressed</source>
+        <translation>è stato premuto Ferma</translation>
     </message>
 </context>
 <context>
@@ -2265,6 +2289,10 @@
     <message>
         <source>%1  (FIFO of raw audio)</source>
         <translation>%1  (FIFO di audio grezzo)</translation>
+    </message>
+    <message>
+        <source>ports.ini cannot be read: %1</source>
+        <translation>ports.ini non può essere letto: %1</translation>
     </message>
 </context>
 <context>

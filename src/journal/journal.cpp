@@ -8,10 +8,12 @@
 #include <system_error>
 
 #include "i18n/text.h"
-#include "remote/replacement.h"
 #include "storage/file_reading.h"
 
 namespace tonalis {
+namespace {
+constexpr const char* kSkippedLines = TONALIS_TEXT("%1 lines of the journal are not records and were left out.");
+}  // namespace
 
 // Appends `line` to the file at `path` in one write (POSIX O_APPEND, or
 // Windows' append access): platform files.
@@ -26,7 +28,6 @@ namespace {
 constexpr const char* kVersion = "tonalis-journal-1";
 // A file is rotated past 4 MB: one far larger is not a journal's.
 constexpr std::uintmax_t kMaxRead = 64u * 1024 * 1024;
-constexpr const char* kSkippedLines = TONALIS_TEXT("%1 lines of the journal are not records and were left out.");
 
 std::vector<std::string JournalRecord::*> Fields() {
   return {&JournalRecord::id,     &JournalRecord::utc,    &JournalRecord::local,  &JournalRecord::kind,
@@ -144,24 +145,19 @@ std::vector<JournalRecord> ReadJournalText(const std::string& text, std::size_t*
 }
 
 std::string MaskKeys(const std::string& sequence, const std::string& modifierId, const std::string& checksumId) {
-  // Only a replacement holds the keys, at places its own checksum proves:
-  // Original, Modifier ID, New, then the Checksum ID and two checksum digits.
-  // Anywhere else the same digits are just digits, and stay.
+  // Only a replacement holds the keys, at its known places: Original (one
+  // digit or more), Modifier ID, New, then the Checksum ID and two checksum
+  // digits at the end. Anywhere else the same digits are just digits.
   constexpr std::size_t kTail = 3;
-  if (modifierId.empty() || checksumId.size() != 1 || sequence.size() < modifierId.size() + kTail) return sequence;
-  for (std::size_t at = sequence.find(modifierId); at != std::string::npos; at = sequence.find(modifierId, at + 1)) {
-    const std::size_t fresh = at + modifierId.size();
-    if (fresh > sequence.size() - kTail) break;
-    const std::string original = sequence.substr(0, at);
-    const std::string newSeq = sequence.substr(fresh, sequence.size() - kTail - fresh);
-    const ReplacementResult r = CalculateReplacement(original, modifierId, checksumId, newSeq);
-    if (!r.sequence || *r.sequence != sequence) continue;
-    std::string out = sequence;
-    std::fill(out.begin() + static_cast<long>(at), out.begin() + static_cast<long>(fresh), kKeyMark);
-    std::fill(out.end() - static_cast<long>(kTail), out.end(), kKeyMark);
-    return out;
-  }
-  return sequence;
+  if (modifierId.empty() || checksumId.size() != 1 || sequence.size() < 1 + modifierId.size() + 1 + kTail ||
+      sequence[sequence.size() - kTail] != checksumId[0])
+    return sequence;
+  const std::size_t at = sequence.find(modifierId, 1);
+  if (at == std::string::npos || at + modifierId.size() >= sequence.size() - kTail) return sequence;
+  std::string out = sequence;
+  std::fill(out.begin() + static_cast<long>(at), out.begin() + static_cast<long>(at + modifierId.size()), kKeyMark);
+  std::fill(out.end() - static_cast<long>(kTail), out.end(), kKeyMark);
+  return out;
 }
 
 std::string JournalTiming(const SendTimingTexts& t) {

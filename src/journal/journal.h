@@ -40,9 +40,9 @@ std::optional<JournalRecord> ParseJournalRecord(const std::string& line);
 std::vector<JournalRecord> ReadJournalText(const std::string& text, std::size_t* skipped = nullptr);
 
 // The sequence with the site's keys masked where they stand in a replacement
-// (the Modifier ID, and the Checksum ID with the checksum after the new
-// command, its checksum proving the places) by kKeyMark, which is no DTMF
-// digit; any other sequence as it is.
+// (the Modifier ID after the original, and the Checksum ID with the two
+// checksum digits that end it) by kKeyMark, which is no DTMF digit; a
+// sequence of any other form as it is.
 inline constexpr char kKeyMark = 'x';
 std::string MaskKeys(const std::string& sequence, const std::string& modifierId, const std::string& checksumId);
 

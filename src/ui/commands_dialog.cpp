@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/commands_dialog.h"
 
+#include "ui/accessibility.h"
+
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -66,6 +68,11 @@ CommandsDialog::CommandsDialog(QWidget* parent) : QDialog(parent) {
   note_ = new QLabel(this);
   note_->setObjectName("commandsNote");
   note_->setWordWrap(true);
+  result_ = new QLabel(this);
+  result_->setObjectName("commandsResult");
+  result_->setWordWrap(true);
+  result_->setTextFormat(Qt::PlainText);
+  MakeStatusLine(result_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close | QDialogButtonBox::Help, this);
   auto* print = buttons->addButton(tr("&Print card..."), QDialogButtonBox::ActionRole);
   print->setObjectName("printCard");
@@ -76,6 +83,7 @@ CommandsDialog::CommandsDialog(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(list_);
   layout->addWidget(note_);
+  layout->addWidget(result_);
   layout->addWidget(buttons);
   resize(460, 480);
 }
@@ -96,6 +104,10 @@ void CommandsDialog::setCommands(const std::array<std::string, kCommandCount>& c
   note_->setText(unsaved ? tr("The fields hold edits the board may not hold: what is sent is what the fields say.")
                          : QString());
   note_->setVisible(unsaved);
+}
+
+void CommandsDialog::setResult(const QString& status, const QString& air) {
+  SetStatusText(result_, air.isEmpty() ? status : status + "\n" + air);
 }
 
 void CommandsDialog::setSending(bool sending) {

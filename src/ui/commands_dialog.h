@@ -25,7 +25,11 @@ class CommandsDialog : public QDialog {
   void setCommands(const std::array<std::string, kCommandCount>& commands, bool unsaved);
   // A send is under way: no other can start.
   void setSending(bool sending);
+  // What the last send from here came to, and the board's reply or the
+  // monitor's verdict: the dialog stands over the window's own status lines.
+  void setResult(const QString& status, const QString& air);
   QTreeWidget* list() const { return list_; }
+  QLabel* result() const { return result_; }
   QLabel* note() const { return note_; }
 
  Q_SIGNALS:
@@ -38,6 +42,7 @@ class CommandsDialog : public QDialog {
 
   QTreeWidget* list_;
   QLabel* note_;
+  QLabel* result_;
   std::array<std::string, kCommandCount> commands_{};
   bool sending_ = false;
 };

@@ -565,6 +565,7 @@ void FrmTone::sendSequence() {
   c_.txtTxd->setText(Q(timing.texts.txDelayMs));
   sender_.send(Std(c_.Text1->text()), timing);
   showStop(true);
+  showInCommands();
   if (commandsDialog_) commandsDialog_->setSending(true);
 }
 
@@ -630,6 +631,10 @@ void FrmTone::onJournalFailed(const QString& error) {
                            UserMessage::Icon::Exclamation});
 }
 
+void FrmTone::showInCommands() {
+  if (commandsDialog_) commandsDialog_->setResult(c_.lblInfoSend->text(), lblReply_->accessibleName());
+}
+
 void FrmTone::stopSend() {
   if (sender_.busy()) sender_.stop(Std(tr("Stop was pressed")));
 }
@@ -653,6 +658,7 @@ void FrmTone::onSendFinished(const QString& status, bool completed) {
   c_.cmdTone->setEnabled(true);
   if (!timer1_.isActive()) timer1_.start();
   SetStatusText(c_.lblInfoSend, DisplayText(Std(status)));
+  showInCommands();
   if (monitor_.recording()) {
     // What the air carries reaches the input late: the reply is listened for after it.
     listenAfterMonitor_ = completed && station_.listenForReply;
@@ -741,6 +747,7 @@ void FrmTone::showAirLine() {
   const QString shown =
       plain ? line : lblReply_->fontMetrics().elidedText(line, Qt::ElideRight, lblReply_->width());
   SetStatusText(lblReply_, shown, whole);
+  showInCommands();
   QString tip = monitorDetails_.isEmpty() && shown != line ? line.toHtmlEscaped() : monitorDetails_;
   if (!monitorDetails_.isEmpty() && !replyText_.isEmpty()) tip += "<p>" + replyText_.toHtmlEscaped() + "</p>";
   lblReply_->setToolTip(tip);

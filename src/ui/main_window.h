@@ -154,6 +154,7 @@ class FrmTone : public QWidget, public ProgressView {
   void appendJournal(const JournalRecord& record);
   void onJournalFailed(const QString& error);
   void stopSend();
+  void showInCommands();
   void showStop(bool sending);
   void calculateReplacement();
   void onChecksumIdChanged();

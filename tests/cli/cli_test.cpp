@@ -171,8 +171,13 @@ TEST(Cli, ReplaceWithAConfigurationShowsTheWindowsNotes) {
             "The decoder would take it as the end of the new command.\n");
   // Options win over the file.
   const auto override =
-      RunCli({"replace", "--config", Q(prg), "--checksum-id", "#", "--original", "1", "--new", "345"});
-  EXPECT_EQ(override.out, "199345#D#\n");
+      RunCli({"replace", "--config", Q(prg), "--checksum-id", "#", "--original", "12", "--new", "345"});
+  EXPECT_EQ(override.out, "1299345#D#\n");
+  // What the board would ignore or refuse is not printed for sending.
+  const auto ignored = RunCli({"replace", "--config", Q(prg), "--checksum-id", "#", "--original", "1", "--new", "345"});
+  EXPECT_EQ(ignored.exitCode, 1);
+  EXPECT_EQ(ignored.out, "");
+  EXPECT_NE(ignored.err.find("The Original Sequence 1 is none of the commands"), std::string::npos) << ignored.err;
 }
 
 // The command card: every label and sequence is on its one page, the site's keys only when asked for.

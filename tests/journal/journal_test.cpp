@@ -72,8 +72,9 @@ TEST(Journal, TheSitesKeysAreMasked) {
   };
   const Case cases[] = {
       {"111234345#D#", "1234", "#", "11xxxx345xxx"},  // a replacement
-      {"12341234345#D#", "1234", "#", "12341234345#D#"},  // not one: its checksum would differ
-      {"111234345#D*", "1234", "#", "111234345#D*"},      // a checksum that does not hold
+      {"12341234345#D#", "1234", "#", "1234xxxx345xxx"},  // the Original is the Modifier ID's digits
+      {"111234345#D1", "1234", "#", "11xxxx345xxx"},      // typed by hand, a checksum that does not hold
+      {"1111234#D#", "1234", "#", "1111234#D#"},          // no New after the Modifier ID
       {"51234", "1234", "#", "51234"},                    // the keys' digits in a plain send
       {"0123456789*#ABCD1234#", "1234", "#", "0123456789*#ABCD1234#"},
       {"98#", "1234", "#", "98#"},

@@ -504,8 +504,13 @@ TEST_F(WindowTest, TheCommandsDialogSendsACommandAsSendSequenceDoes) {
   EXPECT_EQ(c().Text1->text(), "98");
   EXPECT_EQ(c().lblInfoSend->text(), "Sending Sequence.....") << "sent as Send Sequence sends";
   EXPECT_FALSE(dialog->findChild<QPushButton*>("send0")->isEnabled()) << "one send at a time";
+  EXPECT_EQ(dialog->result()->text(), "Sending Sequence.....") << "the dialog stands over the status line";
+  QTest::keyClick(list, Qt::Key_Return);
+  EXPECT_EQ(finished.count(), 0) << "Enter during a send sends nothing more";
   ASSERT_TRUE(finished.wait(10000));
+  EXPECT_EQ(finished.count(), 1);
   EXPECT_TRUE(dialog->findChild<QPushButton*>("send0")->isEnabled());
+  EXPECT_EQ(dialog->result()->text().left(26), "Sequence sent without PTT.") << "unkeyed: said where it is seen";
   // Written on a thread of its own: it lands a moment later.
   ASSERT_TRUE(QTest::qWaitFor([&] { return ReadJournal(dir_.file("journal")).size() == 1u; }, 5000));
   const auto journal = ReadJournal(dir_.file("journal"));
@@ -652,6 +657,8 @@ TEST_F(WindowTest, ReplacementFrame) {
   EXPECT_EQ(c().lblSeqCmd->text(), "[99]");
   c().txtCrcTag->setText("#");
   EXPECT_EQ(c().lblCrcTag->text(), "[#]");
+  c().txtMem[14]->setText("12");
+  c().txtMem[15]->setText("5");
   struct Case {
     const char* original;
     const char* fresh;
