@@ -828,14 +828,6 @@
         <translation>%1 andrebbero perse</translation>
     </message>
     <message>
-        <source>Cannot key the transmitter (CM108 GPIO %1):</source>
-        <translation>Impossibile mettere in trasmissione (GPIO %1 del CM108):</translation>
-    </message>
-    <message>
-        <source>Cannot release the transmitter (CM108 GPIO %1):</source>
-        <translation>Impossibile rilasciare il trasmettitore (GPIO %1 del CM108):</translation>
-    </message>
-    <message>
         <source>%1 is not there: is the radio interface plugged in?</source>
         <translation>%1 non c&apos;è: l&apos;interfaccia radio è collegata?</translation>
     </message>
@@ -1350,6 +1342,22 @@
     <message>
         <source>%1 lines of the journal are not records and were left out.</source>
         <translation>%1 righe del giornale non sono registrazioni e sono state tralasciate.</translation>
+    </message>
+    <message>
+        <source>Cannot key the transmitter (CM108 GPIO %1 on %2):</source>
+        <translation>Impossibile mettere in trasmissione (GPIO %1 del CM108 su %2):</translation>
+    </message>
+    <message>
+        <source>Cannot release the transmitter (CM108 GPIO %1 on %2):</source>
+        <translation>Impossibile rilasciare il trasmettitore (GPIO %1 del CM108 su %2):</translation>
+    </message>
+    <message>
+        <source>no device chosen</source>
+        <translation>nessun dispositivo scelto</translation>
+    </message>
+    <message>
+        <source>The release got no answer from the rig (%1): the link to it failed, so it may still be keyed.</source>
+        <translation>Il rilascio non ha avuto risposta dalla radio (%1): il collegamento è caduto, quindi potrebbe essere ancora in trasmissione.</translation>
     </message>
 </context>
 <context>
@@ -2231,10 +2239,6 @@
         <translation>Impossibile scrivere il registro degli invii: %1.</translation>
     </message>
     <message>
-        <source>Playing the calibration tone: 1 kHz for 60 s...</source>
-        <translation>Tono di calibrazione in corso: 1 kHz per 60 s...</translation>
-    </message>
-    <message>
         <source>Playing the test tone...</source>
         <translation>Tono di prova in corso...</translation>
     </message>
@@ -2293,6 +2297,22 @@
     <message>
         <source>ports.ini cannot be read: %1</source>
         <translation>ports.ini non può essere letto: %1</translation>
+    </message>
+    <message>
+        <source>Playing the calibration tone: 1 kHz, %1 s left...</source>
+        <translation>Tono di taratura in corso: 1 kHz, mancano %1 s...</translation>
+    </message>
+    <message>
+        <source>Transmitting: %1 s left (the TX time limit of %2 s).</source>
+        <translation>In trasmissione: mancano %1 s (il limite di trasmissione di %2 s).</translation>
+    </message>
+    <message>
+        <source>The transmitter was keyed for the TX time limit of %1 s, shorter than the test, and released.</source>
+        <translation>Il trasmettitore è stato attivato per il limite di trasmissione di %1 s, più breve della prova, e rilasciato.</translation>
+    </message>
+    <message>
+        <source>The language chosen is stored: the windows and messages speak it from the program&apos;s next start.</source>
+        <translation>La lingua scelta è memorizzata: finestre e messaggi la useranno dal prossimo avvio del programma.</translation>
     </message>
 </context>
 <context>

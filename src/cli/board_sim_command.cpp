@@ -175,7 +175,7 @@ int RunBoardSim(const QStringList& args) {
     bool gapOk = false;
     bool toneOk = false;
     const int gapMs = parser.value(gap).toInt(&gapOk);
-    air.toneHz = parser.value(tone).toDouble(&toneOk);
+    air.toneHz = FiniteDouble(parser.value(tone), &toneOk);
     if (!gapOk || gapMs < 50 || gapMs > 60000 || !toneOk || air.toneHz < 200 || air.toneHz > 3000) {
       PrintError(CliText("--sequence-gap-ms takes 50 to 60000, --cw-tone-hz 200 to 3000."));
       return kExitUsage;
@@ -193,7 +193,7 @@ int RunBoardSim(const QStringList& args) {
     for (auto [option, value, low, high] : {std::tuple{&clip, &c.clipDbfs, -40.0, 0.0}, std::tuple{&snr, &c.snrDb, 0.0, 60.0}}) {
       if (!parser.isSet(*option)) continue;
       bool ok = false;
-      const double n = parser.value(*option).toDouble(&ok);
+      const double n = FiniteDouble(parser.value(*option), &ok);
       if (!ok || n < low || n > high) {
         PrintError(CliText("--clip-dbfs takes -40 to 0, --snr-db 0 to 60."));
         return kExitUsage;

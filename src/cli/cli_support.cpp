@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/cli_support.h"
 
+#include <cmath>
+
 #include <QCoreApplication>
 #include <QLocale>
 #include <iostream>
@@ -61,6 +63,12 @@ std::optional<int> RequireOnePositional(const QCommandLineParser& parser, QStrin
   }
   out = positional.first();
   return std::nullopt;
+}
+
+double FiniteDouble(const QString& text, bool* ok) {
+  const double value = text.toDouble(ok);
+  if (!std::isfinite(value)) *ok = false;
+  return value;
 }
 
 std::string ToStd(const QString& s) { return s.toStdString(); }

@@ -27,6 +27,11 @@ std::optional<int> RequireOnePositional(const QCommandLineParser& parser, QStrin
 
 std::string ToStd(const QString& s);
 
+// A number given on the command line, as QString::toDouble reads it, but
+// never NaN or an infinity (which pass range checks unseen): `ok` is false
+// for those as for text that is no number.
+double FiniteDouble(const QString& text, bool* ok);
+
 // The command line's own texts in the program's language. lupdate reads both
 // as tr() in the context of their namespace, tonalis::cli: a text inside a
 // class is marked TONALIS_TEXT at namespace scope and translated where used.

@@ -68,7 +68,7 @@ struct LevelOptions {
     for (auto [option, value] : {std::pair{&level, &levels.levelDb}, std::pair{&twist, &levels.twistDb}}) {
       if (!parser.isSet(*option)) continue;
       bool ok = false;
-      *value = parser.value(*option).toDouble(&ok);
+      *value = FiniteDouble(parser.value(*option), &ok);
       if (!ok) {
         PrintError(Fill(CliText(kTakesDb), {ToStd(option->names().first())}));
         return std::nullopt;
@@ -453,8 +453,8 @@ int RunTone(const QStringList& args) {
   parser.addOptions({hz, seconds, level, device});
   if (auto exit = ParseArguments(parser, args)) return *exit;
   bool ok1 = false, ok2 = false, ok3 = false;
-  const double frequency = parser.value(hz).toDouble(&ok1), length = parser.value(seconds).toDouble(&ok2),
-               peak = parser.value(level).toDouble(&ok3);
+  const double frequency = FiniteDouble(parser.value(hz), &ok1), length = FiniteDouble(parser.value(seconds), &ok2),
+               peak = FiniteDouble(parser.value(level), &ok3);
   const RenderedSequence check = ok1 && ok2 && ok3 ? RenderTone(frequency, 0.01, peak) : RenderedSequence{};
   if (!ok1 || !ok2 || !ok3 || !check.error.empty() || !(length > 0 && length <= kMaxCalibrationSeconds)) {
     PrintError(CliText("--hz takes 100 to 3500, --seconds up to 600, --level -60 to 0 dBFS."));
@@ -691,7 +691,7 @@ int RunDtmfDecode(const QStringList& args) {
   ReceiverLimits limits;
   if (parser.isSet(floor)) {
     bool ok = false;
-    limits.floorDbfs = parser.value(floor).toDouble(&ok);
+    limits.floorDbfs = FiniteDouble(parser.value(floor), &ok);
     if (!ok || limits.floorDbfs < -90 || limits.floorDbfs > 0) {
       PrintError(CliText("--floor-dbfs takes a number from -90 to 0."));
       return kExitUsage;
@@ -750,7 +750,7 @@ int RunCwDecode(const QStringList& args) {
   MorseDecoder::Options options;
   bool ok = true;
   if (parser.isSet(wpm)) {
-    const double speed = parser.value(wpm).toDouble(&ok);
+    const double speed = FiniteDouble(parser.value(wpm), &ok);
     if (!ok || speed < 5 || speed > 200) {
       PrintError(CliText("--wpm takes a number from 5 to 200."));
       return kExitUsage;
@@ -758,7 +758,7 @@ int RunCwDecode(const QStringList& args) {
     options.dotMs = MorseDotMs(speed);
   }
   if (parser.isSet(tone)) {
-    const double hz = parser.value(tone).toDouble(&ok);
+    const double hz = FiniteDouble(parser.value(tone), &ok);
     if (!ok || hz < 300 || hz > 2000) {
       PrintError(CliText("--tone-hz takes a number from 300 to 2000."));
       return kExitUsage;

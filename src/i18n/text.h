@@ -31,14 +31,21 @@ inline std::string Printed(const char* format, double value) {
 }
 
 // `pattern` with %1, %2... replaced by `args` in order of number, as Qt's
-// QString::arg does (a translation may put them in another order).
+// QString::arg does (a translation may put them in another order). A value
+// that is a sentence of its own ends with its full stop: where the pattern
+// puts one right after it, one is enough.
 inline std::string Fill(const std::string& pattern, const std::vector<std::string>& args) {
   std::string out;
   for (std::size_t i = 0; i < pattern.size(); ++i) {
     const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
     const std::size_t n = static_cast<std::size_t>(next - '1');
     if (pattern[i] == '%' && next >= '1' && next <= '9' && n < args.size()) {
-      out += args[n];
+      const std::string& value = args[n];
+      const bool stopAfter = i + 2 < pattern.size() && pattern[i + 2] == '.' &&
+                             (i + 3 == pattern.size() || pattern[i + 3] != '.');
+      const bool endsWithStop = !value.empty() && value.back() == '.' &&
+                                (value.size() < 2 || value[value.size() - 2] != '.');
+      out += stopAfter && endsWithStop ? value.substr(0, value.size() - 1) : value;
       ++i;
     } else {
       out += pattern[i];

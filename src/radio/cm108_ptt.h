@@ -25,6 +25,7 @@ class Cm108Ptt : public PttDriver {
   int gpio_;
   MessageSink& messages_;
   bool keyed_ = false;
+  bool keyFailed_ = false;  // the last key could not be written
 };
 
 // What the system calls the chip's device, and how one is named:

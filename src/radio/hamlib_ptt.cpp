@@ -7,6 +7,8 @@
 namespace tonalis {
 namespace {
 constexpr const char* kReleaseRefused = TONALIS_TEXT("The rig refused the release (%1).");
+constexpr const char* kReleaseUnanswered =
+    TONALIS_TEXT("The release got no answer from the rig (%1): the link to it failed, so it may still be keyed.");
 constexpr const char* kCannotKey = TONALIS_TEXT("Cannot key the transmitter (%1):");
 constexpr const char* kCannotRelease = TONALIS_TEXT("Cannot release the transmitter (%1):");
 constexpr const char* kRigctldRefused = TONALIS_TEXT(
@@ -49,7 +51,7 @@ std::string ReleaseRig(HamlibPtt::Rig& r, const PttChoice& choice) {
     if (answer.ok)
       r.keyed = false;
     else
-      failure = Fill(TrStd(kReleaseRefused), {answer.words});
+      failure = Fill(TrStd(answer.refused ? kReleaseRefused : kReleaseUnanswered), {answer.words});
   }
   r.close();
   return failure;

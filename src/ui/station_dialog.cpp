@@ -56,6 +56,8 @@ constexpr MethodEntry kMethods[] = {
 };
 
 constexpr int kBauds[] = {1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200};
+// The calibration tone's length.
+constexpr int kCalibrationSeconds = 60;
 // The test tone: one digit for a second.
 constexpr const char* kTestDigit = "5";
 
@@ -629,16 +631,31 @@ void StationDialog::onTestKeyed(bool ok) {
   }
   transmitting_ = true;
   secondsLeft_ = testSeconds_->value();
-  // The TX time limit holds for the test as for a send.
-  if (txLimit_->value() > 0) secondsLeft_ = std::min(secondsLeft_, txLimit_->value());
+  // The TX time limit holds for the test as for a send, and says so.
+  limitedBy_ = txLimit_->value() > 0 && txLimit_->value() < secondsLeft_ ? txLimit_->value() : 0;
+  if (limitedBy_ > 0) secondsLeft_ = limitedBy_;
   stop_->setEnabled(true);
-  SetStatusText(testStatus_, tr("Transmitting: %1 s left.").arg(secondsLeft_));
+  showSecondsLeft();
   countdown_.start();
+}
+
+void StationDialog::showSecondsLeft() {
+  if (playing_)
+    SetStatusText(testStatus_, tr("Playing the calibration tone: 1 kHz, %1 s left...").arg(secondsLeft_));
+  else if (limitedBy_ > 0)
+    SetStatusText(testStatus_, tr("Transmitting: %1 s left (the TX time limit of %2 s).").arg(secondsLeft_).arg(limitedBy_));
+  else
+    SetStatusText(testStatus_, tr("Transmitting: %1 s left.").arg(secondsLeft_));
 }
 
 void StationDialog::onCountdown() {
   if (--secondsLeft_ > 0) {
-    SetStatusText(testStatus_, tr("Transmitting: %1 s left.").arg(secondsLeft_));
+    showSecondsLeft();
+    return;
+  }
+  // A tone ends by itself (or by the TX limit), and says so then.
+  if (playing_) {
+    countdown_.stop();
     return;
   }
   stopPttTest();
@@ -650,10 +667,16 @@ void StationDialog::stopPttTest() {
   if (!tester_) return;
   const bool transmitted = std::exchange(transmitting_, false);
   QPointer<StationDialog> self(this);
-  tester_->ptt->setPtt(false, [self, transmitted](bool released) {
+  const int limitedBy = std::exchange(limitedBy_, 0);
+  tester_->ptt->setPtt(false, [self, transmitted, limitedBy](bool released) {
     if (!self) return;
     if (!transmitted)
       self->finishTest(tr("The transmitter could not be keyed; the message said why."), false);
+    else if (released && limitedBy > 0)
+      self->finishTest(
+          tr("The transmitter was keyed for the TX time limit of %1 s, shorter than the test, and released.")
+              .arg(limitedBy),
+          true);
     else if (released)
       self->finishTest(tr("The transmitter was keyed and released."), true);
     else
@@ -662,6 +685,7 @@ void StationDialog::stopPttTest() {
 }
 
 void StationDialog::finishTest(const QString& status, bool completed, bool stopped) {
+  if (std::exchange(playing_, false)) countdown_.stop();
   SetStatusText(testStatus_, status);
   // Every transmission is in the journal, the tests too.
   testRecord_.result = SendResult(completed, stopped);
@@ -699,10 +723,16 @@ void StationDialog::startTone(bool calibration) {
   testRecord_ = NewJournalRecord(calibration ? "calibration-tone" : "test-tone");
   testRecord_.ptt = JournalPtt(playKeys_->isChecked(), pttChoice());
   if (calibration) {
-    SetStatusText(testStatus_, tr("Playing the calibration tone: 1 kHz for 60 s..."));
+    // Its time left while it plays: the TX limit ends a keyed one sooner.
+    playing_ = true;
+    secondsLeft_ = kCalibrationSeconds;
+    if (playKeys_->isChecked() && chosen.txLimitSeconds > 0)
+      secondsLeft_ = std::min(secondsLeft_, chosen.txLimitSeconds);
+    showSecondsLeft();
+    countdown_.start();
     const double peak = kCalibrationDbfs + (ToneLevelsProblem(chosen.levels) ? 0 : chosen.levels.levelDb);
     testRecord_.what = QString::asprintf("1000 Hz for 60 s at %.1f dBFS", std::min(0.0, peak)).toStdString();
-    tester_->sender->sendTone(1000, 60, std::min(0.0, peak), 200);
+    tester_->sender->sendTone(1000, kCalibrationSeconds, std::min(0.0, peak), 200);
   } else {
     SetStatusText(testStatus_, tr("Playing the test tone..."));
     testRecord_.what = std::string("the digit ") + kTestDigit + " for 1 s";
@@ -757,6 +787,11 @@ void StationDialog::accept() {
   }
   countdown_.stop();
   releaseTester();
+  if (chosen.language != initial_.language)
+    messages_.showMessage({S(tr("Station")),
+                           S(tr("The language chosen is stored: the windows and messages speak it from the "
+                                "program's next start.")),
+                           UserMessage::Icon::Information});
   Q_EMIT stationChosen(chosen);
   QDialog::accept();
 }

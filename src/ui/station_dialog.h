@@ -103,6 +103,7 @@ class StationDialog : public QDialog {
   void startPttTest();
   void onTestKeyed(bool ok);
   void onCountdown();
+  void showSecondsLeft();
   void stopPttTest();
   void finishTest(const QString& status, bool completed, bool stopped = false);
   void playTestTone();
@@ -163,6 +164,8 @@ class StationDialog : public QDialog {
   SilentProgress silent_;  // the tester's link shows nothing
   QTimer countdown_;
   int secondsLeft_ = 0;
+  int limitedBy_ = 0;     // the TX limit that shortens the PTT test under way, 0: none
+  bool playing_ = false;  // the calibration tone plays, its time counted down
   bool transmitting_ = false;
 };
 

@@ -218,6 +218,11 @@ TEST_F(AirTest, TheWindowHearsTheBoardsReply) {
     journalDialog->close();
   }
   EXPECT_EQ(finished.first().first().toString(), "ABC R");
+  // Written on a thread of its own: the reply's record lands a moment later.
+  ASSERT_TRUE(QTest::qWaitFor([&] {
+    const auto records = ReadJournal(dir_.file("journal"));
+    return records.size() == 1 && !records[0].reply.empty();
+  }, 5000));
   const auto journal = ReadJournal(dir_.file("journal"));
   ASSERT_EQ(journal.size(), 1u);
   EXPECT_EQ(journal[0].what, "command 1: Output 1 OFF (10)");

@@ -246,6 +246,12 @@ TEST(Cli, UsageAndFileErrors) {
       {{"board-sim", "--listen", Q(small), "--channel", "flat", "--clip-dbfs", "1"}, 2, "--clip-dbfs takes -40 to 0"},
       {{"tone", "--seconds", "0"}, 2, "--hz takes 100 to 3500, --seconds up to 600"},
       {{"dtmf-decode", Q(small), "--expect", "1", "--floor-dbfs", "-91"}, 2, "--floor-dbfs takes a number from -90 to 0"},
+      // NaN and infinities pass no range.
+      {{"dtmf-decode", Q(small), "--expect", "1", "--floor-dbfs", "nan"}, 2, "--floor-dbfs takes a number from -90 to 0"},
+      {{"board-sim", "--listen", Q(small), "--channel", "flat", "--snr-db", "nan"}, 2, "--clip-dbfs takes -40 to 0"},
+      {{"board-sim", "--listen", Q(small), "--cw-tone-hz", "nan"}, 2, "--cw-tone-hz 200 to 3000"},
+      {{"tone", "--level", "-inf"}, 2, "--hz takes 100 to 3500"},
+      {{"tone", "--hz", "nan"}, 2, "--hz takes 100 to 3500"},
       {{"send", "1", "--monitor-wav", Q(dir.file("m.wav"))}, 2, "--input-device and --monitor-wav go with --monitor"},
       {{"send-command", Q(site), "output"}, 2, "\"output\" could be 0: Output 1 ON, 1: Output 1 OFF, 2: Output 2 ON,"},
       {{"send-command", Q(site), "16"}, 2, "There is no command 16: they are numbered 0 to 15."},

@@ -40,6 +40,15 @@ TEST(Text, PlaceholdersFilledInTheTranslationsOrder) {
       {"100% sure, %3 kept", "100% sure, %3 kept"}, {"ends in %", "ends in %"}, {"%0 and %a", "%0 and %a"},
   };
   for (const auto& c : cases) EXPECT_EQ(Fill(c.pattern, {"5", "COM1"}), c.filled) << c.pattern;
+  // A value that is a sentence keeps one full stop where the pattern puts another after it.
+  const std::pair<const char*, const char*> stops[] = {
+      {"cannot be read: %1.", "cannot be read: it could block."},
+      {"%1. Then more", "it could block. Then more"},
+      {"see %1", "see it could block."},
+      {"wait %1...", "wait it could block...."},
+  };
+  for (const auto& [pattern, filled] : stops) EXPECT_EQ(Fill(pattern, {"it could block."}), filled) << pattern;
+  EXPECT_EQ(Fill("%1.", {"Loading..."}), "Loading....") << "an ellipsis is not a full stop";
   // A value that holds a placeholder is not filled again.
   EXPECT_EQ(Fill("%1 and %2", {"%2", "x"}), "%2 and x");
   // The core's messages in the language it is given.

@@ -72,6 +72,16 @@ TEST(Cm108Ptt, WritesOneReportPerChange) {
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_NE(messages.shown[0].text.find("is not there: is the radio interface plugged in?"), std::string::npos)
       << messages.shown[0].text;
+  EXPECT_EQ(messages.shown[0].text.rfind("Cannot key the transmitter (CM108 GPIO 3 on " + dir.file("hidraw9") + "):", 0),
+            0u) << messages.shown[0].text;
+  // The release on the way out: nothing was keyed, so one message in all.
+  EXPECT_EQ(Key(missing, false), true);
+  EXPECT_EQ(messages.shown.size(), 1u);
+  Cm108Ptt unnamed("", 3, messages);
+  EXPECT_EQ(Key(unnamed, true), false);
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[1].text.rfind("Cannot key the transmitter (CM108 GPIO 3 on no device chosen):", 0), 0u)
+      << messages.shown[1].text;
 }
 
 TEST(Cm108Ptt, WritesOnlyToAHidrawDeviceOrAFifo) {

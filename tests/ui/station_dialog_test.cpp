@@ -212,6 +212,19 @@ TEST_F(StationTest, TestPttKeysForItsTimeAndReleases) {
   EXPECT_GE(keyedFor, std::chrono::milliseconds(1900));
   EXPECT_LT(keyedFor, std::chrono::milliseconds(2800));
 
+  // A TX time limit shorter than the test shortens it, and says so.
+  d->txLimit()->setValue(1);
+  d->testSeconds()->setValue(5);
+  d->testButton()->click();
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return d->testStatus()->text() == "Transmitting: 1 s left (the TX time limit of 1 s)."; }, 5000))
+      << d->testStatus()->text().toStdString();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return d->testButton()->isEnabled(); }, 5000));
+  EXPECT_EQ(d->testStatus()->text().toStdString(),
+            "The transmitter was keyed for the TX time limit of 1 s, shorter than the test, and released.");
+  EXPECT_EQ(rig.ptt(), 0);
+  d->txLimit()->setValue(0);
+
   // Stop ends it early; closing the dialog while keyed releases too.
   d->testSeconds()->setValue(30);
   d->testButton()->click();
@@ -236,6 +249,7 @@ TEST_F(StationTest, TestPttKeysForItsTimeAndReleases) {
   EXPECT_FALSE(c->stopToneButton()->isEnabled());
   c->calibrateButton()->click();
   EXPECT_FALSE(c->calibrateButton()->isEnabled());
+  EXPECT_EQ(c->testStatus()->text().toStdString(), "Playing the calibration tone: 1 kHz, 60 s left...");
   ASSERT_TRUE(QTest::qWaitFor([&] { return c->calibrateButton()->isEnabled(); }, 10000));
   EXPECT_EQ(c->testStatus()->text().left(19).toStdString(), "Sequence completed.") << "keyed, then released";
   EXPECT_EQ(rig.ptt(), 0);
@@ -243,14 +257,16 @@ TEST_F(StationTest, TestPttKeysForItsTimeAndReleases) {
   c->reject();
   // Each test that ended is in the journal, with how it keyed.
   // Written on a thread of its own: it lands a moment later.
-  ASSERT_TRUE(QTest::qWaitFor([&] { return ReadJournal(dir_.file("journal")).size() == 3u; }, 5000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return ReadJournal(dir_.file("journal")).size() == 4u; }, 5000));
   const auto journal = ReadJournal(dir_.file("journal"));
   EXPECT_EQ(journal[0].kind, "ptt-test");
   EXPECT_EQ(journal[0].what, "keyed for up to 2 s");
   EXPECT_EQ(journal[0].result, "completed");
   EXPECT_EQ(journal[0].ptt, "rigctld at 127.0.0.1:" + std::to_string(rig.port()));
-  EXPECT_EQ(journal[2].kind, "calibration-tone");
-  EXPECT_EQ(journal[2].what, "1000 Hz for 60 s at -10.3 dBFS");
+  EXPECT_EQ(journal[1].detail,
+            "The transmitter was keyed for the TX time limit of 1 s, shorter than the test, and released.");
+  EXPECT_EQ(journal[3].kind, "calibration-tone");
+  EXPECT_EQ(journal[3].what, "1000 Hz for 60 s at -10.3 dBFS");
 
   // A rig that does not answer: said in plain words, in a box.
   StationDialog* e = dialog();
