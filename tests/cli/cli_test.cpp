@@ -201,7 +201,9 @@ TEST(Cli, TheCommandCardHasEveryCommandAndHidesTheKeys) {
       EXPECT_NE(text.out.find(line), std::string::npos) << line << "\n" << text.out;
     EXPECT_EQ(text.out.find("1234") != std::string::npos, keys) << text.out;
     EXPECT_NE(text.out.find(keys ? "Checksum ID                      #" : "****"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("Output 1 at power-on             ON"), std::string::npos) << text.out;
     EXPECT_NE(text.out.find("Output 2 at power-on             OFF"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("Output 4 at power-on             OFF"), std::string::npos) << text.out;
   }
   // A card that cannot be written is said, exit 1, and never blocks.
   ::mkfifo(dir.file("fifo.pdf").c_str(), 0600);

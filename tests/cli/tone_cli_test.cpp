@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <QDate>
 #include <QTest>
 
 #include <algorithm>
@@ -85,7 +86,13 @@ TEST(ToneCli, SendPlaysOrSaysWhyNot) {
   ConfigFileContent site;
   site.config = testing::WorkedExample();
   site.config.txtMem[8] = "";
+  site.config.txtMem[12] = "1212";
   ASSERT_FALSE(WriteConfigFile(dir.file("site.prg"), site));
+  // Two-digit numbers are commands by number, not a part of a name.
+  const auto [twelve, outTwelve, errTwelve] = send(good, {"send-command", Q(dir.file("site.prg")), "12"});
+  EXPECT_EQ(twelve, 0) << errTwelve;
+  EXPECT_EQ(errTwelve.rfind("command 12: ", 0), 0u) << errTwelve;
+  EXPECT_EQ(testing::DecodeDtmfRaw(raw), "1212");
   for (const QString& name : {QString("0"), QString("output 1 ON"), QString("0: Output 1 ON")}) {
     const auto [byName, outName, errName] = send(good, {"send-command", Q(dir.file("site.prg")), name, "--gap-ms", "40"});
     EXPECT_EQ(byName, 0) << errName;
@@ -136,6 +143,9 @@ TEST(ToneCli, SendPlaysOrSaysWhyNot) {
                          "failed,Sequence not sent: the sound device could not be opened.,,"),
             std::string::npos) << csv.out;
   EXPECT_EQ(RunCli({"journal", "--since", "2999-01-01"}).out, "") << "none that late";
+  const QString today = QDate::currentDate().toString("yyyy-MM-dd");
+  EXPECT_NE(RunCli({"journal", "--since", today}).out.find("  send  1  failed\n"), std::string::npos)
+      << "the day named is included";
 
   const auto [badPtt, out4, err4] = send(good, {"1", "--ptt", "/dev/tonalis-none"});
   EXPECT_EQ(badPtt, 1);
@@ -163,6 +173,16 @@ TEST(ToneCli, TheDecodersHearWhatTheToolAndTheBoardSend) {
   EXPECT_NE(table.out.find("\n1,1887.6,25.4,1500.5,"), std::string::npos) << "the pause is a gap: " << table.out;
   EXPECT_NE(table.out.find("\nsummary,digits=12,shortest_ms=24.6,shortest_gap_ms=14.5,lowest_dbfs=-10.3,"),
             std::string::npos) << table.out;
+  // The twist's range, both its ends: two renders of other twists, one after the other.
+  const std::string twisted = dir.file("twisted.wav");
+  ASSERT_EQ(RunCli({"render", "12 ", "-o", Q(dir.file("a.wav")), "--twist-db", "-3"}).exitCode, 0);
+  ASSERT_EQ(RunCli({"render", "34", "-o", Q(dir.file("b.wav")), "--twist-db", "2"}).exitCode, 0);
+  ASSERT_EQ(testing::RunProgram("sox", {Q(dir.file("a.wav")), Q(dir.file("b.wav")), Q(twisted)}).exitCode, 0);
+  const auto range = RunCli({"dtmf-decode", "--measure", Q(twisted)});
+  EXPECT_NE(range.out.find("\nsummary,digits=4,shortest_ms=49.9,shortest_gap_ms=50.1,lowest_dbfs=-13.3,"
+                           "twist_db=-3.0..2.0,worst_offset_pct=0.00\n"),
+            std::string::npos)
+      << range.out;
   const auto check = RunCli({"dtmf-decode", "--expect", "1299345#D#10", QString::fromStdString(wav)});
   EXPECT_EQ(check.exitCode, 1) << "25 ms digits and 15 ms gaps are too short for a receiver";
   EXPECT_NE(check.out.find("digit 1 (1): 25.0 ms long, under 40 ms"), std::string::npos) << check.out;

@@ -152,6 +152,22 @@ TEST(DtmfDecoder, WhatIsNotADigit) {
   };
   for (const auto& c : cases) EXPECT_EQ(Digits(Decode(c.samples)), "") << c.name;
   EXPECT_EQ(Digits(Decode(Tones("123", 8000, 0.1, 0.1, 1.015))), "123") << "1.5 % off is accepted";
+  // One tone of the pair off frequency is enough, whichever of the eight it is.
+  auto pair = [](char digit, double lowFactor, double highFactor) {
+    Samples s(800);
+    for (std::size_t n = 0; n < s.size(); ++n)
+      s[n] = static_cast<std::int16_t>(8000 * std::sin(2 * M_PI * LowFrequency(digit) * lowFactor * n / 8000.0) +
+                                       8000 * std::sin(2 * M_PI * HighFrequency(digit) * highFactor * n / 8000.0));
+    s.resize(s.size() + 800, 0);
+    return s;
+  };
+  for (const char digit : {'1', '4', '7', '*'})
+    for (const double off : {1.035, 0.965})
+      EXPECT_EQ(Digits(Decode(pair(digit, off, 1.0))), "") << "low tone of " << digit << " times " << off;
+  for (const char digit : {'1', '2', '3', 'A'})
+    for (const double off : {1.035, 0.965})
+      EXPECT_EQ(Digits(Decode(pair(digit, 1.0, off))), "") << "high tone of " << digit << " times " << off;
+  EXPECT_EQ(Digits(Decode(pair('5', 1.0, 1.0))), "5");
 }
 
 // A telephone receiver takes the high tone up to 4 dB above the low one and

@@ -44,6 +44,7 @@ TEST(TransmissionCheck, SaysWhatReachedTheAirAndTheFirstProblem) {
                    "recording (its peak -80.8 dBFS)", 2});
   cases.push_back({"nothing", std::vector<std::int16_t>(8000, 0), "12", "0 of 2 digits heard: the recording is silent",
                    2});
+  cases.push_back({"a digit more than was sent", Sent("123"), "12", "2 of 2 digits heard", 1});
   // In another language every word goes through the translation (here, one that shouts).
   using testing::Upper;
   const Translate shout = testing::Shout;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 #include "listen/dtmf_measure.h"
@@ -63,6 +64,24 @@ TEST(RadioChannel, EmphasisCancelsAFlatInputGivesTwistTheLimiterClips) {
   ChannelOptions noisy;
   noisy.snrDb = 20;
   EXPECT_EQ(Taken(ThroughTheLink(noisy)), 16u);
+
+  // The noise is as far under a DTMF pair at the usual level as asked.
+  const RenderedSequence pair = RenderSequence("5", CalcSampleCounts(2.0, 0.04, 1), 1);
+  for (const double snr : {10.0, 20.0, 30.0}) {
+    std::vector<std::int16_t> clean(pair.samples.get(), pair.samples.get() + pair.count);
+    std::vector<std::int16_t> noisyPair = clean;
+    RadioChannel(8000, ChannelOptions{}).process(clean.data(), clean.size());
+    ChannelOptions withNoise;
+    withNoise.snrDb = snr;
+    RadioChannel(8000, withNoise).process(noisyPair.data(), noisyPair.size());
+    double signal = 0, noise = 0;
+    for (std::size_t i = 1000; i < clean.size() - 1000; ++i) {
+      const double c = clean[i], d = noisyPair[i] - c;
+      signal += c * c;
+      noise += d * d;
+    }
+    EXPECT_NEAR(10 * std::log10(signal / noise), snr, 0.5) << snr;
+  }
 }
 
 }  // namespace
