@@ -1445,6 +1445,10 @@
         <source>Commands of the configuration</source>
         <translation>Comandi della configurazione</translation>
     </message>
+    <message>
+        <source>Send %1</source>
+        <translation>Invia %1</translation>
+    </message>
 </context>
 <context>
     <name>tonalis::FrmIstruzioni</name>

@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/accessibility.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLabel>
@@ -45,6 +50,30 @@ void SetStatusText(QLabel* label, const QString& text, const QString& spoken) {
   // Each change is an event on the bus (Qt's label and widget send it).
   label->setAccessibleName(spoken);
   label->setText(text);
+}
+
+ButtonRow MakeButtonRow(QDialog* dialog, const std::vector<QPushButton*>& actions) {
+  // Qt's own words for Help and Close, in the program's language.
+  const QDialogButtonBox standard(QDialogButtonBox::Help | QDialogButtonBox::Close);
+  ButtonRow row{new QHBoxLayout, new QPushButton(standard.button(QDialogButtonBox::Help)->text(), dialog),
+                new QPushButton(standard.button(QDialogButtonBox::Close)->text(), dialog)};
+  row.help->setObjectName("helpButton");
+  row.close->setObjectName("closeButton");
+  std::vector<QPushButton*> order{row.help};
+  order.insert(order.end(), actions.begin(), actions.end());
+  order.push_back(row.close);
+  row.layout->addWidget(row.help);
+  row.layout->addStretch();
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    order[i]->setAutoDefault(false);
+    if (i > 0) {
+      if (i + 1 < order.size()) row.layout->addWidget(order[i]);
+      QWidget::setTabOrder(order[i - 1], order[i]);
+    }
+  }
+  row.layout->addWidget(row.close);
+  QObject::connect(row.close, &QPushButton::clicked, dialog, &QDialog::reject);
+  return row;
 }
 
 }  // namespace tonalis

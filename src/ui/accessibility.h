@@ -2,8 +2,12 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
+class QDialog;
+class QHBoxLayout;
 class QLabel;
+class QPushButton;
 
 namespace tonalis {
 
@@ -14,5 +18,16 @@ void MakeStatusLine(QLabel* label);
 // `spoken`, when given, is what a screen reader says instead (the whole of a
 // text shown shortened).
 void SetStatusText(QLabel* label, const QString& text, const QString& spoken = QString());
+
+// A dialog's row of buttons: Help at the left, then `actions`, then Close
+// (which rejects the dialog). Tab goes through them in that order and on:
+// Qt's button box, given buttons of the dialog's own, left some out of Tab's
+// round. Help's clicks are the caller's to connect.
+struct ButtonRow {
+  QHBoxLayout* layout;
+  QPushButton* help;
+  QPushButton* close;
+};
+ButtonRow MakeButtonRow(QDialog* dialog, const std::vector<QPushButton*>& actions);
 
 }  // namespace tonalis

@@ -43,6 +43,7 @@ CommandsDialog::CommandsDialog(QWidget* parent) : QDialog(parent) {
   list_ = list;
   list_->setObjectName("commandList");
   list_->setAccessibleName(tr("Commands of the configuration"));
+  list_->setTabKeyNavigation(false);
   list_->setColumnCount(3);
   list_->setHeaderLabels({tr("Command"), tr("Digits"), ""});
   list_->setRootIsDecorated(false);
@@ -57,6 +58,8 @@ CommandsDialog::CommandsDialog(QWidget* parent) : QDialog(parent) {
     item->setFont(1, MonoFont(10));
     auto* send = new QPushButton(tr("Send"), list_);
     send->setObjectName(QString("send%1").arg(n));
+    // A screen reader says which command each Send sends.
+    send->setAccessibleName(tr("Send %1").arg(QString::fromStdString(CommandLabel(n, TrStd))));
     send->setAutoDefault(false);
     send->setFocusPolicy(Qt::NoFocus);  // the list has the keyboard
     connect(send, &QPushButton::clicked, this, [this, n] {

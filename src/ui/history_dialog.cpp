@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/history_dialog.h"
 
+#include "ui/accessibility.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QTime>
@@ -38,6 +40,7 @@ HistoryDialog::HistoryDialog(QWidget* parent, const HistoryStore& store, std::fu
   setAttribute(Qt::WA_DeleteOnClose);
 
   list_ = new QTreeWidget(this);
+  list_->setTabKeyNavigation(false);
   list_->setAccessibleName(tr("Board contents read and programmed"));
   list_->setObjectName("historyList");
   list_->setHeaderLabels({tr("Time"), tr("Operation"), tr("Port"), tr("File"), tr("Changes")});
@@ -73,16 +76,14 @@ HistoryDialog::HistoryDialog(QWidget* parent, const HistoryStore& store, std::fu
   details_->setAccessibleName(tr("The selected content, compared"));
   details_->setObjectName("historyDetails");
   details_->setReadOnly(true);
+  details_->setTabChangesFocus(true);  // Tab goes on to the buttons
   load_ = new QPushButton(tr("&Load into the fields"), this);
   load_->setObjectName("loadButton");
   load_->setToolTip(tr("Puts this content into the window's fields as READ would; PROGRAM then restores it"));
   save_ = new QPushButton(tr("Sa&ve as .prg..."), this);
   save_->setObjectName("saveButton");
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close | QDialogButtonBox::Help, this);
-  connect(buttons, &QDialogButtonBox::helpRequested, this, &HistoryDialog::helpRequested);
-  buttons->addButton(load_, QDialogButtonBox::ActionRole);
-  buttons->addButton(save_, QDialogButtonBox::ActionRole);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  const ButtonRow buttons = MakeButtonRow(this, {load_, save_});
+  connect(buttons.help, &QPushButton::clicked, this, &HistoryDialog::helpRequested);
   connect(list_, &QTreeWidget::itemSelectionChanged, this, &HistoryDialog::showSelected);
   connect(load_, &QPushButton::clicked, this, [this] {
     if (const HistoryEntry* e = selected()) {
@@ -112,7 +113,7 @@ HistoryDialog::HistoryDialog(QWidget* parent, const HistoryStore& store, std::fu
   status_ = new QLabel(this);
   status_->setObjectName("historyStatus");
   layout->addWidget(status_);
-  layout->addWidget(buttons);
+  layout->addLayout(buttons.layout);
   resize(760, 520);
   if (list_->topLevelItemCount() > 0) list_->setCurrentItem(list_->topLevelItem(0));
   showSelected();

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/journal_dialog.h"
 
+#include "ui/accessibility.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -38,6 +39,7 @@ JournalDialog::JournalDialog(QWidget* parent, std::string folder, MessageSink& m
   filters->addRow(tr("&Showing:"), filter_);
   filters->addRow(tr("&From the day:"), since_);
   list_ = new QTreeWidget(this);
+  list_->setTabKeyNavigation(false);
   list_->setAccessibleName(tr("Sends"));
   list_->setObjectName("journalList");
   list_->setRootIsDecorated(false);
@@ -52,11 +54,8 @@ JournalDialog::JournalDialog(QWidget* parent, std::string folder, MessageSink& m
   copy->setToolTip(tr("The sends shown (or those selected), tab-separated, to the clipboard"));
   auto* exportCsv = new QPushButton(tr("&Export CSV..."), this);
   exportCsv->setObjectName("journalExport");
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close | QDialogButtonBox::Help, this);
-  buttons->addButton(copy, QDialogButtonBox::ActionRole);
-  buttons->addButton(exportCsv, QDialogButtonBox::ActionRole);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  connect(buttons, &QDialogButtonBox::helpRequested, this, &JournalDialog::helpRequested);
+  const ButtonRow buttons = MakeButtonRow(this, {copy, exportCsv});
+  connect(buttons.help, &QPushButton::clicked, this, &JournalDialog::helpRequested);
   connect(copy, &QPushButton::clicked, this, &JournalDialog::copyShown);
   connect(exportCsv, &QPushButton::clicked, this, [this] {
     auto* dialog = new QFileDialog(this, tr("Export the journal"), QString(), tr("CSV (*.csv);;All files (*)"));
@@ -74,7 +73,7 @@ JournalDialog::JournalDialog(QWidget* parent, std::string folder, MessageSink& m
   layout->addLayout(filters);
   layout->addWidget(list_);
   layout->addWidget(count_);
-  layout->addWidget(buttons);
+  layout->addLayout(buttons.layout);
   resize(820, 460);
   reload();
 }

@@ -93,8 +93,10 @@ bool FieldRules::eventFilter(QObject*, QEvent* event) {
         paste(QClipboard::Clipboard);  // Shift+Insert types no character; the limit still holds
         return true;
       }
-      // Focus keys and keys that type nothing are not the rule's business.
+      // Focus keys and keys that type nothing are not the rule's business:
+      // nor are Select All and Undo, which let no new character in.
       if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || key->key() == Qt::Key_Delete) return false;
+      if (key->matches(QKeySequence::SelectAll) || key->matches(QKeySequence::Undo)) return false;
       int code = 0;
       if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
         code = kReturn;

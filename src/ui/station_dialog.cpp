@@ -153,6 +153,8 @@ StationDialog::~StationDialog() {
 QWidget* StationDialog::buildPortsPage() {
   auto* page = new QWidget;
   portTable_ = new QTableWidget(0, 6, page);
+  // Tab leaves the table (the arrows move in it), as in every list here.
+  portTable_->setTabKeyNavigation(false);
   portTable_->setAccessibleName(tr("Serial ports on this machine"));
   portTable_->setObjectName("portTable");
   portTable_->setHorizontalHeaderLabels(

@@ -11,7 +11,11 @@
 #include <unistd.h>
 
 #include <gtest/gtest.h>
+#include <set>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QComboBox>
 #include <QApplication>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -214,15 +218,20 @@ TEST_F(WindowTest, KeyRulesOfEachKindOfField) {
   typeInto(c().txtSeqNew, "1#2");
   EXPECT_EQ(c().txtSeqNew->text(), "12");
 
-  // Paste, cut and undo are refused by the keyboard; Ctrl+C copies.
+  // Paste and cut are refused by the keyboard; Ctrl+C copies; Ctrl+A and
+  // Ctrl+Z, which let no new character in, work as everywhere.
   QApplication::clipboard()->setText("99");
-  c().txtMem[4]->selectAll();
+  c().txtMem[4]->deselect();
+  QTest::keyClick(c().txtMem[4], Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(c().txtMem[4]->selectedText(), "1A#*5");
   QTest::keyClick(c().txtMem[4], Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(QApplication::clipboard()->text(), "1A#*5");
   QTest::keyClick(c().txtMem[4], Qt::Key_V, Qt::ControlModifier);
   QTest::keyClick(c().txtMem[4], Qt::Key_X, Qt::ControlModifier);
-  QTest::keyClick(c().txtMem[4], Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(c().txtMem[4]->text(), "1A#*5");
+  QTest::keyClick(c().txtMem[4], Qt::Key_Z, Qt::ControlModifier);
+  const QString undone = c().txtMem[4]->text();
+  EXPECT_TRUE(undone.size() < 5 && QString("1A#*5").startsWith(undone)) << undone.toStdString();
 
   // Sequence to send: upper case, no spaces, a live counter.
   c().Text1->clear();
@@ -920,6 +929,42 @@ TEST_F(HelpViewerTest, TheManualFromEveryDialogReadableAndClosedByTheKeyboard) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(FrmIstruzioni::Instance()));
   QTest::keyClick(FrmIstruzioni::Instance(), Qt::Key_W, Qt::ControlModifier);
   ASSERT_TRUE(QTest::qWaitFor([&] { return !FrmIstruzioni::Instance(); }));
+}
+
+// Tab reaches every control of each dialog and leaves a list or table after
+// it (the arrows move inside one; its own buttons are reached by them).
+TEST_F(HelpViewerTest, TabReachesEveryControlOfEachDialog) {
+  open();
+  const std::function<QDialog*()> openers[] = {[this] { return window_->openStationDialog(); },
+                                               [this] { return window_->openHistoryDialog(); },
+                                               [this] { return window_->openJournalDialog(); },
+                                               [this] { return window_->openCommandsDialog(); }};
+  for (const auto& openDialog : openers) {
+    QDialog* d = openDialog();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(d));
+    d->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d));
+    const std::string name = d->objectName().toStdString();
+    std::set<QWidget*> reached;
+    for (int press = 0; press < 80; ++press) {
+      if (QWidget* focus = QApplication::focusWidget()) reached.insert(focus);
+      if (getenv("TABDEBUG") && QApplication::focusWidget()) fprintf(stderr, "%s %s %s\n", QApplication::focusWidget()->metaObject()->className(), qPrintable(QApplication::focusWidget()->objectName()), qobject_cast<QAbstractButton*>(QApplication::focusWidget()) ? qPrintable(qobject_cast<QAbstractButton*>(QApplication::focusWidget())->text()) : "");
+      QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : d, Qt::Key_Tab);
+    }
+    for (QWidget* w : d->findChildren<QWidget*>()) {
+      if (!w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus)) continue;
+      bool inList = false;
+      for (QWidget* up = w->parentWidget(); up && up != d; up = up->parentWidget())
+        inList = inList || qobject_cast<QAbstractItemView*>(up) || qobject_cast<QComboBox*>(up) ||
+                 qobject_cast<QAbstractSpinBox*>(up);
+      if (inList) continue;
+      QWidget* takes = w->focusProxy() ? w->focusProxy() : w;
+      EXPECT_TRUE(reached.count(takes)) << name << ": " << w->metaObject()->className() << " "
+                                    << w->objectName().toStdString() << " "
+                                    << w->accessibleName().toStdString() << " is never reached";
+    }
+    d->close();
+  }
 }
 
 TEST_F(HelpViewerTest, AMissingManualIsReportedAndNothingStays) {
