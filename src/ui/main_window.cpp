@@ -116,6 +116,19 @@ FrmTone::FrmTone(MessageSink& messages, OutputHandle audio, const QString& setti
   connect(cmdStop_, &QPushButton::clicked, this, &FrmTone::stopSend);
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, &FrmTone::stopSend);
+  // Ctrl+O loads, Ctrl+S saves to the file in the title (asking for one
+  // where there is none), Ctrl+Q closes as the close button does.
+  auto* open = new QShortcut(QKeySequence::Open, this);
+  connect(open, &QShortcut::activated, this, &FrmTone::onLoadClicked);
+  auto* save = new QShortcut(QKeySequence::Save, this);
+  connect(save, &QShortcut::activated, this, [this] {
+    if (currentConfigPath_.isEmpty())
+      onSaveClicked();
+    else
+      saveConfigFile(currentConfigPath_);
+  });
+  auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+  connect(quit, &QShortcut::activated, this, &QWidget::close);
   // Ctrl+P prints the command card.
   auto* print = new QShortcut(QKeySequence::Print, this);
   connect(print, &QShortcut::activated, this, [this] { openPrintDialog(); });

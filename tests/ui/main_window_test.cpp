@@ -303,6 +303,18 @@ TEST_F(WindowTest, SaveAndLoadThroughTheFileDialogs) {
   EXPECT_EQ(window_->findChild<QFileDialog*>()->selectedFiles(), QStringList{Q(path)});
   window_->findChild<QFileDialog*>()->reject();
   QTest::qWait(20);
+  // Ctrl+S saves to the file in the title, with no dialog.
+  QApplication::setActiveWindow(window_.get());
+  const QString before = c().txtMem[2]->text();
+  c().txtMem[2]->setText("77");
+  QTest::keyClick(c().txtMem[2], Qt::Key_S, Qt::ControlModifier);
+  EXPECT_NE(testing::ReadAll(path).find("77"), std::string::npos);
+  EXPECT_EQ(S(window_->windowTitle()), "Tonalis v3.0 - saved.prg");
+  c().txtMem[2]->setText(before);
+  QTest::keyClick(c().txtMem[2], Qt::Key_S, Qt::ControlModifier);
+  QTest::qWait(20);
+  EXPECT_EQ(window_->findChild<QFileDialog*>(), nullptr);
+  EXPECT_EQ(testing::ReadAll(path), FormatConfigFile({example, "1"}));
 
   // Change everything, then load it back: the edits are marked, and Load asks first.
   c().chkOutput[0]->click();
@@ -310,7 +322,7 @@ TEST_F(WindowTest, SaveAndLoadThroughTheFileDialogs) {
   c().txtPrgComm->setText("5");
   EXPECT_EQ(S(window_->windowTitle()), "Tonalis v3.0 - saved.prg *");
   messages_.answers = {"Discard"};
-  c().cmdLoad->click();
+  QTest::keyClick(c().txtMem[0], Qt::Key_O, Qt::ControlModifier);  // as Load does
   ASSERT_EQ(messages_.asked.size(), 1u);
   EXPECT_EQ(messages_.asked[0].title, "Save changes?");
   EXPECT_EQ(S(window_->findChild<QFileDialog*>()->windowTitle()), "Load File");
@@ -1183,6 +1195,10 @@ TEST_F(WindowTest, EscapeOrStopEndsASend) {
   }
   QTest::keyClick(c().Text1, Qt::Key_Escape);  // nothing to stop: nothing happens
   EXPECT_TRUE(messages_.shown.empty());
+  // Ctrl+Q closes, as the close button does.
+  QApplication::setActiveWindow(window_.get());
+  QTest::keyClick(c().Text1, Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_FALSE(window_->isVisible());
 }
 
 // ALSA's file device on a FIFO nobody reads blocks in its opening, as a hung
