@@ -232,6 +232,7 @@ struct MonitorChoice {
   std::string device;
   std::string sequence;
   std::string wav;  // where the recording is kept; empty: nowhere
+  SampleCounts counts{};  // the sequence's layout, for a send stopped part way
 };
 
 // A send of send-command is journalled as the command it is.
@@ -270,7 +271,12 @@ int PlayKeyed(SignalQuit& signals, ConsoleMessages& messages, ChosenPtt& chosenP
                          if (const auto error = WriteWav(monitorChoice->wav, samples.data(),
                                                          static_cast<std::int64_t>(samples.size()), rate))
                            PrintError(*error);
-                       const TransmissionCheck check(samples.data(), samples.size(), rate, monitorChoice->sequence);
+                       // A send stopped part way is judged on what it put on the air.
+                       const std::string sent =
+                           sender.wasStopped() ? CharactersStartedWithin(OneBytePerCharacter(monitorChoice->sequence),
+                                                                         monitorChoice->counts, player.playedSamples())
+                                               : monitorChoice->sequence;
+                       const TransmissionCheck check(samples.data(), samples.size(), rate, sent);
                        std::cout << MeasureTable(check.heard()) << check.report(TrStd)
                                  << "monitor: " << check.summary(TrStd) << std::endl;
                        if (truncated)
@@ -389,7 +395,8 @@ int RunSend(const QStringList& args) {
   std::optional<MonitorChoice> monitorChoice;
   if (parser.isSet(monitor))
     monitorChoice = MonitorChoice{parser.isSet(inputDevice) ? ToStd(parser.value(inputDevice)) : station.inputDevice,
-                                  sequence, ToStd(parser.value(monitorWav))};
+                                  sequence, ToStd(parser.value(monitorWav)),
+                                  CalcSampleCounts(t.digitSeconds, t.gapSeconds, t.pauseSeconds)};
   JournalRecord record = gCommandRecord ? *gCommandRecord : NewJournalRecord("send");
   if (!gCommandRecord) record.what = sequence;
   record.timing = JournalTiming(t.texts);

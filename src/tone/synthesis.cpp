@@ -117,6 +117,23 @@ std::int64_t SequenceSampleCount(const std::string& s, const SampleCounts& c) {
   return (std::int64_t{c.digit} + 1) * digits + (std::int64_t{c.pause} + 1) * spaces + (std::int64_t{c.gap} + 1) * gaps;
 }
 
+std::string CharactersStartedWithin(const std::string& s, const SampleCounts& c, std::int64_t played) {
+  // Laid out as SequenceSampleCount counts: a digit, a gap before a digit
+  // that follows one, a pause per space.
+  std::string out;
+  std::int64_t at = 0;
+  for (std::size_t j = 0; j < s.size() && at < played; ++j) {
+    out += s[j];
+    if (s[j] == ' ') {
+      at += std::int64_t{c.pause} + 1;
+      continue;
+    }
+    at += std::int64_t{c.digit} + 1;
+    if (j + 1 < s.size() && s[j + 1] != ' ') at += std::int64_t{c.gap} + 1;
+  }
+  return out;
+}
+
 std::vector<Segment> SequenceSegments(const std::string& s, const SampleCounts& counts) {
   const std::int64_t n = SequenceSampleCount(s, counts);
   // Positions are 1-based as in the walk below; outside the text is silence.

@@ -70,6 +70,10 @@ std::optional<std::string> ToneLevelsProblem(const ToneLevels& levels, Translate
 // digits, a pause per space.
 std::int64_t SequenceSampleCount(const std::string& sequence, const SampleCounts& counts);
 
+// The characters of `sequence` whose sound had begun within its first
+// `played` samples: what a send stopped there put on the air.
+std::string CharactersStartedWithin(const std::string& sequence, const SampleCounts& counts, std::int64_t played);
+
 // The segments in playing order.
 std::vector<Segment> SequenceSegments(const std::string& sequence, const SampleCounts& counts);
 

@@ -4,6 +4,8 @@
 #include <QMetaObject>
 #include <QPointer>
 
+#include <algorithm>
+
 namespace tonalis {
 
 std::string ResultCodeText(int code) { return (code >= 0 ? " " : "") + std::to_string(code); }
@@ -62,6 +64,8 @@ void TonePlayer::onOpened(unsigned generation, int error) {
 void TonePlayer::start() {
   if (stage_ != Stage::Open) return;
   stage_ = Stage::Playing;
+  playedSamples_ = 0;
+  playStart_ = std::chrono::steady_clock::now();
   const unsigned generation = ++generation_;
   QPointer<TonePlayer> self(this);
   auto finished = [self, generation] {
@@ -106,6 +110,10 @@ void TonePlayer::cancel() {
 
 void TonePlayer::abort(const std::string& why) {
   if (stage_ == Stage::Idle || stage_ == Stage::Closing) return;
+  if (stage_ == Stage::Playing) {
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - playStart_);
+    playedSamples_ = std::clamp<std::int64_t>(ms.count() * kSampleRate / 1000, 0, sequence_.count);
+  }
   ++generation_;
   closeWaveOut();
   failure_ = why;
@@ -129,6 +137,7 @@ void TonePlayer::onDeviceFinished(unsigned generation, std::chrono::steady_clock
   if (generation != generation_ || stage_ != Stage::Playing) return;
   effectiveTimeMs_ = static_cast<std::int32_t>(
       std::max<std::int64_t>(0, std::chrono::duration_cast<std::chrono::milliseconds>(at - *startedAt_).count()));
+  playedSamples_ = sequence_.count;
   stage_ = Stage::Closing;
   // The device gets its own time to let go.
   watchdog_.start(deviceTimeout_);

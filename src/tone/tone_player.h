@@ -69,6 +69,9 @@ class TonePlayer : public QObject {
   bool soundBusy() const { return soundBusy_; }
   // How long the last completed playback took, from start to completion.
   std::int32_t effectiveTimeMs() const { return effectiveTimeMs_; }
+  // How many samples of the last sequence reached the device: all of a
+  // completed one, those of the time it played for one stopped.
+  std::int64_t playedSamples() const { return playedSamples_; }
   // Why the last sequence did not play to its end, in a few words; empty when
   // it did.
   const std::string& failure() const { return failure_; }
@@ -103,6 +106,8 @@ class TonePlayer : public QObject {
   Stage stage_ = Stage::Idle;
   bool soundBusy_ = false;
   std::int32_t effectiveTimeMs_ = 0;
+  std::int64_t playedSamples_ = 0;
+  std::chrono::steady_clock::time_point playStart_;  // on this thread, for a stop's count
   std::string failure_;
   unsigned generation_ = 0;  // tells a stale completion from the current one
   // Written on the device's thread before it starts; read after it finished.

@@ -561,6 +561,7 @@ void FrmTone::sendSequence() {
   if (station_.monitorSend) {
     // Recording starts before the transmitter is keyed, and goes on a little after the send.
     monitoredSequence_ = Std(c_.Text1->text());
+    monitoredCounts_ = CalcSampleCounts(timing.digitSeconds, timing.gapSeconds, timing.pauseSeconds);
     if (const auto error = monitor_.start(station_.inputDevice)) {
       monitorText_ = tr("Not monitoring: %1.").arg(Q(*error));
       if (!std::exchange(monitorFailureSaid_, true))
@@ -673,6 +674,10 @@ void FrmTone::onSendFinished(const QString& status, bool completed) {
   SetStatusText(c_.lblInfoSend, DisplayText(Std(status)));
   showInCommands();
   if (monitor_.recording()) {
+    // A send stopped part way is judged on what it put on the air.
+    if (sender_.wasStopped())
+      monitoredSequence_ =
+          CharactersStartedWithin(OneBytePerCharacter(monitoredSequence_), monitoredCounts_, player_.playedSamples());
     // What the air carries reaches the input late: the reply is listened for after it.
     listenAfterMonitor_ = completed && station_.listenForReply;
     monitor_.finish();

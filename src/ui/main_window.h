@@ -210,6 +210,7 @@ class FrmTone : public QWidget, public ProgressView {
   QString monitorText_, monitorDetails_, replyText_;
   QPointer<QDialog> monitorDialog_;
   std::string monitoredSequence_;
+  SampleCounts monitoredCounts_{};
   bool listenAfterMonitor_ = false;
   bool listenFailureSaid_ = false;
   bool monitorFailureSaid_ = false;

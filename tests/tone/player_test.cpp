@@ -346,6 +346,15 @@ TEST(SequenceSender, EveryStopReleasesAndSaysWhatHappened) {
       EXPECT_LT(keyedMs, 20 + c.stopAfterMs + 500) << c.name << ": released at once";
     }
     EXPECT_FALSE(player.soundBusy()) << c.name;
+    // What reached the device: all of what played to its end, the time it played of the rest.
+    const std::int64_t played = player.playedSamples();
+    if (c.limitSeconds > 0) {
+      EXPECT_NEAR(played, 8000 * c.limitSeconds, 8000 * 0.4) << c.name;
+    } else if (c.stopAfterMs >= 0) {
+      EXPECT_NEAR(played, 8 * c.stopAfterMs, 8000 * 0.4) << c.name;
+    } else {
+      EXPECT_GT(played, 8 * 500) << c.name;
+    }
   }
 }
 

@@ -86,6 +86,16 @@ TEST(Synthesis, SegmentsOfDigitsGapsAndPauses) {
             (std::vector<std::int16_t>{13337, 18355, 12862, 2041, -6059}));
 }
 
+// What a send stopped after so many samples had put on the air, on the same layout.
+TEST(Synthesis, TheCharactersAStoppedSendHadBegun) {
+  const std::pair<std::int64_t, const char*> cases[] = {
+      {0, ""},      {1, "1"},       {401, "1"},     {802, "1"},      {803, "12"},
+      {1203, "12"}, {1204, "12 "},  {9204, "12 "},  {9205, "12 3"},  {999999, "12 3"},
+  };
+  for (const auto& [played, sent] : cases)
+    EXPECT_EQ(CharactersStartedWithin("12 3", k50_50_1000, played), sent) << played;
+}
+
 TEST(Synthesis, CharactersWithoutAToneAreSilentDigits) {
   // A character outside ASCII is one silent digit, however many bytes it takes.
   for (const char* seq : {"1E2", "1a2", "1\xC3\xA9" "2", "1\xF0\x9F\x93\xBB" "2"}) {
