@@ -1359,6 +1359,58 @@
         <source>The release got no answer from the rig (%1): the link to it failed, so it may still be keyed.</source>
         <translation>Il rilascio non ha avuto risposta dalla radio (%1): il collegamento è caduto, quindi potrebbe essere ancora in trasmissione.</translation>
     </message>
+    <message>
+        <source>(blank: erased)</source>
+        <translation>(vuoto: cancellato)</translation>
+    </message>
+    <message>
+        <source>sent over the air, not read back</source>
+        <translation>inviato via radio, non riletto</translation>
+    </message>
+    <message>
+        <source>confirmed by the READ of %1</source>
+        <translation>confermato dalla lettura del %1</translation>
+    </message>
+    <message>
+        <source>the READ of %1 differs</source>
+        <translation>la lettura del %1 è diversa</translation>
+    </message>
+    <message>
+        <source>send</source>
+        <translation>invio</translation>
+    </message>
+    <message>
+        <source>command</source>
+        <translation>comando</translation>
+    </message>
+    <message>
+        <source>replacement</source>
+        <translation>sostituzione</translation>
+    </message>
+    <message>
+        <source>ptt-test</source>
+        <translation>prova PTT</translation>
+    </message>
+    <message>
+        <source>test-tone</source>
+        <translation>tono di prova</translation>
+    </message>
+    <message>
+        <source>calibration-tone</source>
+        <translation>tono di taratura</translation>
+    </message>
+    <message>
+        <source>completed</source>
+        <translation>completato</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fallito</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>fermato</translation>
+    </message>
 </context>
 <context>
     <name>tonalis::BoardLink</name>
@@ -1467,10 +1519,6 @@
 </context>
 <context>
     <name>tonalis::FrmTone</name>
-    <message>
-        <source>%1 (modified)</source>
-        <translation>%1 (modificato)</translation>
-    </message>
     <message>
         <source>Tonalis v%1 - DTMF sender</source>
         <translation>Tonalis v%1 - invio DTMF</translation>
@@ -1837,6 +1885,14 @@
     <message>
         <source>The selected content, compared</source>
         <translation>Il contenuto selezionato, confrontato</translation>
+    </message>
+    <message>
+        <source>%1 (modified)</source>
+        <translation>%1 (modificato)</translation>
+    </message>
+    <message>
+        <source>%1 on %2 (%3), %4</source>
+        <translation>%1 su %2 (%3), %4</translation>
     </message>
 </context>
 <context>

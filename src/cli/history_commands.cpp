@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "cli/cli_support.h"
+#include "i18n/language.h"
 #include "cli/commands.h"
 #include "history/differences.h"
 #include "history/history_recorder.h"
@@ -96,7 +97,7 @@ int RunHistory(const QStringList& args) {
           before ? Fill(CliText("%1 changes"), {std::to_string(ImageDifferences(before->image, e.image).size())})
                  : CliText("first");
       std::cout << e.id << "  " << LocalTimeText(e.timeMs) << "  " << e.operation << "  " << e.port << "  "
-                << (e.file.empty() ? "-" : e.file) << "  " << changes << (e.isAir() ? "  (" + e.air + ")" : "") << '\n';
+                << (e.file.empty() ? "-" : e.file) << "  " << changes << (e.isAir() ? "  (" + AirStatusText(e.air, TrStd) + ")" : "") << '\n';
     }
     for (const auto& d : damaged) std::cout << d.id << "  " << Fill(CliText("DAMAGED: %1"), {d.why}) << '\n';
     return kExitOk;

@@ -25,7 +25,20 @@ constexpr const char* kLowBatteryName = TONALIS_TEXT("Low battery level");
 constexpr const char* kHighBatteryName = TONALIS_TEXT("High battery level");
 constexpr const char* kByte = TONALIS_TEXT("Byte %1 (no field shows it): %2");
 
-std::string Shown(const std::string& text) { return text.empty() ? Message(kEmpty) : text; }
+constexpr const char* kErased = TONALIS_TEXT("(blank: erased)");
+
+// A field as the user reads it: an erased board's bytes (0xFF, which the
+// decoding gives as "ÿ") are said to be blank.
+std::string Shown(const std::string& text) {
+  if (text.empty()) return Message(kEmpty);
+  bool erased = true;
+  for (std::size_t i = 0; i < text.size() && erased; ++i) {
+    if (static_cast<unsigned char>(text[i]) == 0xFF) continue;
+    erased = text.compare(i, 2, "\xC3\xBF") == 0;
+    ++i;
+  }
+  return erased ? Message(kErased) : text;
+}
 std::string OnOff(int state) { return state == 1 ? "ON" : "OFF"; }
 
 // One field as the user sees it, and the bytes of the image it comes from.

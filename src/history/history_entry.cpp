@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/history_entry.h"
 
+#include <cstdio>
 #include <ctime>
 #include <sstream>
 
+#include "i18n/text.h"
 #include "storage/config_file.h"
 
 namespace tonalis {
@@ -137,6 +139,37 @@ std::optional<HistoryEntry> ParseHistoryEntry(const std::string& text, std::stri
 
 std::string AirConfirmedBy(const std::string& readId) { return "confirmed by READ " + readId; }
 std::string AirDiffersIn(const std::string& readId) { return "READ " + readId + " differs"; }
+
+namespace {
+constexpr const char* kAirSentText = TONALIS_TEXT("sent over the air, not read back");
+constexpr const char* kAirConfirmedText = TONALIS_TEXT("confirmed by the READ of %1");
+constexpr const char* kAirDiffersText = TONALIS_TEXT("the READ of %1 differs");
+
+// The local time of an entry's id ("20261207T172600.123Z"), or the id when it is none.
+std::string TimeOfId(const std::string& id) {
+  int y, mo, d, h, mi, s, ms;
+  if (id.size() != 20 || std::sscanf(id.c_str(), "%4d%2d%2dT%2d%2d%2d.%3dZ", &y, &mo, &d, &h, &mi, &s, &ms) != 7)
+    return id;
+  // Days from the civil date (proleptic Gregorian), as the standard library has no timegm.
+  const int yy = y - (mo <= 2);
+  const int era = (yy >= 0 ? yy : yy - 399) / 400;
+  const int yoe = yy - era * 400;
+  const int doy = (153 * (mo + (mo > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+  const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  const std::int64_t days = std::int64_t{era} * 146097 + doe - 719468;
+  return LocalTimeText(((days * 24 + h) * 60 + mi) * 60000 + s * 1000 + ms);
+}
+}  // namespace
+
+std::string AirStatusText(const std::string& air, Translate tx) {
+  const std::string confirmed = "confirmed by READ ", read = "READ ", differs = " differs";
+  if (air == kAirSent) return tx(kAirSentText);
+  if (air.rfind(confirmed, 0) == 0) return Fill(tx(kAirConfirmedText), {TimeOfId(air.substr(confirmed.size()))});
+  if (air.rfind(read, 0) == 0 && air.size() > read.size() + differs.size() &&
+      air.compare(air.size() - differs.size(), differs.size(), differs) == 0)
+    return Fill(tx(kAirDiffersText), {TimeOfId(air.substr(read.size(), air.size() - read.size() - differs.size()))});
+  return air;
+}
 
 DecoderImage ImageAfterReplacement(const DecoderImage& before, int command, const std::string& digits) {
   DecoderImage after = before;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "i18n/text.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -33,9 +35,14 @@ struct HistoryEntry {
 };
 
 inline constexpr const char* kAirSent = "sent over the air, not read back";
+// After an entry's file name: the fields had moved on from the file.
+inline constexpr const char* kModifiedMark = " (modified)";
 // What a later READ said of an AIR entry.
 std::string AirConfirmedBy(const std::string& readId);  // "confirmed by READ <id>"
 std::string AirDiffersIn(const std::string& readId);    // "READ <id> differs"
+// An AIR entry's state for people: the READ named by its time, in the
+// language `tx` speaks ("confirmed by the READ of 2026-12-08 23:39:47").
+std::string AirStatusText(const std::string& air, Translate tx = Untranslated);
 
 // The content an over-the-air replacement of command `command` by `digits`
 // leaves on a board that held `before`: the AIR entry's image.

@@ -13,6 +13,12 @@
 namespace tonalis {
 namespace {
 constexpr const char* kSkippedLines = TONALIS_TEXT("%1 lines of the journal are not records and were left out.");
+// The kinds and results of records, as people read them.
+constexpr const char* kWords[] = {
+    TONALIS_TEXT("send"),      TONALIS_TEXT("command"),   TONALIS_TEXT("replacement"),
+    TONALIS_TEXT("ptt-test"),  TONALIS_TEXT("test-tone"), TONALIS_TEXT("calibration-tone"),
+    TONALIS_TEXT("completed"), TONALIS_TEXT("failed"),    TONALIS_TEXT("stopped"),
+};
 }  // namespace
 
 // Appends `line` to the file at `path` in one write (POSIX O_APPEND, or
@@ -166,6 +172,12 @@ std::string JournalTiming(const SendTimingTexts& t) {
 }
 
 std::string JournalPtt(bool keyed, const PttChoice& ptt) { return keyed ? DescribePtt(ptt) : "none (PTT not enabled)"; }
+
+std::string JournalWord(const std::string& word, Translate tx) {
+  for (const char* known : kWords)
+    if (word == known) return tx(known);
+  return word;
+}
 
 std::string JournalCsv(const std::vector<JournalRecord>& records) {
   std::string out = "utc,local,kind,what,timing,ptt,result,detail,reply,monitor\r\n";

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "i18n/text.h"
 #include "station/ptt_choice.h"
 #include "tone/send_fields.h"
 
@@ -51,6 +52,10 @@ std::string MaskKeys(const std::string& sequence, const std::string& modifierId,
 // enabled)" for a send played without keying.
 std::string JournalTiming(const SendTimingTexts& timing);
 std::string JournalPtt(bool keyed, const PttChoice& ptt);
+
+// A record's kind or result as people read it, in the language `tx` speaks
+// (the records keep them in English, for the programs that read them).
+std::string JournalWord(const std::string& word, Translate tx);
 
 // The records as CSV (RFC 4180), a header first.
 std::string JournalCsv(const std::vector<JournalRecord>& records);

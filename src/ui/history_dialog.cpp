@@ -21,6 +21,15 @@
 namespace tonalis {
 namespace {
 
+// An entry's file as the program's language says it ("-" for none).
+QString FileText(const std::string& file) {
+  const std::string mark = kModifiedMark;
+  if (file.empty()) return "-";
+  if (file.size() > mark.size() && file.compare(file.size() - mark.size(), mark.size(), mark) == 0)
+    return HistoryDialog::tr("%1 (modified)").arg(QString::fromStdString(file.substr(0, file.size() - mark.size())));
+  return QString::fromStdString(file);
+}
+
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 QString Lines(const std::vector<std::string>& lines, const QString& none) {
@@ -64,9 +73,8 @@ HistoryDialog::HistoryDialog(QWidget* parent, const HistoryStore& store, std::fu
     const HistoryEntry& e = entries_[i];
     const QString changes =
         previous_[i] ? QString::number(ImageDifferences(previous_[i]->image, e.image).size()) : tr("first");
-    auto* item = new QTreeWidgetItem(
-        {Q(LocalTimeText(e.timeMs)), Q(e.operation), Q(e.port), Q(e.file.empty() ? "-" : e.file),
-         e.isAir() ? changes + " (" + Q(e.air) + ")" : changes});
+    auto* item = new QTreeWidgetItem({Q(LocalTimeText(e.timeMs)), Q(e.operation), Q(e.port), FileText(e.file),
+                                      e.isAir() ? changes + " (" + Q(AirStatusText(e.air, TrStd)) + ")" : changes});
     item->setData(0, Qt::UserRole, static_cast<qulonglong>(i));
     list_->addTopLevelItem(item);
   }
@@ -133,9 +141,13 @@ void HistoryDialog::showSelected() {
     return;
   }
   const std::size_t index = static_cast<std::size_t>(e - entries_.data());
-  QString text = tr("%1 on %2 (%3), %4, board %5")
-                     .arg(Q(e->operation), Q(e->port), Q(e->device), Q(LocalTimeText(e->timeMs)), Q(e->banner)) +
-                 "\n\n";
+  // An entry made over the air has no banner: the board did not answer it.
+  QString text = (e->banner.empty() ? tr("%1 on %2 (%3), %4").arg(Q(e->operation), Q(e->port), Q(e->device),
+                                                                  Q(LocalTimeText(e->timeMs)))
+                                    : tr("%1 on %2 (%3), %4, board %5")
+                                          .arg(Q(e->operation), Q(e->port), Q(e->device),
+                                               Q(LocalTimeText(e->timeMs)), Q(e->banner))) +
+                 (e->isAir() ? ": " + Q(AirStatusText(e->air, TrStd)) : QString()) + "\n\n";
   if (const auto& before = previous_[index])
     text += tr("Changed from the entry before (%1):").arg(Q(LocalTimeText(before->timeMs))) + "\n" +
             Lines(ImageDifferences(before->image, e->image), tr("nothing"));

@@ -99,7 +99,8 @@ void JournalDialog::applyFilter() {
   list_->clear();
   for (auto r = records_.rbegin(); r != records_.rend(); ++r) {
     if (r->local.substr(0, 10) < from) continue;
-    const QStringList cells = {Q(r->local), Q(r->kind), Q(r->what), Q(r->result), Q(r->reply), Q(r->monitor)};
+    const QStringList cells = {Q(r->local),  Q(JournalWord(r->kind, TrStd)),   Q(r->what),
+                               Q(JournalWord(r->result, TrStd)), Q(r->reply), Q(r->monitor)};
     const QString all = cells.join(' ') + " " + Q(r->timing) + " " + Q(r->ptt) + " " + Q(r->detail);
     if (!text.isEmpty() && !all.contains(text, Qt::CaseInsensitive)) continue;
     shown_.push_back(&*r);

@@ -77,7 +77,8 @@ FrmTone::FrmTone(MessageSink& messages, OutputHandle audio, const QString& setti
                [this] {
                  // The file as loaded, or marked when the fields had moved on from it.
                  const std::string name = Std(QFileInfo(currentConfigPath_).fileName());
-                 return name.empty() || !modified_ ? name : Std(tr("%1 (modified)").arg(Q(name)));
+                 // Kept in no language: the History shows it in the program's.
+                 return name.empty() || !modified_ ? name : name + kModifiedMark;
                }),
       ownInput_(input ? nullptr : std::make_unique<PortAudioInput>()),
       listener_(input ? *input : *ownInput_),

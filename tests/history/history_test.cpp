@@ -54,6 +54,14 @@ TEST(HistoryDifferences, EveryKindOfFieldInTheUsersWords) {
   timing[layout::kMorseTiming.offset] = 61;  // 19.5 WPM still reads as 20
   EXPECT_EQ(ImageDifferences(before, timing),
             std::vector<std::string>{"Byte 2 (no field shows it): 3C \u2192 3D"});
+
+  // An erased board's call is blank, not the bytes' glyphs.
+  DecoderImage erased = before;
+  for (std::size_t i = layout::kCallSign.offset; i < layout::kCallSign.offset + layout::kCallSign.width; ++i)
+    erased[i] = 0xFF;
+  const auto blank = ImageDifferences(before, erased);
+  ASSERT_FALSE(blank.empty());
+  EXPECT_EQ(blank[0], "CW call: ABC \u2192 (blank: erased)");
 }
 
 TEST(HistoryEntry, FileRoundTripAndRefusals) {
@@ -232,6 +240,11 @@ TEST(HistoryStore, AReadSettlesWhatWasSentOverTheAir) {
   const HistoryEntry after = add("READ", "/dev/a", replaced);
   ASSERT_EQ(store.settleAir(after).size(), 1u) << "the earlier one stays confirmed";
   EXPECT_EQ(store.find(lost.id)->air, "READ " + after.id + " differs");
+  // Shown by the READ's time, not its id.
+  EXPECT_EQ(AirStatusText(kAirSent), "sent over the air, not read back");
+  EXPECT_EQ(AirStatusText(store.find(air.id)->air), "confirmed by the READ of " + LocalTimeText(read.timeMs));
+  EXPECT_EQ(AirStatusText(store.find(lost.id)->air), "the READ of " + LocalTimeText(after.timeMs) + " differs");
+  EXPECT_EQ(AirStatusText("confirmed by READ x"), "confirmed by the READ of x") << "an id that is no time, as it is";
 }
 
 }  // namespace

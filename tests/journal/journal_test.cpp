@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "support/shout.h"
 #include "support/test_files.h"
 
 namespace tonalis {
@@ -81,6 +82,14 @@ TEST(Journal, TheSitesKeysAreMasked) {
       {"111234345#D#", "", "#", "111234345#D#"},
   };
   for (const auto& c : cases) EXPECT_EQ(MaskKeys(c.sequence, c.modifier, c.checksum), c.masked) << c.sequence;
+}
+
+// Kinds and results in the operator's language; the records keep English.
+TEST(Journal, KindsAndResultsAreShownInTheProgramsLanguage) {
+  for (const char* word : {"send", "command", "replacement", "ptt-test", "test-tone", "calibration-tone", "completed",
+                           "failed", "stopped"})
+    EXPECT_EQ(JournalWord(word, testing::Shout), testing::Upper(word));
+  EXPECT_EQ(JournalWord("reply", testing::Shout), "reply") << "a word it does not know, as it is";
 }
 
 TEST(Journal, AFullFileIsRotatedAndEveryFileIsRead) {
