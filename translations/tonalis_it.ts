@@ -1411,6 +1411,10 @@
         <source>stopped</source>
         <translation>fermato</translation>
     </message>
+    <message>
+        <source>%1 is not an ordinary file (a link, pipe, device or folder): a trace is written only to one.</source>
+        <translation>%1 non è un file ordinario (un collegamento, una pipe, un dispositivo o una cartella): una traccia si scrive solo in un file ordinario.</translation>
+    </message>
 </context>
 <context>
     <name>tonalis::BoardLink</name>

@@ -161,9 +161,11 @@ int RunBoardSim(const QStringList& args) {
   }
   std::unique_ptr<SerialTrace> trace;
   if (parser.isSet(log)) {
-    trace = SerialTrace::ToFile(ToStd(parser.value(log)));
+    std::string why;
+    trace = SerialTrace::ToFile(ToStd(parser.value(log)), &why);
     if (!trace) {
       PrintError(Fill(CliText("Cannot write the log %1."), {ToStd(parser.value(log))}));
+      if (!why.empty()) PrintError(why);
       return kExitUsage;
     }
   }

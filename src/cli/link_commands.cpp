@@ -103,9 +103,11 @@ class LinkSession {
     if (!port) return kExitUsage;
     portText_ = port->fieldText;
     if (parser.isSet(options.trace)) {
-      trace_ = SerialTrace::ToFile(ToStd(parser.value(options.trace)));
+      std::string why;
+      trace_ = SerialTrace::ToFile(ToStd(parser.value(options.trace)), &why);
       if (!trace_) {
         PrintError(Fill(CliText(kCannotWriteTrace), {ToStd(parser.value(options.trace))}));
+        if (!why.empty()) PrintError(why);
         return kExitUsage;
       }
     }

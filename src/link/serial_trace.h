@@ -18,8 +18,9 @@ namespace tonalis {
 class SerialTrace {
  public:
   explicit SerialTrace(std::ostream& out);
-  // A trace into the file at `path`, emptied first; null when it cannot be written.
-  static std::unique_ptr<SerialTrace> ToFile(const std::string& path);
+  // A trace into the ordinary file at `path`, emptied first (made when
+  // missing); null when it cannot be written, with `why` when it is not one.
+  static std::unique_ptr<SerialTrace> ToFile(const std::string& path, std::string* why = nullptr);
 
   void sent(const Bytes& bytes);
   void received(const Bytes& bytes);

@@ -61,9 +61,11 @@ int main(int argc, char* argv[]) {
   // written is said at once, not after the exchange the user wanted recorded.
   std::unique_ptr<tonalis::SerialTrace> trace;
   if (parser.isSet(traceOption)) {
-    trace = tonalis::SerialTrace::ToFile(parser.value(traceOption).toStdString());
+    std::string why;
+    trace = tonalis::SerialTrace::ToFile(parser.value(traceOption).toStdString(), &why);
     if (!trace) {
       qCritical("%s", qPrintable(tonalis::Tr("Cannot write the trace file %1.").arg(parser.value(traceOption))));
+      if (!why.empty()) qCritical("%s", why.c_str());
       return 2;
     }
   }

@@ -227,6 +227,10 @@ TEST(Cli, UsageAndFileErrors) {
   WriteAll(small, std::string(191, '\xFF'));
   const std::string site = dir.file("site.prg");
   ASSERT_FALSE(WriteConfigFile(site, WorkedExample()));
+  // Where a trace or log would go: never through a link, never into a pipe.
+  ::mkfifo(dir.file("trace.fifo").c_str(), 0600);
+  WriteAll(dir.file("notes.txt"), "my notes");
+  std::filesystem::create_symlink(dir.file("notes.txt"), dir.file("trace.link"));
   struct Case {
     QStringList args;
     int exit;
@@ -254,6 +258,9 @@ TEST(Cli, UsageAndFileErrors) {
       {{"board-sim", "--listen", Q(small), "--cw-tone-hz", "nan"}, 2, "--cw-tone-hz 200 to 3000"},
       {{"tone", "--level", "-inf"}, 2, "--hz takes 100 to 3500"},
       {{"tone", "--hz", "nan"}, 2, "--hz takes 100 to 3500"},
+      {{"identify", "--port", "/dev/null", "--trace", Q(dir.file("trace.fifo"))}, 2, "is not an ordinary file"},
+      {{"identify", "--port", "/dev/null", "--trace", Q(dir.file("trace.link"))}, 2, "is not an ordinary file"},
+      {{"board-sim", "--log", Q(dir.file("trace.link"))}, 2, "is not an ordinary file"},
       {{"send", "1", "--monitor-wav", Q(dir.file("m.wav"))}, 2, "--input-device and --monitor-wav go with --monitor"},
       {{"send-command", Q(site), "output"}, 2, "\"output\" could be 0: Output 1 ON, 1: Output 1 OFF, 2: Output 2 ON,"},
       {{"send-command", Q(site), "16"}, 2, "There is no command 16: they are numbered 0 to 15."},
@@ -272,6 +279,7 @@ TEST(Cli, UsageAndFileErrors) {
     EXPECT_EQ(run.exitCode, c.exit) << c.args.join(' ').toStdString();
     EXPECT_NE(run.err.find(c.errPart), std::string::npos) << run.err;
   }
+  EXPECT_EQ(testing::ReadAll(dir.file("notes.txt")), "my notes") << "a link's file is never emptied";
 }
 
 std::vector<std::string> Lines(const std::string& text) {
