@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "storage/atomic_file.h"
 
 #include "i18n/language.h"
@@ -38,15 +40,19 @@ JournalDialog::JournalDialog(QWidget* parent, std::string folder, MessageSink& m
   auto* filters = new QFormLayout;
   filters->addRow(tr("&Showing:"), filter_);
   filters->addRow(tr("&From the day:"), since_);
-  list_ = new QTreeWidget(this);
+  model_ = new Model(shown_, this);
+  list_ = new QTreeView(this);
+  list_->setModel(model_);
   list_->setTabKeyNavigation(false);
   list_->setAccessibleName(tr("Sends"));
   list_->setObjectName("journalList");
   list_->setRootIsDecorated(false);
   list_->setUniformRowHeights(true);
   list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  list_->setHeaderLabels({tr("Time"), tr("Kind"), tr("What"), tr("Result"), tr("Reply"), tr("Monitor")});
+  list_->setSelectionBehavior(QAbstractItemView::SelectRows);
   list_->header()->setSectionResizeMode(QHeaderView::Interactive);
+  for (const auto& [column, width] : {std::pair{0, 150}, {1, 110}, {2, 240}, {3, 80}, {4, 110}})
+    list_->setColumnWidth(column, width);
   count_ = new QLabel(this);
   count_->setObjectName("journalCount");
   auto* copy = new QPushButton(tr("&Copy"), this);
@@ -82,6 +88,15 @@ void JournalDialog::reload() {
   std::string error;
   records_ = ReadJournal(folder_, &error);
   if (!error.empty()) messages_.showMessage({tr("Journal").toStdString(), error, UserMessage::Icon::Exclamation});
+  // What the filter searches, folded once: each key typed then scans text, no more.
+  searched_.clear();
+  searched_.reserve(records_.size());
+  for (const JournalRecord& r : records_)
+    searched_.push_back(QStringList{Q(r.local), Q(JournalWord(r.kind, TrStd)), Q(r.what),
+                                    Q(JournalWord(r.result, TrStd)), Q(r.reply), Q(r.monitor), Q(r.timing), Q(r.ptt),
+                                    Q(r.detail)}
+                            .join(' ')
+                            .toCaseFolded());
   // From the first day there is, unless a later one was chosen.
   const QDate first = records_.empty() ? QDate::currentDate()
                                        : QDate::fromString(Q(records_.front().local.substr(0, 10)), "yyyy-MM-dd");
@@ -93,29 +108,60 @@ void JournalDialog::reload() {
 }
 
 void JournalDialog::applyFilter() {
-  const QString text = filter_->text().trimmed();
+  const QString text = filter_->text().trimmed().toCaseFolded();
   const std::string from = since_->date().toString("yyyy-MM-dd").toStdString();
-  shown_.clear();
-  list_->clear();
-  for (auto r = records_.rbegin(); r != records_.rend(); ++r) {
-    if (r->local.substr(0, 10) < from) continue;
-    const QStringList cells = {Q(r->local),  Q(JournalWord(r->kind, TrStd)),   Q(r->what),
-                               Q(JournalWord(r->result, TrStd)), Q(r->reply), Q(r->monitor)};
-    const QString all = cells.join(' ') + " " + Q(r->timing) + " " + Q(r->ptt) + " " + Q(r->detail);
-    if (!text.isEmpty() && !all.contains(text, Qt::CaseInsensitive)) continue;
-    shown_.push_back(&*r);
-    auto* item = new QTreeWidgetItem(list_, cells);
-    item->setToolTip(2, Q(r->timing + "\n" + r->ptt + "\n" + r->detail));
-  }
-  for (int column = 0; column < list_->columnCount(); ++column) list_->resizeColumnToContents(column);
+  model_->reset([&] {
+    shown_.clear();
+    for (std::size_t i = records_.size(); i-- > 0;) {
+      const JournalRecord& r = records_[i];
+      if (r.local.compare(0, 10, from) < 0) continue;
+      if (!text.isEmpty() && !searched_[i].contains(text)) continue;
+      shown_.push_back(&r);
+    }
+  });
   count_->setText(tr("%1 of %2 sends").arg(shown_.size()).arg(records_.size()));
+}
+
+int JournalDialog::Model::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(shown_.size());
+}
+
+int JournalDialog::Model::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 6; }
+
+QVariant JournalDialog::Model::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= static_cast<int>(shown_.size())) return {};
+  const JournalRecord& r = *shown_[static_cast<std::size_t>(index.row())];
+  if (role == Qt::ToolTipRole && index.column() == 2) return Q(r.timing + "\n" + r.ptt + "\n" + r.detail);
+  if (role != Qt::DisplayRole) return {};
+  switch (index.column()) {
+    case 0: return Q(r.local);
+    case 1: return Q(JournalWord(r.kind, TrStd));
+    case 2: return Q(r.what);
+    case 3: return Q(JournalWord(r.result, TrStd));
+    case 4: return Q(r.reply);
+    default: return Q(r.monitor);
+  }
+}
+
+QVariant JournalDialog::Model::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+  const QString names[] = {JournalDialog::tr("Time"),   JournalDialog::tr("Kind"),  JournalDialog::tr("What"),
+                           JournalDialog::tr("Result"), JournalDialog::tr("Reply"), JournalDialog::tr("Monitor")};
+  return section >= 0 && section < 6 ? names[section] : QVariant();
+}
+
+void JournalDialog::Model::reset(const std::function<void()>& change) {
+  beginResetModel();
+  change();
+  endResetModel();
 }
 
 void JournalDialog::copyShown() {
   // The selected rows, or every row shown.
   std::vector<const JournalRecord*> rows;
-  for (int i = 0; i < list_->topLevelItemCount(); ++i)
-    if (list_->topLevelItem(i)->isSelected()) rows.push_back(shown_[static_cast<std::size_t>(i)]);
+  QModelIndexList selected = list_->selectionModel()->selectedRows();
+  std::sort(selected.begin(), selected.end());
+  for (const QModelIndex& row : selected) rows.push_back(shown_[static_cast<std::size_t>(row.row())]);
   if (rows.empty()) rows = shown_;
   QString text;
   for (const JournalRecord* r : rows)

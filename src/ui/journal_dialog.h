@@ -5,7 +5,9 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTreeWidget>
+#include <QAbstractTableModel>
+#include <QTreeView>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,7 +28,7 @@ class JournalDialog : public QDialog {
   void reload();
   // The records shown (newest first), as the filter leaves them.
   const std::vector<const JournalRecord*>& shown() const { return shown_; }
-  QTreeWidget* list() const { return list_; }
+  QTreeView* list() const { return list_; }
   QLineEdit* filter() const { return filter_; }
   QDateEdit* since() const { return since_; }
   // The records shown, as the clipboard gets them (tab-separated, a line each).
@@ -40,11 +42,29 @@ class JournalDialog : public QDialog {
  private:
   void applyFilter();
 
+  // The rows shown, made as the view asks for them: a long journal costs
+  // the rows on screen, not a widget a record.
+  class Model : public QAbstractTableModel {
+   public:
+    explicit Model(const std::vector<const JournalRecord*>& shown, QObject* parent)
+        : QAbstractTableModel(parent), shown_(shown) {}
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    void reset(const std::function<void()>& change);
+
+   private:
+    const std::vector<const JournalRecord*>& shown_;
+  };
+
   std::string folder_;
   MessageSink& messages_;
   std::vector<JournalRecord> records_;  // oldest first
+  std::vector<QString> searched_;       // each record's text as the filter searches it, folded
   std::vector<const JournalRecord*> shown_;
-  QTreeWidget* list_;
+  Model* model_;
+  QTreeView* list_;
   QLineEdit* filter_;
   QDateEdit* since_;
   QLabel* count_;

@@ -577,15 +577,15 @@ TEST_F(WindowTest, TheJournalDialogFiltersCopiesAndExports) {
   open();
   messages_.shown.clear();
   JournalDialog* dialog = window_->openJournalDialog();
-  ASSERT_EQ(dialog->list()->topLevelItemCount(), 3);
-  EXPECT_EQ(dialog->list()->topLevelItem(0)->text(2), "5") << "newest first";
+  ASSERT_EQ(dialog->list()->model()->rowCount(), 3);
+  EXPECT_EQ(dialog->list()->model()->index(0, 2).data().toString(), "5") << "newest first";
   EXPECT_EQ(dialog->since()->date(), QDate(2026, 11, 30)) << "from the first day there is";
 
   dialog->filter()->setText("STATUS");
-  ASSERT_EQ(dialog->list()->topLevelItemCount(), 1);
+  ASSERT_EQ(dialog->list()->model()->rowCount(), 1);
   dialog->filter()->clear();
   dialog->since()->setDate(QDate(2026, 12, 1));
-  ASSERT_EQ(dialog->list()->topLevelItemCount(), 2);
+  ASSERT_EQ(dialog->list()->model()->rowCount(), 2);
 
   dialog->copyShown();
   EXPECT_EQ(QApplication::clipboard()->text(),
