@@ -11,6 +11,7 @@
 
 #include <csignal>
 #include <functional>
+#include <vector>
 
 #include "support/real_time_fifo.h"
 #include "support/rigctld.h"
@@ -206,6 +207,25 @@ TEST(PttCli, KilledWhileKeyedTheGuardReleasesWithinASecond) {
     EXPECT_TRUE(WaitUntil([&] { return c.keyed() == 0; }, 3000)) << name;
     EXPECT_LT(std::chrono::steady_clock::now() - killed, std::chrono::seconds(1)) << name;
   }
+  ::close(reader);
+}
+
+// A clean release disarms the guard: it writes nothing more and says nothing.
+TEST(PttCli, AfterACleanReleaseTheGuardDoesNothing) {
+  TempDir dir;
+  const std::string fifo = dir.file("hidraw");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const int reader = ::open(fifo.c_str(), O_RDWR | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  PttCli cli(dir);
+  cli.start({"ptt-test", "--seconds", "1", "--cm108", Q(fifo + ":3")});
+  EXPECT_EQ(cli.finish(), 0) << cli.err();
+  QThread::msleep(1500);  // the guard, were it to release again, has done so by now
+  std::uint8_t report[5];
+  std::vector<int> states;
+  while (::read(reader, report, sizeof report) == 5) states.push_back(report[2] != 0);
+  EXPECT_EQ(states, (std::vector<int>{1, 0})) << "keyed, released, and nothing after";
+  EXPECT_EQ(cli.err(), "");
   ::close(reader);
 }
 
