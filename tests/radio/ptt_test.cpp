@@ -84,6 +84,30 @@ TEST(Cm108Ptt, WritesOneReportPerChange) {
       << messages.shown[1].text;
 }
 
+// The sound chips that carry the GPIO (C-Media's and SSS's) come first.
+TEST(Cm108Ptt, TheChipsFamilyIsListedFirst) {
+  testing::TempDir dir;
+  const std::pair<const char*, const char*> devices[] = {
+      {"hidraw0", "HID_ID=0003:0000046D:0000C52B\nHID_NAME=Logitech Receiver\n"},
+      {"hidraw1", "HID_ID=0003:00000C76:00001607\nHID_NAME=SSS USB Headphone Set\n"},
+      {"hidraw2", "HID_ID=0003:00000D8C:0000013C\nHID_NAME=C-Media USB Audio Device\n"},
+  };
+  for (const auto& [name, uevent] : devices) {
+    std::filesystem::create_directories(dir.path() / name / "device");
+    testing::WriteAll((dir.path() / name / "device" / "uevent").string(), uevent);
+  }
+  const auto list = ListHidDevices(dir.path().string());
+  ASSERT_EQ(list.size(), 3u);
+  EXPECT_EQ(list[0].device, "/dev/hidraw1");
+  EXPECT_TRUE(list[0].cm108) << "SSS's chips are of the family";
+  EXPECT_EQ(list[0].vendor, 0x0c76u);
+  EXPECT_EQ(list[0].name, "SSS USB Headphone Set");
+  EXPECT_EQ(list[1].device, "/dev/hidraw2");
+  EXPECT_TRUE(list[1].cm108);
+  EXPECT_EQ(list[2].device, "/dev/hidraw0");
+  EXPECT_FALSE(list[2].cm108) << "a receiver of keyboards is not";
+}
+
 TEST(Cm108Ptt, WritesOnlyToAHidrawDeviceOrAFifo) {
   testing::TempDir dir;
   const std::string fifo = dir.file("fifo");
