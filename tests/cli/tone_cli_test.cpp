@@ -206,6 +206,20 @@ TEST(ToneCli, TheDecodersHearWhatTheToolAndTheBoardSend) {
   EXPECT_EQ(morse.out, "ABC R\n");
   EXPECT_EQ(morse.err.rfind("tone 800 Hz, speed 20 WPM", 0), 0u) << morse.err;
 
+  // A board whose Morse timing byte is erased replies at the default speed, not at 5 WPM.
+  DecoderImage erasedTiming = image;
+  erasedTiming[layout::kMorseTiming.offset] = 0xFF;
+  testing::WriteAll(dir.file("erased.bin"), std::string(erasedTiming.begin(), erasedTiming.end()));
+  const std::string erasedReply = dir.file("erased-reply.wav");
+  const std::string erasedFolder = dir.file("erased");
+  std::filesystem::create_directories(erasedFolder);
+  testing::BoardSimProcess erased(erasedFolder, {"--image", Q(dir.file("erased.bin")), "--listen",
+                                                 QString::fromStdString(wav), "--reply", Q(erasedReply)});
+  ASSERT_TRUE(QTest::qWaitFor([&] { return erased.heard().size() == 2; }, 5000));
+  const auto erasedMorse = RunCli({"cw-decode", "--verbose", Q(erasedReply)});
+  EXPECT_EQ(erasedMorse.out, "ABC R\n");
+  EXPECT_EQ(erasedMorse.err.rfind("tone 800 Hz, speed 20 WPM", 0), 0u) << erasedMorse.err;
+
   // Through a radio link whose limiter clips: too loud loses digits, 10 dB lower is heard whole.
   for (const auto& [level, heard] : {std::pair{"0", "heard 0123456789CD -> ignored"},
                                      std::pair{"-10", "heard 0123456789ABCD -> ignored"}}) {

@@ -94,6 +94,9 @@ TEST(StationSettings, AValueThatCannotBeReadIsSaidWithItsLine) {
     EXPECT_LT(s.problems[0].size(), 200u) << "a huge value is not printed whole";
     EXPECT_EQ(!s.ptt.unusable.empty(), c.pttUnusable) << c.ini;
     EXPECT_EQ(s.ptt.usesPttPort(), !c.pttUnusable) << "an unreadable PTT never keys the PTT Comm port";
+    if (c.ini.find("[output]") != std::string::npos) {
+      EXPECT_EQ(s.levels, ToneLevels{}) << c.ini << ": levels that cannot be played fall back to the defaults";
+    }
   }
   // A file far larger than a station file is refused whole.
   testing::WriteAll(dir.file("station.ini"), "[sound]\noutput=" + std::string(200000, 'y') + "\n");
