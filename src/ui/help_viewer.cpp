@@ -1,5 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/help_viewer.h"
+#include <utility>
+#include <QTextCursor>
+#include <QTextBlock>
+#include <QScrollBar>
 
 #include <QShortcut>
 #include <algorithm>
@@ -53,12 +57,16 @@ bool HelpFileExists(const QString& path) {
 
 FrmIstruzioni* FrmIstruzioni::Instance() { return gViewer.data(); }
 
-FrmIstruzioni* FrmIstruzioni::Apri(const QString& fileName, const QString& title, MessageSink& messages) {
+FrmIstruzioni* FrmIstruzioni::Apri(const QString& fileName, const QString& title, MessageSink& messages,
+                                   const QString& section) {
   if (!gViewer) {
     gViewer = new FrmIstruzioni(messages);
     gViewer->centre();
   }
   gViewer->helpFileName_ = fileName;
+  gViewer->section_ = section;
+  // Already shown and active: it will not be activated again.
+  if (gViewer->isActiveWindow()) gViewer->showSection();
   gViewer->setWindowTitle(" " + title);
   gViewer->show();
   gViewer->raise();
@@ -131,13 +139,31 @@ void FrmIstruzioni::activated() {
   }
   const QByteArray bytes = file.readAll();
   // The same manual again: the reader keeps the place they were reading.
-  if (bytes == shownBytes_ && path == shownPath_) return;
+  if (bytes == shownBytes_ && path == shownPath_) {
+    showSection();
+    return;
+  }
   shownBytes_ = bytes;
   shownPath_ = path;
   const RtfConversion converted =
       RtfToHtml(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
   text_->setHtml(converted.error.empty() ? QString::fromStdString(converted.html)
                                          : CannotShow(QString::fromStdString(converted.error)));
+  showSection();
+}
+
+void FrmIstruzioni::showSection() {
+  const QString section = std::exchange(section_, QString());
+  if (section.isEmpty()) return;
+  for (QTextBlock block = text_->document()->begin(); block.isValid(); block = block.next()) {
+    if (!block.text().startsWith(section + " ")) continue;
+    // The heading at the top of the view, the rest of its section below it.
+    QScrollBar* bar = text_->verticalScrollBar();
+    text_->setTextCursor(QTextCursor(block));
+    bar->setValue(bar->maximum());
+    text_->ensureCursorVisible();
+    return;
+  }
 }
 
 }  // namespace tonalis

@@ -16,8 +16,10 @@ class FrmIstruzioni : public QWidget {
   Q_OBJECT
 
  public:
-  // Opens (or brings to the front) the viewer on `fileName` with ` title`.
-  static FrmIstruzioni* Apri(const QString& fileName, const QString& title, MessageSink& messages);
+  // Opens (or brings to the front) the viewer on `fileName` with ` title`;
+  // at the section whose heading starts with `section` ("5a."), when given.
+  static FrmIstruzioni* Apri(const QString& fileName, const QString& title, MessageSink& messages,
+                             const QString& section = QString());
   // The open viewer, if any.
   static FrmIstruzioni* Instance();
 
@@ -33,10 +35,12 @@ class FrmIstruzioni : public QWidget {
   explicit FrmIstruzioni(MessageSink& messages);
   void centre();
   void activated();
+  void showSection();
 
   MessageSink& messages_;
   QTextEdit* text_;
   QString helpFileName_;
+  QString section_;  // to be shown once the text is there
   bool closing_ = false;  // the file is missing: the window is on its way out
 };
 

@@ -55,6 +55,14 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 std::string FilePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 constexpr int kTwipsPerPixel = 15;
+// The manual's sections that tell of each dialog (the headings start so, in each language).
+constexpr const char* kStationSection = "5.";
+constexpr const char* kHistorySection = "5a.";
+constexpr const char* kJournalSection = "5.";
+constexpr const char* kCommandsSection = "5.";
+constexpr const char* kHelpSectionProperty = "tonalisHelpSection";
+// Marks a dialog for F1: the manual opens at its section.
+void ForHelp(QWidget* dialog, const char* section) { dialog->setProperty(kHelpSectionProperty, QString(section)); }
 constexpr auto kStatusClearDelay = std::chrono::milliseconds(20000);
 const char* kFileFilters[] = {TONALIS_TEXT("Configuration file (*.prg)"), TONALIS_TEXT("All files (*)")};
 
@@ -243,8 +251,12 @@ bool FrmTone::eventFilter(QObject* watched, QEvent* event) {
       watched->isWidgetType()) {
     // This window, or one of its dialogs and message boxes (Station, History,
     // the file dialogs, the progress dialog): the manual covers them all.
+    // A dialog of its own opens it at the dialog's section.
     const QWidget* active = QApplication::activeWindow();
-    if (active == this || (active && active->parentWidget() == this && qobject_cast<const QDialog*>(active)))
+    const QString section = active ? active->property(kHelpSectionProperty).toString() : QString();
+    if (active && active->parentWidget() == this && !section.isEmpty())
+      openHelp(section);
+    else if (active == this || (active && active->parentWidget() == this && qobject_cast<const QDialog*>(active)))
       Q_EMIT helpRequested();
   }
   return QWidget::eventFilter(watched, event);
@@ -354,7 +366,8 @@ QDialog* FrmTone::openPrintDialog() {
 JournalDialog* FrmTone::openJournalDialog() {
   auto* dialog = new JournalDialog(this, JournalFolder(Std(settingsFolder_)), messages_);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
-  connect(dialog, &JournalDialog::helpRequested, this, &FrmTone::helpRequested);
+  ForHelp(dialog, kJournalSection);
+  connect(dialog, &JournalDialog::helpRequested, this, [this] { openHelp(kJournalSection); });
   dialog->show();
   return dialog;
 }
@@ -362,7 +375,8 @@ JournalDialog* FrmTone::openJournalDialog() {
 CommandsDialog* FrmTone::openCommandsDialog() {
   if (!commandsDialog_) {
     commandsDialog_ = new CommandsDialog(this);
-    connect(commandsDialog_, &CommandsDialog::helpRequested, this, &FrmTone::helpRequested);
+    ForHelp(commandsDialog_, kCommandsSection);
+    connect(commandsDialog_, &CommandsDialog::helpRequested, this, [this] { openHelp(kCommandsSection); });
     connect(commandsDialog_, &CommandsDialog::printRequested, this, [this] { openPrintDialog(); });
     connect(commandsDialog_, &CommandsDialog::sendRequested, this, [this](int n) {
       // Into Sequence to Send, then sent exactly as Send Sequence sends it.
@@ -392,7 +406,8 @@ void FrmTone::refreshCommands() {
 
 HistoryDialog* FrmTone::openHistoryDialog() {
   auto* dialog = new HistoryDialog(this, history_.store(), [this] { return readConfig(); }, messages_);
-  connect(dialog, &HistoryDialog::helpRequested, this, &FrmTone::helpRequested);
+  ForHelp(dialog, kHistorySection);
+  connect(dialog, &HistoryDialog::helpRequested, this, [this] { openHelp(kHistorySection); });
   connect(dialog, &HistoryDialog::loadRequested, this,
           [this](const HistoryEntry& entry) { loadImageIntoFields(entry.image); });
   dialog->open();
@@ -644,6 +659,10 @@ void FrmTone::onJournalFailed(const QString& error) {
   if (!std::exchange(journalFailureSaid_, true))
     messages_.showMessage({Std(tr("Journal")), Std(tr("The journal of sends cannot be written: %1.").arg(error)),
                            UserMessage::Icon::Exclamation});
+}
+
+void FrmTone::openHelp(const QString& section) {
+  FrmIstruzioni::Apri(kHelpFileName, kHelpTitle, messages_, section);
 }
 
 void FrmTone::showInCommands() {
@@ -937,7 +956,8 @@ void FrmTone::placeCornerButtons() {
 
 StationDialog* FrmTone::openStationDialog() {
   auto* dialog = new StationDialog(this, settingsFolder_, station_, link_, Std(c_.txtPttCom->text()), messages_);
-  connect(dialog, &StationDialog::helpRequested, this, &FrmTone::helpRequested);
+  ForHelp(dialog, kStationSection);
+  connect(dialog, &StationDialog::helpRequested, this, [this] { openHelp(kStationSection); });
   connect(dialog, &StationDialog::stationChosen, this, [this](const StationSettings& chosen) {
     station_ = chosen;
     commandLineDevice_.clear();  // chosen now, in the window: it wins

@@ -155,6 +155,7 @@ class FrmTone : public QWidget, public ProgressView {
   void onJournalFailed(const QString& error);
   void stopSend();
   void showInCommands();
+  void openHelp(const QString& section);
   void showStop(bool sending);
   void calculateReplacement();
   void onChecksumIdChanged();

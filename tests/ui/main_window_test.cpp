@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QClipboard>
 #include <QDir>
@@ -941,6 +942,37 @@ TEST_F(HelpViewerTest, TheManualFromEveryDialogReadableAndClosedByTheKeyboard) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(FrmIstruzioni::Instance()));
   QTest::keyClick(FrmIstruzioni::Instance(), Qt::Key_W, Qt::ControlModifier);
   ASSERT_TRUE(QTest::qWaitFor([&] { return !FrmIstruzioni::Instance(); }));
+}
+
+// F1 in a dialog opens the manual at the section that tells of it.
+TEST_F(HelpViewerTest, F1InADialogOpensTheManualAtItsSection) {
+  std::string manual = "{\\rtf1 ";
+  for (const char* heading : {"1. The board", "5. The station", "5a. The board history", "6. Over the air"}) {
+    manual += std::string(heading) + "\\par ";
+    for (int line = 0; line < 120; ++line) manual += "Text " + std::to_string(line) + "\\par ";
+  }
+  testing::WriteAll(dir_.file("Manuale_Tonalis2.rtf"), manual + "}");
+  open();
+  const std::pair<std::function<QDialog*()>, const char*> cases[] = {
+      {[this] { return window_->openStationDialog(); }, "5. The station"},
+      {[this] { return window_->openHistoryDialog(); }, "5a. The board history"},
+      {[this] { return window_->openJournalDialog(); }, "5. The station"},
+  };
+  for (const auto& [openDialog, heading] : cases) {
+    QDialog* d = openDialog();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(d));
+    d->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d));
+    QTest::keyClick(d, Qt::Key_F1);
+    ASSERT_TRUE(FrmIstruzioni::Instance());
+    QTextEdit* text = FrmIstruzioni::Instance()->rtfIstruzioni();
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+      return text->cursorForPosition(QPoint(4, 4)).block().text().toStdString() == heading;
+    })) << heading << ": the view starts at " << text->cursorForPosition(QPoint(4, 4)).block().text().toStdString();
+    FrmIstruzioni::Instance()->close();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !FrmIstruzioni::Instance(); }));
+    d->close();
+  }
 }
 
 // Tab reaches every control of each dialog and leaves a list or table after
