@@ -212,16 +212,8 @@
         <translation>Configurazione</translation>
     </message>
     <message>
-        <source>Load</source>
-        <translation>Apri</translation>
-    </message>
-    <message>
         <source>Load Configuration from Disk</source>
         <translation>Carica la configurazione dal disco</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Salva</translation>
     </message>
     <message>
         <source>Save Configuration to Disk</source>
@@ -244,16 +236,8 @@
         <translation>Abilita la COM di programmazione</translation>
     </message>
     <message>
-        <source>READ</source>
-        <translation>LEGGI</translation>
-    </message>
-    <message>
         <source>Read data from Quorvantelix</source>
         <translation>Leggi i dati dal Quorvantelix</translation>
-    </message>
-    <message>
-        <source>PROGRAM</source>
-        <translation>SCRIVI</translation>
     </message>
     <message>
         <source>Program Quorvantelix</source>
@@ -286,10 +270,6 @@
     <message>
         <source>Checksum ID:</source>
         <translation>ID checksum:</translation>
-    </message>
-    <message>
-        <source>Calculate Sequence to Send</source>
-        <translation>Calcola la sequenza da inviare</translation>
     </message>
     <message>
         <source>Calculate correct sequence for remotely replace a command.</source>
@@ -1414,6 +1394,34 @@
     <message>
         <source>%1 is not an ordinary file (a link, pipe, device or folder): a trace is written only to one.</source>
         <translation>%1 non è un file ordinario (un collegamento, una pipe, un dispositivo o una cartella): una traccia si scrive solo in un file ordinario.</translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation>&amp;Apri</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve</source>
+        <translation>Sal&amp;va</translation>
+    </message>
+    <message>
+        <source>&amp;Enable</source>
+        <translation>A&amp;bilita</translation>
+    </message>
+    <message>
+        <source>&amp;READ</source>
+        <translation>&amp;LEGGI</translation>
+    </message>
+    <message>
+        <source>&amp;PROGRAM</source>
+        <translation>SC&amp;RIVI</translation>
+    </message>
+    <message>
+        <source>&amp;Calculate Sequence to Send</source>
+        <translation>&amp;Calcola la sequenza da inviare</translation>
+    </message>
+    <message>
+        <source>Se&amp;nd Sequence</source>
+        <translation>&amp;Invia sequenza</translation>
     </message>
 </context>
 <context>

@@ -96,7 +96,9 @@ class Builder {
         need(check->sizeHint().width(), twips.width());
       } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
         // The text and the bevel; the style's minimum button width is no need.
-        need(button->fontMetrics().horizontalAdvance(button->text()) + 14, twips.width());
+        // The mnemonic's mark is drawn as an underline, not as a character.
+        const QString shown = QString(button->text()).replace("&&", "\x01").remove('&').replace('\x01', '&');
+        need(button->fontMetrics().horizontalAdvance(shown) + 14, twips.width());
         need(button->fontMetrics().height() + 8, twips.height());
       }
     }
@@ -251,18 +253,18 @@ FormControls BuildForm(QWidget* window) {
 
   // Configuration files.
   c.Frame6 = b.frame(direct, "Frame6", Tr("Configuration"), 60, 4210, 1335, 740, m);
-  c.cmdLoad = b.button(c.Frame6, "cmdLoad", Tr("Load"), 90, 280, 560, 360, Tr("Load Configuration from Disk"));
-  c.cmdSave = b.button(c.Frame6, "cmdSave", Tr("Save"), 690, 280, 560, 360, Tr("Save Configuration to Disk"));
+  c.cmdLoad = b.button(c.Frame6, "cmdLoad", Tr("&Load"), 90, 280, 560, 360, Tr("Load Configuration from Disk"));
+  c.cmdSave = b.button(c.Frame6, "cmdSave", Tr("Sa&ve"), 690, 280, 560, 360, Tr("Save Configuration to Disk"));
 
   // Programming.
   c.Frame12 = b.frame(direct, "Frame12", Tr("Programming"), 1440, 4210, 3050, 735, m);
   b.label(c.Frame12, "Label12", Tr("Prg Comm"), 90, 330, 620);
   c.txtPrgComm = b.field(c.Frame12, "txtPrgComm", 720, 300, 280, 2, Tr("Program Comm number (1-16)"), "00");
   c.txtPrgComm->setText("1");
-  c.chkPrg = b.check(c.Frame12, "chkPrg", Tr("Enable"), 1020, 320, 670, Tr("Enable Program Comm"));
+  c.chkPrg = b.check(c.Frame12, "chkPrg", Tr("&Enable"), 1020, 320, 670, Tr("Enable Program Comm"));
   c.chkPrg->setStyleSheet("QCheckBox { color: blue; }");
-  c.cmdRead = b.button(c.Frame12, "cmdRead", Tr("READ"), 1700, 260, 560, 380, Tr("Read data from Quorvantelix"));
-  c.cmdSend = b.button(c.Frame12, "cmdSend", Tr("PROGRAM"), 2280, 260, 740, 380, Tr("Program Quorvantelix"));
+  c.cmdRead = b.button(c.Frame12, "cmdRead", Tr("&READ"), 1700, 260, 560, 380, Tr("Read data from Quorvantelix"));
+  c.cmdSend = b.button(c.Frame12, "cmdSend", Tr("&PROGRAM"), 2280, 260, 740, 380, Tr("Program Quorvantelix"));
   c.cmdRead->setEnabled(false);
   c.cmdSend->setEnabled(false);
 
@@ -285,7 +287,7 @@ FormControls BuildForm(QWidget* window) {
   b.label(c.Frame5, "Label7", Tr("Checksum ID:"), 120, 1380, 950);
   c.lblCrcTag = b.label(c.Frame5, "lblCrcTag", "[]", 1080, 1380, 1100);
   c.lblCrcTag->setFont(MonoFont(9.75));
-  c.cmdSeqCalc = b.button(c.Frame5, "cmdSeqCalc", Tr("Calculate Sequence to Send"), 2250, 1080, 1950, 480,
+  c.cmdSeqCalc = b.button(c.Frame5, "cmdSeqCalc", Tr("&Calculate Sequence to Send"), 2250, 1080, 1950, 480,
                           Tr("Calculate correct sequence for remotely replace a command."));
 
   // Send Sequence.
@@ -306,11 +308,11 @@ FormControls BuildForm(QWidget* window) {
   auto* label14 = b.label(c.Frame4, "Label14", Tr("mS"), 1920, 1770, 300);
   b.label(c.Frame4, "Label16", Tr("PTT Comm"), 2300, 1110, 850);
   c.txtPttCom = b.field(c.Frame4, "txtPttCom", 3180, 1080, 400, 0, Tr("PTT Comm number (1-16)"), "00");
-  c.chkPtt = b.check(c.Frame4, "chkPtt", Tr("Enable"), 3620, 1100, 680, Tr("Enable PTT Comm"));
+  c.chkPtt = b.check(c.Frame4, "chkPtt", Tr("&Enable"), 3620, 1100, 680, Tr("Enable PTT Comm"));
   b.label(c.Frame4, "Label17", Tr("Tx Delay"), 2300, 1440, 850);
   c.txtTxd = b.field(c.Frame4, "txtTxd", 3180, 1410, 500, 0, Tr("TX Delay (20-2000)"), "0000");
   b.label(c.Frame4, "Label18", Tr("mS"), 3720, 1440, 300);
-  c.cmdTone = b.button(c.Frame4, "cmdTone", Tr("Send Sequence"), 120, 1850, 1700, 450, Tr("Send Sequence using Sound Card"));
+  c.cmdTone = b.button(c.Frame4, "cmdTone", Tr("Se&nd Sequence"), 120, 1850, 1700, 450, Tr("Send Sequence using Sound Card"));
   c.cmdTone->setFont(SansFont(8.25, true));
   c.lblInfoSend = b.label(c.Frame4, "lblInfoSend", "", 2300, 1850, 1905, 420);
   c.lblInfoSend->setWordWrap(true);

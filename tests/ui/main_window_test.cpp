@@ -1205,6 +1205,25 @@ TEST_F(WindowTest, ATerminationSignalStopsTheSendAndKeepsTheSettings) {
   EXPECT_NE(settingsFile().find("147"), std::string::npos) << "the settings are saved";
 }
 
+// Each of the main buttons is reached by Alt and a letter, its caption as it was.
+TEST_F(WindowTest, TheMainButtonsHaveMnemonics) {
+  open();
+  const std::pair<QAbstractButton*, const char*> buttons[] = {
+      {c().cmdLoad, "Load"},   {c().cmdSave, "Save"},       {c().chkPrg, "Enable"},
+      {c().cmdRead, "READ"},   {c().cmdSend, "PROGRAM"},    {c().chkPtt, "Enable"},
+      {c().cmdTone, "Send Sequence"}, {c().cmdSeqCalc, "Calculate Sequence to Send"},
+  };
+  for (const auto& [button, caption] : buttons) {
+    EXPECT_FALSE(QKeySequence::mnemonic(button->text()).isEmpty()) << caption;
+    EXPECT_EQ(QString(button->text()).remove('&').toStdString(), caption);
+  }
+  QApplication::setActiveWindow(window_.get());
+  QTest::keyClick(window_.get(), Qt::Key_L, Qt::AltModifier);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window_->findChild<QFileDialog*>() != nullptr; }, 2000))
+      << "Alt+L loads";
+  window_->findChild<QFileDialog*>()->reject();
+}
+
 // A send under way stops with Escape, or with the Stop button that stands in
 // Send Sequence's place meanwhile.
 TEST_F(WindowTest, EscapeOrStopEndsASend) {
