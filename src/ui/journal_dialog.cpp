@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -51,8 +52,14 @@ JournalDialog::JournalDialog(QWidget* parent, std::string folder, MessageSink& m
   list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   list_->setSelectionBehavior(QAbstractItemView::SelectRows);
   list_->header()->setSectionResizeMode(QHeaderView::Interactive);
-  for (const auto& [column, width] : {std::pair{0, 150}, {1, 110}, {2, 240}, {3, 80}, {4, 110}})
-    list_->setColumnWidth(column, width);
+  // Widths from the texts the columns hold (the view measures no rows: a long journal costs nothing here).
+  const QFontMetrics metrics = list_->fontMetrics();
+  const std::pair<int, QString> widest[] = {{0, "2026-12-08 08:37:00 +01:00"},
+                                            {1, Q(JournalWord("calibration-tone", TrStd))},
+                                            {2, "command 8: Send Status (98)"},
+                                            {3, Q(JournalWord("completed", TrStd))},
+                                            {4, "IK1XYZ R"}};
+  for (const auto& [column, text] : widest) list_->setColumnWidth(column, metrics.horizontalAdvance(text) + 24);
   count_ = new QLabel(this);
   count_->setObjectName("journalCount");
   auto* copy = new QPushButton(tr("&Copy"), this);
