@@ -156,6 +156,21 @@ TEST_F(StationTest, OkTakesOnlyAHostRigctldCanBeReachedBy) {
     }
     QTest::qWait(10);
   }
+  // A language chosen is stored and said to apply from the next start; OK again says nothing more.
+  for (const bool changed : {true, false}) {
+    messages_.shown.clear();
+    StationDialog* d = dialog();
+    auto* language = d->findChild<QComboBox*>("language");
+    ASSERT_TRUE(language);
+    language->setCurrentIndex(language->findData("it"));
+    d->accept();
+    ASSERT_EQ(messages_.shown.size(), changed ? 1u : 0u);
+    if (changed) {
+      EXPECT_NE(messages_.shown[0].text.find("from the program's next start"), std::string::npos);
+    }
+    EXPECT_EQ(ReadStationSettings(Q(dir_.path().string())).language, "it");
+    QTest::qWait(10);
+  }
 }
 
 TEST_F(StationTest, ASoundDeviceThatIsGoneFallsBackWithOneMessage) {
