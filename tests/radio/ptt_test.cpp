@@ -218,7 +218,7 @@ TEST(HamlibPtt, FailuresAreSaidInPlainWords) {
 // dropped network does; with `vanishes` it then takes no new connection.
 class LossyRigLink : public QObject {
  public:
-  enum class Fault { CutConnection, GarbleAnswer };
+  enum class Fault { CutConnection, GarbleAnswer, GarbleRelease };
   LossyRigLink(int rigPort, Fault fault, bool vanishes) : rigPort_(rigPort), fault_(fault), vanishes_(vanishes) {
     server_.listen(QHostAddress::LocalHost);
     connect(&server_, &QTcpServer::newConnection, this, [this] {
@@ -232,7 +232,10 @@ class LossyRigLink : public QObject {
         rig->connectToHost(QHostAddress::LocalHost, static_cast<quint16>(rigPort_));
         connect(client, &QTcpSocket::readyRead, rig, [this, client, rig] {
           const QByteArray data = client->readAll();
-          if (data.startsWith("T") && data.trimmed().endsWith(" 1")) keyCommands_ = true;
+          if (data.startsWith("T") && data.trimmed().endsWith(" 1") && fault_ != Fault::GarbleRelease)
+            keyCommands_ = true;
+          if (data.startsWith("T") && data.trimmed().endsWith(" 0") && fault_ == Fault::GarbleRelease)
+            keyCommands_ = true;
           rig->write(data);
         });
         connect(rig, &QTcpSocket::readyRead, client, [this, client, rig] {
@@ -290,6 +293,21 @@ TEST(HamlibPtt, AKeyWhoseAnswerIsLostIsReleasedAgain) {
     EXPECT_EQ(ptt.stateUnknown(), c.vanishes) << c.name;
     EXPECT_EQ(rig.ptt(), c.vanishes ? 1 : 0) << c.name << ": the rig did key; it was released unless unreachable";
   }
+}
+
+// A release whose answer is lost is said as such: the rig did not refuse it.
+TEST(HamlibPtt, AReleaseWithoutAnAnswerIsNotCalledARefusal) {
+  testing::Rigctld rig;
+  LossyRigLink link(rig.port(), LossyRigLink::Fault::GarbleRelease, false);
+  PttChoice choice = Rigctld(rig);
+  choice.rigctldPort = link.port();
+  RecordingMessages messages;
+  HamlibPtt ptt(choice, messages);
+  ASSERT_EQ(Key(ptt, true), true);
+  EXPECT_EQ(Key(ptt, false), false);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text.find("refused"), std::string::npos) << messages.shown[0].text;
+  EXPECT_NE(messages.shown[0].text.find("got no answer from the rig"), std::string::npos) << messages.shown[0].text;
 }
 
 TEST(StationPtt, TheBoxEnablesAndUntickingReleases) {
