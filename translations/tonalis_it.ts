@@ -1423,6 +1423,10 @@
         <source>Se&amp;nd Sequence</source>
         <translation>&amp;Invia sequenza</translation>
     </message>
+    <message>
+        <source>no program reads the FIFO</source>
+        <translation>nessun programma legge la FIFO</translation>
+    </message>
 </context>
 <context>
     <name>tonalis::BoardLink</name>

@@ -28,4 +28,8 @@ class FifoInput {
   std::unique_ptr<Reader> reader_;
 };
 
+// Writes `bytes` into the FIFO at `path` for the program that reads it; the
+// reason when none does (waiting for one could be for good) or it went away.
+std::optional<std::string> WriteToFifo(const std::string& path, const std::string& bytes);
+
 }  // namespace tonalis

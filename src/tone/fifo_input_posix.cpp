@@ -89,4 +89,31 @@ void FifoInput::close() {
   reader_.reset();
 }
 
+namespace {
+constexpr const char* kNoFifoReader = TONALIS_TEXT("no program reads the FIFO");
+constexpr const char* kFifoReaderGone = TONALIS_TEXT("the reader went away");
+}  // namespace
+
+std::optional<std::string> WriteToFifo(const std::string& path, const std::string& bytes) {
+  // Opened without waiting: a FIFO nobody reads refuses at once (ENXIO).
+  const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return errno == ENXIO ? TrStd(kNoFifoReader) : std::string(std::strerror(errno));
+  // Then at the reader's pace, as a stream is.
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  const char* at = bytes.data();
+  std::size_t left = bytes.size();
+  while (left > 0) {
+    const ssize_t n = ::write(fd, at, left);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      ::close(fd);
+      return TrStd(kFifoReaderGone);
+    }
+    at += n;
+    left -= static_cast<std::size_t>(n);
+  }
+  ::close(fd);
+  return std::nullopt;
+}
+
 }  // namespace tonalis

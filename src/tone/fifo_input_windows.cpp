@@ -13,5 +13,8 @@ std::optional<std::string> FifoInput::open(const std::string& path, AudioInput::
   return path + " is not a sound input device";
 }
 void FifoInput::close() {}
+std::optional<std::string> WriteToFifo(const std::string& path, const std::string&) {
+  return path + " is not a file";
+}
 
 }  // namespace tonalis

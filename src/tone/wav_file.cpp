@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tone/wav_file.h"
 
+#include "tone/fifo_input.h"
+
 #include <sndfile.h>
 
 #include <algorithm>
@@ -22,7 +24,6 @@ namespace {
 constexpr const char* kCannotWrite = TONALIS_TEXT("Cannot write %1: %2");
 constexpr const char* kCannotRead = TONALIS_TEXT("Cannot read %1: %2");
 constexpr const char* kNotCompleted = TONALIS_TEXT("the sound could not be completed");
-constexpr const char* kReaderGone = TONALIS_TEXT("the reader went away");
 constexpr const char* kFolder = TONALIS_TEXT("%1 is a folder, not a sound file: it is not read.");
 constexpr const char* kFifo = TONALIS_TEXT("%1 is a pipe (FIFO), not a sound file: it is not read.");
 constexpr const char* kDevice = TONALIS_TEXT("%1 is a device, not a sound file: it is not read.");
@@ -126,10 +127,7 @@ std::optional<std::string> WriteWav(const std::string& path, const std::int16_t*
   std::error_code ec;
   if (std::filesystem::is_fifo(std::filesystem::status(FilePath(path), ec))) {
     // A FIFO streams what is written: it is what its reader asked for.
-    std::ofstream out(FilePath(path), std::ios::binary);
-    if (!out) return Fill(Message(kCannotWrite), {path, std::strerror(errno)});
-    if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) || !out.flush())
-      return Fill(Message(kCannotWrite), {path, Message(kReaderGone)});
+    if (const auto error = WriteToFifo(path, bytes)) return Fill(Message(kCannotWrite), {path, *error});
     return std::nullopt;
   }
   // A regular file is replaced whole; a device or folder is refused.

@@ -449,6 +449,11 @@ TEST(Cli, WrittenFilesReplaceOnlyFiles) {
   struct stat st {};
   ASSERT_EQ(::stat(fifo.c_str(), &st), 0);
   EXPECT_TRUE(S_ISFIFO(st.st_mode)) << "the FIFO is still a FIFO";
+  // A FIFO nobody reads is said at once, not waited on for good.
+  const auto unread = RunCli({"render", "1", "-o", Q(fifo)}, 5000);
+  EXPECT_FALSE(unread.crashed) << "it hung";
+  EXPECT_EQ(unread.exitCode, 2);
+  EXPECT_NE(unread.err.find("no program reads the FIFO"), std::string::npos) << unread.err;
 
   const auto folder = RunCli({"render", "1", "-o", Q(dir.path().string())});
   EXPECT_EQ(folder.exitCode, 2);
