@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "card/card_pdf.h"
 
-#include "storage/atomic_file.h"
-
 #include <QBuffer>
 #include <QFile>
 #include <QFontDatabase>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
+
+#include "storage/atomic_file.h"
 
 namespace tonalis {
 namespace {
@@ -57,6 +57,7 @@ bool PaintCard(QPagedPaintDevice& device, const CardContent& card) {
 std::optional<std::string> WriteCardPdf(const QString& path, const CardContent& card) {
   // Made whole in memory, then put in place as every file the tool writes
   // is: a card that cannot be written leaves the previous one as it was.
+  const std::string cannotMake = "Cannot make the card's PDF for " + path.toStdString() + ".";
   QBuffer pdf;
   pdf.open(QIODevice::WriteOnly);
   {
@@ -66,11 +67,10 @@ std::optional<std::string> WriteCardPdf(const QString& path, const CardContent& 
     writer.setPageSize(QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
                                                                                              : QPageSize::A4));
     writer.setResolution(300);
-    if (!PaintCard(writer, card)) return "Cannot make the card's PDF for " + path.toStdString() + ".";
+    if (!PaintCard(writer, card)) return cannotMake;
   }
   const QByteArray& bytes = pdf.buffer();
-  if (!bytes.startsWith("%PDF-") || !bytes.trimmed().endsWith("%%EOF"))
-    return "Cannot make the card's PDF for " + path.toStdString() + ".";
+  if (!bytes.startsWith("%PDF-") || !bytes.trimmed().endsWith("%%EOF")) return cannotMake;
   return WriteFileAtomically(QFile::encodeName(path).toStdString(), bytes.toStdString());
 }
 

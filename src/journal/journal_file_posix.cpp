@@ -12,16 +12,13 @@
 namespace tonalis {
 
 std::optional<std::string> AppendLineToFile(const std::string& path, const std::string& line) {
-  struct stat st;
-  if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode))
-    return "Cannot write " + path + ": it is a link, not an ordinary file";
-  if (::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode))
-    return "Cannot write " + path + ": it is not an ordinary file";
-  // Neither a FIFO (whose opening waits for a reader that may never come) nor
-  // a link (which could send the record anywhere, or nowhere) is written.
+  // Neither a FIFO (whose opening would wait for a reader that may never
+  // come: without waiting it fails, ENXIO) nor a link (which could send the
+  // record anywhere, or nowhere) is written; only an ordinary file is.
   const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
-  if (fd < 0 && errno == ELOOP) return "Cannot write " + path + ": it is a link, not an ordinary file";
+  if (fd < 0 && (errno == ELOOP || errno == ENXIO)) return "Cannot write " + path + ": it is not an ordinary file";
   if (fd < 0) return "Cannot open " + path + ": " + std::strerror(errno);
+  struct stat st;
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
     return "Cannot write " + path + ": it is not an ordinary file";

@@ -147,10 +147,6 @@ std::string DeviceForPort(int number, const PortMap& map) {
   return DefaultDeviceForPort(number);
 }
 
-}  // namespace tonalis
-
-namespace tonalis {
-
 std::optional<std::string> ReadPortsIni(const std::string& folder, PortMap& map, std::string* text) {
   map = PortMap{};
   if (text) text->clear();

@@ -17,7 +17,8 @@ class DeviceThread {
   // What the destructor does with calls still queued or under way.
   enum class OnExit {
     // Runs what is queued and waits for it, unless a call is still under
-    // way: a device that never returns cannot be waited for.
+    // way: a device that never returns cannot be waited for, and what is
+    // queued behind it is dropped (its objects are gone by then).
     RunQueued,
     // Leaves every call, queued or under way, to finish on its own thread:
     // the jobs must own what they use. Nothing blocks the owner's thread.

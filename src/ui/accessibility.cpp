@@ -59,19 +59,17 @@ ButtonRow MakeButtonRow(QDialog* dialog, const std::vector<QPushButton*>& action
                 new QPushButton(standard.button(QDialogButtonBox::Close)->text(), dialog)};
   row.help->setObjectName("helpButton");
   row.close->setObjectName("closeButton");
+  row.layout->addWidget(row.help);
+  row.layout->addStretch();
+  for (QPushButton* action : actions) row.layout->addWidget(action);
+  row.layout->addWidget(row.close);
   std::vector<QPushButton*> order{row.help};
   order.insert(order.end(), actions.begin(), actions.end());
   order.push_back(row.close);
-  row.layout->addWidget(row.help);
-  row.layout->addStretch();
   for (std::size_t i = 0; i < order.size(); ++i) {
     order[i]->setAutoDefault(false);
-    if (i > 0) {
-      if (i + 1 < order.size()) row.layout->addWidget(order[i]);
-      QWidget::setTabOrder(order[i - 1], order[i]);
-    }
+    if (i > 0) QWidget::setTabOrder(order[i - 1], order[i]);
   }
-  row.layout->addWidget(row.close);
   QObject::connect(row.close, &QPushButton::clicked, dialog, &QDialog::reject);
   return row;
 }

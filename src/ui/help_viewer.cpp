@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/help_viewer.h"
-#include <utility>
-#include <QTextCursor>
-#include <QTextBlock>
-#include <QScrollBar>
 
+#include <QScrollBar>
 #include <QShortcut>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <algorithm>
+#include <utility>
 
 #include <QCoreApplication>
 #include <QDir>

@@ -3,7 +3,6 @@
 
 #include "ui/accessibility.h"
 
-#include <QDialogButtonBox>
 #include <QLabel>
 #include <QTime>
 #include <QFile>

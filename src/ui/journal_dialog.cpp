@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QFormLayout>

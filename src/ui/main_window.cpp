@@ -55,14 +55,11 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 std::string FilePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 constexpr int kTwipsPerPixel = 15;
-// The manual's sections that tell of each dialog (the headings start so, in each language).
+// The manual's sections that tell of the dialogs (the headings start so, in
+// each language): the station's tells of the Journal and Commands too.
 constexpr const char* kStationSection = "5.";
 constexpr const char* kHistorySection = "5a.";
-constexpr const char* kJournalSection = "5.";
-constexpr const char* kCommandsSection = "5.";
 constexpr const char* kHelpSectionProperty = "tonalisHelpSection";
-// Marks a dialog for F1: the manual opens at its section.
-void ForHelp(QWidget* dialog, const char* section) { dialog->setProperty(kHelpSectionProperty, QString(section)); }
 constexpr auto kStatusClearDelay = std::chrono::milliseconds(20000);
 const char* kFileFilters[] = {TONALIS_TEXT("Configuration file (*.prg)"), TONALIS_TEXT("All files (*)")};
 
@@ -366,8 +363,7 @@ QDialog* FrmTone::openPrintDialog() {
 JournalDialog* FrmTone::openJournalDialog() {
   auto* dialog = new JournalDialog(this, JournalFolder(Std(settingsFolder_)), messages_);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
-  ForHelp(dialog, kJournalSection);
-  connect(dialog, &JournalDialog::helpRequested, this, [this] { openHelp(kJournalSection); });
+  helpAt(dialog, kStationSection);
   dialog->show();
   return dialog;
 }
@@ -375,8 +371,7 @@ JournalDialog* FrmTone::openJournalDialog() {
 CommandsDialog* FrmTone::openCommandsDialog() {
   if (!commandsDialog_) {
     commandsDialog_ = new CommandsDialog(this);
-    ForHelp(commandsDialog_, kCommandsSection);
-    connect(commandsDialog_, &CommandsDialog::helpRequested, this, [this] { openHelp(kCommandsSection); });
+    helpAt(commandsDialog_.data(), kStationSection);
     connect(commandsDialog_, &CommandsDialog::printRequested, this, [this] { openPrintDialog(); });
     connect(commandsDialog_, &CommandsDialog::sendRequested, this, [this](int n) {
       // Into Sequence to Send, then sent exactly as Send Sequence sends it.
@@ -406,8 +401,7 @@ void FrmTone::refreshCommands() {
 
 HistoryDialog* FrmTone::openHistoryDialog() {
   auto* dialog = new HistoryDialog(this, history_.store(), [this] { return readConfig(); }, messages_);
-  ForHelp(dialog, kHistorySection);
-  connect(dialog, &HistoryDialog::helpRequested, this, [this] { openHelp(kHistorySection); });
+  helpAt(dialog, kHistorySection);
   connect(dialog, &HistoryDialog::loadRequested, this,
           [this](const HistoryEntry& entry) { loadImageIntoFields(entry.image); });
   dialog->open();
@@ -663,6 +657,13 @@ void FrmTone::onJournalFailed(const QString& error) {
 
 void FrmTone::openHelp(const QString& section) {
   FrmIstruzioni::Apri(kHelpFileName, kHelpTitle, messages_, section);
+}
+
+template <typename Dialog>
+void FrmTone::helpAt(Dialog* dialog, const char* section) {
+  // Its Help button and F1 in it (see eventFilter) open the manual there.
+  dialog->setProperty(kHelpSectionProperty, QString(section));
+  connect(dialog, &Dialog::helpRequested, this, [this, section] { openHelp(section); });
 }
 
 void FrmTone::showInCommands() {
@@ -956,8 +957,7 @@ void FrmTone::placeCornerButtons() {
 
 StationDialog* FrmTone::openStationDialog() {
   auto* dialog = new StationDialog(this, settingsFolder_, station_, link_, Std(c_.txtPttCom->text()), messages_);
-  ForHelp(dialog, kStationSection);
-  connect(dialog, &StationDialog::helpRequested, this, [this] { openHelp(kStationSection); });
+  helpAt(dialog, kStationSection);
   connect(dialog, &StationDialog::stationChosen, this, [this](const StationSettings& chosen) {
     station_ = chosen;
     commandLineDevice_.clear();  // chosen now, in the window: it wins

@@ -156,6 +156,8 @@ class FrmTone : public QWidget, public ProgressView {
   void stopSend();
   void showInCommands();
   void openHelp(const QString& section);
+  template <typename Dialog>
+  void helpAt(Dialog* dialog, const char* section);
   void showStop(bool sending);
   void calculateReplacement();
   void onChecksumIdChanged();

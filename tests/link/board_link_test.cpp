@@ -2,6 +2,9 @@
 #include "link/board_link.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -458,6 +461,14 @@ TEST_F(BoardLinkTest, PortChoiceAndMutualExclusion) {
   EXPECT_EQ(messages_.shown[0].text,
             "Some lines of ports.ini are not understood and are ignored:\r\n"
             "line 2: COM3=\"/dev/ttyUSB0\" radio (text after the quoted device path)");
+
+  // A ports.ini that cannot be read maps no port, not even to the system's default.
+  std::filesystem::remove(dir_.file("ports.ini"));
+  ASSERT_EQ(::mkfifo(dir_.file("ports.ini").c_str(), 0600), 0);
+  const BoardLink::PortTarget unread = PortFromPortsIni(dir_.path().string(), 1);
+  EXPECT_EQ(unread.device, "");
+  EXPECT_EQ(unread.refused.rfind("COM1 cannot be opened: ports.ini cannot be read (", 0), 0u) << unread.refused;
+  EXPECT_EQ(unread.refused.find(".)"), std::string::npos) << "one full stop: " << unread.refused;
 }
 
 TEST_F(BoardLinkTest, TheChosenLineKeysAtItsLevel) {

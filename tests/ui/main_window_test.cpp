@@ -619,6 +619,24 @@ TEST_F(WindowTest, AFailedSendSaysWhyInTheStatusLine) {
   EXPECT_FALSE(QApplication::overrideCursor());
 }
 
+// A journal that cannot be written is said once, and never holds up a send.
+TEST_F(WindowTest, AJournalThatCannotBeWrittenIsSaidOnce) {
+  std::filesystem::create_directories(dir_.file("journal"));
+  ASSERT_EQ(::mkfifo(dir_.file("journal/journal.log").c_str(), 0600), 0);
+  open();
+  messages_.shown.clear();
+  for (int send = 0; send < 2; ++send) {
+    QSignalSpy finished(&window_->sender(), &SequenceSender::finished);
+    c().cmdTone->click();
+    ASSERT_TRUE(finished.wait(5000)) << send;
+    EXPECT_TRUE(finished.first().at(1).toBool()) << "the send stands";
+    QTest::qWait(100);  // the journal's answer comes from its own thread
+  }
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].text.rfind("The journal of sends cannot be written: Cannot write ", 0), 0u)
+      << messages_.shown[0].text;
+}
+
 TEST_F(WindowTest, PastingKeepsToTheLimitAndTheMenuOffersWhatTheFieldAllows) {
   open();
   // The field's own context menu, as a right click opens it.
