@@ -206,6 +206,7 @@ void MorseDecoder::frame(double level, std::string& out) {
   if (!levelsSet_) {
     markLevel_ = level;
     spaceLevel_ = level;
+    startLevel_ = level;
     levelsSet_ = true;
   }
   if (level > markLevel_) markLevel_ += 0.5 * (level - markLevel_);
@@ -232,6 +233,7 @@ void MorseDecoder::frame(double level, std::string& out) {
   }
 
   const double span = markLevel_ - spaceLevel_;
+  if (startRun_ && startedInMark(level, out)) return;
   // A mark stands above the spaces around it and above the noise's average:
   // the lowest noise frames alone are no measure, as its peaks reach a few
   // times them.
@@ -245,6 +247,7 @@ void MorseDecoder::frame(double level, std::string& out) {
     pendingChangeMs_ += 1;
     if (pendingChangeMs_ >= debounce) {
       element(on_, runMs_ + 1 - pendingChangeMs_, out);
+      startRun_ = false;
       on_ = next;
       heardMark_ = heardMark_ || on_;
       runMs_ = pendingChangeMs_;
@@ -263,6 +266,38 @@ void MorseDecoder::frame(double level, std::string& out) {
     resolveMark();
     spaceAction(spaceRun_ + runMs_, out);
   }
+}
+
+// The levels start at the first frame's, so a stream that starts in the
+// middle of a mark (a listener started as the reply began) takes that mark
+// for the space. Until the first change, a start that fell to under half its
+// level and stayed there, while the levels then stand apart as a mark's and a
+// space's do, was a mark: it is read, from the start to its half-height edge
+// less the filter's delay, as a mark between two edges is.
+bool MorseDecoder::startedInMark(double level, std::string& out) {
+  const double ms = runMs_ + pendingChangeMs_ + 1;
+  if (level >= 0.5 * startLevel_) {
+    if (startFellMs_ > 0) startRun_ = false;  // it rose again: noise, or no mark
+    return false;
+  }
+  if (startFellMs_ == 0) startFellMs_ = ms;
+  const double span = markLevel_ - spaceLevel_;
+  const double mark = startFellMs_ - static_cast<double>(smoothing_) / 2;
+  if (markLevel_ <= kMinContrast * spaceLevel_ || level > spaceLevel_ + kOffAt * span ||
+      startLevel_ < spaceLevel_ + kOnAt * span || mark < 1)
+    return false;
+  startRun_ = false;
+  element(true, mark, out);
+  heardMark_ = true;
+  runMs_ = ms - mark;
+  pendingChangeMs_ = 0;
+  sinceMarkMs_ = runMs_;
+  // What the mark taught as noise was none.
+  noiseLevel_ = 0;
+  noiseFrames_ = 0;
+  quietMs_ = 0;
+  recent_.clear();
+  return true;
 }
 
 void MorseDecoder::element(bool mark, double ms, std::string& out) {

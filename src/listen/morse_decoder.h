@@ -58,6 +58,7 @@ class MorseDecoder {
   void setDot(double dot);
   void follow(double& average, double measured);
   void endCharacter(std::string& out);
+  bool startedInMark(double level, std::string& out);
 
   Options options_;
   int rate_;
@@ -89,6 +90,11 @@ class MorseDecoder {
   std::size_t quietMs_ = 0;      // how long nothing has been keyed
   std::size_t noiseFrames_ = 0;
   bool levelsSet_ = false;
+  // A stream that starts in the middle of a mark: the level it starts at and
+  // when it first fell to half of that, until the first change is seen.
+  bool startRun_ = true;
+  double startLevel_ = 0;
+  double startFellMs_ = 0;
   bool on_ = false;
   bool heardMark_ = false;
   double runMs_ = 0;       // how long the current state lasted

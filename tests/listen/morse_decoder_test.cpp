@@ -47,6 +47,29 @@ TEST(MorseDecoder, EveryBoardSpeedWithItsTimingByteOrWithout) {
   }
 }
 
+TEST(MorseDecoder, AReplyKeyedFromTheFirstSampleIsReadWhole) {
+  // A listener that starts as the reply starts hears its first mark at once,
+  // at full level (the keying's soft edge already gone).
+  for (const std::string text : {"IZ1ABC R", "E", "TEST", "5NN"}) {
+    for (const int wpm : {14, 20, 40, 100}) {
+      const double dot = MorseDotMs(wpm);
+      Samples s = RenderMorse(text, dot, 800);
+      s.erase(s.begin(), s.begin() + 16);
+      s.resize(s.size() + 4000, 0);
+      MorseDecoder::Options given;
+      given.dotMs = dot;
+      EXPECT_EQ(Trim(Decode(s, given)), text) << wpm << " WPM, speed given";
+      if (text.size() > 4) {
+        EXPECT_EQ(Trim(Decode(s, {})), text) << wpm << " WPM, speed estimated";
+        std::mt19937 random(wpm);
+        std::normal_distribution<double> noise(0, 12000 / std::sqrt(2.0) / std::sqrt(10.0));  // 10 dB
+        for (auto& v : s) v = static_cast<std::int16_t>(std::clamp(v + noise(random), -32768.0, 32767.0));
+        EXPECT_EQ(Trim(Decode(s, given)), text) << wpm << " WPM, speed given, in noise";
+      }
+    }
+  }
+}
+
 TEST(MorseDecoder, FindsItsToneAndSpeed) {
   MorseDecoder decoder({});
   const Samples s = Keyed("CQ CQ DE ABC", 40, 650);
