@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -70,6 +71,28 @@ inline constexpr const char* kJournalFileName = "journal.log";
 // no torn line. Rotates the file first when it has grown past the limit.
 // The reason when it cannot.
 std::optional<std::string> AppendJournalRecord(const std::string& folder, const JournalRecord& record);
+
+// Where an exchange's records go: appended now, or on a thread of its own
+// (JournalWriter). A failure is said by the sink's owner.
+class JournalSink {
+ public:
+  virtual ~JournalSink() = default;
+  virtual void append(const JournalRecord& record) = 0;
+};
+
+// Appends at once, for a process that ends after its one exchange.
+class JournalFile : public JournalSink {
+ public:
+  JournalFile(std::string folder, std::function<void(const std::string&)> failed)
+      : folder_(std::move(folder)), failed_(std::move(failed)) {}
+  void append(const JournalRecord& record) override {
+    if (const auto error = AppendJournalRecord(folder_, record)) failed_(*error);
+  }
+
+ private:
+  std::string folder_;
+  std::function<void(const std::string&)> failed_;
+};
 // Every record of the journal in `folder`, rotated files included, oldest
 // first; `error` says what could not be read (a file that is not an ordinary
 // one, lines that are not records).

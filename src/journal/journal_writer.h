@@ -13,12 +13,12 @@ namespace tonalis {
 // Appends journal records on a thread of its own, in the order given, so
 // that a slow or stuck file system never holds up the window. A record that
 // cannot be written is said through `failed`, on the owner's thread.
-class JournalWriter : public QObject {
+class JournalWriter : public QObject, public JournalSink {
   Q_OBJECT
 
  public:
   explicit JournalWriter(std::string folder, QObject* parent = nullptr);
-  void append(const JournalRecord& record);
+  void append(const JournalRecord& record) override;
 
  Q_SIGNALS:
   void failed(const QString& why);

@@ -75,8 +75,6 @@ FrmTone::FrmTone(MessageSink& messages, OutputHandle audio, const QString& setti
       link_(*this, messages, [this](int number) { return PortFromPortsIni(FilePath(settingsFolder_), number); }),
       stationPtt_(link_, messages),
       audio_(audio.device),
-      player_(std::move(audio), messages),
-      sender_(player_, stationPtt_, messages),
       journal_(JournalFolder(Std(settingsFolder))),
       history_(link_, messages, FilePath(settingsFolder + "/history"),
                [this] {
@@ -86,8 +84,7 @@ FrmTone::FrmTone(MessageSink& messages, OutputHandle audio, const QString& setti
                  return name.empty() || !modified_ ? name : name + kModifiedMark;
                }),
       ownInput_(input ? nullptr : std::make_unique<PortAudioInput>()),
-      listener_(input ? *input : *ownInput_),
-      monitor_(input ? *input : *ownInput_) {
+      exchange_(std::move(audio), stationPtt_, messages, input ? *input : *ownInput_, journal_, &history_.store()) {
   setObjectName("frmTone");
   setWindowTitle(kInitialCaption);
   MakeStatusLine(c_.lblInfoSend);
@@ -99,19 +96,14 @@ FrmTone::FrmTone(MessageSink& messages, OutputHandle audio, const QString& setti
   // The reply line: the strip under the Send Sequence frame, which no
   // specified control uses.
   QWidget* page = c_.Frame4->parentWidget();
-  lblReply_ = new QLabel(page);
-  lblReply_->setObjectName("lblReply");
+  lblReply_ = new AirStrip(page);
   const int top = c_.Frame4->geometry().bottom() + 1;
   lblReply_->setGeometry(c_.Frame4->x(), top, c_.Frame4->width(), std::max(14, page->height() - top));
-  lblReply_->setTextFormat(Qt::PlainText);
-  MakeStatusLine(lblReply_);
-  lblReply_->installEventFilter(this);  // a click on the monitor's line opens its table
-  connect(&listener_, &ReplyListener::textChanged, this, [this](const QString& text) {
-    replyText_ = tr("Board's reply: %1...").arg(text);
-    showAirLine();
+  connect(lblReply_, &AirStrip::changed, this, &FrmTone::showInCommands);
+  connect(lblReply_, &AirStrip::offerTaken, this, [this](int command, const QString& digits) {
+    c_.txtMem[static_cast<std::size_t>(command)]->setText(digits);
   });
-  connect(&listener_, &ReplyListener::finished, this, &FrmTone::onReplyFinished);
-  connect(&monitor_, &SendMonitor::recorded, this, &FrmTone::onMonitored);
+  connectExchange();
   // While a send is under way, Escape or the Stop button in Send Sequence's
   // place stops it: the sound stops and the transmitter is released.
   cmdStop_ = new QPushButton(tr("Stop"), c_.cmdTone->parentWidget());
@@ -208,7 +200,6 @@ void FrmTone::connectControls() {
   connect(c_.cmdSave, &QPushButton::clicked, this, &FrmTone::onSaveClicked);
 
   connect(c_.cmdTone, &QPushButton::clicked, this, &FrmTone::sendSequence);
-  connect(&sender_, &SequenceSender::finished, this, &FrmTone::onSendFinished);
   connect(&journal_, &JournalWriter::failed, this, &FrmTone::onJournalFailed);
   connect(&timer1_, &QTimer::timeout, this, [this] {
     timer1_.stop();
@@ -237,13 +228,6 @@ void FrmTone::connectControls() {
 }
 
 bool FrmTone::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == lblReply_ && event->type() == QEvent::MouseButtonRelease) {
-    if (airToFields_)
-      takeAirOffer();
-    else if (!monitorDetails_.isEmpty())
-      showMonitorDetails();
-    return true;
-  }
   if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1 &&
       watched->isWidgetType()) {
     // This window, or one of its dialogs and message boxes (Station, History,
@@ -396,7 +380,7 @@ void FrmTone::refreshCommands() {
   // What the board holds is known after a READ or PROGRAM; before, the file is the best guess.
   const bool unsaved = boardConfig_ ? !(fields == *boardConfig_) : modified_;
   commandsDialog_->setCommands(fields.txtMem, unsaved);
-  commandsDialog_->setSending(sender_.busy());
+  commandsDialog_->setSending(exchange_.transmitting());
 }
 
 HistoryDialog* FrmTone::openHistoryDialog() {
@@ -553,101 +537,87 @@ void FrmTone::copyCommandToSequence(int n) {
 }
 
 void FrmTone::sendSequence() {
-  if (sender_.busy()) return;  // one send at a time; the running one carries on
+  if (exchange_.transmitting()) return;  // one send at a time; the running one carries on
+  exchange_.stop({});                    // a reply still listened for: what was heard stands
   const SendTiming timing =
       CorrectSendTiming({Std(c_.Text2->text()), Std(c_.Text3->text()), Std(c_.Text4->text()), Std(c_.txtTxd->text())});
   c_.Text2->setText(Q(timing.texts.digitMs));
   c_.Text3->setText(Q(timing.texts.gapMs));
   c_.Text4->setText(Q(timing.texts.pauseMs));
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  beginJournalRecord(timing);
-  // The last line answered the last send.
-  airToFields_.reset();
-  monitorText_.clear();
-  monitorDetails_.clear();
-  replyText_.clear();
-  listenAfterMonitor_ = false;
-  monitor_.cancel();
-  if (station_.monitorSend) {
-    // Recording starts before the transmitter is keyed, and goes on a little after the send.
-    monitoredSequence_ = Std(c_.Text1->text());
-    monitoredCounts_ = CalcSampleCounts(timing.digitSeconds, timing.gapSeconds, timing.pauseSeconds);
-    if (const auto error = monitor_.start(station_.inputDevice)) {
-      monitorText_ = tr("Not monitoring: %1.").arg(Q(*error));
-      if (!std::exchange(monitorFailureSaid_, true))
-        messages_.showMessage({Std(tr("Station")),
-                               Std(tr("Your transmission cannot be monitored: %1.").arg(Q(*error))) + kCrLf +
-                                   Std(tr("Sending works as before; choose an input device in the Station dialog.")),
-                               UserMessage::Icon::Exclamation});
-    } else {
-      monitorText_ = tr("Monitoring the transmission...");
-    }
+  AirRequest request;
+  request.applyStation(station_);
+  request.sequence = Std(c_.Text1->text());
+  request.timing = timing;
+  request.modifierId = Std(c_.txtSeqCmd->text());
+  request.checksumId = Std(c_.txtCrcTag->text());
+  request.ptt = JournalPtt(link_.pttEnabled(), stationPtt_.choice());
+  if (commandSent_) {
+    request.kind = AirRequest::Kind::Command;
+    request.command = *commandSent_;
+  } else if (lastReplacement_ && lastReplacement_->sequence == request.sequence) {
+    request.kind = AirRequest::Kind::Replacement;
+    request.replacedCommand = lastReplacement_->command;
+    request.replacedDigits = lastReplacement_->original;
+    request.newDigits = lastReplacement_->digits;
+    request.port = "COM" + Std(c_.txtPrgComm->text());
+    request.portDevice = link_.portDevice();
+    request.file = Std(QFileInfo(currentConfigPath_).fileName());
+    const EncodeResult fields = ValidateAndEncode(readConfig());
+    if (fields.ok()) request.fieldsImage = fields.image;
   }
-  showAirLine();
+  // The board keys a dot of its timing byte: the configuration's speed tells it.
+  const auto wpm = StrictNumber(Std(c_.txtMorseSpeed->text()));
+  if (wpm && *wpm >= 14 && *wpm <= 150) request.replyDotMs = MorseDotMs(*wpm);
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  // The last line answered the last send.
+  lblReply_->clear();
+  c_.txtTxd->setText(Q(timing.texts.txDelayMs));
+  exchange_.start(request);
   SetStatusText(c_.lblInfoSend, Tr(kSendingText));
   c_.cmdTone->setEnabled(false);
-  c_.txtTxd->setText(Q(timing.texts.txDelayMs));
-  sender_.send(Std(c_.Text1->text()), timing);
   showStop(true);
   showInCommands();
   if (commandsDialog_) commandsDialog_->setSending(true);
 }
 
-void FrmTone::beginJournalRecord(const SendTiming& timing) {
-  const std::string sequence = Std(c_.Text1->text());
-  const std::string shown = station_.maskKeys ? MaskKeys(sequence, Std(c_.txtSeqCmd->text()), Std(c_.txtCrcTag->text()))
-                                              : sequence;
-  journalRecord_ = NewJournalRecord("send");
-  journalRecord_.what = shown;
-  if (commandSent_) {
-    journalRecord_.kind = "command";
-    journalRecord_.what = "command " + CommandLabel(*commandSent_) + " (" + shown + ")";
-  } else if (lastReplacement_ && lastReplacement_->sequence == sequence) {
-    journalRecord_.kind = "replacement";
-    journalRecord_.what = lastReplacement_->what + " (" + shown + ")";
-  }
-  journalRecord_.timing = JournalTiming(timing.texts);
-  journalRecord_.ptt = JournalPtt(link_.pttEnabled(), stationPtt_.choice());
-}
-
-void FrmTone::recordAirEntry(const Replacement& sent) {
-  // What the board should now hold: its last content in the history (or the
-  // fields, when it has none) with the command replaced.
-  const int n = *sent.command;
-  HistoryEntry entry;
-  entry.timeMs = NowMs();
-  entry.operation = "AIR";
-  entry.air = kAirSent;
-  entry.port = "COM" + Std(c_.txtPrgComm->text());
-  entry.device = link_.portDevice();
-  entry.file = Std(QFileInfo(currentConfigPath_).fileName());
-  std::optional<HistoryEntry> last;
-  for (const HistoryEntry& e : history_.store().entries())
-    if (e.device == entry.device || entry.device.empty()) last = e;
-  const EncodeResult fields = ValidateAndEncode(readConfig());
-  if (!last && !fields.ok()) return;  // nothing known to replace the command in
-  const DecoderImage before = last ? last->image : fields.image;
-  entry.image = ImageAfterReplacement(before, n, sent.digits);
-  if (const auto error = history_.store().add(entry)) {
-    messages_.showMessage({Std(tr("Warning")), Std(tr("The board history cannot be written: %1").arg(Q(*error))),
+void FrmTone::connectExchange() {
+  connect(&exchange_, &AirExchange::monitoring, this,
+          [this] { lblReply_->setMonitorText(tr("Monitoring the transmission...")); });
+  connect(&exchange_, &AirExchange::monitorFailed, this, [this](const QString& why) {
+    lblReply_->setMonitorText(tr("Not monitoring: %1.").arg(why));
+    if (!std::exchange(monitorFailureSaid_, true))
+      messages_.showMessage({Std(tr("Station")),
+                             Std(tr("Your transmission cannot be monitored: %1.").arg(why)) + kCrLf +
+                                 Std(tr("Sending works as before; choose an input device in the Station dialog.")),
+                             UserMessage::Icon::Exclamation});
+  });
+  connect(&exchange_, &AirExchange::sendFinished, this, &FrmTone::onSendFinished);
+  connect(&exchange_, &AirExchange::airEntryWritten, this, [this](int n, const QString& digits) {
+    // The fields are never changed by themselves: the strip offers it, a click takes it.
+    if (c_.txtMem[static_cast<std::size_t>(n)]->text() != digits) lblReply_->offer(n, digits);
+  });
+  connect(&exchange_, &AirExchange::airEntryFailed, this, [this](const QString& why) {
+    messages_.showMessage({Std(tr("Warning")), Std(tr("The board history cannot be written: %1").arg(why)),
                            UserMessage::Icon::Exclamation});
-    return;
-  }
-  // The fields are never changed by themselves: the strip offers it, a click takes it.
-  if (Std(c_.txtMem[static_cast<std::size_t>(n)]->text()) != sent.digits) {
-    airToFields_ = {n, sent.digits};
-    showAirLine();
-  }
+  });
+  connect(&exchange_, &AirExchange::monitored, this,
+          [this](const TransmissionCheck& check, const std::vector<std::int16_t>&, int, bool truncated) {
+            lblReply_->showCheck(check, truncated);
+          });
+  connect(&exchange_, &AirExchange::listening, this,
+          [this] { lblReply_->setReplyText(tr("Listening for the board's reply...")); });
+  connect(&exchange_, &AirExchange::listenFailed, this, [this](const QString& why) {
+    lblReply_->setReplyText(tr("Not listening for the reply: %1.").arg(why));
+    if (!std::exchange(listenFailureSaid_, true))
+      messages_.showMessage({Std(tr("Station")),
+                             Std(tr("The board's reply cannot be heard: %1.").arg(why)) + kCrLf +
+                                 Std(tr("Sending works as before; choose an input device in the Station dialog.")),
+                             UserMessage::Icon::Exclamation});
+  });
+  connect(&exchange_, &AirExchange::replyProgress, this,
+          [this](const QString& text) { lblReply_->setReplyText(tr("Board's reply: %1...").arg(text)); });
+  connect(&exchange_, &AirExchange::replyHeard, this, &FrmTone::onReplyHeard);
 }
-
-void FrmTone::takeAirOffer() {
-  if (!airToFields_) return;
-  c_.txtMem[static_cast<std::size_t>(airToFields_->first)]->setText(Q(airToFields_->second));
-  airToFields_.reset();
-  showAirLine();
-}
-
-void FrmTone::appendJournal(const JournalRecord& record) { journal_.append(record); }
 
 void FrmTone::onJournalFailed(const QString& error) {
   if (!std::exchange(journalFailureSaid_, true))
@@ -667,11 +637,11 @@ void FrmTone::helpAt(Dialog* dialog, const char* section) {
 }
 
 void FrmTone::showInCommands() {
-  if (commandsDialog_) commandsDialog_->setResult(c_.lblInfoSend->text(), lblReply_->accessibleName());
+  if (commandsDialog_) commandsDialog_->setResult(c_.lblInfoSend->text(), lblReply_->whole());
 }
 
 void FrmTone::stopSend() {
-  if (sender_.busy()) sender_.stop(Std(tr("Stop was pressed")));
+  if (exchange_.transmitting()) exchange_.stop(Std(tr("Stop was pressed")));
 }
 
 void FrmTone::showStop(bool sending) {
@@ -681,154 +651,26 @@ void FrmTone::showStop(bool sending) {
   if (hadFocus) (sending ? static_cast<QWidget*>(cmdStop_) : c_.cmdTone)->setFocus();
 }
 
-void FrmTone::onSendFinished(const QString& status, bool completed) {
+void FrmTone::onSendFinished(const QString& status, bool) {
   QApplication::restoreOverrideCursor();
-  journalRecord_.result = SendResult(completed, sender_.wasStopped());
-  journalRecord_.detail = Std(status);
-  appendJournal(journalRecord_);
-  if (completed && journalRecord_.kind == "replacement" && lastReplacement_ && lastReplacement_->command)
-    recordAirEntry(*lastReplacement_);
   if (commandsDialog_) commandsDialog_->setSending(false);
   showStop(false);
   c_.cmdTone->setEnabled(true);
   if (!timer1_.isActive()) timer1_.start();
   SetStatusText(c_.lblInfoSend, DisplayText(Std(status)));
   showInCommands();
-  if (monitor_.recording()) {
-    // A send stopped part way is judged on what it put on the air.
-    if (sender_.wasStopped())
-      monitoredSequence_ =
-          CharactersStartedWithin(OneBytePerCharacter(monitoredSequence_), monitoredCounts_, player_.playedSamples());
-    // What the air carries reaches the input late: the reply is listened for after it.
-    listenAfterMonitor_ = completed && station_.listenForReply;
-    monitor_.finish();
-    return;
-  }
-  if (completed && station_.listenForReply) listenForReply();
 }
 
-void FrmTone::onMonitored(const std::vector<std::int16_t>& samples, int rate, bool truncated) {
-  const TransmissionCheck check(samples.data(), samples.size(), rate, monitoredSequence_);
-  monitorText_ =
-      QString::fromUtf8(check.allTaken() ? "\u2714 " : "\u2716 ") +
-      (truncated ? tr("Monitor: %1 (the first ten minutes)") : tr("Monitor: %1")).arg(Q(check.summary(TrStd)));
-  // The table a digit, for the strip's tooltip.
-  QString rows;
-  std::size_t position = 0;
-  for (const DigitVerdict& v : check.verdicts()) {
-    if (v.expected) ++position;
-    QString cells = "<td>" + (v.expected ? QString::number(position) : QString()) + "</td><td>" +
-                    QString(v.expected ? v.expected : v.heard->digit).toHtmlEscaped() + "</td>";
-    if (v.heard)
-      cells += QString("<td>%1</td><td>%2</td><td>%3</td><td>%4</td><td>%5</td><td>%6</td><td>%7</td>")
-                   .arg(v.heard->lengthMs, 0, 'f', 1)
-                   .arg(v.heard->gapMs ? QString::number(*v.heard->gapMs, 'f', 1) : QString())
-                   .arg(v.heard->lowHz, 0, 'f', 1)
-                   .arg(v.heard->highHz, 0, 'f', 1)
-                   .arg(v.heard->lowDbfs, 0, 'f', 1)
-                   .arg(v.heard->highDbfs, 0, 'f', 1)
-                   .arg(v.heard->twistDb(), 0, 'f', 1);
-    else
-      cells += "<td colspan=7></td>";
-    rows += "<tr>" + cells + "<td>" + (v.taken() ? tr("taken") : Q(v.problem(TrStd))).toHtmlEscaped() + "</td></tr>";
-  }
-  QString header;
-  for (const QString& name : {tr("#"), tr("Digit"), tr("ms"), tr("Gap ms"), tr("Low Hz"), tr("High Hz"),
-                              tr("Low dBFS"), tr("High dBFS"), tr("Twist dB"), tr("A receiver")})
-    header += "<th>" + name.toHtmlEscaped() + "</th>";
-  monitorDetails_ = "<p>" + monitorText_.toHtmlEscaped() + "</p><table cellspacing=0 cellpadding=2><tr>" + header +
-                    "</tr>" + rows + "</table>";
-  showAirLine();
-  if (monitorDialog_ && monitorDialog_->isVisible()) showMonitorDetails();
-  JournalRecord verdict = journalRecord_;
-  verdict.kind = "monitor";
-  verdict.monitor = check.summary();
-  appendJournal(verdict);
-  if (std::exchange(listenAfterMonitor_, false)) listenForReply();
-}
-
-void FrmTone::showMonitorDetails() {
-  // One small window, kept up to date; not modal: the operator sends on.
-  if (!monitorDialog_) {
-    monitorDialog_ = new QDialog(this);
-    monitorDialog_->setObjectName("monitorDetails");
-    monitorDialog_->setWindowTitle(tr("What reached the air"));
-    auto* text = new QTextBrowser(monitorDialog_);
-    text->setObjectName("monitorTable");
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, monitorDialog_);
-    connect(buttons, &QDialogButtonBox::rejected, monitorDialog_, &QDialog::reject);
-    auto* layout = new QVBoxLayout(monitorDialog_);
-    layout->addWidget(text);
-    layout->addWidget(buttons);
-    monitorDialog_->resize(640, 420);
-  }
-  monitorDialog_->findChild<QTextBrowser*>("monitorTable")->setHtml(monitorDetails_);
-  monitorDialog_->show();
-  monitorDialog_->raise();
-  monitorDialog_->activateWindow();
-}
-
-void FrmTone::showAirLine() {
-  // With the board's reply beside it, the monitor keeps to its count and worst problem.
-  QString line = replyText_.isEmpty() ? monitorText_ : monitorText_.section(", level ", 0, 0);
-  if (!replyText_.isEmpty()) line += (line.isEmpty() ? "" : "  |  ") + replyText_;
-  if (airToFields_)
-    line = tr("Click here to put %1 into command %2 (sent over the air, not confirmed)")
-               .arg(Q(airToFields_->second))
-               .arg(airToFields_->first) +
-           (line.isEmpty() ? "" : "  |  ") + line;
-  const bool plain = monitorText_.isEmpty() && !airToFields_;
-  // Whole, for a screen reader: the monitor's line is never cut there.
-  QString whole = monitorText_;
-  if (!replyText_.isEmpty()) whole += (whole.isEmpty() ? "" : "  |  ") + replyText_;
-  if (airToFields_) whole = line.section("  |  ", 0, 0) + (whole.isEmpty() ? "" : "  |  ") + whole;
-  // One line: what does not fit is in the tooltip, with the monitor's table.
-  const QString shown =
-      plain ? line : lblReply_->fontMetrics().elidedText(line, Qt::ElideRight, lblReply_->width());
-  SetStatusText(lblReply_, shown, whole);
-  showInCommands();
-  QString tip = monitorDetails_.isEmpty() && shown != line ? line.toHtmlEscaped() : monitorDetails_;
-  if (!monitorDetails_.isEmpty() && !replyText_.isEmpty()) tip += "<p>" + replyText_.toHtmlEscaped() + "</p>";
-  lblReply_->setToolTip(tip);
-}
-
-void FrmTone::listenForReply() {
-  // The board keys a dot of its timing byte: the configuration's speed tells it.
-  std::optional<double> dotMs;
-  const auto wpm = StrictNumber(Std(c_.txtMorseSpeed->text()));
-  if (wpm && *wpm >= 14 && *wpm <= 150) dotMs = MorseDotMs(*wpm);
-  const auto error =
-      listener_.start(station_.inputDevice, dotMs, std::chrono::seconds(station_.listenSeconds));
-  if (!error) {
-    replyText_ = tr("Listening for the board's reply...");
-    showAirLine();
-    return;
-  }
-  replyText_ = tr("Not listening for the reply: %1.").arg(Q(*error));
-  showAirLine();
-  if (!std::exchange(listenFailureSaid_, true))
-    messages_.showMessage({Std(tr("Station")),
-                           Std(tr("The board's reply cannot be heard: %1.").arg(Q(*error))) + kCrLf +
-                               Std(tr("Sending works as before; choose an input device in the Station dialog.")),
-                           UserMessage::Icon::Exclamation});
-}
-
-void FrmTone::onReplyFinished(const QString& text) {
+void FrmTone::onReplyHeard(const QString& text) {
   const QString time = QTime::currentTime().toString("HH:mm:ss");
   if (text.isEmpty()) {
-    replyText_ = tr("No reply heard (%1).").arg(time);
-    showAirLine();
+    lblReply_->setReplyText(tr("No reply heard (%1).").arg(time));
     return;
   }
-  JournalRecord reply = journalRecord_;
-  reply.kind = "reply";
-  reply.reply = Std(text);
-  appendJournal(reply);
   const QString call = c_.txtCallID->text().trimmed();
   const bool recognised = !call.isEmpty() && text.contains(call);
-  replyText_ = tr("Board's reply at %1: %2").arg(time, text) +
-               (recognised ? QString::fromUtf8("  \u2714 ") + tr("call %1 recognised").arg(call) : QString());
-  showAirLine();
+  lblReply_->setReplyText(tr("Board's reply at %1: %2").arg(time, text) +
+                          (recognised ? QString::fromUtf8("  \u2714 ") + tr("call %1 recognised").arg(call) : QString()));
 }
 
 // ---- Remote replacement -----------------------------------------------------
@@ -854,17 +696,12 @@ void FrmTone::calculateReplacement() {
   c_.Text1->setText(Q(*r.sequence));
   refreshSequenceCounter();
   // Named so in the journal when it is sent as calculated.
-  const std::string original = Std(c_.txtSeqOri->text());
   Replacement sent;
   sent.sequence = *r.sequence;
+  sent.original = Std(c_.txtSeqOri->text());
   sent.digits = Std(c_.txtSeqNew->text());
-  std::string which = original;
   for (int n = 0; n < kCommandCount; ++n)
-    if (Std(c_.txtMem[static_cast<std::size_t>(n)]->text()) == original) {
-      which = "command " + std::to_string(n);
-      sent.command = n;
-    }
-  sent.what = "replacement of " + which + " by " + sent.digits;
+    if (Std(c_.txtMem[static_cast<std::size_t>(n)]->text()) == sent.original) sent.command = n;
   lastReplacement_ = sent;
 }
 
@@ -911,9 +748,7 @@ void FrmTone::load() {
 
 void FrmTone::applyStation(const StationSettings& station) {
   stationPtt_.setChoice(station.ptt);
-  sender_.setTxLimit(std::chrono::seconds(station.txLimitSeconds));
-  sender_.setLevels(station.levels);
-  sender_.setTail(std::chrono::milliseconds(station.tailMs));
+  exchange_.configure(station);
   // Nothing chosen anywhere: the output keeps the device it was made with.
   const std::string& device = commandLineDevice_.empty() ? station.outputDevice : commandLineDevice_;
   if (!device.empty() || stationChosenHere_) audio_->setDevice(device);
@@ -1060,17 +895,17 @@ void FrmTone::quitForSignal(int number) {
     if (dialog_) dialog_->hide();
     QCoreApplication::exit(128 + number);
   };
-  if (!sender_.busy()) {
+  if (!exchange_.transmitting()) {
     leave();
     return;
   }
   // Released first; the window goes once the release is done.
-  connect(&sender_, &SequenceSender::finished, this, leave);
-  sender_.stop("stopped by signal " + std::to_string(number));
+  connect(&exchange_, &AirExchange::sendFinished, this, leave);
+  exchange_.stop("stopped by signal " + std::to_string(number));
 }
 
 void FrmTone::closeEvent(QCloseEvent* event) {
-  if (sender_.busy()) {
+  if (exchange_.transmitting()) {
     event->ignore();
     messages_.showMessage({"Tonalis v" + std::to_string(kVersionMajor),
                            Std(tr("Please wait end of sound before closing application.")),

@@ -13,8 +13,7 @@
 #include "link/board_link.h"
 #include "link/progress_view.h"
 #include "history/history_recorder.h"
-#include "listen/reply_listener.h"
-#include "listen/send_monitor.h"
+#include "exchange/air_exchange.h"
 #include "journal/journal.h"
 #include "journal/journal_writer.h"
 #include "tone/send_fields.h"
@@ -22,8 +21,7 @@
 #include "station/station_settings.h"
 #include "storage/config_file.h"
 #include "tone/audio_output.h"
-#include "tone/sequence_sender.h"
-#include "tone/tone_player.h"
+#include "ui/air_strip.h"
 #include "ui/form_layout.h"
 
 class QFileDialog;
@@ -59,8 +57,9 @@ class FrmTone : public QWidget, public ProgressView {
 
   const FormControls& controls() const { return c_; }
   BoardLink& link() { return link_; }
-  SequenceSender& sender() { return sender_; }
-  TonePlayer& player() { return player_; }
+  SequenceSender& sender() { return exchange_.sender(); }
+  TonePlayer& player() { return exchange_.player(); }
+  AirExchange& exchange() { return exchange_; }
   StationPtt& stationPtt() { return stationPtt_; }
   const StationSettings& station() const { return station_; }
   QPushButton* stationButton() const { return cmdStation_; }
@@ -68,9 +67,9 @@ class FrmTone : public QWidget, public ProgressView {
   QPushButton* commandsButton() const { return cmdCommands_; }
   // The board's last Morse reply, under the Send Sequence frame.
   QLabel* replyLabel() const { return lblReply_; }
-  ReplyListener& listener() { return listener_; }
-  SendMonitor& monitor() { return monitor_; }
-  QDialog* monitorDialog() const { return monitorDialog_; }
+  ReplyListener& listener() { return exchange_.listener(); }
+  SendMonitor& monitor() { return exchange_.monitor(); }
+  QDialog* monitorDialog() const { return lblReply_->monitorDialog(); }
   HistoryRecorder& history() { return history_; }
   // Where the board history is kept (by default history/ in the settings folder).
   void setHistoryFolder(const std::string& folder);
@@ -142,16 +141,10 @@ class FrmTone : public QWidget, public ProgressView {
   void refreshSequenceCounter();
   void copyCommandToSequence(int n);
   void sendSequence();
+  void connectExchange();
   void onSendFinished(const QString& status, bool completed);
-  void listenForReply();
-  void onReplyFinished(const QString& text);
-  void onMonitored(const std::vector<std::int16_t>& samples, int rate, bool truncated);
-  // The strip under Send Sequence: what the monitor heard of the last send, then the board's reply.
-  void showAirLine();
-  void showMonitorDetails();
+  void onReplyHeard(const QString& text);
   void refreshCommands();
-  void beginJournalRecord(const SendTiming& timing);
-  void appendJournal(const JournalRecord& record);
   void onJournalFailed(const QString& error);
   void stopSend();
   void showInCommands();
@@ -174,8 +167,6 @@ class FrmTone : public QWidget, public ProgressView {
   BoardLink link_;
   StationPtt stationPtt_;
   std::shared_ptr<AudioOutput> audio_;
-  TonePlayer player_;
-  SequenceSender sender_;
   StationSettings station_;
   std::string commandLineDevice_;
   bool stationChosenHere_ = false;  // the Station dialog's OK was pressed
@@ -188,33 +179,22 @@ class FrmTone : public QWidget, public ProgressView {
   std::optional<DecoderConfig> boardConfig_;  // what the board holds, as last read or programmed
   DecoderConfig programmedConfig_;
   bool programPending_ = false;
-  // The journal: the record of the send under way (replies and the monitor's
-  // verdict follow under its id), what the last send was.
-  JournalRecord journalRecord_;
+  // What the send under way is: a command of the Commands dialog, or the
+  // replacement last calculated (when Sequence to Send still holds it).
   std::optional<int> commandSent_;
   struct Replacement {
     std::string sequence;        // as calculated
-    std::string what;            // "replacement of command 0 by 345"
-    std::optional<int> command;  // the command it replaces, when the fields hold it
+    std::string original;        // the command it replaces
+    std::optional<int> command;  // that command's number, when the fields hold it
     std::string digits;          // its new digits
   };
   std::optional<Replacement> lastReplacement_;
-  void recordAirEntry(const Replacement& sent);
-  // A command replaced over the air, offered to the fields (command, digits).
-  std::optional<std::pair<int, std::string>> airToFields_;
-  void takeAirOffer();
   bool journalFailureSaid_ = false;
   JournalWriter journal_;
   HistoryRecorder history_;
   std::unique_ptr<AudioInput> ownInput_;
-  ReplyListener listener_;
-  SendMonitor monitor_;
-  QLabel* lblReply_ = nullptr;
-  QString monitorText_, monitorDetails_, replyText_;
-  QPointer<QDialog> monitorDialog_;
-  std::string monitoredSequence_;
-  SampleCounts monitoredCounts_{};
-  bool listenAfterMonitor_ = false;
+  AirExchange exchange_;
+  AirStrip* lblReply_ = nullptr;
   bool listenFailureSaid_ = false;
   bool monitorFailureSaid_ = false;
   std::optional<DecoderImage> restoredImage_;
