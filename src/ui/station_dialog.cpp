@@ -77,18 +77,15 @@ void SelectData(QComboBox* box, const QString& data) {
 
 }  // namespace
 
-// Declared in the order they go: the sender releases before the PTT it keys
-// through, the PTT before the link that owns its port.
+// Declared in the order they go: the exchange releases before the PTT it
+// keys through, the PTT before the link that owns its port.
 struct StationDialog::Tester {
   std::unique_ptr<BoardLink> link;
   std::unique_ptr<StationPtt> ptt;
-  std::shared_ptr<PortAudioOutput> output;
-  std::unique_ptr<TonePlayer> player;
-  std::unique_ptr<SequenceSender> sender;
+  PortAudioInput input;  // never opened: a test neither monitors nor listens
+  std::unique_ptr<AirExchange> exchange;
   ~Tester() {
-    sender.reset();
-    player.reset();
-    output.reset();
+    exchange.reset();
     ptt.reset();  // a driver releases what it keyed
     link.reset();
   }
@@ -288,7 +285,7 @@ QWidget* StationDialog::buildSoundPage() {
   stopTone_->setEnabled(false);
   connect(calibrate_, &QPushButton::clicked, this, &StationDialog::playCalibrationTone);
   connect(stopTone_, &QPushButton::clicked, this, [this] {
-    if (tester_ && tester_->sender) tester_->sender->stop("stopped");
+    if (tester_) tester_->exchange->stop("stopped");
   });
 
   level_ = new QDoubleSpinBox(page);
@@ -601,6 +598,16 @@ bool StationDialog::prepareTester(bool keyPtt) {
   });
   tester_->ptt = std::make_unique<StationPtt>(*tester_->link, messages_);
   tester_->ptt->setChoice(choice);
+  const StationSettings chosen = settings();
+  tester_->exchange =
+      std::make_unique<AirExchange>(OutputHandle(std::make_shared<PortAudioOutput>(S(output_->currentData().toString()))),
+                                    *tester_->ptt, messages_, tester_->input, journal_, nullptr);
+  // As the sends will sound: at the level and twist chosen here, with its tail and TX limit.
+  StationSettings sound = chosen;
+  if (ToneLevelsProblem(sound.levels)) sound.levels = StationSettings().levels;
+  tester_->exchange->configure(sound);
+  connect(tester_->exchange.get(), &AirExchange::keyed, this, &StationDialog::onTestKeyed);
+  connect(tester_->exchange.get(), &AirExchange::sendFinished, this, &StationDialog::finishTest);
   if (keyPtt) {
     tester_->link->setPttTicked(true, pttComText_);
     if (!tester_->link->pttEnabled()) {
@@ -617,21 +624,15 @@ void StationDialog::startPttTest() {
   play_->setEnabled(false);
   calibrate_->setEnabled(false);
   SetStatusText(testStatus_, tr("Keying %1...").arg(Q(DescribePtt(pttChoice()))));
-  testRecord_ = NewJournalRecord("ptt-test");
-  testRecord_.what = "keyed for up to " + std::to_string(testSeconds_->value()) + " s";
-  testRecord_.ptt = DescribePtt(pttChoice());
-  QPointer<StationDialog> self(this);
-  tester_->ptt->setPtt(true, [self](bool ok) {
-    if (self) self->onTestKeyed(ok);
-  });
+  AirRequest test;
+  test.kind = AirRequest::Kind::PttTest;
+  test.pttSeconds = testSeconds_->value();
+  test.ptt = DescribePtt(pttChoice());
+  tester_->exchange->start(test);
 }
 
 void StationDialog::onTestKeyed(bool ok) {
-  if (!ok) {
-    stopPttTest();  // released on every way out, even after a failure to key
-    return;
-  }
-  transmitting_ = true;
+  if (!ok) return;  // released at once, and said when it is
   secondsLeft_ = testSeconds_->value();
   // The TX time limit holds for the test as for a send, and says so.
   limitedBy_ = txLimit_->value() > 0 && txLimit_->value() < secondsLeft_ ? txLimit_->value() : 0;
@@ -651,48 +652,25 @@ void StationDialog::showSecondsLeft() {
 }
 
 void StationDialog::onCountdown() {
-  if (--secondsLeft_ > 0) {
+  // The exchange ends the test (or the tone) on time; this only counts.
+  if (--secondsLeft_ > 0)
     showSecondsLeft();
-    return;
-  }
-  // A tone ends by itself (or by the TX limit), and says so then.
-  if (playing_) {
+  else
     countdown_.stop();
-    return;
-  }
-  stopPttTest();
 }
 
 void StationDialog::stopPttTest() {
   countdown_.stop();
   stop_->setEnabled(false);
-  if (!tester_) return;
-  const bool transmitted = std::exchange(transmitting_, false);
-  QPointer<StationDialog> self(this);
-  const int limitedBy = std::exchange(limitedBy_, 0);
-  tester_->ptt->setPtt(false, [self, transmitted, limitedBy](bool released) {
-    if (!self) return;
-    if (!transmitted)
-      self->finishTest(tr("The transmitter could not be keyed; the message said why."), false);
-    else if (released && limitedBy > 0)
-      self->finishTest(
-          tr("The transmitter was keyed for the TX time limit of %1 s, shorter than the test, and released.")
-              .arg(limitedBy),
-          true);
-    else if (released)
-      self->finishTest(tr("The transmitter was keyed and released."), true);
-    else
-      self->finishTest(tr("The transmitter was keyed, but could not be released: check it now!"), false);
-  });
+  if (tester_) tester_->exchange->stop("stopped");
 }
 
-void StationDialog::finishTest(const QString& status, bool completed, bool stopped) {
-  if (std::exchange(playing_, false)) countdown_.stop();
+void StationDialog::finishTest(const QString& status) {
+  countdown_.stop();
+  playing_ = false;
+  limitedBy_ = 0;
+  stop_->setEnabled(false);
   SetStatusText(testStatus_, status);
-  // Every transmission is in the journal, the tests too.
-  testRecord_.result = SendResult(completed, stopped);
-  testRecord_.detail = S(status);
-  journal_.append(testRecord_);
   test_->setEnabled(true);
   play_->setEnabled(true);
   calibrate_->setEnabled(true);
@@ -706,24 +684,13 @@ void StationDialog::playCalibrationTone() { startTone(true); }
 
 void StationDialog::startTone(bool calibration) {
   if (!prepareTester(playKeys_->isChecked())) return;
-  tester_->output = std::make_shared<PortAudioOutput>(S(output_->currentData().toString()));
-  tester_->player = std::make_unique<TonePlayer>(tester_->output, messages_);
-  tester_->sender = std::make_unique<SequenceSender>(*tester_->player, *tester_->ptt, messages_);
-  // The test tone as the sends will sound: at the level and twist chosen here.
   const StationSettings chosen = settings();
-  if (!ToneLevelsProblem(chosen.levels)) tester_->sender->setLevels(chosen.levels);
-  tester_->sender->setTail(std::chrono::milliseconds(chosen.tailMs));
-  tester_->sender->setTxLimit(std::chrono::seconds(chosen.txLimitSeconds));
-  connect(tester_->sender.get(), &SequenceSender::finished, this,
-          [this](const QString& status, bool completed) {
-            finishTest(status, completed, tester_ && tester_->sender && tester_->sender->wasStopped());
-          });
   test_->setEnabled(false);
   play_->setEnabled(false);
   calibrate_->setEnabled(false);
   stopTone_->setEnabled(calibration);
-  testRecord_ = NewJournalRecord(calibration ? "calibration-tone" : "test-tone");
-  testRecord_.ptt = JournalPtt(playKeys_->isChecked(), pttChoice());
+  AirRequest tone;
+  tone.ptt = JournalPtt(playKeys_->isChecked(), pttChoice());
   if (calibration) {
     // Its time left while it plays: the TX limit ends a keyed one sooner.
     playing_ = true;
@@ -733,13 +700,17 @@ void StationDialog::startTone(bool calibration) {
     showSecondsLeft();
     countdown_.start();
     const double peak = kCalibrationDbfs + (ToneLevelsProblem(chosen.levels) ? 0 : chosen.levels.levelDb);
-    testRecord_.what = QString::asprintf("1000 Hz for 60 s at %.1f dBFS", std::min(0.0, peak)).toStdString();
-    tester_->sender->sendTone(1000, kCalibrationSeconds, std::min(0.0, peak), 200);
+    tone.kind = AirRequest::Kind::CalibrationTone;
+    tone.toneHz = 1000;
+    tone.toneSeconds = kCalibrationSeconds;
+    tone.tonePeakDbfs = std::min(0.0, peak);
   } else {
     SetStatusText(testStatus_, tr("Playing the test tone..."));
-    testRecord_.what = std::string("the digit ") + kTestDigit + " for 1 s";
-    tester_->sender->send(kTestDigit, CorrectSendTiming({"1000", "50", "1000", "200"}));
+    tone.kind = AirRequest::Kind::TestTone;
+    tone.sequence = kTestDigit;
+    tone.timing = CorrectSendTiming({"1000", "50", "1000", "200"});
   }
+  tester_->exchange->start(tone);
 }
 
 void StationDialog::releaseTester() { tester_.reset(); }

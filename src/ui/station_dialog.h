@@ -15,6 +15,7 @@
 #include <map>
 #include <memory>
 
+#include "exchange/air_exchange.h"
 #include "link/board_link.h"
 #include "radio/station_ptt.h"
 #include "journal/journal.h"
@@ -105,7 +106,7 @@ class StationDialog : public QDialog {
   void onCountdown();
   void showSecondsLeft();
   void stopPttTest();
-  void finishTest(const QString& status, bool completed, bool stopped = false);
+  void finishTest(const QString& status);
   void playTestTone();
   // A steady 1 kHz sine at the level of one DTMF tone, for the deviation and the mixer.
   void playCalibrationTone();
@@ -135,7 +136,6 @@ class StationDialog : public QDialog {
   QCheckBox* monitor_ = nullptr;
   QCheckBox* maskKeys_ = nullptr;
   QComboBox* language_ = nullptr;
-  JournalRecord testRecord_;  // the test under way, for the journal
   QCheckBox* listen_ = nullptr;
   QSpinBox* listenSeconds_ = nullptr;
   QDoubleSpinBox* level_ = nullptr;
@@ -166,7 +166,6 @@ class StationDialog : public QDialog {
   int secondsLeft_ = 0;
   int limitedBy_ = 0;     // the TX limit that shortens the PTT test under way, 0: none
   bool playing_ = false;  // the calibration tone plays, its time counted down
-  bool transmitting_ = false;
 };
 
 }  // namespace tonalis
