@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QLocale>
 #include <iostream>
 
@@ -13,6 +15,7 @@
 
 #include "storage/atomic_file.h"
 #include "storage/config_file.h"
+#include "tone/wav_file.h"
 
 namespace tonalis::cli {
 
@@ -78,9 +81,15 @@ std::string ForTerminal(std::string text) {
   return text;
 }
 
-void PrintMessage(const UserMessage& message) { std::cerr << ForTerminal(message.text) << '\n'; }
+void PrintMessage(const UserMessage& message) {
+  std::cerr << ForTerminal(message.text) << '\n';
+  if (JsonEvents()) PrintEvent("message", {{"text", QString::fromStdString(ForTerminal(message.text))}});
+}
 
-void PrintError(const std::string& text) { std::cerr << "tonalis-cli: " << text << '\n'; }
+void PrintError(const std::string& text) {
+  std::cerr << "tonalis-cli: " << text << '\n';
+  if (JsonEvents()) PrintEvent("error", {{"text", QString::fromStdString(text)}});
+}
 
 void PrintLoadError(const QString& path, const std::string& why) {
   PrintError(Fill(CliText("Unable to load data file %1: %2"), {ToStd(path), why}));
@@ -111,6 +120,96 @@ int WriteOutput(const QString& path, const std::string& content) {
     return kExitUsage;
   }
   return kExitOk;
+}
+
+std::optional<int> ReadSoundArgument(const QCommandLineParser& parser, SoundFile& file) {
+  QString path;
+  if (auto exit = RequireOnePositional(parser, path)) return *exit;
+  file = ReadSoundFile(ToStd(path), 8000, 48000);
+  if (!file.error.empty()) {
+    PrintError(file.error);
+    return kExitUsage;
+  }
+  if (!file.warning.empty()) PrintError(file.warning);
+  return std::nullopt;
+}
+
+namespace {
+
+// Standard output while events are printed: each line written to it is a
+// progress event; the events themselves go straight to the terminal's buffer.
+class LineEvents : public std::streambuf {
+ public:
+  explicit LineEvents(std::streambuf* out) : out_(out) {}
+  std::streambuf* out() const { return out_; }
+  void flushLine() {
+    if (line_.empty()) return;
+    std::string text;
+    text.swap(line_);
+    write(QJsonObject{{"event", "progress"}, {"text", QString::fromStdString(text)}});
+  }
+  void write(const QJsonObject& event) {
+    const QByteArray line = QJsonDocument(event).toJson(QJsonDocument::Compact) + '\n';
+    out_->sputn(line.constData(), line.size());
+    out_->pubsync();
+  }
+
+ protected:
+  int overflow(int c) override {
+    if (c == EOF) return 0;
+    if (c == '\n')
+      flushLine();
+    else
+      line_ += static_cast<char>(c);
+    return c;
+  }
+  int sync() override { return 0; }
+
+ private:
+  std::streambuf* out_;
+  std::string line_;
+};
+
+LineEvents* gEvents = nullptr;
+
+}  // namespace
+
+void BeginJsonEvents() {
+  if (gEvents) return;
+  gEvents = new LineEvents(std::cout.rdbuf());
+  std::cout.rdbuf(gEvents);
+}
+
+bool JsonEvents() { return gEvents != nullptr; }
+
+void PrintEvent(const char* event, QJsonObject fields) {
+  if (!gEvents) return;
+  gEvents->flushLine();
+  // "event" first, as a reader's eye expects it; the other fields after it.
+  fields.remove("event");
+  const QByteArray rest = QJsonDocument(fields).toJson(QJsonDocument::Compact);
+  const QByteArray name = QJsonDocument(QJsonArray{QString(event)}).toJson(QJsonDocument::Compact);
+  QByteArray line = "{\"event\":" + name.mid(1, name.size() - 2) + (rest.size() > 2 ? "," + rest.mid(1) : "}");
+  line += '\n';
+  gEvents->out()->sputn(line.constData(), line.size());
+  gEvents->out()->pubsync();
+}
+
+void Say(const char* event, const std::string& text, QJsonObject fields) {
+  if (!gEvents) {
+    std::cout << ForTerminal(text) << std::endl;
+    return;
+  }
+  fields.insert("text", QString::fromStdString(ForTerminal(text)));
+  PrintEvent(event, std::move(fields));
+}
+
+int EndJsonEvents(int exit) {
+  if (!gEvents) return exit;
+  std::cout.flush();
+  gEvents->flushLine();
+  PrintEvent("done", {{"exit", exit}});
+  return exit;
 }
 
 }  // namespace tonalis::cli

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QCommandLineParser>
+#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -10,6 +11,7 @@
 #include "config/decoder_image.h"
 #include "config/user_message.h"
 #include "i18n/text.h"
+#include "tone/wav_file.h"
 
 namespace tonalis::cli {
 
@@ -59,5 +61,22 @@ std::optional<int> LoadAndEncode(const QString& configPath, EncodeResult& encode
 // Writes `content` to `path` without leaving a half-written file, or to
 // stdout when `path` is empty. Returns the exit status.
 int WriteOutput(const QString& path, const std::string& content);
+
+// The one sound file a decoding command takes, at a rate the decoders take;
+// the exit status when it cannot be read (said).
+std::optional<int> ReadSoundArgument(const QCommandLineParser& parser, SoundFile& file);
+
+// --json: standard output becomes one JSON object a line, each an event
+// with the human text inside it ("text"). Lines printed on standard output
+// meanwhile become "progress" events, errors and messages (still on
+// standard error too) "error" and "message" events; the last event is
+// {"event":"done","exit":N}.
+void BeginJsonEvents();
+bool JsonEvents();
+void PrintEvent(const char* event, QJsonObject fields = {});
+// `text` as a line on standard output, or as the `event` holding it.
+void Say(const char* event, const std::string& text, QJsonObject fields = {});
+// The exit status, after the done event with --json.
+int EndJsonEvents(int exit);
 
 }  // namespace tonalis::cli

@@ -6,6 +6,7 @@
 
 #include "card/card_pdf.h"
 #include "cli/cli_support.h"
+#include "cli/send_support.h"
 #include "cli/commands.h"
 #include "config/decoder_image.h"
 #include "i18n/language.h"
@@ -95,14 +96,20 @@ int RunDecode(const QStringList& args) {
   return WriteOutput(parser.isSet(output) ? parser.value(output) : QString(), FormatConfigFile(content));
 }
 
-int RunReplace(const QStringList& args) {
+int RunReplace(const QStringList& arguments) {
+  // After --send come send's own options: the replacement is then sent.
+  const int sendAt = static_cast<int>(arguments.indexOf("--send"));
+  const QStringList args = sendAt < 0 ? arguments : arguments.mid(0, sendAt);
   QCommandLineParser parser;
   parser.setApplicationDescription(
       CliTr("Computes the DTMF sequence that makes the decoder replace a command over the air:\n"
             "Original + Modifier ID + New + Checksum ID + two checksum digits.\n"
             "With --config, the Modifier ID, the Checksum ID and the commands come from a\n"
             "configuration file (options given as well take precedence), and the notes the\n"
-            "window shows about them are printed on standard error."));
+            "window shows about them are printed on standard error.\n"
+            "--send [send options], last: sends it as Send Sequence sends a replacement (the options\n"
+            "are send's: tonalis-cli send --help); with --config, a replacement that completes is\n"
+            "kept in the board history as sent over the air, not confirmed until a READ."));
   const QCommandLineOption original("original", CliTr("The command to replace."), "SEQ");
   const QCommandLineOption modifier("modifier-id", CliTr("The decoder's Modifier ID."), "ID");
   const QCommandLineOption checksum("checksum-id", CliTr("The decoder's Checksum ID digit."), "D");
@@ -151,7 +158,19 @@ int RunReplace(const QStringList& args) {
     PrintMessage(*result.refusal);
     return kExitRefused;
   }
-  return WriteOutput({}, *result.sequence + "\n");
+  if (sendAt < 0) return WriteOutput({}, *result.sequence + "\n");
+  AirRequest replacement = decoder ? SendingFrom(*decoder) : AirRequest{};
+  replacement.kind = AirRequest::Kind::Replacement;
+  replacement.modifierId = modifierId;
+  replacement.checksumId = checksumId;
+  replacement.replacedDigits = originalSeq;
+  replacement.newDigits = newSeq;
+  if (decoder)
+    for (int n = 0; n < kCommandCount; ++n)
+      if (decoder->txtMem[static_cast<std::size_t>(n)] == originalSeq) replacement.replacedCommand = n;
+  std::cerr << Fill(CliText("replacement: %1"), {*result.sequence}) << '\n';
+  return RunSendAs(QStringList{"send", QString::fromStdString(*result.sequence)} + arguments.mid(sendAt + 1),
+                   replacement);
 }
 
 }  // namespace tonalis::cli

@@ -56,7 +56,10 @@ void PrintUsage(std::ostream& out) {
              "'tonalis-cli COMMAND --help' describes a command.\n"
              "Exit status: 0 success, 1 refused or failed (the reason is on standard error),\n"
              "2 usage or file error. Results and progress go to standard output.\n"
-             "--language en|it: English or Italian, whatever the system and the Station setup say.\n");
+             "--language en|it: English or Italian, whatever the system and the Station setup say.\n"
+             "--json (send, send-command, replace --send, tone, ptt-test, identify, read, program):\n"
+             "one JSON object a line on standard output, the events as they happen, the last\n"
+             "{\"event\":\"done\",\"exit\":N} (the README lists them).\n");
 }
 
 }  // namespace
@@ -93,9 +96,13 @@ int main(int argc, char* argv[]) {
     std::cout << "tonalis-cli " << QCoreApplication::applicationVersion().toStdString() << '\n';
     return tonalis::cli::kExitOk;
   }
+  // --json where the exchange's events and a link's progress are printed.
+  static const QStringList kJsonCommands{"send", "send-command", "replace", "tone", "ptt-test",
+                                         "identify", "read", "program"};
+  if (kJsonCommands.contains(args.first()) && args.removeAll("--json") > 0) tonalis::cli::BeginJsonEvents();
   for (const auto& s : tonalis::cli::kSubcommands)
     if (args.first() == QLatin1String(s.name)) {
-      const int status = s.run(args);
+      const int status = tonalis::cli::EndJsonEvents(s.run(args));
       // A sound device still closing gets a moment; one that never returns cannot be waited for.
       if (!tonalis::DeviceCallsEnded(tonalis::kDeviceCallsAtExit)) {
         std::cout.flush();

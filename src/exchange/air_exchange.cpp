@@ -55,6 +55,8 @@ AirExchange::AirExchange(OutputHandle output, PttLine& ptt, MessageSink& message
   testHold_.setSingleShot(true);
   connect(&testHold_, &QTimer::timeout, this, &AirExchange::releaseTest);
   connect(&sender_, &SequenceSender::finished, this, &AirExchange::onSendFinished);
+  connect(&sender_, &SequenceSender::keyed, this, &AirExchange::keyed);
+  connect(&sender_, &SequenceSender::released, this, &AirExchange::released);
   connect(&monitor_, &SendMonitor::recorded, this, &AirExchange::onRecorded);
   connect(&listener_, &ReplyListener::textChanged, this, &AirExchange::replyProgress);
   connect(&listener_, &ReplyListener::finished, this, &AirExchange::onReplyFinished);

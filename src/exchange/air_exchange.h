@@ -106,7 +106,8 @@ class AirExchange : public QObject {
   // The monitor records (before the transmitter is keyed), or cannot.
   void monitoring();
   void monitorFailed(const QString& why);
-  // PTT test: keyed (or not), then released (or not).
+  // The transmitter keyed (or not), then released (or not); never for a
+  // send that plays unkeyed.
   void keyed(bool ok);
   void released(bool ok);
   // The send (tone, test) is over and the transmitter released: its status.

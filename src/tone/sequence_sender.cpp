@@ -139,6 +139,7 @@ void SequenceSender::keyAndPlay() {
 
 void SequenceSender::onKeyed(bool ok) {
   if (step_ != Step::Keying) return;
+  Q_EMIT keyed(ok);
   if (!ok || !stopped_.empty()) {
     if (std::exchange(prepared_, false)) player_.cancel();
     release(ok ? std::string() : tr("the transmitter could not be keyed").toStdString());
@@ -186,7 +187,8 @@ void SequenceSender::release(const std::string& failure) {
     if (!self || self->step_ != Step::Releasing) return;
     self->keyed_ = !ok;  // not released: the way out tries again
     self->releaseFailed_ = !ok;
-    self->done(self->failure_);
+    Q_EMIT self->released(ok);
+    if (self) self->done(self->failure_);
   });
 }
 

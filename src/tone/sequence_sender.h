@@ -61,6 +61,9 @@ class SequenceSender : public QObject {
   // transmitter was not keyed). Otherwise the status says that it failed,
   // was stopped, or could not release the transmitter, and why.
   void finished(const QString& statusText, bool completed);
+  // The transmitter was keyed (or not) for this send, then released (or not).
+  void keyed(bool ok);
+  void released(bool ok);
 
  private:
   bool start(int txDelayMs, std::function<std::shared_ptr<RenderedSequence>()> render);

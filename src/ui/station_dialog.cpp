@@ -606,7 +606,6 @@ bool StationDialog::prepareTester(bool keyPtt) {
   StationSettings sound = chosen;
   if (ToneLevelsProblem(sound.levels)) sound.levels = StationSettings().levels;
   tester_->exchange->configure(sound);
-  connect(tester_->exchange.get(), &AirExchange::keyed, this, &StationDialog::onTestKeyed);
   connect(tester_->exchange.get(), &AirExchange::sendFinished, this, &StationDialog::finishTest);
   if (keyPtt) {
     tester_->link->setPttTicked(true, pttComText_);
@@ -628,6 +627,7 @@ void StationDialog::startPttTest() {
   test.kind = AirRequest::Kind::PttTest;
   test.pttSeconds = testSeconds_->value();
   test.ptt = DescribePtt(pttChoice());
+  connect(tester_->exchange.get(), &AirExchange::keyed, this, &StationDialog::onTestKeyed);
   tester_->exchange->start(test);
 }
 

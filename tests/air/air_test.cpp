@@ -31,6 +31,8 @@
 #include "ui/station_dialog.h"
 
 #include <QDoubleSpinBox>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 namespace tonalis {
 namespace {
@@ -234,6 +236,63 @@ TEST_F(AirTest, TheWindowHearsTheBoardsReply) {
   EXPECT_TRUE(messages.shown.empty());
   ASSERT_TRUE(heard(1));
   EXPECT_EQ(board_->heard()[0], "heard 10 -> command 1: Output 1 OFF");
+}
+
+// The same command sent from the Commands dialog and from the command line
+// (as JSON events) is journalled alike, its reply with it; a replacement sent
+// from the command line is kept in the board history as the window keeps it.
+TEST_F(AirTest, TheCommandLineSendsAsTheWindowSends) {
+  testing::WriteAll(dir_.file("station.ini"), "[listen]\nreply=true\nseconds=10\n");
+  qputenv("TONALIS_SETTINGS_DIR", QByteArray::fromStdString(dir_.path().string()));
+  struct Unset {
+    ~Unset() { qunsetenv("TONALIS_SETTINGS_DIR"); }
+  } unset;
+  testing::RecordingMessages messages;
+  PortAudioOutput audio;
+  {
+    FrmTone window(messages, audio, Q(dir_.path().string()));
+    window.load();
+    window.loadConfigFile(Q(dir_.file("board.prg")));
+    QSignalSpy done(&window.exchange(), &AirExchange::done);
+    window.openCommandsDialog()->findChild<QPushButton*>("send1")->click();
+    ASSERT_TRUE(done.wait(15000)) << window.replyLabel()->text().toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ReadJournal(dir_.file("journal")).size() == 1; }, 5000));
+  }
+  // The window's timing fields, as it stored them.
+  const auto cli = testing::RunCli({"send-command", Q(dir_.file("board.prg")), "1", "--json", "--digit-ms", "60",
+                                    "--gap-ms", "40", "--pause-ms", "300"});
+  ASSERT_EQ(cli.exitCode, 0) << cli.err;
+  std::vector<std::string> events;
+  for (const QString& line : QString::fromStdString(cli.out).split('\n', Qt::SkipEmptyParts)) {
+    const QJsonObject event = QJsonDocument::fromJson(line.toUtf8()).object();
+    ASSERT_TRUE(event.contains("event")) << line.toStdString();
+    events.push_back(event["event"].toString().toStdString() +
+                     (event.contains("reply") ? "=" + event["reply"].toString().toStdString() : ""));
+  }
+  EXPECT_EQ(events, (std::vector<std::string>{"keyed", "released", "finished", "listening", "reply=ABC R", "done"}))
+      << cli.out;
+  EXPECT_NE(cli.out.find("{\"event\":\"done\",\"exit\":0}"), std::string::npos) << cli.out;
+  const auto journal = ReadJournal(dir_.file("journal"));
+  ASSERT_EQ(journal.size(), 2u);
+  // The PTT is each one's own: the window's Enable box, the command line's Station setup.
+  for (const auto& field : {&JournalRecord::kind, &JournalRecord::what, &JournalRecord::timing,
+                            &JournalRecord::result, &JournalRecord::reply})
+    EXPECT_EQ(journal[0].*field, journal[1].*field) << journal[0].*field;
+  EXPECT_EQ(journal[1].reply, "ABC R");
+
+  const auto replaced = testing::RunCli(
+      {"replace", "--config", Q(dir_.file("board.prg")), "--original", "11", "--new", "345", "--send",
+       "--listen-seconds", "3"});
+  ASSERT_EQ(replaced.exitCode, 0) << replaced.err;
+  EXPECT_NE(replaced.out.find("history: command 0 is now 345 (sent over the air, not confirmed"), std::string::npos)
+      << replaced.out;
+  ASSERT_TRUE(QTest::qWaitFor([&] { return command0() == "345"; }, 10000));
+  const auto entries = HistoryStore(dir_.file("history")).entries();
+  ASSERT_EQ(entries.size(), 1u);
+  EXPECT_EQ(entries[0].operation, "AIR");
+  EXPECT_EQ(DecodeImage(entries[0].image).txtMem[0], "345");
+  EXPECT_EQ(ReadJournal(dir_.file("journal")).back().kind, "replacement");
+  EXPECT_EQ(ReadJournal(dir_.file("journal")).back().what, "replacement of command 0 by 345 (11xxxx345xxx)");
 }
 
 // Through a radio link whose limiter clips, with a receiver on the frequency
