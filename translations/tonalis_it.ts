@@ -1427,6 +1427,92 @@
         <source>no program reads the FIFO</source>
         <translation>nessun programma legge la FIFO</translation>
     </message>
+    <message>
+        <source>The transmitter could not be keyed; the message said why.</source>
+        <translation>Il trasmettitore non si è potuto attivare; il messaggio ha detto perché.</translation>
+    </message>
+    <message>
+        <source>The transmitter was keyed for the TX time limit of %1 s, shorter than the test, and released.</source>
+        <translation>Il trasmettitore è stato attivato per il limite di trasmissione di %1 s, più breve della prova, e rilasciato.</translation>
+    </message>
+    <message>
+        <source>The transmitter was keyed and released.</source>
+        <translation>Il trasmettitore è stato attivato e rilasciato.</translation>
+    </message>
+    <message>
+        <source>The transmitter was keyed, but could not be released: check it now!</source>
+        <translation>Il trasmettitore è stato attivato ma non si è potuto rilasciare: controllarlo subito!</translation>
+    </message>
+</context>
+<context>
+    <name>tonalis::AirExchange</name>
+    <message>
+        <source>a send is under way</source>
+        <translation>un invio è in corso</translation>
+    </message>
+</context>
+<context>
+    <name>tonalis::AirStrip</name>
+    <message>
+        <source>Monitor: %1 (the first ten minutes)</source>
+        <translation>Monitor: %1 (i primi dieci minuti)</translation>
+    </message>
+    <message>
+        <source>Monitor: %1</source>
+        <translation>Monitor: %1</translation>
+    </message>
+    <message>
+        <source>taken</source>
+        <translation>ricevuta</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation>Cifra</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Gap ms</source>
+        <translation>Pausa ms</translation>
+    </message>
+    <message>
+        <source>Low Hz</source>
+        <translation>Bassa Hz</translation>
+    </message>
+    <message>
+        <source>High Hz</source>
+        <translation>Alta Hz</translation>
+    </message>
+    <message>
+        <source>Low dBFS</source>
+        <translation>Bassa dBFS</translation>
+    </message>
+    <message>
+        <source>High dBFS</source>
+        <translation>Alta dBFS</translation>
+    </message>
+    <message>
+        <source>Twist dB</source>
+        <translation>Twist dB</translation>
+    </message>
+    <message>
+        <source>A receiver</source>
+        <translation>Un ricevitore</translation>
+    </message>
+    <message>
+        <source>What reached the air</source>
+        <translation>Cosa è andato in aria</translation>
+    </message>
+    <message>
+        <source>Click here to put %1 into command %2 (sent over the air, not confirmed)</source>
+        <translation>Clic qui per mettere %1 nel comando %2 (inviato via radio, non confermato)</translation>
+    </message>
 </context>
 <context>
     <name>tonalis::BoardLink</name>
@@ -1622,66 +1708,6 @@
     <message>
         <source>The journal of sends cannot be written: %1.</source>
         <translation>Impossibile scrivere il registro degli invii: %1.</translation>
-    </message>
-    <message>
-        <source>Monitor: %1 (the first ten minutes)</source>
-        <translation>Monitor: %1 (i primi dieci minuti)</translation>
-    </message>
-    <message>
-        <source>Monitor: %1</source>
-        <translation>Monitor: %1</translation>
-    </message>
-    <message>
-        <source>taken</source>
-        <translation>ricevuta</translation>
-    </message>
-    <message>
-        <source>#</source>
-        <translation>#</translation>
-    </message>
-    <message>
-        <source>Digit</source>
-        <translation>Cifra</translation>
-    </message>
-    <message>
-        <source>ms</source>
-        <translation>ms</translation>
-    </message>
-    <message>
-        <source>Gap ms</source>
-        <translation>Pausa ms</translation>
-    </message>
-    <message>
-        <source>Low Hz</source>
-        <translation>Bassa Hz</translation>
-    </message>
-    <message>
-        <source>High Hz</source>
-        <translation>Alta Hz</translation>
-    </message>
-    <message>
-        <source>Low dBFS</source>
-        <translation>Bassa dBFS</translation>
-    </message>
-    <message>
-        <source>High dBFS</source>
-        <translation>Alta dBFS</translation>
-    </message>
-    <message>
-        <source>Twist dB</source>
-        <translation>Twist dB</translation>
-    </message>
-    <message>
-        <source>A receiver</source>
-        <translation>Un ricevitore</translation>
-    </message>
-    <message>
-        <source>What reached the air</source>
-        <translation>Cosa è andato in aria</translation>
-    </message>
-    <message>
-        <source>Click here to put %1 into command %2 (sent over the air, not confirmed)</source>
-        <translation>Clic qui per mettere %1 nel comando %2 (inviato via radio, non confermato)</translation>
     </message>
     <message>
         <source>Listening for the board&apos;s reply...</source>
@@ -2295,18 +2321,6 @@
         <translation>In trasmissione: mancano %1 s.</translation>
     </message>
     <message>
-        <source>The transmitter could not be keyed; the message said why.</source>
-        <translation>Il trasmettitore non si è potuto attivare; il messaggio ha detto perché.</translation>
-    </message>
-    <message>
-        <source>The transmitter was keyed and released.</source>
-        <translation>Il trasmettitore è stato attivato e rilasciato.</translation>
-    </message>
-    <message>
-        <source>The transmitter was keyed, but could not be released: check it now!</source>
-        <translation>Il trasmettitore è stato attivato ma non si è potuto rilasciare: controllarlo subito!</translation>
-    </message>
-    <message>
         <source>Journal</source>
         <translation>Registro</translation>
     </message>
@@ -2381,10 +2395,6 @@
     <message>
         <source>Transmitting: %1 s left (the TX time limit of %2 s).</source>
         <translation>In trasmissione: mancano %1 s (il limite di trasmissione di %2 s).</translation>
-    </message>
-    <message>
-        <source>The transmitter was keyed for the TX time limit of %1 s, shorter than the test, and released.</source>
-        <translation>Il trasmettitore è stato attivato per il limite di trasmissione di %1 s, più breve della prova, e rilasciato.</translation>
     </message>
     <message>
         <source>The language chosen is stored: the windows and messages speak it from the program&apos;s next start.</source>
@@ -2623,18 +2633,6 @@ LEGGI (porta di programmazione 1). Senza -o scrive sullo standard output.</trans
     <message>
         <source>Cannot read %1.</source>
         <translation>Impossibile leggere %1.</translation>
-    </message>
-    <message>
-        <source>Computes the DTMF sequence that makes the decoder replace a command over the air:
-Original + Modifier ID + New + Checksum ID + two checksum digits.
-With --config, the Modifier ID, the Checksum ID and the commands come from a
-configuration file (options given as well take precedence), and the notes the
-window shows about them are printed on standard error.</source>
-        <translation>Calcola la sequenza DTMF che fa sostituire al decoder un comando via radio:
-Originale + ID modifica + Nuova + ID checksum + due cifre di checksum.
-Con --config l&apos;ID modifica, l&apos;ID checksum e i comandi vengono da un file di
-configurazione (le opzioni date prevalgono), e le note che la finestra mostra
-su di essi sono stampate sullo standard error.</translation>
     </message>
     <message>
         <source>The command to replace.</source>
@@ -2889,18 +2887,6 @@ confronta la rilettura della scheda byte per byte.</translation>
         <translation>Comandi:</translation>
     </message>
     <message>
-        <source>&apos;tonalis-cli COMMAND --help&apos; describes a command.
-Exit status: 0 success, 1 refused or failed (the reason is on standard error),
-2 usage or file error. Results and progress go to standard output.
---language en|it: English or Italian, whatever the system and the Station setup say.
-</source>
-        <translation>&apos;tonalis-cli COMANDO --help&apos; descrive un comando.
-Codice di uscita: 0 riuscito, 1 rifiutato o fallito (il motivo è sullo standard error),
-2 errore d&apos;uso o di file. Risultati e avanzamento vanno sullo standard output.
---language en|it: inglese o italiano, qualunque cosa dicano il sistema e la Stazione.
-</translation>
-    </message>
-    <message>
         <source>unknown command &apos;%1&apos;. Try &apos;tonalis-cli --help&apos;.</source>
         <translation>comando sconosciuto &apos;%1&apos;. Provare &apos;tonalis-cli --help&apos;.</translation>
     </message>
@@ -3075,10 +3061,6 @@ Il trasmettitore è rilasciato in ogni caso, anche con Ctrl+C e SIGTERM.</transl
         <translation>Registra la trasmissione dal dispositivo di ingresso durante l&apos;invio, poi stampa le misure di ogni cifra e se un ricevitore la accetterebbe (codice di uscita 1 se una andrebbe persa).</translation>
     </message>
     <message>
-        <source>Monitor on this device; default: the Station setup&apos;s, or the default.</source>
-        <translation>Controlla su questo dispositivo; predefinito: quello della Stazione, o quello di sistema.</translation>
-    </message>
-    <message>
         <source>With --monitor, also keep the recording in FILE.wav.</source>
         <translation>Con --monitor, conserva anche la registrazione in FILE.wav.</translation>
     </message>
@@ -3089,10 +3071,6 @@ Il trasmettitore è rilasciato in ogni caso, anche con Ctrl+C e SIGTERM.</transl
     <message>
         <source>--tail-ms takes a number of ms from 0 to %1.</source>
         <translation>--tail-ms vuole un numero di ms da 0 a %1.</translation>
-    </message>
-    <message>
-        <source>--input-device and --monitor-wav go with --monitor.</source>
-        <translation>--input-device e --monitor-wav vanno con --monitor.</translation>
     </message>
     <message>
         <source>Usage: tonalis-cli send-command CONFIG.prg N|NAME [send options]
@@ -3378,6 +3356,86 @@ sono indicati.</translation>
     <message>
         <source>Shows this help.</source>
         <translation>Mostra questo aiuto.</translation>
+    </message>
+    <message>
+        <source>Computes the DTMF sequence that makes the decoder replace a command over the air:
+Original + Modifier ID + New + Checksum ID + two checksum digits.
+With --config, the Modifier ID, the Checksum ID and the commands come from a
+configuration file (options given as well take precedence), and the notes the
+window shows about them are printed on standard error.
+--send [send options], last: sends it as Send Sequence sends a replacement (the options
+are send&apos;s: tonalis-cli send --help); with --config, a replacement that completes is
+kept in the board history as sent over the air, not confirmed until a READ.</source>
+        <translation>Calcola la sequenza DTMF che fa sostituire al decoder un comando via radio:
+Originale + ID modifica + Nuova + ID checksum + due cifre di checksum.
+Con --config l&apos;ID modifica, l&apos;ID checksum e i comandi vengono da un file di
+configurazione (le opzioni date prevalgono), e le note che la finestra mostra
+su di essi sono stampate sullo standard error.
+--send [opzioni di send], per ultimo: la invia come Invia sequenza invia una sostituzione
+(le opzioni sono quelle di send: tonalis-cli send --help); con --config, una sostituzione
+completata resta nello storico della scheda come inviata via radio, non confermata fino a un READ.</translation>
+    </message>
+    <message>
+        <source>replacement: %1</source>
+        <translation>sostituzione: %1</translation>
+    </message>
+    <message>
+        <source>&apos;tonalis-cli COMMAND --help&apos; describes a command.
+Exit status: 0 success, 1 refused or failed (the reason is on standard error),
+2 usage or file error. Results and progress go to standard output.
+--language en|it: English or Italian, whatever the system and the Station setup say.
+--json (send, send-command, replace --send, tone, ptt-test, identify, read, program):
+one JSON object a line on standard output, the events as they happen, the last
+{&quot;event&quot;:&quot;done&quot;,&quot;exit&quot;:N} (the README lists them).
+</source>
+        <translation>&apos;tonalis-cli COMANDO --help&apos; descrive un comando.
+Codice di uscita: 0 riuscito, 1 rifiutato o fallito (il motivo è sullo standard error),
+2 errore d&apos;uso o di file. Risultati e avanzamento vanno sullo standard output.
+--language en|it: inglese o italiano, qualunque cosa dicano il sistema e la Stazione.
+Con --json (send, send-command, replace --send, tone, ptt-test, identify, read, program),
+un oggetto JSON per riga sullo standard output, gli eventi man mano che accadono, l&apos;ultimo
+{&quot;event&quot;:&quot;done&quot;,&quot;exit&quot;:N} (il README li elenca).
+</translation>
+    </message>
+    <message>
+        <source>listening for the board&apos;s reply...</source>
+        <translation>in ascolto della risposta della scheda...</translation>
+    </message>
+    <message>
+        <source>Cannot listen for the board&apos;s reply: %1.</source>
+        <translation>Impossibile ascoltare la risposta della scheda: %1.</translation>
+    </message>
+    <message>
+        <source>reply: none heard</source>
+        <translation>risposta: nessuna udita</translation>
+    </message>
+    <message>
+        <source>history: command %1 is now %2 (sent over the air, not confirmed; a READ confirms it)</source>
+        <translation>storico: il comando %1 ora è %2 (inviato via radio, non confermato; un READ lo conferma)</translation>
+    </message>
+    <message>
+        <source>The board history cannot be written: %1</source>
+        <translation>Impossibile scrivere lo storico della scheda: %1</translation>
+    </message>
+    <message>
+        <source>Monitor and listen on this device; default: the Station setup&apos;s, or the default.</source>
+        <translation>Controlla e ascolta su questo dispositivo; predefinito: quello della Stazione, o quello di sistema.</translation>
+    </message>
+    <message>
+        <source>After the send, listen for the board&apos;s Morse reply on the input device and print it (as the Station setup&apos;s &quot;listen for the reply&quot; does).</source>
+        <translation>Dopo l&apos;invio, ascolta la risposta Morse della scheda sul dispositivo d&apos;ingresso e la stampa (come fa &quot;ascolta la risposta&quot; della Stazione).</translation>
+    </message>
+    <message>
+        <source>How long to listen for the reply, 1-120 s (default: the Station setup&apos;s).</source>
+        <translation>Per quanto ascoltare la risposta, 1-120 s (predefinito: quello della Stazione).</translation>
+    </message>
+    <message>
+        <source>--monitor-wav goes with --monitor.</source>
+        <translation>--monitor-wav va con --monitor.</translation>
+    </message>
+    <message>
+        <source>--listen-seconds takes a number of seconds from 1 to 120.</source>
+        <translation>--listen-seconds accetta un numero di secondi da 1 a 120.</translation>
     </message>
 </context>
 </TS>

@@ -1,41 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QCoreApplication>
-#include <QDate>
-#include <QFile>
-#include <QTimer>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
-#include <memory>
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
-#include "cli/port_option.h"
-#include "cli/ptt_options.h"
-#include "config/command_names.h"
-#include "config/decoder_image.h"
 #include "i18n/language.h"
-#include "storage/config_file.h"
-#include "link/board_link.h"
-#include "link/port_map.h"
-#include "link/serial_ports.h"
 #include "listen/dtmf_decoder.h"
 #include "listen/dtmf_measure.h"
-#include "listen/morse_decoder.h"
-#include "listen/send_monitor.h"
-#include "journal/journal.h"
-#include "journal/journal_clock.h"
 #include "listen/transmission_check.h"
-#include "radio/signal_quit.h"
-#include "radio/station_ptt.h"
-#include "station/station_settings.h"
-#include "storage/settings_folder.h"
-#include "tone/device_thread.h"
-#include "tone/portaudio_output.h"
-#include "tone/send_fields.h"
-#include "tone/sequence_sender.h"
-#include "tone/synthesis.h"
 #include "tone/wav_file.h"
 
 namespace tonalis::cli {

@@ -264,7 +264,7 @@ TEST(Cli, UsageAndFileErrors) {
       {{"send", "1", "--monitor-wav", Q(dir.file("m.wav"))}, 2, "--monitor-wav goes with --monitor"},
       {{"send", "1", "--listen-reply", "--listen-seconds", "0"}, 2, "--listen-seconds takes a number of seconds"},
       {{"send", "1", "--listen-seconds", "121"}, 2, "--listen-seconds takes a number of seconds"},
-      {{"audio-devices", "--json"}, 2, "--json"},
+      {{"audio-devices", "--json"}, 2, "Unknown option 'json'"},
       {{"send-command", Q(site), "output"}, 2, "\"output\" could be 0: Output 1 ON, 1: Output 1 OFF, 2: Output 2 ON,"},
       {{"send-command", Q(site), "16"}, 2, "There is no command 16: they are numbered 0 to 15."},
       {{"send-command", Q(site), "warp"}, 2, "No command is called \"warp\"."},
