@@ -1605,34 +1605,7 @@
     </message>
 </context>
 <context>
-    <name>tonalis::FrmIstruzioni</name>
-    <message>
-        <source>Instructions:</source>
-        <translation>Istruzioni:</translation>
-    </message>
-    <message>
-        <source>The help file %1 is missing</source>
-        <translation>Manca il file di help %1</translation>
-    </message>
-    <message>
-        <source>%1 is too large to be a manual.</source>
-        <translation>%1 è troppo grande per essere un manuale.</translation>
-    </message>
-</context>
-<context>
-    <name>tonalis::FrmTone</name>
-    <message>
-        <source>Tonalis v%1 - DTMF sender</source>
-        <translation>Tonalis v%1 - invio DTMF</translation>
-    </message>
-    <message>
-        <source>Board&apos;s reply: %1...</source>
-        <translation>Risposta della scheda: %1...</translation>
-    </message>
-    <message>
-        <source>The board looks unprogrammed: every byte of its memory is FF (erased). The fields show no commands and no CW call; fill them in and PROGRAM the board.</source>
-        <translation>La scheda sembra non programmata: ogni byte della sua memoria vale FF (cancellato). I campi non mostrano comandi né nominativo CW; compilarli e premere SCRIVI.</translation>
-    </message>
+    <name>tonalis::ConfigDocument</name>
     <message>
         <source>Unable to load data file %1</source>
         <translation>Impossibile caricare il file di dati %1</translation>
@@ -1673,33 +1646,43 @@
         <source>Load File</source>
         <translation>Apri file</translation>
     </message>
+</context>
+<context>
+    <name>tonalis::FrmIstruzioni</name>
+    <message>
+        <source>Instructions:</source>
+        <translation>Istruzioni:</translation>
+    </message>
+    <message>
+        <source>The help file %1 is missing</source>
+        <translation>Manca il file di help %1</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a manual.</source>
+        <translation>%1 è troppo grande per essere un manuale.</translation>
+    </message>
+</context>
+<context>
+    <name>tonalis::FrmTone</name>
+    <message>
+        <source>Tonalis v%1 - DTMF sender</source>
+        <translation>Tonalis v%1 - invio DTMF</translation>
+    </message>
+    <message>
+        <source>The board looks unprogrammed: every byte of its memory is FF (erased). The fields show no commands and no CW call; fill them in and PROGRAM the board.</source>
+        <translation>La scheda sembra non programmata: ogni byte della sua memoria vale FF (cancellato). I campi non mostrano comandi né nominativo CW; compilarli e premere SCRIVI.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Attenzione</translation>
+    </message>
     <message>
         <source>Sequence to Send (%1 digits)</source>
         <translation>Sequenza da inviare (%1 cifre)</translation>
     </message>
     <message>
-        <source>Not monitoring: %1.</source>
-        <translation>Nessun monitoraggio: %1.</translation>
-    </message>
-    <message>
         <source>Station</source>
         <translation>Stazione</translation>
-    </message>
-    <message>
-        <source>Your transmission cannot be monitored: %1.</source>
-        <translation>La trasmissione non può essere monitorata: %1.</translation>
-    </message>
-    <message>
-        <source>Sending works as before; choose an input device in the Station dialog.</source>
-        <translation>L&apos;invio funziona come prima; scegliere un dispositivo d&apos;ingresso nella finestra Stazione.</translation>
-    </message>
-    <message>
-        <source>Monitoring the transmission...</source>
-        <translation>Monitoraggio della trasmissione...</translation>
-    </message>
-    <message>
-        <source>The board history cannot be written: %1</source>
-        <translation>Impossibile scrivere lo storico della scheda: %1</translation>
     </message>
     <message>
         <source>Journal</source>
@@ -1708,30 +1691,6 @@
     <message>
         <source>The journal of sends cannot be written: %1.</source>
         <translation>Impossibile scrivere il registro degli invii: %1.</translation>
-    </message>
-    <message>
-        <source>Listening for the board&apos;s reply...</source>
-        <translation>In ascolto della risposta della scheda...</translation>
-    </message>
-    <message>
-        <source>Not listening for the reply: %1.</source>
-        <translation>Nessun ascolto della risposta: %1.</translation>
-    </message>
-    <message>
-        <source>The board&apos;s reply cannot be heard: %1.</source>
-        <translation>La risposta della scheda non può essere ascoltata: %1.</translation>
-    </message>
-    <message>
-        <source>No reply heard (%1).</source>
-        <translation>Nessuna risposta ricevuta (%1).</translation>
-    </message>
-    <message>
-        <source>Board&apos;s reply at %1: %2</source>
-        <translation>Risposta della scheda alle %1: %2</translation>
-    </message>
-    <message>
-        <source>call %1 recognised</source>
-        <translation>nominativo %1 riconosciuto</translation>
     </message>
     <message>
         <source>Some of the Station setup cannot be read:</source>
@@ -1816,18 +1775,6 @@
     <message>
         <source>Close the window again to exit without saving them.</source>
         <translation>Chiudere di nuovo la finestra per uscire senza salvarle.</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Ferma</translation>
-    </message>
-    <message>
-        <source>Stops the send and releases the transmitter (Escape)</source>
-        <translation>Ferma l&apos;invio e rilascia il trasmettitore (Esc)</translation>
-    </message>
-    <message>
-        <source>Stop was pressed</source>
-        <translation>è stato premuto Ferma</translation>
     </message>
 </context>
 <context>
@@ -2021,6 +1968,77 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tonalis::SendPanel</name>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Stops the send and releases the transmitter (Escape)</source>
+        <translation>Ferma l&apos;invio e rilascia il trasmettitore (Esc)</translation>
+    </message>
+    <message>
+        <source>Monitoring the transmission...</source>
+        <translation>Monitoraggio della trasmissione...</translation>
+    </message>
+    <message>
+        <source>Not monitoring: %1.</source>
+        <translation>Nessun monitoraggio: %1.</translation>
+    </message>
+    <message>
+        <source>Your transmission cannot be monitored: %1.</source>
+        <translation>La trasmissione non può essere monitorata: %1.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <source>The board history cannot be written: %1</source>
+        <translation>Impossibile scrivere lo storico della scheda: %1</translation>
+    </message>
+    <message>
+        <source>Listening for the board&apos;s reply...</source>
+        <translation>In ascolto della risposta della scheda...</translation>
+    </message>
+    <message>
+        <source>Not listening for the reply: %1.</source>
+        <translation>Nessun ascolto della risposta: %1.</translation>
+    </message>
+    <message>
+        <source>The board&apos;s reply cannot be heard: %1.</source>
+        <translation>La risposta della scheda non può essere ascoltata: %1.</translation>
+    </message>
+    <message>
+        <source>Board&apos;s reply: %1...</source>
+        <translation>Risposta della scheda: %1...</translation>
+    </message>
+    <message>
+        <source>Stop was pressed</source>
+        <translation>è stato premuto Ferma</translation>
+    </message>
+    <message>
+        <source>No reply heard (%1).</source>
+        <translation>Nessuna risposta ricevuta (%1).</translation>
+    </message>
+    <message>
+        <source>Board&apos;s reply at %1: %2</source>
+        <translation>Risposta della scheda alle %1: %2</translation>
+    </message>
+    <message>
+        <source>call %1 recognised</source>
+        <translation>nominativo %1 riconosciuto</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Stazione</translation>
+    </message>
+    <message>
+        <source>Sending works as before; choose an input device in the Station dialog.</source>
+        <translation>L&apos;invio funziona come prima; scegliere un dispositivo d&apos;ingresso nella finestra Stazione.</translation>
     </message>
 </context>
 <context>

@@ -60,8 +60,6 @@ constexpr int kTwipsPerPixel = 15;
 constexpr const char* kStationSection = "5.";
 constexpr const char* kHistorySection = "5a.";
 constexpr const char* kHelpSectionProperty = "tonalisHelpSection";
-constexpr auto kStatusClearDelay = std::chrono::milliseconds(20000);
-const char* kFileFilters[] = {TONALIS_TEXT("Configuration file (*.prg)"), TONALIS_TEXT("All files (*)")};
 
 }  // namespace
 
@@ -79,52 +77,36 @@ FrmTone::FrmTone(MessageSink& messages, OutputHandle audio, const QString& setti
       history_(link_, messages, FilePath(settingsFolder + "/history"),
                [this] {
                  // The file as loaded, or marked when the fields had moved on from it.
-                 const std::string name = Std(QFileInfo(currentConfigPath_).fileName());
+                 const std::string name = Std(QFileInfo(document_->path()).fileName());
                  // Kept in no language: the History shows it in the program's.
-                 return name.empty() || !modified_ ? name : name + kModifiedMark;
+                 return name.empty() || !document_->isModified() ? name : name + kModifiedMark;
                }),
       ownInput_(input ? nullptr : std::make_unique<PortAudioInput>()),
       exchange_(std::move(audio), stationPtt_, messages, input ? *input : *ownInput_, journal_, &history_.store()) {
   setObjectName("frmTone");
   setWindowTitle(kInitialCaption);
+  document_ = new ConfigDocument(this, messages_, settingsFolder_,
+                                 {[this] { return ConfigFileContent{readConfig(), Std(c_.txtPrgComm->text())}; },
+                                  [this](const ConfigFileContent& content) { showLoaded(content); }});
   MakeStatusLine(c_.lblInfoSend);
   SetStatusText(c_.lblInfoSend, tr("Tonalis v%1 - DTMF sender").arg(Q(VersionText())));
-  timer1_.setInterval(kStatusClearDelay);
   installFieldRules();
   connectControls();
   placeCornerButtons();
-  // The reply line: the strip under the Send Sequence frame, which no
-  // specified control uses.
-  QWidget* page = c_.Frame4->parentWidget();
-  lblReply_ = new AirStrip(page);
-  const int top = c_.Frame4->geometry().bottom() + 1;
-  lblReply_->setGeometry(c_.Frame4->x(), top, c_.Frame4->width(), std::max(14, page->height() - top));
-  connect(lblReply_, &AirStrip::changed, this, &FrmTone::showInCommands);
-  connect(lblReply_, &AirStrip::offerTaken, this, [this](int command, const QString& digits) {
+  sendPanel_ = new SendPanel(c_, exchange_, messages_, this);
+  connect(sendPanel_, &SendPanel::changed, this, &FrmTone::showInCommands);
+  connect(sendPanel_, &SendPanel::sending, this, [this](bool on) {
+    if (commandsDialog_) commandsDialog_->setSending(on);
+  });
+  connect(sendPanel_, &SendPanel::offerTaken, this, [this](int command, const QString& digits) {
     c_.txtMem[static_cast<std::size_t>(command)]->setText(digits);
   });
-  connectExchange();
-  // While a send is under way, Escape or the Stop button in Send Sequence's
-  // place stops it: the sound stops and the transmitter is released.
-  cmdStop_ = new QPushButton(tr("Stop"), c_.cmdTone->parentWidget());
-  cmdStop_->setObjectName("cmdStop");
-  cmdStop_->setGeometry(c_.cmdTone->geometry());
-  cmdStop_->setToolTip(tr("Stops the send and releases the transmitter (Escape)"));
-  cmdStop_->hide();
-  connect(cmdStop_, &QPushButton::clicked, this, &FrmTone::stopSend);
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, this, &FrmTone::stopSend);
   // Ctrl+O loads, Ctrl+S saves to the file in the title (asking for one
   // where there is none), Ctrl+Q closes as the close button does.
   auto* open = new QShortcut(QKeySequence::Open, this);
   connect(open, &QShortcut::activated, this, &FrmTone::onLoadClicked);
   auto* save = new QShortcut(QKeySequence::Save, this);
-  connect(save, &QShortcut::activated, this, [this] {
-    if (currentConfigPath_.isEmpty())
-      onSaveClicked();
-    else
-      saveConfigFile(currentConfigPath_);
-  });
+  connect(save, &QShortcut::activated, document_, &ConfigDocument::saveHere);
   auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
   connect(quit, &QShortcut::activated, this, &QWidget::close);
   // Ctrl+P prints the command card.
@@ -201,10 +183,6 @@ void FrmTone::connectControls() {
 
   connect(c_.cmdTone, &QPushButton::clicked, this, &FrmTone::sendSequence);
   connect(&journal_, &JournalWriter::failed, this, &FrmTone::onJournalFailed);
-  connect(&timer1_, &QTimer::timeout, this, [this] {
-    timer1_.stop();
-    SetStatusText(c_.lblInfoSend, QString());
-  });
 
   connect(c_.txtSeqCmd, &QLineEdit::textChanged, this,
           [this](const QString& id) { c_.lblSeqCmd->setText("[" + id + "]"); });
@@ -219,12 +197,12 @@ void FrmTone::connectControls() {
   connect(c_.cmdSeqCalc, &QPushButton::clicked, this, &FrmTone::calculateReplacement);
 
   // Every field a configuration file holds.
-  for (QLineEdit* f : c_.txtMem) connect(f, &QLineEdit::textChanged, this, &FrmTone::updateModified);
+  for (QLineEdit* f : c_.txtMem) connect(f, &QLineEdit::textChanged, document_, &ConfigDocument::fieldsChanged);
   for (QLineEdit* f : {c_.txtSeqCmd, c_.txtCrcTag, c_.txtCallID, c_.txtMorseSpeed, c_.txtTmr2, c_.txtBlo, c_.txtBhi,
                        c_.txtPrgComm})
-    connect(f, &QLineEdit::textChanged, this, &FrmTone::updateModified);
-  for (QPushButton* b : c_.chkOutput) connect(b, &QPushButton::toggled, this, &FrmTone::updateModified);
-  for (QCheckBox* b : {c_.chkMorse, c_.chkBCheck}) connect(b, &QCheckBox::toggled, this, &FrmTone::updateModified);
+    connect(f, &QLineEdit::textChanged, document_, &ConfigDocument::fieldsChanged);
+  for (QPushButton* b : c_.chkOutput) connect(b, &QPushButton::toggled, document_, &ConfigDocument::fieldsChanged);
+  for (QCheckBox* b : {c_.chkMorse, c_.chkBCheck}) connect(b, &QCheckBox::toggled, document_, &ConfigDocument::fieldsChanged);
 }
 
 bool FrmTone::eventFilter(QObject* watched, QEvent* event) {
@@ -340,7 +318,7 @@ void FrmTone::setHistoryFolder(const std::string& folder) { history_.store() = H
 
 QDialog* FrmTone::openPrintDialog() {
   // The fields as they are now; the keys masked, as on the command line without --show-keys.
-  const QString name = currentConfigPath_.isEmpty() ? QString("Tonalis") : QFileInfo(currentConfigPath_).completeBaseName();
+  const QString name = document_->path().isEmpty() ? QString("Tonalis") : QFileInfo(document_->path()).completeBaseName();
   return OpenCardPrintDialog(this, MakeCard(readConfig(), Std(name), false), name, messages_);
 }
 
@@ -378,7 +356,7 @@ void FrmTone::refreshCommands() {
   if (!commandsDialog_) return;
   const DecoderConfig fields = readConfig();
   // What the board holds is known after a READ or PROGRAM; before, the file is the best guess.
-  const bool unsaved = boardConfig_ ? !(fields == *boardConfig_) : modified_;
+  const bool unsaved = boardConfig_ ? !(fields == *boardConfig_) : document_->isModified();
   commandsDialog_->setCommands(fields.txtMem, unsaved);
   commandsDialog_->setSending(exchange_.transmitting());
 }
@@ -406,117 +384,26 @@ void FrmTone::showDialog() { ensureDialog().showDialog(); }
 
 // ---- Configuration files ----------------------------------------------------
 
-void FrmTone::loadConfigFile(const QString& path) {
-  const ConfigFileLoad load = ReadConfigFile(FilePath(path));
-  if (!load.ok()) {
-    // Nothing of a file that cannot be read whole reaches the fields: a mix of
-    // two configurations would be saved over the good one or programmed.
-    // The title is cut short on screen: the path goes in the text as well.
-    messages_.showMessage(
-        {Std(tr("Unable to load data file %1").arg(path)), Std(path) + kCrLf + load.error, UserMessage::Icon::None});
-    return;
-  }
+void FrmTone::loadConfigFile(const QString& path) { document_->load(path); }
+
+bool FrmTone::saveConfigFile(const QString& path) { return document_->save(path); }
+
+void FrmTone::showLoaded(const ConfigFileContent& content) {
   restoredImage_.reset();
-  const DecoderConfig& config = load.content.config;
-  applyOutputs(config.chkOutput);
-  applyParameters(config);
-  applyCommands(config.txtMem);
-  const QString port = Q(load.content.txtPrgComm);
+  applyOutputs(content.config.chkOutput);
+  applyParameters(content.config);
+  applyCommands(content.config.txtMem);
+  const QString port = Q(content.txtPrgComm);
   if (port != c_.txtPrgComm->text() && c_.chkPrg->isChecked())
     link_.setProgrammingTicked(false, Std(c_.txtPrgComm->text()));
   c_.txtPrgComm->setText(port);
-  currentConfigPath_ = path;
-  markSaved();
-}
-
-bool FrmTone::saveConfigFile(const QString& path) {
-  const ConfigFileContent content{readConfig(), Std(c_.txtPrgComm->text())};
-  if (const auto error = WriteConfigFile(FilePath(path), content)) {
-    messages_.showMessage({Std(tr("Warning")), *error, UserMessage::Icon::None});
-    return false;
-  }
-  currentConfigPath_ = path;
-  markSaved();
-  return true;
-}
-
-void FrmTone::setCaptionFor(const QString& path) {
-  const int slash = std::max(path.lastIndexOf('/'), path.lastIndexOf('\\'));
-  const QString caption =
-      path.isEmpty() ? QString(kInitialCaption) : tr("Tonalis v%1 - %2").arg(Q(VersionText()), path.mid(slash + 1));
-  setWindowTitle(caption + (modified_ ? " *" : ""));
-}
-
-void FrmTone::markSaved() {
-  saved_ = {readConfig(), Std(c_.txtPrgComm->text())};
-  modified_ = false;
-  setCaptionFor(currentConfigPath_);
-}
-
-void FrmTone::updateModified() {
-  const ConfigFileContent now{readConfig(), Std(c_.txtPrgComm->text())};
-  const bool modified = !(now.config == saved_.config) || now.txtPrgComm != saved_.txtPrgComm;
-  if (modified == modified_) return;
-  modified_ = modified;
-  setCaptionFor(currentConfigPath_);
-}
-
-void FrmTone::afterSavingChanges(std::function<void()> go) {
-  if (!modified_) {
-    go();
-    return;
-  }
-  const QString name = currentConfigPath_.isEmpty() ? QString(kDefaultConfigName) : QFileInfo(currentConfigPath_).fileName();
-  QPointer<FrmTone> self(this);
-  messages_.ask({Std(tr("Save changes?")),
-                 Std(tr("The configuration in the fields has changes that are not saved in %1. Save them before "
-                        "going on?")
-                         .arg(name)),
-                 UserMessage::Icon::Exclamation},
-                {Std(tr("Save")), Std(tr("Discard")), Std(tr("Cancel"))}, [self, go = std::move(go)](int answer) {
-                  if (!self || answer == 2) return;
-                  if (answer == 0) {
-                    const QString path = self->currentConfigPath_.isEmpty()
-                                             ? self->settingsFolder_ + "/" + kDefaultConfigName
-                                             : self->currentConfigPath_;
-                    if (!self->saveConfigFile(path)) return;  // said; nothing is lost
-                  }
-                  go();
-                });
 }
 
 void FrmTone::onLoadClicked() {
-  afterSavingChanges([this] { openFileDialog(QFileDialog::AcceptOpen); });
+  document_->afterSavingChanges([this] { document_->openDialog(false); });
 }
-void FrmTone::onSaveClicked() { openFileDialog(QFileDialog::AcceptSave); }
 
-void FrmTone::openFileDialog(int mode) {
-  if (fileDialog_) fileDialog_->close();
-  const bool save = mode == QFileDialog::AcceptSave;
-  auto* dialog = new QFileDialog(this, save ? tr("Save File") : tr("Load File"), settingsFolder_);
-  dialog->setOption(QFileDialog::DontUseNativeDialog);
-  dialog->setAttribute(Qt::WA_DeleteOnClose);
-  dialog->setNameFilters({Tr(kFileFilters[0]), Tr(kFileFilters[1])});
-  dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  dialog->setDefaultSuffix("prg");
-  // Save writes where the title says, unless the user chooses otherwise.
-  if (save && !currentConfigPath_.isEmpty()) {
-    dialog->setDirectory(QFileInfo(currentConfigPath_).absolutePath());
-    dialog->selectFile(QFileInfo(currentConfigPath_).fileName());
-  } else {
-    dialog->selectFile(kDefaultConfigName);
-  }
-  connect(dialog, &QFileDialog::fileSelected, this,
-          [this, save](const QString& path) {
-            if (save)
-              saveConfigFile(path);
-            else
-              loadConfigFile(path);
-          });
-  fileDialog_ = dialog;
-  dialog->open();
-}
+void FrmTone::onSaveClicked() { document_->openDialog(true); }
 
 // ---- Send Sequence ----------------------------------------------------------
 
@@ -561,62 +448,15 @@ void FrmTone::sendSequence() {
     request.newDigits = lastReplacement_->digits;
     request.port = "COM" + Std(c_.txtPrgComm->text());
     request.portDevice = link_.portDevice();
-    request.file = Std(QFileInfo(currentConfigPath_).fileName());
+    request.file = Std(QFileInfo(document_->path()).fileName());
     const EncodeResult fields = ValidateAndEncode(readConfig());
     if (fields.ok()) request.fieldsImage = fields.image;
   }
   // The board keys a dot of its timing byte: the configuration's speed tells it.
   const auto wpm = StrictNumber(Std(c_.txtMorseSpeed->text()));
   if (wpm && *wpm >= 14 && *wpm <= 150) request.replyDotMs = MorseDotMs(*wpm);
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  // The last line answered the last send.
-  lblReply_->clear();
   c_.txtTxd->setText(Q(timing.texts.txDelayMs));
-  exchange_.start(request);
-  SetStatusText(c_.lblInfoSend, Tr(kSendingText));
-  c_.cmdTone->setEnabled(false);
-  showStop(true);
-  showInCommands();
-  if (commandsDialog_) commandsDialog_->setSending(true);
-}
-
-void FrmTone::connectExchange() {
-  connect(&exchange_, &AirExchange::monitoring, this,
-          [this] { lblReply_->setMonitorText(tr("Monitoring the transmission...")); });
-  connect(&exchange_, &AirExchange::monitorFailed, this, [this](const QString& why) {
-    lblReply_->setMonitorText(tr("Not monitoring: %1.").arg(why));
-    if (!std::exchange(monitorFailureSaid_, true))
-      messages_.showMessage({Std(tr("Station")),
-                             Std(tr("Your transmission cannot be monitored: %1.").arg(why)) + kCrLf +
-                                 Std(tr("Sending works as before; choose an input device in the Station dialog.")),
-                             UserMessage::Icon::Exclamation});
-  });
-  connect(&exchange_, &AirExchange::sendFinished, this, &FrmTone::onSendFinished);
-  connect(&exchange_, &AirExchange::airEntryWritten, this, [this](int n, const QString& digits) {
-    // The fields are never changed by themselves: the strip offers it, a click takes it.
-    if (c_.txtMem[static_cast<std::size_t>(n)]->text() != digits) lblReply_->offer(n, digits);
-  });
-  connect(&exchange_, &AirExchange::airEntryFailed, this, [this](const QString& why) {
-    messages_.showMessage({Std(tr("Warning")), Std(tr("The board history cannot be written: %1").arg(why)),
-                           UserMessage::Icon::Exclamation});
-  });
-  connect(&exchange_, &AirExchange::monitored, this,
-          [this](const TransmissionCheck& check, const std::vector<std::int16_t>&, int, bool truncated) {
-            lblReply_->showCheck(check, truncated);
-          });
-  connect(&exchange_, &AirExchange::listening, this,
-          [this] { lblReply_->setReplyText(tr("Listening for the board's reply...")); });
-  connect(&exchange_, &AirExchange::listenFailed, this, [this](const QString& why) {
-    lblReply_->setReplyText(tr("Not listening for the reply: %1.").arg(why));
-    if (!std::exchange(listenFailureSaid_, true))
-      messages_.showMessage({Std(tr("Station")),
-                             Std(tr("The board's reply cannot be heard: %1.").arg(why)) + kCrLf +
-                                 Std(tr("Sending works as before; choose an input device in the Station dialog.")),
-                             UserMessage::Icon::Exclamation});
-  });
-  connect(&exchange_, &AirExchange::replyProgress, this,
-          [this](const QString& text) { lblReply_->setReplyText(tr("Board's reply: %1...").arg(text)); });
-  connect(&exchange_, &AirExchange::replyHeard, this, &FrmTone::onReplyHeard);
+  sendPanel_->start(request);
 }
 
 void FrmTone::onJournalFailed(const QString& error) {
@@ -637,40 +477,7 @@ void FrmTone::helpAt(Dialog* dialog, const char* section) {
 }
 
 void FrmTone::showInCommands() {
-  if (commandsDialog_) commandsDialog_->setResult(c_.lblInfoSend->text(), lblReply_->whole());
-}
-
-void FrmTone::stopSend() {
-  if (exchange_.transmitting()) exchange_.stop(Std(tr("Stop was pressed")));
-}
-
-void FrmTone::showStop(bool sending) {
-  const bool hadFocus = c_.cmdTone->hasFocus() || cmdStop_->hasFocus();
-  cmdStop_->setVisible(sending);
-  c_.cmdTone->setVisible(!sending);
-  if (hadFocus) (sending ? static_cast<QWidget*>(cmdStop_) : c_.cmdTone)->setFocus();
-}
-
-void FrmTone::onSendFinished(const QString& status, bool) {
-  QApplication::restoreOverrideCursor();
-  if (commandsDialog_) commandsDialog_->setSending(false);
-  showStop(false);
-  c_.cmdTone->setEnabled(true);
-  if (!timer1_.isActive()) timer1_.start();
-  SetStatusText(c_.lblInfoSend, DisplayText(Std(status)));
-  showInCommands();
-}
-
-void FrmTone::onReplyHeard(const QString& text) {
-  const QString time = QTime::currentTime().toString("HH:mm:ss");
-  if (text.isEmpty()) {
-    lblReply_->setReplyText(tr("No reply heard (%1).").arg(time));
-    return;
-  }
-  const QString call = c_.txtCallID->text().trimmed();
-  const bool recognised = !call.isEmpty() && text.contains(call);
-  lblReply_->setReplyText(tr("Board's reply at %1: %2").arg(time, text) +
-                          (recognised ? QString::fromUtf8("  \u2714 ") + tr("call %1 recognised").arg(call) : QString()));
+  if (commandsDialog_) commandsDialog_->setResult(c_.lblInfoSend->text(), sendPanel_->strip()->whole());
 }
 
 // ---- Remote replacement -----------------------------------------------------
@@ -718,7 +525,7 @@ void FrmTone::onChecksumIdChanged() {
 // ---- Start-up and shut-down -------------------------------------------------
 
 void FrmTone::load() {
-  timer1_.start();
+  sendPanel_->clearStatusLater();
   applySettings();
   StationSettings station = ReadStationSettings(settingsFolder_);
   if (!station.problems.empty()) {
@@ -837,7 +644,7 @@ void FrmTone::applySettings() {
 
 bool FrmTone::saveSettings(QString* error) {
   AppSettings s;
-  s.currentConfigPath = FilePath(currentConfigPath_);
+  s.currentConfigPath = FilePath(document_->path());
   s.windowLeft = pos().x() * kTwipsPerPixel;
   s.windowTop = pos().y() * kTwipsPerPixel;
   s.mainTab = c_.SSTab1->currentIndex();
@@ -917,10 +724,10 @@ void FrmTone::closeEvent(QCloseEvent* event) {
     askToCloseDuringProgram();
     return;
   }
-  if (!closeConfirmed_ && modified_) {
+  if (!closeConfirmed_ && document_->isModified()) {
     event->ignore();
     QPointer<FrmTone> self(this);
-    afterSavingChanges([self] {
+    document_->afterSavingChanges([self] {
       // Not from inside this close event, which Qt would ignore.
       QTimer::singleShot(0, self, [self] {
         self->closeConfirmed_ = true;

@@ -21,8 +21,9 @@
 #include "station/station_settings.h"
 #include "storage/config_file.h"
 #include "tone/audio_output.h"
-#include "ui/air_strip.h"
+#include "ui/config_document.h"
 #include "ui/form_layout.h"
+#include "ui/send_panel.h"
 
 class QFileDialog;
 
@@ -66,10 +67,10 @@ class FrmTone : public QWidget, public ProgressView {
   QPushButton* historyButton() const { return cmdHistory_; }
   QPushButton* commandsButton() const { return cmdCommands_; }
   // The board's last Morse reply, under the Send Sequence frame.
-  QLabel* replyLabel() const { return lblReply_; }
+  QLabel* replyLabel() const { return sendPanel_->strip(); }
   ReplyListener& listener() { return exchange_.listener(); }
   SendMonitor& monitor() { return exchange_.monitor(); }
-  QDialog* monitorDialog() const { return lblReply_->monitorDialog(); }
+  QDialog* monitorDialog() const { return sendPanel_->strip()->monitorDialog(); }
   HistoryRecorder& history() { return history_; }
   // Where the board history is kept (by default history/ in the settings folder).
   void setHistoryFolder(const std::string& folder);
@@ -88,7 +89,7 @@ class FrmTone : public QWidget, public ProgressView {
   QDialog* openPrintDialog();
   // The progress dialog, or nothing before its first use.
   ProgressDialog* dialog() const { return dialog_; }
-  const QString& currentConfigPath() const { return currentConfigPath_; }
+  const QString& currentConfigPath() const { return document_->path(); }
   QString settingsPath() const;
 
   DecoderConfig readConfig() const;
@@ -98,7 +99,7 @@ class FrmTone : public QWidget, public ProgressView {
   // The fields differ from what was last loaded or saved (a READ, a history
   // entry put back, or any edit): the title says so, and closing or loading
   // asks first.
-  bool isModified() const { return modified_; }
+  bool isModified() const { return document_->isModified(); }
 
   // ProgressView, forwarded to the dialog, which is created on first use.
   void setMessage(const std::string& text) override;
@@ -126,32 +127,22 @@ class FrmTone : public QWidget, public ProgressView {
   void applyParameters(const DecoderConfig& config);
   void applyCommands(const std::array<std::string, kCommandCount>& commands);
   void applyDecoded(const DecoderConfig& config);
-  void setCaptionFor(const QString& path);
-  void markSaved();
-  void updateModified();
-  // Asks to save unsaved fields, then calls `go` unless the user cancels.
-  void afterSavingChanges(std::function<void()> go);
   void askToCloseDuringProgram();
 
   void onProgramClicked();
+  void showLoaded(const ConfigFileContent& content);
   void onLoadClicked();
   void onSaveClicked();
-  void openFileDialog(int mode);
 
   void refreshSequenceCounter();
   void copyCommandToSequence(int n);
   void sendSequence();
-  void connectExchange();
-  void onSendFinished(const QString& status, bool completed);
-  void onReplyHeard(const QString& text);
   void refreshCommands();
   void onJournalFailed(const QString& error);
-  void stopSend();
   void showInCommands();
   void openHelp(const QString& section);
   template <typename Dialog>
   void helpAt(Dialog* dialog, const char* section);
-  void showStop(bool sending);
   void calculateReplacement();
   void onChecksumIdChanged();
 
@@ -170,7 +161,6 @@ class FrmTone : public QWidget, public ProgressView {
   StationSettings station_;
   std::string commandLineDevice_;
   bool stationChosenHere_ = false;  // the Station dialog's OK was pressed
-  QPushButton* cmdStop_ = nullptr;
   QPushButton* cmdStation_ = nullptr;
   QPushButton* cmdHistory_ = nullptr;
   QPushButton* cmdCommands_ = nullptr;
@@ -194,19 +184,11 @@ class FrmTone : public QWidget, public ProgressView {
   HistoryRecorder history_;
   std::unique_ptr<AudioInput> ownInput_;
   AirExchange exchange_;
-  AirStrip* lblReply_ = nullptr;
-  bool listenFailureSaid_ = false;
-  bool monitorFailureSaid_ = false;
+  SendPanel* sendPanel_ = nullptr;
   std::optional<DecoderImage> restoredImage_;
-  QString currentConfigPath_;
-  QTimer timer1_;
-  QPointer<QFileDialog> fileDialog_;
+  ConfigDocument* document_ = nullptr;
   bool settingsSaveFailed_ = false;
-  ConfigFileContent saved_;  // the fields as last loaded or saved
-  bool modified_ = false;
   bool closeConfirmed_ = false;
 };
-
-inline constexpr const char* kInitialCaption = "Tonalis v3 by Velkaro";
 
 }  // namespace tonalis
