@@ -172,11 +172,11 @@ void AirExchange::onSendFinished(const QString& status, bool completed) {
   record_.result = SendResult(completed, stopped_);
   record_.detail = status.toStdString();
   journal_.append(record_);
-  if (completed && request_.kind == AirRequest::Kind::Replacement && request_.replacedCommand) writeAirEntry();
   const bool listens = completed && request_.listen;
   // The reply may start as the send ends: kept from now for the listener.
   if (listens) input_.keepFromNow();
   Q_EMIT sendFinished(status, completed);
+  if (completed && request_.kind == AirRequest::Kind::Replacement && request_.replacedCommand) writeAirEntry();
   if (!active_) return;  // ended meanwhile by whoever heard that
   if (monitor_.recording()) {
     // A send stopped part way is judged on what it put on the air.

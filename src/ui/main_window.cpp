@@ -2,37 +2,25 @@
 #include "ui/main_window.h"
 
 #include <QApplication>
-#include <QShortcut>
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QTextBrowser>
-#include <QVBoxLayout>
 #include <QCloseEvent>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPointer>
-#include <QMessageBox>
 #include <QScreen>
-#include <QSignalBlocker>
-#include <QTabBar>
-#include <QTime>
+#include <QShortcut>
 
-#include "card/card_content.h"
-#include "config/command_names.h"
 #include "config/decoder_image.h"
 #include "config/text_value.h"
 #include "config/version.h"
-#include "history/history_store.h"
 #include "i18n/language.h"
-#include "i18n/text.h"
 #include "journal/journal_clock.h"
 #include "link/port_lookup.h"
-#include "listen/transmission_check.h"
+#include "history/history_store.h"
 #include "remote/replacement.h"
 #include "storage/settings_file.h"
+#include "tone/morse.h"
 #include "tone/send_fields.h"
 #include "ui/accessibility.h"
 #include "ui/card_printing.h"
@@ -42,10 +30,8 @@
 #include "ui/help_viewer.h"
 #include "ui/history_dialog.h"
 #include "ui/key_rules.h"
-#include "ui/message_boxes.h"
 #include "ui/progress_dialog.h"
 #include "ui/station_dialog.h"
-#include "tone/portaudio_output.h"
 
 namespace tonalis {
 namespace {
