@@ -5,10 +5,8 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPointer>
-#include <QScreen>
 #include <QShortcut>
 
 #include "config/decoder_image.h"
@@ -18,7 +16,6 @@
 #include "journal/journal_clock.h"
 #include "link/port_lookup.h"
 #include "history/history_store.h"
-#include "remote/replacement.h"
 #include "storage/settings_file.h"
 #include "tone/morse.h"
 #include "tone/send_fields.h"
@@ -31,7 +28,9 @@
 #include "ui/history_dialog.h"
 #include "ui/key_rules.h"
 #include "ui/progress_dialog.h"
+#include "ui/replacement_panel.h"
 #include "ui/station_dialog.h"
+#include "ui/window_settings.h"
 
 namespace tonalis {
 namespace {
@@ -40,7 +39,6 @@ std::string Std(const QString& s) { return s.toStdString(); }
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 std::string FilePath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
-constexpr int kTwipsPerPixel = 15;
 // The manual's sections that tell of the dialogs (the headings start so, in
 // each language): the station's tells of the Journal and Commands too.
 constexpr const char* kStationSection = "5.";
@@ -170,17 +168,8 @@ void FrmTone::connectControls() {
   connect(c_.cmdTone, &QPushButton::clicked, this, &FrmTone::sendSequence);
   connect(&journal_, &JournalWriter::failed, this, &FrmTone::onJournalFailed);
 
-  connect(c_.txtSeqCmd, &QLineEdit::textChanged, this,
-          [this](const QString& id) { c_.lblSeqCmd->setText("[" + id + "]"); });
-  connect(c_.txtCrcTag, &QLineEdit::textChanged, this, &FrmTone::onChecksumIdChanged);
-  connect(c_.txtSeqOri, &QLineEdit::textChanged, this, [this](const QString& text) {
-    c_.Label6->setText(
-        Q(CommandMatchCaption(TrStd(kOriginalCaption), kOriginalMatchSeparator, Std(text), readConfig().txtMem)));
-  });
-  connect(c_.txtSeqNew, &QLineEdit::textChanged, this, [this](const QString& text) {
-    c_.Label8->setText(Q(CommandMatchCaption(TrStd(kNewCaption), kNewMatchSeparator, Std(text), readConfig().txtMem)));
-  });
-  connect(c_.cmdSeqCalc, &QPushButton::clicked, this, &FrmTone::calculateReplacement);
+  replacement_ = new ReplacementPanel(c_, messages_, [this] { return readConfig(); }, this);
+  connect(replacement_, &ReplacementPanel::calculated, this, &FrmTone::refreshSequenceCounter);
 
   // Every field a configuration file holds.
   for (QLineEdit* f : c_.txtMem) connect(f, &QLineEdit::textChanged, document_, &ConfigDocument::fieldsChanged);
@@ -427,11 +416,10 @@ void FrmTone::sendSequence() {
   if (commandSent_) {
     request.kind = AirRequest::Kind::Command;
     request.command = *commandSent_;
-  } else if (lastReplacement_ && lastReplacement_->sequence == request.sequence) {
-    request.kind = AirRequest::Kind::Replacement;
-    request.replacedCommand = lastReplacement_->command;
-    request.replacedDigits = lastReplacement_->original;
-    request.newDigits = lastReplacement_->digits;
+  } else {
+    replacement_->describe(request);
+  }
+  if (request.kind == AirRequest::Kind::Replacement) {
     request.port = "COM" + Std(c_.txtPrgComm->text());
     request.portDevice = link_.portDevice();
     request.file = Std(QFileInfo(document_->path()).fileName());
@@ -464,48 +452,6 @@ void FrmTone::helpAt(Dialog* dialog, const char* section) {
 
 void FrmTone::showInCommands() {
   if (commandsDialog_) commandsDialog_->setResult(c_.lblInfoSend->text(), sendPanel_->strip()->whole());
-}
-
-// ---- Remote replacement -----------------------------------------------------
-
-void FrmTone::calculateReplacement() {
-  ReplacementResult r = CalculateReplacement(Std(c_.txtSeqOri->text()), Std(c_.txtSeqCmd->text()),
-                                             Std(c_.txtCrcTag->text()), Std(c_.txtSeqNew->text()), TrStd);
-  // One the board would ignore or refuse is never offered for sending.
-  if (!r.refusal) {
-    ReplacementResult board = ReplacementAgainstCommands(Std(c_.txtSeqOri->text()), Std(c_.txtSeqNew->text()),
-                                                         readConfig().txtMem, TrStd);
-    if (board.refusal) r = std::move(board);
-  }
-  if (r.refusal) {
-    messages_.showMessage(*r.refusal);
-    if (r.selection) {
-      QLineEdit* field = r.selection->field == FieldSelection::Field::Original ? c_.txtSeqOri : c_.txtSeqNew;
-      field->setFocus();
-      field->setSelection(r.selection->start, r.selection->length);
-    }
-    return;
-  }
-  c_.Text1->setText(Q(*r.sequence));
-  refreshSequenceCounter();
-  // Named so in the journal when it is sent as calculated.
-  Replacement sent;
-  sent.sequence = *r.sequence;
-  sent.original = Std(c_.txtSeqOri->text());
-  sent.digits = Std(c_.txtSeqNew->text());
-  for (int n = 0; n < kCommandCount; ++n)
-    if (Std(c_.txtMem[static_cast<std::size_t>(n)]->text()) == sent.original) sent.command = n;
-  lastReplacement_ = sent;
-}
-
-void FrmTone::onChecksumIdChanged() {
-  const std::string id = Std(c_.txtCrcTag->text());
-  if (const auto warning = ChecksumIdConflict(id, readConfig().txtMem, TrStd)) {
-    messages_.showMessage(*warning);
-    c_.txtCrcTag->setFocus();
-    c_.txtCrcTag->selectAll();
-  }
-  c_.lblCrcTag->setText(Q("[" + id + "]"));
 }
 
 // ---- Start-up and shut-down -------------------------------------------------
@@ -603,44 +549,13 @@ void FrmTone::applySettings() {
   // without a word; a folder that cannot be written changes nothing here.
   if (loaded.unreadable || loaded.badTab) WriteSettingsFile(FilePath(settingsPath()), DefaultSettings(folder));
   const AppSettings& s = loaded.settings;
-
-  QPoint position(s.windowLeft / kTwipsPerPixel, s.windowTop / kTwipsPerPixel);
-  // A position saved on a screen that is no longer there: back onto the main one.
-  const QRect frame(position, frameGeometry().size());
-  const auto screens = QGuiApplication::screens();
-  const bool visible = std::any_of(screens.begin(), screens.end(), [&frame](const QScreen* screen) {
-    return screen->availableGeometry().intersects(frame.adjusted(0, 0, -frame.width() / 2, -frame.height() / 2));
-  });
-  if (!visible && QGuiApplication::primaryScreen())
-    position = QGuiApplication::primaryScreen()->availableGeometry().topLeft();
-  move(position);
-
-  c_.SSTab1->setCurrentIndex(s.mainTab);
-  c_.Text1->setText(Q(s.text1));
-  c_.Text2->setText(Q(s.text2));
-  c_.Text3->setText(Q(s.text3));
-  c_.Text4->setText(Q(s.text4));
-  c_.txtPttCom->setText(Q(s.txtPttCom));
-  c_.txtPrgComm->setText(Q(s.txtPrgComm));
-  c_.txtTxd->setText(Q(s.txtTxd));
+  ShowSettings(s, this, c_);
   refreshSequenceCounter();
-  c_.SSTabCmd->setCurrentIndex(0);
   if (!s.currentConfigPath.empty()) loadConfigFile(QFile::decodeName(QByteArray::fromStdString(s.currentConfigPath)));
 }
 
 bool FrmTone::saveSettings(QString* error) {
-  AppSettings s;
-  s.currentConfigPath = FilePath(document_->path());
-  s.windowLeft = pos().x() * kTwipsPerPixel;
-  s.windowTop = pos().y() * kTwipsPerPixel;
-  s.mainTab = c_.SSTab1->currentIndex();
-  s.text1 = Std(c_.Text1->text());
-  s.text2 = Std(c_.Text2->text());
-  s.text3 = Std(c_.Text3->text());
-  s.text4 = Std(c_.Text4->text());
-  s.txtPttCom = Std(c_.txtPttCom->text());
-  s.txtPrgComm = Std(c_.txtPrgComm->text());
-  s.txtTxd = Std(c_.txtTxd->text());
+  const AppSettings s = SettingsOf(this, c_, FilePath(document_->path()));
   if (const auto failure = WriteSettingsFile(FilePath(settingsPath()), s)) {
     *error = Q(*failure);
     return false;

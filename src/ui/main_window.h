@@ -143,8 +143,6 @@ class FrmTone : public QWidget, public ProgressView {
   void openHelp(const QString& section);
   template <typename Dialog>
   void helpAt(Dialog* dialog, const char* section);
-  void calculateReplacement();
-  void onChecksumIdChanged();
 
   void applySettings();
   bool saveSettings(QString* error);
@@ -169,16 +167,9 @@ class FrmTone : public QWidget, public ProgressView {
   std::optional<DecoderConfig> boardConfig_;  // what the board holds, as last read or programmed
   DecoderConfig programmedConfig_;
   bool programPending_ = false;
-  // What the send under way is: a command of the Commands dialog, or the
-  // replacement last calculated (when Sequence to Send still holds it).
+  // A send from the Commands dialog: the command it is.
   std::optional<int> commandSent_;
-  struct Replacement {
-    std::string sequence;        // as calculated
-    std::string original;        // the command it replaces
-    std::optional<int> command;  // that command's number, when the fields hold it
-    std::string digits;          // its new digits
-  };
-  std::optional<Replacement> lastReplacement_;
+  class ReplacementPanel* replacement_ = nullptr;
   bool journalFailureSaid_ = false;
   JournalWriter journal_;
   HistoryRecorder history_;
