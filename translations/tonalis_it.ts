@@ -1883,6 +1883,10 @@
         <source>%1 on %2 (%3), %4</source>
         <translation>%1 su %2 (%3), %4</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>tonalis::JournalDialog</name>

@@ -125,10 +125,11 @@ int RunReplace(const QStringList& arguments) {
   std::string modifierId;
   std::string checksumId;
   std::optional<DecoderConfig> decoder;
+  std::optional<ConfigFileContent> file;
   if (parser.isSet(config)) {
-    const auto content = LoadConfig(parser.value(config));
-    if (!content) return kExitUsage;
-    decoder = content->config;
+    file = LoadConfig(parser.value(config));
+    if (!file) return kExitUsage;
+    decoder = file->config;
     modifierId = decoder->txtSeqCmd;
     checksumId = decoder->txtCrcTag;
   }
@@ -159,7 +160,8 @@ int RunReplace(const QStringList& arguments) {
     return kExitRefused;
   }
   if (sendAt < 0) return WriteOutput({}, *result.sequence + "\n");
-  AirRequest replacement = decoder ? SendingFrom(*decoder) : AirRequest{};
+  AirRequest replacement = file ? SendingFrom(*file) : AirRequest{};
+  if (file) replacement.file = ToStd(QFileInfo(parser.value(config)).fileName());
   replacement.kind = AirRequest::Kind::Replacement;
   replacement.modifierId = modifierId;
   replacement.checksumId = checksumId;

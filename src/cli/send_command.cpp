@@ -45,7 +45,7 @@ int RunSendCommand(const QStringList& arguments) {
     return kExitRefused;
   }
   std::cerr << Fill(CliText("command %1: %2"), {CommandLabel(*n, TrStd), digits}) << '\n';
-  AirRequest command = SendingFrom(load.content.config);
+  AirRequest command = SendingFrom(load.content);
   command.kind = AirRequest::Kind::Command;
   command.command = *n;
   return RunSendAs(QStringList{"send", QString::fromStdString(digits)} + args.mid(2), command);

@@ -16,6 +16,8 @@
 #include "tone/morse.h"
 #include "i18n/language.h"
 #include "link/board_link.h"
+#include "link/port_lookup.h"
+#include "link/port_map.h"
 #include "listen/dtmf_measure.h"
 #include "journal/journal.h"
 #include "journal/journal_clock.h"
@@ -172,8 +174,13 @@ int RunExchange(SignalQuit& signals, ConsoleMessages& messages, ChosenPtt& chose
   return completed && messages.count == 0 && monitorTaken && !listenFailed ? kExitOk : kExitRefused;
 }
 
-AirRequest SendingFrom(const DecoderConfig& config) {
+AirRequest SendingFrom(const ConfigFileContent& file) {
+  const DecoderConfig& config = file.config;
   AirRequest request;
+  if (const auto port = PortNumberFromText(file.txtPrgComm)) {
+    request.port = "COM" + std::to_string(*port);
+    request.portDevice = PortFromPortsIni(ToStd(SettingsFolder()), *port).device;
+  }
   request.modifierId = config.txtSeqCmd;
   request.checksumId = config.txtCrcTag;
   const auto wpm = StrictNumber(config.txtMorseSpeed);

@@ -11,6 +11,7 @@
 #include "i18n/language.h"
 #include "link/board_link.h"
 #include "radio/signal_quit.h"
+#include "storage/config_file.h"
 #include "radio/station_ptt.h"
 #include "tone/send_fields.h"
 #include "tone/synthesis.h"
@@ -133,10 +134,10 @@ struct ExchangeSetup {
 // journal written; the exit status.
 int RunExchange(SignalQuit& signals, ConsoleMessages& messages, ChosenPtt& chosen, const ExchangeSetup& setup, AirRequest request);
 
-// What a send from a configuration knows of the board: its keys (masked in
-// the journal), its Morse speed (for the reply) and its content (for a
-// replacement's AIR entry when the history has none).
-AirRequest SendingFrom(const DecoderConfig& config);
+// What a send from a configuration file knows of the board: its keys
+// (masked in the journal), its Morse speed (for the reply), its content and
+// its programming port (for a replacement's AIR entry).
+AirRequest SendingFrom(const ConfigFileContent& file);
 
 // send and what sends as it does (send-command, replace --send): `base`
 // says what the sequence is; the sequence and send's options are in `args`.

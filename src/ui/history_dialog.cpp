@@ -141,8 +141,9 @@ void HistoryDialog::showSelected() {
   }
   const std::size_t index = static_cast<std::size_t>(e - entries_.data());
   // An entry made over the air has no banner: the board did not answer it.
-  QString text = (e->banner.empty() ? tr("%1 on %2 (%3), %4").arg(Q(e->operation), Q(e->port), Q(e->device),
-                                                                  Q(LocalTimeText(e->timeMs)))
+  QString text = (e->port.empty()     ? tr("%1, %2").arg(Q(e->operation), Q(LocalTimeText(e->timeMs)))
+                  : e->banner.empty() ? tr("%1 on %2 (%3), %4").arg(Q(e->operation), Q(e->port), Q(e->device),
+                                                                    Q(LocalTimeText(e->timeMs)))
                                     : tr("%1 on %2 (%3), %4, board %5")
                                           .arg(Q(e->operation), Q(e->port), Q(e->device),
                                                Q(LocalTimeText(e->timeMs)), Q(e->banner))) +

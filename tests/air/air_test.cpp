@@ -290,9 +290,17 @@ TEST_F(AirTest, TheCommandLineSendsAsTheWindowSends) {
   const auto entries = HistoryStore(dir_.file("history")).entries();
   ASSERT_EQ(entries.size(), 1u);
   EXPECT_EQ(entries[0].operation, "AIR");
+  EXPECT_EQ(entries[0].port, "COM1") << "the configuration's programming port";
+  EXPECT_EQ(entries[0].file, "board.prg");
   EXPECT_EQ(DecodeImage(entries[0].image).txtMem[0], "345");
   EXPECT_EQ(ReadJournal(dir_.file("journal")).back().kind, "replacement");
   EXPECT_EQ(ReadJournal(dir_.file("journal")).back().what, "replacement of command 0 by 345 (11xxxx345xxx)");
+  if (!qEnvironmentVariableIsEmpty("TONALIS_SHOTS")) {
+    FrmTone window(messages, audio, Q(dir_.path().string()));
+    window.load();
+    window.show();
+    Shot(window.openHistoryDialog(), "history-air-from-command-line");
+  }
 }
 
 // Through a radio link whose limiter clips, with a receiver on the frequency
