@@ -3459,5 +3459,9 @@ un oggetto JSON per riga sullo standard output, gli eventi man mano che accadono
         <source>--listen-seconds takes a number of seconds from 1 to 120.</source>
         <translation>--listen-seconds accetta un numero di secondi da 1 a 120.</translation>
     </message>
+    <message>
+        <source>Not monitoring the transmission (the Station setup asks for it): %1.</source>
+        <translation>Trasmissione non controllata (la Stazione lo chiede): %1.</translation>
+    </message>
 </context>
 </TS>

@@ -127,6 +127,9 @@ int RunExchange(SignalQuit& signals, ConsoleMessages& messages, ChosenPtt& chose
                      if (truncated)
                        std::cout << "monitor: " << CliText("only the first ten minutes were recorded") << std::endl;
                    });
+  QObject::connect(&exchange, &AirExchange::monitorFailed, [&](const QString& why) {
+    PrintError(Fill(CliText("Not monitoring the transmission (the Station setup asks for it): %1."), {ToStd(why)}));
+  });
   QObject::connect(&exchange, &AirExchange::listening,
                    [&] { Say("listening", CliText("listening for the board's reply...")); });
   QObject::connect(&exchange, &AirExchange::listenFailed, [&](const QString& why) {

@@ -12,6 +12,7 @@
 #include "support/examples.h"
 #include "storage/config_file.h"
 #include "config/decoder_image.h"
+#include "support/rigctld.h"
 #include "support/run_cli.h"
 #include "support/test_files.h"
 
@@ -151,6 +152,55 @@ TEST(ToneCli, SendPlaysOrSaysWhyNot) {
   EXPECT_EQ(badPtt, 1);
   EXPECT_EQ(err4, "Not able to open /dev/tonalis-none: No such file or directory\n") << "named as given";
   (void)out4;
+}
+
+// The Station setup's monitor and reply apply to the command line's sends as
+// to the window's; an input that cannot be opened is said, and a reply that
+// could not be listened for fails the send's exit status.
+TEST(ToneCli, TheStationsMonitorAndReplyApplyWithoutTheOptions) {
+  TempDir dir;
+  const std::string conf = dir.file("good.conf");
+  // A receiver that hears silence.
+  testing::WriteAll(conf, "pcm.!default { type asym playback.pcm { type file slave.pcm { type null } file \"" +
+                              dir.file("played.raw") + "\" format \"raw\" } capture.pcm { type file slave.pcm "
+                              "{ type null } file \"/dev/null\" infile \"/dev/zero\" format \"raw\" } }\n");
+  struct Case {
+    std::string station;
+    QStringList args;
+    int exit;
+    std::vector<std::string> said;  // on standard output or error, in order
+  } cases[] = {
+      {"[listen]\nmonitor=true\nreply=true\nseconds=1\n[sound]\ninput=no such input\n", {"1"}, 1,
+       {"Not monitoring the transmission (the Station setup asks for it): ", "Sequence completed.",
+        "Cannot listen for the board's reply: "}},
+      {"", {"1", "--listen-reply", "--listen-seconds", "1"}, 0, {"Sequence completed.", "reply: none heard"}},
+      {"[listen]\nreply=true\nseconds=1\n", {"1", "--json"}, 0,
+       {"{\"event\":\"keyed\",\"ok\":true}", "{\"event\":\"released\",\"ok\":true}",
+        "{\"event\":\"finished\",\"completed\":true,\"text\":\"Sequence completed.",
+        "{\"event\":\"listening\"", "{\"event\":\"reply\",\"reply\":\"\",\"text\":\"reply: none heard\"}",
+        "{\"event\":\"done\",\"exit\":0}"}},
+  };
+  // Keyed through rigctld's dummy rig, as a station is.
+  testing::Rigctld rig;
+  const std::string ptt = "[ptt]\nmethod=rigctld\nrigctld_host=127.0.0.1\nrigctld_port=" + std::to_string(rig.port()) + "\n";
+  for (const Case& c : cases) {
+    testing::WriteAll(dir.file("station.ini"), ptt + c.station);
+    QProcess p;
+    QProcessEnvironment env = testing::ProgramEnvironment();
+    env.insert("ALSA_CONFIG_PATH", QString::fromStdString(conf));
+    env.insert("TONALIS_SETTINGS_DIR", QString::fromStdString(dir.path().string()));
+    p.setProcessEnvironment(env);
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(QStringLiteral(TONALIS_CLI), QStringList{"send"} + c.args);
+    ASSERT_TRUE(p.waitForFinished(30000));
+    const std::string said = p.readAll().toStdString();
+    EXPECT_EQ(p.exitCode(), c.exit) << said;
+    std::size_t at = 0;
+    for (const std::string& part : c.said) {
+      at = said.find(part, at);
+      ASSERT_NE(at, std::string::npos) << part << " in\n" << said;
+    }
+  }
 }
 
 TEST(ToneCli, TheDecodersHearWhatTheToolAndTheBoardSend) {
