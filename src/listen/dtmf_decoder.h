@@ -30,6 +30,8 @@ class DtmfDecoder {
   std::vector<Digit> finish();
 
   int sampleRate() const { return rate_; }
+  // A digit is sounding, or about to count as one.
+  bool hearing() const { return current_ != 0 || candidate_ != 0; }
   // Seconds of audio taken so far.
   double time() const { return static_cast<double>(consumed_) / rate_; }
   // The eight tones' powers (low group first) over the last window looked

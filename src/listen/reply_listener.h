@@ -9,6 +9,7 @@
 #include <mutex>
 #include <vector>
 
+#include "listen/dtmf_decoder.h"
 #include "listen/morse_decoder.h"
 #include "tone/audio_input.h"
 
@@ -18,6 +19,10 @@ namespace tonalis {
 // device for up to a set time, decoding as it goes, and stops early once a
 // reply has begun and nothing has been keyed for two seconds. The samples
 // come on the device's thread; they are decoded here, on a timer.
+//
+// A receiver on the frequency hears our own send too, late by its delays:
+// the DTMF that leads the audio is never the board's reply, so decoding
+// starts after the last digit heard there, once none has sounded for a while.
 class ReplyListener : public QObject {
   Q_OBJECT
 
@@ -44,6 +49,8 @@ class ReplyListener : public QObject {
 
  private:
   void drain();
+  // Lets through what follows our own send's echo; false while it may go on.
+  bool pastOwnEcho(std::vector<std::int16_t>& samples);
 
   AudioInput& input_;
   std::unique_ptr<MorseDecoder> decoder_;
@@ -53,6 +60,10 @@ class ReplyListener : public QObject {
   QTimer limit_;
   QString text_;
   bool listening_ = false;
+  std::optional<DtmfDecoder> echo_;    // until past our own send's echo
+  std::vector<std::int16_t> leading_;  // the audio meanwhile
+  double echoEnd_ = 0;                 // seconds in, where the last digit ended
+  int rate_ = 8000;
 };
 
 }  // namespace tonalis

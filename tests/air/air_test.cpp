@@ -303,6 +303,30 @@ TEST_F(AirTest, TheCommandLineSendsAsTheWindowSends) {
   }
 }
 
+// With the monitor and the reply both on the receiver's FIFO, send after
+// send: each verdict is on its own send (not the last reply's tail) and each
+// reply is read whole.
+TEST_F(AirTest, SendAfterSendTheMonitorAndTheReplyHearTheirOwn) {
+  startBoard({"--echo"});
+  testing::WriteAll(dir_.file("station.ini"),
+                    "[listen]\nmonitor=true\nreply=true\nseconds=5\n[sound]\ninput=" + gReplyFifo + "\n");
+  testing::RecordingMessages messages;
+  PortAudioOutput audio;
+  FrmTone window(messages, audio, Q(dir_.path().string()));
+  window.load();
+  window.loadConfigFile(Q(dir_.file("board.prg")));
+  CommandsDialog* commands = window.openCommandsDialog();
+  for (int round = 0; round < 3; ++round) {
+    QSignalSpy done(&window.exchange(), &AirExchange::done);
+    commands->findChild<QPushButton*>("send1")->click();
+    ASSERT_TRUE(done.wait(20000)) << round;
+    const QString line = window.replyLabel()->accessibleName();
+    EXPECT_TRUE(line.startsWith(QString::fromUtf8("\u2714 Monitor: 2 of 2 digits heard"))) << round << ": "
+                                                                                           << line.toStdString();
+    EXPECT_TRUE(line.contains(": ABC R  \u2714 call ABC recognised")) << round << ": " << line.toStdString();
+  }
+}
+
 // Through a radio link whose limiter clips, with a receiver on the frequency
 // (the board's echo in the reply FIFO, which is the capture device): the
 // monitor sees the digits the board lost, and all of them 10 dB lower.

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "tone/morse.h"
+#include "tone/synthesis.h"
 
 namespace tonalis {
 namespace {
@@ -66,6 +67,24 @@ TEST(ReplyListener, DecodesLiveAndStopsTwoSecondsAfterTheReply) {
   EXPECT_GE(clock.elapsed() / 1000.0, lastMark + 2.0) << "not before two quiet seconds";
   EXPECT_LT(clock.elapsed() / 1000.0, lastMark + 5.0) << "well before the ten-second limit";
   EXPECT_FALSE(listener.listening());
+}
+
+// A receiver on the frequency hears the end of our own send first: its DTMF
+// is not read as Morse, and a reply right behind it is read whole.
+TEST(ReplyListener, OurOwnSendsEchoIsNotTheReply) {
+  for (const int gapMs : {0, 30}) {
+    ScriptedInput input;
+    const RenderedSequence echo = RenderSequence("10", CalcSampleCounts(0.06, 0.04, 1.0), 0, {});
+    input.audio.assign(echo.samples.get(), echo.samples.get() + echo.count);
+    input.audio.resize(input.audio.size() + static_cast<std::size_t>(gapMs * 8), 0);
+    const auto reply = RenderMorse("IZ1ABC R", 30, 800);
+    input.audio.insert(input.audio.end(), reply.begin(), reply.end());
+    ReplyListener listener(input);
+    QSignalSpy finished(&listener, &ReplyListener::finished);
+    ASSERT_FALSE(listener.start("", 30.0, std::chrono::seconds(10)));
+    ASSERT_TRUE(finished.wait(10000));
+    EXPECT_EQ(finished.first().first().toString().toStdString(), "IZ1ABC R") << gapMs << " ms after the echo";
+  }
 }
 
 TEST(ReplyListener, NothingHeardEndsAtTheLimitAndAFailingDeviceSaysWhy) {
