@@ -74,4 +74,26 @@ ButtonRow MakeButtonRow(QDialog* dialog, const std::vector<QPushButton*>& action
   return row;
 }
 
+std::vector<QString> WithMnemonics(const std::vector<QString>& captions) {
+  QString used;
+  for (const QString& caption : captions) {
+    const int at = caption.indexOf('&');
+    if (at >= 0 && at + 1 < caption.size()) used += caption[at + 1].toLower();
+  }
+  std::vector<QString> out;
+  for (QString caption : captions) {
+    if (!caption.contains('&')) {
+      for (int i = 0; i < caption.size(); ++i) {
+        const QChar c = caption[i].toLower();
+        if (!c.isLetter() || used.contains(c)) continue;
+        used += c;
+        caption.insert(i, '&');
+        break;
+      }
+    }
+    out.push_back(caption);
+  }
+  return out;
+}
+
 }  // namespace tonalis

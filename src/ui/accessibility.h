@@ -30,4 +30,9 @@ struct ButtonRow {
 };
 ButtonRow MakeButtonRow(QDialog* dialog, const std::vector<QPushButton*>& actions);
 
+// Button captions given a mnemonic each where they have none: the first
+// letter no caption before it uses ("Save", "Discard", "Cancel" become
+// "&Save", "&Discard", "&Cancel"; "Close anyway" after "Cancel" "C&lose anyway").
+std::vector<QString> WithMnemonics(const std::vector<QString>& captions);
+
 }  // namespace tonalis

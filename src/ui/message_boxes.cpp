@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/message_boxes.h"
 
+#include "ui/accessibility.h"
+
 #include "i18n/language.h"
 
 #include <QEvent>
@@ -59,8 +61,9 @@ void QtMessageBoxes::showNext() {
   auto* box = new QMessageBox(icon, Tr(message.title.c_str()), DisplayText(message.text),
                               pending.buttons.empty() ? QMessageBox::Ok : QMessageBox::NoButton, window_);
   std::vector<QAbstractButton*> buttons;
-  for (const auto& label : pending.buttons)
-    buttons.push_back(box->addButton(QString::fromStdString(label), QMessageBox::ActionRole));
+  std::vector<QString> labels;
+  for (const auto& label : pending.buttons) labels.push_back(QString::fromStdString(label));
+  for (const QString& label : WithMnemonics(labels)) buttons.push_back(box->addButton(label, QMessageBox::ActionRole));
   if (buttons.empty()) {
     box->setEscapeButton(QMessageBox::Ok);
   } else {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/accessibility.h"
 #include "ui/main_window.h"
 #include "journal/journal.h"
 #include "ui/commands_dialog.h"
@@ -843,6 +844,35 @@ TEST_F(WindowTest, SettingsThatCannotBeSavedAreSaidOnce) {
   window_->close();
   EXPECT_FALSE(window_->isVisible());
   EXPECT_EQ(messages_.shown.size(), 1u);
+}
+
+// Every button of a question has a mnemonic, and Alt and its letter answer it.
+TEST(MessageBoxes, AQuestionsButtonsHaveMnemonics) {
+  const std::pair<std::vector<QString>, std::vector<QString>> rows[] = {
+      {{"Save", "Discard", "Cancel"}, {"&Save", "&Discard", "&Cancel"}},
+      {{"Wait", "Close anyway"}, {"&Wait", "&Close anyway"}},
+      {{"Cancel", "Close anyway"}, {"&Cancel", "C&lose anyway"}},
+      {{"Salva", "&Scarta", "Annulla"}, {"S&alva", "&Scarta", "A&nnulla"}},
+      {{"OK", "123"}, {"&OK", "123"}},
+  };
+  for (const auto& [captions, expected] : rows) EXPECT_EQ(WithMnemonics(captions), expected) << captions[0].toStdString();
+
+  QWidget window;
+  window.show();
+  QtMessageBoxes boxes;
+  boxes.setWindow(&window);
+  int answer = -1;
+  boxes.ask({"Save changes?", "Save them?", UserMessage::Icon::Exclamation}, {"Save", "Discard", "Cancel"},
+            [&](int chosen) { answer = chosen; });
+  ASSERT_TRUE(QTest::qWaitFor([&] { return boxes.current() && boxes.current()->isVisible(); }));
+  QStringList texts;
+  for (QAbstractButton* b : boxes.current()->buttons()) texts << b->text();
+  texts.sort();
+  EXPECT_EQ(texts, (QStringList{"&Cancel", "&Discard", "&Save"}));
+  QApplication::setActiveWindow(boxes.current());
+  QTest::keyClick(boxes.current(), Qt::Key_D, Qt::AltModifier);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return answer != -1; }));
+  EXPECT_EQ(answer, 1);
 }
 
 TEST(MessageBoxes, OneAtATimeModalToTheWindowAndNeverBeforeItIsShown) {
