@@ -9,6 +9,7 @@ set(TONALIS_CORE_TEST_SOURCES
   storage/config_file_test.cpp
   storage/atomic_file_test.cpp
   storage/atomic_file_${TONALIS_PLATFORM}_test.cpp
+  storage/recent_files_test.cpp
   storage/settings_file_test.cpp
   link/protocol_test.cpp
   link/port_map_test.cpp

@@ -1646,6 +1646,10 @@
         <source>Load File</source>
         <translation>Apri file</translation>
     </message>
+    <message>
+        <source>No recent files</source>
+        <translation>Nessun file recente</translation>
+    </message>
 </context>
 <context>
     <name>tonalis::FrmIstruzioni</name>

@@ -3,12 +3,15 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
+#include <QMenu>
 #include <QWidget>
 
 #include "config/version.h"
 #include "i18n/language.h"
 #include "i18n/text.h"
+#include "storage/recent_files.h"
 #include "storage/settings_file.h"
 
 namespace tonalis {
@@ -35,6 +38,7 @@ void ConfigDocument::load(const QString& path) {
   fields_.show(load.content);
   path_ = path;
   markSaved();
+  remember();
 }
 
 bool ConfigDocument::save(const QString& path) {
@@ -44,7 +48,36 @@ bool ConfigDocument::save(const QString& path) {
   }
   path_ = path;
   markSaved();
+  remember();
   return true;
+}
+
+// A list that cannot be written loses nothing of the file: not said.
+void ConfigDocument::remember() {
+  RememberRecentFile(folder_.toStdString(), QFileInfo(path_).absoluteFilePath().toStdString());
+}
+
+void ConfigDocument::showRecent(QWidget* below) {
+  delete menu_;  // one at a time
+  auto* menu = new QMenu(window_);
+  menu_ = menu;
+  menu->setObjectName("recentFiles");
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  const std::vector<std::string> paths = ReadRecentFiles(folder_.toStdString());
+  if (paths.empty()) menu->addAction(tr("No recent files"))->setEnabled(false);
+  int n = 0;
+  for (const std::string& p : paths) {
+    const QString path = QString::fromStdString(p);
+    QAction* action =
+        menu->addAction(QString("&%1  %2").arg(++n).arg(QDir::toNativeSeparators(path).replace("&", "&&")));
+    connect(action, &QAction::triggered, this, [this, path] {
+      afterSavingChanges([this, path] {
+        if (!QFileInfo::exists(path)) ForgetRecentFile(folder_.toStdString(), path.toStdString());
+        load(path);
+      });
+    });
+  }
+  menu->popup(below->mapToGlobal(QPoint(0, below->height())));
 }
 
 void ConfigDocument::saveHere() {

@@ -10,6 +10,7 @@
 #include "storage/config_file.h"
 
 class QFileDialog;
+class QMenu;
 class QWidget;
 
 namespace tonalis {
@@ -46,10 +47,14 @@ class ConfigDocument : public QObject {
   void afterSavingChanges(std::function<void()> go);
   // The Load and Save dialogs (window-modal).
   void openDialog(bool save);
+  // The files last loaded or saved, as a menu under `below`; one chosen is
+  // loaded as Load does.
+  void showRecent(QWidget* below);
 
  private:
   void markSaved();
   void showCaption();
+  void remember();
 
   QWidget* window_;
   MessageSink& messages_;
@@ -59,6 +64,7 @@ class ConfigDocument : public QObject {
   ConfigFileContent saved_;  // the fields as last loaded or saved
   bool modified_ = false;
   QPointer<QFileDialog> dialog_;
+  QPointer<QMenu> menu_;
 };
 
 }  // namespace tonalis

@@ -91,6 +91,11 @@ FrmTone::FrmTone(MessageSink& messages, OutputHandle audio, const QString& setti
   connect(open, &QShortcut::activated, this, &FrmTone::onLoadClicked);
   auto* save = new QShortcut(QKeySequence::Save, this);
   connect(save, &QShortcut::activated, document_, &ConfigDocument::saveHere);
+  // Ctrl+R, or a right click on Load: the files last loaded or saved.
+  auto* recent = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
+  connect(recent, &QShortcut::activated, this, [this] { document_->showRecent(c_.cmdLoad); });
+  c_.cmdLoad->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(c_.cmdLoad, &QWidget::customContextMenuRequested, this, [this] { document_->showRecent(c_.cmdLoad); });
   auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
   connect(quit, &QShortcut::activated, this, &QWidget::close);
   // Ctrl+P prints the command card.

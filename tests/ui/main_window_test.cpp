@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "storage/recent_files.h"
 #include "ui/accessibility.h"
 #include "ui/main_window.h"
 #include "journal/journal.h"
@@ -268,6 +269,50 @@ TEST_F(WindowTest, ClicksSelectAndDoubleClicksCopy) {
   EXPECT_EQ(c().SSTab1->currentIndex(), 1);
   EXPECT_EQ(c().Text1->selectedText(), "12B");
   EXPECT_TRUE(c().cmdTone->isEnabled());
+}
+
+// Ctrl+R, or a right click on Load: the files last loaded or saved, newest
+// first; one that is gone is said and leaves the list.
+TEST_F(WindowTest, RecentFilesComeBackFromCtrlROrARightClickOnLoad) {
+  for (const char* name : {"a.prg", "b & c.prg"}) {
+    ConfigFileContent file{testing::WorkedExample(), "1"};
+    file.config.txtCallID = name[0] == 'a' ? "AAA" : "BBB";
+    ASSERT_FALSE(WriteConfigFile(dir_.file(name), file));
+  }
+  open();
+  window_->loadConfigFile(Q(dir_.file("a.prg")));
+  window_->loadConfigFile(Q(dir_.file("b & c.prg")));
+  messages_.shown.clear();
+  auto menu = [&](bool rightClick) -> QMenu* {
+    if (rightClick)
+      Q_EMIT c().cmdLoad->customContextMenuRequested({});
+    else
+      QTest::keyClick(window_.get(), Qt::Key_R, Qt::ControlModifier);
+    QMenu* shown = nullptr;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return (shown = window_->findChild<QMenu*>("recentFiles")) && shown->isVisible(); }));
+    return shown;
+  };
+  QMenu* recent = menu(false);
+  ASSERT_TRUE(recent);
+  ASSERT_EQ(recent->actions().size(), 2);
+  EXPECT_EQ(S(recent->actions()[0]->text()), "&1  " + dir_.file("b && c.prg"));
+  EXPECT_EQ(S(recent->actions()[1]->text()), "&2  " + dir_.file("a.prg"));
+  recent->actions()[1]->trigger();
+  recent->close();
+  EXPECT_EQ(S(window_->currentConfigPath()), dir_.file("a.prg"));
+  EXPECT_EQ(S(c().txtCallID->text()), "AAA");
+
+  std::filesystem::remove(dir_.file("b & c.prg"));
+  recent = menu(true);
+  ASSERT_TRUE(recent);
+  ASSERT_EQ(recent->actions().size(), 2);
+  EXPECT_EQ(S(recent->actions()[0]->text()), "&1  " + dir_.file("a.prg")) << "the last loaded first";
+  recent->actions()[1]->trigger();
+  recent->close();
+  ASSERT_EQ(messages_.shown.size(), 1u);
+  EXPECT_EQ(messages_.shown[0].title, "Unable to load data file " + dir_.file("b & c.prg"));
+  EXPECT_EQ(S(window_->currentConfigPath()), dir_.file("a.prg")) << "nothing changed";
+  EXPECT_EQ(ReadRecentFiles(dir_.path().string()), std::vector<std::string>{dir_.file("a.prg")});
 }
 
 TEST_F(WindowTest, SaveAndLoadThroughTheFileDialogs) {
