@@ -5,7 +5,12 @@
 
 #include "i18n/language.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QPointer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -36,6 +41,25 @@ bool QtMessageBoxes::eventFilter(QObject* watched, QEvent* event) {
   if (watched == window_ && event->type() == QEvent::Show) QTimer::singleShot(0, this, &QtMessageBoxes::showNext);
   return QObject::eventFilter(watched, event);
 }
+
+namespace {
+
+// A box is as wide as its text; a title longer than that is cut short by the
+// window manager (a file's path, say): the box is made as wide as its title,
+// within the screen.
+void WideEnoughForItsTitle(QMessageBox* box) {
+  auto* grid = qobject_cast<QGridLayout*>(box->layout());
+  if (!grid) return;
+  const QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+  // The title bar's buttons and margins, about.
+  const int wanted = QFontMetrics(titleFont).horizontalAdvance(box->windowTitle()) + 140;
+  const QScreen* screen = box->screen() ? box->screen() : QGuiApplication::primaryScreen();
+  const int width = std::min(wanted, screen ? screen->availableGeometry().width() * 9 / 10 : wanted);
+  grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                grid->columnCount());
+}
+
+}  // namespace
 
 void QtMessageBoxes::showNext() {
   if (current_ || queue_.empty()) return;
@@ -72,9 +96,17 @@ void QtMessageBoxes::showNext() {
   }
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->setWindowModality(Qt::WindowModal);
+  WideEnoughForItsTitle(box);
   current_ = box;
-  connect(box, &QMessageBox::finished, this, [this, box, buttons, answered = pending.answered] {
+  // The window that was active gets the focus back (a progress dialog over
+  // the main window, say), not the box's parent.
+  QPointer<QWidget> before = QApplication::activeWindow();
+  connect(box, &QMessageBox::finished, this, [this, box, buttons, before, answered = pending.answered] {
     current_ = nullptr;
+    if (before && before != box && before->isVisible()) {
+      before->raise();
+      before->activateWindow();
+    }
     if (answered) {
       const auto chosen = std::find(buttons.begin(), buttons.end(), box->clickedButton());
       // Closed without a button (the window manager's close): as Escape.

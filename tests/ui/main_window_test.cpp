@@ -920,6 +920,40 @@ TEST(MessageBoxes, AQuestionsButtonsHaveMnemonics) {
   EXPECT_EQ(answer, 1);
 }
 
+// A title longer than the box's text (a file's path) is never cut short.
+TEST(MessageBoxes, ABoxIsAsWideAsItsTitle) {
+  QWidget window;
+  window.show();
+  QtMessageBoxes boxes;
+  boxes.setWindow(&window);
+  const std::string path = "/home/operator/.local/share/tonalis/sites/the-hill-above-the-valley/Default.prg";
+  boxes.showMessage({"Unable to load data file " + path, "File not found.", UserMessage::Icon::None});
+  ASSERT_TRUE(QTest::qWaitFor([&] { return boxes.current() && boxes.current()->isVisible(); }));
+  // Beside the text, a window manager's title bar has its icon and three buttons (openbox: about 120 px).
+  const QFontMetrics title(QApplication::font("QMdiSubWindowTitleBar"));
+  EXPECT_GE(boxes.current()->width(), title.horizontalAdvance(boxes.current()->windowTitle()) + 120);
+}
+
+// A box over a dialog of the window's (READ's progress) gives the focus back
+// to that dialog, not to the window beneath it.
+TEST(MessageBoxes, TheFocusGoesBackWhereItWas) {
+  QWidget window;
+  window.show();
+  QDialog progress(&window);
+  progress.show();
+  QApplication::setActiveWindow(&progress);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &progress; }));
+  QtMessageBoxes boxes;
+  boxes.setWindow(&window);
+  boxes.showMessage({"Tonalis", "The board looks unprogrammed.", UserMessage::Icon::Information});
+  ASSERT_TRUE(QTest::qWaitFor([&] { return boxes.current() && boxes.current()->isVisible(); }));
+  QApplication::setActiveWindow(boxes.current());
+  QTest::keyClick(boxes.current(), Qt::Key_Return);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !boxes.current(); }));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &progress; }))
+      << (QApplication::activeWindow() ? QApplication::activeWindow()->metaObject()->className() : "none");
+}
+
 TEST(MessageBoxes, OneAtATimeModalToTheWindowAndNeverBeforeItIsShown) {
   QWidget window;
   QtMessageBoxes boxes;
@@ -934,6 +968,7 @@ TEST(MessageBoxes, OneAtATimeModalToTheWindowAndNeverBeforeItIsShown) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return boxes.current() && boxes.current()->isVisible(); }));
   QMessageBox* first = boxes.current();
   EXPECT_EQ(first->windowTitle(), "Unable to load data file /x/Default.prg");
+
   EXPECT_EQ(first->text(), "/x/Default.prg\nFile not found.");
   EXPECT_EQ(first->windowModality(), Qt::WindowModal);
   EXPECT_EQ(first->parentWidget(), &window);
