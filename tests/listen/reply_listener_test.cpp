@@ -31,7 +31,7 @@ class ScriptedInput : public AudioInput {
       const std::vector<std::int16_t> silence(80, 0);
       while (running_) {
         const std::size_t n = std::min<std::size_t>(80, audio.size() - std::min(at, audio.size()));
-        samples(n ? audio.data() + at : silence.data(), 80);  // 10 ms a block
+        samples(n ? audio.data() + at : silence.data(), n ? n : 80);  // 10 ms a block
         at += n;
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
       }
