@@ -1443,9 +1443,6 @@
         <source>The transmitter was keyed, but could not be released: check it now!</source>
         <translation>Il trasmettitore è stato attivato ma non si è potuto rilasciare: controllarlo subito!</translation>
     </message>
-</context>
-<context>
-    <name>tonalis::AirExchange</name>
     <message>
         <source>a send is under way</source>
         <translation>un invio è in corso</translation>

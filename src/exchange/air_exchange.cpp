@@ -16,6 +16,7 @@ constexpr int kInputRate = 8000;
 constexpr const char* kNotKeyed = TONALIS_TEXT("The transmitter could not be keyed; the message said why.");
 constexpr const char* kKeyedForLimit =
     TONALIS_TEXT("The transmitter was keyed for the TX time limit of %1 s, shorter than the test, and released.");
+constexpr const char* kUnderWay = TONALIS_TEXT("a send is under way");
 constexpr const char* kKeyedReleased = TONALIS_TEXT("The transmitter was keyed and released.");
 constexpr const char* kNotReleased = TONALIS_TEXT("The transmitter was keyed, but could not be released: check it now!");
 
@@ -95,7 +96,7 @@ std::string AirExchange::journalWhat() const {
 }
 
 std::optional<std::string> AirExchange::start(const AirRequest& request) {
-  if (active_ || transmitting()) return TrStd(TONALIS_TEXT("a send is under way"));
+  if (active_ || transmitting()) return TrStd(kUnderWay);
   request_ = request;
   record_ = NewJournalRecord(KindName(request.kind));
   record_.what = journalWhat();
@@ -122,9 +123,9 @@ std::optional<std::string> AirExchange::start(const AirRequest& request) {
   // until the reply is heard: nothing that reaches it between the monitor
   // and the listener is lost. A device that cannot be opened is said by
   // whichever of them opens it.
-  const bool listens = sequence && request.listen;
+  listens_ = sequence && request.listen;
   const bool monitors = sequence && request.monitor;
-  if (monitors || listens) input_.hold(request.inputDevice, kInputRate);
+  if (monitors || listens_) input_.hold(request.inputDevice, kInputRate);
   if (monitors) {
     // Recording starts before the transmitter is keyed, and goes on a little after the send.
     monitoredSequence_ = request.sequence;
@@ -172,7 +173,7 @@ void AirExchange::onSendFinished(const QString& status, bool completed) {
   record_.result = SendResult(completed, stopped_);
   record_.detail = status.toStdString();
   journal_.append(record_);
-  const bool listens = completed && request_.listen;
+  const bool listens = completed && listens_;
   // The reply may start as the send ends: kept from now for the listener.
   if (listens) input_.keepFromNow();
   Q_EMIT sendFinished(status, completed);

@@ -154,6 +154,7 @@ class AirExchange : public QObject {
   bool active_ = false;
   bool stopped_ = false;
   bool releaseFailed_ = false;
+  bool listens_ = false;  // the reply is listened for after this send
   bool listenAfterMonitor_ = false;
   std::string monitoredSequence_;
   SampleCounts counts_{};
