@@ -1447,6 +1447,10 @@
         <source>a send is under way</source>
         <translation>un invio è in corso</translation>
     </message>
+    <message>
+        <source>%1 is not a network port: write rfc2217://HOST:PORT or socket://HOST:PORT (an IPv6 address in brackets, [::1]), PORT from 1 to 65535.</source>
+        <translation>%1 non è una porta di rete: scrivere rfc2217://HOST:PORTA o socket://HOST:PORTA (un indirizzo IPv6 tra parentesi quadre, [::1]), PORTA da 1 a 65535.</translation>
+    </message>
 </context>
 <context>
     <name>tonalis::AirStrip</name>
