@@ -141,15 +141,20 @@ namespace {
 class LineEvents : public std::streambuf {
  public:
   explicit LineEvents(std::streambuf* out) : out_(out) {}
-  std::streambuf* out() const { return out_; }
+  // A line printed but not ended yet goes out as a progress event.
   void flushLine() {
     if (line_.empty()) return;
     std::string text;
     text.swap(line_);
-    write(QJsonObject{{"event", "progress"}, {"text", QString::fromStdString(text)}});
+    write("progress", {{"text", QString::fromStdString(text)}});
   }
-  void write(const QJsonObject& event) {
-    const QByteArray line = QJsonDocument(event).toJson(QJsonDocument::Compact) + '\n';
+  void write(const char* event, QJsonObject fields) {
+    // "event" first, as a reader's eye expects it; the other fields after it.
+    fields.remove("event");
+    const QByteArray rest = QJsonDocument(fields).toJson(QJsonDocument::Compact);
+    const QByteArray name = QJsonDocument(QJsonArray{QString(event)}).toJson(QJsonDocument::Compact);
+    const QByteArray line =
+        "{\"event\":" + name.mid(1, name.size() - 2) + (rest.size() > 2 ? "," + rest.mid(1) : "}") + "\n";
     out_->sputn(line.constData(), line.size());
     out_->pubsync();
   }
@@ -185,14 +190,7 @@ bool JsonEvents() { return gEvents != nullptr; }
 void PrintEvent(const char* event, QJsonObject fields) {
   if (!gEvents) return;
   gEvents->flushLine();
-  // "event" first, as a reader's eye expects it; the other fields after it.
-  fields.remove("event");
-  const QByteArray rest = QJsonDocument(fields).toJson(QJsonDocument::Compact);
-  const QByteArray name = QJsonDocument(QJsonArray{QString(event)}).toJson(QJsonDocument::Compact);
-  QByteArray line = "{\"event\":" + name.mid(1, name.size() - 2) + (rest.size() > 2 ? "," + rest.mid(1) : "}");
-  line += '\n';
-  gEvents->out()->sputn(line.constData(), line.size());
-  gEvents->out()->pubsync();
+  gEvents->write(event, std::move(fields));
 }
 
 void Say(const char* event, const std::string& text, QJsonObject fields) {

@@ -39,6 +39,8 @@ class ConsoleProgress : public ProgressView {
   // The last line, unless a message already said the same.
   void end(bool failed, const std::string& alreadySaid) {
     if (ForTerminal(alreadySaid) == line_) line_.clear();
+    // With --json a failure travels as an event too: standard error is not read there.
+    if (failed && !line_.empty()) PrintEvent("error", {{"text", QString::fromStdString(line_)}});
     writeLine(failed ? std::cerr : std::cout);
   }
 

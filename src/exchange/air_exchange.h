@@ -91,11 +91,8 @@ class AirExchange : public QObject {
   bool transmitting() const { return sender_.busy() || pttTest_ != PttTest::Idle; }
   // Anything under way, the monitor and the listener included.
   bool active() const { return active_; }
-  // The last send was stopped (stop(), the TX limit, a signal).
-  bool wasStopped() const { return stopped_; }
   // The transmitter may still be keyed after the last exchange.
   bool releaseFailed() const { return releaseFailed_; }
-  const JournalRecord& record() const { return record_; }
 
   SequenceSender& sender() { return sender_; }
   TonePlayer& player() { return player_; }

@@ -48,8 +48,7 @@ class TelnetReceiver {
   };
   // Appends the data in `bytes` to `data` and what else came to `events`.
   void feed(const std::uint8_t* bytes, std::size_t count, Bytes& data, std::vector<Event>& events);
-  // Whether a subnegotiation is still open (one that never closes ends at kMaxSubnegotiation).
-  bool inSubnegotiation() const { return state_ == State::Sb || state_ == State::SbIac; }
+  // A subnegotiation that never closes ends at this many bytes.
   static constexpr std::size_t kMaxSubnegotiation = 64;
 
  private:

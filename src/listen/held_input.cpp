@@ -11,16 +11,20 @@ constexpr std::size_t kMaxKeptSamples = 48000 * 30;
 
 HeldInput::~HeldInput() { closeDevice(); }
 
+std::optional<std::string> HeldInput::openDevice(const std::string& device, int rate) {
+  if (open_ && name_ == device) return std::nullopt;
+  closeDevice();
+  int used = rate;
+  if (auto error = device_.open(device, rate, [this](const std::int16_t* s, std::size_t n) { deliver(s, n); }, &used))
+    return error;
+  open_ = true;
+  name_ = device;
+  rate_ = used;
+  return std::nullopt;
+}
+
 std::optional<std::string> HeldInput::hold(const std::string& device, int rate) {
-  if (open_ && name_ != device) closeDevice();
-  if (!open_) {
-    int used = rate;
-    if (auto error = device_.open(device, rate, [this](const std::int16_t* s, std::size_t n) { deliver(s, n); }, &used))
-      return error;
-    open_ = true;
-    name_ = device;
-    rate_ = used;
-  }
+  if (auto error = openDevice(device, rate)) return error;
   held_ = true;
   return std::nullopt;
 }
@@ -42,16 +46,8 @@ void HeldInput::letGo() {
 }
 
 std::optional<std::string> HeldInput::open(const std::string& device, int rate, Samples samples, int* rateUsed) {
-  if (!open_ || name_ != device) {
-    if (held_) letGo();
-    closeDevice();
-    int used = rate;
-    if (auto error = device_.open(device, rate, [this](const std::int16_t* s, std::size_t n) { deliver(s, n); }, &used))
-      return error;
-    open_ = true;
-    name_ = device;
-    rate_ = used;
-  }
+  if (!open_ || name_ != device) held_ = false;  // another device than the one held: it goes
+  if (auto error = openDevice(device, rate)) return error;
   if (rateUsed) *rateUsed = rate_;
   std::lock_guard<std::mutex> lock(mutex_);
   if (!kept_.empty()) samples(kept_.data(), kept_.size());

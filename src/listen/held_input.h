@@ -36,6 +36,7 @@ class HeldInput : public AudioInput {
 
  private:
   void deliver(const std::int16_t* samples, std::size_t count);
+  std::optional<std::string> openDevice(const std::string& device, int rate);
   void closeDevice();
 
   AudioInput& device_;

@@ -4,7 +4,6 @@
 #include <QDialog>
 #include <QPointer>
 #include <QString>
-#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -14,13 +13,10 @@
 #include "link/progress_view.h"
 #include "history/history_recorder.h"
 #include "exchange/air_exchange.h"
-#include "journal/journal.h"
 #include "journal/journal_writer.h"
-#include "tone/send_fields.h"
 #include "radio/station_ptt.h"
 #include "station/station_settings.h"
 #include "storage/config_file.h"
-#include "tone/audio_output.h"
 #include "ui/config_document.h"
 #include "ui/form_layout.h"
 #include "ui/send_panel.h"

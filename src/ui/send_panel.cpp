@@ -18,7 +18,7 @@ constexpr auto kStatusClearDelay = std::chrono::milliseconds(20000);
 }  // namespace
 
 SendPanel::SendPanel(const FormControls& controls, AirExchange& exchange, MessageSink& messages, QWidget* window)
-    : QObject(window), c_(controls), exchange_(exchange), messages_(messages), window_(window) {
+    : QObject(window), c_(controls), exchange_(exchange), messages_(messages) {
   statusClear_.setInterval(kStatusClearDelay);
   connect(&statusClear_, &QTimer::timeout, this, [this] {
     statusClear_.stop();

@@ -48,7 +48,6 @@ class SendPanel : public QObject {
   const FormControls& c_;
   AirExchange& exchange_;
   MessageSink& messages_;
-  QWidget* window_;
   AirStrip* strip_;
   QPushButton* stop_;
   QTimer statusClear_;

@@ -37,6 +37,9 @@ TEST(LinkCli, IdentifyProgramAndReadBackThroughTheSimulatedBoard) {
   const auto identify = RunCli({"identify", "--port", port});
   EXPECT_EQ(identify.exitCode, 0) << identify.err;
   EXPECT_EQ(identify.out, "Quorvantelix v3.0 detected.\n");
+  const auto events = RunCli({"identify", "--port", port, "--json"});
+  EXPECT_EQ(events.out,
+            "{\"event\":\"progress\",\"text\":\"Quorvantelix v3.0 detected.\"}\n{\"event\":\"done\",\"exit\":0}\n");
 
   const std::string prg = dir.file("new.prg");
   ASSERT_FALSE(WriteConfigFile(prg, Example()));
@@ -81,6 +84,14 @@ TEST(LinkCli, FailuresAndRefusals) {
       {{"read", "--port", "/dev/tonalis-none"}, 1, "", "Not able to open /dev/tonalis-none: "},
       {{"read", "--port", "17"}, 2, "", "--port takes a number from 1 to 16"},
       {{"read"}, 2, "", "--port is required"},
+      // With --json the same failures, as events, and the exit status last.
+      {{"identify", "--port", port, "--json"}, 1,
+       "{\"event\":\"error\",\"text\":\"Wrong version detected: Quorvantelix v2.9\\nUse Quorvantelix v3.0 !\"}\n"
+       "{\"event\":\"done\",\"exit\":1}\n",
+       "Wrong version detected"},
+      {{"read", "--port", "17", "--json"}, 2,
+       "not '17'.\"}\n{\"event\":\"done\",\"exit\":2}\n",
+       "--port takes a number from 1 to 16"},
       {{"board-sim", "--fault", "gremlins"}, 2, "", "unknown fault 'gremlins'"},
   };
   for (const auto& c : cases) {

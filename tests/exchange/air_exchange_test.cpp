@@ -5,13 +5,12 @@
 
 #include <QSignalSpy>
 #include <QTest>
-#include <atomic>
-#include <thread>
 
 #include "history/history_entry.h"
 #include "support/examples.h"
 #include "support/real_time_output.h"
 #include "support/recording.h"
+#include "support/scripted_input.h"
 #include "support/test_files.h"
 #include "tone/morse.h"
 #include "tone/synthesis.h"
@@ -39,46 +38,12 @@ class Journal : public JournalSink {
   std::vector<JournalRecord> records;
 };
 
-// The receiver: from the moment it is opened, in real time, 10 ms a block,
-// what `audio` holds, then silence. Counts its openings.
-class Receiver : public AudioInput {
- public:
-  std::vector<std::int16_t> audio;
-  std::optional<std::string> failure;
-  int opened = 0;
-  ~Receiver() override { close(); }
-  std::optional<std::string> open(const std::string&, int, Samples samples, int* rateUsed) override {
-    if (failure) return failure;
-    ++opened;
-    *rateUsed = 8000;
-    running_ = true;
-    thread_ = std::thread([this, samples] {
-      std::size_t at = 0;
-      const std::vector<std::int16_t> silence(80, 0);
-      while (running_) {
-        const std::size_t n = std::min<std::size_t>(80, audio.size() - std::min(at, audio.size()));
-        samples(n == 80 ? audio.data() + at : silence.data(), 80);
-        at += n;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-      }
-    });
-    return std::nullopt;
-  }
-  void close() override {
-    running_ = false;
-    if (thread_.joinable()) thread_.join();
-  }
-
- private:
-  std::atomic<bool> running_{false};
-  std::thread thread_;
-};
 
 struct Station {
   RecordingMessages messages;
   RealTimeOutput output;
   Ptt ptt;
-  Receiver input;
+  testing::ScriptedInput input;  // the receiver, from the moment it is opened
   Journal journal;
   testing::TempDir dir;
   HistoryStore history{dir.file("history")};
@@ -247,6 +212,17 @@ TEST(AirExchange, AReplacementThatCompletedIsKeptAsSentOverTheAir) {
     EXPECT_EQ(DecodeImage(entries[0].image).txtMem[0], "345");
     EXPECT_EQ(DecodeImage(entries[0].image).txtMem[1], testing::WorkedExample().txtMem[1]);
   }
+  // A history that cannot be written: said, and no entry offered.
+  Station s;
+  testing::WriteAll(s.dir.file("history"), "a file where the folder goes");
+  QSignalSpy failed(&s.exchange, &AirExchange::airEntryFailed);
+  AirRequest request = Sequence("111234345#D#");
+  request.kind = AirRequest::Kind::Replacement;
+  request.replacedCommand = 0;
+  request.newDigits = "345";
+  request.fieldsImage = fields;
+  EXPECT_EQ(s.run(request), (std::vector<std::string>{"sent", "done"}));
+  EXPECT_EQ(failed.count(), 1);
 }
 
 TEST(AirExchange, APttTestIsReleasedOnEveryWayOut) {

@@ -6,47 +6,15 @@
 #include <QElapsedTimer>
 #include <QTest>
 
-#include <atomic>
-#include <thread>
 
+#include "support/scripted_input.h"
 #include "tone/morse.h"
 #include "tone/synthesis.h"
 
 namespace tonalis {
 namespace {
 
-// An input that plays a recording in real time from a thread of its own, as
-// a device does, then silence; or fails to open.
-class ScriptedInput : public AudioInput {
- public:
-  std::vector<std::int16_t> audio;
-  std::optional<std::string> failure;
-  ~ScriptedInput() override { close(); }
-  std::optional<std::string> open(const std::string&, int, Samples samples, int* rateUsed) override {
-    if (failure) return failure;
-    *rateUsed = 8000;
-    running_ = true;
-    thread_ = std::thread([this, samples] {
-      std::size_t at = 0;
-      const std::vector<std::int16_t> silence(80, 0);
-      while (running_) {
-        const std::size_t n = std::min<std::size_t>(80, audio.size() - std::min(at, audio.size()));
-        samples(n ? audio.data() + at : silence.data(), n ? n : 80);  // 10 ms a block
-        at += n;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-      }
-    });
-    return std::nullopt;
-  }
-  void close() override {
-    running_ = false;
-    if (thread_.joinable()) thread_.join();
-  }
-
- private:
-  std::atomic<bool> running_{false};
-  std::thread thread_;
-};
+using testing::ScriptedInput;
 
 TEST(ReplyListener, DecodesLiveAndStopsTwoSecondsAfterTheReply) {
   ScriptedInput input;

@@ -313,6 +313,9 @@ TEST_F(WindowTest, RecentFilesComeBackFromCtrlROrARightClickOnLoad) {
   EXPECT_EQ(messages_.shown[0].title, "Unable to load data file " + dir_.file("b & c.prg"));
   EXPECT_EQ(S(window_->currentConfigPath()), dir_.file("a.prg")) << "nothing changed";
   EXPECT_EQ(ReadRecentFiles(dir_.path().string()), std::vector<std::string>{dir_.file("a.prg")});
+  ASSERT_TRUE(window_->saveConfigFile(Q(dir_.file("saved.prg"))));
+  EXPECT_EQ(ReadRecentFiles(dir_.path().string()), (std::vector<std::string>{dir_.file("saved.prg"), dir_.file("a.prg")}))
+      << "a file saved counts as one used";
 }
 
 TEST_F(WindowTest, SaveAndLoadThroughTheFileDialogs) {
