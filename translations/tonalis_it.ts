@@ -1451,6 +1451,62 @@
         <source>%1 is not a network port: write rfc2217://HOST:PORT or socket://HOST:PORT (an IPv6 address in brackets, [::1]), PORT from 1 to 65535.</source>
         <translation>%1 non è una porta di rete: scrivere rfc2217://HOST:PORTA o socket://HOST:PORTA (un indirizzo IPv6 tra parentesi quadre, [::1]), PORTA da 1 a 65535.</translation>
     </message>
+    <message>
+        <source>The board&apos;s configuration was not changed.</source>
+        <translation>La configurazione della scheda non è stata modificata.</translation>
+    </message>
+    <message>
+        <source>The board may now hold part or all of the new configuration, not verified: read it, or program it again, once the port is back.</source>
+        <translation>Ora la scheda può contenere in parte o del tutto la nuova configurazione, non verificata: leggila, o programmala di nuovo, quando la porta torna disponibile.</translation>
+    </message>
+    <message>
+        <source>Cannot connect to %1: %2</source>
+        <translation>Impossibile collegarsi a %1: %2</translation>
+    </message>
+    <message>
+        <source>connection refused (is the serial server running there, on this port?)</source>
+        <translation>connessione rifiutata (il server seriale è in funzione là, su questa porta?)</translation>
+    </message>
+    <message>
+        <source>no such host</source>
+        <translation>host inesistente</translation>
+    </message>
+    <message>
+        <source>no answer within %1 s</source>
+        <translation>nessuna risposta entro %1 s</translation>
+    </message>
+    <message>
+        <source>%1 did not answer the serial line settings (RFC 2217) within %2 s. Is it a telnet port with RFC 2217 (ser2net: telnet(rfc2217))? A raw TCP port is named socket://%1.</source>
+        <translation>%1 non ha risposto alle impostazioni della linea seriale (RFC 2217) entro %2 s. È una porta telnet con RFC 2217 (ser2net: telnet(rfc2217))? Una porta TCP semplice si chiama socket://%1.</translation>
+    </message>
+    <message>
+        <source>%1 refuses to set the serial line (RFC 2217). A raw TCP port, set to 4800 8N1 at the server, is named socket://%1.</source>
+        <translation>%1 rifiuta di impostare la linea seriale (RFC 2217). Una porta TCP semplice, impostata a 4800 8N1 sul server, si chiama socket://%1.</translation>
+    </message>
+    <message>
+        <source>%1 set the line to %2 instead of %3: the board needs 4800 8N1.</source>
+        <translation>%1 ha impostato la linea a %2 invece di %3: la scheda richiede 4800 8N1.</translation>
+    </message>
+    <message>
+        <source>%1 speaks telnet: a port with RFC 2217 is named rfc2217://%1.</source>
+        <translation>%1 parla telnet: una porta con RFC 2217 si chiama rfc2217://%1.</translation>
+    </message>
+    <message>
+        <source>the serial server at %1 closed the connection.</source>
+        <translation>il server seriale su %1 ha chiuso la connessione.</translation>
+    </message>
+    <message>
+        <source>the serial server at %1 closed the connection, saying &quot;%2&quot;.</source>
+        <translation>il server seriale su %1 ha chiuso la connessione, dicendo &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>the network link to %1 failed (%2).</source>
+        <translation>il collegamento di rete con %1 si è interrotto (%2).</translation>
+    </message>
+    <message>
+        <source>a port reached over the network cannot key a transmitter: keyed across a network link, it stays keyed when the link dies, and the sound comes from this computer. Key the site&apos;s transmitter at the site.</source>
+        <translation>una porta raggiunta via rete non può mandare in trasmissione un trasmettitore: attivato attraverso un collegamento di rete, resta in trasmissione se il collegamento cade, e il suono viene da questo computer. Manda in trasmissione il trasmettitore del sito dal sito stesso.</translation>
+    </message>
 </context>
 <context>
     <name>tonalis::AirStrip</name>
@@ -2782,10 +2838,6 @@ lo stato all&apos;accensione. L&apos;ID modifica e l&apos;ID checksum appaiono c
         <translation>Indicare list, show ID o diff A B. Provare &apos;tonalis-cli history --help&apos;.</translation>
     </message>
     <message>
-        <source>Port number 1-16 (mapped by ports.ini) or a device path.</source>
-        <translation>Numero di porta 1-16 (associato da ports.ini) o percorso di un dispositivo.</translation>
-    </message>
-    <message>
         <source>Write every byte on the link, with its time, to FILE.</source>
         <translation>Scrivi in FILE ogni byte del collegamento, con il suo istante.</translation>
     </message>
@@ -2916,10 +2968,6 @@ confronta la rilettura della scheda byte per byte.</translation>
     <message>
         <source>unknown command &apos;%1&apos;. Try &apos;tonalis-cli --help&apos;.</source>
         <translation>comando sconosciuto &apos;%1&apos;. Provare &apos;tonalis-cli --help&apos;.</translation>
-    </message>
-    <message>
-        <source>%1 takes a number from 1 to 16 or a device path, not &apos;%2&apos;.</source>
-        <translation>%1 vuole un numero da 1 a 16 o il percorso di un dispositivo, non &apos;%2&apos;.</translation>
     </message>
     <message>
         <source>Choose one way to key the transmitter: --ptt, --cm108, --rig or --rigctld.</source>
@@ -3467,6 +3515,16 @@ un oggetto JSON per riga sullo standard output, gli eventi man mano che accadono
     <message>
         <source>Not monitoring the transmission (the Station setup asks for it): %1.</source>
         <translation>Trasmissione non controllata (la Stazione lo chiede): %1.</translation>
+    </message>
+    <message>
+        <source>Port number 1-16 (mapped by ports.ini), a device path, or a port at a site:
+rfc2217://HOST:PORT or socket://HOST:PORT.</source>
+        <translation>Numero di porta 1-16 (associato da ports.ini), percorso di un dispositivo, o una porta in un sito:
+rfc2217://HOST:PORTA o socket://HOST:PORTA.</translation>
+    </message>
+    <message>
+        <source>%1 takes a number from 1 to 16, a device path, rfc2217://HOST:PORT or socket://HOST:PORT, not &apos;%2&apos;.</source>
+        <translation>%1 richiede un numero da 1 a 16, il percorso di un dispositivo, rfc2217://HOST:PORTA o socket://HOST:PORTA, non &apos;%2&apos;.</translation>
     </message>
 </context>
 </TS>

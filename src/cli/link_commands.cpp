@@ -68,7 +68,8 @@ class ConsoleMessages : public MessageSink {
 
 // The options every link command shares, and their descriptions.
 constexpr const char* kLinkHelp[] = {
-    TONALIS_TEXT("Port number 1-16 (mapped by ports.ini) or a device path."),
+    TONALIS_TEXT("Port number 1-16 (mapped by ports.ini), a device path, or a port at a site:\n"
+                 "rfc2217://HOST:PORT or socket://HOST:PORT."),
     TONALIS_TEXT("Write every byte on the link, with its time, to FILE."),
     TONALIS_TEXT("Keep the board history in DIR instead of the usual folder."),
 };
@@ -89,6 +90,8 @@ constexpr const char* kCannotWriteTrace = TONALIS_TEXT("Cannot write the trace f
 
 // How long an exchange waits for the banner that enabling programming asks for.
 constexpr auto kBannerGrace = std::chrono::milliseconds(300);
+// How often a network port still connecting is looked at.
+constexpr auto kConnectingPoll = std::chrono::milliseconds(50);
 
 // A link set up from the options, ready to enable programming.
 class LinkSession {
@@ -129,12 +132,28 @@ class LinkSession {
     link_->setProgrammingTicked(true, portText_);
     if (!link_->portOpen()) return false;
     auto started = std::make_shared<bool>(false);
-    auto start = [started, then] {
-      if (!std::exchange(*started, true)) then();
+    auto start = [this, started, then] {
+      if (std::exchange(*started, true)) return;
+      // The port went away (or could not be reached) before the exchange began: it has said why.
+      if (!link_->portOpen()) {
+        QCoreApplication::exit(0);
+        return;
+      }
+      then();
     };
     QObject::connect(link_.get(), &BoardLink::bannerAnnounced, link_.get(), start, Qt::QueuedConnection);
-    QTimer::singleShot(kBannerGrace, link_.get(), start);
+    afterConnecting(kBannerGrace, start);
     return true;
+  }
+
+  // Calls `then` `wait` after the port is reached (at once for a local one),
+  // stretched by the link's round trip.
+  void afterConnecting(std::chrono::milliseconds wait, std::function<void()> then) {
+    if (link_->portConnecting()) {
+      QTimer::singleShot(kConnectingPoll, link_.get(), [this, wait, then] { afterConnecting(wait, then); });
+      return;
+    }
+    QTimer::singleShot(wait + link_->answerAllowance(), link_.get(), then);
   }
 
   // Ends the board session, closes the port and returns `status`.
@@ -172,19 +191,22 @@ int RunIdentify(const QStringList& args) {
   if (auto exit = session.setUp(parser, options)) return *exit;
 
   int status = kExitRefused;
-  QTimer limit;
-  limit.setSingleShot(true);
-  QObject::connect(&limit, &QTimer::timeout, [&] {
-    session.progress().setMessage(TrStd(kReadVersionFailed));
-    QCoreApplication::exit(0);
-  });
+  bool answered = false;
   QObject::connect(&session.link(), &BoardLink::bannerAnnounced, [&](bool expected) {
+    answered = true;
     status = expected ? kExitOk : kExitRefused;
     QCoreApplication::exit(0);
   });
-  QObject::connect(&session.link(), &BoardLink::portLost, [] { QCoreApplication::exit(0); });
+  QObject::connect(&session.link(), &BoardLink::portLost, [&] {
+    answered = true;
+    QCoreApplication::exit(0);
+  });
   if (!session.enable([] {})) return session.end(kExitRefused);
-  limit.start(kIdentifyLimit);
+  session.afterConnecting(kIdentifyLimit, [&] {
+    if (answered) return;
+    session.progress().setMessage(TrStd(kReadVersionFailed));
+    QCoreApplication::exit(0);
+  });
   QCoreApplication::exec();
   return session.end(status);
 }

@@ -4,6 +4,8 @@
 #include <QFile>
 
 #include "cli/cli_support.h"
+#include "i18n/language.h"
+#include "link/network_port_name.h"
 #include "link/port_lookup.h"
 #include "link/port_map.h"
 #include "storage/settings_folder.h"
@@ -12,6 +14,13 @@ namespace tonalis::cli {
 
 std::optional<PortChoice> ParsePortOption(const std::string& value, const std::string& option) {
   PortChoice choice;
+  if (NamesNetworkPort(value)) {
+    std::string why;
+    if (!ParseNetworkPortName(value, &why, TrStd)) {
+      PrintError(why);
+      return std::nullopt;
+    }
+  }
   if (value.find('/') != std::string::npos) {
     choice.resolver = [value](int) {
       BoardLink::PortTarget target(value);
@@ -21,7 +30,7 @@ std::optional<PortChoice> ParsePortOption(const std::string& value, const std::s
     return choice;
   }
   if (!PortNumberFromText(value)) {
-    PrintError(Fill(CliText("%1 takes a number from 1 to 16 or a device path, not '%2'."), {option, value}));
+    PrintError(Fill(CliText("%1 takes a number from 1 to 16, a device path, rfc2217://HOST:PORT or socket://HOST:PORT, not '%2'."), {option, value}));
     return std::nullopt;
   }
   choice.fieldText = value;

@@ -19,6 +19,11 @@ const char* kReadDataFailed = TONALIS_TEXT("FAILED to read data!  Please check C
 const char* kProgramVersionFailed = TONALIS_TEXT("FAILED to get Version!  Unable to program, please check Decoder");
 const char* kProgramDataFailed = TONALIS_TEXT("FAILED to read data!  Unable to program, please check Decoder");
 const char* kStoppedByClose = TONALIS_TEXT("Stopped: the port was closed before the exchange ended.");
+// What the board holds after a PROGRAM cut short, by how far it went.
+const char* kBoardUnchanged = TONALIS_TEXT("The board's configuration was not changed.");
+const char* kBoardChanged =
+    TONALIS_TEXT("The board may now hold part or all of the new configuration, not verified: read it, or program "
+                 "it again, once the port is back.");
 
 std::string S(const QString& s) { return s.toStdString(); }
 QString Q(const std::string& s) { return QString::fromStdString(s); }
@@ -44,6 +49,7 @@ BoardLink::BoardLink(ProgressView& progress, MessageSink& messages, PortResolver
   connect(&port_, &SerialPort::bytesReceived, this, &BoardLink::onBytes);
   connect(&port_, &SerialPort::portEvent, this, &BoardLink::onPortEvent);
   connect(&port_, &SerialPort::lost, this, &BoardLink::onPortLost);
+  connect(&port_, &SerialPort::openFailed, this, &BoardLink::onPortOpenFailed);
 }
 
 BoardLink::~BoardLink() = default;
@@ -96,7 +102,11 @@ void BoardLink::openPort(const std::string& fieldText, bool forPtt) {
     if (trace_) trace_->note("opened " + device + (forPtt ? " for PTT" : " for programming"));
     return;
   }
-  const std::string where = portFieldName_ == device ? std::string(": ") : kCrLf + device + ": ";
+  sayNotOpened(reason);
+}
+
+void BoardLink::sayNotOpened(const QString& reason) {
+  const std::string where = portFieldName_ == portDevice_ ? std::string(": ") : kCrLf + portDevice_ + ": ";
   messages_.showMessage({S(tr("Warning")), S(tr("Not able to open %1").arg(Q(portFieldName_))) + where + reason.toStdString(),
                          UserMessage::Icon::Information});
 }
@@ -261,7 +271,7 @@ void BoardLink::startIdentify(Phase phase) {
   boardBanner_.clear();
   announceVersion_ = false;
   send(kIdentifyRequest);
-  if (exchangeRunning()) tmrTimeOut_.start(link_timing::kIdentifyWait);
+  if (exchangeRunning()) tmrTimeOut_.start(link_timing::kIdentifyWait + port_.answerAllowance());
 }
 
 void BoardLink::identifyDone() {
@@ -299,7 +309,7 @@ void BoardLink::onPhaseTimer() {
       phase_ = verifyMode_ ? Phase::ProgramDataWait : Phase::ReadDataWait;
       port_.setDropNul(false);
       send(kReadRequest);
-      if (exchangeRunning()) tmrTimeOut_.start(link_timing::kDataWait);
+      if (exchangeRunning()) tmrTimeOut_.start(link_timing::kDataWait + port_.answerAllowance());
       break;
     case Phase::ProgramHeaderPause:
       send(kWriteHeader);
@@ -384,9 +394,25 @@ void BoardLink::onDataFrame(bool sumMatches) {
 
 void BoardLink::onPortEvent(int code) { progress_.setMessage(PortEventMessage(code, portFieldName_, TrStd)); }
 
+void BoardLink::onPortOpenFailed(const QString& description) {
+  port_.close();
+  pttOpen_ = false;
+  chkPrg_ = false;
+  if (pttUsesPort_) chkPtt_ = false;
+  sayNotOpened(description);
+  if (exchangeRunning()) abortExchange(S(tr("Not able to open %1").arg(Q(portFieldName_))) + ": " + S(description));
+  Q_EMIT controlsChanged();
+  Q_EMIT portLost();
+}
+
 void BoardLink::onPortLost(const QString& description) {
   const Exchange exchange = exchange_;
-  const std::string text = S(tr("The connection to %1 was lost: %2").arg(Q(portFieldName_), description));
+  std::string text = S(tr("The connection to %1 was lost: %2").arg(Q(portFieldName_), description));
+  // A PROGRAM cut short: what the board may now hold.
+  if (exchange == Exchange::Program) {
+    const bool nothingWritten = phase_ == Phase::ProgramIdentify || phase_ == Phase::ProgramHeaderPause;
+    text += kCrLf + TrStd(nothingWritten ? kBoardUnchanged : kBoardChanged);
+  }
   port_.close();
   pttOpen_ = false;
   chkPrg_ = false;

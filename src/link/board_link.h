@@ -110,6 +110,10 @@ class BoardLink : public QObject, public PttLine {
   const std::string& portDevice() const { return portDevice_; }
   const DecoderImage& readImage() const { return parser_.readImage(); }
   bool portOpen() const { return port_.isOpen(); }
+  // A network port still connecting, and how much later than a local
+  // port's the board's answers may arrive.
+  bool portConnecting() const { return port_.connecting(); }
+  std::chrono::milliseconds answerAllowance() const { return port_.answerAllowance(); }
 
   void setTrace(SerialTrace* trace);
 
@@ -151,6 +155,8 @@ class BoardLink : public QObject, public PttLine {
   void onDataFrame(bool sumMatches);
   void onPortEvent(int code);
   void onPortLost(const QString& description);
+  void onPortOpenFailed(const QString& description);
+  void sayNotOpened(const QString& reason);
 
   void startIdentify(Phase phase);
   void identifyDone();

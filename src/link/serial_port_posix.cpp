@@ -1,96 +1,83 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QSerialPort>
 
+#include "link/port_device.h"
 #include "link/serial_port.h"
-#include "link/serial_trace.h"
 
 namespace tonalis {
+namespace {
 
-struct SerialPort::Device {
-  explicit Device(SerialPort& owner) : owner(owner) {}
+class LocalPort final : public PortDevice {
+ public:
+  explicit LocalPort(SerialPort& owner) : PortDevice(owner) {
+    port_.setBaudRate(QSerialPort::Baud4800);
+    port_.setDataBits(QSerialPort::Data8);
+    port_.setParity(QSerialPort::NoParity);
+    port_.setStopBits(QSerialPort::OneStop);
+    port_.setFlowControl(QSerialPort::NoFlowControl);
+    QObject::connect(&port_, &QSerialPort::readyRead, &port_, [this] {
+      const QByteArray data = port_.readAll();
+      deliver(Bytes(data.begin(), data.end()));
+    });
+    QObject::connect(&port_, &QSerialPort::errorOccurred, &port_,
+                     [this](QSerialPort::SerialPortError error) { onError(error); });
+  }
+
+  bool open(const QString& name, bool forPtt, QString* error) override;
+  void close() override {
+    if (port_.isOpen()) port_.close();
+    port_.clearError();
+  }
+  bool isOpen() const override { return port_.isOpen(); }
+  bool write(const Bytes& bytes) override {
+    const auto size = static_cast<qint64>(bytes.size());
+    return port_.write(reinterpret_cast<const char*>(bytes.data()), size) == size;
+  }
+  void flush() override {
+    if (port_.isOpen()) port_.flush();
+  }
+  bool setLine(SerialLine line, bool asserted, QString* error) override;
+
+ private:
   void onError(QSerialPort::SerialPortError error);
 
-  SerialPort& owner;
-  QSerialPort port;
-  bool quiet = false;  // errors of our own RTS/DTR calls are handled where made
+  QSerialPort port_;
+  bool quiet_ = false;  // errors of our own RTS/DTR calls are handled where made
 };
 
-SerialPort::SerialPort(QObject* parent) : QObject(parent), device_(std::make_unique<Device>(*this)) {
-  QSerialPort& port = device_->port;
-  port.setBaudRate(QSerialPort::Baud4800);
-  port.setDataBits(QSerialPort::Data8);
-  port.setParity(QSerialPort::NoParity);
-  port.setStopBits(QSerialPort::OneStop);
-  port.setFlowControl(QSerialPort::NoFlowControl);
-  connect(&port, &QSerialPort::readyRead, this, [this] {
-    const QByteArray data = device_->port.readAll();
-    deliver(Bytes(data.begin(), data.end()));
-  });
-  connect(&port, &QSerialPort::errorOccurred, this,
-          [this](QSerialPort::SerialPortError error) { device_->onError(error); });
-}
-
-SerialPort::~SerialPort() = default;
-
-bool SerialPort::open(const QString& device, bool forPtt, QString* error) {
-  close();
-  device_->port.setPortName(device);
-  if (!device_->port.open(QIODevice::ReadWrite)) {
+bool LocalPort::open(const QString& name, bool forPtt, QString* error) {
+  port_.setPortName(name);
+  if (!port_.open(QIODevice::ReadWrite)) {
     // Qt calls a port that another program holds a locking error.
     if (error)
-      *error = device_->port.error() == QSerialPort::PermissionError && device_->port.errorString().contains("lock", Qt::CaseInsensitive)
+      *error = port_.error() == QSerialPort::PermissionError && port_.errorString().contains("lock", Qt::CaseInsensitive)
                    ? QStringLiteral("the port is in use by another program (another Tonalis, a terminal, ModemManager?). "
                                     "Close it there, then try again.")
-                   : device_->port.errorString();
-    device_->port.clearError();
+                   : port_.errorString();
+    port_.clearError();
     return false;
   }
   // Some adapters and every pseudo-terminal have no modem lines: not being
   // able to release them is no reason to refuse the port.
-  device_->quiet = true;
-  device_->port.setRequestToSend(false);
-  if (forPtt) device_->port.setDataTerminalReady(false);
-  device_->port.clearError();
-  device_->quiet = false;
+  quiet_ = true;
+  port_.setRequestToSend(false);
+  if (forPtt) port_.setDataTerminalReady(false);
+  port_.clearError();
+  quiet_ = false;
   return true;
 }
 
-void SerialPort::close() {
-  if (device_->port.isOpen()) device_->port.close();
-  device_->port.clearError();
-}
-
-bool SerialPort::isOpen() const { return device_->port.isOpen(); }
-
-QString SerialPort::device() const { return device_->port.portName(); }
-
-bool SerialPort::write(const Bytes& bytes) {
-  if (!device_->port.isOpen()) return false;
-  if (trace_) trace_->sent(bytes);
-  const auto size = static_cast<qint64>(bytes.size());
-  return device_->port.write(reinterpret_cast<const char*>(bytes.data()), size) == size;
-}
-
-void SerialPort::flush() {
-  if (device_->port.isOpen()) device_->port.flush();
-}
-
-bool SerialPort::setLine(SerialLine line, bool asserted, QString* error) {
-  if (!device_->port.isOpen()) {
-    if (error) *error = QStringLiteral("the port is not open");
-    return false;
-  }
-  device_->quiet = true;
-  const bool ok =
-      line == SerialLine::Rts ? device_->port.setRequestToSend(asserted) : device_->port.setDataTerminalReady(asserted);
-  if (!ok && error) *error = device_->port.errorString();
-  device_->port.clearError();
-  device_->quiet = false;
+bool LocalPort::setLine(SerialLine line, bool asserted, QString* error) {
+  quiet_ = true;
+  const bool ok = line == SerialLine::Rts ? port_.setRequestToSend(asserted) : port_.setDataTerminalReady(asserted);
+  if (!ok && error) *error = port_.errorString();
+  port_.clearError();
+  quiet_ = false;
   return ok;
 }
 
-void SerialPort::Device::onError(QSerialPort::SerialPortError error) {
-  if (error == QSerialPort::NoError || quiet || !port.isOpen()) return;
+void LocalPort::onError(QSerialPort::SerialPortError error) {
+  if (error == QSerialPort::NoError || quiet_ || !port_.isOpen()) return;
   switch (error) {
     case QSerialPort::ResourceError:
     case QSerialPort::ReadError:
@@ -98,31 +85,35 @@ void SerialPort::Device::onError(QSerialPort::SerialPortError error) {
     case QSerialPort::NotOpenError: {
       // Qt keeps reporting a vanished device until the port is closed: close
       // it on the first report so the user hears of it once.
-      const QString system = port.errorString();
-      if (owner.trace_) owner.trace_->note("port lost: " + system.toStdString());
+      const QString system = port_.errorString();
+      note("system error: " + system.toStdString());
       // A hang-up reads as "Inappropriate ioctl for device" and an unplugged
       // adapter as an I/O error: either way the device is gone.
       const QString description =
           error == QSerialPort::WriteError
               ? QStringLiteral("writing to the device failed (%1).").arg(system)
               : QStringLiteral("the device went away (unplugged, or its driver stopped).");
-      port.close();
-      port.clearError();
-      Q_EMIT owner.lost(description);
+      port_.close();
+      port_.clearError();
+      lost(description);
       return;
     }
     case QSerialPort::UnsupportedOperationError:
-      port.clearError();
-      Q_EMIT owner.portEvent(port_event::kDeviceControl);
+      port_.clearError();
+      portEvent(port_event::kDeviceControl);
       return;
     case QSerialPort::TimeoutError:
-      port.clearError();
+      port_.clearError();
       return;
     default:
-      port.clearError();
-      Q_EMIT owner.portEvent(static_cast<int>(error));
+      port_.clearError();
+      portEvent(static_cast<int>(error));
       return;
   }
 }
+
+}  // namespace
+
+std::unique_ptr<PortDevice> MakeLocalPort(SerialPort& owner) { return std::make_unique<LocalPort>(owner); }
 
 }  // namespace tonalis

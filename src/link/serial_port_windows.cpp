@@ -10,8 +10,8 @@
 #include <QWinEventNotifier>
 #include <algorithm>
 
+#include "link/port_device.h"
 #include "link/serial_port.h"
-#include "link/serial_trace.h"
 
 namespace tonalis {
 namespace {
@@ -35,37 +35,46 @@ std::wstring SerialDevicePath(const QString& device) {
   return (plain.match(device).hasMatch() ? QStringLiteral("\\\\.\\") + device : device).toStdWString();
 }
 
-struct SerialPort::Device {
-  explicit Device(SerialPort& owner) : owner(owner) {
+namespace {
+
+class LocalPort final : public PortDevice {
+ public:
+  explicit LocalPort(SerialPort& owner) : PortDevice(owner) {
     reading.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     draining.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     writing.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    readDone = new QWinEventNotifier(reading.hEvent, &owner);
-    writeDone = new QWinEventNotifier(writing.hEvent, &owner);
+    readDone = new QWinEventNotifier(reading.hEvent);
+    writeDone = new QWinEventNotifier(writing.hEvent);
     readDone->setEnabled(false);
     writeDone->setEnabled(false);
-    QObject::connect(readDone, &QWinEventNotifier::activated, &owner, [this] { onRead(); });
-    QObject::connect(writeDone, &QWinEventNotifier::activated, &owner, [this] { onWritten(); });
+    QObject::connect(readDone, &QWinEventNotifier::activated, readDone, [this] { onRead(); });
+    QObject::connect(writeDone, &QWinEventNotifier::activated, writeDone, [this] { onWritten(); });
   }
-  ~Device() {
+  ~LocalPort() override {
     close();
+    delete readDone;
+    delete writeDone;
     CloseHandle(reading.hEvent);
     CloseHandle(draining.hEvent);
     CloseHandle(writing.hEvent);
   }
 
-  bool isOpen() const { return handle != INVALID_HANDLE_VALUE; }
+  bool open(const QString& name, bool forPtt, QString* error) override;
+  void close() override;
+  bool isOpen() const override { return handle != INVALID_HANDLE_VALUE; }
+  bool write(const Bytes& bytes) override;
+  void flush() override;
+  bool setLine(SerialLine line, bool asserted, QString* error) override;
+
+ private:
   void startRead();
   void onRead();
   void startWrite();
   void onWritten();
   void reportLineErrors(DWORD errors);
   void fail(const QString& description);
-  void close();
 
-  SerialPort& owner;
   HANDLE handle = INVALID_HANDLE_VALUE;
-  QString name;
   OVERLAPPED reading{};   // the first byte
   OVERLAPPED draining{};  // what has arrived with it, which returns at once
   char buffer[4096];
@@ -78,7 +87,7 @@ struct SerialPort::Device {
   QWinEventNotifier* writeDone;
 };
 
-void SerialPort::Device::startRead() {
+void LocalPort::startRead() {
   if (!isOpen()) return;
   if (!ReadFile(handle, buffer, 1, nullptr, &reading) && GetLastError() != ERROR_IO_PENDING) {
     fail(QStringLiteral("the device went away (unplugged, or its driver stopped)."));
@@ -88,7 +97,7 @@ void SerialPort::Device::startRead() {
   readDone->setEnabled(true);
 }
 
-void SerialPort::Device::onRead() {
+void LocalPort::onRead() {
   if (!readPending) return;
   DWORD count = 0;
   const bool ok = GetOverlappedResult(handle, &reading, &count, FALSE);
@@ -117,11 +126,11 @@ void SerialPort::Device::onRead() {
     }
   }
   // What is delivered may close the port.
-  if (count + more > 0) owner.deliver(Bytes(buffer, buffer + count + more));
+  if (count + more > 0) deliver(Bytes(buffer, buffer + count + more));
   startRead();
 }
 
-void SerialPort::Device::startWrite() {
+void LocalPort::startWrite() {
   if (!isOpen() || writePending || queued.isEmpty()) return;
   inFlight.swap(queued);
   queued.clear();
@@ -134,7 +143,7 @@ void SerialPort::Device::startWrite() {
   writeDone->setEnabled(true);
 }
 
-void SerialPort::Device::onWritten() {
+void LocalPort::onWritten() {
   if (!writePending) return;
   DWORD count = 0;
   const bool ok = GetOverlappedResult(handle, &writing, &count, FALSE);
@@ -151,22 +160,21 @@ void SerialPort::Device::onWritten() {
   startWrite();
 }
 
-void SerialPort::Device::reportLineErrors(DWORD errors) {
+void LocalPort::reportLineErrors(DWORD errors) {
   const std::pair<DWORD, int> kinds[] = {
       {CE_BREAK, port_event::kBreak},      {CE_FRAME, port_event::kFrame},   {CE_OVERRUN, port_event::kOverrun},
       {CE_RXOVER, port_event::kRxOverflow}, {CE_RXPARITY, port_event::kParity}, {CE_TXFULL, port_event::kTxFull},
   };
   for (const auto& [bit, code] : kinds)
-    if (errors & bit) Q_EMIT owner.portEvent(code);
+    if (errors & bit) portEvent(code);
 }
 
-void SerialPort::Device::fail(const QString& description) {
-  if (owner.trace_) owner.trace_->note("port lost: " + description.toStdString());
+void LocalPort::fail(const QString& description) {
   close();
-  Q_EMIT owner.lost(description);
+  lost(description);
 }
 
-void SerialPort::Device::close() {
+void LocalPort::close() {
   if (!isOpen()) return;
   CancelIo(handle);
   DWORD count = 0;
@@ -184,14 +192,9 @@ void SerialPort::Device::close() {
   queued.clear();
 }
 
-SerialPort::SerialPort(QObject* parent) : QObject(parent), device_(std::make_unique<Device>(*this)) {}
-
-SerialPort::~SerialPort() = default;
-
-bool SerialPort::open(const QString& device, bool forPtt, QString* error) {
-  close();
-  Device& d = *device_;
-  const std::wstring path = SerialDevicePath(device);
+bool LocalPort::open(const QString& name, bool forPtt, QString* error) {
+  LocalPort& d = *this;
+  const std::wstring path = SerialDevicePath(name);
   d.handle = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_FLAG_OVERLAPPED,
                          nullptr);
   if (d.handle == INVALID_HANDLE_VALUE) {
@@ -241,27 +244,18 @@ bool SerialPort::open(const QString& device, bool forPtt, QString* error) {
   PurgeComm(d.handle, PURGE_RXCLEAR | PURGE_TXCLEAR);
   EscapeCommFunction(d.handle, CLRRTS);
   if (forPtt) EscapeCommFunction(d.handle, CLRDTR);
-  d.name = device;
   d.startRead();
   return d.isOpen();
 }
 
-void SerialPort::close() { device_->close(); }
-
-bool SerialPort::isOpen() const { return device_->isOpen(); }
-
-QString SerialPort::device() const { return device_->name; }
-
-bool SerialPort::write(const Bytes& bytes) {
-  if (!isOpen()) return false;
-  if (trace_) trace_->sent(bytes);
-  device_->queued.append(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
-  device_->startWrite();
+bool LocalPort::write(const Bytes& bytes) {
+  queued.append(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+  startWrite();
   return true;
 }
 
-void SerialPort::flush() {
-  Device& d = *device_;
+void LocalPort::flush() {
+  LocalPort& d = *this;
   // Before a close: what is queued goes out first (a few bytes, at most a
   // fraction of a second at 4800 baud).
   while (d.isOpen() && (d.writePending || !d.queued.isEmpty())) {
@@ -275,15 +269,15 @@ void SerialPort::flush() {
   }
 }
 
-bool SerialPort::setLine(SerialLine line, bool asserted, QString* error) {
-  if (!isOpen()) {
-    if (error) *error = QStringLiteral("the port is not open");
-    return false;
-  }
+bool LocalPort::setLine(SerialLine line, bool asserted, QString* error) {
   const DWORD function = line == SerialLine::Rts ? (asserted ? SETRTS : CLRRTS) : (asserted ? SETDTR : CLRDTR);
-  if (EscapeCommFunction(device_->handle, function)) return true;
+  if (EscapeCommFunction(handle, function)) return true;
   if (error) *error = SystemMessage(GetLastError());
   return false;
 }
+
+}  // namespace
+
+std::unique_ptr<PortDevice> MakeLocalPort(SerialPort& owner) { return std::make_unique<LocalPort>(owner); }
 
 }  // namespace tonalis

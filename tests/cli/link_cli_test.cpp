@@ -114,6 +114,13 @@ TEST(LinkCli, FailuresAndRefusals) {
   EXPECT_EQ(lost.out, "");
   EXPECT_EQ(lost.err, "The connection to " + vanishing.link() +
                           " was lost: the device went away (unplugged, or its driver stopped).\n");
+  // ... and so does an exchange that had not begun.
+  std::filesystem::create_directories(dir.file("gone-before-read"));
+  BoardSimProcess vanishingBeforeRead(dir.file("gone-before-read"), {"--fault", "vanish-on-identify"});
+  const auto notRead = RunCli({"read", "--port", Q(vanishingBeforeRead.link())}, 10000);
+  EXPECT_FALSE(notRead.crashed) << "a hang";
+  EXPECT_EQ(notRead.exitCode, 1);
+  EXPECT_NE(notRead.err.find("was lost: the device went away"), std::string::npos) << notRead.err;
 }
 
 TEST(LinkCli, ReadAndProgramAreKeptInTheHistory) {

@@ -12,6 +12,8 @@
 #include <optional>
 #include <string>
 
+#include "support/free_port.h"
+
 namespace tonalis::testing {
 
 // Hamlib's daemon with its dummy rig, on a free port of this machine, for
@@ -49,18 +51,6 @@ class Rigctld {
   }
 
  private:
-  static int FreePort() {
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    socklen_t length = sizeof address;
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-    ::close(fd);
-    return ntohs(address.sin_port);
-  }
-
   // One command on a connection of its own; the first line of the answer.
   std::optional<std::string> ask(const std::string& command) const {
     const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
