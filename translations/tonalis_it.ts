@@ -2025,6 +2025,41 @@
     </message>
 </context>
 <context>
+    <name>tonalis::NetworkPortDialog</name>
+    <message>
+        <source>Add network port</source>
+        <translation>Aggiungi porta di rete</translation>
+    </message>
+    <message>
+        <source>The site&apos;s computer or serial server: a name, an IPv4 address, or an IPv6 one.</source>
+        <translation>Il computer o il server seriale del sito: un nome, un indirizzo IPv4 o uno IPv6.</translation>
+    </message>
+    <message>
+        <source>Telnet with RFC 2217 (ser2net telnet(rfc2217)): sets the line to 4800 8N1</source>
+        <translation>Telnet con RFC 2217 (ser2net telnet(rfc2217)): imposta la linea a 4800 8N1</translation>
+    </message>
+    <message>
+        <source>Raw TCP (ser2net tcp): the server&apos;s line must be set to 4800 8N1</source>
+        <translation>TCP semplice (ser2net tcp): la linea del server deve essere impostata a 4800 8N1</translation>
+    </message>
+    <message>
+        <source>A network port reads and programs the board; it never keys a transmitter.</source>
+        <translation>Una porta di rete legge e programma la scheda; non manda mai in trasmissione un trasmettitore.</translation>
+    </message>
+    <message>
+        <source>&amp;Host:</source>
+        <translation>&amp;Host:</translation>
+    </message>
+    <message>
+        <source>&amp;TCP port:</source>
+        <translation>Porta &amp;TCP:</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>Ti&amp;po:</translation>
+    </message>
+</context>
+<context>
     <name>tonalis::ProgressDialog</name>
     <message>
         <source>Program Parameters</source>
@@ -2482,6 +2517,46 @@
     <message>
         <source>The language chosen is stored: the windows and messages speak it from the program&apos;s next start.</source>
         <translation>La lingua scelta è memorizzata: finestre e messaggi la useranno dal prossimo avvio del programma.</translation>
+    </message>
+    <message>
+        <source>Add &amp;network port...</source>
+        <translation>Aggiungi porta di &amp;rete...</translation>
+    </message>
+    <message>
+        <source>A serial port at a site, exported by a network serial server such as ser2net.</source>
+        <translation>Una porta seriale in un sito, esportata da un server seriale di rete come ser2net.</translation>
+    </message>
+    <message>
+        <source>&amp;Test</source>
+        <translation>&amp;Prova</translation>
+    </message>
+    <message>
+        <source>Asks the board on the selected port to identify itself.</source>
+        <translation>Chiede alla scheda sulla porta selezionata di identificarsi.</translation>
+    </message>
+    <message>
+        <source>A port at a site, over the network (telnet, RFC 2217)</source>
+        <translation>Una porta in un sito, via rete (telnet, RFC 2217)</translation>
+    </message>
+    <message>
+        <source>A port at a site, over the network (raw TCP)</source>
+        <translation>Una porta in un sito, via rete (TCP semplice)</translation>
+    </message>
+    <message>
+        <source>reads and programs; never keys a transmitter</source>
+        <translation>legge e programma; non manda mai in trasmissione</translation>
+    </message>
+    <message>
+        <source>%1 is open in the main window: untick Enable there to test it here.</source>
+        <translation>%1 è aperta nella finestra principale: togli lì la spunta a Abilita per provarla qui.</translation>
+    </message>
+    <message>
+        <source>Asking the board on %1 to identify itself...</source>
+        <translation>Richiesta alla scheda su %1 di identificarsi...</translation>
+    </message>
+    <message>
+        <source>What the port test found</source>
+        <translation>Che cosa ha trovato la prova della porta</translation>
     </message>
 </context>
 <context>

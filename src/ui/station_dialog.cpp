@@ -18,6 +18,7 @@
 
 #include "i18n/language.h"
 #include "i18n/text.h"
+#include "link/network_port_name.h"
 #include "link/port_lookup.h"
 #include "link/port_map.h"
 #include "link/serial_ports.h"
@@ -27,6 +28,7 @@
 #include "tone/fifo_input.h"
 #include "tone/send_fields.h"
 #include "ui/accessibility.h"
+#include "ui/network_port_dialog.h"
 
 namespace tonalis {
 namespace {
@@ -171,10 +173,30 @@ QWidget* StationDialog::buildPortsPage() {
   mapButton_ = new QPushButton(tr("&Use the selected port as"), page);
   mapButton_->setObjectName("mapButton");
   connect(mapButton_, &QPushButton::clicked, this, &StationDialog::mapSelectedPort);
+  addNetworkPort_ = new QPushButton(tr("Add &network port..."), page);
+  addNetworkPort_->setObjectName("addNetworkPort");
+  addNetworkPort_->setToolTip(tr("A serial port at a site, exported by a network serial server such as ser2net."));
+  connect(addNetworkPort_, &QPushButton::clicked, this, &StationDialog::addNetworkPort);
+  testPort_ = new QPushButton(tr("&Test"), page);
+  testPort_->setObjectName("testPort");
+  testPort_->setToolTip(tr("Asks the board on the selected port to identify itself."));
+  connect(testPort_, &QPushButton::clicked, this, &StationDialog::testSelectedPort);
+  portTestStatus_ = new QLabel(page);
+  portTestStatus_->setObjectName("portTestStatus");
+  portTestStatus_->setAccessibleName(tr("What the port test found"));
+  portTestStatus_->setWordWrap(true);
+  portTestStatus_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  connect(&portTest_, &BoardIdentify::finished, this, [this](bool found, const QString& text) {
+    portTestStatus_->setStyleSheet(found ? QString() : QStringLiteral("color: #b00000"));
+    portTestStatus_->setText(text);
+    testPort_->setEnabled(true);
+  });
   auto* mapRow = new QHBoxLayout;
   mapRow->addWidget(mapButton_);
   mapRow->addWidget(comNumber_);
   mapRow->addStretch();
+  mapRow->addWidget(addNetworkPort_);
+  mapRow->addWidget(testPort_);
 
   portMapLines_ = new QLabel(page);
   portMapLines_->setObjectName("portMapLines");
@@ -187,6 +209,7 @@ QWidget* StationDialog::buildPortsPage() {
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(portTable_);
   layout->addLayout(mapRow);
+  layout->addWidget(portTestStatus_);
   layout->addWidget(portMapLines_);
   layout->addWidget(portMapProblems_);
   if (!kSerialAccessHint.empty()) {
@@ -201,28 +224,50 @@ QWidget* StationDialog::buildPortsPage() {
 }
 
 void StationDialog::fillPorts() {
-  const auto ports = ListSerialPorts();
-  portTable_->setRowCount(static_cast<int>(ports.size()));
-  for (int row = 0; row < static_cast<int>(ports.size()); ++row) {
-    const SerialPortEntry& p = ports[static_cast<std::size_t>(row)];
-    const std::string cells[] = {p.device,       p.stablePath,   p.description,
-                                 p.manufacturer, p.serialNumber, p.problem.empty() ? S(tr("can be opened")) : p.problem};
-    for (int col = 0; col < 6; ++col) {
-      auto* item = new QTableWidgetItem(Q(cells[col]));
-      item->setToolTip(Q(cells[col]));  // a long text is cut short in its column
-      portTable_->setItem(row, col, item);
-    }
-    portTable_->item(row, 0)->setData(Qt::UserRole, Q(p.pathToUse()));
-  }
-  portTable_->resizeColumnsToContents();
-  mapButton_->setEnabled(!ports.empty());
-
   // The map as it will be: ports.ini with the choices made here.
   std::string text;
   const auto unreadable = ReadPortsText(settingsFolder_, text);
   for (const auto& [number, device] : portChoices_) text = SetPortInMap(text, number, device);
   std::istringstream in(text);
   const PortMap map = ParsePortMap(in);
+
+  // This machine's ports, then the sites' (those mapped, and those added here).
+  const auto ports = ListSerialPorts();
+  std::vector<std::string> sites;
+  auto addSite = [&sites](const std::string& name) {
+    if (NamesNetworkPort(name) && std::find(sites.begin(), sites.end(), name) == sites.end()) sites.push_back(name);
+  };
+  for (const auto& [number, device] : map.devices) addSite(device);
+  for (const auto& name : networkPorts_) addSite(name);
+  const QString selected = portTable_->currentRow() >= 0 && portTable_->item(portTable_->currentRow(), 0)
+                               ? portTable_->item(portTable_->currentRow(), 0)->data(Qt::UserRole).toString()
+                               : QString();
+  portTable_->setRowCount(static_cast<int>(ports.size() + sites.size()));
+  auto setRow = [this, &selected](int row, const std::vector<std::string>& cells, const std::string& use) {
+    for (int col = 0; col < 6; ++col) {
+      auto* item = new QTableWidgetItem(Q(cells[static_cast<std::size_t>(col)]));
+      item->setToolTip(Q(cells[static_cast<std::size_t>(col)]));  // a long text is cut short in its column
+      portTable_->setItem(row, col, item);
+    }
+    portTable_->item(row, 0)->setData(Qt::UserRole, Q(use));
+    if (Q(use) == selected) portTable_->selectRow(row);
+  };
+  int row = 0;
+  for (const SerialPortEntry& p : ports)
+    setRow(row++,
+           {p.device, p.stablePath, p.description, p.manufacturer, p.serialNumber,
+            p.problem.empty() ? S(tr("can be opened")) : p.problem},
+           p.pathToUse());
+  for (const std::string& name : sites)
+    setRow(row++,
+           {name, name,
+            S(name.rfind("rfc2217", 0) == 0 ? tr("A port at a site, over the network (telnet, RFC 2217)")
+                                             : tr("A port at a site, over the network (raw TCP)")),
+            "", "", S(tr("reads and programs; never keys a transmitter"))},
+           name);
+  portTable_->resizeColumnsToContents();
+  mapButton_->setEnabled(row > 0);
+  testPort_->setEnabled(row > 0 && !portTest_.running());
   QString lines = ports.empty() ? tr("No serial ports were found on this machine.") + "\n" : QString();
   lines += map.devices.empty() ? tr("No port is mapped: COM1 is %1, COM2 is %2, and so on.")
                                      .arg(Q(DefaultDeviceForPort(1)), Q(DefaultDeviceForPort(2)))
@@ -235,14 +280,48 @@ void StationDialog::fillPorts() {
                                                          "\n" + Q(map.problemText()));
 }
 
-void StationDialog::mapSelectedPort() {
+std::optional<std::string> StationDialog::selectedPort() {
   const auto rows = portTable_->selectionModel()->selectedRows();
   if (rows.isEmpty()) {
     messages_.showMessage({S(tr("Station")), S(tr("Select a port in the list first.")), UserMessage::Icon::Information});
+    return std::nullopt;
+  }
+  return S(portTable_->item(rows.first().row(), 0)->data(Qt::UserRole).toString());
+}
+
+void StationDialog::mapSelectedPort() {
+  const auto device = selectedPort();
+  if (!device) return;
+  portChoices_[comNumber_->value()] = *device;
+  fillPorts();
+}
+
+void StationDialog::addNetworkPort() {
+  auto* dialog = new NetworkPortDialog(this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  connect(dialog, &NetworkPortDialog::chosen, this, [this](const QString& name) {
+    if (std::find(networkPorts_.begin(), networkPorts_.end(), S(name)) == networkPorts_.end())
+      networkPorts_.push_back(S(name));
+    fillPorts();
+    for (int row = 0; row < portTable_->rowCount(); ++row)
+      if (portTable_->item(row, 0)->data(Qt::UserRole).toString() == name) portTable_->selectRow(row);
+    portTable_->setFocus();
+  });
+  dialog->open();
+}
+
+void StationDialog::testSelectedPort() {
+  const auto device = selectedPort();
+  if (!device || portTest_.running()) return;
+  portTestStatus_->setStyleSheet(QString());
+  // The window's own session is not disturbed: it already knows its board.
+  if (windowLink_.portOpen() && windowLink_.portDevice() == *device) {
+    portTestStatus_->setText(tr("%1 is open in the main window: untick Enable there to test it here.").arg(Q(*device)));
     return;
   }
-  portChoices_[comNumber_->value()] = S(portTable_->item(rows.first().row(), 0)->data(Qt::UserRole).toString());
-  fillPorts();
+  portTestStatus_->setText(tr("Asking the board on %1 to identify itself...").arg(Q(*device)));
+  testPort_->setEnabled(false);
+  portTest_.start(*device);
 }
 
 // ---- Sound -----------------------------------------------------------------------

@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "exchange/air_exchange.h"
+#include "link/board_identify.h"
 #include "link/board_link.h"
 #include "radio/station_ptt.h"
 #include "journal/journal.h"
@@ -50,6 +51,9 @@ class StationDialog : public QDialog {
   QSpinBox* comNumber() const { return comNumber_; }
   QPushButton* mapButton() const { return mapButton_; }
   QLabel* portMapProblems() const { return portMapProblems_; }
+  QPushButton* addNetworkPortButton() const { return addNetworkPort_; }
+  QPushButton* testPortButton() const { return testPort_; }
+  QLabel* portTestStatus() const { return portTestStatus_; }
   QComboBox* outputDevice() const { return output_; }
   QComboBox* inputDevice() const { return input_; }
   QPushButton* playButton() const { return play_; }
@@ -98,6 +102,10 @@ class StationDialog : public QDialog {
   PttChoice pttChoice() const;
   void onMethodChanged();
   void mapSelectedPort();
+  void addNetworkPort();
+  void testSelectedPort();
+  // The device of the selected row, or nothing (said) when none is.
+  std::optional<std::string> selectedPort();
 
   // The PTT test and the test tone key through a link of their own.
   bool prepareTester(bool keyPtt);
@@ -121,12 +129,17 @@ class StationDialog : public QDialog {
   MessageSink& messages_;
   JournalWriter journal_;
   std::map<int, std::string> portChoices_;  // COM number -> device, until OK
+  std::vector<std::string> networkPorts_;   // added here, listed until mapped
+  BoardIdentify portTest_;
 
   QTableWidget* portTable_ = nullptr;
   QSpinBox* comNumber_ = nullptr;
   QPushButton* mapButton_ = nullptr;
   QLabel* portMapLines_ = nullptr;
   QLabel* portMapProblems_ = nullptr;
+  QPushButton* addNetworkPort_ = nullptr;
+  QPushButton* testPort_ = nullptr;
+  QLabel* portTestStatus_ = nullptr;
   QComboBox* output_ = nullptr;
   QComboBox* input_ = nullptr;
   QPushButton* play_ = nullptr;

@@ -34,19 +34,14 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "support/shots.h"
+
 namespace tonalis {
 namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-// With TONALIS_SHOTS set to a folder, what the operator sees at each step is
-// kept there as a picture, for looking at.
-void Shot(QWidget* widget, const char* name) {
-  const QString folder = qEnvironmentVariable("TONALIS_SHOTS");
-  if (folder.isEmpty()) return;
-  QApplication::processEvents();
-  widget->grab().save(folder + "/" + name + ".png");
-}
+using testing::Shot;
 
 std::string gFifo;
 std::string gReplyFifo;

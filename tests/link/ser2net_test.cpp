@@ -65,7 +65,7 @@ TEST_P(Ser2netLink, ReadAndProgramByteForByte) {
   {
     TempDir dir;
     BoardSimProcess board(dir.path().string());
-    Ser2net server(board.device());
+    Ser2net server(board.device(), dir.path().string());
     ASSERT_TRUE(server.running()) << server.output();
     std::unique_ptr<DelayingProxy> proxy;
     std::string port = c.rfc2217 ? server.rfc2217() : server.raw();
@@ -108,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, Ser2netLink,
 TEST(Ser2net, APortNumberMappedToASite) {
   TempDir dir;
   BoardSimProcess board(dir.path().string());
-  Ser2net server(board.device());
+  Ser2net server(board.device(), dir.path().string());
   ASSERT_TRUE(server.running()) << server.output();
   const std::string settings = dir.file("settings");
   std::filesystem::create_directories(settings);
@@ -133,7 +133,7 @@ TEST(Ser2net, Ser2netKilledInTheMiddle) {
     SCOPED_TRACE(c.command);
     TempDir dir;
     BoardSimProcess board(dir.path().string());
-    Ser2net server(board.device());
+    Ser2net server(board.device(), dir.path().string());
     ASSERT_TRUE(server.running()) << server.output();
     const std::string prg = dir.file("new.prg");
     ASSERT_FALSE(WriteConfigFile(prg, Example()));
@@ -165,7 +165,7 @@ TEST(Ser2net, Ser2netKilledInTheMiddle) {
 TEST(Ser2net, RefusalsInWords) {
   TempDir dir;
   BoardSimProcess board(dir.path().string());
-  Ser2net server(board.device());
+  Ser2net server(board.device(), dir.path().string());
   ASSERT_TRUE(server.running()) << server.output();
   const std::string nobody = "127.0.0.1:" + std::to_string(testing::FreePort());
   struct Case {

@@ -15,11 +15,12 @@ namespace tonalis::testing {
 
 // Debian's network serial server in front of `device` (the simulated
 // board's pseudo-terminal), on two free ports of this machine: telnet with
-// RFC 2217 and raw TCP, at 4800 8N1. It ends with the object, or with the
-// test process if that dies first.
+// RFC 2217 and raw TCP, at 4800 8N1. Its pid file goes in `folder` (it
+// removes that file when it ends: never name a file of the system). It ends
+// with the object, or with the test process if that dies first.
 class Ser2net {
  public:
-  explicit Ser2net(const std::string& device) : telnetPort_(FreePort()), rawPort_(FreePort()) {
+  Ser2net(const std::string& device, const std::string& folder) : telnetPort_(FreePort()), rawPort_(FreePort()) {
     const QString line = QStringLiteral("serialdev,%1,4800n81,local").arg(QString::fromStdString(device));
     const QStringList args = {
         "-n", "-u", "-Y",
@@ -28,7 +29,7 @@ class Ser2net {
             .arg(line),
         "-Y",
         QStringLiteral("connection: &raw#  accepter: tcp,127.0.0.1,%1#  connector: %2").arg(rawPort_).arg(line),
-        "-P", "/dev/null"};
+        "-P", QString::fromStdString(folder + "/ser2net.pid")};
     process_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
     process_.start("ser2net", args);
     process_.waitForStarted(5000);

@@ -9,11 +9,17 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "support/board_sim_process.h"
+#include "support/free_port.h"
 #include "support/recording.h"
+#include "support/ser2net.h"
+#include "support/shots.h"
 #include "support/rigctld.h"
 #include "support/test_files.h"
 #include "tone/portaudio_output.h"
 #include "ui/main_window.h"
+#include "ui/network_port_dialog.h"
+#include "ui/progress_dialog.h"
 #include "ui/station_dialog.h"
 #include "journal/journal.h"
 
@@ -113,6 +119,91 @@ TEST_F(StationTest, OkStoresThePortsAndTheStationAndTheWindowUsesThem) {
   QTest::keyClick(again, Qt::Key_Escape);
   ASSERT_TRUE(QTest::qWaitFor([&] { return !again->isVisible(); }));
   EXPECT_EQ(ReadAll(dir_.file("station.ini")), before);
+}
+
+// A board at a site behind ser2net: added, tested, mapped to COM7, then read
+// by the window through that number.
+TEST_F(StationTest, ASitesPortIsAddedTestedMappedAndRead) {
+  testing::BoardSimProcess board(dir_.path().string());
+  ASSERT_FALSE(board.device().empty());
+  testing::Ser2net server(board.device(), dir_.path().string());
+  ASSERT_TRUE(server.running()) << server.output();
+  open();
+  StationDialog* d = dialog();
+  const int localRows = d->portTable()->rowCount();
+
+  d->addNetworkPortButton()->click();
+  NetworkPortDialog* add = nullptr;
+  ASSERT_TRUE(QTest::qWaitFor([&] { return (add = d->findChild<NetworkPortDialog*>()) && add->isVisible(); }));
+  EXPECT_TRUE(add->isModal());
+  add->host()->setText("site pi");
+  QTest::keyClick(add, Qt::Key_Return);
+  EXPECT_TRUE(add->isVisible()) << "a host that is not one stays to be corrected";
+  EXPECT_NE(add->problem()->text().indexOf("is not a network port"), -1) << add->problem()->text().toStdString();
+  add->host()->setText("127.0.0.1");
+  add->port()->setValue(server.telnetPort());
+  add->kind()->setCurrentIndex(add->kind()->findData("rfc2217"));
+  testing::Shot(add, "add-network-port");
+  QTest::keyClick(add, Qt::Key_Return);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !d->findChild<NetworkPortDialog*>(); }));
+  ASSERT_EQ(d->portTable()->rowCount(), localRows + 1);
+  const QString name = Q(server.rfc2217());
+  ASSERT_EQ(d->portTable()->currentRow(), localRows) << "the new port is selected";
+  EXPECT_EQ(d->portTable()->item(localRows, 0)->text(), name);
+
+  // Test: the board answers, then lets the port go (the window may open it).
+  d->testPortButton()->click();
+  EXPECT_FALSE(d->testPortButton()->isEnabled());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return d->testPortButton()->isEnabled(); }, 8000));
+  EXPECT_EQ(d->portTestStatus()->text(), "Quorvantelix v3.0 detected.");
+  testing::Shot(d, "station-network-port-tested");
+
+  d->comNumber()->setValue(7);
+  d->mapButton()->click();
+  QTest::keyClick(d, Qt::Key_Return);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !d->isVisible(); }));
+  EXPECT_TRUE(messages_.shown.empty()) << messages_.shown[0].text;
+  EXPECT_EQ(ReadAll(dir_.file("ports.ini")), "COM7=" + server.rfc2217() + "\n");
+
+  // The window's Enable and READ on COM7 reach the site.
+  auto& c = window_->controls();
+  c.txtPrgComm->setText("7");
+  c.chkPrg->click();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window_->dialog() && window_->dialog()->isVisible(); }, 5000))
+      << (messages_.shown.empty() ? "" : messages_.shown.back().text);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window_->dialog()->lblInfo()->text() == "Quorvantelix v3.0 detected."; }));
+  QSignalSpy finished(&window_->link(), &BoardLink::exchangeFinished);
+  c.cmdRead->click();
+  ASSERT_TRUE(finished.wait(15000));
+  EXPECT_TRUE(finished.first().first().toBool());
+  EXPECT_EQ(window_->dialog()->lblInfo()->text(), "Data from Quorvantelix v3.0 successfully read");
+  testing::Shot(window_.get(), "window-read-through-com7-at-a-site");
+
+  // Tested while the window holds it: said, and the window's session left alone.
+  StationDialog* again = dialog();
+  for (int row = 0; row < again->portTable()->rowCount(); ++row)
+    if (again->portTable()->item(row, 0)->text() == name) again->portTable()->selectRow(row);
+  again->testPortButton()->click();
+  EXPECT_EQ(again->portTestStatus()->text(), name + " is open in the main window: untick Enable there to test it here.");
+  EXPECT_TRUE(window_->link().portOpen());
+
+  // A site nobody answers at: why, in the status line, not in a box.
+  again->addNetworkPortButton()->click();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return (add = again->findChild<NetworkPortDialog*>()) && add->isVisible(); }));
+  add->host()->setText("127.0.0.1");
+  const int nobody = testing::FreePort();
+  add->port()->setValue(nobody);
+  QTest::keyClick(add, Qt::Key_Return);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !again->findChild<NetworkPortDialog*>(); }));
+  messages_.shown.clear();
+  again->testPortButton()->click();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return again->testPortButton()->isEnabled(); }, 8000));
+  EXPECT_EQ(again->portTestStatus()->text().toStdString(),
+            "Not able to open rfc2217://127.0.0.1:" + std::to_string(nobody) + ": Cannot connect to 127.0.0.1:" +
+                std::to_string(nobody) + ": connection refused (is the serial server running there, on this port?)");
+  EXPECT_TRUE(messages_.shown.empty());
+  testing::Shot(again, "station-network-port-refused");
+  QTest::keyClick(again, Qt::Key_Escape);
 }
 
 TEST_F(StationTest, AListedHidrawDeviceIsStoredByItsPath) {
