@@ -56,7 +56,7 @@ bool BoardReceived(const BoardSimProcess& board, const Bytes& pattern) {
 struct LinkCase {
   const char* what;
   bool rfc2217;
-  bool slow;  // 150 ms each way
+  int delayMs;  // each way, 0: none
 };
 class Ser2netLink : public ::testing::TestWithParam<LinkCase> {};
 
@@ -69,8 +69,9 @@ TEST_P(Ser2netLink, ReadAndProgramByteForByte) {
     ASSERT_TRUE(server.running()) << server.output();
     std::unique_ptr<DelayingProxy> proxy;
     std::string port = c.rfc2217 ? server.rfc2217() : server.raw();
-    if (c.slow) {
-      proxy = std::make_unique<DelayingProxy>(c.rfc2217 ? server.telnetPort() : server.rawPort(), 150ms);
+    if (c.delayMs > 0) {
+      proxy = std::make_unique<DelayingProxy>(c.rfc2217 ? server.telnetPort() : server.rawPort(),
+                                              std::chrono::milliseconds(c.delayMs));
       port = std::string(c.rfc2217 ? "rfc2217" : "socket") + "://127.0.0.1:" + std::to_string(proxy->port());
     }
 
@@ -89,20 +90,28 @@ TEST_P(Ser2netLink, ReadAndProgramByteForByte) {
     EXPECT_NE(ReadAll(trace).find("RX FF AA 51 75 6F"), std::string::npos) << ReadAll(trace);
 
     // ser2net lets go of the line a moment after the client closes.
-    QThread::msleep(c.slow ? 400 : 100);
+    QThread::msleep(static_cast<unsigned long>(100 + 2 * c.delayMs));
     const std::string back = dir.file("back.prg");
     const auto read = RunCli({"read", "--port", Q(port), "-o", Q(back)});
     EXPECT_EQ(read.exitCode, 0) << read.out << read.err;
     ConfigFileContent expected;
     expected.config = DecodeImage(ValidateAndEncode(Example().config).image);
     EXPECT_EQ(ReadAll(back), FormatConfigFile(expected));
+    // The session ended at the board, though the connection closed at once.
+    auto ended = [&board] {
+      const Bytes received = board.received();
+      return received.size() >= 2 && Bytes(received.end() - 2, received.end()) == kEndSession;
+    };
+    for (int i = 0; i < 40 && !ended(); ++i) QThread::msleep(50);
+    EXPECT_TRUE(ended());
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, Ser2netLink,
-                         ::testing::Values(LinkCase{"Rfc2217", true, false}, LinkCase{"Socket", false, false},
-                                           LinkCase{"Rfc2217_150msEachWay", true, true},
-                                           LinkCase{"Socket_150msEachWay", false, true}),
+                         // 250 ms each way: the board's data (0.4 s on the line) arrives past the local wait.
+                         ::testing::Values(LinkCase{"Rfc2217", true, 0}, LinkCase{"Socket", false, 0},
+                                           LinkCase{"Rfc2217_150msEachWay", true, 150},
+                                           LinkCase{"Socket_250msEachWay", false, 250}),
                          [](const auto& info) { return std::string(info.param.what); });
 
 TEST(Ser2net, APortNumberMappedToASite) {
@@ -178,6 +187,8 @@ TEST(Ser2net, RefusalsInWords) {
        "Not able to open rfc2217://" + nobody + ": Cannot connect to " + nobody + ": connection refused"},
       {{"identify", "--port", Q("socket://127.0.0.1:" + std::to_string(server.telnetPort()))}, 1,
        "speaks telnet: a port with RFC 2217 is named rfc2217://127.0.0.1:"},
+      {{"identify", "--port", "rfc2217://nosuchhost.invalid:2001"}, 1,
+       "Not able to open rfc2217://nosuchhost.invalid:2001: Cannot connect to nosuchhost.invalid:2001: "},
       {{"identify", "--port", "rfc2217://site-pi.lan"}, 2,
        "rfc2217://site-pi.lan is not a network port: write rfc2217://HOST:PORT or socket://HOST:PORT"},
       {{"ptt-test", "--ptt", Q(server.rfc2217()), "--seconds", "1"}, 1,
