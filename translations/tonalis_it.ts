@@ -1507,6 +1507,86 @@
         <source>a port reached over the network cannot key a transmitter: keyed across a network link, it stays keyed when the link dies, and the sound comes from this computer. Key the site&apos;s transmitter at the site.</source>
         <translation>una porta raggiunta via rete non può mandare in trasmissione un trasmettitore: attivato attraverso un collegamento di rete, resta in trasmissione se il collegamento cade, e il suono viene da questo computer. Manda in trasmissione il trasmettitore del sito dal sito stesso.</translation>
     </message>
+    <message>
+        <source>not a JSON object: %1</source>
+        <translation>non è un oggetto JSON: %1</translation>
+    </message>
+    <message>
+        <source>a line longer than %1 bytes: not read</source>
+        <translation>una riga più lunga di %1 byte: non letta</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;: the agent runs %2, and stop</source>
+        <translation>comando sconosciuto &apos;%1&apos;: l&apos;agente esegue %2, e stop</translation>
+    </message>
+    <message>
+        <source>&quot;args&quot; must be a list of texts</source>
+        <translation>&quot;args&quot; deve essere un elenco di testi</translation>
+    </message>
+    <message>
+        <source>request %1 is running: one at a time (stop it first)</source>
+        <translation>la richiesta %1 è in corso: una alla volta (prima fermala)</translation>
+    </message>
+    <message>
+        <source>nothing is running</source>
+        <translation>non c&apos;è nulla in corso</translation>
+    </message>
+    <message>
+        <source>%1 names a file or folder at the site: the agent writes only its own settings, journal and history. Run the command without it (a READ&apos;s result comes back in its &quot;read&quot; event).</source>
+        <translation>%1 indica un file o una cartella nel sito: l&apos;agente scrive solo le proprie impostazioni, il registro e lo storico. Esegui il comando senza (il risultato di una LETTURA torna nel suo evento &quot;read&quot;).</translation>
+    </message>
+    <message>
+        <source>&quot;prg&quot; holds the configuration&apos;s text, and &quot;-&quot; in &quot;args&quot; stands where its file would be</source>
+        <translation>&quot;prg&quot; contiene il testo della configurazione, e &quot;-&quot; in &quot;args&quot; sta dove sarebbe il suo file</translation>
+    </message>
+    <message>
+        <source>the command could not be started at the site: %1</source>
+        <translation>non è stato possibile avviare il comando nel sito: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a site: write ssh://HOST, ssh://USER@HOST or ssh://USER@HOST:PORT (an IPv6 address in brackets), or the name of a site in the Sites list.</source>
+        <translation>%1 non è un sito: scrivi ssh://HOST, ssh://UTENTE@HOST o ssh://UTENTE@HOST:PORTA (un indirizzo IPv6 tra parentesi quadre), o il nome di un sito dell&apos;elenco Siti.</translation>
+    </message>
+    <message>
+        <source>%1: a host or user may not begin with &apos;-&apos; or hold blanks or control characters.</source>
+        <translation>%1: un host o un utente non può iniziare con &apos;-&apos; né contenere spazi o caratteri di controllo.</translation>
+    </message>
+    <message>
+        <source>%1 refused the login: no key of this computer is accepted there for that user. Add this computer&apos;s public key to the site&apos;s authorized_keys (the README shows the line), or name the user in the address (ssh://USER@%1).</source>
+        <translation>%1 ha rifiutato l&apos;accesso: nessuna chiave di questo computer è accettata là per quell&apos;utente. Aggiungi la chiave pubblica di questo computer al file authorized_keys del sito (il README mostra la riga), o indica l&apos;utente nell&apos;indirizzo (ssh://UTENTE@%1).</translation>
+    </message>
+    <message>
+        <source>tonalis-cli is not installed at %1 (or not on its PATH): install the tonalis-cli package there, or give the site&apos;s program path in the Sites list.</source>
+        <translation>tonalis-cli non è installato su %1 (o non è nel suo PATH): installa là il pacchetto tonalis-cli, o indica il percorso del programma del sito nell&apos;elenco Siti.</translation>
+    </message>
+    <message>
+        <source>Cannot reach %1: %2</source>
+        <translation>Impossibile raggiungere %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot start %1 to reach the site: %2. Install OpenSSH&apos;s client (openssh-client), or set TONALIS_SSH to the command to use.</source>
+        <translation>Impossibile avviare %1 per raggiungere il sito: %2. Installa il client di OpenSSH (openssh-client), o imposta TONALIS_SSH al comando da usare.</translation>
+    </message>
+    <message>
+        <source>%1 did not answer as Tonalis&apos;s agent (it said: %2).</source>
+        <translation>%1 non ha risposto come l&apos;agente di Tonalis (ha detto: %2).</translation>
+    </message>
+    <message>
+        <source>The agent at %1 speaks version %2 of the protocol and this program version %3 (%4 there): install the same version of Tonalis at both ends.</source>
+        <translation>L&apos;agente su %1 parla la versione %2 del protocollo e questo programma la versione %3 (%4 là): installa la stessa versione di Tonalis ai due capi.</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 s.</source>
+        <translation>%1 non ha risposto entro %2 s.</translation>
+    </message>
+    <message>
+        <source>The connection to %1 was lost before the command ended (%2); the agent there stops it and releases the transmitter.</source>
+        <translation>Il collegamento con %1 si è interrotto prima della fine del comando (%2); l&apos;agente là lo ferma e rilascia il trasmettitore.</translation>
+    </message>
+    <message>
+        <source>The host key of %1 is not known here, or has changed. Tonalis never accepts a host key by itself: check the key with the site&apos;s keeper, then connect once with %2 and accept it (or correct ~/.ssh/known_hosts if the site was reinstalled).</source>
+        <translation>La chiave host di %1 non è nota qui, o è cambiata. Tonalis non accetta mai da sé una chiave host: verifica la chiave con chi gestisce il sito, poi collegati una volta con %2 e accettala (o correggi ~/.ssh/known_hosts se il sito è stato reinstallato).</translation>
+    </message>
 </context>
 <context>
     <name>tonalis::AirStrip</name>
@@ -3530,24 +3610,6 @@ completata resta nello storico della scheda come inviata via radio, non conferma
         <translation>sostituzione: %1</translation>
     </message>
     <message>
-        <source>&apos;tonalis-cli COMMAND --help&apos; describes a command.
-Exit status: 0 success, 1 refused or failed (the reason is on standard error),
-2 usage or file error. Results and progress go to standard output.
---language en|it: English or Italian, whatever the system and the Station setup say.
---json (send, send-command, replace --send, tone, ptt-test, identify, read, program):
-one JSON object a line on standard output, the events as they happen, the last
-{&quot;event&quot;:&quot;done&quot;,&quot;exit&quot;:N} (the README lists them).
-</source>
-        <translation>&apos;tonalis-cli COMANDO --help&apos; descrive un comando.
-Codice di uscita: 0 riuscito, 1 rifiutato o fallito (il motivo è sullo standard error),
-2 errore d&apos;uso o di file. Risultati e avanzamento vanno sullo standard output.
---language en|it: inglese o italiano, qualunque cosa dicano il sistema e la Stazione.
-Con --json (send, send-command, replace --send, tone, ptt-test, identify, read, program),
-un oggetto JSON per riga sullo standard output, gli eventi man mano che accadono, l&apos;ultimo
-{&quot;event&quot;:&quot;done&quot;,&quot;exit&quot;:N} (il README li elenca).
-</translation>
-    </message>
-    <message>
         <source>listening for the board&apos;s reply...</source>
         <translation>in ascolto della risposta della scheda...</translation>
     </message>
@@ -3600,6 +3662,70 @@ rfc2217://HOST:PORTA o socket://HOST:PORTA.</translation>
     <message>
         <source>%1 takes a number from 1 to 16, a device path, rfc2217://HOST:PORT or socket://HOST:PORT, not &apos;%2&apos;.</source>
         <translation>%1 richiede un numero da 1 a 16, il percorso di un dispositivo, rfc2217://HOST:PORTA o socket://HOST:PORTA, non &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>The agent at a radio site, for Tonalis elsewhere (tonalis-cli --site, the window&apos;s Sites):
+requests on standard input, events on standard output, one JSON object a line
+(the README lists them). Reached over SSH; it listens on no port.</source>
+        <translation>L&apos;agente in un sito radio, per Tonalis altrove (tonalis-cli --site, i Siti della finestra):
+richieste sullo standard input, eventi sullo standard output, un oggetto JSON per riga
+(il README li elenca). Si raggiunge via SSH; non ascolta su alcuna porta.</translation>
+    </message>
+    <message>
+        <source>Speak on standard input and output (the only way).</source>
+        <translation>Parla su standard input e output (l&apos;unico modo).</translation>
+    </message>
+    <message>
+        <source>agent: --stdio is required.</source>
+        <translation>agent: --stdio è obbligatorio.</translation>
+    </message>
+    <message>
+        <source>Save the board&apos;s 192 bytes as read to FILE.</source>
+        <translation>Salva in FILE i 192 byte della scheda così come letti.</translation>
+    </message>
+    <message>
+        <source>the agent at a radio site, reached over SSH (--stdio)</source>
+        <translation>l&apos;agente in un sito radio, raggiunto via SSH (--stdio)</translation>
+    </message>
+    <message>
+        <source>&apos;tonalis-cli COMMAND --help&apos; describes a command.
+Exit status: 0 success, 1 refused or failed (the reason is on standard error),
+2 usage or file error. Results and progress go to standard output.
+--language en|it: English or Italian, whatever the system and the Station setup say.
+--json (send, send-command, replace --send, tone, ptt-test, identify, read, program):
+one JSON object a line on standard output, the events as they happen, the last
+{&quot;event&quot;:&quot;done&quot;,&quot;exit&quot;:N} (the README lists them).
+--site ssh://[USER@]HOST[:PORT] COMMAND ...: runs COMMAND at a radio site through its
+agent (tonalis-cli agent --stdio, reached with OpenSSH&apos;s ssh or TONALIS_SSH); files
+named here stay here (read -o FILE, program FILE.prg).
+</source>
+        <translation>&apos;tonalis-cli COMANDO --help&apos; descrive un comando.
+Codice di uscita: 0 riuscito, 1 rifiutato o fallito (il motivo è sullo standard error),
+2 errore d&apos;uso o di file. Risultati e avanzamento vanno sullo standard output.
+--language en|it: inglese o italiano, qualunque cosa dicano il sistema e la Stazione.
+Con --json (send, send-command, replace --send, tone, ptt-test, identify, read, program),
+un oggetto JSON per riga sullo standard output, gli eventi man mano che accadono, l&apos;ultimo
+{&quot;event&quot;:&quot;done&quot;,&quot;exit&quot;:N} (il README li elenca).
+--site ssh://[UTENTE@]HOST[:PORTA] COMANDO ...: esegue COMANDO in un sito radio tramite
+il suo agente (tonalis-cli agent --stdio, raggiunto con ssh di OpenSSH o TONALIS_SSH); i file
+nominati qui restano qui (read -o FILE, program FILE.prg).
+</translation>
+    </message>
+    <message>
+        <source>--site takes a site and a command: tonalis-cli --site ssh://HOST COMMAND ...</source>
+        <translation>--site richiede un sito e un comando: tonalis-cli --site ssh://HOST COMANDO ...</translation>
+    </message>
+    <message>
+        <source>Cannot read the configuration file %1: %2</source>
+        <translation>Impossibile leggere il file di configurazione %1: %2</translation>
+    </message>
+    <message>
+        <source>The board was read, but %1 cannot be written: %2</source>
+        <translation>La scheda è stata letta, ma non è possibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>One configuration file a command: %1 and %2 both name one.</source>
+        <translation>Un file di configurazione per comando: %1 e %2 ne indicano uno ciascuno.</translation>
     </message>
 </context>
 </TS>

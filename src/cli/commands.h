@@ -26,5 +26,8 @@ int RunSerialPorts(const QStringList& args);
 int RunHistory(const QStringList& args);
 int RunDtmfDecode(const QStringList& args);
 int RunCwDecode(const QStringList& args);
+int RunAgent(const QStringList& args);
+// `args`: --site SITE COMMAND ...
+int RunOnSite(const QStringList& args);
 
 }  // namespace tonalis::cli

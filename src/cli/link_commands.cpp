@@ -15,6 +15,7 @@
 #include "i18n/language.h"
 #include "link/board_link.h"
 #include "link/serial_trace.h"
+#include "storage/atomic_file.h"
 #include "storage/config_file.h"
 
 namespace tonalis::cli {
@@ -220,6 +221,8 @@ int RunRead(const QStringList& args) {
   options.addTo(parser);
   const QCommandLineOption output({"o", "output"}, CliTr("Save the configuration read to FILE."), "FILE");
   parser.addOption(output);
+  const QCommandLineOption image("image", CliTr("Save the board's 192 bytes as read to FILE."), "FILE");
+  parser.addOption(image);
   if (auto exit = ParseArguments(parser, args)) return *exit;
   LinkSession session;
   if (auto exit = session.setUp(parser, options, parser.value(output))) return *exit;
@@ -236,6 +239,13 @@ int RunRead(const QStringList& args) {
   if (status == kExitOk && read && parser.isSet(output)) {
     ConfigFileContent content{*read, session.portText()};
     if (const auto error = WriteConfigFile(ToStd(parser.value(output)), content)) {
+      PrintError(*error);
+      return session.end(kExitUsage);
+    }
+  }
+  if (status == kExitOk && read && parser.isSet(image)) {
+    const DecoderImage& bytes = session.link().readImage();
+    if (const auto error = WriteFileAtomically(ToStd(parser.value(image)), std::string(bytes.begin(), bytes.end()))) {
       PrintError(*error);
       return session.end(kExitUsage);
     }

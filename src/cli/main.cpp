@@ -43,6 +43,7 @@ constexpr Subcommand kSubcommands[] = {
     {"ptt-test", TONALIS_TEXT("key the transmitter for a few seconds and release it"), RunPttTest},
     {"audio-devices", TONALIS_TEXT("list the sound devices, output and input"), RunAudioDevices},
     {"serial-ports", TONALIS_TEXT("list the serial ports, with the names that survive replugging"), RunSerialPorts},
+    {"agent", TONALIS_TEXT("the agent at a radio site, reached over SSH (--stdio)"), RunAgent},
 };
 
 void PrintUsage(std::ostream& out) {
@@ -59,7 +60,10 @@ void PrintUsage(std::ostream& out) {
              "--language en|it: English or Italian, whatever the system and the Station setup say.\n"
              "--json (send, send-command, replace --send, tone, ptt-test, identify, read, program):\n"
              "one JSON object a line on standard output, the events as they happen, the last\n"
-             "{\"event\":\"done\",\"exit\":N} (the README lists them).\n");
+             "{\"event\":\"done\",\"exit\":N} (the README lists them).\n"
+             "--site ssh://[USER@]HOST[:PORT] COMMAND ...: runs COMMAND at a radio site through its\n"
+             "agent (tonalis-cli agent --stdio, reached with OpenSSH's ssh or TONALIS_SSH); files\n"
+             "named here stay here (read -o FILE, program FILE.prg).\n");
 }
 
 }  // namespace
@@ -96,6 +100,8 @@ int main(int argc, char* argv[]) {
     std::cout << "tonalis-cli " << QCoreApplication::applicationVersion().toStdString() << '\n';
     return tonalis::cli::kExitOk;
   }
+  // A command run at a radio site, through its agent.
+  if (args.first() == "--site") return tonalis::cli::RunOnSite(args);
   // --json where the exchange's events and a link's progress are printed.
   static const QStringList kJsonCommands{"send", "send-command", "replace", "tone", "ptt-test",
                                          "identify", "read", "program"};

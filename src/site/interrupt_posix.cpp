@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <csignal>
+
+#include "site/interrupt.h"
+
+namespace tonalis {
+
+void Interrupt(QProcess& process) {
+  if (process.processId() > 0) ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+}
+
+}  // namespace tonalis

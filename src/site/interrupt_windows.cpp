@@ -1,0 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "site/interrupt.h"
+
+namespace tonalis {
+
+void Interrupt(QProcess& process) { process.kill(); }
+
+}  // namespace tonalis
