@@ -15,6 +15,7 @@ set(TONALIS_CORE_TEST_SOURCES
   link/port_map_test.cpp
   link/telnet_codec_test.cpp
   link/network_port_name_test.cpp
+  site/sites_file_test.cpp
   sim/board_air_test.cpp
   sim/board_sim_test.cpp
   sim/radio_channel_test.cpp

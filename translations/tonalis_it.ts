@@ -3727,5 +3727,17 @@ nominati qui restano qui (read -o FILE, program FILE.prg).
         <source>One configuration file a command: %1 and %2 both name one.</source>
         <translation>Un file di configurazione per comando: %1 e %2 ne indicano uno ciascuno.</translation>
     </message>
+    <message>
+        <source>The Sites list cannot be read: %1</source>
+        <translation>Non è possibile leggere l&apos;elenco Siti: %1</translation>
+    </message>
+    <message>
+        <source>No site is named %1 in %2: name one of the Sites list, or give ssh://[USER@]HOST[:PORT].</source>
+        <translation>Nessun sito si chiama %1 in %2: indica uno dell&apos;elenco Siti, o scrivi ssh://[UTENTE@]HOST[:PORTA].</translation>
+    </message>
+    <message>
+        <source>The site&apos;s program %1 may not hold blanks, quotes or a shell&apos;s special characters.</source>
+        <translation>Il programma del sito %1 non può contenere spazi, virgolette o caratteri speciali della shell.</translation>
+    </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QStringList>
+#include <optional>
 
 namespace tonalis::cli {
 
@@ -27,7 +28,8 @@ int RunHistory(const QStringList& args);
 int RunDtmfDecode(const QStringList& args);
 int RunCwDecode(const QStringList& args);
 int RunAgent(const QStringList& args);
-// `args`: --site SITE COMMAND ...
-int RunOnSite(const QStringList& args);
+// `args`: --site SITE COMMAND ... The exit status; nothing when SITE is this
+// computer, with --site SITE taken out of `args` (the command runs here).
+std::optional<int> RunOnSite(QStringList& args);
 
 }  // namespace tonalis::cli

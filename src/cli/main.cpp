@@ -101,7 +101,9 @@ int main(int argc, char* argv[]) {
     return tonalis::cli::kExitOk;
   }
   // A command run at a radio site, through its agent.
-  if (args.first() == "--site") return tonalis::cli::RunOnSite(args);
+  if (args.first() == "--site") {
+    if (const auto status = tonalis::cli::RunOnSite(args)) return *status;
+  }
   // --json where the exchange's events and a link's progress are printed.
   static const QStringList kJsonCommands{"send", "send-command", "replace", "tone", "ptt-test",
                                          "identify", "read", "program"};

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <iostream>
 
 #include "cli/cli_support.h"
@@ -11,6 +12,8 @@
 #include "radio/signal_quit.h"
 #include "site/site_address.h"
 #include "site/site_client.h"
+#include "site/sites_file.h"
+#include "storage/settings_folder.h"
 #include "storage/atomic_file.h"
 #include "storage/file_reading.h"
 
@@ -21,6 +24,11 @@ const char* const kSiteUsage = TONALIS_TEXT("--site takes a site and a command: 
 const char* const kCannotReadConfig = TONALIS_TEXT("Cannot read the configuration file %1: %2");
 const char* const kCannotWriteRead = TONALIS_TEXT("The board was read, but %1 cannot be written: %2");
 const char* const kOneConfig = TONALIS_TEXT("One configuration file a command: %1 and %2 both name one.");
+const char* const kSitesUnreadable = TONALIS_TEXT("The Sites list cannot be read: %1");
+const char* const kNoSuchSite =
+    TONALIS_TEXT("No site is named %1 in %2: name one of the Sites list, or give ssh://[USER@]HOST[:PORT].");
+const char* const kUnsafeProgram =
+    TONALIS_TEXT("The site's program %1 may not hold blanks, quotes or a shell's special characters.");
 
 // The most a configuration file sent to a site may hold.
 constexpr std::uintmax_t kMaxConfigBytes = 256 * 1024;
@@ -30,14 +38,41 @@ bool IsConfigFile(const QString& arg) { return !arg.startsWith('-') && arg.endsW
 
 }  // namespace
 
-int RunOnSite(const QStringList& args) {
+std::optional<int> RunOnSite(QStringList& args) {
   // args: --site SITE COMMAND ...
   if (args.size() < 3) {
     PrintError(CliText(kSiteUsage));
     return kExitUsage;
   }
+  // A site of the Sites list, by name: reached where it says, or here.
+  QString where = args[1];
+  QString program = kSiteProgram;
+  if (!args[1].startsWith("ssh://", Qt::CaseInsensitive)) {
+    SitesFile sites;
+    const std::string folder = QFile::encodeName(SettingsFolder()).toStdString();
+    if (const auto problem = ReadSitesFile(folder, sites)) {
+      PrintError(Fill(CliText(kSitesUnreadable), {*problem}));
+      return kExitUsage;
+    }
+    const SiteEntry* site = sites.find(ToStd(args[1]));
+    if (!site) {
+      PrintError(Fill(CliText(kNoSuchSite), {ToStd(args[1]), folder + "/" + kSitesFileName}));
+      return kExitUsage;
+    }
+    if (site->here()) {
+      args.remove(0, 2);
+      return std::nullopt;
+    }
+    where = QString::fromStdString(site->where);
+    if (!site->program.empty()) program = QString::fromStdString(site->program);
+    // The site's own program path goes to ssh as one word of its command.
+    if (program.contains(QRegularExpression(QStringLiteral("[\\s'\"\\\\$`;&|<>()*?]")))) {
+      PrintError(Fill(CliText(kUnsafeProgram), {ToStd(program)}));
+      return kExitUsage;
+    }
+  }
   QString why;
-  const auto address = ParseSiteAddress(args[1], &why);
+  const auto address = ParseSiteAddress(where, &why);
   if (!address) {
     PrintError(why.toStdString());
     return kExitUsage;
@@ -87,7 +122,7 @@ int RunOnSite(const QStringList& args) {
   request.insert("args", QJsonArray::fromStringList(rest));
   const bool json = rest.contains("--json");
 
-  const QStringList commandLine = SshCommandLine(*address, qEnvironmentVariable("TONALIS_SSH"));
+  const QStringList commandLine = SshCommandLine(*address, qEnvironmentVariable("TONALIS_SSH"), program);
   SiteClient client(commandLine, *address);
   int status = kExitRefused;
   QObject::connect(&client, &SiteClient::failed, [&](const QString& reason) {

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTest>
+#include <filesystem>
 #include <csignal>
 
 #include "config/decoder_image.h"
@@ -165,6 +166,40 @@ TEST_F(SiteTest, ReadProgramSendAndJournalAtTheSite) {
   const auto traced = site({"read", "--port", Q(board.link()), "--trace", Q(dir_.file("trace.txt"))});
   EXPECT_EQ(traced.exitCode, 2);
   EXPECT_NE(traced.err.find("--trace names a file or folder at the site"), std::string::npos) << traced.err;
+}
+
+// Sites by name from the Sites list: where each is, its own program path, here.
+TEST_F(SiteTest, SitesByName) {
+  sshd_->trust();
+  const std::string settings = dir_.file("here");
+  std::filesystem::create_directories(settings);
+  testing::WriteAll(settings + "/sites.ini", "[Hilltop]\nwhere=" + sshd_->address() + "\nprogram=" + TONALIS_CLI +
+                                                 "\n[Bare]\nwhere=" + sshd_->address() +
+                                                 "\n[Shack]\nwhere=this computer\n[Odd]\nwhere=" +
+                                                 sshd_->address() + "\nprogram=tonalis-cli;reboot\n");
+  qputenv("TONALIS_SETTINGS_DIR", QByteArray::fromStdString(settings));
+  struct Case {
+    const char* site;
+    QStringList args;
+    int exit;
+    const char* part;  // in standard error
+  };
+  const Case cases[] = {
+      // The key that may run anything finds no tonalis-cli on the site's PATH: the site's own path does.
+      {"hilltop", {"serial-ports"}, 0, ""},
+      {"Bare", {"serial-ports"}, 1, "tonalis-cli is not installed at 127.0.0.1"},
+      // Here: as without --site (a folder option the agent would refuse).
+      {"Shack", {"history", "list", "--history-dir", Q(dir_.file("none"))}, 2, "No board history"},
+      {"Valley", {"serial-ports"}, 2, "No site is named Valley in "},
+      {"Odd", {"serial-ports"}, 2, "The site's program tonalis-cli;reboot may not hold"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.site);
+    const auto run = RunWithSsh(sshd_->sshCommand("bare_key"), QStringList{"--site", c.site} + c.args);
+    EXPECT_EQ(run.exitCode, c.exit) << run.out << run.err;
+    EXPECT_NE(run.err.find(c.part), std::string::npos) << run.err;
+  }
+  qunsetenv("TONALIS_SETTINGS_DIR");
 }
 
 // Every way the caller goes mid-tone releases the site's transmitter within a second.
