@@ -14,6 +14,7 @@
 
 #include "support/board_sim_process.h"
 #include "support/examples.h"
+#include "support/real_time_fifo.h"
 #include "support/rigctld.h"
 #include "support/run_cli.h"
 #include "support/test_files.h"
@@ -29,14 +30,17 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 // The agent as a site runs it, its settings and sound in `dir`.
 class AgentProcess {
  public:
-  explicit AgentProcess(const std::string& dir) {
+  // `alsaConf`: the site's sound card; by default one that plays into a file at once.
+  explicit AgentProcess(const std::string& dir, std::string alsaConf = {}) {
     std::filesystem::create_directories(dir);
-    testing::WriteAll(dir + "/asound.conf",
-                      "pcm.!default { type asym playback.pcm { type file slave.pcm { type null } file \"" + dir +
-                          "/played.raw\" format \"raw\" } capture.pcm { type null } }\n");
+    if (alsaConf.empty()) {
+      alsaConf = dir + "/asound.conf";
+      testing::WriteAll(alsaConf, "pcm.!default { type asym playback.pcm { type file slave.pcm { type null } file \"" +
+                                      dir + "/played.raw\" format \"raw\" } capture.pcm { type null } }\n");
+    }
     QProcessEnvironment env = testing::ProgramEnvironment();
     env.insert("TONALIS_SETTINGS_DIR", Q(dir));
-    env.insert("ALSA_CONFIG_PATH", Q(dir + "/asound.conf"));
+    env.insert("ALSA_CONFIG_PATH", Q(alsaConf));
     process_.setProcessEnvironment(env);
     process_.start(TONALIS_CLI, {"agent", "--stdio"});
     process_.waitForStarted(5000);
@@ -197,7 +201,10 @@ TEST(Agent, StopBusyAndTheEndOfInputReleaseTheTransmitter) {
   const QStringList tone = {"tone", "--seconds", "20", "--rigctld", Q(rig.address()), "--json"};
   for (const bool byStop : {true, false}) {
     SCOPED_TRACE(byStop ? "stop" : "end of input");
-    AgentProcess agent(dir.file(byStop ? "a" : "b"));
+    // A card that plays in real time: the tone lasts its 20 s unless stopped.
+    std::filesystem::create_directories(dir.file(byStop ? "a" : "b"));
+    testing::RealTimeFifo card(dir.file(byStop ? "a" : "b"));
+    AgentProcess agent(dir.file(byStop ? "a" : "b"), card.conf());
     agent.request(1, tone[0], tone.mid(1));
     const auto keyed = agent.until([](const QJsonObject& e) { return e["event"] == "keyed" || e["event"] == "done"; });
     ASSERT_FALSE(keyed.empty());

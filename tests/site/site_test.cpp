@@ -16,6 +16,7 @@
 #include "support/board_sim_process.h"
 #include "support/dtmf_decode.h"
 #include "support/examples.h"
+#include "support/real_time_fifo.h"
 #include "support/rigctld.h"
 #include "support/run_cli.h"
 #include "support/sshd.h"
@@ -158,9 +159,15 @@ TEST_F(SiteTest, ReadProgramSendAndJournalAtTheSite) {
   const auto send = site({"send", "159D"});
   EXPECT_EQ(send.exitCode, 0) << send.err;
   EXPECT_EQ(testing::DecodeDtmfRaw(sshd_->played()), "159D");
+  // A configuration's command, the file read here and sent with the request; events as JSON lines.
+  const auto command = site({"send-command", Q(prg), "0", "--json"});
+  EXPECT_EQ(command.exitCode, 0) << command.err;
+  EXPECT_EQ(command.out.substr(command.out.rfind("{\"event\"")), "{\"event\":\"done\",\"exit\":0}\n") << command.out;
+  EXPECT_EQ(command.out.find("\"id\""), std::string::npos) << "the agent's ids stay between it and us";
   const auto journal = site({"journal"});
   EXPECT_EQ(journal.exitCode, 0) << journal.err;
   EXPECT_NE(journal.out.find("159D"), std::string::npos) << journal.out;
+  EXPECT_NE(journal.out.find("command 0: Output 1 ON (11)  completed"), std::string::npos) << journal.out;
 
   // Options that would write at the site are refused there, nothing written.
   const auto traced = site({"read", "--port", Q(board.link()), "--trace", Q(dir_.file("trace.txt"))});
@@ -206,6 +213,9 @@ TEST_F(SiteTest, SitesByName) {
 TEST_F(SiteTest, TheCallerGoingMidToneReleasesTheSitesTransmitter) {
   sshd_->trust();
   testing::Rigctld rig;
+  // The site's card plays in real time: the tone lasts its 30 s unless stopped.
+  testing::RealTimeFifo card(sshd_->site());
+  testing::WriteAll(sshd_->site() + "/asound.conf", ReadAll(card.conf()));
   for (const bool ctrlC : {true, false}) {
     SCOPED_TRACE(ctrlC ? "Ctrl+C here" : "ssh killed");
     qputenv("TONALIS_SSH", QByteArray::fromStdString(sshd_->sshCommand()));
