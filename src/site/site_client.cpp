@@ -102,6 +102,7 @@ void SiteClient::onOutput() {
       }
       greeted_ = true;
       helloLimit_.stop();
+      Q_EMIT greeted(object);
       sendLine(request_);
       continue;
     }

@@ -33,6 +33,8 @@ class SiteClient : public QObject {
   void abandon();
 
  Q_SIGNALS:
+  // The agent answered: its hello (its program's version, its host).
+  void greeted(const QJsonObject& hello);
   // An event of the request, its id taken out; the last is "done".
   void received(const QJsonObject& event);
   void failed(const QString& why);

@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Checking every site: a site over ssh, this computer, and one that cannot
+// be reached, in one run; one failing never stops the others.
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <QTest>
+#include <filesystem>
+
+#include "site/site_check.h"
+#include "storage/config_file.h"
+#include "support/board_sim_process.h"
+#include "support/examples.h"
+#include "support/free_port.h"
+#include "support/run_cli.h"
+#include "support/sshd.h"
+#include "support/test_files.h"
+
+namespace tonalis {
+namespace {
+
+using testing::TempDir;
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+TEST(SiteCheck, EverySiteInTurnWhateverTheOthersDo) {
+  TempDir dir;
+  testing::Sshd sshd(dir.file("sshd"), TONALIS_CLI);
+  ASSERT_TRUE(sshd.running()) << sshd.output();
+  sshd.trust();
+  // This computer's settings, for the agent that runs here.
+  const std::string here = dir.file("here");
+  std::filesystem::create_directories(here);
+  qputenv("TONALIS_SETTINGS_DIR", QByteArray::fromStdString(here));
+
+  // The remote board holds the site's file; the one here differs from its file in one command.
+  std::filesystem::create_directories(dir.file("b1"));
+  std::filesystem::create_directories(dir.file("b2"));
+  testing::BoardSimProcess remoteBoard(dir.file("b1"));
+  testing::BoardSimProcess localBoard(dir.file("b2"));
+  testing::WriteAll(sshd.site() + "/ports.ini", "COM3=" + remoteBoard.link() + "\n");
+  testing::WriteAll(here + "/ports.ini", "COM4=" + localBoard.link() + "\n");
+  ConfigFileContent remote{testing::WorkedExample(), "3"};
+  ConfigFileContent local{testing::WorkedExample(), "4"};
+  const std::string remotePrg = dir.file("hilltop.prg");
+  const std::string localPrg = dir.file("shack.prg");
+  ASSERT_FALSE(WriteConfigFile(remotePrg, remote));
+  ASSERT_FALSE(WriteConfigFile(localPrg, local));
+  ASSERT_EQ(testing::RunCli({"program", Q(remotePrg), "--port", Q(remoteBoard.link())}).exitCode, 0);
+  ASSERT_EQ(testing::RunCli({"program", Q(localPrg), "--port", Q(localBoard.link())}).exitCode, 0);
+  local.config.txtMem[2] = "77";
+  ASSERT_FALSE(WriteConfigFile(localPrg, local));
+
+  const std::vector<SiteEntry> sites = {
+      {"Nobody", "ssh://127.0.0.1:" + std::to_string(testing::FreePort()), "", "", ""},
+      {"Hilltop", sshd.address(), "", remotePrg, ""},
+      {"Shack", "this computer", "", localPrg, ""},
+      {"Bad", "ssh://-oProxyCommand=x", "", "", ""},
+  };
+  SiteCheck check(Q(sshd.sshCommand()), TONALIS_CLI);
+  std::vector<SiteState> states(sites.size());
+  std::vector<int> order;
+  QObject::connect(&check, &SiteCheck::checking, [&](int index) { order.push_back(index); });
+  QObject::connect(&check, &SiteCheck::checked,
+                   [&](int index, const SiteState& state) { states[static_cast<std::size_t>(index)] = state; });
+  QSignalSpy finished(&check, &SiteCheck::finished);
+  check.start(sites, true);
+  EXPECT_TRUE(check.running());
+  ASSERT_TRUE(finished.wait(120000));
+  EXPECT_FALSE(check.running());
+  qunsetenv("TONALIS_SETTINGS_DIR");
+  EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3}));
+
+  EXPECT_FALSE(states[0].reachable);
+  EXPECT_TRUE(states[0].problem.startsWith("Cannot reach 127.0.0.1:")) << states[0].problem.toStdString();
+  for (const int i : {1, 2}) {
+    SCOPED_TRACE(sites[static_cast<std::size_t>(i)].name);
+    const SiteState& s = states[static_cast<std::size_t>(i)];
+    EXPECT_TRUE(s.reachable);
+    EXPECT_TRUE(s.contacted.isValid());
+    EXPECT_TRUE(s.program.startsWith("tonalis-cli "));
+    EXPECT_EQ(s.banner, "Quorvantelix v3.0");
+    EXPECT_TRUE(s.read) << s.problem.toStdString();
+  }
+  EXPECT_EQ(states[1].comparison, "matches hilltop.prg");
+  EXPECT_EQ(states[2].comparison, "1 field(s) differ from shack.prg");
+  EXPECT_NE(states[3].problem.indexOf("may not begin with '-'"), -1) << states[3].problem.toStdString();
+  // The READs are in each site's history.
+  EXPECT_TRUE(std::filesystem::exists(sshd.site() + "/history"));
+  EXPECT_TRUE(std::filesystem::exists(here + "/history"));
+}
+
+}  // namespace
+}  // namespace tonalis
