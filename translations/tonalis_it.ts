@@ -1587,6 +1587,30 @@
         <source>The host key of %1 is not known here, or has changed. Tonalis never accepts a host key by itself: check the key with the site&apos;s keeper, then connect once with %2 and accept it (or correct ~/.ssh/known_hosts if the site was reinstalled).</source>
         <translation>La chiave host di %1 non è nota qui, o è cambiata. Tonalis non accetta mai da sé una chiave host: verifica la chiave con chi gestisce il sito, poi collegati una volta con %2 e accettala (o correggi ~/.ssh/known_hosts se il sito è stato reinstallato).</translation>
     </message>
+    <message>
+        <source>matches %1</source>
+        <translation>corrisponde a %1</translation>
+    </message>
+    <message>
+        <source>%1 field(s) differ from %2</source>
+        <translation>%1 campo/i diverso/i da %2</translation>
+    </message>
+    <message>
+        <source>this computer</source>
+        <translation>questo computer</translation>
+    </message>
+    <message>
+        <source>read (no configuration file to compare)</source>
+        <translation>letta (nessun file di configurazione con cui confrontarla)</translation>
+    </message>
+    <message>
+        <source>read; %1 cannot be read: %2</source>
+        <translation>letta; non è possibile leggere %1: %2</translation>
+    </message>
+    <message>
+        <source>READ failed (exit %1)</source>
+        <translation>LETTURA fallita (uscita %1)</translation>
+    </message>
 </context>
 <context>
     <name>tonalis::AirStrip</name>
@@ -2261,6 +2285,133 @@
     </message>
 </context>
 <context>
+    <name>tonalis::SitesPanel</name>
+    <message>
+        <source>Radio sites</source>
+        <translation>Siti radio</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Sito</translation>
+    </message>
+    <message>
+        <source>Where</source>
+        <translation>Dove</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Last contact</source>
+        <translation>Ultimo contatto</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Scheda</translation>
+    </message>
+    <message>
+        <source>Last READ</source>
+        <translation>Ultima LETTURA</translation>
+    </message>
+    <message>
+        <source>Configuration file</source>
+        <translation>File di configurazione</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Program at the site</source>
+        <translation>Programma nel sito</translation>
+    </message>
+    <message>
+        <source>Where: ssh://USER@HOST[:PORT], or &quot;this computer&quot;. Double-click a cell to change it.</source>
+        <translation>Dove: ssh://UTENTE@HOST[:PORTA], o &quot;this computer&quot; (questo computer). Fai doppio clic su una cella per cambiarla.</translation>
+    </message>
+    <message>
+        <source>A&amp;dd site</source>
+        <translation>Aggiungi &amp;sito</translation>
+    </message>
+    <message>
+        <source>&amp;Remove site</source>
+        <translation>&amp;Rimuovi sito</translation>
+    </message>
+    <message>
+        <source>Test &amp;connection</source>
+        <translation>Prova il &amp;collegamento</translation>
+    </message>
+    <message>
+        <source>Reaches the selected site&apos;s agent.</source>
+        <translation>Raggiunge l&apos;agente del sito selezionato.</translation>
+    </message>
+    <message>
+        <source>Check &amp;all sites</source>
+        <translation>Controlla &amp;tutti i siti</translation>
+    </message>
+    <message>
+        <source>Reads every site&apos;s board in turn and compares it with the site&apos;s configuration file.</source>
+        <translation>Legge a turno la scheda di ogni sito e la confronta con il file di configurazione del sito.</translation>
+    </message>
+    <message>
+        <source>What the check is doing</source>
+        <translation>Che cosa sta facendo il controllo</translation>
+    </message>
+    <message>
+        <source>sites.ini cannot be read: %1</source>
+        <translation>non è possibile leggere sites.ini: %1</translation>
+    </message>
+    <message>
+        <source>Lines of sites.ini that are not understood (ignored):</source>
+        <translation>Righe di sites.ini non comprese (ignorate):</translation>
+    </message>
+    <message>
+        <source>New site</source>
+        <translation>Nuovo sito</translation>
+    </message>
+    <message>
+        <source>Checking %1 of %2: %3...</source>
+        <translation>Controllo %1 di %2: %3...</translation>
+    </message>
+    <message>
+        <source>checking...</source>
+        <translation>controllo...</translation>
+    </message>
+    <message>
+        <source>No sites to check: add one first.</source>
+        <translation>Nessun sito da controllare: prima aggiungine uno.</translation>
+    </message>
+    <message>
+        <source>Select a site in the list first.</source>
+        <translation>Prima seleziona un sito nell&apos;elenco.</translation>
+    </message>
+    <message>
+        <source>reachable</source>
+        <translation>raggiungibile</translation>
+    </message>
+    <message>
+        <source>reached, but</source>
+        <translation>raggiunto, ma</translation>
+    </message>
+    <message>
+        <source>not reachable</source>
+        <translation>non raggiungibile</translation>
+    </message>
+    <message>
+        <source>Sto&amp;p the check</source>
+        <translation>&amp;Ferma il controllo</translation>
+    </message>
+    <message>
+        <source>Sites checked: %1.</source>
+        <translation>Siti controllati: %1.</translation>
+    </message>
+    <message>
+        <source>Problems of the Sites list</source>
+        <translation>Problemi dell&apos;elenco Siti</translation>
+    </message>
+</context>
+<context>
     <name>tonalis::StationDialog</name>
     <message>
         <source>Station</source>
@@ -2637,6 +2788,14 @@
     <message>
         <source>What the port test found</source>
         <translation>Che cosa ha trovato la prova della porta</translation>
+    </message>
+    <message>
+        <source>Sites</source>
+        <translation>Siti</translation>
+    </message>
+    <message>
+        <source>The Sites list could not be stored: %1</source>
+        <translation>Non è stato possibile salvare l&apos;elenco Siti: %1</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 
 #include "journal/journal_clock.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFormLayout>
@@ -114,6 +115,9 @@ StationDialog::StationDialog(QWidget* parent, const QString& settingsFolder, con
   tabs->addTab(buildPortsPage(), tr("Serial ports"));
   tabs->addTab(buildSoundPage(), tr("Sound"));
   tabs->addTab(buildPttPage(), tr("PTT"));
+  // The radio sites: this computer's tonalis-cli serves a site that is here.
+  sites_ = new SitesPanel(settingsFolder, QCoreApplication::applicationDirPath() + "/tonalis-cli", this);
+  tabs->addTab(sites_, tr("Sites"));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
   connect(buttons, &QDialogButtonBox::helpRequested, this, &StationDialog::helpRequested);
   connect(buttons, &QDialogButtonBox::accepted, this, &StationDialog::accept);
@@ -831,6 +835,11 @@ void StationDialog::accept() {
                              UserMessage::Icon::Error});
       return;
     }
+  }
+  if (const auto error = sites_->save()) {
+    messages_.showMessage({S(tr("Station")), S(tr("The Sites list could not be stored: %1").arg(Q(*error))),
+                           UserMessage::Icon::Error});
+    return;
   }
   if (const auto error = WriteStationSettings(settingsFolder_, chosen)) {
     messages_.showMessage({S(tr("Station")), S(tr("The station could not be stored: %1").arg(Q(*error))),

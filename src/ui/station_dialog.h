@@ -25,6 +25,7 @@
 #include "tone/portaudio_output.h"
 #include "tone/sequence_sender.h"
 #include "tone/tone_player.h"
+#include "ui/sites_panel.h"
 
 namespace tonalis {
 
@@ -54,6 +55,7 @@ class StationDialog : public QDialog {
   QPushButton* addNetworkPortButton() const { return addNetworkPort_; }
   QPushButton* testPortButton() const { return testPort_; }
   QLabel* portTestStatus() const { return portTestStatus_; }
+  SitesPanel* sitesPanel() const { return sites_; }
   QComboBox* outputDevice() const { return output_; }
   QComboBox* inputDevice() const { return input_; }
   QPushButton* playButton() const { return play_; }
@@ -139,6 +141,7 @@ class StationDialog : public QDialog {
   QLabel* portMapProblems_ = nullptr;
   QPushButton* addNetworkPort_ = nullptr;
   QPushButton* testPort_ = nullptr;
+  SitesPanel* sites_ = nullptr;
   QLabel* portTestStatus_ = nullptr;
   QComboBox* output_ = nullptr;
   QComboBox* input_ = nullptr;

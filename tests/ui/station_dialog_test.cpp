@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTest>
 
 #include "support/board_sim_process.h"
@@ -14,6 +15,11 @@
 #include "support/recording.h"
 #include "support/ser2net.h"
 #include "support/shots.h"
+#include "support/sshd.h"
+#include "support/run_cli.h"
+#include "support/examples.h"
+#include "storage/config_file.h"
+#include "site/sites_file.h"
 #include "support/rigctld.h"
 #include "support/test_files.h"
 #include "tone/portaudio_output.h"
@@ -203,6 +209,61 @@ TEST_F(StationTest, ASitesPortIsAddedTestedMappedAndRead) {
                 std::to_string(nobody) + ": connection refused (is the serial server running there, on this port?)");
   EXPECT_TRUE(messages_.shown.empty());
   testing::Shot(again, "station-network-port-refused");
+  QTest::keyClick(again, Qt::Key_Escape);
+}
+
+// The Sites page: a site added and reached, every board read and compared
+// with its file, the list stored by OK and shown again.
+TEST_F(StationTest, TheSitesPageChecksEverySiteAndStoresTheList) {
+  testing::Sshd sshd(dir_.file("sshd"), TONALIS_CLI);
+  ASSERT_TRUE(sshd.running()) << sshd.output();
+  sshd.trust();
+  testing::BoardSimProcess board(dir_.path().string());
+  ASSERT_FALSE(board.device().empty());
+  testing::WriteAll(sshd.site() + "/ports.ini", "COM2=" + board.link() + "\n");
+  const std::string prg = dir_.file("hilltop.prg");
+  ASSERT_FALSE(WriteConfigFile(prg, {testing::WorkedExample(), "2"}));
+  ASSERT_EQ(testing::RunCli({"program", Q(prg), "--port", Q(board.link())}).exitCode, 0);
+  WriteAll(dir_.file("sites.ini"), "[Valley]\nwhere=ssh://127.0.0.1:" + std::to_string(testing::FreePort()) + "\n");
+
+  qputenv("TONALIS_SSH", QByteArray::fromStdString(sshd.sshCommand()));
+  open();
+  StationDialog* d = dialog();
+  qunsetenv("TONALIS_SSH");
+  SitesPanel* sites = d->sitesPanel();
+  ASSERT_EQ(sites->table()->rowCount(), 1);
+  sites->addButton()->click();
+  ASSERT_EQ(sites->table()->rowCount(), 2);
+  sites->table()->item(1, SitesPanel::Name)->setText("Hilltop");
+  sites->table()->item(1, SitesPanel::Where)->setText(Q(sshd.address()));
+  sites->table()->item(1, SitesPanel::Config)->setText(Q(prg));
+  sites->table()->setCurrentCell(1, SitesPanel::Name);
+
+  sites->testButton()->click();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !sites->checking(); }, 30000));
+  EXPECT_EQ(sites->table()->item(1, SitesPanel::State)->text(), "reachable");
+  EXPECT_FALSE(sites->table()->item(1, SitesPanel::Contacted)->text().isEmpty());
+
+  sites->checkAllButton()->click();
+  EXPECT_FALSE(sites->addButton()->isEnabled()) << "the list stays as it is while it is checked";
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !sites->checking(); }, 120000));
+  EXPECT_EQ(sites->table()->item(0, SitesPanel::State)->text(), "not reachable");
+  EXPECT_TRUE(sites->table()->item(0, SitesPanel::LastRead)->text().startsWith("Cannot reach 127.0.0.1"));
+  EXPECT_EQ(sites->table()->item(1, SitesPanel::Board)->text(), "Quorvantelix v3.0");
+  EXPECT_EQ(sites->table()->item(1, SitesPanel::LastRead)->text(), "matches hilltop.prg");
+  EXPECT_EQ(sites->status()->text(), "Sites checked: 2.");
+  d->findChild<QTabWidget*>()->setCurrentWidget(sites);
+  testing::Shot(d, "station-sites-checked");
+
+  QTest::keyClick(d, Qt::Key_Return);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !d->isVisible(); }));
+  EXPECT_TRUE(messages_.shown.empty()) << messages_.shown[0].text;
+  SitesFile stored;
+  ASSERT_FALSE(ReadSitesFile(dir_.path().string(), stored));
+  ASSERT_EQ(stored.sites.size(), 2u);
+  EXPECT_EQ(stored.sites[1], (SiteEntry{"Hilltop", sshd.address(), "", prg, ""}));
+  StationDialog* again = dialog();
+  EXPECT_EQ(again->sitesPanel()->table()->rowCount(), 2);
   QTest::keyClick(again, Qt::Key_Escape);
 }
 
