@@ -87,6 +87,7 @@ class SiteTest : public ::testing::Test {
  protected:
   void SetUp() override {
     sshd_ = std::make_unique<testing::Sshd>(dir_.file("sshd"), TONALIS_CLI);
+    if (!sshd_->missing().empty()) GTEST_SKIP() << sshd_->missing();
     ASSERT_TRUE(sshd_->running()) << sshd_->output();
   }
   testing::CliRun site(const QStringList& args, const char* key = "agent_key") {
