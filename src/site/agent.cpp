@@ -185,6 +185,7 @@ void Agent::start(const QJsonValue& id, const QString& command, QStringList args
   process_->setProgram(program_);
   process_->setArguments(QStringList{command} + args);
   process_->setStandardInputFile(QProcess::nullDevice());
+  TieToParent(*process_);
   connect(process_.get(), &QProcess::readyReadStandardOutput, this,
           [this] { relay(QProcess::StandardOutput, false); });
   connect(process_.get(), &QProcess::readyReadStandardError, this, [this] { relay(QProcess::StandardError, false); });

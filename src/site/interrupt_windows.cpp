@@ -5,4 +5,6 @@ namespace tonalis {
 
 void Interrupt(QProcess& process) { process.kill(); }
 
+void TieToParent(QProcess&) {}
+
 }  // namespace tonalis

@@ -199,16 +199,21 @@ TEST(Agent, StopBusyAndTheEndOfInputReleaseTheTransmitter) {
   testing::Rigctld rig;
   ASSERT_EQ(rig.ptt(), 0);
   const QStringList tone = {"tone", "--seconds", "20", "--rigctld", Q(rig.address()), "--json"};
-  for (const bool byStop : {true, false}) {
-    SCOPED_TRACE(byStop ? "stop" : "end of input");
+  enum class End { Stop, EndOfInput, AgentKilled };
+  for (const End end : {End::Stop, End::EndOfInput, End::AgentKilled}) {
+    const bool byStop = end == End::Stop;
+    const std::string name = end == End::Stop ? "stop" : end == End::EndOfInput ? "end of input" : "agent killed";
+    SCOPED_TRACE(name);
     // A card that plays in real time: the tone lasts its 20 s unless stopped.
-    std::filesystem::create_directories(dir.file(byStop ? "a" : "b"));
-    testing::RealTimeFifo card(dir.file(byStop ? "a" : "b"));
-    AgentProcess agent(dir.file(byStop ? "a" : "b"), card.conf());
+    // (ALSA takes no blank in its configuration's path.)
+    const std::string site = dir.file("site" + std::to_string(static_cast<int>(end)));
+    std::filesystem::create_directories(site);
+    testing::RealTimeFifo card(site);
+    AgentProcess agent(site, card.conf());
     agent.request(1, tone[0], tone.mid(1));
     const auto keyed = agent.until([](const QJsonObject& e) { return e["event"] == "keyed" || e["event"] == "done"; });
     ASSERT_FALSE(keyed.empty());
-    ASSERT_EQ(keyed.back()["event"], "keyed") << QJsonDocument(keyed.back()).toJson().toStdString();
+    ASSERT_EQ(keyed.back()["event"].toString(), "keyed") << QJsonDocument(keyed.back()).toJson().toStdString();
     EXPECT_EQ(keyed.back()["id"], 1);
     ASSERT_TRUE(QTest::qWaitFor([&] { return rig.ptt() == 1; }, 3000));
 
@@ -222,11 +227,14 @@ TEST(Agent, StopBusyAndTheEndOfInputReleaseTheTransmitter) {
     if (byStop) {
       agent.send(R"({"id":3,"op":"stop"})");
       EXPECT_EQ(ExitOf(agent.untilDone(3)), 0);
-    } else {
+    } else if (end == End::EndOfInput) {
       agent.closeInput();
+    } else {
+      agent.process().kill();
     }
     ASSERT_TRUE(QTest::qWaitFor([&] { return rig.ptt() == 0; }, 3000));
     EXPECT_LT(clock.elapsed(), 1000) << "released within a second";
+    if (end == End::AgentKilled) continue;  // nobody is left to say so
     const auto ended = agent.untilDone(1, 5000);
     ASSERT_FALSE(ended.empty());
     EXPECT_EQ(ended.back()["event"], "done");
