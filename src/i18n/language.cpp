@@ -11,6 +11,18 @@ namespace tonalis {
 QString Tr(const char* text) { return QCoreApplication::translate("tonalis", text); }
 std::string TrStd(const char* text) { return Tr(text).toStdString(); }
 
+QString Tr(const char* text, std::initializer_list<QString> args) {
+  const QString t = Tr(text);
+  const QString* a = args.begin();
+  switch (args.size()) {
+    case 0: return t;
+    case 1: return t.arg(a[0]);
+    case 2: return t.arg(a[0], a[1]);
+    case 3: return t.arg(a[0], a[1], a[2]);
+    default: return t.arg(a[0], a[1], a[2], a[3]);
+  }
+}
+
 namespace {
 bool Speaks(const QString& name) {
   return std::any_of(std::begin(kLanguages), std::end(kLanguages), [&name](const char* l) { return name == l; });

@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <initializer_list>
 #include <optional>
 #include <string>
 
@@ -20,6 +21,8 @@ inline constexpr const char* kLanguages[] = {"en", "it"};
 // with Tr() or TONALIS_TEXT()).
 QString Tr(const char* text);
 std::string TrStd(const char* text);
+// ... with %1, %2, ... filled in at once (an argument's own "%1" stays as it is); up to four.
+QString Tr(const char* text, std::initializer_list<QString> args);
 
 // The value of --language (or --language=) in `arguments`, taken out of them
 // with the option: it is read before the translations that the rest of the

@@ -49,12 +49,6 @@ const char* const kNoPtt =
                  "stays keyed when the link dies, and the sound comes from this computer. Key the site's "
                  "transmitter at the site.");
 
-QString Say(const char* text, std::initializer_list<QString> args) {
-  QString out = Tr(text);
-  for (const QString& arg : args) out = out.arg(arg);
-  return out;
-}
-
 class NetworkPort final : public PortDevice {
  public:
   explicit NetworkPort(SerialPort& owner) : PortDevice(owner) {
@@ -237,7 +231,7 @@ void NetworkPort::onReadyRead() {
     if (std::exchange(firstRead_, false) && chunk.size() >= 2 && bytes[0] == telnet::kIac &&
         bytes[1] >= telnet::kSb && bytes[1] <= telnet::kDont) {
       state_ = State::Negotiating;  // not a port of the kind named: it was never opened
-      fail(Say(kSpeaksTelnet, {where()}));
+      fail(Tr(kSpeaksTelnet, {where()}));
       return;
     }
     if (timing_) {
@@ -267,7 +261,7 @@ void NetworkPort::takeEvent(const TelnetReceiver::Event& event) {
   const Bytes answer = options_.answer(event);
   if (!answer.empty()) sendRaw(answer);
   if (options_.comPortAccepted() == false) {
-    fail(Say(kComPortRefused, {where()}));
+    fail(Tr(kComPortRefused, {where()}));
     return;
   }
   if (event.kind != Kind::ComPortAnswer || event.code < telnet::kSetBaudRate || event.code > telnet::kSetStopSize ||
@@ -287,7 +281,7 @@ void NetworkPort::takeEvent(const TelnetReceiver::Event& event) {
                                : event.code == kSetParity   ? kParityNone
                                                             : kStopOne;
   if (value != wanted) {
-    fail(Say(kWrongSetting, {where(), QString::fromLatin1(kSetting[event.code]).arg(value),
+    fail(Tr(kWrongSetting, {where(), QString::fromLatin1(kSetting[event.code]).arg(value),
                               QString::fromLatin1(kSetting[event.code]).arg(wanted)}));
     return;
   }
@@ -311,24 +305,24 @@ void NetworkPort::onError(QAbstractSocket::SocketError error) {
     const QString reason = error == QAbstractSocket::ConnectionRefusedError ? Tr(kRefused)
                            : error == QAbstractSocket::HostNotFoundError    ? Tr(kNoHost)
                                                                             : socket_.errorString();
-    fail(Say(kCannotConnect, {where(), reason}));
+    fail(Tr(kCannotConnect, {where(), reason}));
     return;
   }
   if (error == QAbstractSocket::RemoteHostClosedError && onlyWords_ && !said_.trimmed().isEmpty()) {
     // Turned away, never the board's port: a board's frames are not words.
     state_ = State::Negotiating;
-    fail(Say(kServerSaid, {where(), QString::fromLatin1(said_.trimmed().left(80))}));
+    fail(Tr(kServerSaid, {where(), QString::fromLatin1(said_.trimmed().left(80))}));
     return;
   }
-  fail(error == QAbstractSocket::RemoteHostClosedError ? Say(kServerClosed, {where()})
-                                                        : Say(kLinkFailed, {where(), socket_.errorString()}));
+  fail(error == QAbstractSocket::RemoteHostClosedError ? Tr(kServerClosed, {where()})
+                                                        : Tr(kLinkFailed, {where(), socket_.errorString()}));
 }
 
 void NetworkPort::onDeadline() {
   if (state_ == State::Connecting)
-    fail(Say(kCannotConnect, {where(), Say(kNoAnswer, {QString::number(kConnectLimit.count() / 1000)})}));
+    fail(Tr(kCannotConnect, {where(), Tr(kNoAnswer, {QString::number(kConnectLimit.count() / 1000)})}));
   else if (state_ == State::Negotiating)
-    fail(Say(kNoSettings, {where(), QString::number(kNegotiationLimit.count() / 1000)}));
+    fail(Tr(kNoSettings, {where(), QString::number(kNegotiationLimit.count() / 1000)}));
 }
 
 void NetworkPort::fail(const QString& description) {

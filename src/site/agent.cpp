@@ -47,12 +47,6 @@ QString IdText(const QJsonValue& id) {
   return QString::fromUtf8(QJsonDocument(QJsonArray{id}).toJson(QJsonDocument::Compact)).mid(1).chopped(1);
 }
 
-QString Text(const char* text, std::initializer_list<QString> args = {}) {
-  QString out = Tr(text);
-  for (const QString& arg : args) out = out.arg(arg);
-  return out;
-}
-
 }  // namespace
 
 const QStringList& Agent::Commands() {
@@ -97,14 +91,14 @@ void Agent::refuse(const QJsonValue& id, const QString& text, int exit) {
 
 void Agent::takeLine(const QByteArray& line, bool tooLong) {
   if (tooLong) {
-    send({{"event", "error"}, {"text", Text(kTooLong, {QString::number(kMaxLine)})}});
+    send({{"event", "error"}, {"text", Tr(kTooLong, {QString::number(kMaxLine)})}});
     return;
   }
   if (line.trimmed().isEmpty()) return;
   QJsonParseError error{};
   const QJsonDocument document = QJsonDocument::fromJson(line, &error);
   if (!document.isObject()) {
-    send({{"event", "error"}, {"text", Text(kNotJson, {QString::fromUtf8(line.left(80))})}});
+    send({{"event", "error"}, {"text", Tr(kNotJson, {QString::fromUtf8(line.left(80))})}});
     return;
   }
   const QJsonObject request = document.object();
@@ -112,7 +106,7 @@ void Agent::takeLine(const QByteArray& line, bool tooLong) {
   const QString op = request.value("op").toString();
   if (op == "stop") {
     if (!process_) {
-      refuse(id, Text(kNothingToStop), 1);
+      refuse(id, Tr(kNothingToStop), 1);
       return;
     }
     stopRunning();
@@ -120,23 +114,23 @@ void Agent::takeLine(const QByteArray& line, bool tooLong) {
     return;
   }
   if (!Commands().contains(op)) {
-    refuse(id, Text(kNoCommand, {op, Commands().join(", ")}), 2);
+    refuse(id, Tr(kNoCommand, {op, Commands().join(", ")}), 2);
     return;
   }
   if (process_) {
     send({{"event", "busy"}, {"running", runningId_}}, id);
-    refuse(id, Text(kBusy, {IdText(runningId_)}), 1);
+    refuse(id, Tr(kBusy, {IdText(runningId_)}), 1);
     return;
   }
   const QJsonValue argsValue = request.value("args");
   if (!argsValue.isUndefined() && !argsValue.isArray()) {
-    refuse(id, Text(kBadArgs), 2);
+    refuse(id, Tr(kBadArgs), 2);
     return;
   }
   QStringList args;
   for (const QJsonValue& arg : argsValue.toArray()) {
     if (!arg.isString()) {
-      refuse(id, Text(kBadArgs), 2);
+      refuse(id, Tr(kBadArgs), 2);
       return;
     }
     args << arg.toString();
@@ -144,7 +138,7 @@ void Agent::takeLine(const QByteArray& line, bool tooLong) {
   for (const QString& arg : args) {
     const QString option = FileOption(arg);
     if (!option.isEmpty()) {
-      refuse(id, Text(kFileOption, {option}), 2);
+      refuse(id, Tr(kFileOption, {option}), 2);
       return;
     }
   }
@@ -155,7 +149,7 @@ void Agent::start(const QJsonValue& id, const QString& command, QStringList args
   files_ = std::make_unique<QTemporaryDir>(QDir::temp().filePath("tonalis-agent-XXXXXX"));
   const bool hasPrg = request.contains("prg");
   if (hasPrg != args.contains("-") || (hasPrg && !request.value("prg").isString())) {
-    refuse(id, Text(kNoConfiguration), 2);
+    refuse(id, Tr(kNoConfiguration), 2);
     return;
   }
   // A file keeps its name at the site: the history names it.
@@ -165,7 +159,7 @@ void Agent::start(const QJsonValue& id, const QString& command, QStringList args
     const QString path = files_->filePath(name.isEmpty() ? QStringLiteral("site.prg") : name);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(request.value("prg").toString().toUtf8()) < 0) {
-      refuse(id, Text(kCannotStart, {file.errorString()}), 2);
+      refuse(id, Tr(kCannotStart, {file.errorString()}), 2);
       return;
     }
     file.close();
@@ -229,7 +223,7 @@ void Agent::onFinished(int exitCode, QProcess::ExitStatus status) {
   relay(QProcess::StandardOutput, true);
   relay(QProcess::StandardError, true);
   if (status != QProcess::NormalExit && exitCode == -1)
-    send({{"event", "error"}, {"text", Text(kCannotStart, {process_->errorString()})}}, runningId_);
+    send({{"event", "error"}, {"text", Tr(kCannotStart, {process_->errorString()})}}, runningId_);
   const int exit = status == QProcess::NormalExit ? exitCode : 1;
   if (reading_ && exit == 0) {
     QFile image(files_->filePath("read.bin"));

@@ -26,11 +26,6 @@ const char* const kNoProgram =
                  "there, or give the site's program path in the Sites list.");
 const char* const kUnreachable = TONALIS_TEXT("Cannot reach %1: %2");
 
-QString Say(const char* text, const QString& a, const QString& b = {}) {
-  QString out = Tr(text).arg(a);
-  return b.isNull() ? out : out.arg(b);
-}
-
 bool Safe(const QString& part) {
   if (part.startsWith('-')) return false;
   for (const QChar c : part)
@@ -87,7 +82,7 @@ std::optional<SiteAddress> ParseSiteAddress(const QString& text, QString* why) {
       QRegularExpression::CaseInsensitiveOption);
   const auto match = form.match(text);
   auto refuse = [&](const char* reason) -> std::optional<SiteAddress> {
-    if (why) *why = Say(reason, text);
+    if (why) *why = Tr(reason, {text});
     return std::nullopt;
   };
   if (!match.hasMatch()) return refuse(kNotSite);
@@ -126,14 +121,14 @@ QString SshTarget(const SiteAddress& address) {
 QString SshFailure(const QString& sshErrors, int exitCode, const SiteAddress& address) {
   const QString& host = address.host;
   if (sshErrors.contains("Host key verification failed") || sshErrors.contains("REMOTE HOST IDENTIFICATION HAS CHANGED"))
-    return Say(kHostKey, host, SshTarget(address));
-  if (sshErrors.contains("Permission denied")) return Say(kKeyRefused, host);
+    return Tr(kHostKey, {host, SshTarget(address)});
+  if (sshErrors.contains("Permission denied")) return Tr(kKeyRefused, {host});
   if (exitCode == 127 || sshErrors.contains("tonalis-cli: not found") || sshErrors.contains("command not found"))
-    return Say(kNoProgram, host);
+    return Tr(kNoProgram, {host});
   QString last;
   for (const QString& line : sshErrors.split('\n', Qt::SkipEmptyParts))
     if (!line.trimmed().isEmpty()) last = line.trimmed();
-  return Say(kUnreachable, host, last.isEmpty() ? QStringLiteral("ssh ended with status %1").arg(exitCode) : last);
+  return Tr(kUnreachable, {host, last.isEmpty() ? QStringLiteral("ssh ended with status %1").arg(exitCode) : last});
 }
 
 }  // namespace tonalis

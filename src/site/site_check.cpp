@@ -24,12 +24,6 @@ const char* const kConfigUnreadable = TONALIS_TEXT("read; %1 cannot be read: %2"
 const char* const kTooSlow = TONALIS_TEXT("no answer within %1 s");
 const char* const kReadFailed = TONALIS_TEXT("READ failed (exit %1)");
 
-QString Say(const char* text, std::initializer_list<QString> args) {
-  QString out = Tr(text);
-  for (const QString& arg : args) out = out.arg(arg);
-  return out;
-}
-
 }  // namespace
 
 SiteCheck::SiteCheck(QString sshCommand, QString localProgram, QObject* parent)
@@ -99,7 +93,7 @@ void SiteCheck::next() {
   limit_ = std::make_unique<QTimer>();
   limit_->setSingleShot(true);
   connect(limit_.get(), &QTimer::timeout, this,
-          [this] { finishSite(Say(kTooSlow, {QString::number(kSiteLimitMs / 1000)})); });
+          [this] { finishSite(Tr(kTooSlow, {QString::number(kSiteLimitMs / 1000)})); });
   limit_->start(kSiteLimitMs);
   client_->run(readBoard_ ? QJsonObject{{"op", "read"}, {"args", QJsonArray{"--port", port, "--json"}}}
                           : QJsonObject{{"op", "serial-ports"}});
@@ -124,17 +118,17 @@ void SiteCheck::onEvent(const QJsonObject& event) {
     const ConfigFileLoad load = ReadConfigFile(site.config);
     const QString name = QString::fromStdString(site.config).section('/', -1);
     if (!load.ok()) {
-      state_.comparison = Say(kConfigUnreadable, {name, QString::fromStdString(load.error)});
+      state_.comparison = Tr(kConfigUnreadable, {name, QString::fromStdString(load.error)});
       return;
     }
     const auto differences = ConfigDifferences(load.content.config, DecodeImage(image));
     state_.comparison = differences.empty()
-                            ? Say(kMatches, {name})
-                            : Say(kDiffers, {QString::number(differences.size()), name});
+                            ? Tr(kMatches, {name})
+                            : Tr(kDiffers, {QString::number(differences.size()), name});
   }
   if (kind == "done") {
     const int exit = event.value("exit").toInt();
-    finishSite(exit == 0 || !readBoard_ ? QString() : state_.problem.isEmpty() ? Say(kReadFailed, {QString::number(exit)})
+    finishSite(exit == 0 || !readBoard_ ? QString() : state_.problem.isEmpty() ? Tr(kReadFailed, {QString::number(exit)})
                                                                                 : state_.problem);
   }
 }

@@ -24,19 +24,13 @@ const char* const kLostDuring =
     TONALIS_TEXT("The connection to %1 was lost before the command ended (%2); the agent there stops it and "
                  "releases the transmitter.");
 
-QString Say(const char* text, std::initializer_list<QString> args) {
-  QString out = Tr(text);
-  for (const QString& arg : args) out = out.arg(arg);
-  return out;
-}
-
 }  // namespace
 
 SiteClient::SiteClient(QStringList commandLine, const SiteAddress& address, QObject* parent)
     : QObject(parent), commandLine_(std::move(commandLine)), address_(address), host_(address.host) {
   helloLimit_.setSingleShot(true);
   connect(&helloLimit_, &QTimer::timeout, this,
-          [this] { fail(Say(kNoHello, {host_, QString::number(kHelloLimitMs / 1000)})); });
+          [this] { fail(Tr(kNoHello, {host_, QString::number(kHelloLimitMs / 1000)})); });
   connect(&ssh_, &QProcess::readyReadStandardOutput, this, &SiteClient::onOutput);
   connect(&ssh_, &QProcess::readyReadStandardError, this, [this] {
     errors_ += ssh_.readAllStandardError();
@@ -44,7 +38,7 @@ SiteClient::SiteClient(QStringList commandLine, const SiteAddress& address, QObj
   });
   connect(&ssh_, &QProcess::finished, this, &SiteClient::onFinished);
   connect(&ssh_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-    if (error == QProcess::FailedToStart) fail(Say(kNoSsh, {commandLine_.value(0), ssh_.errorString()}));
+    if (error == QProcess::FailedToStart) fail(Tr(kNoSsh, {commandLine_.value(0), ssh_.errorString()}));
   });
 }
 
@@ -91,12 +85,12 @@ void SiteClient::onOutput() {
     const QJsonObject object = QJsonDocument::fromJson(line).object();
     if (!greeted_) {
       if (object.value("event").toString() != "hello") {
-        fail(Say(kNotAgent, {host_, QString::fromUtf8(line.left(120))}));
+        fail(Tr(kNotAgent, {host_, QString::fromUtf8(line.left(120))}));
         return;
       }
       const int version = object.value("version").toInt();
       if (version != Agent::kVersion) {
-        fail(Say(kOtherVersion, {host_, QString::number(version), QString::number(Agent::kVersion),
+        fail(Tr(kOtherVersion, {host_, QString::number(version), QString::number(Agent::kVersion),
                                  object.value("program").toString()}));
         return;
       }
@@ -130,7 +124,7 @@ void SiteClient::onFinished(int exitCode, QProcess::ExitStatus status) {
   }
   QString last = said.trimmed().section('\n', -1).trimmed();
   if (last.isEmpty()) last = QStringLiteral("ssh ended with status %1").arg(exitCode);
-  fail(Say(kLostDuring, {host_, last}));
+  fail(Tr(kLostDuring, {host_, last}));
 }
 
 void SiteClient::fail(const QString& why) {

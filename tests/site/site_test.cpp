@@ -118,6 +118,16 @@ TEST_F(SiteTest, WhatGoesWrongBeforeTheAgentIsSaid) {
        "127.0.0.1 refused the login"},
       {"a hostile site name", [] { return RunCli({"--site", "ssh://-oProxyCommand=sh", "serial-ports"}); }, 2,
        "may not begin with '-'"},
+      {"no command", [] { return RunCli({"--site", "ssh://h"}); }, 2, "--site takes a site and a command"},
+      {"two configuration files",
+       [this] {
+         testing::WriteAll(dir_.file("a.prg"), "");
+         return RunCli({"--site", "ssh://h", "program", Q(dir_.file("a.prg")), Q(dir_.file("a.prg"))});
+       },
+       2, "One configuration file a command"},
+      {"a configuration file that cannot be read",
+       [this] { return RunCli({"--site", "ssh://h", "program", Q(dir_.file("none.prg"))}); }, 2,
+       "Cannot read the configuration file"},
       {"something else than the agent",
        [] { return RunWithSsh("sh -c 'echo hello there' x", {"--site", "ssh://h", "serial-ports"}); }, 1,
        "h did not answer as Tonalis's agent (it said: hello there)"},
