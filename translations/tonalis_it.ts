@@ -1611,6 +1611,26 @@
         <source>READ failed (exit %1)</source>
         <translation>LETTURA fallita (uscita %1)</translation>
     </message>
+    <message>
+        <source>Reaching %1...</source>
+        <translation>Collegamento a %1...</translation>
+    </message>
+    <message>
+        <source>%1 failed at %2 (exit %3).</source>
+        <translation>%1 non riuscito a %2 (uscita %3).</translation>
+    </message>
+    <message>
+        <source>%1 The site&apos;s agent stops the send and releases the transmitter when the connection ends; the release is not confirmed from here.</source>
+        <translation>%1 L&apos;agente del sito ferma l&apos;invio e rilascia il trasmettitore quando il collegamento termina; da qui il rilascio non è confermato.</translation>
+    </message>
+    <message>
+        <source>%1 Nothing was sent.</source>
+        <translation>%1 Non è stato inviato nulla.</translation>
+    </message>
+    <message>
+        <source>The send at %1 ended (exit %2) without saying how.</source>
+        <translation>L&apos;invio a %1 è terminato (uscita %2) senza dire come.</translation>
+    </message>
 </context>
 <context>
     <name>tonalis::AirStrip</name>
@@ -1810,6 +1830,10 @@
     <message>
         <source>No recent files</source>
         <translation>Nessun file recente</translation>
+    </message>
+    <message>
+        <source>%1 - at %2</source>
+        <translation>%1 - a %2</translation>
     </message>
 </context>
 <context>
@@ -2285,6 +2309,73 @@
     </message>
 </context>
 <context>
+    <name>tonalis::SiteBar</name>
+    <message>
+        <source>Si&amp;te:</source>
+        <translation>Si&amp;to:</translation>
+    </message>
+    <message>
+        <source>Where READ, PROGRAM and the sends go: this computer, or a site&apos;s agent over ssh</source>
+        <translation>Dove vanno LEGGI, SCRIVI e gli invii: questo computer, o l&apos;agente di un sito tramite ssh</translation>
+    </message>
+    <message>
+        <source>Listening for the board&apos;s reply...</source>
+        <translation>In ascolto della risposta della scheda...</translation>
+    </message>
+    <message>
+        <source>none heard</source>
+        <translation>nessuna ricevuta</translation>
+    </message>
+    <message>
+        <source>reachable</source>
+        <translation>raggiungibile</translation>
+    </message>
+    <message>
+        <source>This computer</source>
+        <translation>Questo computer</translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached: %2</source>
+        <translation>%1 non è raggiungibile: %2</translation>
+    </message>
+    <message>
+        <source>At %1: READ, PROGRAM and the sends go to the site&apos;s board and transmitter.</source>
+        <translation>A %1: LEGGI, SCRIVI e gli invii vanno alla scheda e al trasmettitore del sito.</translation>
+    </message>
+    <message>
+        <source>On this computer.</source>
+        <translation>Su questo computer.</translation>
+    </message>
+    <message>
+        <source>READ at %1</source>
+        <translation>LEGGI a %1</translation>
+    </message>
+    <message>
+        <source>PROGRAM at %1</source>
+        <translation>SCRIVI a %1</translation>
+    </message>
+    <message>
+        <source>command %1</source>
+        <translation>comando %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Done at %1.</source>
+        <translation>Fatto a %1.</translation>
+    </message>
+    <message>
+        <source>Journal at %1</source>
+        <translation>Registro di %1</translation>
+    </message>
+    <message>
+        <source>History at %1</source>
+        <translation>Storico di %1</translation>
+    </message>
+</context>
+<context>
     <name>tonalis::SitesPanel</name>
     <message>
         <source>Radio sites</source>
@@ -2409,6 +2500,14 @@
     <message>
         <source>Problems of the Sites list</source>
         <translation>Problemi dell&apos;elenco Siti</translation>
+    </message>
+    <message>
+        <source>Last send</source>
+        <translation>Ultimo invio</translation>
+    </message>
+    <message>
+        <source>Board&apos;s reply</source>
+        <translation>Risposta della scheda</translation>
     </message>
 </context>
 <context>

@@ -26,6 +26,21 @@ const char* const kReadFailed = TONALIS_TEXT("READ failed (exit %1)");
 
 }  // namespace
 
+std::optional<QStringList> SiteAgentCommand(const SiteEntry& site, const QString& sshCommand,
+                                            const QString& localProgram, SiteAddress& address, QString* why) {
+  if (site.here()) {
+    // This computer's own agent: the same protocol, no ssh.
+    address = SiteAddress();
+    address.host = Tr(kHere);
+    return QStringList{localProgram, "agent", "--stdio"};
+  }
+  const auto parsed = ParseSiteAddress(QString::fromStdString(site.where), why);
+  if (!parsed) return std::nullopt;
+  address = *parsed;
+  return SshCommandLine(address, sshCommand,
+                        site.program.empty() ? QString(kSiteProgram) : QString::fromStdString(site.program));
+}
+
 SiteCheck::SiteCheck(QString sshCommand, QString localProgram, QObject* parent)
     : QObject(parent), sshCommand_(std::move(sshCommand)), localProgram_(std::move(localProgram)) {}
 
@@ -56,25 +71,15 @@ void SiteCheck::next() {
   const SiteEntry& site = sites_[static_cast<std::size_t>(index_)];
   state_ = SiteState();
   Q_EMIT checking(index_);
-  QStringList commandLine;
   SiteAddress address;
-  if (site.here()) {
-    // This computer's own agent: the same protocol, no ssh.
-    commandLine = {localProgram_, "agent", "--stdio"};
-    address.host = Tr(kHere);
-  } else {
-    QString why;
-    const auto parsed = ParseSiteAddress(QString::fromStdString(site.where), &why);
-    if (!parsed) {
-      client_.reset();
-      state_.problem = why;
-      Q_EMIT checked(index_, state_);
-      QTimer::singleShot(0, this, &SiteCheck::next);
-      return;
-    }
-    address = *parsed;
-    commandLine = SshCommandLine(address, sshCommand_,
-                                 site.program.empty() ? QString(kSiteProgram) : QString::fromStdString(site.program));
+  QString why;
+  const auto commandLine = SiteAgentCommand(site, sshCommand_, localProgram_, address, &why);
+  if (!commandLine) {
+    client_.reset();
+    state_.problem = why;
+    Q_EMIT checked(index_, state_);
+    QTimer::singleShot(0, this, &SiteCheck::next);
+    return;
   }
   QString port = "1";
   if (!site.config.empty()) {
@@ -82,7 +87,7 @@ void SiteCheck::next() {
     if (load.hasGroup(ConfigGroup::Port) && PortNumberFromText(load.content.txtPrgComm))
       port = QString::fromStdString(load.content.txtPrgComm);
   }
-  client_ = std::make_unique<SiteClient>(commandLine, address);
+  client_ = std::make_unique<SiteClient>(*commandLine, address);
   connect(client_.get(), &SiteClient::greeted, this, [this](const QJsonObject& hello) {
     state_.reachable = true;
     state_.contacted = QDateTime::currentDateTime();

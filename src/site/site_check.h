@@ -7,6 +7,8 @@
 #include <QString>
 #include <QTimer>
 #include <memory>
+#include <optional>
+#include <QStringList>
 #include <vector>
 
 #include "site/sites_file.h"
@@ -14,6 +16,14 @@
 namespace tonalis {
 
 class SiteClient;
+struct SiteAddress;
+
+// How `site`'s agent is reached: ssh's command line (`sshCommand`: TONALIS_SSH,
+// or empty), or this computer's own agent (`localProgram`) for a site that is
+// here; `address` names it in messages. Nothing, with `why`, for an address
+// that cannot be used.
+std::optional<QStringList> SiteAgentCommand(const SiteEntry& site, const QString& sshCommand,
+                                            const QString& localProgram, SiteAddress& address, QString* why);
 
 // What is known of a site after a check.
 struct SiteState {

@@ -92,7 +92,13 @@ void ConfigDocument::showCaption() {
   const QString caption = path_.isEmpty() ? QString(kInitialCaption)
                                           : tr("Tonalis v%1 - %2")
                                                 .arg(QString::fromStdString(VersionText()), path_.mid(slash + 1));
-  window_->setWindowTitle(caption + (modified_ ? " *" : ""));
+  const QString title = place_.isEmpty() ? caption : tr("%1 - at %2").arg(caption, place_);
+  window_->setWindowTitle(title + (modified_ ? " *" : ""));
+}
+
+void ConfigDocument::setPlace(const QString& site) {
+  place_ = site;
+  showCaption();
 }
 
 void ConfigDocument::markSaved() {

@@ -50,6 +50,8 @@ class ConfigDocument : public QObject {
   // The files last loaded or saved, as a menu under `below`; one chosen is
   // loaded as Load does.
   void showRecent(QWidget* below);
+  // The site the window works on, named in the title (empty: this computer).
+  void setPlace(const QString& site);
 
  private:
   void markSaved();
@@ -61,6 +63,7 @@ class ConfigDocument : public QObject {
   QString folder_;
   Fields fields_;
   QString path_;
+  QString place_;
   ConfigFileContent saved_;  // the fields as last loaded or saved
   bool modified_ = false;
   QPointer<QFileDialog> dialog_;

@@ -29,6 +29,7 @@
 #include "ui/key_rules.h"
 #include "ui/progress_dialog.h"
 #include "ui/replacement_panel.h"
+#include "ui/site_bar.h"
 #include "ui/station_dialog.h"
 #include "ui/window_settings.h"
 
@@ -85,6 +86,16 @@ FrmTone::FrmTone(MessageSink& messages, OutputHandle audio, const QString& setti
   connect(sendPanel_, &SendPanel::offerTaken, this, [this](int command, const QString& digits) {
     c_.txtMem[static_cast<std::size_t>(command)]->setText(digits);
   });
+  siteBar_ = new SiteBar(this,
+                         {c_, *this, *sendPanel_, link_, messages_, [this] { return readConfig(); },
+                          [this] { return QFileInfo(document_->path()).fileName(); }},
+                         settingsFolder_);
+  connect(siteBar_, &SiteBar::boardRead, this, &FrmTone::showBoardRead);
+  connect(siteBar_, &SiteBar::programmed, this, [this](const DecoderConfig& config) {
+    boardConfig_ = config;
+    refreshCommands();
+  });
+  connect(siteBar_, &SiteBar::placeChanged, document_, &ConfigDocument::setPlace);
   // Ctrl+O loads, Ctrl+S saves to the file in the title (asking for one
   // where there is none), Ctrl+Q closes as the close button does.
   auto* open = new QShortcut(QKeySequence::Open, this);
@@ -149,23 +160,10 @@ void FrmTone::connectControls() {
     programPending_ = false;
     refreshCommands();
   });
-  connect(&link_, &BoardLink::configurationRead, this, [this](const DecoderConfig& config) {
-    restoredImage_.reset();
-    applyDecoded(config);
-    boardConfig_ = readConfig();
-    refreshCommands();
-    const DecoderImage& image = link_.readImage();
-    if (std::all_of(image.begin(), image.end(), [](std::uint8_t b) { return b == 0xFF; })) {
-      // Erased memory decodes as a call of six 'ÿ' at 5 WPM: shown as what it is, nothing.
-      c_.txtCallID->clear();
-      c_.txtMorseSpeed->clear();
-      messages_.showMessage({"Tonalis",
-                             Std(tr("The board looks unprogrammed: every byte of its memory is FF (erased). The "
-                                    "fields show no commands and no CW call; fill them in and PROGRAM the board.")),
-                             UserMessage::Icon::Information});
-    }
+  connect(&link_, &BoardLink::configurationRead, this, [this] { showBoardRead(link_.readImage()); });
+  connect(c_.cmdRead, &QPushButton::clicked, this, [this] {
+    if (!siteBar_->read()) link_.readBoard();
   });
-  connect(c_.cmdRead, &QPushButton::clicked, &link_, &BoardLink::readBoard);
   connect(c_.cmdSend, &QPushButton::clicked, this, &FrmTone::onProgramClicked);
   connect(c_.cmdLoad, &QPushButton::clicked, this, &FrmTone::onLoadClicked);
   connect(c_.cmdSave, &QPushButton::clicked, this, &FrmTone::onSaveClicked);
@@ -259,6 +257,23 @@ void FrmTone::applyDecoded(const DecoderConfig& config) {
 
 // ---- The link ---------------------------------------------------------------
 
+// What a READ found, here or at a site.
+void FrmTone::showBoardRead(const DecoderImage& image) {
+    restoredImage_.reset();
+    applyDecoded(DecodeImage(image));
+    boardConfig_ = readConfig();
+    refreshCommands();
+    if (std::all_of(image.begin(), image.end(), [](std::uint8_t b) { return b == 0xFF; })) {
+      // Erased memory decodes as a call of six 'ÿ' at 5 WPM: shown as what it is, nothing.
+      c_.txtCallID->clear();
+      c_.txtMorseSpeed->clear();
+      messages_.showMessage({"Tonalis",
+                             Std(tr("The board looks unprogrammed: every byte of its memory is FF (erased). The "
+                                    "fields show no commands and no CW call; fill them in and PROGRAM the board.")),
+                             UserMessage::Icon::Information});
+    }
+}
+
 void FrmTone::applyLinkControls() {
   const BoardLink::Controls s = link_.controls();
   {
@@ -271,6 +286,7 @@ void FrmTone::applyLinkControls() {
   c_.txtPttCom->setEnabled(s.txtPttComEnabled);
   c_.cmdRead->setEnabled(s.cmdReadEnabled);
   c_.cmdSend->setEnabled(s.cmdSendEnabled);
+  if (siteBar_) siteBar_->applyControls();
 }
 
 void FrmTone::onProgramClicked() {
@@ -284,6 +300,7 @@ void FrmTone::onProgramClicked() {
   // Fields that still show a history entry put back exactly its bytes, even
   // those the fields cannot carry (a Morse timing, the reserved bytes).
   const bool restoring = restoredImage_ && DecodeImage(*restoredImage_) == fields;
+  if (siteBar_->program(fields)) return;
   programmedConfig_ = fields;
   programPending_ = true;
   link_.programBoard(restoring ? *restoredImage_ : encoded.image);
@@ -303,6 +320,10 @@ QDialog* FrmTone::openPrintDialog() {
 }
 
 JournalDialog* FrmTone::openJournalDialog() {
+  if (siteBar_->atSite()) {
+    siteBar_->showJournal();  // the site's, not this computer's
+    return nullptr;
+  }
   auto* dialog = new JournalDialog(this, JournalFolder(Std(settingsFolder_)), messages_);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   helpAt(dialog, kStationSection);
@@ -342,6 +363,10 @@ void FrmTone::refreshCommands() {
 }
 
 HistoryDialog* FrmTone::openHistoryDialog() {
+  if (siteBar_->atSite()) {
+    siteBar_->showHistory();
+    return nullptr;
+  }
   auto* dialog = new HistoryDialog(this, history_.store(), [this] { return readConfig(); }, messages_);
   helpAt(dialog, kHistorySection);
   connect(dialog, &HistoryDialog::loadRequested, this,
@@ -435,7 +460,7 @@ void FrmTone::sendSequence() {
   const auto wpm = StrictNumber(Std(c_.txtMorseSpeed->text()));
   if (wpm && *wpm >= 14 && *wpm <= 150) request.replyDotMs = MorseDotMs(*wpm);
   c_.txtTxd->setText(Q(timing.texts.txDelayMs));
-  sendPanel_->start(request);
+  if (!siteBar_->send(request)) sendPanel_->start(request);
 }
 
 void FrmTone::onJournalFailed(const QString& error) {
@@ -464,6 +489,7 @@ void FrmTone::showInCommands() {
 void FrmTone::load() {
   sendPanel_->clearStatusLater();
   applySettings();
+  siteBar_->reload();
   StationSettings station = ReadStationSettings(settingsFolder_);
   if (!station.problems.empty()) {
     std::string text = Std(tr("Some of the Station setup cannot be read:"));
@@ -537,6 +563,7 @@ void FrmTone::placeCornerButtons() {
 StationDialog* FrmTone::openStationDialog() {
   auto* dialog = new StationDialog(this, settingsFolder_, station_, link_, Std(c_.txtPttCom->text()), messages_);
   helpAt(dialog, kStationSection);
+  connect(dialog, &QDialog::accepted, siteBar_, &SiteBar::reload);
   connect(dialog, &StationDialog::stationChosen, this, [this](const StationSettings& chosen) {
     station_ = chosen;
     commandLineDevice_.clear();  // chosen now, in the window: it wins
@@ -582,7 +609,7 @@ void FrmTone::askToCloseDuringProgram() {
                      Std(tr("Wait for PROGRAM to end?")),
                  UserMessage::Icon::Exclamation},
                 {Std(tr("Wait")), Std(tr("Close anyway"))}, [self](int answer) {
-                  if (!self || answer == 0 || !self->link_.exchangeRunning()) return;
+                  if (!self || answer == 0 || !(self->link_.exchangeRunning() || self->siteBar_->programming())) return;
                   const auto last = self->history_.store().entries();
                   const QString entry =
                       last.empty() ? QString() : tr(" (the board history's last entry, %1)").arg(Q(last.back().id));
@@ -618,14 +645,14 @@ void FrmTone::quitForSignal(int number) {
 }
 
 void FrmTone::closeEvent(QCloseEvent* event) {
-  if (exchange_.transmitting()) {
+  if (exchange_.transmitting() || siteBar_->sending()) {
     event->ignore();
     messages_.showMessage({"Tonalis v" + std::to_string(kVersionMajor),
                            Std(tr("Please wait end of sound before closing application.")),
                            UserMessage::Icon::Information});
     return;
   }
-  if (!closeConfirmed_ && link_.exchangeRunning() && link_.lastExchangeWasProgram()) {
+  if (!closeConfirmed_ && ((link_.exchangeRunning() && link_.lastExchangeWasProgram()) || siteBar_->programming())) {
     event->ignore();
     askToCloseDuringProgram();
     return;

@@ -62,6 +62,8 @@ class FrmTone : public QWidget, public ProgressView {
   QPushButton* stationButton() const { return cmdStation_; }
   QPushButton* historyButton() const { return cmdHistory_; }
   QPushButton* commandsButton() const { return cmdCommands_; }
+  // The site the window works on (shown when the Sites list has one).
+  class SiteBar* siteBar() const { return siteBar_; }
   // The board's last Morse reply, under the Send Sequence frame.
   QLabel* replyLabel() const { return sendPanel_->strip(); }
   ReplyListener& listener() { return exchange_.listener(); }
@@ -123,6 +125,7 @@ class FrmTone : public QWidget, public ProgressView {
   void applyParameters(const DecoderConfig& config);
   void applyCommands(const std::array<std::string, kCommandCount>& commands);
   void applyDecoded(const DecoderConfig& config);
+  void showBoardRead(const DecoderImage& image);
   void askToCloseDuringProgram();
 
   void onProgramClicked();
@@ -172,6 +175,7 @@ class FrmTone : public QWidget, public ProgressView {
   std::unique_ptr<AudioInput> ownInput_;
   AirExchange exchange_;
   SendPanel* sendPanel_ = nullptr;
+  class SiteBar* siteBar_ = nullptr;
   std::optional<DecoderImage> restoredImage_;
   ConfigDocument* document_ = nullptr;
   bool settingsSaveFailed_ = false;

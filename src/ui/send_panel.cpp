@@ -74,10 +74,22 @@ SendPanel::SendPanel(const FormControls& controls, AirExchange& exchange, Messag
 }
 
 void SendPanel::start(const AirRequest& request) {
+  stopElsewhere_ = nullptr;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   // The last line answered the last send.
   strip_->clear();
   exchange_.start(request);
+  showStarted();
+}
+
+void SendPanel::startElsewhere(std::function<void()> stop) {
+  stopElsewhere_ = std::move(stop);
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  strip_->clear();
+  showStarted();
+}
+
+void SendPanel::showStarted() {
   SetStatusText(c_.lblInfoSend, Tr(kSendingText));
   c_.cmdTone->setEnabled(false);
   showStop(true);
@@ -89,6 +101,7 @@ void SendPanel::clearStatusLater() { statusClear_.start(); }
 
 void SendPanel::stop() {
   if (exchange_.transmitting()) exchange_.stop(tr("Stop was pressed").toStdString());
+  if (stopElsewhere_ && stop_->isVisible()) stopElsewhere_();
 }
 
 void SendPanel::showStop(bool sending) {

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QString>
 #include <QTimer>
+#include <functional>
 
 #include "config/user_message.h"
 #include "exchange/air_exchange.h"
@@ -26,6 +27,11 @@ class SendPanel : public QObject {
 
   // Starts `request`, with the window showing it under way.
   void start(const AirRequest& request);
+  // A send made at a site: shown as one made here; Stop and Escape call `stop`.
+  void startElsewhere(std::function<void()> stop);
+  void finishElsewhere(const QString& status) { onSendFinished(status); }
+  // The board's reply, as heard (empty: none).
+  void showReply(const QString& text) { onReplyHeard(text); }
   AirStrip* strip() const { return strip_; }
   // The status line clears itself a while after it last changed.
   void clearStatusLater();
@@ -40,6 +46,7 @@ class SendPanel : public QObject {
 
  private:
   void stop();
+  void showStarted();
   void showStop(bool sending);
   void onSendFinished(const QString& status);
   void onReplyHeard(const QString& text);
@@ -53,6 +60,7 @@ class SendPanel : public QObject {
   QTimer statusClear_;
   bool monitorFailureSaid_ = false;
   bool listenFailureSaid_ = false;
+  std::function<void()> stopElsewhere_;
 };
 
 }  // namespace tonalis

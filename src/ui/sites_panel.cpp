@@ -23,7 +23,7 @@ SitesPanel::SitesPanel(const QString& settingsFolder, const QString& localProgra
   table_->setAccessibleName(tr("Radio sites"));
   table_->setTabKeyNavigation(false);
   table_->setHorizontalHeaderLabels({tr("Site"), tr("Where"), tr("State"), tr("Last contact"), tr("Board"),
-                                     tr("Last READ"), tr("Configuration file"), tr("Note"), tr("Program at the site")});
+                                     tr("Last READ"), tr("Last send"), tr("Board's reply"), tr("Configuration file"), tr("Note"), tr("Program at the site")});
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->horizontalHeader()->setStretchLastSection(true);
@@ -111,7 +111,7 @@ void SitesPanel::addRow(const SiteEntry& site) {
   table_->insertRow(row);
   const std::string where = site.here() ? std::string(kThisComputer) : site.where;
   for (int col = 0; col < ColumnCount; ++col) {
-    const bool found = col == State || col == Contacted || col == Board || col == LastRead;
+    const bool found = col >= State && col <= Reply;
     const std::string text = col == Name ? site.name : col == Where ? where : col == Config ? site.config
                              : col == Note ? site.note : col == Program ? site.program : std::string();
     auto* item = new QTableWidgetItem(Q(text));
@@ -120,7 +120,7 @@ void SitesPanel::addRow(const SiteEntry& site) {
     if (found) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
     table_->setItem(row, col, item);
   }
-  fitColumns();
+  showMemory(row, RecallSite(settingsFolder_, Q(site.name)));
 }
 
 std::vector<SiteEntry> SitesPanel::sites() const {
@@ -162,18 +162,29 @@ void SitesPanel::start(bool all) {
 }
 
 void SitesPanel::show(int row, const SiteState& state) {
-  const QString contacted = state.contacted.isValid() ? state.contacted.toString("yyyy-MM-dd HH:mm:ss") : QString();
-  table_->item(row, State)->setText(state.reachable ? (state.problem.isEmpty() ? tr("reachable") : tr("reached, but"))
-                                                    : tr("not reachable"));
-  table_->item(row, State)->setToolTip(state.problem.isEmpty() ? state.program : state.problem);
-  if (!contacted.isEmpty()) table_->item(row, Contacted)->setText(contacted);
-  if (!state.banner.isEmpty()) table_->item(row, Board)->setText(state.banner);
-  if (state.read) {
-    table_->item(row, LastRead)->setText(state.comparison);
-  } else if (!state.problem.isEmpty()) {
-    table_->item(row, LastRead)->setText(state.problem);
+  SiteMemory memory;
+  memory.state = state.reachable ? (state.problem.isEmpty() ? tr("reachable") : tr("reached, but")) : tr("not reachable");
+  memory.detail = state.problem.isEmpty() ? state.program : state.problem;
+  if (state.contacted.isValid()) memory.contacted = state.contacted.toString("yyyy-MM-dd HH:mm:ss");
+  memory.board = state.banner;
+  memory.lastRead = state.read ? state.comparison : state.problem;
+  const QString name = table_->item(row, Name)->text().trimmed();
+  // Kept for the next showing; a check whose list was not saved keeps nothing.
+  if (std::any_of(loaded_.begin(), loaded_.end(), [&](const SiteEntry& s) { return Q(s.name) == name; }))
+    RememberSite(settingsFolder_, name, memory);
+  showMemory(row, memory);
+}
+
+void SitesPanel::showMemory(int row, const SiteMemory& memory) {
+  const std::pair<int, QString> cells[] = {{State, memory.state},       {Contacted, memory.contacted},
+                                           {Board, memory.board},       {LastRead, memory.lastRead},
+                                           {LastSend, memory.lastSend}, {Reply, memory.reply}};
+  for (const auto& [col, text] : cells) {
+    if (text.isEmpty()) continue;  // what a check did not learn stays as it was
+    table_->item(row, col)->setText(text);
+    table_->item(row, col)->setToolTip(text);
   }
-  table_->item(row, LastRead)->setToolTip(table_->item(row, LastRead)->text());
+  if (!memory.detail.isEmpty()) table_->item(row, State)->setToolTip(memory.detail);
   fitColumns();
 }
 

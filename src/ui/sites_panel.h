@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "site/site_check.h"
+#include "site/site_memory.h"
 #include "site/sites_file.h"
 
 namespace tonalis {
@@ -17,14 +18,15 @@ namespace tonalis {
 // The Station dialog's Sites page: the radio sites (sites.ini), each
 // where it is reached, its configuration file, a note, and what the last
 // check found (reachable, when, the board, the last READ against the
-// file). Test connection reaches the selected site's agent; Check all
+// file) and the last send the window made there, with the board's reply,
+// as last learnt (kept between runs). Test connection reaches the selected site's agent; Check all
 // sites reads every board in turn. Nothing is stored until save().
 class SitesPanel : public QWidget {
   Q_OBJECT
 
  public:
   // What a check found comes first after the site, the rest of its entry after.
-  enum Column { Name, Where, State, Contacted, Board, LastRead, Config, Note, Program, ColumnCount };
+  enum Column { Name, Where, State, Contacted, Board, LastRead, LastSend, Reply, Config, Note, Program, ColumnCount };
 
   // `localProgram`: this computer's tonalis-cli (its agent serves a site that is here).
   SitesPanel(const QString& settingsFolder, const QString& localProgram, QWidget* parent = nullptr);
@@ -46,6 +48,7 @@ class SitesPanel : public QWidget {
   void addRow(const SiteEntry& site);
   void start(bool all);
   void show(int row, const SiteState& state);
+  void showMemory(int row, const SiteMemory& memory);
   void fitColumns();
 
   QString settingsFolder_;

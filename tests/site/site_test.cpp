@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QSignalSpy>
 #include <QProcess>
 #include <QTest>
 #include <filesystem>
@@ -12,10 +13,12 @@
 
 #include "config/decoder_image.h"
 #include "site/site_address.h"
+#include "site/site_work.h"
 #include "storage/config_file.h"
 #include "support/board_sim_process.h"
 #include "support/dtmf_decode.h"
 #include "support/examples.h"
+#include "support/free_port.h"
 #include "support/real_time_fifo.h"
 #include "support/rigctld.h"
 #include "support/run_cli.h"
@@ -267,6 +270,56 @@ TEST_F(SiteTest, TheCallerGoingMidToneReleasesTheSitesTransmitter) {
         },
         5000))
         << "nothing left at the site";
+  }
+}
+
+// The window's send at a site, each way it ends: said as the site says it,
+// and a lost connection never said to have released the transmitter.
+TEST_F(SiteTest, AWindowsSendAtTheSiteEndsAsTheSiteSays) {
+  sshd_->trust();
+  testing::Rigctld rig;
+  testing::RealTimeFifo card(sshd_->site());
+  testing::WriteAll(sshd_->site() + "/asound.conf", ReadAll(card.conf()));
+  enum class End { Completes, Stopped, SshKilled, NotReached };
+  struct Case {
+    End end;
+    const char* sequence;
+    bool ok;
+    const char* part;  // of the finished text
+  };
+  const Case cases[] = {
+      {End::Completes, "12", true, "Sequence completed."},
+      {End::Stopped, "1 1 1 1 1 1 1 1", false, "the transmitter is released."},
+      {End::SshKilled, "1 1 1 1 1 1 1 1", false, "the release is not confirmed from here"},
+      {End::NotReached, "1", false, "Nothing was sent."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.sequence + std::to_string(static_cast<int>(c.end)));
+    SiteWork work(QString::fromStdString(sshd_->sshCommand()));
+    const std::string where =
+        c.end == End::NotReached ? "ssh://127.0.0.1:" + std::to_string(testing::FreePort()) : sshd_->address();
+    QString why;
+    ASSERT_TRUE(work.setSite({"Hilltop", where, "", "", ""}, &why)) << why.toStdString();
+    QSignalSpy finished(&work, &SiteWork::finished);
+    work.send({c.sequence, "--pause-ms", "1000", "--rigctld", Q(rig.address())});
+    EXPECT_EQ(work.running(), SiteWork::Job::Send);
+    if (c.end == End::Stopped || c.end == End::SshKilled) {
+      ASSERT_TRUE(QTest::qWaitFor([&] { return rig.ptt() == 1; }, 15000));
+      if (c.end == End::Stopped)
+        work.stop();
+      else
+        QProcess::execute("pkill", {"-KILL", "-P", QString::number(QCoreApplication::applicationPid()), "-x", "ssh"});
+      QElapsedTimer clock;
+      clock.start();
+      ASSERT_TRUE(QTest::qWaitFor([&] { return rig.ptt() == 0; }, 5000));
+      EXPECT_LT(clock.elapsed(), 1000) << "released at the site within a second";
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return finished.size() == 1; }, 60000));
+    EXPECT_EQ(finished[0][0].toBool(), c.ok);
+    const QString text = finished[0][1].toString();
+    EXPECT_TRUE(text.contains(c.part)) << text.toStdString();
+    EXPECT_TRUE(c.end == End::Completes || !text.contains("completed")) << text.toStdString();
+    EXPECT_EQ(work.running(), SiteWork::Job::None);
   }
 }
 
