@@ -55,12 +55,20 @@ TEST(Journal, ProcessesAppendingAtOnceOrKilledLoseNoneAndTearNone) {
 
   // Killed at random moments: every line in the file is a whole record.
   std::mt19937 random(20261208);
+  auto folderBytes = [&folder] {
+    std::uintmax_t bytes = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) bytes += entry.file_size();
+    return bytes;
+  };
   for (int round = 0; round < 10; ++round) {
+    const std::uintmax_t before = folderBytes();
     const pid_t pid = ::fork();
     if (pid == 0) {
       AppendMany(folder, 10 + round, 100000);
       ::_exit(0);
     }
+    // Once it writes (a busy or emulated machine may take a while to start it).
+    for (int wait = 0; wait < 5000 && folderBytes() == before; ++wait) ::usleep(1000);
     ::usleep(std::uniform_int_distribution<useconds_t>(1000, 30000)(random));
     ::kill(pid, SIGKILL);
     ::waitpid(pid, nullptr, 0);

@@ -77,25 +77,25 @@ TEST(TelnetCodec, TheServersBytesInAnyPieces) {
 }
 
 TEST(TelnetCodec, OptionsAreAgreedOnceAndTheRestRefused) {
-  using Event = TelnetReceiver::Event;
   struct Row {
-    Event event;
+    Kind kind;
+    std::uint8_t code;
     Bytes answer;
   } rows[] = {
-      {{Kind::Do, 44, {}}, {}},                       // what we offered: agreed, no answer
-      {{Kind::Do, 44, {}}, {}},                       // again: already so, no loop
-      {{Kind::Will, 0, {}}, {}},                      // what we asked for
-      {{Kind::Will, 1, {}}, {kIac, kDont, 1}},        // echo: refused
-      {{Kind::Do, 24, {}}, {kIac, kWont, 24}},        // terminal type: refused
-      {{Kind::Do, 3, {}}, {kIac, kWill, 3}},          // suppress go-ahead: accepted
-      {{Kind::Dont, 3, {}}, {kIac, kWont, 3}},        // and given up when asked
-      {{Kind::Dont, 3, {}}, {}},                      // once
-      {{Kind::Wont, 3, {}}, {}},                      // a refusal of what we asked: no answer
-      {{Kind::Will, 200, {}}, {kIac, kDont, 200}},    // an option beyond 63
+      {Kind::Do, 44, {}},                       // what we offered: agreed, no answer
+      {Kind::Do, 44, {}},                       // again: already so, no loop
+      {Kind::Will, 0, {}},                      // what we asked for
+      {Kind::Will, 1, {kIac, kDont, 1}},        // echo: refused
+      {Kind::Do, 24, {kIac, kWont, 24}},        // terminal type: refused
+      {Kind::Do, 3, {kIac, kWill, 3}},          // suppress go-ahead: accepted
+      {Kind::Dont, 3, {kIac, kWont, 3}},        // and given up when asked
+      {Kind::Dont, 3, {}},                      // once
+      {Kind::Wont, 3, {}},                      // a refusal of what we asked: no answer
+      {Kind::Will, 200, {kIac, kDont, 200}},    // an option beyond 63
   };
   TelnetOptions options;
   for (const Row& row : rows)
-    EXPECT_EQ(options.answer(row.event), row.answer) << int(row.event.kind) << " " << int(row.event.code);
+    EXPECT_EQ(options.answer({row.kind, row.code, {}}), row.answer) << int(row.kind) << " " << int(row.code);
   EXPECT_EQ(options.comPortAccepted(), true);
   TelnetOptions refused;
   EXPECT_EQ(refused.answer({Kind::Dont, 44, {}}), Bytes{}) << "a refusal of our offer";
