@@ -117,25 +117,24 @@ void SiteBar::onChosen(int index) {
       index >= 1 && index <= static_cast<int>(sites_.size()) ? &sites_[static_cast<std::size_t>(index - 1)] : nullptr;
   QString why;
   place_ = !site ? Place::Here : work_.setSite(*site, &why) ? Place::Site : Place::Unusable;
-  if (place_ == Place::Unusable) {
-    where_->setText(tr("%1 cannot be reached: %2").arg(QString::fromStdString(site->name), why));
-    site = nullptr;
-  }
+  const QString name = site ? QString::fromStdString(site->name) : QString();
   if (site) {
-    // The local ports are this computer's: closed while the work is at the site.
+    // The local ports are this computer's: closed while the work is at a site.
     if (c.chkPrg->isChecked()) w_.link.setProgrammingTicked(false, Std(c.txtPrgComm->text()));
     if (c.chkPtt->isChecked()) w_.link.setPttTicked(false, Std(c.txtPttCom->text()));
-    where_->setText(QString::fromStdString(site->where));
-  } else if (place_ == Place::Here) {
-    where_->clear();
   }
   applyControls();
-  const QString name = site ? QString::fromStdString(site->name) : QString();
-  if (site)
+  if (place_ == Place::Site) {
+    where_->setText(QString::fromStdString(site->where));
     SetStatusText(c.lblInfoSend, tr("At %1: READ, PROGRAM and the sends go to the site's board and transmitter.")
                                      .arg(name));
-  else if (isVisible())
-    SetStatusText(c.lblInfoSend, tr("On this computer."));
+  } else if (place_ == Place::Unusable) {
+    where_->setText(tr("%1 cannot be reached: %2").arg(name, why));
+    SetStatusText(c.lblInfoSend, where_->text());
+  } else {
+    where_->clear();
+    if (isVisible()) SetStatusText(c.lblInfoSend, tr("On this computer."));
+  }
   Q_EMIT placeChanged(name);
 }
 
@@ -170,8 +169,8 @@ bool SiteBar::read() {
   const SiteEntry* site = chosen();
   if (!site) return false;
   if (busy()) return true;
-  startBoardJob(tr("READ at %1").arg(QString::fromStdString(site->name)));
   job_ = SiteWork::Job::Read;
+  startBoardJob(tr("READ at %1").arg(QString::fromStdString(site->name)));
   work_.read(w_.controls.txtPrgComm->text());
   return true;
 }
@@ -182,8 +181,8 @@ bool SiteBar::program(const DecoderConfig& fields) {
   if (!site) return false;
   if (busy()) return true;
   programming_ = fields;
-  startBoardJob(tr("PROGRAM at %1").arg(QString::fromStdString(site->name)));
   job_ = SiteWork::Job::Program;
+  startBoardJob(tr("PROGRAM at %1").arg(QString::fromStdString(site->name)));
   const QString prg = QString::fromStdString(
       FormatConfigFile({fields, Std(w_.controls.txtPrgComm->text())}));
   const QString file = w_.fileName();

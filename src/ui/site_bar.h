@@ -56,9 +56,9 @@ class SiteBar : public QWidget {
   bool atSite() const { return place_ != Place::Here; }
   // Chooses by name; "" is this computer. False when there is none so.
   bool choose(const QString& name);
-  bool busy() const { return work_.running() != SiteWork::Job::None; }
-  bool sending() const { return work_.running() == SiteWork::Job::Send; }
-  bool programming() const { return work_.running() == SiteWork::Job::Program; }
+  bool busy() const { return job_ != SiteWork::Job::None; }
+  bool sending() const { return job_ == SiteWork::Job::Send; }
+  bool programming() const { return job_ == SiteWork::Job::Program; }
   // With a site chosen: the local port's controls greyed, READ and PROGRAM
   // ready (the window calls it after the link changed them).
   void applyControls();

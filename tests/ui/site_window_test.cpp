@@ -119,6 +119,7 @@ TEST(SiteWindow, ReadsBothSitesProgramsAndSendsAtTheChosenOne) {
   EXPECT_TRUE(c.lblInfoSend->text().startsWith("At Hilltop:")) << c.lblInfoSend->text().toStdString();
   c.txtPrgComm->setText("2");
   c.cmdRead->click();
+  EXPECT_FALSE(c.cmdRead->isEnabled()) << "one READ at a time";
   ASSERT_TRUE(WaitForOk(window));
   const QString readText = window.dialog()->lblInfo()->text();
   EXPECT_NE(readText.indexOf("READ at Hilltop"), -1) << readText.toStdString();
@@ -201,6 +202,7 @@ TEST(SiteWindow, ReadsBothSitesProgramsAndSendsAtTheChosenOne) {
   WriteAll(dir.file("sites.ini"), testing::ReadAll(dir.file("sites.ini")) + "[Odd]\nwhere=ssh://-oProxyCommand=x\n");
   bar->reload();
   ASSERT_TRUE(bar->choose("Odd"));
+  EXPECT_TRUE(window.windowTitle().contains(" - at Odd"));
   c.cmdRead->click();
   EXPECT_EQ(window.openJournalDialog(), nullptr);
   ASSERT_EQ(messages.shown.size(), 2u);
