@@ -180,7 +180,8 @@ TEST(SiteWindow, ReadsBothSitesProgramsAndSendsAtTheChosenOne) {
   WriteAll(sshd.site() + "/asound.conf", testing::ReadAll(card.conf()));
   c.Text1->setText(QString(60, '1'));  // 6 s
   c.cmdTone->click();
-  QTest::qWait(1500);
+  // Once the site's card plays it.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return card.drained() > 0; }, 30000));
   ASSERT_FALSE(c.cmdTone->isVisible()) << c.lblInfoSend->text().toStdString();
   window.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
