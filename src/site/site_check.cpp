@@ -111,11 +111,9 @@ void SiteCheck::onEvent(const QJsonObject& event) {
   if (kind == "error" && state_.problem.isEmpty()) state_.problem = text;
   if (kind == "read") {
     state_.read = true;
-    const QByteArray bytes = QByteArray::fromHex(event.value("image").toString().toLatin1());
     const SiteEntry& site = sites_[static_cast<std::size_t>(index_)];
-    if (bytes.size() != static_cast<qsizetype>(kImageSize)) return;
-    DecoderImage image{};
-    std::copy(bytes.begin(), bytes.end(), image.begin());
+    const auto image = ImageOf(event);
+    if (!image) return;
     if (site.config.empty()) {
       state_.comparison = Tr(kNoConfig);
       return;
@@ -126,7 +124,7 @@ void SiteCheck::onEvent(const QJsonObject& event) {
       state_.comparison = Tr(kConfigUnreadable, {name, QString::fromStdString(load.error)});
       return;
     }
-    const auto differences = ConfigDifferences(load.content.config, DecodeImage(image));
+    const auto differences = ConfigDifferences(load.content.config, DecodeImage(*image));
     state_.comparison = differences.empty()
                             ? Tr(kMatches, {name})
                             : Tr(kDiffers, {QString::number(differences.size()), name});

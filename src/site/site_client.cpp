@@ -135,4 +135,12 @@ void SiteClient::fail(const QString& why) {
   Q_EMIT failed(why);
 }
 
+std::optional<DecoderImage> ImageOf(const QJsonObject& readEvent) {
+  const QByteArray bytes = QByteArray::fromHex(readEvent.value("image").toString().toLatin1());
+  if (bytes.size() != static_cast<qsizetype>(kImageSize)) return std::nullopt;
+  DecoderImage image{};
+  std::copy(bytes.begin(), bytes.end(), image.begin());
+  return image;
+}
+
 }  // namespace tonalis

@@ -7,6 +7,9 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <optional>
+
+#include "config/decoder_image.h"
 #include "site/site_address.h"
 
 namespace tonalis {
@@ -57,5 +60,9 @@ class SiteClient : public QObject {
   bool done_ = false;
   bool ended_ = false;
 };
+
+// The board's content a "read" event carries (its "image", in hex), or
+// nothing when it is not 192 bytes.
+std::optional<DecoderImage> ImageOf(const QJsonObject& readEvent);
 
 }  // namespace tonalis

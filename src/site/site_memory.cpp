@@ -2,7 +2,6 @@
 #include "site/site_memory.h"
 
 #include <QSettings>
-#include <QUrl>
 
 namespace tonalis {
 namespace {
@@ -16,14 +15,11 @@ const Field kFields[] = {{"state", &SiteMemory::state},       {"detail", &SiteMe
                          {"last_read", &SiteMemory::lastRead},  {"last_send", &SiteMemory::lastSend},
                          {"reply", &SiteMemory::reply}};
 
-// A group of its own for each name, whatever it holds ('/' would nest groups).
-QString Group(const QString& name) { return QString::fromLatin1(QUrl::toPercentEncoding(name)); }
-
 }  // namespace
 
 SiteMemory RecallSite(const QString& folder, const QString& name) {
   QSettings file(folder + "/" + kSiteStateFileName, QSettings::IniFormat);
-  file.beginGroup(Group(name));
+  file.beginGroup(name);
   SiteMemory memory;
   for (const Field& f : kFields) memory.*f.member = file.value(f.key).toString();
   return memory;
@@ -31,7 +27,7 @@ SiteMemory RecallSite(const QString& folder, const QString& name) {
 
 bool RememberSite(const QString& folder, const QString& name, const SiteMemory& memory) {
   QSettings file(folder + "/" + kSiteStateFileName, QSettings::IniFormat);
-  file.beginGroup(Group(name));
+  file.beginGroup(name);
   for (const Field& f : kFields)
     if (!(memory.*f.member).isEmpty()) file.setValue(f.key, memory.*f.member);
   // A new send's reply replaces the last one's, none heard included.

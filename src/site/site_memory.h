@@ -20,6 +20,8 @@ struct SiteMemory {
 };
 
 inline constexpr const char* kSiteStateFileName = "site-state.ini";
+// How its times are written (local time).
+inline constexpr const char* kSiteTimeFormat = "yyyy-MM-dd HH:mm:ss";
 
 SiteMemory RecallSite(const QString& folder, const QString& name);
 // Stores what `memory` holds; an empty field keeps what was stored before,

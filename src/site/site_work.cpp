@@ -118,13 +118,8 @@ void SiteWork::onEvent(const QJsonObject& event) {
     case Job::Program:
       if (kind == "progress" || kind == "error" || kind == "message")
         Q_EMIT progress(text, kind != "progress");
-      if (kind == "read") {
-        const QByteArray bytes = QByteArray::fromHex(event.value("image").toString().toLatin1());
-        if (bytes.size() != static_cast<qsizetype>(kImageSize)) return;
-        DecoderImage image{};
-        std::copy(bytes.begin(), bytes.end(), image.begin());
-        Q_EMIT boardRead(image);
-      }
+      if (kind == "read")
+        if (const auto image = ImageOf(event)) Q_EMIT boardRead(*image);
       break;
     case Job::Send:
       if (kind == "finished") {
@@ -149,11 +144,11 @@ void SiteWork::onEvent(const QJsonObject& event) {
 
 void SiteWork::end(bool ok, const QString& text) {
   if (job_ == Job::None) return;
-  job_ = Job::None;
+  const Job job = std::exchange(job_, Job::None);
   // The client goes once its own signal has returned.
   client_->disconnect(this);
   client_.release()->deleteLater();
-  Q_EMIT finished(ok, text);
+  Q_EMIT finished(job, ok, text);
 }
 
 }  // namespace tonalis

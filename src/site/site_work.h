@@ -24,6 +24,7 @@ class SiteWork : public QObject {
 
  public:
   enum class Job { None, Read, Program, Send, Fetch };
+  Q_ENUM(Job)
 
   // `sshCommand`: TONALIS_SSH, or empty.
   explicit SiteWork(QString sshCommand, QObject* parent = nullptr);
@@ -57,9 +58,9 @@ class SiteWork : public QObject {
   void monitored(const QString& verdict);
   // A line a fetched command printed.
   void output(const QString& line);
-  // The job is over: `ok` when the site's command succeeded; `text` the
-  // send's completion text, or why the job failed.
-  void finished(bool ok, const QString& text);
+  // The job is over (nothing runs any more): `ok` when the site's command
+  // succeeded; `text` the send's completion text, or why the job failed.
+  void finished(tonalis::SiteWork::Job job, bool ok, const QString& text);
 
  private:
   void start(Job job, QJsonObject request);

@@ -259,19 +259,19 @@ void FrmTone::applyDecoded(const DecoderConfig& config) {
 
 // What a READ found, here or at a site.
 void FrmTone::showBoardRead(const DecoderImage& image) {
-    restoredImage_.reset();
-    applyDecoded(DecodeImage(image));
-    boardConfig_ = readConfig();
-    refreshCommands();
-    if (std::all_of(image.begin(), image.end(), [](std::uint8_t b) { return b == 0xFF; })) {
-      // Erased memory decodes as a call of six 'ÿ' at 5 WPM: shown as what it is, nothing.
-      c_.txtCallID->clear();
-      c_.txtMorseSpeed->clear();
-      messages_.showMessage({"Tonalis",
-                             Std(tr("The board looks unprogrammed: every byte of its memory is FF (erased). The "
-                                    "fields show no commands and no CW call; fill them in and PROGRAM the board.")),
-                             UserMessage::Icon::Information});
-    }
+  restoredImage_.reset();
+  applyDecoded(DecodeImage(image));
+  boardConfig_ = readConfig();
+  refreshCommands();
+  if (std::all_of(image.begin(), image.end(), [](std::uint8_t b) { return b == 0xFF; })) {
+    // Erased memory decodes as a call of six 'ÿ' at 5 WPM: shown as what it is, nothing.
+    c_.txtCallID->clear();
+    c_.txtMorseSpeed->clear();
+    messages_.showMessage({"Tonalis",
+                           Std(tr("The board looks unprogrammed: every byte of its memory is FF (erased). The "
+                                  "fields show no commands and no CW call; fill them in and PROGRAM the board.")),
+                           UserMessage::Icon::Information});
+  }
 }
 
 void FrmTone::applyLinkControls() {

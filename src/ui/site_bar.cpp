@@ -57,7 +57,7 @@ SiteBar::SiteBar(QWidget* window, Window parts, QString settingsFolder)
   });
   connect(&work_, &SiteWork::reached, this, [this] {
     memory_.state = tr("reachable");
-    memory_.contacted = QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss");
+    memory_.contacted = QDateTime::currentDateTime().toString(kSiteTimeFormat);
   });
   connect(&work_, &SiteWork::monitored, this,
           [this](const QString& verdict) { w_.sendPanel.strip()->setMonitorText(verdict); });
@@ -102,6 +102,13 @@ bool SiteBar::unusable() {
   if (place_ != Place::Unusable) return false;
   w_.messages.showMessage({"Tonalis", Std(where_->text()), UserMessage::Icon::Exclamation});
   return true;
+}
+
+// The chosen site, when it can take a job now; otherwise null, and why is
+// said for a site that cannot be reached (a busy one is already working).
+const SiteEntry* SiteBar::ready() {
+  if (unusable() || busy()) return nullptr;
+  return chosen();
 }
 
 bool SiteBar::choose(const QString& name) {
@@ -150,14 +157,14 @@ void SiteBar::applyControls() {
   c.cmdSend->setEnabled(!busy());
 }
 
-void SiteBar::setBusy(bool on) {
-  chooser_->setEnabled(!on);
+// After a job starts or ends: the chooser and the controls as the work now is.
+void SiteBar::followWork() {
+  chooser_->setEnabled(!busy());
   applyControls();
-  if (!on && reloadPending_) reload();
+  if (!busy() && reloadPending_) reload();
 }
 
 void SiteBar::startBoardJob(const QString& title) {
-  setBusy(true);
   w_.progress.setOkVisible(false);
   w_.progress.setMessageColour(ProgressView::Colour::Black);
   w_.progress.setMessage(Std(title) + kCrLf);
@@ -165,37 +172,33 @@ void SiteBar::startBoardJob(const QString& title) {
 }
 
 bool SiteBar::read() {
-  if (unusable()) return true;
-  const SiteEntry* site = chosen();
-  if (!site) return false;
-  if (busy()) return true;
-  job_ = SiteWork::Job::Read;
+  if (!atSite()) return false;
+  const SiteEntry* site = ready();
+  if (!site) return true;
   startBoardJob(tr("READ at %1").arg(QString::fromStdString(site->name)));
   work_.read(w_.controls.txtPrgComm->text());
+  followWork();
   return true;
 }
 
 bool SiteBar::program(const DecoderConfig& fields) {
-  if (unusable()) return true;
-  const SiteEntry* site = chosen();
-  if (!site) return false;
-  if (busy()) return true;
+  if (!atSite()) return false;
+  const SiteEntry* site = ready();
+  if (!site) return true;
   programming_ = fields;
-  job_ = SiteWork::Job::Program;
   startBoardJob(tr("PROGRAM at %1").arg(QString::fromStdString(site->name)));
   const QString prg = QString::fromStdString(
       FormatConfigFile({fields, Std(w_.controls.txtPrgComm->text())}));
   const QString file = w_.fileName();
   work_.program(prg, file.isEmpty() ? QString::fromStdString(site->name) + ".prg" : file,
                 w_.controls.txtPrgComm->text());
+  followWork();
   return true;
 }
 
 bool SiteBar::send(const AirRequest& request) {
-  if (unusable()) return true;
-  const SiteEntry* site = chosen();
-  if (!site) return false;
-  if (busy()) return true;
+  if (!atSite()) return false;
+  if (!ready()) return true;
   // The window's timing; the sound card, PTT, level and listening are the site's own setup.
   QStringList args;
   if (request.kind == AirRequest::Kind::Command) args << QString::number(request.command);
@@ -207,23 +210,21 @@ bool SiteBar::send(const AirRequest& request) {
   const QString prg = request.kind == AirRequest::Kind::Command
                           ? QString::fromStdString(FormatConfigFile({w_.fields(), "1"}))
                           : QString();
-  job_ = SiteWork::Job::Send;
-  setBusy(true);
   memory_ = SiteMemory();
   sequence_ = request.kind == AirRequest::Kind::Command ? tr("command %1").arg(request.command) : args.first();
   w_.sendPanel.startElsewhere([this] { work_.stop(); });
   work_.send(args, prg);
+  followWork();
   return true;
 }
 
-void SiteBar::onFinished(bool ok, const QString& text) {
+void SiteBar::onFinished(SiteWork::Job job, bool ok, const QString& text) {
   const QString name = QString::fromStdString(work_.site().name);
-  const SiteWork::Job job = std::exchange(job_, SiteWork::Job::None);
-  setBusy(false);
+  followWork();
   if (job == SiteWork::Job::Send) {
     // Its completion text, or why it failed, named for the site.
     w_.sendPanel.finishElsewhere(tr("%1: %2").arg(name, text));
-    memory_.lastSend = QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss ") + sequence_ + ": " +
+    memory_.lastSend = QDateTime::currentDateTime().toString(kSiteTimeFormat) + " " + sequence_ + ": " +
                        QString(text).replace(QRegularExpression("\\s+"), " ").trimmed();
     RememberSite(settingsFolder_, name, memory_);
     return;
@@ -273,7 +274,7 @@ QDialog* SiteBar::showText(const QString& title, const QString& op, const QStrin
     return dialog;
   }
   connect(work, &SiteWork::output, text, &QPlainTextEdit::appendPlainText);
-  connect(work, &SiteWork::finished, text, [text](bool ok, const QString& failure) {
+  connect(work, &SiteWork::finished, text, [text](SiteWork::Job, bool ok, const QString& failure) {
     if (!ok) text->appendPlainText(failure);
   });
   work->fetch(op, args);

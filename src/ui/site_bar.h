@@ -3,7 +3,6 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <vector>
@@ -18,8 +17,6 @@
 #include "site/sites_file.h"
 #include "ui/form_layout.h"
 #include "ui/send_panel.h"
-
-class QPlainTextEdit;
 
 namespace tonalis {
 
@@ -56,14 +53,13 @@ class SiteBar : public QWidget {
   bool atSite() const { return place_ != Place::Here; }
   // Chooses by name; "" is this computer. False when there is none so.
   bool choose(const QString& name);
-  bool busy() const { return job_ != SiteWork::Job::None; }
-  bool sending() const { return job_ == SiteWork::Job::Send; }
-  bool programming() const { return job_ == SiteWork::Job::Program; }
+  bool busy() const { return work_.running() != SiteWork::Job::None; }
+  bool sending() const { return work_.running() == SiteWork::Job::Send; }
+  bool programming() const { return work_.running() == SiteWork::Job::Program; }
   // With a site chosen: the local port's controls greyed, READ and PROGRAM
   // ready (the window calls it after the link changed them).
   void applyControls();
   QComboBox* chooser() const { return chooser_; }
-  SiteWork& work() { return work_; }
 
   // Each does its work at the chosen site and returns true, or returns
   // false at once for this computer (the window then does it here).
@@ -84,10 +80,11 @@ class SiteBar : public QWidget {
  private:
   enum class Place { Here, Site, Unusable };
   void onChosen(int index);
-  void setBusy(bool busy);
+  void followWork();
   bool unusable();
+  const SiteEntry* ready();
   void startBoardJob(const QString& title);
-  void onFinished(bool ok, const QString& text);
+  void onFinished(SiteWork::Job job, bool ok, const QString& text);
   QDialog* showText(const QString& title, const QString& op, const QStringList& args);
 
   Window w_;
@@ -96,7 +93,6 @@ class SiteBar : public QWidget {
   QComboBox* chooser_;
   QLabel* where_;
   SiteWork work_;
-  SiteWork::Job job_ = SiteWork::Job::None;
   int baseHeight_;
   DecoderConfig programming_;
   // What the site learnt of the send under way, for the Sites page.

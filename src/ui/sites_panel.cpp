@@ -23,7 +23,8 @@ SitesPanel::SitesPanel(const QString& settingsFolder, const QString& localProgra
   table_->setAccessibleName(tr("Radio sites"));
   table_->setTabKeyNavigation(false);
   table_->setHorizontalHeaderLabels({tr("Site"), tr("Where"), tr("State"), tr("Last contact"), tr("Board"),
-                                     tr("Last READ"), tr("Last send"), tr("Board's reply"), tr("Configuration file"), tr("Note"), tr("Program at the site")});
+                                     tr("Last READ"), tr("Last send"), tr("Board's reply"), tr("Configuration file"),
+                                     tr("Note"), tr("Program at the site")});
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->horizontalHeader()->setStretchLastSection(true);
@@ -163,9 +164,10 @@ void SitesPanel::start(bool all) {
 
 void SitesPanel::show(int row, const SiteState& state) {
   SiteMemory memory;
-  memory.state = state.reachable ? (state.problem.isEmpty() ? tr("reachable") : tr("reached, but")) : tr("not reachable");
+  memory.state =
+      state.reachable ? (state.problem.isEmpty() ? tr("reachable") : tr("reached, but")) : tr("not reachable");
   memory.detail = state.problem.isEmpty() ? state.program : state.problem;
-  if (state.contacted.isValid()) memory.contacted = state.contacted.toString("yyyy-MM-dd HH:mm:ss");
+  if (state.contacted.isValid()) memory.contacted = state.contacted.toString(kSiteTimeFormat);
   memory.board = state.banner;
   memory.lastRead = state.read ? state.comparison : state.problem;
   const QString name = table_->item(row, Name)->text().trimmed();

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "site/site_check.h"
+#include "site/site_memory.h"
 #include "storage/config_file.h"
 #include "support/board_sim_process.h"
 #include "support/examples.h"
@@ -22,6 +23,39 @@ namespace {
 using testing::TempDir;
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// What is learnt of a site, kept in turns: each turn leaves what it did not learn.
+TEST(SiteMemory, EachTurnKeepsWhatItDidNotLearn) {
+  TempDir dir;
+  const QString folder = Q(dir.path().string());
+  struct Turn {
+    const char* site;
+    SiteMemory learnt;
+    SiteMemory recalled;  // of the same site, after
+  };
+  const Turn turns[] = {
+      {"Hill/top", {"reachable", "", "2026-12-09 10:00:00", "Quorvantelix v3.0", "matches a.prg", "", ""},
+       {"reachable", "", "2026-12-09 10:00:00", "Quorvantelix v3.0", "matches a.prg", "", ""}},
+      // Names that nest ('/' parts a group) still keep their own.
+      {"Hill", {"not reachable", "", "", "", "", "", ""}, {"not reachable", "", "", "", "", "", ""}},
+      {"Hill/state", {"", "", "", "", "", "x", "y"}, {"", "", "", "", "", "x", "y"}},
+      {"Hill", {"", "", "", "b", "", "", ""}, {"not reachable", "", "", "b", "", "", ""}},
+      {"Hill/top", {"", "", "", "", "", "10:05 159D: sent", "ABC R"},
+       {"reachable", "", "2026-12-09 10:00:00", "Quorvantelix v3.0", "matches a.prg", "10:05 159D: sent", "ABC R"}},
+      // A new send with no reply heard: the last one's reply goes.
+      {"Hill/top", {"", "", "", "", "", "10:06 1: sent", ""},
+       {"reachable", "", "2026-12-09 10:00:00", "Quorvantelix v3.0", "matches a.prg", "10:06 1: sent", ""}},
+  };
+  for (const Turn& t : turns) {
+    SCOPED_TRACE(t.site + (" " + t.learnt.state + t.learnt.lastSend).toStdString());
+    ASSERT_TRUE(RememberSite(folder, t.site, t.learnt));
+    const SiteMemory got = RecallSite(folder, t.site);
+    for (const auto member : {&SiteMemory::state, &SiteMemory::contacted, &SiteMemory::board, &SiteMemory::lastRead,
+                              &SiteMemory::lastSend, &SiteMemory::reply})
+      EXPECT_EQ(got.*member, t.recalled.*member);
+  }
+  EXPECT_EQ(RecallSite(folder, "Valley").state, "") << "a site never seen";
+}
 
 TEST(SiteCheck, EverySiteInTurnWhateverTheOthersDo) {
   TempDir dir;

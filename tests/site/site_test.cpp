@@ -315,8 +315,9 @@ TEST_F(SiteTest, AWindowsSendAtTheSiteEndsAsTheSiteSays) {
       EXPECT_LT(clock.elapsed(), 1000) << "released at the site within a second";
     }
     ASSERT_TRUE(QTest::qWaitFor([&] { return finished.size() == 1; }, 60000));
-    EXPECT_EQ(finished[0][0].toBool(), c.ok);
-    const QString text = finished[0][1].toString();
+    EXPECT_EQ(finished[0][0].value<SiteWork::Job>(), SiteWork::Job::Send);
+    EXPECT_EQ(finished[0][1].toBool(), c.ok);
+    const QString text = finished[0][2].toString();
     EXPECT_TRUE(text.contains(c.part)) << text.toStdString();
     EXPECT_TRUE(c.end == End::Completes || !text.contains("completed")) << text.toStdString();
     EXPECT_EQ(work.running(), SiteWork::Job::None);

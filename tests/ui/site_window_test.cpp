@@ -122,7 +122,7 @@ TEST(SiteWindow, ReadsBothSitesProgramsAndSendsAtTheChosenOne) {
   EXPECT_FALSE(c.cmdRead->isEnabled()) << "one READ at a time";
   ASSERT_TRUE(WaitForOk(window));
   const QString readText = window.dialog()->lblInfo()->text();
-  EXPECT_NE(readText.indexOf("READ at Hilltop"), -1) << readText.toStdString();
+  EXPECT_NE(readText.indexOf("READ at Hilltop\nReaching Hilltop..."), -1) << readText.toStdString();
   EXPECT_NE(readText.indexOf("Quorvantelix v3.0 detected."), -1) << readText.toStdString();
   EXPECT_NE(readText.indexOf("Done at Hilltop."), -1) << readText.toStdString();
   EXPECT_EQ(window.readConfig().txtMem, DecodeImage(ValidateAndEncode(example).image).txtMem);
