@@ -1631,6 +1631,10 @@
         <source>The send at %1 ended (exit %2) without saying how.</source>
         <translation>L&apos;invio a %1 è terminato (uscita %2) senza dire come.</translation>
     </message>
+    <message>
+        <source>heard</source>
+        <translation>udita</translation>
+    </message>
 </context>
 <context>
     <name>tonalis::AirStrip</name>
@@ -3513,10 +3517,6 @@ A space in the sequence stands for a pause.</source>
         <translation>Impossibile controllare la trasmissione: %1. Non è stato inviato nulla.</translation>
     </message>
     <message>
-        <source>only the first ten minutes were recorded</source>
-        <translation>sono stati registrati solo i primi dieci minuti</translation>
-    </message>
-    <message>
         <source>stopped by signal %1</source>
         <translation>fermato dal segnale %1</translation>
     </message>
@@ -3946,30 +3946,6 @@ richieste sullo standard input, eventi sullo standard output, un oggetto JSON pe
         <translation>l&apos;agente in un sito radio, raggiunto via SSH (--stdio)</translation>
     </message>
     <message>
-        <source>&apos;tonalis-cli COMMAND --help&apos; describes a command.
-Exit status: 0 success, 1 refused or failed (the reason is on standard error),
-2 usage or file error. Results and progress go to standard output.
---language en|it: English or Italian, whatever the system and the Station setup say.
---json (send, send-command, replace --send, tone, ptt-test, identify, read, program):
-one JSON object a line on standard output, the events as they happen, the last
-{&quot;event&quot;:&quot;done&quot;,&quot;exit&quot;:N} (the README lists them).
---site ssh://[USER@]HOST[:PORT] COMMAND ...: runs COMMAND at a radio site through its
-agent (tonalis-cli agent --stdio, reached with OpenSSH&apos;s ssh or TONALIS_SSH); files
-named here stay here (read -o FILE, program FILE.prg).
-</source>
-        <translation>&apos;tonalis-cli COMANDO --help&apos; descrive un comando.
-Codice di uscita: 0 riuscito, 1 rifiutato o fallito (il motivo è sullo standard error),
-2 errore d&apos;uso o di file. Risultati e avanzamento vanno sullo standard output.
---language en|it: inglese o italiano, qualunque cosa dicano il sistema e la Stazione.
-Con --json (send, send-command, replace --send, tone, ptt-test, identify, read, program),
-un oggetto JSON per riga sullo standard output, gli eventi man mano che accadono, l&apos;ultimo
-{&quot;event&quot;:&quot;done&quot;,&quot;exit&quot;:N} (il README li elenca).
---site ssh://[UTENTE@]HOST[:PORTA] COMANDO ...: esegue COMANDO in un sito radio tramite
-il suo agente (tonalis-cli agent --stdio, raggiunto con ssh di OpenSSH o TONALIS_SSH); i file
-nominati qui restano qui (read -o FILE, program FILE.prg).
-</translation>
-    </message>
-    <message>
         <source>--site takes a site and a command: tonalis-cli --site ssh://HOST COMMAND ...</source>
         <translation>--site richiede un sito e un comando: tonalis-cli --site ssh://HOST COMANDO ...</translation>
     </message>
@@ -3996,6 +3972,99 @@ nominati qui restano qui (read -o FILE, program FILE.prg).
     <message>
         <source>The site&apos;s program %1 may not hold blanks, quotes or a shell&apos;s special characters.</source>
         <translation>Il programma del sito %1 non può contenere spazi, virgolette o caratteri speciali della shell.</translation>
+    </message>
+    <message>
+        <source>Listens to the receiver&apos;s audio until stopped (Ctrl+C, SIGTERM) or for N seconds, and prints
+each DTMF sequence heard, a line each: the local time its first digit began and the digits
+(HH:MM:SS.mmm SEQUENCE). Digits closer than the sequence gap make one sequence. Each
+sequence is also kept in the journal as a &quot;heard&quot; record. Memory stays the same however
+long it listens.</source>
+        <translation>Ascolta l&apos;audio del ricevitore finché non viene fermato (Ctrl+C, SIGTERM) o per N secondi, e stampa
+ogni sequenza DTMF udita, una per riga: l&apos;ora locale in cui è iniziata la sua prima cifra e le cifre
+(HH:MM:SS.mmm SEQUENZA). Cifre più vicine della pausa tra sequenze formano una sequenza. Ogni
+sequenza resta anche nel registro come voce &quot;heard&quot;. La memoria resta la stessa per quanto
+a lungo ascolti.</translation>
+    </message>
+    <message>
+        <source>Listen on this device (see audio-devices, or a FIFO of raw 8000 Hz audio); default: the Station setup&apos;s, or the default.</source>
+        <translation>Ascolta su questo dispositivo (vedi audio-devices, o una FIFO di audio grezzo a 8000 Hz); predefinito: quello della Stazione, o il predefinito.</translation>
+    </message>
+    <message>
+        <source>Stop after N seconds (1 to 31536000).</source>
+        <translation>Si ferma dopo N secondi (da 1 a 31536000).</translation>
+    </message>
+    <message>
+        <source>Digits closer than N ms make one sequence, 50 to 60000 (default 1000).</source>
+        <translation>Cifre più vicine di N ms formano una sequenza, da 50 a 60000 (predefinito 1000).</translation>
+    </message>
+    <message>
+        <source>--seconds takes a number of seconds from 1 to 31536000.</source>
+        <translation>--seconds vuole un numero di secondi da 1 a 31536000.</translation>
+    </message>
+    <message>
+        <source>--sequence-gap-ms takes a number of ms from 50 to 60000.</source>
+        <translation>--sequence-gap-ms vuole un numero di ms da 50 a 60000.</translation>
+    </message>
+    <message>
+        <source>The journal cannot be written: %1</source>
+        <translation>Impossibile scrivere il registro: %1</translation>
+    </message>
+    <message>
+        <source>no audio from the input device for %1 s; still listening.</source>
+        <translation>nessun audio dal dispositivo d&apos;ingresso da %1 s; l&apos;ascolto continua.</translation>
+    </message>
+    <message>
+        <source>audio from the input device again.</source>
+        <translation>di nuovo audio dal dispositivo d&apos;ingresso.</translation>
+    </message>
+    <message>
+        <source>Cannot listen: %1.</source>
+        <translation>Impossibile ascoltare: %1.</translation>
+    </message>
+    <message>
+        <source>listening on %1 (Ctrl+C ends)</source>
+        <translation>in ascolto su %1 (Ctrl+C per finire)</translation>
+    </message>
+    <message>
+        <source>the default input device</source>
+        <translation>il dispositivo d&apos;ingresso predefinito</translation>
+    </message>
+    <message>
+        <source>%1 sequence(s) heard in %2.</source>
+        <translation>%1 sequenze udite in %2.</translation>
+    </message>
+    <message>
+        <source>print and journal each DTMF sequence heard on the channel, for as long as asked</source>
+        <translation>stampa e registra ogni sequenza DTMF udita sul canale, per tutto il tempo richiesto</translation>
+    </message>
+    <message>
+        <source>&apos;tonalis-cli COMMAND --help&apos; describes a command.
+Exit status: 0 success, 1 refused or failed (the reason is on standard error),
+2 usage or file error. Results and progress go to standard output.
+--language en|it: English or Italian, whatever the system and the Station setup say.
+--json (send, send-command, replace --send, tone, ptt-test, identify, read, program,
+listen):
+one JSON object a line on standard output, the events as they happen, the last
+{&quot;event&quot;:&quot;done&quot;,&quot;exit&quot;:N} (the README lists them).
+--site ssh://[USER@]HOST[:PORT] COMMAND ...: runs COMMAND at a radio site through its
+agent (tonalis-cli agent --stdio, reached with OpenSSH&apos;s ssh or TONALIS_SSH); files
+named here stay here (read -o FILE, program FILE.prg).
+</source>
+        <translation>&apos;tonalis-cli COMANDO --help&apos; descrive un comando.
+Codice di uscita: 0 riuscito, 1 rifiutato o fallito (il motivo è sullo standard error),
+2 errore d&apos;uso o di file. Risultati e avanzamento vanno sullo standard output.
+--language en|it: inglese o italiano, qualunque cosa dicano il sistema e la Stazione.
+Con --json (send, send-command, replace --send, tone, ptt-test, identify, read, program,
+listen), un oggetto JSON per riga sullo standard output, gli eventi man mano che accadono,
+l&apos;ultimo {&quot;event&quot;:&quot;done&quot;,&quot;exit&quot;:N} (il README li elenca).
+--site ssh://[UTENTE@]HOST[:PORTA] COMANDO ...: esegue COMANDO in un sito radio tramite
+il suo agente (tonalis-cli agent --stdio, raggiunto con ssh di OpenSSH o TONALIS_SSH); i file
+nominati qui restano qui (read -o FILE, program FILE.prg).
+</translation>
+    </message>
+    <message>
+        <source>only the first ten minutes were kept in %1</source>
+        <translation>in %1 sono stati tenuti solo i primi dieci minuti</translation>
     </message>
 </context>
 </TS>

@@ -122,15 +122,16 @@ int WriteOutput(const QString& path, const std::string& content) {
   return kExitOk;
 }
 
-std::optional<int> ReadSoundArgument(const QCommandLineParser& parser, SoundFile& file) {
+std::optional<int> OpenSoundArgument(const QCommandLineParser& parser, std::unique_ptr<SoundReader>& file) {
   QString path;
   if (auto exit = RequireOnePositional(parser, path)) return *exit;
-  file = ReadSoundFile(ToStd(path), 8000, 48000);
-  if (!file.error.empty()) {
-    PrintError(file.error);
+  std::string error, warning;
+  file = SoundReader::Open(ToStd(path), 8000, 48000, error, warning);
+  if (!file) {
+    PrintError(error);
     return kExitUsage;
   }
-  if (!file.warning.empty()) PrintError(file.warning);
+  if (!warning.empty()) PrintError(warning);
   return std::nullopt;
 }
 

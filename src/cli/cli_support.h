@@ -5,20 +5,18 @@
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "config/decoder_image.h"
 #include "config/user_message.h"
 #include "i18n/text.h"
+#include "cli/sound_decoding.h"
 #include "tone/wav_file.h"
 
 namespace tonalis::cli {
 
-// Exit status of every subcommand.
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitRefused = 1;  // the tool refused: same message as the window
-inline constexpr int kExitUsage = 2;    // bad arguments, unreadable or unwritable files
 
 // Parses `args` (the subcommand's name first). Returns an exit status when the
 // subcommand must end now: after --help (0) or a usage error (2, reported).
@@ -62,9 +60,10 @@ std::optional<int> LoadAndEncode(const QString& configPath, EncodeResult& encode
 // stdout when `path` is empty. Returns the exit status.
 int WriteOutput(const QString& path, const std::string& content);
 
-// The one sound file a decoding command takes, at a rate the decoders take;
-// the exit status when it cannot be read (said).
-std::optional<int> ReadSoundArgument(const QCommandLineParser& parser, SoundFile& file);
+// The one sound file a decoding command takes, at a rate the decoders take,
+// opened to be read a block at a time; the exit status when it cannot be
+// (said).
+std::optional<int> OpenSoundArgument(const QCommandLineParser& parser, std::unique_ptr<SoundReader>& file);
 
 // --json: standard output becomes one JSON object a line, each an event
 // with the human text inside it ("text"). Lines printed on standard output

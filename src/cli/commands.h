@@ -27,6 +27,7 @@ int RunSerialPorts(const QStringList& args);
 int RunHistory(const QStringList& args);
 int RunDtmfDecode(const QStringList& args);
 int RunCwDecode(const QStringList& args);
+int RunListen(const QStringList& args);
 int RunAgent(const QStringList& args);
 // `args`: --site SITE COMMAND ... The exit status; nothing when SITE is this
 // computer, with --site SITE taken out of `args` (the command runs here).

@@ -1,15 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <cmath>
-#include <cstdio>
-#include <iostream>
-
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "i18n/language.h"
-#include "listen/dtmf_decoder.h"
-#include "listen/dtmf_measure.h"
-#include "listen/transmission_check.h"
-#include "tone/wav_file.h"
 
 namespace tonalis::cli {
 
@@ -37,48 +29,23 @@ int RunDtmfDecode(const QStringList& args) {
                                  "N");
   parser.addOptions({quiet, measure, expect, floor});
   if (auto exit = ParseArguments(parser, args)) return *exit;
-  ReceiverLimits limits;
-  if (parser.isSet(floor)) {
-    bool ok = false;
-    limits.floorDbfs = FiniteDouble(parser.value(floor), &ok);
-    if (!ok || limits.floorDbfs < -90 || limits.floorDbfs > 0) {
-      PrintError(CliText("--floor-dbfs takes a number from -90 to 0."));
+  DtmfDecodeRequest request;
+  if (parser.isSet(floor) && !ReadFloorDbfs(ToStd(parser.value(floor)), request.limits.floorDbfs)) {
+    PrintError(CliText("--floor-dbfs takes a number from -90 to 0."));
+    return kExitUsage;
+  }
+  if (parser.isSet(expect)) {
+    request.expect = ToStd(parser.value(expect));
+    if (!AreSentDigits(*request.expect)) {
+      PrintError(CliText("--expect takes the DTMF digits sent: 0-9, *, #, A-D."));
       return kExitUsage;
     }
   }
-  const std::string sent = ToStd(parser.value(expect));
-  if (parser.isSet(expect) && (sent.empty() || sent.find_first_not_of("0123456789*#ABCD") != std::string::npos)) {
-    PrintError(CliText("--expect takes the DTMF digits sent: 0-9, *, #, A-D."));
-    return kExitUsage;
-  }
-  SoundFile file;
-  if (auto exit = ReadSoundArgument(parser, file)) return *exit;
-  if (parser.isSet(expect)) {
-    const TransmissionCheck check(file.samples.data(), file.samples.size(), file.sampleRate, sent, limits);
-    if (parser.isSet(measure)) std::cout << MeasureTable(check.heard());
-    std::cout << check.report(TrStd);
-    return check.allTaken() ? kExitOk : kExitRefused;
-  }
-  DtmfDecoder decoder(file.sampleRate);
-  auto digits = decoder.push(file.samples.data(), file.samples.size());
-  const auto last = decoder.finish();
-  digits.insert(digits.end(), last.begin(), last.end());
-  if (parser.isSet(measure)) {
-    std::cout << MeasureTable(MeasureDigits(file.samples.data(), file.samples.size(), file.sampleRate, digits));
-    return kExitOk;
-  }
-  if (parser.isSet(quiet)) {
-    std::string all;
-    for (const auto& d : digits) all += d.digit;
-    std::cout << all << '\n';
-    return kExitOk;
-  }
-  for (const auto& d : digits) {
-    char line[64];
-    std::snprintf(line, sizeof line, "%c  %8.3f s  %6.3f s\n", d.digit, d.start, d.duration);
-    std::cout << line;
-  }
-  return kExitOk;
+  request.quiet = parser.isSet(quiet);
+  request.measure = parser.isSet(measure);
+  std::unique_ptr<SoundReader> file;
+  if (auto exit = OpenSoundArgument(parser, file)) return *exit;
+  return DecodeDtmf(*file, request, TrStd);
 }
 
 }  // namespace tonalis::cli

@@ -40,6 +40,8 @@ constexpr Subcommand kSubcommands[] = {
     {"tone", TONALIS_TEXT("play a steady calibration tone, keying the transmitter"), RunTone},
     {"dtmf-decode", TONALIS_TEXT("print the DTMF digits heard in a sound file"), RunDtmfDecode},
     {"cw-decode", TONALIS_TEXT("print the Morse text heard in a sound file"), RunCwDecode},
+    {"listen", TONALIS_TEXT("print and journal each DTMF sequence heard on the channel, for as long as asked"),
+     RunListen},
     {"ptt-test", TONALIS_TEXT("key the transmitter for a few seconds and release it"), RunPttTest},
     {"audio-devices", TONALIS_TEXT("list the sound devices, output and input"), RunAudioDevices},
     {"serial-ports", TONALIS_TEXT("list the serial ports, with the names that survive replugging"), RunSerialPorts},
@@ -58,7 +60,8 @@ void PrintUsage(std::ostream& out) {
              "Exit status: 0 success, 1 refused or failed (the reason is on standard error),\n"
              "2 usage or file error. Results and progress go to standard output.\n"
              "--language en|it: English or Italian, whatever the system and the Station setup say.\n"
-             "--json (send, send-command, replace --send, tone, ptt-test, identify, read, program):\n"
+             "--json (send, send-command, replace --send, tone, ptt-test, identify, read, program,\n"
+             "listen):\n"
              "one JSON object a line on standard output, the events as they happen, the last\n"
              "{\"event\":\"done\",\"exit\":N} (the README lists them).\n"
              "--site ssh://[USER@]HOST[:PORT] COMMAND ...: runs COMMAND at a radio site through its\n"
@@ -106,7 +109,7 @@ int main(int argc, char* argv[]) {
   }
   // --json where the exchange's events and a link's progress are printed.
   static const QStringList kJsonCommands{"send", "send-command", "replace", "tone", "ptt-test",
-                                         "identify", "read", "program"};
+                                         "identify", "read", "program", "listen"};
   if (kJsonCommands.contains(args.first()) && args.removeAll("--json") > 0) tonalis::cli::BeginJsonEvents();
   for (const auto& s : tonalis::cli::kSubcommands)
     if (args.first() == QLatin1String(s.name)) {

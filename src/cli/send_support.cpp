@@ -82,6 +82,7 @@ int RunExchange(SignalQuit& signals, ConsoleMessages& messages, ChosenPtt& chose
   PortAudioInput input;
   AirExchange exchange(OutputHandle(std::make_shared<PortAudioOutput>(setup.device)), chosen.ptt, messages, input,
                        journal, &history);
+  exchange.monitor().keepRecording(!setup.monitorWav.empty());
   exchange.configure(setup.station);
   bool completed = false, keyed = false, released = false, monitorTaken = true, listenFailed = false;
   QObject::connect(&exchange, &AirExchange::keyed, [&](bool ok) {
@@ -125,7 +126,9 @@ int RunExchange(SignalQuit& signals, ConsoleMessages& messages, ChosenPtt& chose
                      Say("monitor", "monitor: " + check.summary(TrStd),
                          {{"taken", check.allTaken()}, {"truncated", truncated}});
                      if (truncated)
-                       std::cout << "monitor: " << CliText("only the first ten minutes were recorded") << std::endl;
+                       std::cout << "monitor: "
+                                 << Fill(CliText("only the first ten minutes were kept in %1"), {setup.monitorWav})
+                                 << std::endl;
                    });
   QObject::connect(&exchange, &AirExchange::monitorFailed, [&](const QString& why) {
     PrintError(Fill(CliText("Not monitoring the transmission (the Station setup asks for it): %1."), {ToStd(why)}));

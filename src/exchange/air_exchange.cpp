@@ -196,13 +196,14 @@ void AirExchange::onSendFinished(const QString& status, bool completed) {
   finish();
 }
 
-void AirExchange::onRecorded(const std::vector<std::int16_t>& samples, int rate, bool truncated) {
-  const TransmissionCheck check(samples.data(), samples.size(), rate, monitoredSequence_);
+void AirExchange::onRecorded(const DtmfMeter& meter, const std::vector<std::int16_t>& kept, int rate,
+                             bool truncated) {
+  const TransmissionCheck check(meter, monitoredSequence_);
   JournalRecord verdict = record_;
   verdict.kind = "monitor";
   verdict.monitor = check.summary();
   journal_.append(verdict);
-  Q_EMIT monitored(check, samples, rate, truncated);
+  Q_EMIT monitored(check, kept, rate, truncated);
   if (std::exchange(listenAfterMonitor_, false))
     listenForReply();
   else

@@ -112,8 +112,8 @@ class AirExchange : public QObject {
   // A replacement's AIR entry was kept: the command and its new digits.
   void airEntryWritten(int command, const QString& digits);
   void airEntryFailed(const QString& why);
-  // What the monitor heard: the check, the recording (for a WAV) and whether
-  // it was cut at its longest.
+  // What the monitor heard: the check, and the recording when it was asked
+  // to keep it (for a WAV) with whether it was cut at its longest.
   void monitored(const TransmissionCheck& check, const std::vector<std::int16_t>& samples, int rate,
                  bool truncated);
   void listening();
@@ -128,7 +128,7 @@ class AirExchange : public QObject {
   enum class PttTest { Idle, Keying, Keyed, Releasing };
   std::string journalWhat() const;
   void onSendFinished(const QString& status, bool completed);
-  void onRecorded(const std::vector<std::int16_t>& samples, int rate, bool truncated);
+  void onRecorded(const DtmfMeter& meter, const std::vector<std::int16_t>& kept, int rate, bool truncated);
   void listenForReply();
   void onReplyFinished(const QString& text);
   void writeAirEntry();

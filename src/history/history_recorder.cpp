@@ -44,7 +44,7 @@ void HistoryRecorder::onExchangeFinished(bool success) {
 std::string HistoryFolder() {
   const QString settings = SettingsFolder();
   const bool ownFolder = !qEnvironmentVariableIsEmpty("TONALIS_SETTINGS_DIR") ||
-                         settings == QCoreApplication::applicationDirPath();
+                         settings == ProgramFolder();
   const QString folder =
       ownFolder ? settings + "/history"
                 : QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/tonalis/history";

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "i18n/language.h"
 
+#include "storage/program_folder.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -81,7 +83,7 @@ std::optional<std::string> InstallTranslations(QCoreApplication& app, const QStr
   gLanguage = "en";
   if (language == "en") return std::nullopt;
   // Beside the program (the build tree, Windows), then where the package puts them.
-  QStringList folders = {QCoreApplication::applicationDirPath() + "/translations",
+  QStringList folders = {ProgramFolder() + "/translations",
                          QStringLiteral(TONALIS_TRANSLATIONS_DIR)};
   if (!folder.isEmpty()) folders.prepend(folder);
   auto* own = new QTranslator(&app);

@@ -18,6 +18,7 @@ constexpr const char* kWords[] = {
     TONALIS_TEXT("send"),      TONALIS_TEXT("command"),   TONALIS_TEXT("replacement"),
     TONALIS_TEXT("ptt-test"),  TONALIS_TEXT("test-tone"), TONALIS_TEXT("calibration-tone"),
     TONALIS_TEXT("completed"), TONALIS_TEXT("failed"),    TONALIS_TEXT("stopped"),
+    TONALIS_TEXT("heard"),
 };
 }  // namespace
 

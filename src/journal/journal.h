@@ -20,7 +20,8 @@ struct JournalRecord {
   std::string id;       // unique: the UTC time to the ms and the process
   std::string utc;      // 2026-12-08T07:37:00.123Z
   std::string local;    // 2026-12-08 08:37:00 +01:00
-  std::string kind;     // send, command, replacement, ptt-test, test-tone, calibration-tone; reply, monitor
+  std::string kind;     // send, command, replacement, ptt-test, test-tone, calibration-tone; reply, monitor;
+                        // heard (a sequence heard on the channel, not sent by us)
   std::string what;     // "0123", "command 8: Send Status", "replacement of command 0 by 3456"
   std::string timing;   // "digit 50 ms, gap 50 ms, pause 1000 ms, TX delay 200 ms"
   std::string ptt;      // how the transmitter was keyed: "rts on /dev/ttyS0", "rigctld 127.0.0.1:4532", "none"

@@ -9,8 +9,12 @@
 namespace tonalis {
 
 JournalRecord NewJournalRecord(const std::string& kind) {
+  return NewJournalRecordAt(kind, QDateTime::currentMSecsSinceEpoch());
+}
+
+JournalRecord NewJournalRecordAt(const std::string& kind, std::int64_t msSinceEpoch) {
   static std::atomic<int> serial{0};
-  const QDateTime now = QDateTime::currentDateTime();
+  const QDateTime now = QDateTime::fromMSecsSinceEpoch(msSinceEpoch);
   JournalRecord r;
   r.kind = kind;
   r.utc = now.toUTC().toString("yyyy-MM-ddTHH:mm:ss.zzzZ").toStdString();

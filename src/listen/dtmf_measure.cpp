@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <tuple>
 
 #include "tone/synthesis.h"
@@ -25,10 +26,19 @@ double Tenth(double v) { return std::round(v * 10) / 10 + 0.0; }
 
 double Dbfs(double amplitude) { return 20.0 * std::log10(std::max(amplitude, 1e-9) / kFullScale); }
 
+// Samples of a stream held from sample `from` on, reached by their place in
+// the stream.
+struct Stretch {
+  const std::int16_t* data;
+  std::size_t from;
+  const std::int16_t* at(std::size_t i) const { return data + (i - from); }
+};
+
 // The amplitude of a sine at `hz` in samples [begin, end), through a Hann
 // window (which keeps the other tone of the pair out).
-double Amplitude(const std::int16_t* s, std::size_t begin, std::size_t end, double hz, int rate,
+double Amplitude(const Stretch& stretch, std::size_t begin, std::size_t end, double hz, int rate,
                  const std::vector<double>& window) {
+  const std::int16_t* s = stretch.at(begin);
   const double w = 2.0 * M_PI * hz / rate;
   double re = 0, im = 0;
   const std::size_t n = end - begin;
@@ -37,7 +47,7 @@ double Amplitude(const std::int16_t* s, std::size_t begin, std::size_t end, doub
   double c = 1, si = 0;
   const double dc = std::cos(w), ds = std::sin(w);
   for (std::size_t i = 0; i < n; ++i) {
-    const double x = s[begin + i] * window[i];
+    const double x = s[i] * window[i];
     re += x * c;
     im -= x * si;
     const double nc = c * dc - si * ds;
@@ -62,7 +72,7 @@ std::vector<double> Hann(std::size_t n) {
 
 // The frequency near `nominal` where the windowed spectrum peaks, and the
 // amplitude there: a coarse grid, then a parabola through the best three.
-std::pair<double, double> Peak(const std::int16_t* s, std::size_t begin, std::size_t end, double nominal, int rate) {
+std::pair<double, double> Peak(const Stretch& s, std::size_t begin, std::size_t end, double nominal, int rate) {
   const std::vector<double> window = Hann(end - begin);
   const double from = nominal * (1 - kSearch), to = nominal * (1 + kSearch);
   // A step a fifth of the window's resolution.
@@ -87,7 +97,7 @@ std::pair<double, double> Peak(const std::int16_t* s, std::size_t begin, std::si
 }
 
 // The pair's amplitude over a short window centred on sample `at`.
-double PairAmplitude(const std::int16_t* s, std::size_t count, std::size_t at, double low, double high, int rate,
+double PairAmplitude(const Stretch& s, std::size_t count, std::size_t at, double low, double high, int rate,
                      const std::vector<double>& window) {
   const std::size_t half = window.size() / 2;
   if (count < window.size()) return 0;
@@ -102,7 +112,7 @@ double PairAmplitude(const std::int16_t* s, std::size_t count, std::size_t at, d
 // or down (an end) through `level`: the point that best splits the range
 // into a part below and a part above it (least squares), which noise moves
 // far less than a first crossing.
-double Edge(const std::int16_t* s, std::size_t count, std::size_t from, std::size_t to, double level, bool rising,
+double Edge(const Stretch& s, std::size_t count, std::size_t from, std::size_t to, double level, bool rising,
             double low, double high, int rate, const std::vector<double>& window) {
   double sum = 0, best = 0;
   std::size_t at = from;
@@ -117,77 +127,142 @@ double Edge(const std::int16_t* s, std::size_t count, std::size_t from, std::siz
   return static_cast<double>(at);
 }
 
+// The digit `d` measured in `s`, which holds the stream's samples from a
+// little before it (where Edge() looks) to `count`, a little after it or the
+// stream's end; `previousEnd` is where the digit measured before it ended.
+std::optional<DigitMeasure> MeasureDigit(const Stretch& s, std::size_t count, int rate, const DtmfDecoder::Digit& d,
+                                         const std::vector<double>& edgeWindow, double& previousEnd) {
+  DigitMeasure m;
+  m.digit = d.digit;
+  const double low = LowFrequency(d.digit), high = HighFrequency(d.digit);
+  const auto first = static_cast<std::size_t>(std::max(0.0, d.start * rate));
+  const auto last = std::min(count, static_cast<std::size_t>((d.start + d.duration) * rate));
+  if (low == 0 || last <= first + 8) return std::nullopt;
+  // The steady part: the middle, clear of the edges the decoder found.
+  const std::size_t margin = std::min((last - first) / 4, static_cast<std::size_t>(0.005 * rate));
+  std::size_t begin = first + margin, end = last - margin;
+  const auto cap = static_cast<std::size_t>(kMaxSteadySeconds * rate);
+  if (end - begin > cap) {
+    begin = (begin + end) / 2 - cap / 2;
+    end = begin + cap;
+  }
+  auto [lowHz, lowAmplitude] = Peak(s, begin, end, low, rate);
+  auto [highHz, highAmplitude] = Peak(s, begin, end, high, rate);
+  // The edges: where the pair reaches half its steady amplitude, sought
+  // within 20 ms of where the decoder put them.
+  const double steady = lowAmplitude + highAmplitude;
+  const auto reach = static_cast<std::size_t>(0.02 * rate);
+  const std::size_t mid = (first + last) / 2;
+  const double start = Edge(s, count, first > reach ? first - reach : 0, std::min(mid, first + reach), steady / 2,
+                            true, lowHz, highHz, rate, edgeWindow);
+  const double stop = Edge(s, count, std::max(mid, last > reach ? last - reach : 0), std::min(count - 1, last + reach),
+                           steady / 2, false, lowHz, highHz, rate, edgeWindow);
+  m.startMs = start * 1000.0 / rate;
+  m.lengthMs = (stop - start) * 1000.0 / rate;
+  // The tones again, over exactly their steady part now that it is known.
+  const auto edge = static_cast<std::size_t>(0.002 * rate);
+  const auto steadyBegin = static_cast<std::size_t>(start) + edge, steadyEnd = static_cast<std::size_t>(stop) - edge;
+  if (stop > start + 4 * edge + 16 && steadyEnd <= count) {
+    begin = steadyBegin;
+    end = std::min(steadyEnd, begin + cap);
+    std::tie(lowHz, lowAmplitude) = Peak(s, begin, end, lowHz, rate);
+    std::tie(highHz, highAmplitude) = Peak(s, begin, end, highHz, rate);
+  }
+  // Noise in the window raises what a tone seems to measure: what is left
+  // of the power besides the two tones says by how much.
+  double power = 0;
+  const std::int16_t* samples = s.at(begin);
+  for (std::size_t i = 0; i < end - begin; ++i) power += static_cast<double>(samples[i]) * samples[i];
+  power /= static_cast<double>(end - begin);
+  const double noise = std::max(0.0, power - (lowAmplitude * lowAmplitude + highAmplitude * highAmplitude) / 2);
+  const std::vector<double> window = Hann(end - begin);
+  double sum = 0, squares = 0;
+  for (double w : window) {
+    sum += w;
+    squares += w * w;
+  }
+  const double bias = 4 * noise * squares / (sum * sum);
+  m.lowHz = lowHz;
+  m.highHz = highHz;
+  m.lowDbfs = Dbfs(std::sqrt(std::max(lowAmplitude * lowAmplitude - bias, lowAmplitude * lowAmplitude / 4)));
+  m.highDbfs = Dbfs(std::sqrt(std::max(highAmplitude * highAmplitude - bias, highAmplitude * highAmplitude / 4)));
+  if (previousEnd >= 0) m.gapMs = m.startMs - previousEnd;
+  previousEnd = m.startMs + m.lengthMs;
+  return m;
+}
+
+std::vector<double> EdgeWindow(int rate) { return Hann(static_cast<std::size_t>(kEdgeWindowSeconds * rate) | 1); }
+
 }  // namespace
 
 std::vector<DigitMeasure> MeasureDigits(const std::int16_t* samples, std::size_t count, int rate,
                                         const std::vector<DtmfDecoder::Digit>& heard) {
   std::vector<DigitMeasure> out;
-  const std::vector<double> edgeWindow = Hann(static_cast<std::size_t>(kEdgeWindowSeconds * rate) | 1);
+  const std::vector<double> edgeWindow = EdgeWindow(rate);
   double previousEnd = -1;
-  for (const auto& d : heard) {
-    DigitMeasure m;
-    m.digit = d.digit;
-    const double low = LowFrequency(d.digit), high = HighFrequency(d.digit);
-    const auto first = static_cast<std::size_t>(std::max(0.0, d.start * rate));
-    const auto last = std::min(count, static_cast<std::size_t>((d.start + d.duration) * rate));
-    if (low == 0 || last <= first + 8) continue;
-    // The steady part: the middle, clear of the edges the decoder found.
-    const std::size_t margin = std::min((last - first) / 4, static_cast<std::size_t>(0.005 * rate));
-    std::size_t begin = first + margin, end = last - margin;
-    const auto cap = static_cast<std::size_t>(kMaxSteadySeconds * rate);
-    if (end - begin > cap) {
-      begin = (begin + end) / 2 - cap / 2;
-      end = begin + cap;
-    }
-    auto [lowHz, lowAmplitude] = Peak(samples, begin, end, low, rate);
-    auto [highHz, highAmplitude] = Peak(samples, begin, end, high, rate);
-    // The edges: where the pair reaches half its steady amplitude, sought
-    // within 20 ms of where the decoder put them.
-    const double steady = lowAmplitude + highAmplitude;
-    const auto reach = static_cast<std::size_t>(0.02 * rate);
-    const std::size_t mid = (first + last) / 2;
-    const double start = Edge(samples, count, first > reach ? first - reach : 0, std::min(mid, first + reach),
-                                  steady / 2, true, lowHz, highHz, rate, edgeWindow);
-    const double stop = Edge(samples, count, std::max(mid, last > reach ? last - reach : 0),
-                                 std::min(count - 1, last + reach), steady / 2, false, lowHz, highHz, rate, edgeWindow);
-    m.startMs = start * 1000.0 / rate;
-    m.lengthMs = (stop - start) * 1000.0 / rate;
-    // The tones again, over exactly their steady part now that it is known.
-    const auto edge = static_cast<std::size_t>(0.002 * rate);
-    const auto steadyBegin = static_cast<std::size_t>(start) + edge, steadyEnd = static_cast<std::size_t>(stop) - edge;
-    if (stop > start + 4 * edge + 16 && steadyEnd <= count) {
-      begin = steadyBegin;
-      end = std::min(steadyEnd, begin + cap);
-      std::tie(lowHz, lowAmplitude) = Peak(samples, begin, end, lowHz, rate);
-      std::tie(highHz, highAmplitude) = Peak(samples, begin, end, highHz, rate);
-    }
-    // Noise in the window raises what a tone seems to measure: what is left
-    // of the power besides the two tones says by how much.
-    double power = 0;
-    for (std::size_t i = begin; i < end; ++i) power += static_cast<double>(samples[i]) * samples[i];
-    power /= static_cast<double>(end - begin);
-    const double noise = std::max(0.0, power - (lowAmplitude * lowAmplitude + highAmplitude * highAmplitude) / 2);
-    const std::vector<double> window = Hann(end - begin);
-    double sum = 0, squares = 0;
-    for (double w : window) {
-      sum += w;
-      squares += w * w;
-    }
-    const double bias = 4 * noise * squares / (sum * sum);
-    m.lowHz = lowHz;
-    m.highHz = highHz;
-    m.lowDbfs = Dbfs(std::sqrt(std::max(lowAmplitude * lowAmplitude - bias, lowAmplitude * lowAmplitude / 4)));
-    m.highDbfs = Dbfs(std::sqrt(std::max(highAmplitude * highAmplitude - bias, highAmplitude * highAmplitude / 4)));
-    if (previousEnd >= 0) m.gapMs = m.startMs - previousEnd;
-    previousEnd = m.startMs + m.lengthMs;
-    out.push_back(m);
-  }
+  for (const auto& d : heard)
+    if (auto m = MeasureDigit({samples, 0}, count, rate, d, edgeWindow, previousEnd)) out.push_back(*m);
   return out;
 }
+
+DtmfMeter::DtmfMeter(int rate) : decoder_(rate), edgeWindow_(EdgeWindow(decoder_.sampleRate())) {}
+
+void DtmfMeter::push(const std::int16_t* samples, std::size_t count) {
+  for (std::size_t i = 0; i < count; ++i) peak_ = std::max(peak_, std::abs(static_cast<int>(samples[i])));
+  kept_.insert(kept_.end(), samples, samples + count);
+  const auto digits = decoder_.push(samples, count);
+  waiting_.insert(waiting_.end(), digits.begin(), digits.end());
+  measure(false);
+}
+
+void DtmfMeter::finish() {
+  const auto digits = decoder_.finish();
+  waiting_.insert(waiting_.end(), digits.begin(), digits.end());
+  measure(true);
+}
+
+void DtmfMeter::measure(bool ended) {
+  const int rate = decoder_.sampleRate();
+  const std::size_t count = keptFrom_ + kept_.size();
+  // What a digit's edges are sought in: 20 ms either side, and the window around each place.
+  const std::size_t around = static_cast<std::size_t>(0.02 * rate) + edgeWindow_.size() + 1;
+  while (!waiting_.empty()) {
+    const DtmfDecoder::Digit& d = waiting_.front();
+    const auto last = static_cast<std::size_t>(std::max(0.0, (d.start + d.duration) * rate));
+    if (!ended && last + around > count) break;
+    const auto first = static_cast<std::size_t>(std::max(0.0, d.start * rate));
+    // A digit longer than the audio kept is not measured (no DTMF digit lasts that long).
+    if (first >= keptFrom_ + std::min(first, around)) {
+      if (auto m = MeasureDigit({kept_.data(), keptFrom_}, count, rate, d, edgeWindow_, previousEnd_))
+        measured_.push_back(*m);
+    }
+    waiting_.pop_front();
+  }
+  // What is kept: from a little before the first digit still to measure, or
+  // one sounding; else from a little before where the next could start.
+  std::size_t keepFrom = count;
+  if (!waiting_.empty())
+    keepFrom = static_cast<std::size_t>(std::max(0.0, waiting_.front().start * rate));
+  else if (decoder_.hearing())
+    keepFrom = keptFrom_;
+  const auto before = static_cast<std::size_t>(kKeptBeforeSeconds * rate);
+  keepFrom = keepFrom > before ? keepFrom - before : 0;
+  // A digit that never ends is not kept for longer than this.
+  const auto most = static_cast<std::size_t>(kMostKeptSeconds * rate);
+  if (count - keepFrom > most) keepFrom = count - most;
+  // Let go of what is no longer needed, in large steps.
+  if (keepFrom > keptFrom_ && (keepFrom - keptFrom_ > kept_.size() / 2 || ended)) {
+    kept_.erase(kept_.begin(), kept_.begin() + static_cast<long>(std::min(keepFrom - keptFrom_, kept_.size())));
+    keptFrom_ = keepFrom;
+  }
+}
+
+
 
 namespace {
 
 // What would make a receiver miss a digit.
+
 constexpr const char* kLowToneOff = TONALIS_TEXT("low tone %1 Hz is %2 % off");
 constexpr const char* kHighToneOff = TONALIS_TEXT("high tone %1 Hz is %2 % off");
 constexpr const char* kBelowFloor = TONALIS_TEXT("level %1 dBFS, below %2 dBFS");

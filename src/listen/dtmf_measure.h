@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,6 +31,39 @@ struct DigitMeasure {
 // Measures each digit `heard` in `samples` (at `rate`, 8000-48000 Hz).
 std::vector<DigitMeasure> MeasureDigits(const std::int16_t* samples, std::size_t count, int rate,
                                         const std::vector<DtmfDecoder::Digit>& heard);
+
+// Decodes and measures as the audio comes, keeping only the audio around the
+// digits not yet measured: what MeasureDigits() gives for the whole stream,
+// in memory that does not grow with its length.
+class DtmfMeter {
+ public:
+  explicit DtmfMeter(int rate);
+  void push(const std::int16_t* samples, std::size_t count);
+  // The end of the stream: every digit heard is measured.
+  void finish();
+
+  // The digits measured so far, oldest first.
+  const std::vector<DigitMeasure>& measured() const { return measured_; }
+  // The loudest sample so far.
+  int peak() const { return peak_; }
+  int sampleRate() const { return decoder_.sampleRate(); }
+
+  // Audio kept before a digit, and at most while one sounds.
+  static constexpr double kKeptBeforeSeconds = 0.1;
+  static constexpr double kMostKeptSeconds = 600;
+
+ private:
+  void measure(bool ended);
+
+  DtmfDecoder decoder_;
+  std::vector<double> edgeWindow_;
+  std::deque<DtmfDecoder::Digit> waiting_;  // heard, not yet measured
+  std::vector<DigitMeasure> measured_;
+  std::vector<std::int16_t> kept_;  // the stream from sample keptFrom_ on
+  std::size_t keptFrom_ = 0;
+  double previousEnd_ = -1;
+  int peak_ = 0;
+};
 
 // What a telephone-grade receiver takes: a tone within 1.5 % of its
 // frequency, the high tone 4 dB above to 8 dB below the low one, a digit of

@@ -43,6 +43,13 @@ constexpr double kFollow = 0.08;
 // followed down within a third of a second.
 constexpr double kMarkDecay = 0.003;
 
+// 1/n, for the few counts of frames averaged.
+constexpr auto kReciprocals = [] {
+  std::array<double, 65> r{};
+  for (std::size_t n = 1; n < r.size(); ++n) r[n] = 1.0 / static_cast<double>(n);
+  return r;
+}();
+
 // The envelope is averaged over about half a dot: a narrow filter for the
 // noise, and a pulse measured at half its height keeps its length. Before
 // the speed is known, 4 ms, which suits the fastest the board keys.
@@ -80,7 +87,7 @@ MorseDecoder::MorseDecoder(const Options& options)
   fftSize_ = 256;
   while (static_cast<double>(fftSize_) < 0.032 * rate_) fftSize_ *= 2;
   spectrum_.assign(fftSize_ / 2, 0.0);
-  frameSamples_ = std::max(1, static_cast<int>(std::lround(rate_ / 1000.0)));
+  frameSamples_ = static_cast<std::size_t>(std::max(1L, std::lround(rate_ / 1000.0)));
   if (options.dotMs && *options.dotMs > 0) setDot(*options.dotMs);
   if (options.toneHz) lock(*options.toneHz);
 }
@@ -88,7 +95,14 @@ MorseDecoder::MorseDecoder(const Options& options)
 void MorseDecoder::lock(double hz) {
   locked_ = true;
   tone_ = hz;
-  step_ = std::polar(1.0, -2 * M_PI * hz / rate_);
+  const double w = -2 * M_PI * hz / rate_;
+  mix_.resize(2 * frameSamples_);
+  for (std::size_t i = 0; i < frameSamples_; ++i) {
+    mix_[2 * i] = std::cos(w * static_cast<double>(i));
+    mix_[2 * i + 1] = std::sin(w * static_cast<double>(i));
+  }
+  frameStep_[0] = std::cos(w * static_cast<double>(frameSamples_));
+  frameStep_[1] = std::sin(w * static_cast<double>(frameSamples_));
   smoothing_ = SmoothingFor(dot_);
 }
 
@@ -108,15 +122,37 @@ std::string MorseDecoder::push(const std::int16_t* samples, std::size_t count) {
 }
 
 void MorseDecoder::feed(const std::int16_t* samples, std::size_t count, std::string& out) {
-  for (std::size_t i = 0; i < count; ++i) {
+  for (std::size_t i = 0; i < count;) {
+    const std::size_t run = std::min(count - i, frameSamples_ - inFrame_);
     if (dot_ <= 0 && unsureKept_) {
-      unsure_.push_back(samples[i]);
+      unsure_.insert(unsure_.end(), samples + i, samples + i + run);
       if (unsure_.size() > static_cast<std::size_t>(kUnsureSeconds * rate_)) {
         unsure_ = {};
         unsureKept_ = false;
       }
     }
-    envelope(samples[i], out);
+    // Four sums side by side, which the processor runs at once.
+    double re[4] = {}, im[4] = {};
+    const double* mix = &mix_[2 * inFrame_];
+    std::size_t j = 0;
+    for (; j + 4 <= run; j += 4)
+      for (std::size_t k = 0; k < 4; ++k) {
+        const double x = samples[i + j + k];
+        re[k] += x * mix[2 * (j + k)];
+        im[k] += x * mix[2 * (j + k) + 1];
+      }
+    for (; j < run; ++j) {
+      const double x = samples[i + j];
+      re[0] += x * mix[2 * j];
+      im[0] += x * mix[2 * j + 1];
+    }
+    const double r = (re[0] + re[1]) + (re[2] + re[3]), m = (im[0] + im[1]) + (im[2] + im[3]);
+    sum_[0] += phasor_[0] * r - phasor_[1] * m;
+    sum_[1] += phasor_[0] * m + phasor_[1] * r;
+    inFrame_ += run;
+    i += run;
+    if (inFrame_ < frameSamples_) break;
+    endFrame(out);
     if (rereadDue_) reread(out);
   }
 }
@@ -174,30 +210,38 @@ void MorseDecoder::search(const std::int16_t* samples, std::size_t count) {
   if (early_.size() > keep) early_.erase(early_.begin(), early_.end() - static_cast<long>(keep));
 }
 
-void MorseDecoder::envelope(std::int16_t sample, std::string& out) {
-  sum_ += static_cast<double>(sample) * phasor_;
-  phasor_ *= step_;
-  if (++inFrame_ < frameSamples_) return;
-  phasor_ /= std::abs(phasor_);  // no drift in its length
+void MorseDecoder::endFrame(std::string& out) {
+  const double pr = phasor_[0], pi = phasor_[1];
+  phasor_[0] = pr * frameStep_[0] - pi * frameStep_[1];
+  phasor_[1] = pr * frameStep_[1] + pi * frameStep_[0];
+  if (++turns_ == 64) {  // no drift in its length
+    const double length = std::sqrt(phasor_[0] * phasor_[0] + phasor_[1] * phasor_[1]);
+    phasor_[0] /= length;
+    phasor_[1] /= length;
+    turns_ = 0;
+  }
   // Coherent over a few milliseconds, which a tone off by tens of hertz
   // survives; then the magnitudes averaged over the smoothing span.
-  frames_.push_back(sum_);
-  running_ += sum_;
+  frames_.push({sum_[0], sum_[1]});
+  running_[0] += sum_[0];
+  running_[1] += sum_[1];
   while (frames_.size() > std::min<std::size_t>(smoothing_, kCoherentFrames)) {
-    running_ -= frames_.front();
-    frames_.pop_front();
+    running_[0] -= frames_.front()[0];
+    running_[1] -= frames_.front()[1];
+    frames_.pop();
   }
-  sum_ = 0;
+  sum_[0] = sum_[1] = 0;
   inFrame_ = 0;
-  const double magnitude =
-      2.0 * std::abs(running_) / static_cast<double>(frames_.size() * static_cast<std::size_t>(frameSamples_));
-  magnitudes_.push_back(magnitude);
+  // (Products with reciprocals: a division a frame is most of a frame's work.)
+  const double magnitude = std::sqrt(running_[0] * running_[0] + running_[1] * running_[1]) *
+                           kReciprocals[frames_.size()] * (2.0 / static_cast<double>(frameSamples_));
+  magnitudes_.push(magnitude);
   magnitudeSum_ += magnitude;
   while (magnitudes_.size() > smoothing_) {
     magnitudeSum_ -= magnitudes_.front();
-    magnitudes_.pop_front();
+    magnitudes_.pop();
   }
-  frame(magnitudeSum_ / static_cast<double>(magnitudes_.size()), out);
+  frame(magnitudeSum_ * kReciprocals[magnitudes_.size()], out);
 }
 
 void MorseDecoder::frame(double level, std::string& out) {
@@ -223,13 +267,14 @@ void MorseDecoder::frame(double level, std::string& out) {
   // after them (a mark's edges are not noise): each frame waits its turn.
   const std::size_t delay = 2 * smoothing_ + 4;
   quietMs_ = !on_ && pendingChangeMs_ == 0 ? quietMs_ + 1 : 0;
-  recent_.push_back(level);
+  recent_.push(level);
   if (recent_.size() > delay) {
     if (quietMs_ > 2 * delay) {
       ++noiseFrames_;  // the plain average at first, then a moving one
-      noiseLevel_ += std::max(0.02, 1.0 / static_cast<double>(noiseFrames_)) * (recent_.front() - noiseLevel_);
+      const double weight = noiseFrames_ < 50 ? kReciprocals[noiseFrames_] : 0.02;
+      noiseLevel_ += weight * (recent_.front() - noiseLevel_);
     }
-    recent_.pop_front();
+    recent_.pop();
   }
 
   const double span = markLevel_ - spaceLevel_;

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <complex>
 #include <cstdint>
-#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,6 +18,24 @@ namespace tonalis {
 // length given, or against one it estimates from the marks (they cluster at
 // one and three dots). Characters it cannot read come out as '?'.
 class MorseDecoder {
+  // The last few values, oldest first, in place: no allocation a frame.
+  template <typename T, std::size_t N>
+  class Recent {
+   public:
+    void push(const T& value) { items_[(head_ + size_++) % N] = value; }
+    const T& front() const { return items_[head_]; }
+    void pop() {
+      head_ = (head_ + 1) % N;
+      --size_;
+    }
+    std::size_t size() const { return size_; }
+    void clear() { head_ = size_ = 0; }
+
+   private:
+    std::array<T, N> items_{};
+    std::size_t head_ = 0, size_ = 0;
+  };
+
  public:
   struct Options {
     int sampleRate = 8000;
@@ -44,7 +62,7 @@ class MorseDecoder {
  private:
   void search(const std::int16_t* samples, std::size_t count);
   void lock(double hz);
-  void envelope(std::int16_t sample, std::string& out);
+  void endFrame(std::string& out);
   void frame(double level, std::string& out);
   void element(bool mark, double ms, std::string& out);
   void estimateDot();
@@ -73,20 +91,25 @@ class MorseDecoder {
   double tone_ = 0;
 
   // Envelope: the tone mixed to zero, summed over 1 ms frames, smoothed.
-  std::complex<double> phasor_{1, 0}, step_{1, 0};
-  std::complex<double> sum_{0, 0};
-  int inFrame_ = 0;
-  int frameSamples_ = 8;
-  std::deque<std::complex<double>> frames_;
-  std::complex<double> running_{0, 0};
-  std::deque<double> magnitudes_;
+  // A frame's samples are mixed with the tone's phase from the frame's
+  // start (a table, real and imaginary parts), then turned by the phase the
+  // frame starts at.
+  std::vector<double> mix_;
+  double phasor_[2] = {1, 0}, frameStep_[2] = {1, 0};
+  double sum_[2] = {0, 0};
+  std::size_t inFrame_ = 0;
+  std::size_t frameSamples_ = 8;
+  std::size_t turns_ = 0;  // frames since the phasor's length was set to 1
+  Recent<std::array<double, 2>, 8> frames_;
+  double running_[2] = {0, 0};
+  Recent<double, 64> magnitudes_;
   double magnitudeSum_ = 0;
   std::size_t smoothing_ = 2;  // frames averaged
 
   // Levels and the keying they show.
   double markLevel_ = 0, spaceLevel_ = 0;
   double noiseLevel_ = 0;        // average, from frames far from any mark
-  std::deque<double> recent_;    // frames waiting to count as noise
+  Recent<double, 128> recent_;   // frames waiting to count as noise
   std::size_t quietMs_ = 0;      // how long nothing has been keyed
   std::size_t noiseFrames_ = 0;
   bool levelsSet_ = false;

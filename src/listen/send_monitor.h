@@ -9,14 +9,17 @@
 #include <string>
 #include <vector>
 
+#include "listen/dtmf_measure.h"
 #include "tone/audio_input.h"
 
 namespace tonalis {
 
-// Records our own transmission from an input device (a second receiver, or
-// the radio's monitor output): from just before a send until a little after
+// Listens to our own transmission on an input device (a second receiver, or
+// the radio's monitor output) from just before a send until a little after
 // it, since what the air carries reaches the input late by the receiver's and
-// the sound card's delays. The samples come on the device's thread.
+// the sound card's delays. The samples come on the device's thread; they are
+// decoded and measured here, on a timer, as they arrive: however long the
+// send, nothing is kept but what is measured, unless a copy is asked for.
 class SendMonitor : public QObject {
   Q_OBJECT
 
@@ -24,34 +27,41 @@ class SendMonitor : public QObject {
   explicit SendMonitor(AudioInput& input, QObject* parent = nullptr);
   ~SendMonitor() override;
 
-  // Starts recording on `device` (empty: the default); the reason when the
-  // device cannot be opened.
+  // Starts on `device` (empty: the default); the reason when the device
+  // cannot be opened.
   std::optional<std::string> start(const std::string& device);
-  // The send is over: records on for `after`, then closes the device and
+  // The send is over: listens on for `after`, then closes the device and
   // emits `recorded`.
   void finish(std::chrono::milliseconds after = kAfterSend);
   // Stops at once, emitting nothing.
   void cancel();
   bool recording() const { return recording_; }
+  // Also keeps the recording (its first kMaxKept), for a copy of it; from
+  // the next start on.
+  void keepRecording(bool keep) { keep_ = keep; }
 
   static constexpr std::chrono::milliseconds kAfterSend{1000};
-  // The longest recording kept; a longer send is monitored for its first ten minutes.
-  static constexpr std::chrono::seconds kMaxLength{600};
+  static constexpr std::chrono::seconds kMaxKept{600};
 
  Q_SIGNALS:
-  // What was recorded, at `rate`; `truncated` when the send outlasted kMaxLength.
-  void recorded(const std::vector<std::int16_t>& samples, int rate, bool truncated);
+  // What the recording showed, measured as it came; what was kept of it (at
+  // `rate`), and `truncated` when more came than is kept.
+  void recorded(const DtmfMeter& meter, const std::vector<std::int16_t>& kept, int rate, bool truncated);
 
  private:
+  void drain();
   void end();
 
   AudioInput& input_;
   std::mutex mutex_;
-  std::vector<std::int16_t> samples_;  // from the device's thread
-  std::size_t limit_ = 0;
+  std::vector<std::int16_t> incoming_;  // from the device's thread
+  std::optional<DtmfMeter> meter_;
+  bool keep_ = false;
+  std::vector<std::int16_t> kept_;
   bool truncated_ = false;
   int rate_ = 0;
   bool recording_ = false;
+  QTimer poll_;
   QTimer after_;
 };
 

@@ -34,18 +34,26 @@ std::string SentDigits(const std::string& sequence) {
   return digits;
 }
 
+namespace {
+
+DtmfMeter Metered(const std::int16_t* samples, std::size_t count, int rate) {
+  DtmfMeter meter(rate);
+  meter.push(samples, count);
+  meter.finish();
+  return meter;
+}
+
+}  // namespace
+
 TransmissionCheck::TransmissionCheck(const std::int16_t* samples, std::size_t count, int rate,
                                      const std::string& sequence, const ReceiverLimits& limits)
-    : sent_(SentDigits(sequence)) {
-  DtmfDecoder decoder(rate);
-  auto digits = decoder.push(samples, count);
-  const auto last = decoder.finish();
-  digits.insert(digits.end(), last.begin(), last.end());
-  heard_ = MeasureDigits(samples, count, rate, digits);
+    : TransmissionCheck(Metered(samples, count, rate), sequence, limits) {}
+
+TransmissionCheck::TransmissionCheck(const DtmfMeter& meter, const std::string& sequence,
+                                     const ReceiverLimits& limits)
+    : sent_(SentDigits(sequence)), heard_(meter.measured()) {
   verdicts_ = CheckDigits(sent_, heard_, limits);
-  int peak = 0;
-  for (std::size_t i = 0; i < count; ++i) peak = std::max(peak, std::abs(static_cast<int>(samples[i])));
-  if (peak > 0) peakDbfs_ = 20 * std::log10(peak / 32768.0);
+  if (meter.peak() > 0) peakDbfs_ = 20 * std::log10(meter.peak() / 32768.0);
 }
 
 std::size_t TransmissionCheck::sentAndHeard() const {

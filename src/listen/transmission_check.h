@@ -16,6 +16,8 @@ class TransmissionCheck {
  public:
   TransmissionCheck(const std::int16_t* samples, std::size_t count, int rate, const std::string& sequence,
                     const ReceiverLimits& limits = {});
+  // What a meter that has heard the whole recording found.
+  TransmissionCheck(const DtmfMeter& meter, const std::string& sequence, const ReceiverLimits& limits = {});
   // The verdicts point into the digits heard: moved, never copied.
   TransmissionCheck(TransmissionCheck&&) = default;
   TransmissionCheck(const TransmissionCheck&) = delete;

@@ -244,14 +244,14 @@ void AirSide::feed(const std::int16_t* samples, std::size_t count) {
     if (echoed_.size() > kMostWaiting) echoed_.erase(echoed_.begin(), echoed_.end() - kMostWaiting);
   }
   for (const auto& d : decoder_.push(samples, count))
-    if (const auto closed = sequences_.digit(d.digit, d.start, d.duration)) handle(*closed);
-  if (const auto closed = sequences_.quiet(decoder_.time())) handle(*closed);
+    if (const auto closed = sequences_.digit(d.digit, d.start, d.duration)) handle(closed->digits);
+  if (const auto closed = sequences_.quiet(decoder_.time())) handle(closed->digits);
 }
 
 void AirSide::endOfStream() {
   for (const auto& d : decoder_.finish())
-    if (const auto closed = sequences_.digit(d.digit, d.start, d.duration)) handle(*closed);
-  if (const auto closed = sequences_.close()) handle(*closed);
+    if (const auto closed = sequences_.digit(d.digit, d.start, d.duration)) handle(closed->digits);
+  if (const auto closed = sequences_.close()) handle(closed->digits);
   decoder_ = DtmfDecoder(decoder_.sampleRate());
 }
 
@@ -261,7 +261,7 @@ void AirSide::onTime() {
   // may just stop) closes the sequence after the gap, by the clock.
   if (sequences_.deadline() &&
       Clock::now() - lastAudio_ > std::chrono::duration<double>(options_.sequenceGapSeconds)) {
-    if (const auto closed = sequences_.close()) handle(*closed);
+    if (const auto closed = sequences_.close()) handle(closed->digits);
   }
   for (const std::string& line : air_.tick(now())) say(line);
 }

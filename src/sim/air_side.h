@@ -32,7 +32,7 @@ class AirSide {
   using Clock = std::chrono::steady_clock;
   struct Options {
     std::string source;
-    double sequenceGapSeconds = 1.0;
+    double sequenceGapSeconds = kSequenceGapSeconds;
     std::string reply;  // empty: no reply
     double toneHz = 800;
     // The radio link the air goes through before the board hears it; none: heard as it was sent.

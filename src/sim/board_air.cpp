@@ -131,27 +131,4 @@ std::vector<std::string> BoardAir::tick(double now) {
   return {OutputText(1, timerRestores_) + " again: the timer ended"};
 }
 
-std::optional<std::string> SequenceAssembler::digit(char d, double start, double duration) {
-  std::optional<std::string> closed;
-  if (!open_.empty() && start - lastEnd_ > gap_) closed = std::exchange(open_, std::string());
-  open_ += d;
-  lastEnd_ = start + duration;
-  return closed;
-}
-
-std::optional<std::string> SequenceAssembler::quiet(double now) {
-  if (open_.empty() || now - lastEnd_ <= gap_) return std::nullopt;
-  return std::exchange(open_, std::string());
-}
-
-std::optional<std::string> SequenceAssembler::close() {
-  if (open_.empty()) return std::nullopt;
-  return std::exchange(open_, std::string());
-}
-
-std::optional<double> SequenceAssembler::deadline() const {
-  if (open_.empty()) return std::nullopt;
-  return lastEnd_ + gap_;
-}
-
 }  // namespace tonalis

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "config/decoder_image.h"
+#include "listen/dtmf_sequences.h"
 
 namespace tonalis {
 
@@ -51,25 +52,6 @@ class BoardAir {
   bool voltageCheck_ = false;
   std::optional<double> timerEnds_;
   bool timerRestores_ = false;  // the state Output 2 goes back to
-};
-
-// The sequences in a stream of digits: digits closer than `gapSeconds` after
-// the end of the one before belong together.
-class SequenceAssembler {
- public:
-  explicit SequenceAssembler(double gapSeconds) : gap_(gapSeconds) {}
-  // A digit heard from `start` for `duration` seconds; a sequence it closed.
-  std::optional<std::string> digit(char d, double start, double duration);
-  // The sequence, if one is open and nothing was heard since `gap` before `now`.
-  std::optional<std::string> quiet(double now);
-  // The end of the stream: whatever is open.
-  std::optional<std::string> close();
-  std::optional<double> deadline() const;
-
- private:
-  double gap_;
-  std::string open_;
-  double lastEnd_ = 0;
 };
 
 }  // namespace tonalis

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include "storage/program_folder.h"
+
 namespace tonalis {
 
 // Where the tool keeps its settings, Default.prg and ports.ini: the

@@ -15,7 +15,7 @@ QString SettingsFolder() {
     QDir().mkpath(chosen);
     return chosen;
   }
-  const QString programFolder = QCoreApplication::applicationDirPath();
+  const QString programFolder = ProgramFolder();
   // An installed program shares its folder with every other program (and
   // root could write there): only a copy of its own keeps its settings beside it.
   const bool installed = QFileInfo(programFolder) == QFileInfo(QStringLiteral(TONALIS_INSTALL_BINDIR));

@@ -20,7 +20,7 @@ QString SettingsFolder() {
   // write there (a copy of its own, or an old-style installation);
   // otherwise %APPDATA%\Tonalis. Folder permissions do not say it on
   // Windows: a file made and removed does.
-  const QString programFolder = QCoreApplication::applicationDirPath();
+  const QString programFolder = ProgramFolder();
   QTemporaryFile probe(programFolder + "/.tonalis-write-test-XXXXXX");
   if (probe.open()) return programFolder;
   const QString folder = QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA")) + "/Tonalis";

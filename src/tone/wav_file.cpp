@@ -22,17 +22,10 @@ namespace tonalis {
 namespace {
 
 constexpr const char* kCannotWrite = TONALIS_TEXT("Cannot write %1: %2");
-constexpr const char* kCannotRead = TONALIS_TEXT("Cannot read %1: %2");
 constexpr const char* kNotCompleted = TONALIS_TEXT("the sound could not be completed");
-constexpr const char* kFolder = TONALIS_TEXT("%1 is a folder, not a sound file: it is not read.");
-constexpr const char* kFifo = TONALIS_TEXT("%1 is a pipe (FIFO), not a sound file: it is not read.");
-constexpr const char* kDevice = TONALIS_TEXT("%1 is a device, not a sound file: it is not read.");
-constexpr const char* kRate = TONALIS_TEXT("%1 is at %2 Hz; the decoders take %3 to %4 Hz.");
-constexpr const char* kTooLong = TONALIS_TEXT("%1 lasts %2 s; at most %3 s are read.");
-constexpr const char* kCutShort = TONALIS_TEXT("%1 is cut short: it ends before the sound its header announces.");
 
-// libsndfile on a string in memory (it writes a WAV's header last, so it
-// needs something it can seek in) or on a stream opened by its wide path.
+// libsndfile on a string in memory: it writes a WAV's header last, so it
+// needs something it can seek in.
 struct MemoryFile {
   std::string bytes;
   sf_count_t at = 0;
@@ -63,37 +56,6 @@ SF_VIRTUAL_IO MemoryIo() {
     return count;
   };
   io.tell = [](void* p) { return static_cast<MemoryFile*>(p)->at; };
-  return io;
-}
-
-SF_VIRTUAL_IO StreamIo() {
-  SF_VIRTUAL_IO io{};
-  io.get_filelen = [](void* p) {
-    auto* in = static_cast<std::ifstream*>(p);
-    in->clear();
-    const auto at = in->tellg();
-    in->seekg(0, std::ios::end);
-    const auto size = in->tellg();
-    in->seekg(at);
-    return static_cast<sf_count_t>(size);
-  };
-  io.seek = [](sf_count_t offset, int whence, void* p) {
-    auto* in = static_cast<std::ifstream*>(p);
-    in->clear();
-    in->seekg(offset, whence == SEEK_SET ? std::ios::beg : whence == SEEK_CUR ? std::ios::cur : std::ios::end);
-    return static_cast<sf_count_t>(in->tellg());
-  };
-  io.read = [](void* out, sf_count_t count, void* p) {
-    auto* in = static_cast<std::ifstream*>(p);
-    in->read(static_cast<char*>(out), static_cast<std::streamsize>(count));
-    return static_cast<sf_count_t>(in->gcount());
-  };
-  io.write = [](const void*, sf_count_t, void*) { return sf_count_t{0}; };
-  io.tell = [](void* p) {
-    auto* in = static_cast<std::ifstream*>(p);
-    in->clear();
-    return static_cast<sf_count_t>(in->tellg());
-  };
   return io;
 }
 
@@ -132,58 +94,6 @@ std::optional<std::string> WriteWav(const std::string& path, const std::int16_t*
   }
   // A regular file is replaced whole; a device or folder is refused.
   return WriteFileAtomically(path, bytes);
-}
-
-SoundFile ReadSoundFile(const std::string& path, int minRate, int maxRate, double maxSeconds) {
-  SoundFile out;
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  const fs::file_status status = fs::status(FilePath(path), ec);
-  if (fs::exists(status) && !fs::is_regular_file(status)) {
-    out.error = Fill(Message(fs::is_directory(status) ? kFolder : fs::is_fifo(status) ? kFifo : kDevice), {path});
-    return out;
-  }
-  std::ifstream in(FilePath(path), std::ios::binary);
-  if (!in) {
-    out.error = Fill(Message(kCannotRead), {path, std::strerror(errno)});
-    return out;
-  }
-  SF_VIRTUAL_IO io = StreamIo();
-  SF_INFO info{};
-  SNDFILE* file = sf_open_virtual(&io, SFM_READ, &info, &in);
-  if (!file) {
-    out.error = Fill(Message(kCannotRead), {path, sf_strerror(nullptr)});
-    return out;
-  }
-  out.sampleRate = info.samplerate;
-  // Its header says what it holds: refused before a byte of sound is read.
-  if (info.samplerate < minRate || info.samplerate > maxRate) {
-    sf_close(file);
-    out.error =
-        Fill(Message(kRate), {path, std::to_string(info.samplerate), std::to_string(minRate), std::to_string(maxRate)});
-    return out;
-  }
-  if (info.frames > static_cast<sf_count_t>(maxSeconds * info.samplerate)) {
-    sf_close(file);
-    out.error = Fill(Message(kTooLong), {path, std::to_string(info.frames / std::max(1, info.samplerate)),
-                                         std::to_string(static_cast<long long>(maxSeconds))});
-    return out;
-  }
-  char log[2048] = {};
-  sf_command(file, SFC_GET_LOG_INFO, log, sizeof log);
-  // libsndfile notes a data chunk longer than the file as "data : N (should be M)".
-  if (const char* data = std::strstr(log, "data :"); data && std::strstr(data, "(should be"))
-    out.warning = Fill(Message(kCutShort), {path});
-  std::vector<std::int16_t> frame(static_cast<std::size_t>(std::max(1, info.channels)));
-  std::vector<std::int16_t> block(frame.size() * 4096);
-  out.samples.reserve(static_cast<std::size_t>(std::max<sf_count_t>(0, info.frames)));
-  for (;;) {
-    const sf_count_t frames = sf_readf_short(file, block.data(), 4096);
-    if (frames <= 0) break;
-    for (sf_count_t f = 0; f < frames; ++f) out.samples.push_back(block[static_cast<std::size_t>(f) * frame.size()]);
-  }
-  sf_close(file);
-  return out;
 }
 
 }  // namespace tonalis

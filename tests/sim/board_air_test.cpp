@@ -103,11 +103,17 @@ TEST(BoardAir, DigitsMakeSequencesSplitByTheGap) {
   EXPECT_FALSE(sequences.digit('2', 0.95, 0.05));  // 0.9 s after the 1 ended
   EXPECT_EQ(sequences.deadline(), 2.0);
   EXPECT_FALSE(sequences.quiet(2.0));
-  EXPECT_EQ(sequences.digit('3', 2.01, 0.05), "12");
-  EXPECT_EQ(sequences.quiet(3.1), "3");
+  const auto first = sequences.digit('3', 2.01, 0.05);
+  ASSERT_TRUE(first);
+  EXPECT_EQ(first->digits, "12");
+  EXPECT_EQ(first->start, 0.0);
+  const auto second = sequences.quiet(3.1);
+  ASSERT_TRUE(second);
+  EXPECT_EQ(second->digits, "3");
+  EXPECT_EQ(second->start, 2.01) << "a sequence starts where its first digit does";
   EXPECT_FALSE(sequences.close());
   sequences.digit('4', 5, 0.05);
-  EXPECT_EQ(sequences.close(), "4");
+  EXPECT_EQ(sequences.close()->digits, "4");
 }
 
 }  // namespace
