@@ -4,12 +4,15 @@
 #include <cmath>
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLocale>
 #include <iostream>
 
 #include "i18n/language.h"
+#include "radio/signal_quit.h"
 #include "station/station_settings.h"
 #include "storage/settings_folder.h"
 
@@ -133,6 +136,41 @@ std::optional<int> OpenSoundArgument(const QCommandLineParser& parser, std::uniq
   }
   if (!warning.empty()) PrintError(warning);
   return std::nullopt;
+}
+
+bool ReadListenSeconds(const QCommandLineParser& parser, const QCommandLineOption& option, qint64& seconds) {
+  seconds = 0;
+  if (!parser.isSet(option)) return true;
+  bool ok = false;
+  seconds = parser.value(option).toLongLong(&ok);
+  if (ok && seconds >= 1 && seconds <= 31536000) return true;
+  PrintError(CliText("--seconds takes a number of seconds from 1 to 31536000."));
+  return false;
+}
+
+qint64 ListenUntilStopped(qint64 seconds, const std::function<void()>& stop) {
+  SignalQuit signals;
+  QElapsedTimer started;
+  started.start();
+  auto end = [&] {
+    stop();
+    QCoreApplication::exit(0);
+  };
+  QObject::connect(&signals, &SignalQuit::signalled, end);
+  // Longer than one timer counts: a day at a time.
+  QTimer limit;
+  limit.setSingleShot(true);
+  auto waitOn = [&] {
+    const qint64 left = seconds * 1000 - started.elapsed();
+    if (left <= 0)
+      end();
+    else
+      limit.start(static_cast<int>(std::min<qint64>(left, 86400000)));
+  };
+  QObject::connect(&limit, &QTimer::timeout, waitOn);
+  if (seconds > 0) waitOn();
+  QCoreApplication::exec();
+  return started.elapsed() / 1000;
 }
 
 namespace {

@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -64,6 +65,13 @@ int WriteOutput(const QString& path, const std::string& content);
 // opened to be read a block at a time; the exit status when it cannot be
 // (said).
 std::optional<int> OpenSoundArgument(const QCommandLineParser& parser, std::unique_ptr<SoundReader>& file);
+
+// A command that listens until stopped: --seconds N (1 s to a year) read
+// into `seconds` (0 when not given); false when it is not one (said).
+bool ReadListenSeconds(const QCommandLineParser& parser, const QCommandLineOption& option, qint64& seconds);
+// Runs the event loop until Ctrl+C, SIGTERM (or another ending signal) or
+// `seconds` (0: no limit), then calls `stop`; the seconds it ran.
+qint64 ListenUntilStopped(qint64 seconds, const std::function<void()>& stop);
 
 // --json: standard output becomes one JSON object a line, each an event
 // with the human text inside it ("text"). Lines printed on standard output

@@ -1,7 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QTimer>
 #include <cstdio>
 #include <iostream>
 
@@ -10,7 +7,6 @@
 #include "i18n/language.h"
 #include "journal/journal_clock.h"
 #include "listen/channel_listener.h"
-#include "radio/signal_quit.h"
 #include "station/station_settings.h"
 #include "storage/settings_folder.h"
 #include "tone/portaudio_output.h"
@@ -39,14 +35,7 @@ int RunListen(const QStringList& args) {
     return kExitUsage;
   }
   qint64 limitSeconds = 0;
-  if (parser.isSet(seconds)) {
-    bool ok = false;
-    limitSeconds = parser.value(seconds).toLongLong(&ok);
-    if (!ok || limitSeconds < 1 || limitSeconds > 31536000) {
-      PrintError(CliText("--seconds takes a number of seconds from 1 to 31536000."));
-      return kExitUsage;
-    }
-  }
+  if (!ReadListenSeconds(parser, seconds, limitSeconds)) return kExitUsage;
   int gapMs = 1000;
   if (parser.isSet(gap)) {
     bool ok = false;
@@ -60,21 +49,16 @@ int RunListen(const QStringList& args) {
   const std::string device =
       parser.isSet(inputDevice) ? ToStd(parser.value(inputDevice)) : ReadStationSettings(settings).inputDevice;
 
-  SignalQuit signals;
   PortAudioInput input;
-  ChannelListener listener(input);
   bool journalFailed = false;
   JournalFile journal(JournalFolder(ToStd(settings)), [&journalFailed](const std::string& error) {
     if (!std::exchange(journalFailed, true))
       PrintError(Fill(CliText("The journal cannot be written: %1"), {error}));
   });
+  ChannelListener listener(input, journal);
   std::size_t count = 0;
   QObject::connect(&listener, &ChannelListener::heard, [&](const QDateTime& when, const QString& sequence) {
     ++count;
-    JournalRecord record = NewJournalRecordAt("heard", when.toMSecsSinceEpoch());
-    record.what = ToStd(sequence);
-    record.detail = device.empty() ? "default input" : device;
-    journal.append(record);
     Say("heard", ToStd(when.toString("HH:mm:ss.zzz ") + sequence),
         {{"time", when.toOffsetFromUtc(when.offsetFromUtc()).toString(Qt::ISODateWithMs)}, {"sequence", sequence}});
   });
@@ -85,25 +69,6 @@ int RunListen(const QStringList& args) {
     else
       PrintError(CliText("audio from the input device again."));
   });
-  QElapsedTimer started;
-  started.start();
-  auto end = [&] {
-    listener.stop();
-    QCoreApplication::exit(0);
-  };
-  QObject::connect(&signals, &SignalQuit::signalled, end);
-  // Longer than one timer counts: a day at a time.
-  QTimer limit;
-  limit.setSingleShot(true);
-  auto waitOn = [&] {
-    const qint64 left = limitSeconds * 1000 - started.elapsed();
-    if (left <= 0)
-      end();
-    else
-      limit.start(static_cast<int>(std::min<qint64>(left, 86400000)));
-  };
-  QObject::connect(&limit, &QTimer::timeout, waitOn);
-  if (limitSeconds > 0) waitOn();
   if (const auto error = listener.start(device, gapMs / 1000.0)) {
     PrintError(Fill(CliText("Cannot listen: %1."), {*error}));
     return kExitRefused;
@@ -111,8 +76,7 @@ int RunListen(const QStringList& args) {
   std::cerr << Fill(CliText("listening on %1 (Ctrl+C ends)"),
                     {device.empty() ? CliText("the default input device") : device})
             << std::endl;
-  QCoreApplication::exec();
-  const qint64 elapsed = started.elapsed() / 1000;
+  const qint64 elapsed = ListenUntilStopped(limitSeconds, [&] { listener.stop(); });
   char duration[32];
   std::snprintf(duration, sizeof duration, "%lld:%02lld:%02lld", static_cast<long long>(elapsed / 3600),
                 static_cast<long long>(elapsed / 60 % 60), static_cast<long long>(elapsed % 60));

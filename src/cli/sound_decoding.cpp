@@ -88,42 +88,49 @@ int DecodeDtmf(SoundReader& file, const DtmfDecodeRequest& request, Translate tx
   return kExitOk;
 }
 
+void MorseTextOut::add(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    if (c == ' ') {
+      ++spaces_;
+      continue;
+    }
+    out.append(spaces_, ' ');
+    spaces_ = 0;
+    out += c;
+  }
+  Write(out);
+}
+
+void MorseTextOut::end() {
+  std::fputs("\n", stdout);
+  std::fflush(stdout);
+  spaces_ = 0;
+}
+
+void SayWhatWasFound(const MorseDecoder& decoder, Translate tx) {
+  if (decoder.toneHz())
+    std::fprintf(stderr, "%s\n",
+                 Fill(tx(TONALIS_TEXT("tone %1 Hz, speed %2 WPM (a dot of %3 ms)")),
+                      {std::to_string(std::lround(*decoder.toneHz())), std::to_string(std::lround(decoder.wpm())),
+                       std::to_string(std::lround(decoder.dotMs().value_or(0)))})
+                     .c_str());
+  else
+    std::fprintf(stderr, "%s\n", tx(TONALIS_TEXT("no steady tone from 300 to 2000 Hz was found")).c_str());
+}
+
 int DecodeCw(SoundReader& file, const CwDecodeRequest& request, Translate tx) {
   MorseDecoder::Options options;
   options.sampleRate = file.sampleRate();
   options.dotMs = request.dotMs;
   options.toneHz = request.toneHz;
   MorseDecoder decoder(options);
-  // The text as it is read, a block's worth at a time; no space at its end.
   std::vector<std::int16_t> block(kSoundBlock);
-  std::size_t spaces = 0;
-  std::string out;
-  auto print = [&](const std::string& text) {
-    for (char c : text) {
-      if (c == ' ') {
-        ++spaces;
-        continue;
-      }
-      out.append(spaces, ' ');
-      spaces = 0;
-      out += c;
-    }
-    Write(out);
-  };
-  while (const std::size_t n = file.read(block.data(), block.size())) print(decoder.push(block.data(), n));
-  print(decoder.finish());
-  std::fputs("\n", stdout);
-  std::fflush(stdout);
-  if (request.verbose) {
-    if (decoder.toneHz())
-      std::fprintf(stderr, "%s\n",
-                   Fill(tx(TONALIS_TEXT("tone %1 Hz, speed %2 WPM (a dot of %3 ms)")),
-                        {std::to_string(std::lround(*decoder.toneHz())), std::to_string(std::lround(decoder.wpm())),
-                         std::to_string(std::lround(decoder.dotMs().value_or(0)))})
-                       .c_str());
-    else
-      std::fprintf(stderr, "%s\n", tx(TONALIS_TEXT("no steady tone from 300 to 2000 Hz was found")).c_str());
-  }
+  MorseTextOut text;
+  while (const std::size_t n = file.read(block.data(), block.size())) text.add(decoder.push(block.data(), n));
+  text.add(decoder.finish());
+  text.end();
+  if (request.verbose) SayWhatWasFound(decoder, tx);
   return kExitOk;
 }
 

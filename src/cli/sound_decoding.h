@@ -8,6 +8,10 @@
 #include "listen/dtmf_measure.h"
 #include "tone/sound_file.h"
 
+namespace tonalis {
+class MorseDecoder;
+}  // namespace tonalis
+
 namespace tonalis::cli {
 
 // Exit status of every subcommand.
@@ -35,6 +39,21 @@ bool ReadFloorDbfs(const std::string& text, double& dbfs);  // -90 to 0
 bool AreSentDigits(const std::string& text);                // 0-9, *, #, A-D, at least one
 bool ReadWpm(const std::string& text, double& dotMs);       // 5 to 200 WPM, as the board keys them
 bool ReadToneHz(const std::string& text, double& hz);       // 300 to 2000
+
+// Morse text printed as it is read, on standard output: the spaces between
+// words once the next word begins, none at the end.
+class MorseTextOut {
+ public:
+  void add(const std::string& text);
+  // The last line's end.
+  void end();
+
+ private:
+  std::size_t spaces_ = 0;
+};
+
+// What cw-decode --verbose says on standard error of what `decoder` found.
+void SayWhatWasFound(const MorseDecoder& decoder, Translate tx);
 
 // Samples read at a time: a second or less of audio.
 inline constexpr std::size_t kSoundBlock = 8192;

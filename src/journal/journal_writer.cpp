@@ -17,7 +17,10 @@ void JournalWriter::append(const JournalRecord& record) {
         return error->has_value() ? 1 : 0;
       },
       [this, error](int) {
-        if (*error) Q_EMIT failed(QString::fromStdString(**error));
+        if (*error)
+          Q_EMIT failed(QString::fromStdString(**error));
+        else
+          Q_EMIT written();
       });
 }
 

@@ -22,6 +22,8 @@ class JournalWriter : public QObject, public JournalSink {
 
  Q_SIGNALS:
   void failed(const QString& why);
+  // A record is in the journal's file.
+  void written();
 
  private:
   std::string folder_;

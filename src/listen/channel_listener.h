@@ -3,29 +3,30 @@
 
 #include <QDateTime>
 #include <QObject>
-#include <QTimer>
 #include <cstdint>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "listen/dtmf_decoder.h"
 #include "listen/dtmf_sequences.h"
+#include "journal/journal.h"
+#include "listen/live_audio.h"
 #include "tone/audio_input.h"
 
 namespace tonalis {
 
 // Listens to the channel for as long as it is asked (a receiver's audio, for
 // days): each DTMF sequence heard comes out with the local time its first
-// digit began. The samples come on the device's thread and are decoded here,
-// on a timer, as they arrive; nothing is kept but the decoder's state, so
-// the memory it needs does not grow with time.
+// digit began, and is kept in the journal as a "heard" record. The samples
+// come on the device's thread and are decoded here, on a timer, as they
+// arrive; nothing is kept but the decoder's state, so the memory it needs
+// does not grow with time.
 class ChannelListener : public QObject {
   Q_OBJECT
 
  public:
-  explicit ChannelListener(AudioInput& input, QObject* parent = nullptr);
+  ChannelListener(AudioInput& input, JournalSink& journal, QObject* parent = nullptr);
   ~ChannelListener() override;
 
   // Starts listening on `device` (empty: the default); the reason when it
@@ -45,23 +46,16 @@ class ChannelListener : public QObject {
   void stalled(bool stalled);
 
  private:
-  void drain();
+  void take(const std::int16_t* samples, std::size_t count);
   void say(const HeardSequence& sequence);
 
-  AudioInput& input_;
-  std::mutex mutex_;  // what the device's thread touches
-  std::vector<std::int16_t> incoming_;
-  qint64 deliveredAtMs_ = 0;  // when the newest of them came
-  int rate_ = 8000;
+  LiveAudio live_;
+  JournalSink& journal_;
+  std::string device_;
   std::optional<DtmfDecoder> decoder_;
   std::optional<SequenceAssembler> sequences_;
-  // The stream's time of the newest sample decoded, and when it came: a
-  // digit's place in the stream is turned into the time of day from it.
-  qint64 newestAtMs_ = 0;
-  qint64 lastAudioMs_ = 0;
   bool stalled_ = false;
   bool listening_ = false;
-  QTimer poll_;
 };
 
 }  // namespace tonalis

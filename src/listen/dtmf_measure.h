@@ -47,6 +47,8 @@ class DtmfMeter {
   // The loudest sample so far.
   int peak() const { return peak_; }
   int sampleRate() const { return decoder_.sampleRate(); }
+  // Samples of audio it keeps now.
+  std::size_t keptSamples() const { return kept_.size(); }
 
   // Audio kept before a digit, and at most while one sounds.
   static constexpr double kKeptBeforeSeconds = 0.1;

@@ -6,10 +6,10 @@
 #include <QTimer>
 #include <chrono>
 #include <memory>
-#include <mutex>
 #include <vector>
 
 #include "listen/dtmf_decoder.h"
+#include "listen/live_audio.h"
 #include "listen/morse_decoder.h"
 #include "tone/audio_input.h"
 
@@ -48,22 +48,19 @@ class ReplyListener : public QObject {
   void finished(const QString& text);
 
  private:
-  void drain();
+  void take(const std::int16_t* samples, std::size_t count);
   // Lets through what follows our own send's echo; false while it may go on.
   bool pastOwnEcho(std::vector<std::int16_t>& samples);
 
-  AudioInput& input_;
+  LiveAudio live_;
   std::unique_ptr<MorseDecoder> decoder_;
-  std::mutex mutex_;
-  std::vector<std::int16_t> incoming_;  // from the device's thread
-  QTimer poll_;
   QTimer limit_;
+  bool ending_ = false;
   QString text_;
   bool listening_ = false;
   std::optional<DtmfDecoder> echo_;    // until past our own send's echo
   std::vector<std::int16_t> leading_;  // the audio meanwhile
   double echoEnd_ = 0;                 // seconds in, where the last digit ended
-  int rate_ = 8000;
 };
 
 }  // namespace tonalis

@@ -4,12 +4,12 @@
 #include <QObject>
 #include <QTimer>
 #include <chrono>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "listen/dtmf_measure.h"
+#include "listen/live_audio.h"
 #include "tone/audio_input.h"
 
 namespace tonalis {
@@ -49,19 +49,15 @@ class SendMonitor : public QObject {
   void recorded(const DtmfMeter& meter, const std::vector<std::int16_t>& kept, int rate, bool truncated);
 
  private:
-  void drain();
+  void take(const std::int16_t* samples, std::size_t count);
   void end();
 
-  AudioInput& input_;
-  std::mutex mutex_;
-  std::vector<std::int16_t> incoming_;  // from the device's thread
+  LiveAudio live_;
   std::optional<DtmfMeter> meter_;
   bool keep_ = false;
   std::vector<std::int16_t> kept_;
   bool truncated_ = false;
-  int rate_ = 0;
   bool recording_ = false;
-  QTimer poll_;
   QTimer after_;
 };
 

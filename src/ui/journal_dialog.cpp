@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "storage/atomic_file.h"
+#include "ui/channel_watch.h"
 
 #include "i18n/language.h"
 
@@ -25,7 +26,7 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-JournalDialog::JournalDialog(QWidget* parent, std::string folder, MessageSink& messages)
+JournalDialog::JournalDialog(QWidget* parent, std::string folder, MessageSink& messages, ChannelWatch* watch)
     : QDialog(parent), folder_(std::move(folder)), messages_(messages) {
   setObjectName("frmJournal");
   setWindowTitle(tr("Journal of sends"));
@@ -66,7 +67,31 @@ JournalDialog::JournalDialog(QWidget* parent, std::string folder, MessageSink& m
   copy->setToolTip(tr("The sends shown (or those selected), tab-separated, to the clipboard"));
   auto* exportCsv = new QPushButton(tr("&Export CSV..."), this);
   exportCsv->setObjectName("journalExport");
-  const ButtonRow buttons = MakeButtonRow(this, {copy, exportCsv});
+  std::vector<QPushButton*> actions = {copy, exportCsv};
+  if (watch) {
+    // The sequences heard on the channel come into the journal as they are heard.
+    listen_ = new QPushButton(tr("&Listen to the channel"), this);
+    listen_->setObjectName("journalListen");
+    listen_->setCheckable(true);
+    listen_->setToolTip(tr("Each DTMF sequence heard on the Station setup's input device goes into the journal"));
+    listening_ = new QLabel(this);
+    listening_->setObjectName("journalListening");
+    auto show = [this, watch] {
+      const QSignalBlocker blocker(listen_);
+      listen_->setChecked(watch->on());
+      listening_->setText(watch->state());
+    };
+    show();
+    connect(watch, &ChannelWatch::changed, this, show);
+    connect(listen_, &QPushButton::toggled, this, [this, watch, show](bool on) {
+      if (const auto error = watch->setOn(on))
+        messages_.showMessage({tr("Journal").toStdString(), tr("Cannot listen: %1.").arg(Q(*error)).toStdString(),
+                               UserMessage::Icon::Exclamation});
+      show();
+    });
+    actions.insert(actions.begin(), listen_);
+  }
+  const ButtonRow buttons = MakeButtonRow(this, actions);
   connect(buttons.help, &QPushButton::clicked, this, &JournalDialog::helpRequested);
   connect(copy, &QPushButton::clicked, this, &JournalDialog::copyShown);
   connect(exportCsv, &QPushButton::clicked, this, [this] {
@@ -85,6 +110,7 @@ JournalDialog::JournalDialog(QWidget* parent, std::string folder, MessageSink& m
   layout->addLayout(filters);
   layout->addWidget(list_);
   layout->addWidget(count_);
+  if (listening_) layout->addWidget(listening_);
   layout->addLayout(buttons.layout);
   resize(820, 460);
   reload();
@@ -93,7 +119,9 @@ JournalDialog::JournalDialog(QWidget* parent, std::string folder, MessageSink& m
 void JournalDialog::reload() {
   std::string error;
   records_ = ReadJournal(folder_, &error);
-  if (!error.empty()) messages_.showMessage({tr("Journal").toStdString(), error, UserMessage::Icon::Exclamation});
+  if (!error.empty() && error != readError_)
+    messages_.showMessage({tr("Journal").toStdString(), error, UserMessage::Icon::Exclamation});
+  readError_ = error;
   // What the filter searches, folded once: each key typed then scans text, no more.
   searched_.clear();
   searched_.reserve(records_.size());
@@ -106,7 +134,7 @@ void JournalDialog::reload() {
   // From the first day there is, unless a later one was chosen.
   const QDate first = records_.empty() ? QDate::currentDate()
                                        : QDate::fromString(Q(records_.front().local.substr(0, 10)), "yyyy-MM-dd");
-  {
+  if (!std::exchange(loaded_, true) || since_->date() < first) {
     const QSignalBlocker blocker(since_);
     since_->setDate(first.isValid() ? first : QDate::currentDate());
   }

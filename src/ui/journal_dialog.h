@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QAbstractTableModel>
 #include <QTreeView>
 #include <functional>
@@ -16,15 +17,19 @@
 
 namespace tonalis {
 
+class ChannelWatch;
+
 // The journal of sends, newest first: filtered by a text and a first day,
-// copied to the clipboard, exported as CSV.
+// copied to the clipboard, exported as CSV. With the window's listening,
+// "Listen to the channel" turns it on and off, and says how it goes.
 class JournalDialog : public QDialog {
   Q_OBJECT
 
  public:
-  JournalDialog(QWidget* parent, std::string folder, MessageSink& messages);
+  JournalDialog(QWidget* parent, std::string folder, MessageSink& messages, ChannelWatch* watch = nullptr);
 
-  // Reads the journal again.
+  // Reads the journal again (as records are written): a problem reading it
+  // is said once, and a first day chosen stays.
   void reload();
   // The records shown (newest first), as the filter leaves them.
   const std::vector<const JournalRecord*>& shown() const { return shown_; }
@@ -68,6 +73,10 @@ class JournalDialog : public QDialog {
   QLineEdit* filter_;
   QDateEdit* since_;
   QLabel* count_;
+  std::string readError_;
+  bool loaded_ = false;
+  QPushButton* listen_ = nullptr;
+  QLabel* listening_ = nullptr;
 };
 
 }  // namespace tonalis

@@ -22,6 +22,7 @@
 #include "ui/accessibility.h"
 #include "ui/card_printing.h"
 #include "ui/commands_dialog.h"
+#include "ui/channel_watch.h"
 #include "ui/journal_dialog.h"
 #include "ui/field_rules.h"
 #include "ui/help_viewer.h"
@@ -79,6 +80,9 @@ FrmTone::FrmTone(MessageSink& messages, OutputHandle audio, const QString& setti
   connectControls();
   placeCornerButtons();
   sendPanel_ = new SendPanel(c_, exchange_, messages_, this);
+  channelWatch_ = new ChannelWatch(journal_, this);
+  connect(sendPanel_, &SendPanel::aboutToSend, channelWatch_, &ChannelWatch::pauseForSend);
+  connect(&exchange_, &AirExchange::done, channelWatch_, &ChannelWatch::resumeAfterSend);
   connect(sendPanel_, &SendPanel::changed, this, &FrmTone::showInCommands);
   connect(sendPanel_, &SendPanel::sending, this, [this](bool on) {
     if (commandsDialog_) commandsDialog_->setSending(on);
@@ -324,7 +328,8 @@ JournalDialog* FrmTone::openJournalDialog() {
     siteBar_->showJournal();  // the site's, not this computer's
     return nullptr;
   }
-  auto* dialog = new JournalDialog(this, JournalFolder(Std(settingsFolder_)), messages_);
+  auto* dialog = new JournalDialog(this, JournalFolder(Std(settingsFolder_)), messages_, channelWatch_);
+  connect(&journal_, &JournalWriter::written, dialog, &JournalDialog::reload);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   helpAt(dialog, kStationSection);
   dialog->show();
@@ -519,6 +524,7 @@ void FrmTone::load() {
 void FrmTone::applyStation(const StationSettings& station) {
   stationPtt_.setChoice(station.ptt);
   exchange_.configure(station);
+  channelWatch_->setDevice(station.inputDevice);
   // Nothing chosen anywhere: the output keeps the device it was made with.
   const std::string& device = commandLineDevice_.empty() ? station.outputDevice : commandLineDevice_;
   if (!device.empty() || stationChosenHere_) audio_->setDevice(device);

@@ -175,6 +175,7 @@ class FrmTone : public QWidget, public ProgressView {
   std::unique_ptr<AudioInput> ownInput_;
   AirExchange exchange_;
   SendPanel* sendPanel_ = nullptr;
+  class ChannelWatch* channelWatch_ = nullptr;
   class SiteBar* siteBar_ = nullptr;
   std::optional<DecoderImage> restoredImage_;
   ConfigDocument* document_ = nullptr;

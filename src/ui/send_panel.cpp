@@ -78,6 +78,7 @@ void SendPanel::start(const AirRequest& request) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   // The last line answered the last send.
   strip_->clear();
+  Q_EMIT aboutToSend();
   exchange_.start(request);
   showStarted();
 }

@@ -39,6 +39,8 @@ class SendPanel : public QObject {
  Q_SIGNALS:
   // A send began or ended (the Commands dialog follows it).
   void sending(bool on);
+  // A send of ours is about to take the air and the input.
+  void aboutToSend();
   // The status or the strip changed.
   void changed();
   // A replacement's new command was taken from the strip into the fields.

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -63,6 +64,63 @@ TEST(DtmfMeasure, FrequencyLevelTwistAndEdgesAsInjected) {
     EXPECT_FALSE(m.gapMs) << "none before the first";
     ASSERT_TRUE(measured[1].gapMs);
     EXPECT_NEAR(*measured[1].gapMs, 30, 2) << c.rate;
+  }
+}
+
+// Measured as the audio comes, in blocks of any size, a meter gives what the
+// whole recording measured, to the last bit, and keeps only the audio around
+// the digits it has still to measure: about a digit's length, not the stream's.
+TEST(DtmfMeasure, AMeterMeasuresAsTheAudioComesInLittleMemory) {
+  struct Case {
+    const char* what;
+    int rate;
+    std::vector<Tone> tones;
+    double totalMs;
+  };
+  std::vector<Tone> many;
+  for (int i = 0; i < 150; ++i) many.push_back({100.0 + i * 400, 60, 852, 1477, -10, -12});  // 9s a minute long
+  const Case cases[] = {
+      {"a digit at the first sample and one at the last", 8000,
+       {{0, 50, 697, 1209, -10, -10}, {150, 50, 941, 1633, -10, -10}}, 200},
+      {"a minute of digits", 22050, many, 60500},
+      {"a digit held three seconds", 48000, {{500, 3000, 770, 1336, -6, -6}, {3600, 40, 697, 1477, -6, -8}}, 4000},
+      {"digits that fade out", 8000, {{50, 120, 697, 1336, -9, -9}, {300, 120, 941, 1209, -9, -9}}, 500},
+  };
+  for (const auto& c : cases) {
+    auto s = Make(c.tones, c.rate, c.totalMs);
+    if (c.totalMs == 500)  // over their last 60 ms, as a receiver's squelch tail gives them
+      for (const auto& t : c.tones)
+        for (int i = 0; i < c.rate * 60 / 1000; ++i) {
+          auto& v = s[static_cast<std::size_t>((t.startMs + t.lengthMs) * c.rate / 1000) - 1 - static_cast<std::size_t>(i)];
+          v = static_cast<std::int16_t>(v * i / (c.rate * 60.0 / 1000));
+        }
+    for (std::size_t i = 0; i < s.size(); ++i) s[i] = static_cast<std::int16_t>(s[i] + (i * 7919 % 61) - 30);  // noise
+    const auto whole = Measure(s, c.rate);
+    ASSERT_GE(whole.size(), c.tones.size()) << c.what;
+    for (const std::size_t block : {std::size_t{1}, std::size_t{7}, std::size_t{160}, std::size_t{4096}, s.size()}) {
+      DtmfMeter meter(c.rate);
+      std::size_t mostKept = 0;
+      for (std::size_t at = 0; at < s.size(); at += block) {
+        meter.push(s.data() + at, std::min(block, s.size() - at));
+        mostKept = std::max(mostKept, meter.keptSamples());
+      }
+      meter.finish();
+      const auto& metered = meter.measured();
+      ASSERT_EQ(metered.size(), whole.size()) << c.what << ", blocks of " << block;
+      for (std::size_t i = 0; i < whole.size(); ++i) {
+        const DigitMeasure &a = metered[i], &b = whole[i];
+        EXPECT_TRUE(a.digit == b.digit && a.startMs == b.startMs && a.lengthMs == b.lengthMs && a.gapMs == b.gapMs &&
+                    a.lowHz == b.lowHz && a.highHz == b.highHz && a.lowDbfs == b.lowDbfs && a.highDbfs == b.highDbfs)
+            << c.what << ", blocks of " << block << ", digit " << i;
+      }
+      if (block < s.size()) {
+        const double longest = std::max_element(c.tones.begin(), c.tones.end(), [](const Tone& x, const Tone& y) {
+                                 return x.lengthMs < y.lengthMs;
+                               })->lengthMs;
+        EXPECT_LE(mostKept, static_cast<std::size_t>((longest / 1000 + 0.5) * c.rate) + block)
+            << c.what << ", blocks of " << block;
+      }
+    }
   }
 }
 
