@@ -1747,6 +1747,29 @@
     </message>
 </context>
 <context>
+    <name>tonalis::ChannelWatch</name>
+    <message>
+        <source>Not listening to the channel.</source>
+        <translation>Il canale non è in ascolto.</translation>
+    </message>
+    <message>
+        <source>Listening paused while we send.</source>
+        <translation>Ascolto sospeso mentre trasmettiamo.</translation>
+    </message>
+    <message>
+        <source>Cannot listen: %1.</source>
+        <translation>Impossibile ascoltare: %1.</translation>
+    </message>
+    <message>
+        <source>the default input device</source>
+        <translation>il dispositivo d&apos;ingresso predefinito</translation>
+    </message>
+    <message>
+        <source>Listening on %1 since %2: %3 sequence(s) heard.</source>
+        <translation>In ascolto su %1 dalle %2: %3 sequenze udite.</translation>
+    </message>
+</context>
+<context>
     <name>tonalis::CommandsDialog</name>
     <message>
         <source>Commands</source>
@@ -2154,6 +2177,18 @@
     <message>
         <source>Sends</source>
         <translation>Invii</translation>
+    </message>
+    <message>
+        <source>&amp;Listen to the channel</source>
+        <translation>Ascolta il ca&amp;nale</translation>
+    </message>
+    <message>
+        <source>Each DTMF sequence heard on the Station setup&apos;s input device goes into the journal</source>
+        <translation>Ogni sequenza DTMF udita sul dispositivo d&apos;ingresso della Stazione va nel registro</translation>
+    </message>
+    <message>
+        <source>Cannot listen: %1.</source>
+        <translation>Impossibile ascoltare: %1.</translation>
     </message>
 </context>
 <context>
@@ -3806,14 +3841,6 @@ uscita 0 se ogni cifra sarebbe accettata.</translation>
         <translation>--expect vuole le cifre DTMF inviate: 0-9, *, #, A-D.</translation>
     </message>
     <message>
-        <source>Prints the Morse text heard in a sound file (WAV or any format libsndfile reads, any
-rate from 8000 to 48000 Hz, the first channel). The tone and the speed are found
-when not given.</source>
-        <translation>Stampa il testo Morse udito in un file audio (WAV o qualunque formato legga libsndfile,
-da 8000 a 48000 Hz, il primo canale). Il tono e la velocità si trovano da soli se non
-sono indicati.</translation>
-    </message>
-    <message>
         <source>The speed, 5 to 200 words per minute (the board keys a dot of 1190/WPM ms).</source>
         <translation>La velocità, da 5 a 200 parole al minuto (la scheda trasmette un punto di 1190/WPM ms).</translation>
     </message>
@@ -4065,6 +4092,36 @@ nominati qui restano qui (read -o FILE, program FILE.prg).
     <message>
         <source>only the first ten minutes were kept in %1</source>
         <translation>in %1 sono stati tenuti solo i primi dieci minuti</translation>
+    </message>
+    <message>
+        <source>--input-device listens live: no file goes with it.</source>
+        <translation>--input-device ascolta dal vivo: nessun file va con esso.</translation>
+    </message>
+    <message>
+        <source>Prints the Morse text heard in a sound file (WAV or any format libsndfile reads, any
+rate from 8000 to 48000 Hz, the first channel), or live on an input device until
+stopped (Ctrl+C, SIGTERM) or for N seconds, as it is read. The tone and the speed
+are found when not given.</source>
+        <translation>Stampa il testo Morse udito in un file audio (WAV o qualunque formato legga libsndfile, a
+qualunque frequenza da 8000 a 48000 Hz, il primo canale), o dal vivo su un dispositivo
+d&apos;ingresso finché non viene fermato (Ctrl+C, SIGTERM) o per N secondi, man mano che lo legge.
+Il tono e la velocità vengono trovati quando non sono dati.</translation>
+    </message>
+    <message>
+        <source>The sound to listen to (none with --input-device).</source>
+        <translation>Il suono da ascoltare (nessuno con --input-device).</translation>
+    </message>
+    <message>
+        <source>Listen live on this device (see audio-devices, or a FIFO of raw 8000 Hz audio).</source>
+        <translation>Ascolta dal vivo su questo dispositivo (vedi audio-devices, o una FIFO di audio grezzo a 8000 Hz).</translation>
+    </message>
+    <message>
+        <source>With --input-device, stop after N seconds (1 to 31536000).</source>
+        <translation>Con --input-device, si ferma dopo N secondi (da 1 a 31536000).</translation>
+    </message>
+    <message>
+        <source>--seconds goes with --input-device.</source>
+        <translation>--seconds va con --input-device.</translation>
     </message>
 </context>
 </TS>

@@ -31,6 +31,8 @@
 #include "ui/station_dialog.h"
 
 #include <QDoubleSpinBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -320,6 +322,64 @@ TEST_F(AirTest, SendAfterSendTheMonitorAndTheReplyHearTheirOwn) {
                                                                                            << line.toStdString();
     EXPECT_TRUE(line.contains(": ABC R  \u2714 call ABC recognised")) << round << ": " << line.toStdString();
   }
+}
+
+// The window listens to the channel from the Journal: a sequence another
+// station sends comes into the journal as it is heard; a send of ours has
+// the input to itself (its monitor hears it all) and the listening goes on
+// after it; off, nothing more is heard.
+TEST_F(AirTest, TheWindowListensToTheChannel) {
+  startBoard({"--echo"});  // the receiver on the frequency hears what the board hears
+  testing::WriteAll(dir_.file("station.ini"), "[listen]\nmonitor=true\n[sound]\ninput=" + gReplyFifo + "\n");
+  testing::RecordingMessages messages;
+  PortAudioOutput audio;
+  FrmTone window(messages, audio, Q(dir_.path().string()));
+  window.load();
+  window.show();
+  window.loadConfigFile(Q(dir_.file("board.prg")));
+  messages.shown.clear();
+  JournalDialog* journal = window.openJournalDialog();
+  auto* listen = journal->findChild<QPushButton*>("journalListen");
+  auto* state = journal->findChild<QLabel*>("journalListening");
+  ASSERT_TRUE(listen && state);
+  EXPECT_FALSE(listen->isChecked());
+  EXPECT_EQ(state->text(), "Not listening to the channel.");
+  listen->click();
+  ASSERT_TRUE(listen->isChecked());
+  EXPECT_TRUE(state->text().startsWith("Listening on " + Q(gReplyFifo) + " since ")) << state->text().toStdString();
+
+  // Another station (the command line, with settings of its own) sends 159D.
+  const auto other = testing::RunCli({"send", "159D"});
+  ASSERT_EQ(other.exitCode, 0) << other.err;
+  auto heardShown = [&](const std::string& what) {
+    return std::any_of(journal->shown().begin(), journal->shown().end(),
+                       [&](const JournalRecord* r) { return r->kind == "heard" && r->what == what; });
+  };
+  ASSERT_TRUE(QTest::qWaitFor([&] { return heardShown("159D"); }, 10000)) << state->text().toStdString();
+  EXPECT_TRUE(state->text().endsWith(": 1 sequence(s) heard.")) << state->text().toStdString();
+  Shot(journal, "journal-listening");
+
+  // A send of ours: the listening pauses, the monitor has the input, then the listening goes on.
+  window.controls().Text1->setText("7");
+  QSignalSpy done(&window.exchange(), &AirExchange::done);
+  window.controls().cmdTone->click();
+  EXPECT_EQ(state->text(), "Listening paused while we send.");
+  ASSERT_TRUE(done.wait(20000));
+  EXPECT_TRUE(window.replyLabel()->accessibleName().startsWith(QString::fromUtf8("\u2714 Monitor: 1 of 1 digits heard")))
+      << window.replyLabel()->accessibleName().toStdString();
+  EXPECT_TRUE(state->text().startsWith("Listening on ")) << state->text().toStdString();
+  EXPECT_FALSE(heardShown("7")) << "our own send is the send's record, not a sequence heard";
+  ASSERT_EQ(testing::RunCli({"send", "#A"}).exitCode, 0);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return heardShown("#A"); }, 10000)) << state->text().toStdString();
+
+  // Off: nothing more is heard.
+  listen->click();
+  EXPECT_EQ(state->text(), "Not listening to the channel.");
+  ASSERT_EQ(testing::RunCli({"send", "00"}).exitCode, 0);
+  QTest::qWait(1500);
+  EXPECT_FALSE(heardShown("00"));
+  EXPECT_TRUE(messages.shown.empty());
+  journal->close();
 }
 
 // Through a radio link whose limiter clips, with a receiver on the frequency

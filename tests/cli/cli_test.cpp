@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cctype>
@@ -397,6 +398,60 @@ TEST(Cli, HostileFilesNeverCrashIt) {
     EXPECT_FALSE(run.err.empty());
   }
 }
+
+#ifdef TONALIS_CLI_FRONT
+// tonalis-cli as started decodes a sound file without the whole program, and
+// says what the whole program says, byte for byte; whatever it does not take
+// itself (an error, --help, Italian) it leaves to the whole program.
+TEST(Cli, TheDecodersAsStartedSayWhatTheWholeProgramSays) {
+  TempDir dir;
+  const std::string wav = dir.file("a.wav"), stereo = dir.file("stereo.wav"), morse = dir.file("morse.wav");
+  ASSERT_EQ(RunCli({"render", "159D 0*", "-o", Q(wav)}).exitCode, 0);
+  ASSERT_EQ(testing::RunProgram("sox", {Q(wav), "-r", "48000", "-c", "2", Q(stereo)}).exitCode, 0);
+  ASSERT_EQ(RunCli({"render", "1", "-o", Q(morse)}).exitCode, 0);  // no Morse in it
+  const std::vector<QStringList> runs = {
+      {"dtmf-decode", Q(wav)},
+      {"dtmf-decode", "--quiet", Q(stereo)},
+      {"dtmf-decode", "--measure", Q(stereo)},
+      {"dtmf-decode", "--expect", "159D0*", Q(wav)},
+      {"dtmf-decode", "--expect=1590*", "--floor-dbfs", "-30", "--measure", Q(wav)},  // one extra: exit 1
+      {"dtmf-decode", "--language=en", "--quiet", Q(wav)},
+      {"dtmf-decode", "--language", "it", "--expect", "15", Q(wav)},
+      {"dtmf-decode", "--floor-dbfs", "5", Q(wav)},
+      {"dtmf-decode", Q(dir.file("missing.wav"))},
+      {"dtmf-decode", "--help"},
+      {"dtmf-decode", "--quiet"},
+      {"cw-decode", "--verbose", Q(morse)},
+      {"cw-decode", "--wpm=20", "--tone-hz", "800", "--verbose", Q(wav)},
+      {"cw-decode", "--wpm", "300", Q(wav)},
+  };
+  QProcessEnvironment whole = testing::ProgramEnvironment();
+  whole.insert("TONALIS_PROGRAM_DIR", QFileInfo(TONALIS_CLI_FRONT).absolutePath());
+  for (const auto& args : runs) {
+    const auto asStarted = RunCli(args);
+    QProcess p;
+    p.setProcessEnvironment(whole);
+    p.start(TONALIS_CLI_WHOLE, args);
+    ASSERT_TRUE(p.waitForFinished(30000));
+    const std::string where = args.join(' ').toStdString();
+    EXPECT_EQ(asStarted.exitCode, p.exitCode()) << where;
+    EXPECT_EQ(asStarted.out, p.readAllStandardOutput().toStdString()) << where;
+    EXPECT_EQ(asStarted.err, p.readAllStandardError().toStdString()) << where;
+  }
+  // Alone, without the whole program beside it: the decoders work, the rest says why not.
+  const std::string alone = dir.file("alone/tonalis-cli");
+  std::filesystem::create_directories(dir.file("alone"));
+  std::filesystem::copy_file(TONALIS_CLI_FRONT, alone);
+  const auto decoded = testing::RunProgram(Q(alone), {"dtmf-decode", "--quiet", Q(wav)});
+  EXPECT_EQ(decoded.exitCode, 0) << decoded.err;
+  EXPECT_EQ(decoded.out, "159D0*\n");
+  const auto version = testing::RunProgram(Q(alone), {"--version"});
+  EXPECT_EQ(version.exitCode, 2);
+  EXPECT_NE(version.err.find("tonalis-cli: " + dir.file("alone/") + "../libexec/tonalis/tonalis-cli cannot be started"),
+            std::string::npos)
+      << version.err;
+}
+#endif
 
 // Every reader refuses what is no file of its kind at once, instead of
 // hanging on a FIFO nobody writes or reading a device without end.
