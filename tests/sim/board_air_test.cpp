@@ -114,6 +114,13 @@ TEST(BoardAir, DigitsMakeSequencesSplitByTheGap) {
   EXPECT_FALSE(sequences.close());
   sequences.digit('4', 5, 0.05);
   EXPECT_EQ(sequences.close()->digits, "4");
+  // A channel that never falls quiet: a sequence at most kMaxSequenceDigits long.
+  for (std::size_t i = 0; i < kMaxSequenceDigits; ++i)
+    EXPECT_FALSE(sequences.digit('5', 10 + 0.1 * static_cast<double>(i), 0.05));
+  const auto longest = sequences.digit('6', 10 + 0.1 * static_cast<double>(kMaxSequenceDigits), 0.05);
+  ASSERT_TRUE(longest);
+  EXPECT_EQ(longest->digits, std::string(kMaxSequenceDigits, '5'));
+  EXPECT_EQ(sequences.close()->digits, "6");
 }
 
 }  // namespace
