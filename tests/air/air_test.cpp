@@ -392,8 +392,8 @@ TEST_F(AirTest, TheMonitorSeesWhatTheClippingLinkLost) {
   const auto loud = testing::RunCli({"send", "0123456789ABCD", "--monitor", "--input-device", Q(gReplyFifo)});
   EXPECT_EQ(loud.exitCode, 1) << loud.out << loud.err;
   EXPECT_NE(loud.out.find("digit 11 (A) not heard\ndigit 12 (B) not heard\n"), std::string::npos) << loud.out;
-  EXPECT_NE(loud.out.find("monitor: 12 of 14 digits heard (digit 11 (A) not heard, 10 more problems)"),
-            std::string::npos) << loud.out;
+  // (How many more problems varies on a busy machine, as below: the lost digits do not.)
+  EXPECT_NE(loud.out.find("monitor: 12 of 14 digits heard (digit 11 (A) not heard, "), std::string::npos) << loud.out;
   ASSERT_TRUE(heard(1));
   EXPECT_EQ(board_->heard()[0], "heard 0123456789CD -> ignored");
 
