@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "journal/journal.h"
 #include "listen/dtmf_decoder.h"
 #include "listen/dtmf_sequences.h"
-#include "journal/journal.h"
 #include "listen/live_audio.h"
 #include "tone/audio_input.h"
 
