@@ -39,7 +39,9 @@ void ChannelListener::take(const std::int16_t* samples, std::size_t count) {
   // A digit sounding may still belong to the open sequence.
   if (!decoder_->hearing())
     if (const auto closed = sequences_->quiet(decoder_->time())) say(*closed);
-  const bool stalled = live_.isOpen() && QDateTime::currentMSecsSinceEpoch() - live_.newestAtMs() >= kStallSeconds * 1000;
+  // (What is left as it closes says nothing of the device.)
+  if (!live_.isOpen()) return;
+  const bool stalled = QDateTime::currentMSecsSinceEpoch() - live_.newestAtMs() >= kStallSeconds * 1000;
   if (stalled != stalled_) Q_EMIT this->stalled(stalled_ = stalled);
 }
 

@@ -104,6 +104,19 @@ TEST(ListenCli, JsonEventsAndAnEndAfterItsSeconds) {
   EXPECT_EQ(events[2], "{\"event\":\"done\",\"exit\":0}");
 }
 
+// A device that gives nothing is said once, and not said to be back when the listening ends.
+TEST(ListenCli, ADeviceWithoutAudioIsSaid) {
+  testing::TempDir dir;
+  testing::PacedFifo receiver(dir.file("receiver"));  // nobody writes
+  Listener listen(dir, {"listen", "--seconds", "11", "--input-device", Q(receiver.path())});
+  ASSERT_TRUE(listen.ended(20000));
+  EXPECT_EQ(listen.process.exitCode(), 0);
+  const QString err = listen.process.readAllStandardError();
+  EXPECT_EQ(err.count("tonalis-cli: no audio from the input device for 10 s; still listening."), 1) << err.toStdString();
+  EXPECT_EQ(err.indexOf("again"), -1) << err.toStdString();
+  EXPECT_NE(err.indexOf("0 sequence(s) heard in 0:00:1"), -1) << err.toStdString();
+}
+
 // Morse read live, as it comes, until Ctrl+C.
 TEST(ListenCli, CwDecodeReadsAnInputDeviceLive) {
   testing::TempDir dir;
